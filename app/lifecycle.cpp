@@ -1,0 +1,37 @@
+#include "app/lifecycle.h"
+
+#include "app/event_sounds.h"
+#include "app/program_paths.h"
+#include "documents/text_file_format.h"
+
+std::string Create_File_Question(const std::string& argument) {
+  return "Создать файл с именем: " + argument + " ?";
+}
+
+Command_Line_Document Open_Command_Line(const std::vector<std::string>& args,
+                                        const std::string& program_prefix, Files& files,
+                                        Prompts& prompts, Shell& shell) {
+  Command_Line_Document doc{kUntitledName, std::nullopt};
+  if (args.size() != 1) return doc;
+  const std::string& argument = args[0];
+  if (auto bytes = files.Read_All(argument)) {
+    doc.Name = argument;
+    doc.Text = Disk_To_Working_Text(*bytes);
+  } else {
+    const bool create = prompts.Ask_Yes_No(Create_File_Question(argument)) == Answer::Yes;
+    if (create) doc.Name = Is_Rooted_Path(argument) ? argument : program_prefix + argument;
+    if (doc.Name.empty()) doc.Name = kUntitledName;
+  }
+  shell.Add_To_Recent_Documents(doc.Name);
+  return doc;
+}
+
+void Close_Program(const Close_State& state, Settings_File& file, Sound_Player& sound,
+                   Prompts& prompts) {
+  Play_Event_Sound(state.Model, kSoundExit, sound);
+  try {
+    Write_Close_Settings(file, state);
+  } catch (const Settings_Write_Error& e) {
+    prompts.Error(e.what());
+  }
+}

@@ -1,0 +1,32 @@
+#pragma once
+// The main window's first activation and close, over the platform seams.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/settings_file.h"
+#include "app/startup_settings.h"
+#include "platform/files.h"
+#include "platform/prompts.h"
+#include "platform/shell.h"
+#include "platform/sound.h"
+
+struct Command_Line_Document {
+  std::string Name;                 // the document name (caption)
+  std::optional<std::string> Text;  // the working text when a file was loaded
+};
+
+// The document named by the command line: exactly one argument loads that file
+// or, when it cannot be read, offers to create it. A relative name answered Yes
+// goes behind the program prefix; a rooted one stays as it stands.
+Command_Line_Document Open_Command_Line(const std::vector<std::string>& args,
+                                        const std::string& program_prefix, Files& files,
+                                        Prompts& prompts, Shell& shell);
+
+std::string Create_File_Question(const std::string& argument);
+
+// Plays the exit sound to its end, then writes every setting. A refused write
+// is reported and the close goes on: a read-only folder must not keep the
+// program from ending.
+void Close_Program(const Close_State& state, Settings_File& file, Sound_Player& sound,
+                   Prompts& prompts);

@@ -1,0 +1,11 @@
+#pragma once
+// Whole-file access for documents.
+#include <optional>
+#include <string>
+
+class Files {
+ public:
+  virtual ~Files() = default;
+  // The file's bytes, or nothing when it is missing or cannot be read.
+  virtual std::optional<std::string> Read_All(const std::string& path) = 0;
+};

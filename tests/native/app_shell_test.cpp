@@ -1,0 +1,176 @@
+// Status texts, keyboard layouts, event sounds and the command line.
+#include <gtest/gtest.h>
+
+#include "app/event_sounds.h"
+#include "app/keyboard_layout.h"
+#include "app/lifecycle.h"
+#include "app/program_paths.h"
+#include "app/status_text.h"
+#include "fakes/fake_platform.h"
+
+namespace {
+
+TEST(StatusRefresh, LineColumnAndCountFollowTheCaret) {
+  Fake_Edit edit;
+  Fake_Panels panels;
+  Search_State search;
+  Status_Refresh(edit, panels, search);
+  EXPECT_EQ(panels.panels[0], " Строка: 1: 0");
+  EXPECT_EQ(panels.panels[1], " Всего строк: 0");
+
+  edit.text = "abc\r";
+  edit.sel = {3, 3};
+  Status_Refresh(edit, panels, search);
+  EXPECT_EQ(panels.panels[0], " Строка: 1: 3");
+  EXPECT_EQ(panels.panels[1], " Всего строк: 1");
+
+  edit.text = "abc\rdefg\rhi";
+  edit.sel = {0, 7};  // the end of the selection is the caret
+  Status_Refresh(edit, panels, search);
+  EXPECT_EQ(panels.panels[0], " Строка: 2: 3");
+  EXPECT_EQ(panels.panels[1], " Всего строк: 3");
+}
+
+TEST(StatusRefresh, SearchCountersTakePanelTwoOnlyWhileADialogIsOpen) {
+  Fake_Edit edit;
+  Fake_Panels panels;
+  panels.panels[2] = kInsertText;
+  Search_State search;
+  Status_Refresh(edit, panels, search);
+  EXPECT_EQ(panels.panels[2], kInsertText);
+  search.Find_Open = true;
+  search.Search_Count = 4;
+  Status_Refresh(edit, panels, search);
+  EXPECT_EQ(panels.panels[2], " Всего найдено: 4");
+  search = {};
+  search.Replace_Open = true;
+  search.Search_Count = 2;
+  Status_Refresh(edit, panels, search);
+  EXPECT_EQ(panels.panels[2], " Всего замен: 2");
+}
+
+TEST(InsertKey, TogglesOnlyTheModeIndicator) {
+  EXPECT_EQ(Insert_Key_Toggle(kInsertText), kOverwriteText);
+  EXPECT_EQ(Insert_Key_Toggle(Insert_Key_Toggle(kInsertText)), kInsertText);
+  EXPECT_EQ(Insert_Key_Toggle(" Всего найдено: 3"), " Всего найдено: 3");
+  EXPECT_EQ(Insert_Key_Toggle("Делаю:"), "Делаю:");
+}
+
+TEST(KeyboardLayout, GuardSwitchesToRussianAndRestoresOnlyEnglishOrRussian) {
+  Fake_Keyboard kb;
+  kb.current = 0x04090409u;
+  { Layout_Guard guard(kb); EXPECT_EQ(kb.current, 0x04190419u); }
+  EXPECT_EQ(kb.current, 0x04090409u);
+
+  kb.current = 0x04070407u;  // German stays Russian after the command
+  { Layout_Guard guard(kb); }
+  EXPECT_EQ(kb.current, 0x04190419u);
+
+  kb.current = 0x04090409u;
+  try {
+    Layout_Guard guard(kb);
+    throw 1;
+  } catch (int) {
+  }
+  EXPECT_EQ(kb.current, 0x04090409u);
+}
+
+TEST(KeyboardLayout, CloseRecordsOnlyTheThreeKnownLayouts) {
+  EXPECT_EQ(Layout_Name_To_Record(0x04070407u), "00000407");
+  EXPECT_EQ(Layout_Name_To_Record(0x04090409u), "00000409");
+  EXPECT_EQ(Layout_Name_To_Record(0x04190419u), "00000419");
+  EXPECT_FALSE(Layout_Name_To_Record(0x040C040Cu).has_value());
+  EXPECT_FALSE(Layout_Name_To_Record(0xF0020409u).has_value());
+  EXPECT_STREQ(Layout_Mode_Label(1), "всегда по умолчанию");
+  EXPECT_STREQ(Layout_Mode_Label(2), "всегда запоминается при выходе");
+  EXPECT_STREQ(Layout_Mode_Label(3), "всегда английская");
+  EXPECT_STREQ(Layout_Mode_Label(4), "всегда русская");
+}
+
+TEST(EventSounds, TickedWithAPathPlaysWithItsFlags) {
+  Nastroyki_Model model;
+  model.Sound = {true, true, false, true, true};
+  model.Edit = {"a.wav", "b.wav", "c.wav", "", "e.wav"};
+  Fake_Sound sound;
+  for (int n = 1; n <= 5; ++n) Play_Event_Sound(model, n, sound);
+  ASSERT_EQ(sound.played.size(), 3u);
+  EXPECT_EQ(sound.played[0], std::make_pair(std::string("a.wav"), kSoundAsync));
+  EXPECT_EQ(sound.played[1], std::make_pair(std::string("b.wav"), kSoundAsync));
+  EXPECT_EQ(sound.played[2], std::make_pair(std::string("e.wav"), kSoundNoStop));
+}
+
+TEST(ProgramPaths, PrefixIsTheFolderWhateverTheFileIsCalled) {
+  EXPECT_EQ(Program_Prefix("C:\\Prog\\Lirovant.exe"), "C:\\Prog\\");
+  EXPECT_EQ(Program_Prefix("C:\\Prog\\editor-renamed.exe"), "C:\\Prog\\");
+  EXPECT_EQ(Settings_File_Path("C:\\A\\x.exe"), "C:\\A\\Lirovant.ini");
+  EXPECT_EQ(Help_File_Path("C:\\A\\x.exe"), "C:\\A\\Help\\Lirovant.hlp");
+  EXPECT_TRUE(Is_Rooted_Path("C:\\x.txt"));
+  EXPECT_TRUE(Is_Rooted_Path("\\\\srv\\share\\x.txt"));
+  EXPECT_FALSE(Is_Rooted_Path("notes\\x.txt"));
+}
+
+struct CommandLine : ::testing::Test {
+  Fake_Files files;
+  Fake_Prompts prompts;
+  Fake_Shell shell;
+  Command_Line_Document Open(std::vector<std::string> args) {
+    return Open_Command_Line(args, "C:\\Prog\\", files, prompts, shell);
+  }
+};
+
+TEST_F(CommandLine, AnExistingFileIsLoadedWithItsLineBreaksMadeCr) {
+  files.contents["C:\\d\\a.txt"] = "one\r\ntwo\nthree\rfour";
+  auto doc = Open({"C:\\d\\a.txt"});
+  EXPECT_EQ(doc.Name, "C:\\d\\a.txt");
+  ASSERT_TRUE(doc.Text.has_value());
+  EXPECT_EQ(*doc.Text, "one\rtwo\rthree\rfour");
+  EXPECT_TRUE(prompts.asked.empty());
+  EXPECT_EQ(shell.recent, std::vector<std::string>{"C:\\d\\a.txt"});
+}
+
+TEST_F(CommandLine, MissingRelativeFileAnsweredYesGoesBehindThePrefix) {
+  auto doc = Open({"new.txt"});
+  ASSERT_EQ(prompts.asked.size(), 1u);
+  EXPECT_EQ(prompts.asked[0], "Создать файл с именем: new.txt ?");
+  EXPECT_EQ(doc.Name, "C:\\Prog\\new.txt");
+  EXPECT_FALSE(doc.Text.has_value());
+  EXPECT_EQ(shell.recent, std::vector<std::string>{"C:\\Prog\\new.txt"});
+}
+
+TEST_F(CommandLine, MissingAbsoluteFileAnsweredYesStaysAsItStands) {
+  auto doc = Open({"D:\\work\\new.txt"});
+  EXPECT_EQ(doc.Name, "D:\\work\\new.txt");
+}
+
+TEST_F(CommandLine, AnsweredNoGivesTheUntitledDocument) {
+  prompts.answers = {Answer::No};
+  auto doc = Open({"new.txt"});
+  EXPECT_EQ(doc.Name, "Лировушка.txt");
+  EXPECT_EQ(shell.recent, std::vector<std::string>{"Лировушка.txt"});
+}
+
+TEST_F(CommandLine, NoneOrSeveralArgumentsGiveTheUntitledDocument) {
+  files.contents["a"] = "x";
+  EXPECT_EQ(Open({}).Name, "Лировушка.txt");
+  EXPECT_EQ(Open({"a", "b"}).Name, "Лировушка.txt");
+  EXPECT_TRUE(prompts.asked.empty());
+  EXPECT_TRUE(shell.recent.empty());
+}
+
+TEST(ClosingProgram, ExitSoundFirstThenSettingsAndAFailedWriteIsReported) {
+  Memory_Profile profile;
+  profile.fail_after = 0;
+  Settings_File file(profile);
+  Fake_Sound sound;
+  Fake_Prompts prompts;
+  Close_State state;
+  state.Model.Sound[4] = true;
+  state.Model.Edit[4] = "Sound\\Vyhod.wav";
+  Close_Program(state, file, sound, prompts);
+  ASSERT_EQ(sound.played.size(), 1u);
+  EXPECT_EQ(sound.played[0].second, kSoundNoStop);
+  ASSERT_EQ(prompts.errors.size(), 1u);
+  EXPECT_EQ(prompts.errors[0], "Unable to write to C:\\Prog\\Lirovant.ini");
+}
+
+}  // namespace

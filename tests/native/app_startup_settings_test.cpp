@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include "app/startup_settings.h"
+#include "fakes/fake_platform.h"
+
+namespace {
+
+struct StartupSettings : ::testing::Test {
+  Memory_Profile profile;
+  Settings_File file{profile};
+  void Set(const std::string& key, const std::string& value) { profile.values[key] = value; }
+  Creation_Settings Create(std::vector<std::string> args = {}) {
+    return Read_Creation_Settings(file, args, "C:\\Prog\\Lirovant.exe");
+  }
+};
+
+TEST_F(StartupSettings, DefaultsOfAFirstRun) {
+  const auto s = Create();
+  EXPECT_EQ(s.Bounds, (Window_Bounds{80, 80, 300, 400}));
+  EXPECT_EQ(s.Normal_Bounds, (Window_Bounds{80, 80, 300, 400}));
+  EXPECT_FALSE(s.Maximized);
+  EXPECT_EQ(s.Font.Name, "Courier New");
+  EXPECT_EQ(s.Font.Size, 12);
+  EXPECT_EQ(s.Font.Charset, 204);
+  EXPECT_EQ(s.Font.Color, 0);
+  EXPECT_EQ(s.Back_Color, int32_t(0x80000018u));
+  EXPECT_TRUE(s.Word_Wrap);
+  EXPECT_EQ(s.Undo_Limit, 50);
+  EXPECT_EQ(s.Current_Path, "C:\\Prog\\Lirovant.exe");
+  EXPECT_FALSE(s.Startup_Layout.has_value());
+  for (int i = 0; i < 8; ++i) {
+    EXPECT_EQ(s.Files.Names[i], "");
+    EXPECT_EQ(s.Files.Positions[i], "0");
+  }
+  const auto m = Read_Activation_Settings(file);
+  EXPECT_FALSE(m.Sys_Tray);
+  EXPECT_TRUE(m.Escape && m.Bar && m.Poziciya_Kursora);
+  EXPECT_EQ(m.Kol_Undo, 50);
+  EXPECT_EQ(m.RxSlider, 1);
+  for (int i = 0; i < 5; ++i) EXPECT_TRUE(m.Sound[i]);
+  EXPECT_EQ(m.Edit[0], "Sound\\Zapusk.wav");
+  EXPECT_EQ(m.Edit[4], "Sound\\Vyhod.wav");
+}
+
+TEST_F(StartupSettings, NumbersInEveryNotationAndBadOnesGiveDefaults) {
+  Set("Size/Top", "0x64");
+  Set("Size/Left", "$64");
+  Set("Size/Height", "abc");
+  Set("Size/Width", "");
+  const auto s = Create();
+  EXPECT_EQ(s.Bounds, (Window_Bounds{100, 100, 300, 400}));
+}
+
+TEST_F(StartupSettings, WindowStateOnlyNormalAndMinimizedStartNormal) {
+  for (auto [text, maximized] : std::vector<std::pair<std::string, bool>>{
+           {"wsNormal", false}, {"wsMinimized", false}, {"wsMaximized", true},
+           {"", true}, {"normal", true}, {"wsMinimizedXYZ", false}}) {
+    Set("Size/WindowState", text);
+    EXPECT_EQ(Create().Maximized, maximized) << text;
+  }
+}
+
+TEST_F(StartupSettings, StoredPathWinsOverTheSingleArgument) {
+  EXPECT_EQ(Create({"a.txt"}).Current_Path, "a.txt");
+  EXPECT_EQ(Create({"a.txt", "b.txt"}).Current_Path, "C:\\Prog\\Lirovant.exe");
+  Set("Size/Path", "D:\\docs\\x.txt");
+  EXPECT_EQ(Create({"a.txt"}).Current_Path, "D:\\docs\\x.txt");
+}
+
+TEST_F(StartupSettings, StartupLayoutModes) {
+  Set("Size/Raskladka_Default", "2");
+  Set("Size/Raskladka", "00000407");
+  EXPECT_EQ(Create().Startup_Layout, "00000407");
+  Set("Size/Raskladka_Default", "3");
+  EXPECT_EQ(Create().Startup_Layout, "00000409");
+  Set("Size/Raskladka_Default", "4");
+  EXPECT_EQ(Create().Startup_Layout, "00000419");
+  Set("Size/Raskladka_Default", "7");
+  EXPECT_FALSE(Create().Startup_Layout.has_value());
+  EXPECT_EQ(Read_Activation_Settings(file).RxSlider, 4);
+  Set("Size/Raskladka_Default", "-3");
+  EXPECT_EQ(Read_Activation_Settings(file).RxSlider, 1);
+}
+
+TEST_F(StartupSettings, HistoryPositionOfAnAbsentKeyIsZero) {
+  Set("File_Store/FileName3", "C:\\t.txt");
+  Set("Poziciya_Store/Poziciya_Kursora_2", "17");
+  Set("Poziciya_Store/Poziciya_Kursora_4", "");
+  const auto s = Create();
+  EXPECT_EQ(s.Files.Names[2], "C:\\t.txt");
+  EXPECT_EQ(s.Files.Positions[2], "0");
+  EXPECT_EQ(s.Files.Positions[1], "17");
+  EXPECT_EQ(s.Files.Positions[3], "");
+}
+
+TEST_F(StartupSettings, UndoDepthIsClampedLikeTheSpinBox) {
+  Set("Size/Kol_Undo", "70000");
+  EXPECT_EQ(Read_Activation_Settings(file).Kol_Undo, 65535);
+  Set("Size/Kol_Undo", "-1");
+  EXPECT_EQ(Read_Activation_Settings(file).Kol_Undo, 0);
+}
+
+TEST_F(StartupSettings, CloseStopsAtTheFirstRefusedWrite) {
+  profile.fail_after = 3;
+  Close_State state;
+  EXPECT_THROW(Write_Close_Settings(file, state), Settings_Write_Error);
+  ASSERT_EQ(profile.writes.size(), 3u);
+  EXPECT_EQ(profile.writes.back().first, "Size/Left");
+}
+
+TEST_F(StartupSettings, UnknownLayoutLeavesRaskladkaAlone) {
+  Set("Size/Raskladka", "00000407");
+  Close_State state;
+  state.Layout_Name = std::nullopt;
+  Write_Close_Settings(file, state);
+  EXPECT_EQ(profile.values["Size/Raskladka"], "00000407");
+  for (auto& w : profile.writes) EXPECT_NE(w.first, "Size/Raskladka");
+}
+
+}  // namespace

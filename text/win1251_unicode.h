@@ -1,0 +1,16 @@
+#pragma once
+// Windows-1251 is the document's own encoding whatever the system's code page;
+// the edit control and the user interface speak UTF-16, so text crosses that
+// edge through these converters. Every one of the 256 bytes survives a round
+// trip (0x98, unassigned in 1251, travels as U+0098).
+#include <string>
+
+std::wstring Win1251_To_Utf16(const std::string& text);
+// Characters that 1251 cannot hold become '?'.
+std::string Utf16_To_Win1251(const std::wstring& text);
+
+// UTF-8 is how the sources spell the interface texts and paths.
+std::wstring Utf8_To_Utf16(const std::string& text);
+std::string Utf16_To_Utf8(const std::wstring& text);
+std::string Utf8_To_Win1251(const std::string& text);
+std::string Win1251_To_Utf8(const std::string& text);
