@@ -1,0 +1,346 @@
+#include "app/win32/forma.h"
+
+#include <commctrl.h>
+#include <richedit.h>
+#include <windowsx.h>
+
+#include "app/command_ids.h"
+#include "app/event_sounds.h"
+#include "app/keyboard_layout.h"
+#include "app/lifecycle.h"
+#include "app/program_paths.h"
+#include "app/startup_settings.h"
+#include "platform/win32/profile_win32.h"
+#include "text/win1251_unicode.h"
+
+TForma Forma;
+Nastroyki_Model Nastroyki;
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"TForma";
+constexpr int kEditId = 100;
+constexpr UINT kFirstActivation = WM_APP + 1;
+
+Window_Bounds Current_Bounds() {
+  RECT r{};
+  GetWindowRect(Forma.Handle, &r);
+  return {r.top, r.left, r.bottom - r.top, r.right - r.left};
+}
+
+void Layout_Children() {
+  RECT client{};
+  GetClientRect(Forma.Handle, &client);
+  int bottom = client.bottom;
+  if (Forma.Status_Visible) {
+    SendMessageW(Forma.StatusBar.Handle(), WM_SIZE, 0, 0);
+    bottom -= Forma.StatusBar.Height();
+  }
+  MoveWindow(Forma.RxRichEdit.Handle(), 0, 0, client.right, bottom > 0 ? bottom : 0, TRUE);
+}
+
+// Creation: the settings that shape the window and the edit area.
+void FormCreate() {
+  Forma.StatusBar.Set_Text(kPanelMode, kInsertText);
+  Forma.Window_Shown = false;
+  Forma.Search.Find_Next_Ready = false;
+  Forma.Started_Maximized = false;
+
+  Win32_Profile profile(Settings_File_Path(Forma.Exe_Path));
+  Settings_File file(profile);
+  const Creation_Settings s = Read_Creation_Settings(file, Forma.Args, Forma.Exe_Path);
+  if (s.Startup_Layout) Forma.Keyboard.Activate_Layout(*s.Startup_Layout);
+  Forma.Current_Path = s.Current_Path;
+  MoveWindow(Forma.Handle, s.Bounds.Left, s.Bounds.Top, s.Bounds.Width, s.Bounds.Height, FALSE);
+  Forma.Normal_Bounds = s.Normal_Bounds;
+  Forma.Started_Maximized = s.Maximized;
+  Forma.Back_Color = s.Back_Color;
+  Forma.RxRichEdit.Set_Background(s.Back_Color);
+  Forma.Text_Font = s.Font;
+  Forma.RxRichEdit.Set_Undo_Limit(s.Undo_Limit);
+  Apply_Text_Font();
+  Forma.Word_Wrap = s.Word_Wrap;
+  Forma.RxRichEdit.Set_Word_Wrap(s.Word_Wrap);
+  CheckMenuItem(Forma.Menu, IDM_WordWrap1, s.Word_Wrap ? MF_CHECKED : MF_UNCHECKED);
+  Forma.History_List.Files = s.Files;
+  Forma.History_List.Fill();
+  Fill_History_Menu();
+}
+
+// The first activation: the live settings, the start sound and the document
+// named on the command line.
+void FormActivate() {
+  Win32_Profile profile(Settings_File_Path(Forma.Exe_Path));
+  Settings_File file(profile);
+  Nastroyki = Read_Activation_Settings(file);
+  Set_Status_Bar_Visible(Nastroyki.Bar);
+  Forma.RxRichEdit.Set_Undo_Limit(Nastroyki.Kol_Undo);
+  Play_Event_Sound(Nastroyki, kSoundStart, Forma.Sound);
+
+  const uint32_t layout = Forma.Keyboard.Current_Layout();
+  const Command_Line_Document doc = Open_Command_Line(
+      Forma.Args, Program_Prefix(Forma.Exe_Path), Forma.Files, Forma.Prompts, Forma.Shell);
+  if (doc.Text) {
+    Reset_Editor();
+    Forma.RxRichEdit.Set_Text(*doc.Text);
+    Forma.RxRichEdit.Set_Selection(0, 0);
+  }
+  Restore_Layout(Forma.Keyboard, layout);
+  Set_Document_Name(doc.Name);
+  if (doc.Text) {
+    Forma.History_List.Add(doc.Name, 0);
+    Fill_History_Menu();
+  }
+  EnableMenuItem(Forma.Menu, IDM_Paste1, IsClipboardFormatAvailable(CF_TEXT) ? MF_ENABLED : MF_GRAYED);
+  Forma.RxRichEdit.Set_Modified(false);
+  Refresh_Status();
+  if (auto caret = Forma.History_List.Caret_To_Restore(doc.Name, Nastroyki.Poziciya_Kursora))
+    Forma.RxRichEdit.Set_Selection(*caret, *caret);
+}
+
+Close_State Gather_Close_State() {
+  Close_State s;
+  s.Current_Path = Forma.Current_Path;
+  s.Bounds = Current_Bounds();
+  s.Normal_Bounds = Forma.Normal_Bounds;
+  s.Layout_Name = Layout_Name_To_Record(Forma.Keyboard.Current_Layout());
+  s.Maximized = IsZoomed(Forma.Handle) != FALSE;
+  s.Model = Nastroyki;
+  s.Undo_Limit = Forma.RxRichEdit.Undo_Limit();
+  s.Back_Color = Forma.Back_Color;
+  s.Font = Forma.Text_Font;
+  s.Word_Wrap = Forma.Word_Wrap;
+  Forma.History_List.Remember_Caret(Document_Name(), Forma.RxRichEdit.Get_Selection().Start);
+  s.Files = Forma.History_List.Files;
+  return s;
+}
+
+void FormClose() {
+  Win32_Profile profile(Settings_File_Path(Forma.Exe_Path));
+  Settings_File file(profile);
+  Close_Program(Gather_Close_State(), file, Forma.Sound, Forma.Prompts);
+}
+
+// Whether the close may go on; the unsaved-changes guard answers here.
+bool FormCloseQuery() { return true; }
+
+void On_Size(WPARAM type) {
+  Layout_Children();
+  if (++Forma.Size_Count, !Forma.Window_Shown || Forma.Size_Count <= 4) return;
+  if (!IsZoomed(Forma.Handle) && !IsIconic(Forma.Handle)) Forma.Normal_Bounds = Current_Bounds();
+  Forma.Size_Count = 4;
+  if (type == SIZE_RESTORED) Play_Event_Sound(Nastroyki, kSoundRestore, Forma.Sound);
+  if (type == SIZE_RESTORED && Forma.Started_Maximized) {
+    Forma.Started_Maximized = false;
+    Win32_Profile profile(Settings_File_Path(Forma.Exe_Path));
+    Settings_File file(profile);
+    const Window_Bounds b{file.Read_Integer("Size", "Top_Store", 80), file.Read_Integer("Size", "Left_Store", 80),
+                          file.Read_Integer("Size", "Height_Store", 300), file.Read_Integer("Size", "Width_Store", 400)};
+    MoveWindow(Forma.Handle, b.Left, b.Top, b.Width, b.Height, TRUE);
+  }
+  if (type == SIZE_MAXIMIZED) Play_Event_Sound(Nastroyki, kSoundMaximize, Forma.Sound);
+}
+
+// Keys that reach the edit area: Insert flips the mode indicator, Esc closes.
+void On_Edit_Key(const MSGFILTER& filter) {
+  if (filter.msg == WM_KEYDOWN && filter.wParam == VK_INSERT) {
+    Forma.StatusBar.Set_Text(kPanelMode, Insert_Key_Toggle(Forma.StatusBar.Text(kPanelMode)));
+  } else if (filter.msg == WM_CHAR && filter.wParam == VK_ESCAPE) {
+    if (Nastroyki.Escape && !Forma.Search.Find_Open && !Forma.Search.Replace_Open)
+      PostMessageW(Forma.Handle, WM_CLOSE, 0, 0);
+  }
+}
+
+void On_Link(const ENLINK& link) {
+  if (link.msg != WM_LBUTTONUP) return;
+  Forma.Shell.Open(Win1251_To_Utf8(Forma.RxRichEdit.Text_Range(link.chrg.cpMin, link.chrg.cpMax)));
+}
+
+LRESULT On_Notify(NMHDR* header) {
+  if (header->hwndFrom != Forma.RxRichEdit.Handle()) return 0;
+  switch (header->code) {
+    case EN_SELCHANGE: Refresh_Status(); break;
+    case EN_MSGFILTER: On_Edit_Key(*reinterpret_cast<MSGFILTER*>(header)); break;
+    case EN_LINK: On_Link(*reinterpret_cast<ENLINK*>(header)); break;
+  }
+  return 0;
+}
+
+// After a change, a selection takes the character set of the edit area's font.
+void RxRichEditChange() {
+  const Selection sel = Forma.RxRichEdit.Get_Selection();
+  if (sel.End <= sel.Start) return;
+  CHARFORMAT2W format{};
+  format.cbSize = sizeof(format);
+  format.dwMask = CFM_CHARSET;
+  format.bCharSet = BYTE(Forma.Text_Font.Charset);
+  SendMessageW(Forma.RxRichEdit.Handle(), EM_SETCHARFORMAT, SCF_SELECTION, LPARAM(&format));
+}
+
+LRESULT CALLBACK Forma_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_SIZE:
+      On_Size(wp);
+      return 0;
+    case WM_SIZING:
+      if (Forma.Word_Wrap) Refresh_Status();
+      break;
+    case WM_SHOWWINDOW:
+      Forma.Window_Shown = wp != FALSE;
+      break;
+    case WM_ACTIVATE:
+      if (LOWORD(wp) != WA_INACTIVE && !Forma.Activated) {
+        Forma.Activated = true;
+        PostMessageW(hwnd, kFirstActivation, 0, 0);
+      }
+      break;
+    case kFirstActivation:
+      FormActivate();
+      return 0;
+    case WM_SETFOCUS:
+      SetFocus(Forma.RxRichEdit.Handle());
+      return 0;
+    case WM_NOTIFY:
+      return On_Notify(reinterpret_cast<NMHDR*>(lp));
+    case WM_COMMAND:
+      if (HWND(lp) == Forma.RxRichEdit.Handle()) {
+        if (HIWORD(wp) == EN_CHANGE) RxRichEditChange();
+        return 0;
+      }
+      Forma_Command(LOWORD(wp));
+      return 0;
+    case WM_INITMENUPOPUP:
+      Forma_Menu_Opening(HMENU(wp));
+      return 0;
+    case WM_CONTEXTMENU:
+      if (HWND(wp) == Forma.RxRichEdit.Handle()) {
+        HMENU popup = GetSubMenu(Forma.PopupMenu, 0);
+        Forma_Menu_Opening(popup);
+        POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+        if (at.x == -1 && at.y == -1) GetCursorPos(&at);
+        TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd, nullptr);
+        return 0;
+      }
+      break;
+    case WM_SYSCOMMAND:
+      if ((wp & 0xFFF0) == SC_MINIMIZE) {
+        const LRESULT r = DefWindowProcW(hwnd, msg, wp, lp);
+        Play_Event_Sound(Nastroyki, kSoundMinimize, Forma.Sound);
+        return r;
+      }
+      break;
+    case WM_CLOSE:
+      if (FormCloseQuery()) {
+        FormClose();
+        DestroyWindow(hwnd);
+      }
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+  }
+  return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+}  // namespace
+
+std::string Document_Name() {
+  const int length = GetWindowTextLengthW(Forma.Handle);
+  std::wstring text(size_t(length) + 1, L'\0');
+  GetWindowTextW(Forma.Handle, text.data(), length + 1);
+  text.resize(size_t(length));
+  return Narrow(text);
+}
+
+// The caption is the document name and, being the main window's, the taskbar text.
+void Set_Document_Name(const std::string& name) { SetWindowTextW(Forma.Handle, Wide(name).c_str()); }
+
+void Refresh_Status() { Status_Refresh(Forma.RxRichEdit, Forma.StatusBar, Forma.Search); }
+
+void Apply_Text_Font() {
+  HDC dc = GetDC(nullptr);
+  const int height = -MulDiv(Forma.Text_Font.Size, GetDeviceCaps(dc, LOGPIXELSY), 72);
+  ReleaseDC(nullptr, dc);
+  const int style = Forma.Text_Font.Style;
+  HFONT font = CreateFontW(height, 0, 0, 0, (style & kBold) ? FW_BOLD : FW_NORMAL, (style & kItalic) != 0,
+                           (style & kUnderline) != 0, (style & kStrikeOut) != 0, BYTE(Forma.Text_Font.Charset),
+                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                           Wide(Forma.Text_Font.Name).c_str());
+  Forma.RxRichEdit.Apply_Font(Forma.Text_Font, font);
+  if (Forma.Font_Handle) DeleteObject(Forma.Font_Handle);
+  Forma.Font_Handle = font;
+}
+
+void Reset_Editor() {
+  Forma.RxRichEdit.Set_Text("");
+  Forma.RxRichEdit.Set_Selection(0, -1);
+  Apply_Text_Font();
+}
+
+void Set_Status_Bar_Visible(bool visible) {
+  Forma.Status_Visible = visible;
+  ShowWindow(Forma.StatusBar.Handle(), visible ? SW_SHOW : SW_HIDE);
+  // The separator above "Время/Дата" comes and goes with the status bar.
+  const bool has_separator = GetMenuState(Forma.Menu, IDM_N15, MF_BYCOMMAND) != UINT(-1);
+  if (visible && !has_separator) {
+    InsertMenuW(Forma.Menu, IDM_TIme_Date, MF_BYCOMMAND | MF_SEPARATOR, IDM_N15, nullptr);
+  } else if (!visible && has_separator) {
+    DeleteMenu(Forma.Menu, IDM_N15, MF_BYCOMMAND);
+  }
+  Layout_Children();
+}
+
+void Fill_History_Menu() {
+  HMENU file_menu = GetSubMenu(Forma.Menu, 0);
+  HMENU store = nullptr;
+  for (int i = 0; i < GetMenuItemCount(file_menu) && !store; ++i) store = GetSubMenu(file_menu, i);
+  if (!store) return;
+  while (GetMenuItemCount(store) > 0) DeleteMenu(store, 0, MF_BYPOSITION);
+  for (int i = 0; i < kHistorySize; ++i) {
+    const History_Item& item = Forma.History_List.Items[i];
+    if (!item.Visible) continue;
+    std::string caption = item.Caption + "\tAlt+" + std::to_string(i + 1);
+    // A single & would underline the next letter of a path.
+    for (size_t at = caption.find('&'); at != std::string::npos; at = caption.find('&', at + 2))
+      caption.insert(at, "&");
+    AppendMenuW(store, MF_STRING | (item.Enabled ? 0 : MF_GRAYED), IDM_Name1 + i, Wide(caption).c_str());
+  }
+}
+
+bool Create_Forma(HINSTANCE instance, const std::vector<std::string>& args) {
+  Forma.Exe_Path = Executable_Path();
+  Forma.Args = args;
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof(wc);
+  wc.lpfnWndProc = Forma_Proc;
+  wc.hInstance = instance;
+  wc.hIcon = LoadIconW(instance, L"MAINICON");
+  wc.hIconSm = wc.hIcon;
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hbrBackground = HBRUSH(COLOR_BTNFACE + 1);
+  wc.lpszClassName = kClassName;
+  if (!RegisterClassExW(&wc)) return false;
+
+  Forma.Menu = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAINMENU));
+  Forma.PopupMenu = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_POPUPMENU));
+  Forma.PopupMenu1 = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_TRAYMENU));
+  Forma.Accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
+  Forma.Handle = CreateWindowExW(0, kClassName, L"Запоминаем текущую раскладку", WS_OVERLAPPEDWINDOW,
+                                 80, 80, 400, 300, nullptr, Forma.Menu, instance, nullptr);
+  if (!Forma.Handle) return false;
+  Forma.Prompts.Set_Owner(Forma.Handle);
+  Forma.Shell.Set_Owner(Forma.Handle);
+  Forma.Keyboard.Set_Window(Forma.Handle);
+  Forma.StatusBar.Create(Forma.Handle);
+  HWND edit = Rich_Edit::Create(Forma.Handle, kEditId, true);
+  if (!edit) return false;
+  Forma.RxRichEdit.Attach(edit);
+  FormCreate();
+  Layout_Children();
+  return true;
+}
+
+void Show_Forma(int show_command) {
+  ShowWindow(Forma.Handle, Forma.Started_Maximized ? SW_SHOWMAXIMIZED : show_command);
+  UpdateWindow(Forma.Handle);
+}

@@ -1,0 +1,25 @@
+#pragma once
+// The main window's status bar: five panels, Arial of 11 pixels, 19 pixels high.
+#include <windows.h>
+
+#include <string>
+
+#include "platform/status_panels.h"
+
+class Status_Bar : public Status_Panels {
+ public:
+  HWND Create(HWND parent);
+  HWND Handle() const { return hwnd_; }
+  std::string Text(int panel) override;
+  void Set_Text(int panel, const std::string& text) override;
+  // Panel 2 is right-aligned while a long command shows its label.
+  void Align_Mode_Panel_Right(bool right);
+  int Height() const;
+
+ private:
+  void Show(int panel);
+  HWND hwnd_ = nullptr;
+  HFONT font_ = nullptr;
+  std::string texts_[5];
+  bool mode_right_ = false;
+};

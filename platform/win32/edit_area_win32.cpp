@@ -1,0 +1,136 @@
+#include "platform/win32/edit_area_win32.h"
+
+#include <richedit.h>
+
+#include "text/win1251_unicode.h"
+
+COLORREF Resolve_Colour(int32_t colour) {
+  return Is_System_Colour(colour) ? GetSysColor(System_Colour_Index(colour)) : COLORREF(colour & 0xFFFFFF);
+}
+
+HWND Rich_Edit::Create(HWND parent, int id, bool word_wrap) {
+  static HMODULE library = LoadLibraryW(L"riched20.dll");
+  (void)library;
+  DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
+                ES_NOHIDESEL | ES_WANTRETURN | ES_SAVESEL;
+  if (!word_wrap) style |= WS_HSCROLL | ES_AUTOHSCROLL;
+  HWND edit = CreateWindowExW(WS_EX_CLIENTEDGE, RICHEDIT_CLASSW, L"", style, 0, 0, 10, 10, parent,
+                              HMENU(INT_PTR(id)), GetModuleHandleW(nullptr), nullptr);
+  if (!edit) return nullptr;
+  SendMessageW(edit, EM_SETTEXTMODE, TM_PLAINTEXT | TM_MULTILEVELUNDO | TM_MULTICODEPAGE, 0);
+  SendMessageW(edit, EM_EXLIMITTEXT, 0, 2147483645);
+  SendMessageW(edit, EM_AUTOURLDETECT, TRUE, 0);
+  SendMessageW(edit, EM_SETOPTIONS, ECOOP_AND, ~LPARAM(ECO_AUTOWORDSELECTION));
+  const LRESULT lang = SendMessageW(edit, EM_GETLANGOPTIONS, 0, 0);
+  SendMessageW(edit, EM_SETLANGOPTIONS, 0, lang & ~(IMF_AUTOKEYBOARD | IMF_AUTOFONT));
+  SendMessageW(edit, EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_SELCHANGE | ENM_LINK | ENM_KEYEVENTS);
+  SendMessageW(edit, EM_SETTARGETDEVICE, 0, word_wrap ? 0 : 1);
+  return edit;
+}
+
+std::string Rich_Edit::Text() {
+  GETTEXTLENGTHEX len{GTL_NUMCHARS | GTL_PRECISE, 1200};
+  const auto count = SendMessageW(hwnd_, EM_GETTEXTLENGTHEX, WPARAM(&len), 0);
+  std::wstring wide(size_t(count) + 1, L'\0');
+  GETTEXTEX get{};
+  get.cb = DWORD(wide.size() * sizeof(wchar_t));
+  get.flags = GT_DEFAULT;
+  get.codepage = 1200;
+  const auto got = SendMessageW(hwnd_, EM_GETTEXTEX, WPARAM(&get), LPARAM(wide.data()));
+  wide.resize(size_t(got));
+  return Utf16_To_Win1251(wide);
+}
+
+void Rich_Edit::Set_Text(const std::string& text) {
+  const std::wstring wide = Win1251_To_Utf16(text);
+  SETTEXTEX set{ST_DEFAULT, 1200};
+  SendMessageW(hwnd_, EM_SETTEXTEX, WPARAM(&set), LPARAM(wide.c_str()));
+}
+
+int32_t Rich_Edit::Text_Length() {
+  GETTEXTLENGTHEX len{GTL_NUMCHARS | GTL_PRECISE, 1200};
+  return int32_t(SendMessageW(hwnd_, EM_GETTEXTLENGTHEX, WPARAM(&len), 0));
+}
+
+Selection Rich_Edit::Get_Selection() {
+  CHARRANGE range{};
+  SendMessageW(hwnd_, EM_EXGETSEL, 0, LPARAM(&range));
+  return {range.cpMin, range.cpMax};
+}
+
+void Rich_Edit::Set_Selection(int32_t start, int32_t end) {
+  CHARRANGE range{start, end};
+  SendMessageW(hwnd_, EM_EXSETSEL, 0, LPARAM(&range));
+}
+
+std::string Rich_Edit::Text_Range(int32_t start, int32_t end) {
+  if (end <= start) return {};
+  std::wstring wide(size_t(end - start) + 1, L'\0');
+  TEXTRANGEW range{{start, end}, wide.data()};
+  const auto got = SendMessageW(hwnd_, EM_GETTEXTRANGE, 0, LPARAM(&range));
+  wide.resize(size_t(got));
+  return Utf16_To_Win1251(wide);
+}
+
+std::string Rich_Edit::Selected_Text() {
+  const Selection sel = Get_Selection();
+  return Text_Range(sel.Start, sel.End);
+}
+
+void Rich_Edit::Replace_Selection(const std::string& text) {
+  const std::wstring wide = Win1251_To_Utf16(text);
+  SendMessageW(hwnd_, EM_REPLACESEL, TRUE, LPARAM(wide.c_str()));
+}
+
+int32_t Rich_Edit::Line_Count() { return int32_t(SendMessageW(hwnd_, EM_GETLINECOUNT, 0, 0)); }
+
+int32_t Rich_Edit::Line_From_Char(int32_t offset) {
+  return int32_t(SendMessageW(hwnd_, EM_EXLINEFROMCHAR, 0, offset));
+}
+
+int32_t Rich_Edit::Line_Index(int32_t line) {
+  return int32_t(SendMessageW(hwnd_, EM_LINEINDEX, line, 0));
+}
+
+int32_t Rich_Edit::Line_Length(int32_t line) {
+  const int32_t start = Line_Index(line);
+  return start < 0 ? 0 : int32_t(SendMessageW(hwnd_, EM_LINELENGTH, start, 0));
+}
+
+bool Rich_Edit::Modified() { return SendMessageW(hwnd_, EM_GETMODIFY, 0, 0) != 0; }
+void Rich_Edit::Set_Modified(bool modified) { SendMessageW(hwnd_, EM_SETMODIFY, modified, 0); }
+
+void Rich_Edit::Set_Undo_Limit(int32_t limit) {
+  undo_limit_ = limit;
+  SendMessageW(hwnd_, EM_SETUNDOLIMIT, WPARAM(limit), 0);
+}
+
+void Rich_Edit::Apply_Font(const Text_Font_Spec& font, HFONT handle) {
+  const bool was_modified = Modified();
+  SendMessageW(hwnd_, WM_SETFONT, WPARAM(handle), TRUE);
+  CHARFORMAT2W format{};
+  format.cbSize = sizeof(format);
+  format.dwMask = CFM_FACE | CFM_SIZE | CFM_CHARSET | CFM_COLOR | CFM_BOLD | CFM_ITALIC |
+                  CFM_UNDERLINE | CFM_STRIKEOUT;
+  if (font.Style & kBold) format.dwEffects |= CFE_BOLD;
+  if (font.Style & kItalic) format.dwEffects |= CFE_ITALIC;
+  if (font.Style & kUnderline) format.dwEffects |= CFE_UNDERLINE;
+  if (font.Style & kStrikeOut) format.dwEffects |= CFE_STRIKEOUT;
+  format.yHeight = font.Size * 20;
+  format.bCharSet = BYTE(font.Charset);
+  format.crTextColor = Resolve_Colour(font.Color);
+  const std::wstring face = Utf8_To_Utf16(font.Name);
+  lstrcpynW(format.szFaceName, face.c_str(), LF_FACESIZE);
+  SendMessageW(hwnd_, EM_SETCHARFORMAT, SCF_ALL, LPARAM(&format));
+  SendMessageW(hwnd_, EM_SETCHARFORMAT, SCF_DEFAULT, LPARAM(&format));
+  Set_Modified(was_modified);
+}
+
+void Rich_Edit::Set_Background(int32_t colour) {
+  SendMessageW(hwnd_, EM_SETBKGNDCOLOR, 0, LPARAM(Resolve_Colour(colour)));
+}
+
+void Rich_Edit::Set_Word_Wrap(bool on) {
+  SendMessageW(hwnd_, EM_SETTARGETDEVICE, 0, on ? 0 : 1);
+  SendMessageW(hwnd_, EM_SHOWSCROLLBAR, SB_HORZ, !on);
+}

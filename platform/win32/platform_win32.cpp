@@ -1,0 +1,99 @@
+#include "platform/win32/platform_win32.h"
+
+#include <mmsystem.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include "app/settings_model.h"
+#include "text/win1251_unicode.h"
+
+std::wstring Wide(const std::string& utf8) { return Utf8_To_Utf16(utf8); }
+std::string Narrow(const std::wstring& wide) { return Utf16_To_Utf8(wide); }
+
+std::string To_Ansi(const std::string& utf8) {
+  const std::wstring wide = Wide(utf8);
+  const int size = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), int(wide.size()), nullptr, 0, nullptr, nullptr);
+  std::string out(size_t(size), '\0');
+  WideCharToMultiByte(CP_ACP, 0, wide.c_str(), int(wide.size()), out.data(), size, nullptr, nullptr);
+  return out;
+}
+
+std::string From_Ansi(const std::string& ansi) {
+  const int size = MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), int(ansi.size()), nullptr, 0);
+  std::wstring wide(size_t(size), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), int(ansi.size()), wide.data(), size);
+  return Narrow(wide);
+}
+
+namespace {
+int Box(HWND owner, const std::string& text, UINT type) {
+  return MessageBoxW(owner, Wide(text).c_str(), Wide(kMessageCaption).c_str(), type);
+}
+Answer From_Id(int id) { return id == IDYES ? Answer::Yes : id == IDNO ? Answer::No : Answer::Cancel; }
+}  // namespace
+
+Answer Win32_Prompts::Ask_Yes_No(const std::string& text) {
+  return From_Id(Box(owner_, text, MB_YESNO | MB_ICONQUESTION));
+}
+
+Answer Win32_Prompts::Ask_Yes_No_Cancel(const std::string& text) {
+  return From_Id(Box(owner_, text, MB_YESNOCANCEL | MB_ICONQUESTION));
+}
+
+void Win32_Prompts::Error(const std::string& text) { Box(owner_, text, MB_OK | MB_ICONERROR); }
+void Win32_Prompts::Beep() { MessageBeep(MB_OK); }
+
+void Win32_Sound::Play(const std::string& name, unsigned flags) {
+  PlaySoundA(To_Ansi(name).c_str(), nullptr, flags);
+}
+
+void Win32_Shell::Open(const std::string& target) {
+  ShellExecuteW(owner_, L"open", Wide(target).c_str(), L"", L"", SW_SHOW);
+}
+
+void Win32_Shell::Add_To_Recent_Documents(const std::string& path) {
+  SHAddToRecentDocs(SHARD_PATHA, To_Ansi(path).c_str());
+}
+
+std::optional<std::string> Win32_Files::Read_All(const std::string& path) {
+  HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+  LARGE_INTEGER size{};
+  std::optional<std::string> bytes;
+  if (GetFileSizeEx(file, &size) && size.QuadPart < 0x7FFFFFFF) {
+    std::string data(size_t(size.QuadPart), '\0');
+    size_t done = 0;
+    bool ok = true;
+    while (ok && done < data.size()) {
+      DWORD got = 0;
+      const DWORD want = DWORD(std::min<size_t>(data.size() - done, 1u << 24));
+      ok = ReadFile(file, data.data() + done, want, &got, nullptr) && got > 0;
+      done += got;
+    }
+    if (ok) bytes = std::move(data);
+  }
+  CloseHandle(file);
+  return bytes;
+}
+
+uint32_t Win32_Keyboard::Current_Layout() {
+  const DWORD thread = GetWindowThreadProcessId(window_, nullptr);
+  return uint32_t(uintptr_t(GetKeyboardLayout(thread)));
+}
+
+void Win32_Keyboard::Activate_Layout(const std::string& name) {
+  LoadKeyboardLayoutA(name.c_str(), KLF_ACTIVATE);
+}
+
+std::string Executable_Path() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD got = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
+    if (got < path.size()) {
+      path.resize(got);
+      return Narrow(path);
+    }
+    path.resize(path.size() * 2);
+  }
+}

@@ -1,0 +1,64 @@
+#pragma once
+// The Win32 sides of the small seams: message boxes, sounds, the shell,
+// whole-file reads and keyboard layouts.
+#include <windows.h>
+
+#include "platform/files.h"
+#include "platform/keyboard.h"
+#include "platform/prompts.h"
+#include "platform/shell.h"
+#include "platform/sound.h"
+
+std::wstring Wide(const std::string& utf8);
+std::string Narrow(const std::wstring& wide);
+// UTF-8 to the system's ANSI code page and back, for the A functions.
+std::string To_Ansi(const std::string& utf8);
+std::string From_Ansi(const std::string& ansi);
+
+class Win32_Prompts : public Prompts {
+ public:
+  explicit Win32_Prompts(HWND owner) : owner_(owner) {}
+  void Set_Owner(HWND owner) { owner_ = owner; }
+  Answer Ask_Yes_No(const std::string& text) override;
+  Answer Ask_Yes_No_Cancel(const std::string& text) override;
+  void Error(const std::string& text) override;
+  void Beep() override;
+
+ private:
+  HWND owner_;
+};
+
+class Win32_Sound : public Sound_Player {
+ public:
+  void Play(const std::string& name, unsigned flags) override;
+};
+
+class Win32_Shell : public Shell {
+ public:
+  explicit Win32_Shell(HWND owner) : owner_(owner) {}
+  void Set_Owner(HWND owner) { owner_ = owner; }
+  void Open(const std::string& target) override;
+  void Add_To_Recent_Documents(const std::string& path) override;
+
+ private:
+  HWND owner_;
+};
+
+class Win32_Files : public Files {
+ public:
+  std::optional<std::string> Read_All(const std::string& path) override;
+};
+
+class Win32_Keyboard : public Keyboard {
+ public:
+  explicit Win32_Keyboard(HWND window) : window_(window) {}
+  void Set_Window(HWND window) { window_ = window; }
+  uint32_t Current_Layout() override;
+  void Activate_Layout(const std::string& name) override;
+
+ private:
+  HWND window_;
+};
+
+// The executable's full path.
+std::string Executable_Path();

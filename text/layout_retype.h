@@ -1,0 +1,19 @@
+#pragma once
+// Re-typing of text entered in the wrong keyboard layout: each byte becomes
+// the character of the same key in the other layout (Russian and US English).
+// Both are byte-for-byte substitutions; the length never changes.
+#include <array>
+#include <cstdint>
+#include <string>
+
+using Retype_Map = std::array<std::uint8_t, 256>;
+
+// Latin keys to the Russian letters and signs on the same keys.
+extern const Retype_Map Kirilica_Table;
+// Russian letters back to the Latin characters of their keys.
+extern const Retype_Map Latinica_Table;
+
+// The selection re-typed as if typed in the Russian layout.
+std::string Kirilica_Text(const std::string& text);
+// The selection re-typed as if typed in the US English layout.
+std::string Latinica_Text(const std::string& text);
