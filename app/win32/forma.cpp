@@ -1,5 +1,9 @@
 #include "app/win32/forma.h"
 
+#include "app/win32/commands.h"
+#include "app/win32/window_state.h"
+#include "documents/win32/file_commands.h"
+
 #include <commctrl.h>
 #include <richedit.h>
 #include <windowsx.h>
@@ -119,26 +123,7 @@ void FormClose() {
   Win32_Profile profile(Settings_File_Path(Forma.Exe_Path));
   Settings_File file(profile);
   Close_Program(Gather_Close_State(), file, Forma.Sound, Forma.Prompts);
-}
-
-// Whether the close may go on; the unsaved-changes guard answers here.
-bool FormCloseQuery() { return true; }
-
-void On_Size(WPARAM type) {
-  Layout_Children();
-  if (++Forma.Size_Count, !Forma.Window_Shown || Forma.Size_Count <= 4) return;
-  if (!IsZoomed(Forma.Handle) && !IsIconic(Forma.Handle)) Forma.Normal_Bounds = Current_Bounds();
-  Forma.Size_Count = 4;
-  if (type == SIZE_RESTORED) Play_Event_Sound(Nastroyki, kSoundRestore, Forma.Sound);
-  if (type == SIZE_RESTORED && Forma.Started_Maximized) {
-    Forma.Started_Maximized = false;
-    Win32_Profile profile(Settings_File_Path(Forma.Exe_Path));
-    Settings_File file(profile);
-    const Window_Bounds b{file.Read_Integer("Size", "Top_Store", 80), file.Read_Integer("Size", "Left_Store", 80),
-                          file.Read_Integer("Size", "Height_Store", 300), file.Read_Integer("Size", "Width_Store", 400)};
-    MoveWindow(Forma.Handle, b.Left, b.Top, b.Width, b.Height, TRUE);
-  }
-  if (type == SIZE_MAXIMIZED) Play_Event_Sound(Nastroyki, kSoundMaximize, Forma.Sound);
+  Remove_Tray_Icon();
 }
 
 // Keys that reach the edit area: Insert flips the mode indicator, Esc closes.
@@ -180,7 +165,8 @@ void RxRichEditChange() {
 LRESULT CALLBACK Forma_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_SIZE:
-      On_Size(wp);
+      Layout_Children();
+      Window_State_Size(wp);
       return 0;
     case WM_SIZING:
       if (Forma.Word_Wrap) Refresh_Status();
@@ -223,12 +209,10 @@ LRESULT CALLBACK Forma_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       }
       break;
     case WM_SYSCOMMAND:
-      if ((wp & 0xFFF0) == SC_MINIMIZE) {
-        const LRESULT r = DefWindowProcW(hwnd, msg, wp, lp);
-        Play_Event_Sound(Nastroyki, kSoundMinimize, Forma.Sound);
-        return r;
-      }
-      break;
+      return Window_State_Sys_Command(hwnd, wp, lp);
+    case kTrayCallback:
+      Tray_Callback(lp);
+      return 0;
     case WM_CLOSE:
       if (FormCloseQuery()) {
         FormClose();
@@ -335,6 +319,7 @@ bool Create_Forma(HINSTANCE instance, const std::vector<std::string>& args) {
   HWND edit = Rich_Edit::Create(Forma.Handle, kEditId, true);
   if (!edit) return false;
   Forma.RxRichEdit.Attach(edit);
+  Register_All_Commands(Commands());
   FormCreate();
   Layout_Children();
   return true;

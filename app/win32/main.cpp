@@ -7,7 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "app/win32/commands.h"
 #include "app/win32/forma.h"
+#include "about/win32/about_box.h"
+#include "settings/win32/nastroyki_dialog.h"
 
 namespace {
 
@@ -26,11 +29,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
   if (!Create_Forma(instance, Command_Line_Arguments())) return 1;
+  Create_Nastroyki(instance, Forma.Handle);
+  Create_About_Box(instance, Forma.Handle);
   Show_Forma(show);
 
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    if (TranslateAcceleratorW(Forma.Handle, Forma.Accelerators, &msg)) continue;
+    if (Modeless_Dialog_Message(msg)) continue;
+    if (Translate_Shortcut(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
