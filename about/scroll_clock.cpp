@@ -1,0 +1,32 @@
+#include "about/scroll_clock.h"
+
+Scroll_Clock::Scroll_Clock() { Open(); }
+
+void Scroll_Clock::Place_Labels(int offset) {
+  for (int k = 0; k < Label_Count; ++k) Tops[k] = First_Top + Label_Spacing * k - offset;
+}
+
+void Scroll_Clock::Open() {
+  Scroll_Count = 0;
+  Place_Labels(0);
+}
+
+void Scroll_Clock::Activate() {
+  for (int& top : Tops) top = Park_Top;
+  Running = true;
+}
+
+void Scroll_Clock::Deactivate() { Running = false; }
+
+bool Scroll_Clock::Tick() {
+  if (!Running) return false;
+  ++Scroll_Count;
+  Place_Labels(Scroll_Count);
+  if (Scroll_Count > Last_Count) Scroll_Count = 0;
+  return true;
+}
+
+int Scroll_Clock::Label_Top(int k) const {
+  if (k < 1 || k > Label_Count) return Park_Top;
+  return Tops[k - 1];
+}
