@@ -1,33 +1,42 @@
 #include "documents/text_file_format.h"
 
+// Both directions write through a pointer into a buffer sized for the most
+// they can produce: documents run to tens of megabytes.
 std::string Disk_To_Working_Text(const std::string& bytes) {
-  std::string text;
-  text.reserve(bytes.size());
-  for (size_t i = 0; i < bytes.size(); ++i) {
-    const char c = bytes[i];
-    if (c == '\r') {
-      text += '\r';
-      if (i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-    } else if (c == '\n') {
-      text += '\r';
+  std::string text(bytes.size(), '\0');
+  const char* in = bytes.data();
+  const char* const end = in + bytes.size();
+  char* out = text.data();
+  while (in < end) {
+    const char c = *in++;
+    if (c == '\n') {
+      *out++ = '\r';
     } else {
-      text += c;
+      *out++ = c;
+      if (c == '\r' && in < end && *in == '\n') ++in;
     }
   }
+  text.resize(size_t(out - text.data()));
   return text;
 }
 
 std::string Working_Text_To_Disk(const std::string& text) {
-  std::string bytes;
-  bytes.reserve(text.size() + text.size() / 16);
-  for (size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
+  size_t breaks = 0;
+  for (const char c : text) breaks += (c == '\r') | (c == '\n');
+  std::string bytes(text.size() + breaks, '\0');
+  const char* in = text.data();
+  const char* const end = in + text.size();
+  char* out = bytes.data();
+  while (in < end) {
+    const char c = *in++;
     if (c == '\r' || c == '\n') {
-      bytes += "\r\n";
-      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      *out++ = '\r';
+      *out++ = '\n';
+      if (c == '\r' && in < end && *in == '\n') ++in;
     } else {
-      bytes += c;
+      *out++ = c;
     }
   }
+  bytes.resize(size_t(out - bytes.data()));
   return bytes;
 }

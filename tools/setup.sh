@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(cmake g++ make libgtest-dev googletest libjpeg62-turbo-dev
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nasm dpkg-dev
-  wine wine64 xvfb xauth xdotool x11-utils imagemagick locales fonts-liberation)
+  wine wine64 fonts-wine xvfb xauth xdotool x11-utils imagemagick locales fonts-liberation)
 
 missing=()
 for p in "${packages[@]}"; do

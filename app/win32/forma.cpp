@@ -3,6 +3,7 @@
 #include "app/win32/commands.h"
 #include "app/win32/window_state.h"
 #include "documents/win32/file_commands.h"
+#include "search/win32/search_commands.h"
 
 #include <commctrl.h>
 #include <richedit.h>
@@ -86,8 +87,7 @@ void FormActivate() {
       Forma.Args, Program_Prefix(Forma.Exe_Path), Forma.Files, Forma.Prompts, Forma.Shell);
   if (doc.Text) {
     Reset_Editor();
-    Forma.RxRichEdit.Set_Text(*doc.Text);
-    Forma.RxRichEdit.Set_Selection(0, 0);
+    Put_Start_Up_Text(*doc.Text);
   }
   Restore_Layout(Forma.Keyboard, layout);
   Set_Document_Name(doc.Name);
@@ -163,6 +163,7 @@ void RxRichEditChange() {
 }
 
 LRESULT CALLBACK Forma_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (Search_Handle_Message(msg, wp, lp)) return 0;
   switch (msg) {
     case WM_SIZE:
       Layout_Children();
@@ -292,7 +293,8 @@ void Fill_History_Menu() {
 }
 
 bool Create_Forma(HINSTANCE instance, const std::vector<std::string>& args) {
-  Forma.Exe_Path = Executable_Path();
+  // Tests place the program elsewhere to keep their settings files apart.
+  if (Forma.Exe_Path.empty()) Forma.Exe_Path = Executable_Path();
   Forma.Args = args;
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof(wc);

@@ -3,7 +3,12 @@
 // minimising (to the tray when asked) and restoring.
 #include <windows.h>
 
+#include <shellapi.h>
+
+#include <string>
+
 constexpr UINT kTrayCallback = 1147;
+constexpr UINT kTrayIconId = 1;
 
 // WM_SIZE, after the children have been laid out.
 void Window_State_Size(WPARAM size_type);
@@ -11,4 +16,10 @@ void Window_State_Size(WPARAM size_type);
 LRESULT Window_State_Sys_Command(HWND hwnd, WPARAM command, LPARAM lp);
 // The tray icon's callback message.
 void Tray_Callback(LPARAM mouse_message);
+// Deletes the tray icon; nothing happens when there is none.
 void Remove_Tray_Icon();
+
+// The record that adds the icon, in the system's first, smallest form: the
+// window, identifier 1, the callback message, the icon and the tip. The tip
+// is shortened to its field and nothing is written past the field.
+void Fill_Tray_Record(NOTIFYICONDATAW& record, HWND owner, HICON icon, const std::string& tip);

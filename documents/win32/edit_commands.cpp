@@ -1,6 +1,84 @@
-// The Edit menu, the context menu and their opening events.
+// The Edit menu, the context menu and their opening events, and the opening
+// event of the Lines menu.
+#include "app/command_ids.h"
 #include "app/win32/commands.h"
+#include "app/win32/forma.h"
+#include "documents/edit_area_commands.h"
+#include "documents/menu_enabling.h"
+#include "platform/win32/clipboard_win32.h"
+#include "platform/win32/document_prompts_win32.h"
+#include "platform/win32/edit_operations_win32.h"
+
+namespace {
+
+Rich_Edit_Operations Operations() { return Rich_Edit_Operations(Forma.RxRichEdit.Handle()); }
+
+void Undo1Click() {
+  Rich_Edit_Operations ops = Operations();
+  Undo_Keeping_Caret(Forma.RxRichEdit, ops);
+}
+void Redo1Click() {
+  Rich_Edit_Operations ops = Operations();
+  Redo_Keeping_Caret(Forma.RxRichEdit, ops);
+}
+void Copy1Click() { Operations().Copy(); }
+void Cut1Click() { Operations().Cut(); }
+void Delete1Click() { Operations().Delete_Selection(); }
+void Vydelit_Vse1Click() { Operations().Select_All(); }
+
+// `_ClipBoard_`, behind both paste items.
+void Paste1Click() {
+  Rich_Edit_Operations ops = Operations();
+  Win32_Clipboard clipboard(Forma.Handle);
+  Win32_Document_Prompts prompts(Forma.Handle);
+  Paste_Plain_Text(Forma.RxRichEdit, ops, clipboard, Forma.Keyboard, Forma.Saved_Layout, prompts);
+}
+
+bool Has_Selection() {
+  const Selection sel = Forma.RxRichEdit.Get_Selection();
+  return sel.End > sel.Start;
+}
+
+Edit_Facts Current_Facts() {
+  Rich_Edit_Operations ops = Operations();
+  Edit_Facts facts;
+  facts.Selection = Has_Selection();
+  facts.Clipboard_Text = Win32_Clipboard(Forma.Handle).Holds_Text();
+  facts.Can_Undo = ops.Can_Undo();
+  facts.Can_Redo = ops.Can_Redo();
+  return facts;
+}
+
+// An item lives either in the main menu or in the context menu.
+void Apply(const std::vector<Item_State>& states) {
+  for (const Item_State& item : states) {
+    const UINT flags = MF_BYCOMMAND | (item.Enabled ? MF_ENABLED : MF_GRAYED);
+    if (EnableMenuItem(Forma.Menu, item.Id, flags) == -1) EnableMenuItem(Forma.PopupMenu, item.Id, flags);
+  }
+}
+
+void PravkaClick(HMENU) { Apply(Pravka_Item_States(Current_Facts())); }
+void PopupMenuPopup(HMENU) { Apply(Popup_Item_States(Current_Facts())); }
+void StrokiClick(HMENU) { Apply(Stroki_Item_States(Has_Selection())); }
+
+}  // namespace
 
 void Register_Edit_Commands(Command_Table& table) {
-  (void)table;
+  table.Add(IDM_Undo1, Undo1Click);
+  table.Add(IDM_Undo2, Undo1Click);
+  table.Add(IDM_Redo1, Redo1Click);
+  table.Add(IDM_Redo2, Redo1Click);
+  table.Add(IDM_Copy1, Copy1Click);
+  table.Add(IDM_Copy2, Copy1Click);
+  table.Add(IDM_Cut1, Cut1Click);
+  table.Add(IDM_Cut2, Cut1Click);
+  table.Add(IDM_Paste1, Paste1Click);
+  table.Add(IDM_Paste2, Paste1Click);
+  table.Add(IDM_Delete1, Delete1Click);
+  table.Add(IDM_Delete2, Delete1Click);
+  table.Add(IDM_Vydelit_Vse1, Vydelit_Vse1Click);
+  table.Add(IDM_Vydelit_Vse2, Vydelit_Vse1Click);
+  table.Add_Opening(IDM_Undo1, PravkaClick);
+  table.Add_Opening(IDM_Undo2, PopupMenuPopup);
+  table.Add_Opening(IDM_Help_String, StrokiClick);
 }

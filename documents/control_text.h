@@ -1,0 +1,11 @@
+#pragma once
+// The document's bytes as the edit control holds them. The control speaks
+// UTF-16 and takes its text as a zero-terminated string, so a NUL byte would
+// end the document there: it travels as U+2400 (the visible symbol for NUL)
+// and comes back as NUL. Every other byte maps as Windows-1251.
+#include <string>
+
+constexpr wchar_t kNulSymbol = 0x2400;
+
+std::wstring Document_To_Control_Text(const std::string& text);
+std::string Control_Text_To_Document(const std::wstring& text);

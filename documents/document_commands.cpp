@@ -1,0 +1,191 @@
+#include "documents/document_commands.h"
+
+#include <optional>
+
+#include "app/keyboard_layout.h"
+#include "app/settings_model.h"
+#include "documents/document_files.h"
+
+void Remember_Caret(Document_Session& s) {
+  s.History.Remember_Caret(s.Window.Document_Name(), s.Edit.Get_Selection().Start);
+}
+
+void Restore_Caret(Document_Session& s) {
+  if (auto caret = s.History.Caret_To_Restore(s.Window.Document_Name(), s.Caret_Memory))
+    s.Edit.Set_Selection(*caret, *caret);
+}
+
+void Add_To_History(Document_Session& s, const std::string& path) {
+  s.History.Add(path, s.Edit.Get_Selection().Start);
+  s.Window.History_Changed();
+}
+
+namespace {
+
+// A failed write is reported and leaves the file, the document and every
+// setting as they were; the caller then stops.
+bool Save_To(Document_Session& s, const std::string& path) {
+  if (Save_Document(s.Text, s.Writer, path)) return true;
+  s.Prompts.File_Error(Create_Error_Text(path));
+  return false;
+}
+
+std::optional<std::string> Show_Save_Dialog(Document_Session& s) {
+  auto chosen = s.Dialogs.Ask_Save(s.Save_Dialog.Initial_Folder, s.Save_Dialog.File_Name);
+  if (chosen) s.Save_Dialog.File_Name = *chosen;
+  return chosen;
+}
+
+bool Loads_Follow(Guard_Column column) {
+  return column == Guard_Column::History_Load || column == Guard_Column::Open;
+}
+
+Guard_Result Guard_Named_Save(Document_Session& s, Guard_Column column, const std::string& name) {
+  if (!Save_To(s, name)) return Guard_Result::Stop;
+  if (Loads_Follow(column)) s.Edit.Set_Modified(false);
+  if (column != Guard_Column::Close) s.Current_Path = s.Save_Dialog.File_Name;
+  Add_To_History(s, name);
+  return Guard_Result::Go_On;
+}
+
+Guard_Result Guard_Dialog_Save(Document_Session& s, Guard_Column column) {
+  s.Save_Dialog.Initial_Folder = s.Current_Path;
+  if (!Loads_Follow(column)) s.Save_Dialog.File_Name = kUntitledName;
+  const auto chosen = Show_Save_Dialog(s);
+  if (!chosen) return column == Guard_Column::Close ? Guard_Result::Stop : Guard_Result::Go_On;
+  if (!Save_To(s, *chosen)) return Guard_Result::Stop;
+  s.Current_Path = *chosen;
+  if (Loads_Follow(column)) {
+    s.Window.Set_Document_Name(*chosen);
+    s.Edit.Set_Modified(false);
+  }
+  Add_To_History(s, *chosen);
+  return Guard_Result::Go_On;
+}
+
+void Empty_Document(Document_Session& s) {
+  s.Edit.Set_Text("");
+  s.Window.Set_Document_Name(kUntitledName);
+  s.Edit.Set_Modified(false);
+}
+
+// Reads the whole file before anything is touched, so that a file that
+// cannot be read leaves the current document exactly as it was.
+std::optional<std::string> Read_Whole(Document_Session& s, const std::string& path) {
+  return s.Reader.Read_All(path);
+}
+
+void Take_In(Document_Session& s, const std::string& path, const std::string& bytes) {
+  Remember_Caret(s);
+  s.Window.Reset_Editor();
+  Put_Document(s.Text, path, bytes);
+  s.Window.Set_Document_Name(path);
+  s.Window.Set_Application_Title(path);
+  Restore_Caret(s);
+}
+
+}  // namespace
+
+Guard_Result Save_Changes_Guard(Document_Session& s, Guard_Column column) {
+  if (!s.Edit.Modified()) return Guard_Result::Go_On;
+  switch (s.Prompts.Ask_Save_Changes(kSaveChangesQuestion)) {
+    case Answer::Cancel: return Guard_Result::Stop;
+    case Answer::No: return Guard_Result::Go_On;
+    case Answer::Yes: break;
+  }
+  const std::string name = s.Window.Document_Name();
+  return Is_Untitled(name) ? Guard_Dialog_Save(s, column) : Guard_Named_Save(s, column, name);
+}
+
+void Sozdat_TextClick(Document_Session& s) {
+  if (!s.Edit.Modified()) {
+    Empty_Document(s);
+    s.Window.Set_Application_Title(kUntitledName);
+    return;
+  }
+  if (Save_Changes_Guard(s, Guard_Column::New) == Guard_Result::Stop) return;
+  Empty_Document(s);
+}
+
+void Open_TextClick(Document_Session& s) {
+  if (Save_Changes_Guard(s, Guard_Column::Open) == Guard_Result::Go_On) {
+    if (auto path = s.Dialogs.Ask_Open(s.Current_Path)) OpenDialogCanClose(s, *path);
+  }
+  Restore_Layout(s.Keys, s.Saved_Layout);
+}
+
+void OpenDialogCanClose(Document_Session& s, const std::string& path) {
+  const auto bytes = Read_Whole(s, path);
+  if (!bytes) {
+    s.Prompts.File_Error(Open_Error_Text(path));
+    return;
+  }
+  s.Saved_Layout = s.Keys.Current_Layout();
+  Take_In(s, path, *bytes);
+  s.Window.Clear_Conversion_Marks();
+  s.Current_Path = path;
+  Add_To_History(s, s.Current_Path);
+  s.Edit.Set_Modified(false);
+  s.Find_Next_Ready = false;
+  s.System_Shell.Add_To_Recent_Documents(path);
+  s.Window.Refresh_Status();
+}
+
+void Open_From_History(Document_Session& s, const std::string& path) {
+  if (path.empty()) return;
+  if (Save_Changes_Guard(s, Guard_Column::History_Load) == Guard_Result::Stop) return;
+  s.Saved_Layout = s.Keys.Current_Layout();
+  const auto bytes = Read_Whole(s, path);
+  if (!bytes) {
+    s.Prompts.Notice(kHistoryFileMissing);
+    return;
+  }
+  Take_In(s, path, *bytes);
+  s.Current_Path = path;
+  s.Edit.Set_Modified(false);
+  s.Window.Clear_Conversion_Marks();
+  s.Find_Next_Ready = false;
+  s.System_Shell.Add_To_Recent_Documents(path);
+  s.Window.Refresh_Status();
+  Restore_Layout(s.Keys, s.Saved_Layout);
+}
+
+void Save_TextClick(Document_Session& s) {
+  const std::string name = s.Window.Document_Name();
+  s.Save_Dialog.Initial_Folder = s.Current_Path;
+  if (!Is_Untitled(name)) {
+    if (!Save_To(s, name)) return;
+    s.Edit.Set_Modified(false);
+    s.Current_Path = s.Save_Dialog.File_Name;
+    Add_To_History(s, name);
+    return;
+  }
+  s.Save_Dialog.File_Name = kUntitledName;
+  const auto chosen = Show_Save_Dialog(s);
+  if (!chosen || !Save_To(s, *chosen)) return;
+  s.Window.Set_Document_Name(*chosen);
+  s.Current_Path = *chosen;
+  s.Edit.Set_Modified(false);
+  Add_To_History(s, *chosen);
+}
+
+void Save_KakClick(Document_Session& s) {
+  const std::string name = s.Window.Document_Name();
+  if (auto proposal = s.Name_Part.Name_Of(name)) {
+    s.Save_Dialog.File_Name = *proposal;
+    s.Save_Dialog.Initial_Folder = name;
+  } else {
+    s.Save_Dialog.File_Name = kUntitledName;
+    s.Save_Dialog.Initial_Folder = s.Current_Path;
+  }
+  const auto chosen = Show_Save_Dialog(s);
+  if (!chosen || !Save_To(s, *chosen)) return;
+  s.Window.Set_Document_Name(*chosen);
+  s.Current_Path = *chosen;
+  s.Edit.Set_Modified(false);
+  Add_To_History(s, *chosen);
+}
+
+bool FormCloseQuery(Document_Session& s) {
+  return Save_Changes_Guard(s, Guard_Column::Close) == Guard_Result::Go_On;
+}

@@ -1,0 +1,67 @@
+#pragma once
+// New, open, save, save as, the recent-files load and the unsaved-changes
+// guard that stands before every command which discards the document.
+#include <cstdint>
+#include <string>
+
+#include "documents/history.h"
+#include "platform/document_prompts.h"
+#include "platform/document_text.h"
+#include "platform/document_window.h"
+#include "platform/edit_area.h"
+#include "platform/file_dialogs.h"
+#include "platform/file_writer.h"
+#include "platform/files.h"
+#include "platform/keyboard.h"
+#include "platform/shell.h"
+
+constexpr const char* kSaveChangesQuestion = "Сохранить изменения в текущей лировушке?";
+constexpr const char* kHistoryFileMissing = "Файл был удален, перемещен или его съел голодный вирусняк!";
+
+// The save dialog lives as long as the window: what it last held is where
+// it starts next time.
+struct Save_Dialog_State {
+  std::string File_Name;
+  std::string Initial_Folder;
+};
+
+// Everything the commands work on; the main window owns it all.
+struct Document_Session {
+  Edit_Area& Edit;
+  Document_Text& Text;
+  Document_Window& Window;
+  Files& Reader;
+  File_Writer& Writer;
+  File_Dialogs& Dialogs;
+  File_Name_Part& Name_Part;
+  Document_Prompts& Prompts;
+  Shell& System_Shell;
+  Keyboard& Keys;
+  Recent_Files& History;
+  std::string& Current_Path;
+  uint32_t& Saved_Layout;
+  bool& Find_Next_Ready;
+  const bool& Caret_Memory;
+  Save_Dialog_State& Save_Dialog;
+};
+
+// Where the guard runs; each place has its own follow-up steps.
+enum class Guard_Column { History_Load, Open, New, Close };
+enum class Guard_Result { Go_On, Stop };
+
+Guard_Result Save_Changes_Guard(Document_Session& s, Guard_Column column);
+
+void Sozdat_TextClick(Document_Session& s);
+void Open_TextClick(Document_Session& s);
+// The load of the file confirmed in the open dialog.
+void OpenDialogCanClose(Document_Session& s, const std::string& path);
+void Open_From_History(Document_Session& s, const std::string& path);
+void Save_TextClick(Document_Session& s);
+void Save_KakClick(Document_Session& s);
+// True when the window may close.
+bool FormCloseQuery(Document_Session& s);
+
+// The caret routines of the recent-files list for the current document.
+void Remember_Caret(Document_Session& s);
+void Restore_Caret(Document_Session& s);
+void Add_To_History(Document_Session& s, const std::string& path);

@@ -1,0 +1,20 @@
+#pragma once
+// Which items the Edit menu, the context menu and the Lines menu enable when
+// they open (or when a shortcut of one of their items is pressed).
+#include <vector>
+
+struct Edit_Facts {
+  bool Selection = false;       // the selection is not empty
+  bool Clipboard_Text = false;  // the clipboard holds text
+  bool Can_Undo = false;
+  bool Can_Redo = false;
+};
+
+struct Item_State {
+  int Id;
+  bool Enabled;
+};
+
+std::vector<Item_State> Pravka_Item_States(const Edit_Facts& facts);
+std::vector<Item_State> Popup_Item_States(const Edit_Facts& facts);
+std::vector<Item_State> Stroki_Item_States(bool selection);

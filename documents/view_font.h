@@ -1,0 +1,21 @@
+#pragma once
+// The font commands: the font dialog and the one-point size steps. A font
+// change alone never marks the document modified, and the caret comes back
+// to its offset with nothing selected.
+#include "documents/view_area.h"
+#include "platform/edit_area.h"
+
+// Smallest size the edit area is asked to show; the font's own size may go
+// lower, one point per step, and comes back up step by step.
+constexpr int32_t kSmallestShownSize = 1;
+int32_t Shown_Font_Size(int32_t points);
+
+// "Шрифт больше" with +1, "Шрифт меньше" with -1.
+void Step_Font_Size(Edit_Area& edit, View_Area& view, Text_Font_Spec& font, int32_t delta);
+
+// "Тип шрифта": false when the dialog was cancelled (nothing changed).
+bool Choose_Text_Font(Edit_Area& edit, View_Area& view, Text_Font_Spec& font, Font_Chooser& chooser);
+
+// "Перенос по словам": flips the flag, the wrapping and the scroll bars;
+// `refresh` updates the line and column shown in the status bar.
+void Toggle_Word_Wrap(Edit_Area& edit, View_Area& view, bool& word_wrap, void (*refresh)());

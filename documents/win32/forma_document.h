@@ -1,0 +1,14 @@
+#pragma once
+// The document session of the main window: its edit area, caption, dialogs
+// and message boxes, as the document commands use them.
+#include <functional>
+#include <string>
+
+#include "documents/document_commands.h"
+
+// Runs `command` over the main window's session.
+void With_Document_Session(const std::function<void(Document_Session&)>& command);
+bool Document_Close_Query();
+// The task-bar title as the document commands last set it. The main window
+// is its own task-bar button, so the system shows its caption there.
+const std::string& Application_Title();

@@ -1,0 +1,72 @@
+#include "platform/win32/document_text_win32.h"
+
+#include <richedit.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "documents/control_text.h"
+
+namespace {
+
+struct Stream_Buffer {
+  std::string bytes;
+  size_t at = 0;
+};
+
+DWORD CALLBACK Stream_In(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* given) {
+  auto* in = reinterpret_cast<Stream_Buffer*>(cookie);
+  const size_t n = std::min(size_t(wanted), in->bytes.size() - in->at);
+  memcpy(buffer, in->bytes.data() + in->at, n);
+  in->at += n;
+  *given = LONG(n);
+  return 0;
+}
+
+DWORD CALLBACK Stream_Out(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* taken) {
+  reinterpret_cast<std::string*>(cookie)->append(reinterpret_cast<const char*>(buffer), size_t(count));
+  *taken = count;
+  return 0;
+}
+
+void Caret_To_Start(HWND control) {
+  CHARRANGE start{0, 0};
+  SendMessageW(control, EM_EXSETSEL, 0, LPARAM(&start));
+}
+
+}  // namespace
+
+void Rich_Edit_Document::Put(const std::string& text) {
+  const std::wstring wide = Document_To_Control_Text(text);
+  SETTEXTEX set{ST_DEFAULT, 1200};
+  SendMessageW(hwnd_, EM_SETTEXTEX, WPARAM(&set), LPARAM(wide.c_str()));
+  Caret_To_Start(hwnd_);
+}
+
+std::string Rich_Edit_Document::Take() {
+  GETTEXTLENGTHEX length{GTL_NUMCHARS | GTL_PRECISE, 1200};
+  const auto count = SendMessageW(hwnd_, EM_GETTEXTLENGTHEX, WPARAM(&length), 0);
+  std::wstring wide(size_t(count) + 1, L'\0');
+  GETTEXTEX get{};
+  get.cb = DWORD(wide.size() * sizeof(wchar_t));
+  get.flags = GT_DEFAULT;
+  get.codepage = 1200;
+  const auto got = SendMessageW(hwnd_, EM_GETTEXTEX, WPARAM(&get), LPARAM(wide.data()));
+  wide.resize(size_t(got));
+  return Control_Text_To_Document(wide);
+}
+
+bool Rich_Edit_Document::Put_Rich(const std::string& rtf) {
+  Stream_Buffer in{rtf, 0};
+  EDITSTREAM stream{DWORD_PTR(&in), 0, Stream_In};
+  SendMessageW(hwnd_, EM_STREAMIN, SF_RTF, LPARAM(&stream));
+  Caret_To_Start(hwnd_);
+  return stream.dwError == 0;
+}
+
+std::string Rich_Edit_Document::Take_Rich() {
+  std::string out;
+  EDITSTREAM stream{DWORD_PTR(&out), 0, Stream_Out};
+  SendMessageW(hwnd_, EM_STREAMOUT, SF_RTF, LPARAM(&stream));
+  return out;
+}

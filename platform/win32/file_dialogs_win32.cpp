@@ -1,0 +1,74 @@
+#include "platform/win32/file_dialogs_win32.h"
+
+#include <commdlg.h>
+
+#include <vector>
+
+#include "platform/win32/platform_win32.h"
+#include "zmk/zmk.h"
+
+namespace {
+
+// Filters as pairs of description and pattern, each ending in a zero.
+const wchar_t kOpenFilter[] = L"Лировушки (*.txt)\0*.txt\0Прочая беда (*.*)\0*.*\0";
+const wchar_t kSaveFilter[] = L"Лировушка.txt (*.txt)\0*.txt\0Прочая беда (*.*)\0*.*\0";
+constexpr size_t kNameRoom = 32768;
+
+bool Is_Folder(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// The dialog must not move the process's current folder: the event sounds
+// are found relative to it.
+std::optional<std::string> Run(HWND owner, const std::string& folder, const std::string& name, bool save) {
+  std::vector<wchar_t> file(kNameRoom, L'\0');
+  const std::wstring given = Wide(name);
+  if (given.size() < kNameRoom) std::copy(given.begin(), given.end(), file.begin());
+  const std::wstring start = Dialog_Start_Folder(folder);
+  OPENFILENAMEW ofn{};
+  ofn.lStructSize = sizeof(ofn);
+  ofn.hwndOwner = owner;
+  ofn.lpstrFilter = save ? kSaveFilter : kOpenFilter;
+  ofn.nFilterIndex = 1;
+  ofn.lpstrFile = file.data();
+  ofn.nMaxFile = DWORD(file.size());
+  ofn.lpstrInitialDir = start.empty() ? nullptr : start.c_str();
+  ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_ENABLESIZING;
+  if (save) {
+    ofn.Flags |= OFN_OVERWRITEPROMPT;
+    ofn.lpstrDefExt = L"txt";
+  }
+  const BOOL confirmed = save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
+  if (!confirmed) return std::nullopt;
+  return Narrow(file.data());
+}
+
+}  // namespace
+
+std::wstring Dialog_Start_Folder(const std::string& path) {
+  const std::wstring wide = Wide(path);
+  if (wide.empty() || Is_Folder(wide)) return wide;
+  const size_t slash = wide.find_last_of(L"\\/");
+  if (slash == std::wstring::npos) return {};
+  const std::wstring parent = wide.substr(0, slash + 1);
+  return Is_Folder(parent) ? parent : std::wstring();
+}
+
+std::optional<std::string> Win32_File_Dialogs::Ask_Open(const std::string& initial_folder) {
+  return Run(owner_, initial_folder, "", false);
+}
+
+std::optional<std::string> Win32_File_Dialogs::Ask_Save(const std::string& initial_folder,
+                                                        const std::string& file_name) {
+  return Run(owner_, initial_folder, file_name, true);
+}
+
+std::optional<std::string> Zmk_File_Name_Part::Name_Of(const std::string& path) {
+  // The library works on the system's 8-bit strings; its buffer is exactly as
+  // long as the path, with room for the zero.
+  const std::string ansi = To_Ansi(path);
+  std::vector<char> buffer(ansi.size() + 1, '\0');
+  if (_NameFile_In_Path_(ansi.c_str(), buffer.data()) == 0) return std::nullopt;
+  return From_Ansi(std::string(buffer.data()));
+}

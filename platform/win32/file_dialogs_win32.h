@@ -1,0 +1,25 @@
+#pragma once
+// The system's open and save dialogs for text files, and the file-name part
+// from the maker's own zmk.dll.
+#include <windows.h>
+
+#include "platform/file_dialogs.h"
+
+class Win32_File_Dialogs : public File_Dialogs {
+ public:
+  explicit Win32_File_Dialogs(HWND owner) : owner_(owner) {}
+  std::optional<std::string> Ask_Open(const std::string& initial_folder) override;
+  std::optional<std::string> Ask_Save(const std::string& initial_folder, const std::string& file_name) override;
+
+ private:
+  HWND owner_;
+};
+
+class Zmk_File_Name_Part : public File_Name_Part {
+ public:
+  std::optional<std::string> Name_Of(const std::string& path) override;
+};
+
+// The folder a dialog starts in: the path itself when it is a folder, else
+// the folder that holds it; empty when neither exists.
+std::wstring Dialog_Start_Folder(const std::string& path);

@@ -1,0 +1,9 @@
+#pragma once
+// Saves through a new file beside the target, which replaces the target only
+// once it is complete: an interrupted or failed save leaves the old file whole.
+#include "platform/file_writer.h"
+
+class Win32_File_Writer : public File_Writer {
+ public:
+  bool Write_Whole(const std::string& path, const std::string& bytes) override;
+};

@@ -1,0 +1,35 @@
+#include "platform/win32/search_ui_win32.h"
+
+#include "app/settings_model.h"
+#include "platform/win32/platform_win32.h"
+
+namespace {
+int Box(HWND owner, const std::string& text, UINT type) {
+  return MessageBoxW(owner, Wide(text).c_str(), Wide(kMessageCaption).c_str(), type);
+}
+}  // namespace
+
+bool Win32_Search_Ui::Ok_Cancel(const std::string& text) {
+  // With its window gone, nobody is left to answer: stop the search.
+  if (owner_ && !IsWindow(owner_)) return false;
+  return Box(owner_, text, MB_OKCANCEL) == IDOK;
+}
+
+void Win32_Search_Ui::Notice(const std::string& text) { Box(owner_, text, MB_OK); }
+void Win32_Search_Ui::Error(const std::string& text) { Box(owner_, text, MB_OK | MB_ICONERROR); }
+void Win32_Search_Ui::Beep() { MessageBeep(0); }
+void Win32_Search_Ui::Enable_Main_Window(bool enabled) { EnableWindow(owner_, enabled); }
+
+void Win32_Search_Ui::Process_Messages() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      // The program's own loop must still see it.
+      PostQuitMessage(int(msg.wParam));
+      return;
+    }
+    if (dialog_filter_ && dialog_filter_(msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}

@@ -1,0 +1,84 @@
+# Shared steps of the end-to-end runs: a fresh copy of the program in a
+# folder of its own, Wine on the test display, windows found by their caption,
+# keys typed with xdotool, and a tally that ends in "N passed, N failed".
+set -u
+e2e_passed=0
+e2e_failed=0
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+exe_dir=$(dirname "$1")
+work=$(mktemp -d /tmp/lirovant-e2e.XXXXXX)
+app=$work/app
+mkdir -p "$app"
+cp "$exe_dir/Lirovant.exe" "$exe_dir/zmk.dll" "$app/"
+[ -d "$exe_dir/Sound" ] && cp -r "$exe_dir/Sound" "$app/"
+[ -d "$exe_dir/Help" ] && cp -r "$exe_dir/Help" "$app/"
+export WINEPREFIX=${WINEPREFIX:-$here/build/wine-prefix}
+app_win="Z:${app//\//\\}"
+
+check() {  # check "what" command...
+  local what=$1
+  shift
+  if "$@"; then
+    e2e_passed=$((e2e_passed + 1))
+    echo "ok   - $what"
+  else
+    e2e_failed=$((e2e_failed + 1))
+    echo "FAIL - $what"
+  fi
+}
+
+# The text of the settings file, as UTF-8.
+ini() { iconv -f cp1251 -t utf-8 "$app/Lirovant.ini" 2>/dev/null; }
+ini_has() { ini | tr -d '\r' | grep -qxF -- "$1"; }
+
+start_app() {  # start_app [argument]
+  (cd "$app" && "$here/tools/wine-run" "$app/Lirovant.exe" "$@" >/dev/null 2>&1 &)
+}
+
+# Waits for a visible window whose caption matches; prints its id.
+wait_window() {  # wait_window pattern [seconds]
+  local pattern=$1 limit=${2:-30} id
+  for _ in $(seq 1 $((limit * 10))); do
+    id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+wait_gone() {  # wait_gone pattern [seconds]
+  local limit=${2:-20}
+  for _ in $(seq 1 $((limit * 10))); do
+    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+keys() {  # keys window key...
+  local id=$1
+  shift
+  # A click on the caption, which Wine draws itself, gives the window the
+  # keyboard: focus requests alone do not reach Wine's modal boxes.
+  xdotool mousemove --window "$id" 40 8 click 1 2>/dev/null || true
+  sleep 0.3
+  xdotool key --delay 80 "$@"
+  sleep 0.3
+}
+
+window_name() { xdotool getwindowname "$1" 2>/dev/null; }
+
+# Position and size of a window as "x y width height".
+geometry() {
+  xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+    /^  Width/ {w=$NF} /^  Height/ {h=$NF} END {print x, y, w, h}'
+}
+
+shot() { import -window root "$work/$1.png" 2>/dev/null; }
+
+finish() {
+  sleep 1
+  echo "$e2e_passed passed, $e2e_failed failed"
+  [ -n "${LIROVANT_KEEP_E2E:-}" ] || rm -rf "$work"
+  [ "$e2e_failed" -eq 0 ]
+}

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Start-up benchmark: time from starting the process to its main window on
+# the screen, for Lirovant.exe and for the notepad that Wine ships, started
+# alternately in the same run; then the size of the program.
+source "$(dirname "$0")/lib.sh"
+runs=${LIROVANT_BENCH_RUNS:-7}
+
+# Milliseconds until a visible window matching the caption; the program is
+# then closed and waited for.
+time_start() {  # time_start caption command...
+  local caption=$1
+  shift
+  local t0 t1 id
+  t0=$(date +%s%N)
+  (cd "$app" && "$here/tools/wine-run" "$@" >/dev/null 2>&1 &)
+  id=$(wait_window "$caption" 30) || { echo "timeout"; return; }
+  t1=$(date +%s%N)
+  echo $(((t1 - t0) / 1000000))
+  xdotool mousemove --window "$id" 40 8 click 1 2>/dev/null
+  sleep 0.3
+  xdotool key alt+F4
+  wait_gone "$caption" 20
+  sleep 0.5
+}
+
+median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+
+# One unmeasured start of each warms Wine's caches.
+time_start "Лировушка.txt" "$app/Lirovant.exe" >/dev/null
+time_start "Блокнот|Notepad" notepad >/dev/null
+mine=() theirs=()
+for _ in $(seq 1 "$runs"); do
+  mine+=("$(time_start "Лировушка.txt" "$app/Lirovant.exe")")
+  theirs+=("$(time_start "Блокнот|Notepad" notepad)")
+done
+echo "start-up to first window, ms (median of $runs, each run alternating):"
+echo "  Lirovant.exe: $(printf '%s\n' "${mine[@]}" | median)   [${mine[*]}]"
+echo "  wine notepad: $(printf '%s\n' "${theirs[@]}" | median)   [${theirs[*]}]"
+size=$(stat -c %s "$app/Lirovant.exe")
+echo "Lirovant.exe size: $size bytes ($((size / 1024)) KiB); zmk.dll: $(stat -c %s "$app/zmk.dll") bytes"
+rm -rf "$work"

@@ -1,0 +1,131 @@
+// The Edit menu's commands, the guarded paste and the enabling tables.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "app/command_ids.h"
+#include "documents/edit_area_commands.h"
+#include "documents/menu_enabling.h"
+#include "fakes/documents_fakes.h"
+
+namespace {
+
+std::map<int, bool> As_Map(const std::vector<Item_State>& states) {
+  std::map<int, bool> m;
+  for (const auto& s : states) {
+    EXPECT_EQ(m.count(s.Id), 0u) << "item " << s.Id << " set twice";
+    m[s.Id] = s.Enabled;
+  }
+  return m;
+}
+
+TEST(DocumentsMenuEnabling, EditMenuFollowsClipboardSelectionUndoAndRedoEachOnItsOwn) {
+  const auto none = As_Map(Pravka_Item_States({}));
+  ASSERT_EQ(none.size(), 7u);
+  for (const auto& [id, on] : none) EXPECT_FALSE(on) << id;
+
+  const auto clip = As_Map(Pravka_Item_States({false, true, false, false}));
+  EXPECT_TRUE(clip.at(IDM_Paste1));
+  EXPECT_TRUE(clip.at(IDM_Paste2));
+  EXPECT_FALSE(clip.at(IDM_Copy1));
+
+  const auto sel = As_Map(Pravka_Item_States({true, false, false, false}));
+  for (int id : {IDM_Cut1, IDM_Copy1, IDM_Delete1}) EXPECT_TRUE(sel.at(id)) << id;
+  EXPECT_FALSE(sel.at(IDM_Paste1));
+  EXPECT_FALSE(sel.at(IDM_Undo1));
+
+  const auto undo = As_Map(Pravka_Item_States({false, false, true, false}));
+  EXPECT_TRUE(undo.at(IDM_Undo1));
+  EXPECT_FALSE(undo.at(IDM_Redo1));
+  const auto redo = As_Map(Pravka_Item_States({false, false, false, true}));
+  EXPECT_FALSE(redo.at(IDM_Undo1));
+  EXPECT_TRUE(redo.at(IDM_Redo1));
+  // Select all, find and the date are never in the table.
+  for (int id : {IDM_Vydelit_Vse1, IDM_Find1, IDM_Find2, IDM_TIme_Date}) EXPECT_EQ(none.count(id), 0u);
+}
+
+TEST(DocumentsMenuEnabling, ContextMenuMirrorsTheEditMenuOnItsOwnItems) {
+  const auto all = As_Map(Popup_Item_States({true, true, true, true}));
+  ASSERT_EQ(all.size(), 6u);
+  for (const auto& [id, on] : all) EXPECT_TRUE(on) << id;
+  const auto sel = As_Map(Popup_Item_States({true, false, false, false}));
+  for (int id : {IDM_Cut2, IDM_Copy2, IDM_Delete2}) EXPECT_TRUE(sel.at(id));
+  for (int id : {IDM_Paste2, IDM_Undo2, IDM_Redo2}) EXPECT_FALSE(sel.at(id));
+  EXPECT_EQ(all.count(IDM_Vydelit_Vse2), 0u);
+  EXPECT_EQ(all.count(IDM_Paste1), 0u);
+}
+
+TEST(DocumentsMenuEnabling, LinesMenuEnablesTheSixSelectionCommandsOnly) {
+  const auto on = As_Map(Stroki_Item_States(true));
+  const auto off = As_Map(Stroki_Item_States(false));
+  ASSERT_EQ(on.size(), 6u);
+  for (int id : {IDM_Space_Plus, IDM_Space_Del, IDM_Del_Space_In_Word, IDM_Space_Del_Right, IDM_Del_Enter,
+                 IDM_Del_Tab}) {
+    EXPECT_TRUE(on.at(id));
+    EXPECT_FALSE(off.at(id));
+  }
+  for (int id : {IDM_Help_String, IDM_Umnyiy_Format, IDM_Perehod}) EXPECT_EQ(on.count(id), 0u);
+}
+
+TEST(DocumentsUndo, TheCaretGoesBackWithNoSelection) {
+  Fake_Edit edit;
+  Fake_Edit_Operations ops(edit);
+  edit.sel = {7, 7};
+  ops.after_undo = {2, 9};
+  Undo_Keeping_Caret(edit, ops);
+  EXPECT_EQ(ops.calls, std::vector<std::string>{"undo"});
+  EXPECT_EQ(edit.sel.Start, 7);
+  EXPECT_EQ(edit.sel.End, 7);
+  edit.sel = {3, 5};
+  Redo_Keeping_Caret(edit, ops);
+  EXPECT_EQ(ops.calls.back(), "redo");
+  EXPECT_EQ(edit.sel.Start, 3);
+  EXPECT_EQ(edit.sel.End, 3);
+}
+
+TEST(DocumentsPaste, TextIsPastedAsPlainTextUnderTheRussianLayout) {
+  Fake_Edit edit;
+  edit.text = "ab";
+  edit.sel = {1, 1};
+  Fake_Edit_Operations ops(edit);
+  ops.clipboard = "XY";
+  Fake_Clipboard clipboard;
+  Fake_Keyboard keys;
+  Fake_Document_Prompts prompts;
+  uint32_t saved = 0;
+  keys.current = 0x04090409u;
+  Paste_Plain_Text(edit, ops, clipboard, keys, saved, prompts);
+  EXPECT_EQ(edit.text, "aXYb");
+  EXPECT_TRUE(edit.modified);
+  EXPECT_TRUE(clipboard.only_text);
+  EXPECT_EQ(saved, 0x04090409u);
+  EXPECT_EQ(keys.activated, (std::vector<std::string>{"00000419", "00000409"}));
+  EXPECT_TRUE(prompts.information.empty());
+
+  // A layout other than English or Russian is not switched back.
+  keys.current = 0x04070407u;
+  keys.activated.clear();
+  Paste_Plain_Text(edit, ops, clipboard, keys, saved, prompts);
+  EXPECT_EQ(keys.activated, std::vector<std::string>{"00000419"});
+}
+
+TEST(DocumentsPaste, AnythingButTextIsRefusedWithAMessageAndNothingChanges) {
+  Fake_Edit edit;
+  edit.text = "ab";
+  Fake_Edit_Operations ops(edit);
+  Fake_Clipboard clipboard;
+  clipboard.text = false;
+  Fake_Keyboard keys;
+  Fake_Document_Prompts prompts;
+  uint32_t saved = 123;
+  Paste_Plain_Text(edit, ops, clipboard, keys, saved, prompts);
+  EXPECT_EQ(prompts.information, std::vector<std::string>{"В буфере обмена находится не текст"});
+  EXPECT_EQ(edit.text, "ab");
+  EXPECT_FALSE(edit.modified);
+  EXPECT_FALSE(clipboard.only_text);
+  EXPECT_TRUE(ops.calls.empty());
+  EXPECT_TRUE(keys.activated.empty());
+  EXPECT_EQ(saved, 123u);
+}
+
+}  // namespace

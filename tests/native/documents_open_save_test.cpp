@@ -1,0 +1,248 @@
+// New, open, save and save as over fakes, with their failures.
+#include <gtest/gtest.h>
+
+#include "fakes/documents_fakes.h"
+
+namespace {
+
+TEST(DocumentsNew, AnUnmodifiedDocumentBecomesUntitledInCaptionAndTitle) {
+  Document_Fixture f;
+  f.window.caption = f.window.title = "C:\\Docs\\a.txt";
+  f.edit.text = "old";
+  Sozdat_TextClick(f.s);
+  EXPECT_EQ(f.edit.text, "");
+  EXPECT_EQ(f.window.caption, "Лировушка.txt");
+  EXPECT_EQ(f.window.title, "Лировушка.txt");
+  EXPECT_TRUE(f.prompts.asked.empty());
+}
+
+TEST(DocumentsNew, AfterNoTheCaptionChangesAndTheTitleDoesNot) {
+  Document_Fixture f;
+  f.Modified_Document("C:\\Docs\\a.txt");
+  f.window.title = "C:\\Docs\\a.txt";
+  f.prompts.answers = {Answer::No};
+  Sozdat_TextClick(f.s);
+  EXPECT_EQ(f.edit.text, "");
+  EXPECT_FALSE(f.edit.modified);
+  EXPECT_EQ(f.window.caption, "Лировушка.txt");
+  EXPECT_EQ(f.window.title, "C:\\Docs\\a.txt");
+  EXPECT_EQ(f.current_path, "C:\\Docs\\start.txt");
+  EXPECT_TRUE(f.find_next_ready);
+
+  f.Modified_Document("C:\\Docs\\a.txt");
+  f.prompts.answers = {Answer::Cancel};
+  Sozdat_TextClick(f.s);
+  EXPECT_EQ(f.edit.text, "changed");
+  EXPECT_EQ(f.window.caption, "C:\\Docs\\a.txt");
+}
+
+TEST(DocumentsOpen, LoadsTheChosenFileAndSetsEverythingThatFollows) {
+  Document_Fixture f;
+  f.disk.files["C:\\Docs\\b.txt"] = "one\r\ntwo\nthree\rfour";
+  f.dialogs.answers = {std::string("C:\\Docs\\b.txt")};
+  f.keys.current = 0x04090409u;
+  Open_TextClick(f.s);
+  ASSERT_EQ(f.dialogs.shown.size(), 1u);
+  EXPECT_EQ(f.dialogs.shown[0].folder, "C:\\Docs\\start.txt");
+  EXPECT_EQ(f.edit.text, "one\rtwo\rthree\rfour");
+  EXPECT_EQ(f.window.caption, "C:\\Docs\\b.txt");
+  EXPECT_EQ(f.window.title, "C:\\Docs\\b.txt");
+  EXPECT_EQ(f.current_path, "C:\\Docs\\b.txt");
+  EXPECT_EQ(f.history.Files.Names[0], "C:\\Docs\\b.txt");
+  EXPECT_EQ(f.history.Files.Positions[0], "0");
+  EXPECT_FALSE(f.edit.modified);
+  EXPECT_FALSE(f.find_next_ready);
+  EXPECT_EQ(f.window.resets, 1);
+  EXPECT_EQ(f.window.marks_cleared, 1);
+  EXPECT_EQ(f.window.refreshes, 1);
+  EXPECT_EQ(f.shell.recent, std::vector<std::string>{"C:\\Docs\\b.txt"});
+  // The layout of the load is the one put back after the dialog.
+  EXPECT_EQ(f.saved_layout, 0x04090409u);
+  EXPECT_EQ(f.keys.activated, std::vector<std::string>{"00000409"});
+}
+
+TEST(DocumentsOpen, CancellingTheDialogLoadsNothingButStillRestoresTheLayout) {
+  Document_Fixture f;
+  f.Modified_Document("C:\\Docs\\a.txt");
+  f.prompts.answers = {Answer::No};
+  f.saved_layout = 0x04190419u;
+  Open_TextClick(f.s);
+  EXPECT_EQ(f.edit.text, "changed");
+  EXPECT_EQ(f.window.resets, 0);
+  EXPECT_EQ(f.keys.activated, std::vector<std::string>{"00000419"});
+
+  f.prompts.answers = {Answer::Cancel};
+  Open_TextClick(f.s);
+  EXPECT_EQ(f.dialogs.shown.size(), 1u);  // the guard's Cancel shows no open dialog
+  EXPECT_EQ(f.keys.activated.size(), 2u);
+}
+
+TEST(DocumentsOpen, AnUnreadableFileKeepsTheDocumentWhole) {
+  Document_Fixture f;
+  f.Modified_Document("C:\\Docs\\a.txt", "precious");
+  f.edit.sel = {4, 4};
+  f.prompts.answers = {Answer::No};
+  f.dialogs.answers = {std::string("C:\\Docs\\gone.txt")};
+  Open_TextClick(f.s);
+  EXPECT_EQ(f.prompts.file_errors, std::vector<std::string>{"Cannot open file C:\\Docs\\gone.txt"});
+  EXPECT_EQ(f.edit.text, "precious");
+  EXPECT_TRUE(f.edit.modified);
+  EXPECT_EQ(f.window.caption, "C:\\Docs\\a.txt");
+  EXPECT_EQ(f.window.resets, 0);
+  EXPECT_EQ(f.current_path, "C:\\Docs\\start.txt");
+  EXPECT_EQ(f.history.Files.Names[0], "");
+  EXPECT_TRUE(f.shell.recent.empty());
+}
+
+TEST(DocumentsOpen, AFileCalledLikeTheUntitledNameIsNamedByItsPath) {
+  Document_Fixture f;
+  f.disk.files["C:\\Docs\\Лировушка.txt"] = "x";
+  f.dialogs.answers = {std::string("C:\\Docs\\Лировушка.txt")};
+  Open_TextClick(f.s);
+  f.edit.text = "y";
+  f.edit.modified = true;
+  Save_TextClick(f.s);
+  EXPECT_EQ(f.dialogs.shown.size(), 1u);  // no save dialog: the document has a path
+  EXPECT_EQ(f.disk.files["C:\\Docs\\Лировушка.txt"], "y");
+}
+
+TEST(DocumentsOpen, RichTextFilesGoInAndOutAsRichText) {
+  Document_Fixture f;
+  f.disk.files["C:\\Docs\\memo.RTF"] = "{\\rtf1 hello}";
+  f.disk.files["C:\\Docs\\fake.rtf"] = "plain\r\nlines";
+  f.dialogs.answers = {std::string("C:\\Docs\\memo.RTF"), std::string("C:\\Docs\\fake.rtf")};
+  Open_TextClick(f.s);
+  EXPECT_EQ(f.text.rich, "{\\rtf1 hello}");
+  f.text.rich = "{\\rtf1 changed}";
+  Save_TextClick(f.s);
+  EXPECT_EQ(f.disk.files["C:\\Docs\\memo.RTF"], "{\\rtf1 changed}");
+  // A file that only carries the extension is shown as the text it holds.
+  Open_TextClick(f.s);
+  EXPECT_EQ(f.edit.text, "plain\rlines");
+}
+
+TEST(DocumentsSave, ANamedDocumentIsWrittenWithoutADialogAndTakesTheDialogsName) {
+  Document_Fixture f;
+  f.Modified_Document("C:\\Docs\\a.txt", "a\rb\r");
+  Save_TextClick(f.s);
+  EXPECT_TRUE(f.dialogs.shown.empty());
+  EXPECT_EQ(f.disk.files["C:\\Docs\\a.txt"], "a\r\nb\r\n");
+  EXPECT_FALSE(f.edit.modified);
+  EXPECT_EQ(f.current_path, "");  // the save dialog was never given a name
+  EXPECT_EQ(f.save_dialog.Initial_Folder, "C:\\Docs\\start.txt");
+  EXPECT_EQ(f.history.Files.Names[0], "C:\\Docs\\a.txt");
+}
+
+TEST(DocumentsSave, AnUntitledDocumentAsksForANameOnce) {
+  Document_Fixture f;
+  f.Modified_Document("Лировушка.txt", "t");
+  Save_TextClick(f.s);  // cancelled
+  EXPECT_TRUE(f.edit.modified);
+  EXPECT_EQ(f.window.caption, "Лировушка.txt");
+  f.dialogs.answers = {std::string("C:\\Docs\\new.txt")};
+  Save_TextClick(f.s);
+  ASSERT_EQ(f.dialogs.shown.size(), 2u);
+  EXPECT_EQ(f.dialogs.shown[1].file_name, "Лировушка.txt");
+  EXPECT_EQ(f.dialogs.shown[1].folder, "C:\\Docs\\start.txt");
+  EXPECT_EQ(f.window.caption, "C:\\Docs\\new.txt");
+  EXPECT_EQ(f.window.title, "Лировушка.txt");  // a save leaves the title alone
+  EXPECT_EQ(f.current_path, "C:\\Docs\\new.txt");
+  EXPECT_FALSE(f.edit.modified);
+  EXPECT_EQ(f.history.Files.Names[0], "C:\\Docs\\new.txt");
+}
+
+TEST(DocumentsSave, AFailedSaveReportsAndChangesNothing) {
+  Document_Fixture f;
+  f.Modified_Document("C:\\Docs\\ro.txt", "new");
+  f.disk.files["C:\\Docs\\ro.txt"] = "old";
+  f.disk.read_only = {"C:\\Docs\\ro.txt", "C:\\Missing\\x.txt"};
+  Save_TextClick(f.s);
+  f.dialogs.answers = {std::string("C:\\Missing\\x.txt")};
+  Save_KakClick(f.s);
+  EXPECT_EQ(f.prompts.file_errors, (std::vector<std::string>{"Cannot create file C:\\Docs\\ro.txt",
+                                                             "Cannot create file C:\\Missing\\x.txt"}));
+  EXPECT_EQ(f.disk.files["C:\\Docs\\ro.txt"], "old");
+  EXPECT_TRUE(f.edit.modified);
+  EXPECT_EQ(f.window.caption, "C:\\Docs\\ro.txt");
+  EXPECT_EQ(f.current_path, "C:\\Docs\\start.txt");
+  EXPECT_EQ(f.history.Files.Names[0], "");
+}
+
+TEST(DocumentsSaveAs, ProposesTheFileNamePartOrTheUntitledName) {
+  Document_Fixture f;
+  f.Modified_Document("C:\\Docs\\report.txt");
+  f.dialogs.answers = {std::nullopt};
+  Save_KakClick(f.s);
+  ASSERT_EQ(f.dialogs.shown.size(), 1u);
+  EXPECT_EQ(f.dialogs.shown[0].file_name, "report.txt");
+  EXPECT_EQ(f.dialogs.shown[0].folder, "C:\\Docs\\report.txt");
+  EXPECT_TRUE(f.disk.written.empty());
+
+  f.name_part.give = false;
+  f.dialogs.answers = {std::string("D:\\copy.txt")};
+  Save_KakClick(f.s);
+  EXPECT_EQ(f.dialogs.shown[1].file_name, "Лировушка.txt");
+  EXPECT_EQ(f.dialogs.shown[1].folder, "C:\\Docs\\start.txt");
+  EXPECT_EQ(f.disk.files["D:\\copy.txt"], "changed");
+  EXPECT_EQ(f.window.caption, "D:\\copy.txt");
+  EXPECT_EQ(f.current_path, "D:\\copy.txt");
+  EXPECT_FALSE(f.edit.modified);
+  EXPECT_EQ(f.history.Files.Names[0], "D:\\copy.txt");
+}
+
+TEST(DocumentsHistoryLoad, LoadsInPlaceAndRestoresTheCaret) {
+  Document_Fixture f;
+  f.history.Files.Names = {"C:\\a.txt", "C:\\b.txt"};
+  f.history.Files.Positions = {"0", "5"};
+  f.history.Fill();
+  f.disk.files["C:\\b.txt"] = "0123456789";
+  f.window.caption = "C:\\a.txt";
+  f.edit.sel = {2, 2};
+  f.keys.current = 0x04090409u;
+  Open_From_History(f.s, "C:\\b.txt");
+  EXPECT_EQ(f.edit.text, "0123456789");
+  EXPECT_EQ(f.edit.sel.Start, 5);
+  EXPECT_EQ(f.history.Files.Names[0], "C:\\a.txt");
+  EXPECT_EQ(f.history.Files.Positions[0], "2");  // the document left keeps its caret
+  EXPECT_EQ(f.history.Files.Names[1], "C:\\b.txt");
+  EXPECT_EQ(f.current_path, "C:\\b.txt");
+  EXPECT_EQ(f.window.title, "C:\\b.txt");
+  EXPECT_FALSE(f.find_next_ready);
+  EXPECT_EQ(f.shell.recent, std::vector<std::string>{"C:\\b.txt"});
+  EXPECT_EQ(f.keys.activated, std::vector<std::string>{"00000409"});
+
+  f.caret_memory = false;
+  Open_From_History(f.s, "C:\\a.txt");
+  f.disk.files["C:\\a.txt"] = "abc";
+  Open_From_History(f.s, "C:\\a.txt");
+  EXPECT_EQ(f.edit.sel.Start, 0);
+}
+
+TEST(DocumentsHistoryLoad, AMissingFileKeepsTheModifiedDocumentAndItsEntry) {
+  Document_Fixture f;
+  f.history.Files.Names = {"C:\\gone.txt"};
+  f.history.Fill();
+  f.Modified_Document("C:\\Docs\\a.txt", "keep me");
+  f.prompts.answers = {Answer::No};
+  Open_From_History(f.s, "C:\\gone.txt");
+  EXPECT_EQ(f.prompts.notices, std::vector<std::string>{kHistoryFileMissing});
+  EXPECT_EQ(f.edit.text, "keep me");
+  EXPECT_TRUE(f.edit.modified);
+  EXPECT_EQ(f.window.caption, "C:\\Docs\\a.txt");
+  EXPECT_EQ(f.history.Files.Names[0], "C:\\gone.txt");
+  // Saving now writes the text the user still sees, not an empty file.
+  Save_TextClick(f.s);
+  EXPECT_EQ(f.disk.files["C:\\Docs\\a.txt"], "keep me");
+}
+
+TEST(DocumentsHistoryLoad, CancelInTheGuardLoadsNothing) {
+  Document_Fixture f;
+  f.disk.files["C:\\b.txt"] = "b";
+  f.Modified_Document("C:\\Docs\\a.txt");
+  f.prompts.answers = {Answer::Cancel};
+  Open_From_History(f.s, "C:\\b.txt");
+  EXPECT_EQ(f.edit.text, "changed");
+  EXPECT_EQ(f.window.resets, 0);
+}
+
+}  // namespace

@@ -1,0 +1,185 @@
+#pragma once
+// Stand-ins for the seams of the document commands, and a session over them.
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "documents/document_commands.h"
+#include "fake_platform.h"
+#include "platform/clipboard.h"
+#include "platform/edit_operations.h"
+
+// The document text of a Fake_Edit; rich text is kept apart to tell the two ways apart.
+class Fake_Document_Text : public Document_Text {
+ public:
+  explicit Fake_Document_Text(Fake_Edit& edit) : edit_(edit) {}
+  std::string rich;  // what Put_Rich was given, returned by Take_Rich
+  bool refuse_rich = false;
+  void Put(const std::string& text) override { edit_.Set_Text(text); }
+  std::string Take() override { return edit_.text; }
+  bool Put_Rich(const std::string& rtf) override {
+    if (refuse_rich) return false;
+    rich = rtf;
+    edit_.Set_Text("(rich)");
+    return true;
+  }
+  std::string Take_Rich() override { return rich; }
+
+ private:
+  Fake_Edit& edit_;
+};
+
+class Fake_Window : public Document_Window {
+ public:
+  std::string caption = "Лировушка.txt", title = "Лировушка.txt";
+  int resets = 0, refreshes = 0, marks_cleared = 0, history_changes = 0;
+  Fake_Edit* edit = nullptr;  // emptied by Reset_Editor
+  std::string Document_Name() override { return caption; }
+  void Set_Document_Name(const std::string& name) override { caption = name; }
+  void Set_Application_Title(const std::string& t) override { title = t; }
+  void Reset_Editor() override {
+    ++resets;
+    if (edit) edit->Set_Text("");
+  }
+  void Refresh_Status() override { ++refreshes; }
+  void Clear_Conversion_Marks() override { ++marks_cleared; }
+  void History_Changed() override { ++history_changes; }
+};
+
+// A disk of whole files; paths listed in `read_only` refuse writes.
+class Fake_Disk : public Files, public File_Writer {
+ public:
+  std::map<std::string, std::string> files;
+  std::vector<std::string> read_only;
+  std::vector<std::string> written;
+  std::optional<std::string> Read_All(const std::string& path) override {
+    auto it = files.find(path);
+    if (it == files.end()) return std::nullopt;
+    return it->second;
+  }
+  bool Write_Whole(const std::string& path, const std::string& bytes) override {
+    for (const auto& p : read_only)
+      if (p == path) return false;
+    files[path] = bytes;
+    written.push_back(path);
+    return true;
+  }
+};
+
+class Fake_Dialogs : public File_Dialogs {
+ public:
+  struct Shown {
+    bool save;
+    std::string folder, file_name;
+  };
+  std::vector<Shown> shown;
+  std::vector<std::optional<std::string>> answers;  // in order; cancel when used up
+  std::optional<std::string> Ask_Open(const std::string& folder) override {
+    shown.push_back({false, folder, ""});
+    return Next();
+  }
+  std::optional<std::string> Ask_Save(const std::string& folder, const std::string& name) override {
+    shown.push_back({true, folder, name});
+    return Next();
+  }
+
+ private:
+  std::optional<std::string> Next() {
+    if (answers.empty()) return std::nullopt;
+    auto a = answers.front();
+    answers.erase(answers.begin());
+    return a;
+  }
+};
+
+class Fake_Name_Part : public File_Name_Part {
+ public:
+  bool give = true;
+  std::optional<std::string> Name_Of(const std::string& path) override {
+    if (!give) return std::nullopt;
+    const size_t at = path.find_last_of("\\/:");
+    return at == std::string::npos ? path : path.substr(at + 1);
+  }
+};
+
+class Fake_Document_Prompts : public Document_Prompts {
+ public:
+  std::vector<Answer> answers;  // in order; Cancel when used up
+  std::vector<std::string> asked, notices, information, file_errors;
+  Answer Ask_Save_Changes(const std::string& text) override {
+    asked.push_back(text);
+    if (answers.empty()) return Answer::Cancel;
+    Answer a = answers.front();
+    answers.erase(answers.begin());
+    return a;
+  }
+  void Notice(const std::string& text) override { notices.push_back(text); }
+  void Information(const std::string& text) override { information.push_back(text); }
+  void File_Error(const std::string& text) override { file_errors.push_back(text); }
+};
+
+class Fake_Clipboard : public Clipboard {
+ public:
+  bool text = true;
+  bool only_text = false;
+  bool Holds_Text() override { return text; }
+  bool Keep_Only_Text() override { return only_text = true; }
+};
+
+class Fake_Edit_Operations : public Edit_Operations {
+ public:
+  explicit Fake_Edit_Operations(Fake_Edit& edit) : edit_(edit) {}
+  bool can_undo = false, can_redo = false;
+  std::string clipboard;
+  std::vector<std::string> calls;
+  Selection after_undo{0, 0};  // the selection an undo or redo leaves
+  bool Can_Undo() override { return can_undo; }
+  bool Can_Redo() override { return can_redo; }
+  void Undo() override { calls.push_back("undo"); edit_.sel = after_undo; }
+  void Redo() override { calls.push_back("redo"); edit_.sel = after_undo; }
+  void Copy() override { calls.push_back("copy"); }
+  void Cut() override { calls.push_back("cut"); }
+  void Paste() override {
+    calls.push_back("paste");
+    edit_.Replace_Selection(clipboard);
+  }
+  void Delete_Selection() override { calls.push_back("delete"); }
+  void Select_All() override { calls.push_back("select all"); }
+
+ private:
+  Fake_Edit& edit_;
+};
+
+// A whole session over fakes: a main window with an empty untitled document.
+struct Document_Fixture {
+  Fake_Edit edit;
+  Fake_Document_Text text{edit};
+  Fake_Window window;
+  Fake_Disk disk;
+  Fake_Dialogs dialogs;
+  Fake_Name_Part name_part;
+  Fake_Document_Prompts prompts;
+  Fake_Shell shell;
+  Fake_Keyboard keys;
+  Recent_Files history;
+  std::string current_path = "C:\\Docs\\start.txt";
+  uint32_t saved_layout = 0;
+  bool find_next_ready = true;
+  bool caret_memory = true;
+  Save_Dialog_State save_dialog;
+  Document_Session s{edit,  text,  window,       disk,         disk,          dialogs,
+                     name_part, prompts, shell, keys, history, current_path,
+                     saved_layout, find_next_ready, caret_memory, save_dialog};
+
+  Document_Fixture() {
+    window.edit = &edit;
+    history.Fill();
+  }
+  // A document with unsaved changes under `name`.
+  void Modified_Document(const std::string& name, const std::string& content = "changed") {
+    window.caption = name;
+    edit.text = content;
+    edit.modified = true;
+  }
+};

@@ -1,0 +1,219 @@
+// The shell against the real platform: the profile functions, the RichEdit
+// control, the menus and the status bar of the real main window.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <commctrl.h>
+#include <richedit.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "app/command_ids.h"
+#include "app/ini_file.h"
+#include "app/startup_settings.h"
+#include "app/win32/forma.h"
+#include "platform/win32/profile_win32.h"
+#include "test_forma.h"
+#include "text/win1251_unicode.h"
+
+namespace {
+
+std::string Temp_Folder(const char* name) {
+  wchar_t base[MAX_PATH];
+  GetTempPathW(MAX_PATH, base);
+  std::string folder = Narrow(base) + name;
+  CreateDirectoryW(Wide(folder).c_str(), nullptr);
+  return folder + "\\";
+}
+
+std::string Slurp(const std::string& path) {
+  std::ifstream in(Wide(path).c_str(), std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+// The same steps through a profile: a search text, a whole close, a second
+// close with other values and a key written in other letter case.
+void Run_Profile_Steps(Profile& profile) {
+  Settings_File file(profile);
+  file.Write_String("Find", "Text", "Введите слово или фразу");
+  Close_State state;
+  state.Current_Path = "C:\\Документы\\отчёт.txt";
+  state.Layout_Name = "00000419";
+  state.Model.Edit = {"Sound\\Zapusk.wav", "", "x.wav", "y.wav", "z.wav"};
+  state.Files.Names[0] = "C:\\a.txt";
+  for (auto& p : state.Files.Positions) p = "0";
+  Write_Close_Settings(file, state);
+  state.Bounds = {100, 120, 500, 600};
+  state.Maximized = true;
+  state.Font.Name = "Lucida Console";
+  state.Files.Names[1] = "D:\\b b.txt";
+  Write_Close_Settings(file, state);
+  file.Write_String("SIZE", "top", "7");
+}
+
+TEST(ProfileFile, PortableFileAndSystemProfileWriteTheSameBytes) {
+  const std::string folder = Temp_Folder("lirovant_profile");
+  const std::string system_path = folder + "system.ini";
+  const std::string portable_path = folder + "portable.ini";
+  DeleteFileW(Wide(system_path).c_str());
+  DeleteFileW(Wide(portable_path).c_str());
+
+  Win32_Profile system(system_path);
+  Run_Profile_Steps(system);
+  WritePrivateProfileStringA(nullptr, nullptr, nullptr, To_Ansi(system_path).c_str());  // flush
+  Ini_File portable(portable_path);
+  Run_Profile_Steps(portable);
+
+  const std::string a = Slurp(system_path), b = Slurp(portable_path);
+  ASSERT_FALSE(a.empty());
+  EXPECT_EQ(a, b);
+  // And each reads back what the other wrote.
+  Settings_File from_system(system), from_portable(portable);
+  EXPECT_EQ(from_system.Read_String("Find", "Text", ""), "Введите слово или фразу");
+  EXPECT_EQ(from_portable.Read_Integer("Size", "Top", 0), 7);
+  EXPECT_EQ(from_system.Read_String("Font", "FontName", ""), "Lucida Console");
+  EXPECT_TRUE(from_system.Key_Exists("Poziciya_Store", "Poziciya_Kursora_8"));
+  EXPECT_FALSE(from_system.Key_Exists("Poziciya_Store", "Poziciya_Kursora_9"));
+  EXPECT_EQ(from_system.Read_String("File_Store", "FileName3", "absent"), "");
+}
+
+TEST(ProfileFile, RefusedWriteReportsTheFile) {
+  Win32_Profile profile("Z:\\no\\such\\folder\\Lirovant.ini");
+  Settings_File file(profile);
+  EXPECT_THROW(file.Write_Integer("Size", "Top", 1), Settings_Write_Error);
+}
+
+class MainWindow : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { ASSERT_TRUE(Test_Forma()); }
+  static void Pump() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+  }
+  static std::string Panel(int n) {
+    wchar_t text[256] = {};
+    SendMessageW(Forma.StatusBar.Handle(), SB_GETTEXTW, n, LPARAM(text));
+    return Narrow(text);
+  }
+  static std::string Menu_Text(int id) {
+    wchar_t text[256] = {};
+    GetMenuStringW(Forma.Menu, id, text, 256, MF_BYCOMMAND);
+    return Narrow(text);
+  }
+  static bool Grayed(int id) { return GetMenuState(Forma.Menu, id, MF_BYCOMMAND) & MF_GRAYED; }
+};
+
+TEST_F(MainWindow, CreationGivesTheDefaultWindowFontAndPanels) {
+  RECT r{};
+  MoveWindow(Forma.Handle, 80, 80, 400, 300, TRUE);
+  GetWindowRect(Forma.Handle, &r);
+  EXPECT_EQ(r.left, 80);
+  EXPECT_EQ(r.top, 80);
+  EXPECT_EQ(r.right - r.left, 400);
+  EXPECT_EQ(r.bottom - r.top, 300);
+  EXPECT_EQ(Forma.Text_Font.Name, "Courier New");
+  EXPECT_EQ(Panel(2), " Вставка");
+  EXPECT_EQ(Forma.RxRichEdit.Undo_Limit(), 50);
+  EXPECT_TRUE(GetMenuState(Forma.Menu, IDM_WordWrap1, MF_BYCOMMAND) & MF_CHECKED);
+  int parts[8] = {};
+  ASSERT_EQ(SendMessageW(Forma.StatusBar.Handle(), SB_GETPARTS, 8, LPARAM(parts)), 5);
+  EXPECT_EQ(parts[0], 130);
+  EXPECT_EQ(parts[1], 260);
+  EXPECT_EQ(parts[2], 410);
+  EXPECT_EQ(parts[3], 616);
+  EXPECT_EQ(parts[4], 666);
+  CHARFORMAT2W format{};
+  format.cbSize = sizeof format;
+  SendMessageW(Forma.RxRichEdit.Handle(), EM_GETCHARFORMAT, SCF_DEFAULT, LPARAM(&format));
+  EXPECT_EQ(format.yHeight, 12 * 20);
+  EXPECT_EQ(format.bCharSet, 204);
+  EXPECT_STREQ(format.szFaceName, L"Courier New");
+}
+
+TEST_F(MainWindow, MenusCarryTheirCaptionsShortcutsAndInitialStates) {
+  EXPECT_EQ(Menu_Text(IDM_Sozdat_Text), "Создать\tCtrl+N");
+  EXPECT_EQ(Menu_Text(IDM_Delete1), "Удалить         Del");
+  EXPECT_EQ(Menu_Text(IDM_DOS_WIN), "Перевести из DOS в WIN кодировку\tAlt+D");
+  EXPECT_EQ(Menu_Text(IDM_MAC_ISO), "Перевести из MAC в ISO кодировку");
+  EXPECT_EQ(Menu_Text(IDM_Umnyiy_Format), "Умное форматирование");
+  EXPECT_EQ(Menu_Text(IDM_Help_String), "Обязательно прочти Help !!!");
+  EXPECT_EQ(Menu_Text(IDM_Name1), "Хм! Пока ничего не открывалось\tAlt+1");
+  for (int id : {IDM_Undo1, IDM_Redo1, IDM_Copy1, IDM_Cut1, IDM_Paste1, IDM_Delete1, IDM_Kirilica,
+                 IDM_Latinica, IDM_Translit, IDM_Del_Enter, IDM_Del_Space_In_Word, IDM_Space_Del,
+                 IDM_Del_Tab, IDM_Space_Del_Right, IDM_Space_Plus, IDM_Name1})
+    EXPECT_TRUE(Grayed(id)) << id;
+  EXPECT_EQ(GetMenuState(Forma.Menu, IDM_Name1 + 1, MF_BYCOMMAND), UINT(-1));  // hidden
+  EXPECT_FALSE(Grayed(IDM_Find1));
+  wchar_t title[64] = {};
+  GetMenuStringW(Forma.Menu, 0, title, 64, MF_BYPOSITION);
+  EXPECT_STREQ(title, L"&Файл");
+  EXPECT_EQ(GetMenuItemCount(Forma.Menu), 7);
+}
+
+TEST_F(MainWindow, StatusBarSeparatorFollowsTheStatusBar) {
+  Set_Status_Bar_Visible(false);
+  EXPECT_EQ(GetMenuState(Forma.Menu, IDM_N15, MF_BYCOMMAND), UINT(-1));
+  Set_Status_Bar_Visible(true);
+  EXPECT_NE(GetMenuState(Forma.Menu, IDM_N15, MF_BYCOMMAND), UINT(-1));
+}
+
+TEST_F(MainWindow, WorkingTextCrossesTheControlAsWindows1251WithCrBreaks) {
+  std::string all;
+  for (int b = 1; b < 256; ++b)
+    if (b != '\n') all += char(b);
+  Forma.RxRichEdit.Set_Text(all);
+  EXPECT_EQ(Forma.RxRichEdit.Text(), all);
+  Forma.RxRichEdit.Set_Text("abc\rdef\r");
+  EXPECT_EQ(Forma.RxRichEdit.Text(), "abc\rdef\r");
+  EXPECT_EQ(Forma.RxRichEdit.Text_Length(), 8);
+}
+
+TEST_F(MainWindow, StatusRefreshCountsLinesOfTheRealControl) {
+  Forma.RxRichEdit.Set_Text("");
+  Refresh_Status();
+  EXPECT_EQ(Panel(0), " Строка: 1: 0");
+  EXPECT_EQ(Panel(1), " Всего строк: 0");
+  Forma.RxRichEdit.Set_Text("abc\r");
+  Forma.RxRichEdit.Set_Selection(3, 3);
+  Pump();
+  Refresh_Status();
+  EXPECT_EQ(Panel(0), " Строка: 1: 3");
+  EXPECT_EQ(Panel(1), " Всего строк: 1");
+  Forma.RxRichEdit.Set_Text(Utf8_To_Win1251("один\rдва\rтри"));
+  Forma.RxRichEdit.Set_Selection(7, 7);
+  Pump();
+  EXPECT_EQ(Panel(0), " Строка: 2: 2");  // the selection change refreshed it
+  EXPECT_EQ(Panel(1), " Всего строк: 3");
+}
+
+TEST_F(MainWindow, InsertKeyInTheEditAreaFlipsTheIndicator) {
+  HWND edit = Forma.RxRichEdit.Handle();
+  SetFocus(edit);
+  Forma.StatusBar.Set_Text(2, " Вставка");
+  SendMessageW(edit, WM_KEYDOWN, VK_INSERT, 0x00520001);
+  EXPECT_EQ(Panel(2), " Замена");
+  SendMessageW(edit, WM_KEYDOWN, VK_INSERT, 0x00520001);
+  EXPECT_EQ(Panel(2), " Вставка");
+  Forma.StatusBar.Set_Text(2, " Всего найдено: 3");
+  SendMessageW(edit, WM_KEYDOWN, VK_INSERT, 0x00520001);
+  EXPECT_EQ(Panel(2), " Всего найдено: 3");
+  Forma.StatusBar.Set_Text(2, " Вставка");
+}
+
+TEST_F(MainWindow, ClearingTheHistoryLeavesTheEmptyCaption) {
+  Forma.History_List.Add("C:\\x.txt", 0);
+  Fill_History_Menu();
+  EXPECT_EQ(Menu_Text(IDM_Name1), "1. C:\\x.txt\tAlt+1");
+  EXPECT_FALSE(Grayed(IDM_Name1));
+  Forma_Command(IDM_Erase_History);
+  EXPECT_EQ(Menu_Text(IDM_Name1), "Хм! Пока ничего не открывалось\tAlt+1");
+  EXPECT_TRUE(Grayed(IDM_Name1));
+}
+
+}  // namespace

@@ -1,0 +1,103 @@
+// Open and save times of 1, 10 and 50 MB documents beside the time the bare
+// edit control takes to take in the same text. Run on demand (LV_BENCH_MB=n
+// measures n megabytes only):
+//   lirowin_tests.exe --gtest_also_run_disabled_tests --gtest_filter='DocumentsBenchmark*'
+#include <windows.h>
+#include <richedit.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+#include <string>
+
+#include "documents/control_text.h"
+#include "documents/document_files.h"
+#include "documents/text_file_format.h"
+#include "platform/win32/document_text_win32.h"
+#include "platform/win32/edit_area_win32.h"
+#include "platform/win32/file_writer_win32.h"
+#include "platform/win32/platform_win32.h"
+
+namespace {
+
+template <typename F>
+double Seconds(F&& work) {
+  const auto start = std::chrono::steady_clock::now();
+  work();
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// Russian and English words in lines of varying length, CR LF line ends.
+std::string Sample_File(size_t size) {
+  const std::string words[] = {"\xCF\xF0\xE8\xE2\xE5\xF2", "text", "\xEB\xE8\xF0\xEE\xE2\xEA\xE0", "line",
+                               "\xF1\xEB\xEE\xE2\xEE", "--", "\xAB\xF6\xE8\xF2\xE0\xF2\xE0\xBB"};
+  std::string out;
+  out.reserve(size + 64);
+  for (size_t i = 0; out.size() < size; ++i) {
+    out += words[i % 7];
+    out += (i % 13 == 12) ? "\r\n" : " ";
+  }
+  out.resize(size);
+  return out;
+}
+
+size_t Peak_Memory() {
+  struct Counters {
+    DWORD cb;
+    DWORD PageFaultCount;
+    SIZE_T PeakWorkingSetSize, WorkingSetSize, QuotaPeakPagedPoolUsage, QuotaPagedPoolUsage,
+        QuotaPeakNonPagedPoolUsage, QuotaNonPagedPoolUsage, PagefileUsage, PeakPagefileUsage;
+  } counters{sizeof(Counters), 0, 0, 0, 0, 0, 0, 0, 0, 0};
+  using Get = BOOL(WINAPI*)(HANDLE, Counters*, DWORD);
+  auto get = reinterpret_cast<Get>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "K32GetProcessMemoryInfo")));
+  if (!get || !get(GetCurrentProcess(), &counters, sizeof counters)) return 0;
+  return counters.PeakWorkingSetSize;
+}
+
+TEST(DocumentsBenchmark, DISABLED_OpenAndSave) {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  const std::string folder = Narrow(temp);
+  HWND parent = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW, 0, 0, 600, 400, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+  std::vector<size_t> sizes = {1, 10, 50};
+  if (const char* chosen = std::getenv("LV_BENCH_MB")) sizes = {size_t(std::strtoul(chosen, nullptr, 10))};
+  for (size_t megabytes : sizes) {
+    const std::string path = folder + "lv_bench_" + std::to_string(megabytes) + ".txt";
+    const std::string file = Sample_File(megabytes << 20);
+    Win32_File_Writer writer;
+    ASSERT_TRUE(writer.Write_Whole(path, file));
+
+    const std::wstring wide = Document_To_Control_Text(Disk_To_Working_Text(file));
+    HWND bare = Rich_Edit::Create(parent, 1, true);
+    const double bare_time = Seconds([&] {
+      SETTEXTEX set{ST_DEFAULT, 1200};
+      SendMessageW(bare, EM_SETTEXTEX, WPARAM(&set), LPARAM(wide.c_str()));
+    });
+    DestroyWindow(bare);
+
+    HWND edit = Rich_Edit::Create(parent, 2, true);
+    Rich_Edit_Document text(edit);
+    const double open_time = Seconds([&] {
+      const auto bytes = Win32_Files().Read_All(path);
+      Put_Document(text, path, *bytes);
+    });
+    const double save_time = Seconds([&] { ASSERT_TRUE(Save_Document(text, writer, path)); });
+    // The save's share that is the control handing out its text.
+    const double take_time = Seconds([&] { text.Take(); });
+    EXPECT_EQ(Win32_Files().Read_All(path).value_or(""), file);
+    DestroyWindow(edit);
+    DeleteFileW(Wide(path).c_str());
+    std::printf("%3u MB: open %.3f s (bare edit area %.3f s, ratio %.2f), save %.3f s (of it the control's "
+                "text %.3f s), peak memory %u MB\n",
+                unsigned(megabytes), open_time, bare_time, open_time / bare_time, save_time, take_time,
+                unsigned(Peak_Memory() >> 20));
+  }
+  DestroyWindow(parent);
+}
+
+}  // namespace

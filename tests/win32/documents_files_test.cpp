@@ -1,0 +1,140 @@
+// Documents through the real RichEdit control and the real file system:
+// every byte comes back, saves are all or nothing.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "documents/document_files.h"
+#include "platform/win32/document_text_win32.h"
+#include "platform/win32/edit_area_win32.h"
+#include "platform/win32/file_writer_win32.h"
+#include "platform/win32/platform_win32.h"
+
+namespace {
+
+// A scratch folder of its own for every test.
+class DocumentsFiles : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    folder_ = Narrow(temp) + "lv_docs_" + std::to_string(GetCurrentProcessId()) + "_" +
+              ::testing::UnitTest::GetInstance()->current_test_info()->name() + "\\";
+    CreateDirectoryW(Wide(folder_).c_str(), nullptr);
+    parent_ = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr,
+                              GetModuleHandleW(nullptr), nullptr);
+    edit_ = Rich_Edit::Create(parent_, 1, true);
+    ASSERT_NE(edit_, nullptr);
+  }
+  void TearDown() override {
+    DestroyWindow(parent_);
+    for (const auto& name : Listing()) {
+      const std::wstring path = Wide(folder_ + name);
+      SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+      DeleteFileW(path.c_str());
+    }
+    RemoveDirectoryW(Wide(folder_).c_str());
+  }
+  std::string Path(const std::string& name) const { return folder_ + name; }
+  void Write_Raw(const std::string& name, const std::string& bytes) {
+    HANDLE f = CreateFileW(Wide(Path(name)).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(f, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(f, bytes.data(), DWORD(bytes.size()), &written, nullptr);
+    CloseHandle(f);
+  }
+  std::string Read_Raw(const std::string& name) { return Win32_Files().Read_All(Path(name)).value_or("<missing>"); }
+  std::vector<std::string> Listing() {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAW found;
+    HANDLE h = FindFirstFileW(Wide(folder_ + "*").c_str(), &found);
+    if (h == INVALID_HANDLE_VALUE) return names;
+    do {
+      const std::string name = Narrow(found.cFileName);
+      if (name != "." && name != "..") names.push_back(name);
+    } while (FindNextFileW(h, &found));
+    FindClose(h);
+    return names;
+  }
+  // Load the file into the control, then save the control's text elsewhere.
+  std::string Round_Trip(const std::string& from, const std::string& to) {
+    Rich_Edit_Document text(edit_);
+    const auto bytes = Win32_Files().Read_All(Path(from));
+    EXPECT_TRUE(bytes.has_value());
+    Put_Document(text, Path(from), bytes.value_or(""));
+    Win32_File_Writer writer;
+    EXPECT_TRUE(Save_Document(text, writer, Path(to)));
+    return Read_Raw(to);
+  }
+
+  std::string folder_;
+  HWND parent_ = nullptr;
+  HWND edit_ = nullptr;
+};
+
+TEST_F(DocumentsFiles, EveryLineEndComesBackAsCrLfAndEveryOtherByteUnchanged) {
+  std::string bytes = "CRLF\r\nCR\rLF\nend\r\n";
+  std::string expected = "CRLF\r\nCR\r\nLF\r\nend\r\n";
+  for (int b = 1; b < 256; ++b) {
+    if (b == '\r' || b == '\n') continue;
+    bytes += char(b);
+    expected += char(b);
+  }
+  bytes += "\n";
+  expected += "\r\n";
+  Write_Raw("in.txt", bytes);
+  const std::string out = Round_Trip("in.txt", "out.txt");
+  ASSERT_EQ(out.size(), expected.size());
+  for (size_t i = 0; i < out.size(); ++i)
+    ASSERT_EQ(unsigned(uint8_t(out[i])), unsigned(uint8_t(expected[i]))) << "at " << i;
+  // The control holds the text with CR line breaks only.
+  EXPECT_EQ(Rich_Edit(edit_).Text().substr(0, 14), "CRLF\rCR\rLF\rend");
+}
+
+TEST_F(DocumentsFiles, NulBytesSurviveTheControl) {
+  const char raw[] = "before\0after\r\n\0\0two NULs\r\nlast\0";
+  const std::string bytes(raw, sizeof raw - 1);
+  Write_Raw("zero.bin", bytes);
+  EXPECT_EQ(Round_Trip("zero.bin", "zero_out.bin"), bytes);
+}
+
+TEST_F(DocumentsFiles, RichTextFilesTravelAsRichText) {
+  Write_Raw("memo.rtf", "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Hello\\par World}");
+  Rich_Edit_Document text(edit_);
+  Put_Document(text, Path("memo.rtf"), Read_Raw("memo.rtf"));
+  EXPECT_EQ(Rich_Edit(edit_).Text().substr(0, 11), "Hello\rWorld");
+  Win32_File_Writer writer;
+  ASSERT_TRUE(Save_Document(text, writer, Path("copy.RTF")));
+  const std::string saved = Read_Raw("copy.RTF");
+  EXPECT_EQ(saved.compare(0, 5, "{\\rtf"), 0) << saved;
+  EXPECT_NE(saved.find("Hello"), std::string::npos);
+}
+
+TEST_F(DocumentsFiles, ASaveReplacesTheFileKeepsItsAttributesAndLeavesNoScratchFile) {
+  Write_Raw("a.txt", "old content that is longer than the new one");
+  SetFileAttributesW(Wide(Path("a.txt")).c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE);
+  Win32_File_Writer writer;
+  ASSERT_TRUE(writer.Write_Whole(Path("a.txt"), "new"));
+  EXPECT_EQ(Read_Raw("a.txt"), "new");
+  EXPECT_TRUE(GetFileAttributesW(Wide(Path("a.txt")).c_str()) & FILE_ATTRIBUTE_HIDDEN);
+  ASSERT_TRUE(writer.Write_Whole(Path("fresh.txt"), ""));
+  EXPECT_EQ(Read_Raw("fresh.txt"), "");
+  EXPECT_EQ(Listing().size(), 2u);
+}
+
+TEST_F(DocumentsFiles, AFailedSaveLeavesTheOldFileWholeAndNothingBehind) {
+  Write_Raw("ro.txt", "read-only content");
+  SetFileAttributesW(Wide(Path("ro.txt")).c_str(), FILE_ATTRIBUTE_READONLY);
+  Win32_File_Writer writer;
+  EXPECT_FALSE(writer.Write_Whole(Path("ro.txt"), "x"));
+  EXPECT_EQ(Read_Raw("ro.txt"), "read-only content");
+  EXPECT_FALSE(writer.Write_Whole(Path("no such folder\\x.txt"), "x"));
+  EXPECT_FALSE(writer.Write_Whole(Path("bad|name?.txt"), "x"));
+  EXPECT_FALSE(writer.Write_Whole(folder_, "x"));  // a folder is no file
+  EXPECT_EQ(Listing(), std::vector<std::string>{"ro.txt"});
+}
+
+}  // namespace

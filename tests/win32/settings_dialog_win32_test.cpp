@@ -1,0 +1,295 @@
+// The settings dialog in the real program's windows: its layout, and OK,
+// Cancel and the title-bar close driven from inside its modal loop, with the
+// bindings checked in the real HKEY_CLASSES_ROOT through the wide API.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/command_ids.h"
+#include "app/win32/forma.h"
+#include "platform/win32/platform_win32.h"
+#include "platform/win32/registry_win32.h"
+#include "settings/win32/nastroyki_dialog.h"
+#include "settings/win32/nastroyki_ids.h"
+
+namespace {
+
+std::optional<std::wstring> Raw_Default(const std::wstring& key) {
+  HKEY open = nullptr;
+  if (RegOpenKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, &open) != ERROR_SUCCESS)
+    return std::nullopt;
+  wchar_t buffer[1024] = {};
+  DWORD size = sizeof buffer - sizeof(wchar_t);
+  DWORD type = 0;
+  const LONG rc = RegQueryValueExW(open, L"", nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size);
+  RegCloseKey(open);
+  if (rc != ERROR_SUCCESS || type != REG_SZ) return std::wstring(L"<no value>");
+  return std::wstring(buffer);
+}
+
+std::wstring Text_Of(HWND window) {
+  wchar_t text[256] = {};
+  GetWindowTextW(window, text, 256);
+  return text;
+}
+
+void Pump(int milliseconds) {
+  const DWORD end = GetTickCount() + DWORD(milliseconds);
+  MSG msg;
+  while (GetTickCount() < end) {
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    Sleep(10);
+  }
+}
+
+HWND Dialog() {
+  if (!Forma.Handle) {
+    EXPECT_TRUE(Create_Forma(GetModuleHandleW(nullptr), {}));
+    Show_Forma(SW_SHOWNORMAL);
+    Pump(300);  // the first activation fills the live settings
+  }
+  return Create_Nastroyki(GetModuleHandleW(nullptr), Forma.Handle);
+}
+
+// What the user does while the dialog is up; runs inside its modal loop.
+std::function<void(HWND)> user;
+bool user_ran = false;
+
+void CALLBACK Run_User(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  user_ran = true;
+  user(Dialog());
+}
+
+void Options_With(std::function<void(HWND)> actions) {
+  user = std::move(actions);
+  user_ran = false;
+  SetTimer(nullptr, 0, 50, Run_User);
+  OptionsClick();
+  EXPECT_TRUE(user_ran);
+  EXPECT_FALSE(IsWindowVisible(Dialog()));
+  EXPECT_TRUE(IsWindowEnabled(Forma.Handle));
+}
+
+void Click(HWND dialog, int id) {
+  HWND box = GetDlgItem(dialog, id);
+  CheckDlgButton(dialog, id, IsDlgButtonChecked(dialog, id) == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED);
+  SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(box));
+}
+
+void Press(HWND dialog, int id) { SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+
+TEST(SettingsDialogWin32, PagesCaptionsAndRanges) {
+  HWND dialog = Dialog();
+  ASSERT_TRUE(dialog);
+  EXPECT_EQ(Text_Of(dialog), L" Настройки");
+  const LONG ex = GetWindowLongW(dialog, GWL_EXSTYLE);
+  EXPECT_TRUE(ex & WS_EX_TOPMOST);
+  EXPECT_TRUE(ex & WS_EX_CONTEXTHELP);
+
+  HWND pages = GetDlgItem(dialog, IDC_PageControl);
+  ASSERT_EQ(SendMessageW(pages, TCM_GETITEMCOUNT, 0, 0), 2);
+  const wchar_t* tabs[] = {L"Настройки", L"Звуки"};
+  for (int i = 0; i < 2; ++i) {
+    wchar_t text[64] = {};
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = 64;
+    SendMessageW(pages, TCM_GETITEMW, i, LPARAM(&item));
+    EXPECT_STREQ(text, tabs[i]);
+  }
+  const wchar_t* types[] = {L"TXT", L"INI", L"DIZ", L"CFG", L"LOG", L"BAT", L"REG", L"RU", L"NFO", L"BAK"};
+  for (int i = 0; i < 10; ++i)
+    EXPECT_EQ(Text_Of(GetDlgItem(dialog, IDC_CheckBox_First + i)), std::wstring(L"привязать к файлам  - ") + types[i]);
+  EXPECT_EQ(Text_Of(GetDlgItem(dialog, IDC_Group_Types)), L" Типы файлов ");
+  EXPECT_EQ(Text_Of(GetDlgItem(dialog, IDC_Group_Misc)), L" Разное ");
+  EXPECT_EQ(Text_Of(GetDlgItem(dialog, IDC_Group_Sounds)), L" Управление звуком ");
+  EXPECT_EQ(Text_Of(GetDlgItem(dialog, IDOK)), L"Ок");
+  EXPECT_EQ(Text_Of(GetDlgItem(dialog, IDCANCEL)), L"Отмена");
+
+  int low = -1, high = -1;
+  SendDlgItemMessageW(dialog, IDC_Kol_Undo_Spin, UDM_GETRANGE32, WPARAM(&low), LPARAM(&high));
+  EXPECT_EQ(low, 0);
+  EXPECT_EQ(high, 65535);
+  EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_RxSlider, TBM_GETRANGEMIN, 0, 0), 1);
+  EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_RxSlider, TBM_GETRANGEMAX, 0, 0), 4);
+}
+
+// Every caption fits its control at the dialog's font.
+TEST(SettingsDialogWin32, CaptionsAreNotClipped) {
+  HWND dialog = Dialog();
+  HDC dc = GetDC(dialog);
+  HGDIOBJ old = SelectObject(dc, HFONT(SendMessageW(dialog, WM_GETFONT, 0, 0)));
+  const int check_mark = GetSystemMetrics(SM_CXMENUCHECK) + 6;
+  int measured = 0;
+  for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t cls[32] = {};
+    GetClassNameW(child, cls, 32);
+    const std::wstring text = Text_Of(child);
+    if (text.empty() || (lstrcmpiW(cls, L"Button") != 0 && lstrcmpiW(cls, L"Static") != 0)) continue;
+    const LONG type = GetWindowLongW(child, GWL_STYLE) & 0xF;
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &extent);
+    RECT r{};
+    GetClientRect(child, &r);
+    const bool box = lstrcmpiW(cls, L"Button") == 0 && (type == BS_AUTOCHECKBOX || type == BS_CHECKBOX);
+    EXPECT_LE(extent.cx + (box ? check_mark : 0), r.right) << Narrow(text);
+    EXPECT_LE(extent.cy, r.bottom + 2) << Narrow(text);
+    ++measured;
+  }
+  EXPECT_GE(measured, 30);  // boxes, labels, groups and buttons of both pages
+  for (const wchar_t* longest : {L"всегда запоминается при выходе"}) {
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, longest, lstrlenW(longest), &extent);
+    RECT r{};
+    GetClientRect(GetDlgItem(dialog, IDC_Label_Raskladki), &r);
+    EXPECT_LE(extent.cx + 1, r.right);
+  }
+  SelectObject(dc, old);
+  ReleaseDC(dialog, dc);
+}
+
+class SettingsDialogBindings : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Dialog();
+    txt_existed = registry.Key_Exists(".txt");
+    txt_value = registry.Read_String(".txt", "");
+    Remove_Program_Keys();
+  }
+  void TearDown() override {
+    Remove_Program_Keys();
+    if (!txt_existed)
+      registry.Delete_Key(".txt");
+    else if (txt_value)
+      registry.Write_String(".txt", "", *txt_value);
+  }
+  void Remove_Program_Keys() {
+    registry.Delete_Key("TXT_Lirovant_Store");
+    registry.Delete_Key("TXT_Lirovant_ZMK");
+  }
+
+  Win32_Registry registry;
+  bool txt_existed = false;
+  std::optional<std::string> txt_value;
+};
+
+TEST_F(SettingsDialogBindings, TickTxtOkBindsUntickOkRestores) {
+  if (!txt_value || txt_value->empty()) registry.Write_String(".txt", "", "txtfile");
+  const std::wstring before = *Raw_Default(L".txt");
+
+  Options_With([](HWND dialog) {
+    EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_CheckBox_TXT), UINT(BST_UNCHECKED));
+    Click(dialog, IDC_CheckBox_TXT);
+    Press(dialog, IDOK);
+  });
+  const std::wstring command = L"\"" + Wide(Executable_Path()) + L"\" \"%1\"";
+  EXPECT_EQ(Raw_Default(L".txt"), L"TXT_Lirovant_ZMK");
+  EXPECT_EQ(Raw_Default(L"TXT_Lirovant_Store"), before);
+  EXPECT_EQ(Raw_Default(L"TXT_Lirovant_ZMK"), L"Файл TXT");
+  EXPECT_EQ(Raw_Default(L"TXT_Lirovant_ZMK\\DefaultIcon"), L"\"" + Wide(Executable_Path()) + L"\",1");
+  EXPECT_EQ(Raw_Default(L"TXT_Lirovant_ZMK\\shell\\open\\command"), command);
+  EXPECT_EQ(Raw_Default(L"TXT_Lirovant_ZMK\\shell\\edit\\command"), command);
+  EXPECT_EQ(Raw_Default(L"TXT_Lirovant_ZMK\\shell\\edit"), L"&Изменить");
+
+  Options_With([](HWND dialog) {
+    EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_CheckBox_TXT), UINT(BST_CHECKED));
+    Click(dialog, IDC_CheckBox_TXT);
+    Press(dialog, IDOK);
+  });
+  EXPECT_EQ(Raw_Default(L".txt"), before);
+  EXPECT_FALSE(Raw_Default(L"TXT_Lirovant_Store"));
+  EXPECT_FALSE(Raw_Default(L"TXT_Lirovant_ZMK"));
+}
+
+TEST_F(SettingsDialogBindings, CancelAndUntouchedOkLeaveRegistryAlone) {
+  Options_With([](HWND dialog) {
+    Click(dialog, IDC_CheckBox_TXT);
+    Press(dialog, IDCANCEL);
+  });
+  EXPECT_FALSE(Raw_Default(L"TXT_Lirovant_ZMK"));
+  Options_With([](HWND dialog) {
+    EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_CheckBox_TXT), UINT(BST_UNCHECKED));
+    Press(dialog, IDOK);
+  });
+  EXPECT_FALSE(Raw_Default(L"TXT_Lirovant_Store"));
+}
+
+TEST(SettingsDialogWin32, CancelRestoresTitleBarCloseKeeps) {
+  Dialog();
+  Nastroyki.Sys_Tray = false;
+  Nastroyki.RxSlider = 1;
+  Options_With([](HWND dialog) {
+    Click(dialog, IDC_Sys_Tray);
+    SendDlgItemMessageW(dialog, IDC_RxSlider, TBM_SETPOS, TRUE, 3);
+    SendMessageW(dialog, WM_HSCROLL, TB_ENDTRACK, LPARAM(GetDlgItem(dialog, IDC_RxSlider)));
+    Pump(1600);  // the label blinks for six steps of 200 ms
+    EXPECT_EQ(Text_Of(GetDlgItem(dialog, IDC_Label_Raskladki)), L"всегда английская");
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(dialog, IDC_Label_Raskladki)));
+    Press(dialog, IDCANCEL);
+  });
+  EXPECT_FALSE(Nastroyki.Sys_Tray);
+  EXPECT_EQ(Nastroyki.RxSlider, 1);
+  HWND dialog = Dialog();
+  EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_RxSlider, TBM_GETPOS, 0, 0), 1);
+  EXPECT_EQ(Text_Of(GetDlgItem(dialog, IDC_Label_Raskladki)), L"всегда по умолчанию");
+
+  const int32_t undo = Forma.RxRichEdit.Undo_Limit();
+  Options_With([](HWND dialog) {
+    Click(dialog, IDC_Sys_Tray);
+    SetDlgItemTextW(dialog, IDC_Kol_Undo, L"77");
+    SendMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+  });
+  EXPECT_TRUE(Nastroyki.Sys_Tray);
+  EXPECT_EQ(Forma.RxRichEdit.Undo_Limit(), undo);
+  Nastroyki.Sys_Tray = false;
+}
+
+TEST(SettingsDialogWin32, OkAppliesStatusBarAndUndoLimit) {
+  Dialog();
+  Options_With([](HWND dialog) {
+    CheckDlgButton(dialog, IDC_Bar, BST_UNCHECKED);
+    SetDlgItemTextW(dialog, IDC_Kol_Undo, L"90");
+    Press(dialog, IDOK);
+  });
+  EXPECT_FALSE(Nastroyki.Bar);
+  EXPECT_FALSE(IsWindowVisible(Forma.StatusBar.Handle()));
+  EXPECT_EQ(GetMenuState(Forma.Menu, IDM_N15, MF_BYCOMMAND), UINT(-1));
+  EXPECT_EQ(Forma.RxRichEdit.Undo_Limit(), 90);
+
+  Options_With([](HWND dialog) {
+    EXPECT_EQ(GetDlgItemInt(dialog, IDC_Kol_Undo, nullptr, FALSE), 90u);
+    CheckDlgButton(dialog, IDC_Bar, BST_CHECKED);
+    Press(dialog, IDOK);
+  });
+  EXPECT_TRUE(IsWindowVisible(Forma.StatusBar.Handle()));
+  EXPECT_NE(GetMenuState(Forma.Menu, IDM_N15, MF_BYCOMMAND), UINT(-1));
+}
+
+TEST(SettingsDialogWin32, SoundRowFollowsItsBox) {
+  HWND dialog = Dialog();
+  Nastroyki.Sound[2] = false;
+  Options_With([](HWND dialog) {
+    const int row = IDC_Sound_Row_First + 2 * IDC_Sound_Row_Step;
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, row + IDC_Row_Edit)));
+    Click(dialog, row + IDC_Row_Sound);
+    for (int part : {IDC_Row_Label, IDC_Row_Edit, IDC_Row_Button, IDC_Row_BitBtn})
+      EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, row + part))) << part;
+    Press(dialog, IDOK);
+  });
+  EXPECT_TRUE(Nastroyki.Sound[2]);
+  (void)dialog;
+  Nastroyki.Sound[2] = false;
+}
+
+}  // namespace

@@ -1,0 +1,363 @@
+// The text commands in the real main window, against Wine's RichEdit: what
+// each takes and puts back, undo, caret, clipboard, check marks, and what
+// the user sees in the status bar and message boxes.
+#include <gtest/gtest.h>
+#include <richedit.h>
+
+#include <atomic>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "app/command_ids.h"
+#include "app/win32/forma.h"
+#include "text/clipboard_text.h"
+#include "text/codepages.h"
+#include "text/smart_format.h"
+#include "text/win1251_unicode.h"
+#include "text/win32/conversion_marks.h"
+
+namespace {
+
+std::string W(const std::string& utf8) { return Utf8_To_Win1251(utf8); }
+
+void Pump() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+// The one main window of the test program, shown and past its first activation.
+void Ensure_Forma() {
+  static const bool made = Forma.Handle || Create_Forma(GetModuleHandleW(nullptr), {});
+  ASSERT_TRUE(made);
+  ShowWindow(Forma.Handle, SW_SHOW);
+  for (int i = 0; i < 20; ++i) {
+    Pump();
+    Sleep(10);
+  }
+}
+
+HWND Edit() { return Forma.RxRichEdit.Handle(); }
+void Command(int id) { SendMessageW(Forma.Handle, WM_COMMAND, id, 0); }
+bool Can_Undo() { return SendMessageW(Edit(), EM_CANUNDO, 0, 0) != 0; }
+bool Checked(int id) { return GetMenuState(Forma.Menu, id, MF_BYCOMMAND) & MF_CHECKED; }
+
+void Load(const std::string& text, int32_t start, int32_t end) {
+  Forma.RxRichEdit.Set_Text(text);
+  Forma.RxRichEdit.Set_Selection(start, end);
+  SendMessageW(Edit(), EM_EMPTYUNDOBUFFER, 0, 0);
+  Forma.RxRichEdit.Set_Modified(false);
+}
+
+void Set_Wrap(bool on) {
+  Forma.Word_Wrap = on;
+  Forma.RxRichEdit.Set_Word_Wrap(on);
+}
+
+std::wstring Clipboard_Unicode() {
+  std::wstring text;
+  if (!OpenClipboard(nullptr)) return L"<closed>";
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    text = static_cast<const wchar_t*>(GlobalLock(data));
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
+std::string Clipboard_Ansi() {
+  std::string text;
+  if (!OpenClipboard(nullptr)) return "<closed>";
+  if (HANDLE data = GetClipboardData(CF_TEXT)) {
+    text = static_cast<const char*>(GlobalLock(data));
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
+class Text_Commands : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Ensure_Forma();
+    Set_Wrap(false);
+  }
+};
+
+TEST_F(Text_Commands, DosWinWholeDocumentIsOneUndoStepCaretBackOnClipboardChecked) {
+  const std::string win = W("Привет, мир!\rВторая строка: съешь ещё этих булок.\r");
+  const std::string dos = Convert_Text(win, Codepage_WIN, Codepage_DOS);
+  Load(dos, 5, 17);
+  Command(IDM_DOS_WIN);
+  EXPECT_EQ(Forma.RxRichEdit.Text(), win);
+  EXPECT_EQ(Forma.RxRichEdit.Get_Selection().Start, 5);
+  EXPECT_EQ(Forma.RxRichEdit.Get_Selection().End, 5);
+  EXPECT_TRUE(Forma.RxRichEdit.Modified());
+  EXPECT_EQ(Clipboard_Unicode(), Win1251_To_Utf16(To_Clipboard_Line_Breaks(win)));
+  EXPECT_EQ(Clipboard_Ansi(), To_Clipboard_Line_Breaks(win));
+  for (int i = 0; i < Conversion_Count; ++i) EXPECT_EQ(Checked(IDM_DOS_WIN + i), i == 0) << i;
+  ASSERT_TRUE(Can_Undo());
+  SendMessageW(Edit(), EM_UNDO, 0, 0);
+  EXPECT_EQ(Forma.RxRichEdit.Text(), dos);
+  EXPECT_FALSE(Can_Undo());
+  EXPECT_TRUE(IsWindowEnabled(Forma.Handle));
+}
+
+TEST_F(Text_Commands, EmptyDocumentKeepsMarksAndClipboard) {
+  Load(W("x"), 0, 0);
+  Command(IDM_KOI_WIN);
+  ASSERT_TRUE(Checked(IDM_KOI_WIN));
+  Load("", 0, 0);
+  Command(IDM_WIN_DOS);
+  EXPECT_TRUE(Checked(IDM_KOI_WIN));
+  EXPECT_FALSE(Checked(IDM_WIN_DOS));
+  EXPECT_EQ(Clipboard_Ansi(), "x");
+  EXPECT_FALSE(Forma.RxRichEdit.Modified());
+}
+
+TEST_F(Text_Commands, MarksFollowTheMenuItemsAndALoadClearsThem) {
+  for (int i = 0; i < Conversion_Count; ++i) {
+    wchar_t caption[128] = {};
+    GetMenuStringW(Forma.Menu, IDM_DOS_WIN + i, caption, 128, MF_BYCOMMAND);
+    std::string expected = Conversion_Caption(Conversions[i]);
+    if (Conversions[i].alt_key) expected += std::string("\tAlt+") + Conversions[i].alt_key;
+    EXPECT_EQ(Narrow(caption), expected) << i;
+    Mark_Conversion(Conversions[i].Conversion_Name);
+    for (int j = 0; j < Conversion_Count; ++j) EXPECT_EQ(Checked(IDM_DOS_WIN + j), i == j);
+  }
+  Mark_Conversion("Убрать галки");
+  for (int j = 0; j < Conversion_Count; ++j) EXPECT_FALSE(Checked(IDM_DOS_WIN + j));
+}
+
+TEST_F(Text_Commands, RetypingAndCaseOnTheSelection) {
+  Load(W("> Ghbdtn Ntrcn <"), 2, 14);
+  Command(IDM_Kirilica);
+  EXPECT_EQ(Forma.RxRichEdit.Text(), W("> Привет Текст <"));
+  EXPECT_EQ(Forma.RxRichEdit.Get_Selection().Start, 14);
+  EXPECT_EQ(Forma.RxRichEdit.Get_Selection().End, 14);
+  Forma.RxRichEdit.Set_Selection(2, 14);
+  CHARFORMAT2W format{};
+  format.cbSize = sizeof(format);
+  SendMessageW(Edit(), EM_GETCHARFORMAT, SCF_SELECTION, LPARAM(&format));
+  EXPECT_TRUE(format.dwMask & CFM_CHARSET);
+  EXPECT_EQ(format.bCharSet, BYTE(Forma.Text_Font.Charset));
+
+  Load(W("руддщ, ХЪ"), 0, 9);
+  Command(IDM_Latinica);
+  EXPECT_EQ(Forma.RxRichEdit.Text(), "hello, []");
+  EXPECT_EQ(Forma.RxRichEdit.Get_Selection().Start, 9);
+
+  Load(W("[Привет] ёЛКА"), 1, 7);
+  Command(IDM_Registr);
+  EXPECT_EQ(Forma.RxRichEdit.Text(), W("[ПРИВЕТ] ёЛКА"));
+  EXPECT_EQ(Forma.RxRichEdit.Get_Selection().Start, 1);
+  EXPECT_EQ(Forma.RxRichEdit.Get_Selection().End, 7);
+  Command(IDM_Registr);
+  EXPECT_EQ(Forma.RxRichEdit.Text(), W("[привет] ёЛКА"));
+  Forma.RxRichEdit.Set_Selection(9, 13);
+  Command(IDM_Registr);
+  EXPECT_EQ(Forma.RxRichEdit.Text(), W("[привет] ЁЛКА"));
+  EXPECT_TRUE(IsWindowEnabled(Forma.Handle));
+}
+
+// What a repaint in the middle of a long command sees.
+struct Midway {
+  bool seen = false, enabled = true;
+  std::string label, marks;
+};
+Midway midway;
+
+LRESULT CALLBACK Midway_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_APP && !midway.seen) {
+    midway = {true, IsWindowEnabled(Forma.Handle) != FALSE, Forma.StatusBar.Text(2), Forma.StatusBar.Text(3)};
+    return 0;
+  }
+  return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+HWND Midway_Window() {
+  static HWND window = [] {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = Midway_Proc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"TextCommandsMidway";
+    RegisterClassW(&wc);
+    return CreateWindowW(L"TextCommandsMidway", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  }();
+  return window;
+}
+
+struct Cleanup_Case {
+  int id;
+  const char* before;
+  const char* after;
+};
+
+TEST_F(Text_Commands, CleanupsShowProgressRefuseTypingAndPutBackTheSelection) {
+  const Cleanup_Case cases[] = {
+      {IDM_Del_Enter, "a\rb\r\rc\r d", "a b\r\rc\r d"},
+      {IDM_Space_Del, " a\r  b\r c", "a\r b\rc"},
+      {IDM_Del_Space_In_Word, "x\r   y  z", "x\r   y z"},
+      {IDM_Space_Del_Right, "a  \rb \r  \rc  ", "a\rb\r\rc  "},
+      {IDM_Del_Tab, "\ta\t", "    a    "},
+      {IDM_Translit, "Щука, объём; Ель; № 5", "Schuka, obyom; El`; # 5"},
+      {IDM_Space_Plus, "ab\rcd", "a b \r c d"},
+  };
+  const std::string before_mode = Forma.StatusBar.Text(2);
+  for (const Cleanup_Case& c : cases) {
+    const std::string body = W(c.before);
+    Load("<" + body + ">", 1, int32_t(1 + body.size()));
+    midway = {};
+    PostMessageW(Midway_Window(), WM_APP, 0, 0);
+    PostMessageW(Edit(), WM_CHAR, 'Z', 0);  // typed while the command runs
+    Command(c.id);
+    EXPECT_EQ(Forma.RxRichEdit.Text(), "<" + W(c.after) + ">") << c.before;
+    const int32_t behind = int32_t(1 + W(c.after).size());
+    EXPECT_EQ(Forma.RxRichEdit.Get_Selection().Start, behind) << c.before;
+    EXPECT_EQ(Forma.RxRichEdit.Get_Selection().End, behind) << c.before;
+    EXPECT_TRUE(Forma.RxRichEdit.Modified());
+    ASSERT_TRUE(midway.seen) << c.before;
+    EXPECT_FALSE(midway.enabled) << c.before;
+    EXPECT_EQ(midway.marks, "|") << c.before;
+    EXPECT_EQ(midway.label, c.id == IDM_Space_Plus ? before_mode : "Делаю:") << c.before;
+    EXPECT_TRUE(IsWindowEnabled(Forma.Handle));
+    EXPECT_EQ(Forma.StatusBar.Text(2), before_mode);
+    EXPECT_EQ(Forma.StatusBar.Text(3), "");
+    Pump();
+    EXPECT_EQ(Forma.RxRichEdit.Text(), "<" + W(c.after) + ">") << "typing got through";
+  }
+}
+
+// Answers the message boxes of the main thread from another thread and notes
+// their texts: `answer` to a question, OK to a notice.
+class Box_Answerer {
+ public:
+  explicit Box_Answerer(int answer) : answer_(answer), thread_id_(GetCurrentThreadId()) {
+    worker_ = std::thread([this] { Watch(); });
+  }
+  ~Box_Answerer() {
+    stop_ = true;
+    worker_.join();
+  }
+  std::vector<std::wstring> texts;
+
+ private:
+  static BOOL CALLBACK Find(HWND hwnd, LPARAM found) {
+    wchar_t cls[16] = {};
+    GetClassNameW(hwnd, cls, 16);
+    if (std::wstring(cls) != L"#32770" || !IsWindowVisible(hwnd)) return TRUE;
+    *reinterpret_cast<HWND*>(found) = hwnd;
+    return FALSE;
+  }
+  void Watch() {
+    while (!stop_) {
+      HWND box = nullptr;
+      EnumThreadWindows(thread_id_, Find, LPARAM(&box));
+      if (box) {
+        wchar_t text[2048] = {};
+        GetDlgItemTextW(box, 0xFFFF, text, 2048);
+        texts.push_back(text);
+        const int id = GetDlgItem(box, IDYES) ? answer_ : IDOK;
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(GetDlgItem(box, id)));
+        for (int i = 0; i < 200 && IsWindow(box) && IsWindowVisible(box); ++i) Sleep(10);
+      }
+      Sleep(20);
+    }
+  }
+  int answer_;
+  DWORD thread_id_;
+  std::atomic<bool> stop_{false};
+  std::thread worker_;
+};
+
+const char* const Example = "a b c d\rab cd ef gh  \rx y\rend.\r new para\ra  b c\t\rq";
+const char* const Justified = "a   b  c  d\rab cd ef gh\rx         y\rend.\r new   para\ra      b  c\rq\r";
+
+TEST_F(Text_Commands, SmartFormattingJustifiesAsksAndTellsAndEmptiesUndo) {
+  Load(Example, 3, 3);
+  Forma.RxRichEdit.Set_Selection(0, 1);
+  Forma.RxRichEdit.Replace_Selection("a");  // an undoable edit before
+  ASSERT_TRUE(Can_Undo());
+  std::vector<std::wstring> texts;
+  {
+    Box_Answerer answerer(IDYES);
+    Command(IDM_Umnyiy_Format);
+    texts = answerer.texts;
+  }
+  EXPECT_EQ(Forma.RxRichEdit.Text(), Justified);
+  EXPECT_FALSE(Can_Undo());
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(Narrow(texts[0]), Smart_Format_Warning);
+  EXPECT_EQ(Narrow(texts[1]), Smart_Format_Done);
+  EXPECT_TRUE(IsWindowEnabled(Forma.Handle));
+  EXPECT_EQ(Forma.StatusBar.Text(3), "");
+}
+
+TEST_F(Text_Commands, SmartFormattingBeepsOnOneLineAndNoChangesNothing) {
+  Load("only one line", 0, 0);
+  {
+    Box_Answerer answerer(IDYES);
+    Command(IDM_Umnyiy_Format);
+    Sleep(100);
+    EXPECT_TRUE(answerer.texts.empty());
+  }
+  EXPECT_EQ(Forma.RxRichEdit.Text(), "only one line");
+  Load(Example, 0, 0);
+  {
+    Box_Answerer answerer(IDNO);
+    Command(IDM_Umnyiy_Format);
+    EXPECT_EQ(answerer.texts.size(), 1u);
+  }
+  EXPECT_EQ(Forma.RxRichEdit.Text(), Example);
+}
+
+std::vector<size_t> Display_Starts() {
+  std::vector<size_t> starts;
+  for (int32_t i = 0; i < Forma.RxRichEdit.Line_Count(); ++i) starts.push_back(size_t(Forma.RxRichEdit.Line_Index(i)));
+  return starts;
+}
+
+TEST_F(Text_Commands, SmartFormattingOnANarrowProportionalWindowKeepsEveryLine) {
+  const Text_Font_Spec old_font = Forma.Text_Font;
+  RECT old_place{};
+  GetWindowRect(Forma.Handle, &old_place);
+  Forma.Text_Font.Name = "Arial";
+  Forma.Text_Font.Size = 10;
+  Apply_Text_Font();
+  Set_Wrap(true);
+  MoveWindow(Forma.Handle, 0, 0, 260, 400, TRUE);
+  Pump();
+  // Narrow letters make long display lines, wide ones short lines that grow
+  // wider than the window once widened with spaces, and wrap again.
+  std::string text;
+  for (int i = 0; i < 30; ++i) text += "il ii li ";
+  for (int i = 0; i < 20; ++i) text += W("ШЖЮ ЩМ ");
+  text += "\r\r";
+  for (int i = 0; i < 20; ++i) text += W("МЖ ") + "il ";
+  text += "end\r";
+  Load(text, 0, 0);
+  const std::vector<std::string> shown = Cut_Display_Lines(text, Display_Starts());
+  ASSERT_GT(shown.size(), 6u);
+  const Rebuilt_Lines rebuilt = Smart_Format_Rebuild(shown);
+  const std::string expected = Smart_Format_Justify(rebuilt.lines, rebuilt.Max_Line_Length);
+  {
+    Box_Answerer answerer(IDYES);
+    Command(IDM_Umnyiy_Format);
+  }
+  const std::string result = Forma.RxRichEdit.Text();
+  EXPECT_EQ(result, expected);
+  // The justified lines did wrap again on screen: more display lines than lines.
+  const size_t lines = Split_Lines(result).size();
+  EXPECT_EQ(lines, shown.size());
+  EXPECT_GT(size_t(Forma.RxRichEdit.Line_Count()), lines + 1);
+  Forma.Text_Font = old_font;
+  Apply_Text_Font();
+  Set_Wrap(false);
+  MoveWindow(Forma.Handle, old_place.left, old_place.top, old_place.right - old_place.left,
+             old_place.bottom - old_place.top, TRUE);
+}
+
+}  // namespace

@@ -1,0 +1,178 @@
+// The view commands in the real main window against Wine's RichEdit: font
+// steps and the modified flag, word wrap with its scroll bar and check mark,
+// and the time and date from the system's formats.
+#include <gtest/gtest.h>
+#include <richedit.h>
+
+#include <string>
+
+#include "app/command_ids.h"
+#include "app/win32/forma.h"
+#include "documents/view_time_date.h"
+#include "documents/win32/view_commands.h"
+
+namespace {
+
+void Pump() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+void Ensure_Forma() {
+  static const bool made = Forma.Handle || Create_Forma(GetModuleHandleW(nullptr), {});
+  ASSERT_TRUE(made);
+  ShowWindow(Forma.Handle, SW_SHOW);
+  for (int i = 0; i < 20; ++i) {
+    Pump();
+    Sleep(10);
+  }
+}
+
+HWND Edit() { return Forma.RxRichEdit.Handle(); }
+void Command(int id) { SendMessageW(Forma.Handle, WM_COMMAND, id, 0); }
+
+void Load(const std::string& text, int32_t start, int32_t end) {
+  Forma.RxRichEdit.Set_Text(text);
+  Forma.RxRichEdit.Set_Selection(start, end);
+  Forma.RxRichEdit.Set_Modified(false);
+}
+
+// Size in points of the characters at `offset`.
+int Size_At(int32_t offset) {
+  const Selection keep = Forma.RxRichEdit.Get_Selection();
+  Forma.RxRichEdit.Set_Selection(offset, offset + 1);
+  CHARFORMAT2W format{};
+  format.cbSize = sizeof(format);
+  format.dwMask = CFM_SIZE;
+  SendMessageW(Edit(), EM_GETCHARFORMAT, SCF_SELECTION, LPARAM(&format));
+  Forma.RxRichEdit.Set_Selection(keep.Start, keep.End);
+  return format.yHeight / 20;
+}
+
+SYSTEMTIME At(WORD year, WORD month, WORD day, WORD hour, WORD minute) {
+  SYSTEMTIME t{};
+  t.wYear = year;
+  t.wMonth = month;
+  t.wDay = day;
+  t.wHour = hour;
+  t.wMinute = minute;
+  t.wSecond = 33;
+  return t;
+}
+
+}  // namespace
+
+TEST(ViewCommands, FontStepsChangeTheTextSizeAndLeaveTheFlagAlone) {
+  Ensure_Forma();
+  Forma.Text_Font.Size = 12;
+  Apply_Text_Font();
+  Load("Привет, мир\rвторая строка", 3, 8);
+  Command(IDM_Font_Plus);
+  EXPECT_EQ(Forma.Text_Font.Size, 13);
+  EXPECT_EQ(Size_At(0), 13);
+  EXPECT_EQ(Size_At(15), 13);
+  EXPECT_FALSE(Forma.RxRichEdit.Modified());
+  const Selection sel = Forma.RxRichEdit.Get_Selection();
+  EXPECT_EQ(sel.Start, 3);
+  EXPECT_EQ(sel.End, 3);
+
+  Forma.RxRichEdit.Set_Modified(true);
+  Command(IDM_Font_Minus);
+  EXPECT_EQ(Forma.Text_Font.Size, 12);
+  EXPECT_EQ(Size_At(0), 12);
+  EXPECT_TRUE(Forma.RxRichEdit.Modified());
+}
+
+TEST(ViewCommands, SmallerFontGoesOnBelowOnePointWhileTheTextStaysReadable) {
+  Ensure_Forma();
+  Forma.Text_Font.Size = 3;
+  Apply_Text_Font();
+  Load("abc", 0, 0);
+  for (int i = 0; i < 5; ++i) Command(IDM_Font_Minus);
+  EXPECT_EQ(Forma.Text_Font.Size, -2);
+  EXPECT_EQ(Size_At(0), 1);
+  for (int i = 0; i < 5; ++i) Command(IDM_Font_Plus);
+  EXPECT_EQ(Forma.Text_Font.Size, 3);
+  EXPECT_EQ(Size_At(0), 3);
+  EXPECT_FALSE(Forma.RxRichEdit.Modified());
+  Forma.Text_Font.Size = 12;
+  Apply_Text_Font();
+}
+
+TEST(ViewCommands, TypedTextAfterAStepGetsTheNewSize) {
+  Ensure_Forma();
+  Forma.Text_Font.Size = 12;
+  Apply_Text_Font();
+  Load("abc", 3, 3);
+  Command(IDM_Font_Plus);
+  Forma.RxRichEdit.Replace_Selection("def");
+  EXPECT_EQ(Size_At(4), 13);
+  Command(IDM_Font_Minus);
+}
+
+TEST(ViewCommands, WordWrapFlipsCheckMarkAndHorizontalBar) {
+  Ensure_Forma();
+  const bool start = Forma.Word_Wrap;
+  if (!start) Command(IDM_WordWrap1);
+  ASSERT_TRUE(Forma.Word_Wrap);
+  Load(std::string(600, 'x') + "\rshort", 603, 603);
+  auto horizontal = [] { return (GetWindowLongW(Edit(), GWL_STYLE) & WS_HSCROLL) != 0; };
+  auto checked = [] { return (GetMenuState(Forma.Menu, IDM_WordWrap1, MF_BYCOMMAND) & MF_CHECKED) != 0; };
+  EXPECT_FALSE(horizontal());
+
+  Command(IDM_WordWrap1);
+  EXPECT_FALSE(Forma.Word_Wrap);
+  EXPECT_FALSE(checked());
+  EXPECT_TRUE(horizontal());
+  EXPECT_EQ(Forma.RxRichEdit.Line_Count(), 2);
+  EXPECT_EQ(Forma.RxRichEdit.Get_Selection().Start, 603);
+
+  Command(IDM_WordWrap1);
+  EXPECT_TRUE(Forma.Word_Wrap);
+  EXPECT_TRUE(checked());
+  EXPECT_FALSE(horizontal());
+  EXPECT_GT(Forma.RxRichEdit.Line_Count(), 2);
+  EXPECT_EQ(Forma.RxRichEdit.Get_Selection().Start, 603);
+  EXPECT_FALSE(Forma.RxRichEdit.Modified());
+  if (!start) Command(IDM_WordWrap1);
+}
+
+TEST(ViewCommands, ClockWritesTheFixedTimeInTheGivenFormats) {
+  Win32_Clock_Text morning(At(2026, 12, 7, 9, 5), L"H:mm:ss", L"dd.MM.yy");
+  EXPECT_EQ(morning.Long_Time(), "9:05:33");
+  EXPECT_EQ(morning.Short_Date(), "07.12.26");
+  EXPECT_EQ(Time_Date_Text(morning.Long_Time(), morning.Short_Date()), "09:05 07.12.26");
+  Win32_Clock_Text later(At(2026, 12, 7, 10, 5), L"H:mm:ss", L"dd.MM.yy");
+  EXPECT_EQ(Time_Date_Text(later.Long_Time(), later.Short_Date()), "10:05 07.12.26");
+  Win32_Clock_Text long_year(At(2026, 12, 7, 9, 5), L"H:mm:ss", L"dd.MM.yyyy");
+  EXPECT_EQ(Time_Date_Text(long_year.Long_Time(), long_year.Short_Date()), "9:05 07.12.2026");
+}
+
+TEST(ViewCommands, UserFormatsOfTheRussianLocale) {
+  // The prefix runs with ru-RU, whose formats under Wine are HH:mm:ss and
+  // dd.MM.yyyy: the hour already has two digits and the year four.
+  Win32_Clock_Text user(At(2026, 12, 7, 9, 5), nullptr, nullptr);
+  EXPECT_EQ(user.Long_Time(), "09:05:33");
+  EXPECT_EQ(user.Short_Date(), "07.12.2026");
+  EXPECT_EQ(Time_Date_Text(user.Long_Time(), user.Short_Date()), "09:05 07.12.2026");
+}
+
+TEST(ViewCommands, TimeDateReplacesTheSelectionAndMarksModified) {
+  Ensure_Forma();
+  Load("[old]", 1, 4);
+  Win32_Clock_Text clock;
+  const std::string before = Time_Date_Text(clock.Long_Time(), clock.Short_Date());
+  Command(IDM_TIme_Date);
+  const std::string after = Time_Date_Text(clock.Long_Time(), clock.Short_Date());
+  const std::string text = Forma.RxRichEdit.Text();
+  ASSERT_GE(text.size(), 2u + 14u);
+  EXPECT_EQ(text.front(), '[');
+  EXPECT_EQ(text.back(), ']');
+  EXPECT_EQ(text.find("old"), std::string::npos);
+  const std::string inserted = text.substr(1, text.size() - 2);
+  EXPECT_TRUE(inserted == before || inserted == after) << inserted;
+  EXPECT_TRUE(Forma.RxRichEdit.Modified());
+}

@@ -1,0 +1,24 @@
+#pragma once
+// The frame shared by the twenty code-page conversions: the whole document,
+// whatever is selected, converted and put back as one undoable edit.
+#include <string>
+
+#include "text/codepages.h"
+#include "text/command_frame.h"
+
+// What Mark_Conversion passes after a load: it names no conversion, so every
+// check mark goes.
+constexpr const char* No_Conversion_Mark = "Убрать галки";
+
+// Converts the document from source to target. An empty document changes
+// nothing, not even the marks or the clipboard. Otherwise the converted text
+// goes to the clipboard (left there for the user), replaces the document in
+// one undoable edit, the caret returns to the old selection start with nothing
+// selected and the conversion's menu item alone is checked. True when the
+// document was converted.
+bool Convert_Document(Text_Command_Host& host, const std::string& Conversion_Name, Codepage source,
+                      Codepage target);
+
+// Whether the menu item of `conversion` carries the check mark after
+// Mark_Conversion(name): exact, case-sensitive equality of the names.
+bool Conversion_Checked(const Conversion& conversion, const std::string& name);

@@ -1,0 +1,13 @@
+#pragma once
+// The main window's edit area as the text commands need it beyond Edit_Area.
+#include <windows.h>
+
+#include "text/command_frame.h"
+
+class Rich_Edit_Extras : public Edit_Area_Extras {
+ public:
+  void Replace_Selection_Unrecorded(const std::string& text) override;
+  void Selection_Charset_To_Font() override;
+  void Empty_Undo() override;
+  bool Word_Wrap() override;
+};
