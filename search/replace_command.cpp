@@ -26,7 +26,6 @@ namespace {
 // start over, true to go round again from the top.
 bool Replace_To_End(Search_Context& c, const Find_Query& query, const std::string& with) {
   const int32_t found_length = int32_t(query.What.size());
-  const int32_t with_length = int32_t(with.size());
   for (;;) {
     const int32_t start = Search_Start(c.Edit.Get_Selection());
     // Replacing a text with itself would change nothing; the beep says so.
@@ -38,12 +37,14 @@ bool Replace_To_End(Search_Context& c, const Find_Query& query, const std::strin
     const int32_t hit = c.Search.Find(query.What, start, c.Edit.Text_Length(), {query.Match_Case, false});
     if (hit < 0) break;
     c.Edit.Set_Selection(hit, hit + found_length);
+    // Counted first, so that the status refresh the replacement causes shows it.
+    ++c.State.Search_Count;
     c.Search.Replace_Selection_Plain(with);
     c.Ui.Process_Messages();
-    ++c.State.Search_Count;
-    // The next search starts behind the inserted text, so a replacement that
-    // holds the find text is not found again in this pass.
-    c.Edit.Set_Selection(hit, hit + with_length);
+    // The caret now stands right behind the inserted text, where the next
+    // search starts: a replacement that holds the find text is not found
+    // again in this pass. Selecting the inserted text as well would cost a
+    // second selection change per match, as much as the replacement itself.
   }
   c.Ui.Enable_Main_Window(true);
   if (!c.Ui.Ok_Cancel(kReplaceAgainQuestion)) return false;

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "documents/control_text.h"
+#include "platform/win32/edit_area_win32.h"
 
 namespace {
 
@@ -37,24 +37,11 @@ void Caret_To_Start(HWND control) {
 }  // namespace
 
 void Rich_Edit_Document::Put(const std::string& text) {
-  const std::wstring wide = Document_To_Control_Text(text);
-  SETTEXTEX set{ST_DEFAULT, 1200};
-  SendMessageW(hwnd_, EM_SETTEXTEX, WPARAM(&set), LPARAM(wide.c_str()));
+  Rich_Edit(hwnd_).Set_Text(text);
   Caret_To_Start(hwnd_);
 }
 
-std::string Rich_Edit_Document::Take() {
-  GETTEXTLENGTHEX length{GTL_NUMCHARS | GTL_PRECISE, 1200};
-  const auto count = SendMessageW(hwnd_, EM_GETTEXTLENGTHEX, WPARAM(&length), 0);
-  std::wstring wide(size_t(count) + 1, L'\0');
-  GETTEXTEX get{};
-  get.cb = DWORD(wide.size() * sizeof(wchar_t));
-  get.flags = GT_DEFAULT;
-  get.codepage = 1200;
-  const auto got = SendMessageW(hwnd_, EM_GETTEXTEX, WPARAM(&get), LPARAM(wide.data()));
-  wide.resize(size_t(got));
-  return Control_Text_To_Document(wide);
-}
+std::string Rich_Edit_Document::Take() { return Rich_Edit(hwnd_).Text(); }
 
 bool Rich_Edit_Document::Put_Rich(const std::string& rtf) {
   Stream_Buffer in{rtf, 0};

@@ -2,7 +2,13 @@
 
 #include <richedit.h>
 
+#include "documents/control_text.h"
 #include "text/win1251_unicode.h"
+
+namespace {
+// The undo limit lives with the control, so every wrapper of it agrees.
+constexpr wchar_t kUndoLimitProperty[] = L"Lirovant.UndoLimit";
+}  // namespace
 
 COLORREF Resolve_Colour(int32_t colour) {
   return Is_System_Colour(colour) ? GetSysColor(System_Colour_Index(colour)) : COLORREF(colour & 0xFFFFFF);
@@ -38,13 +44,17 @@ std::string Rich_Edit::Text() {
   get.codepage = 1200;
   const auto got = SendMessageW(hwnd_, EM_GETTEXTEX, WPARAM(&get), LPARAM(wide.data()));
   wide.resize(size_t(got));
-  return Utf16_To_Win1251(wide);
+  return Control_Text_To_Document(wide);
 }
 
 void Rich_Edit::Set_Text(const std::string& text) {
-  const std::wstring wide = Win1251_To_Utf16(text);
+  const std::wstring wide = Document_To_Control_Text(text);
   SETTEXTEX set{ST_DEFAULT, 1200};
+  // The replaced text is not undoable anyway, and without undo records the
+  // control takes a large text several times faster.
+  SendMessageW(hwnd_, EM_SETUNDOLIMIT, 0, 0);
   SendMessageW(hwnd_, EM_SETTEXTEX, WPARAM(&set), LPARAM(wide.c_str()));
+  SendMessageW(hwnd_, EM_SETUNDOLIMIT, WPARAM(Undo_Limit()), 0);
 }
 
 int32_t Rich_Edit::Text_Length() {
@@ -69,7 +79,7 @@ std::string Rich_Edit::Text_Range(int32_t start, int32_t end) {
   TEXTRANGEW range{{start, end}, wide.data()};
   const auto got = SendMessageW(hwnd_, EM_GETTEXTRANGE, 0, LPARAM(&range));
   wide.resize(size_t(got));
-  return Utf16_To_Win1251(wide);
+  return Control_Text_To_Document(wide);
 }
 
 std::string Rich_Edit::Selected_Text() {
@@ -78,7 +88,7 @@ std::string Rich_Edit::Selected_Text() {
 }
 
 void Rich_Edit::Replace_Selection(const std::string& text) {
-  const std::wstring wide = Win1251_To_Utf16(text);
+  const std::wstring wide = Document_To_Control_Text(text);
   SendMessageW(hwnd_, EM_REPLACESEL, TRUE, LPARAM(wide.c_str()));
 }
 
@@ -100,8 +110,14 @@ int32_t Rich_Edit::Line_Length(int32_t line) {
 bool Rich_Edit::Modified() { return SendMessageW(hwnd_, EM_GETMODIFY, 0, 0) != 0; }
 void Rich_Edit::Set_Modified(bool modified) { SendMessageW(hwnd_, EM_SETMODIFY, modified, 0); }
 
+int32_t Rich_Edit::Undo_Limit() {
+  // Stored one above the limit: no property at all reads as the control's default.
+  const auto stored = reinterpret_cast<intptr_t>(GetPropW(hwnd_, kUndoLimitProperty));
+  return stored ? int32_t(stored - 1) : 100;
+}
+
 void Rich_Edit::Set_Undo_Limit(int32_t limit) {
-  undo_limit_ = limit;
+  SetPropW(hwnd_, kUndoLimitProperty, reinterpret_cast<HANDLE>(intptr_t(limit) + 1));
   SendMessageW(hwnd_, EM_SETUNDOLIMIT, WPARAM(limit), 0);
 }
 

@@ -27,7 +27,7 @@ class Rich_Edit : public Edit_Area {
   int32_t Line_Length(int32_t line) override;
   bool Modified() override;
   void Set_Modified(bool modified) override;
-  int32_t Undo_Limit() override { return undo_limit_; }
+  int32_t Undo_Limit() override;
   void Set_Undo_Limit(int32_t limit) override;
 
   // The text between two offsets, as the document's bytes.
@@ -39,7 +39,6 @@ class Rich_Edit : public Edit_Area {
 
  private:
   HWND hwnd_;
-  int32_t undo_limit_ = 100;
 };
 
 COLORREF Resolve_Colour(int32_t colour);

@@ -12,24 +12,28 @@ std::string W(const std::string& utf8) { return Utf8_To_Win1251(utf8); }
 // Notes whether the main window refused input at every replacement.
 class Watching_Search : public Fake_Edit_Search {
  public:
-  Watching_Search(Fake_Edit& edit, const Fake_Search_Ui& ui) : Fake_Edit_Search(edit), ui_(ui) {}
+  Watching_Search(Fake_Edit& edit, const Fake_Search_Ui& ui, const Search_State& state)
+      : Fake_Edit_Search(edit), ui_(ui), state_(state) {}
   std::vector<bool> enabled_at_replacement;
+  std::vector<int32_t> count_at_replacement;
   void Replace_Selection_Plain(const std::string& t) override {
     enabled_at_replacement.push_back(ui_.window_enabled);
+    count_at_replacement.push_back(state_.Search_Count);
     Fake_Edit_Search::Replace_Selection_Plain(t);
   }
 
  private:
   const Fake_Search_Ui& ui_;
+  const Search_State& state_;
 };
 
 class Replace : public ::testing::Test {
  protected:
   Fake_Edit edit;
   Fake_Search_Ui ui;
-  Watching_Search search{edit, ui};
-  Fake_Keyboard keys;
   Search_State state;
+  Watching_Search search{edit, ui, state};
+  Fake_Keyboard keys;
   Search_Context c{edit, search, ui, keys, state};
 
   void Text(const std::string& utf8, int32_t start = 0, int32_t end = 0) {
@@ -100,6 +104,8 @@ TEST_F(Replace, AllReplacesAdjacentOccurrencesWithARepaintAfterEach) {
   EXPECT_EQ(Now(), "bbbb");
   EXPECT_EQ(state.Search_Count, 4);
   EXPECT_EQ(ui.pumps, 4);
+  // Each replacement already shows its own count in the status bar.
+  EXPECT_EQ(search.count_at_replacement, (std::vector<int32_t>{1, 2, 3, 4}));
 }
 
 TEST_F(Replace, AllStartsBehindTheSelectionWhichItReplacesFirst) {

@@ -52,7 +52,7 @@ std::string Document(std::vector<int32_t>& offsets) {
   for (int i = 0; i < kOccurrences; ++i) {
     text += filler.substr(0, size_t(i % 40));
     offsets.push_back(int32_t(text.size()));
-    text += word + " " + filler + "\r";
+    text += word + " " + filler + filler.substr(0, 25) + "\r";
   }
   return text;
 }
