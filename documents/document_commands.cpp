@@ -64,7 +64,7 @@ Guard_Result Guard_Dialog_Save(Document_Session& s, Guard_Column column) {
 }
 
 void Empty_Document(Document_Session& s) {
-  s.Edit.Set_Text("");
+  s.Window.Reset_Editor();
   s.Window.Set_Document_Name(kUntitledName);
   s.Edit.Set_Modified(false);
 }

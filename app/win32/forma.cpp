@@ -256,7 +256,33 @@ void Apply_Text_Font() {
   Forma.Font_Handle = font;
 }
 
+namespace {
+
+// Wine's control empties a long text paragraph by paragraph, in a time that
+// grows with the square of the lines, while a control of its own is made and
+// destroyed at once: a document is dropped by taking a new control.
+void Replace_Edit_Control() {
+  HWND old = Forma.RxRichEdit.Handle();
+  const int32_t undo_limit = Forma.RxRichEdit.Undo_Limit();
+  const bool had_focus = GetFocus() == old;
+  HWND edit = Rich_Edit::Create(Forma.Handle, kEditId, Forma.Word_Wrap);
+  if (!edit) {
+    Forma.RxRichEdit.Set_Text("");
+    return;
+  }
+  Forma.RxRichEdit.Attach(edit);
+  Forma.RxRichEdit.Set_Undo_Limit(undo_limit);
+  Forma.RxRichEdit.Set_Background(Forma.Back_Color);
+  Forma.RxRichEdit.Set_Word_Wrap(Forma.Word_Wrap);
+  Layout_Children();
+  if (had_focus) SetFocus(edit);
+  DestroyWindow(old);
+}
+
+}  // namespace
+
 void Reset_Editor() {
+  if (Forma.RxRichEdit.Text_Length() > 0) Replace_Edit_Control();
   Forma.RxRichEdit.Set_Text("");
   Forma.RxRichEdit.Set_Selection(0, -1);
   Apply_Text_Font();

@@ -29,7 +29,7 @@ const std::string& Application_Title() { return Title; }
 
 void With_Document_Session(const std::function<void(Document_Session&)>& command) {
   Forma_Window window;
-  Rich_Edit_Document text(Forma.RxRichEdit.Handle());
+  Rich_Edit_Document text(Forma.RxRichEdit);
   Win32_File_Writer writer;
   Win32_File_Dialogs dialogs(Forma.Handle);
   Zmk_File_Name_Part name_part;

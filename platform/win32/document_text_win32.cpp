@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/win32/edit_area_win32.h"
 
 namespace {
 
@@ -37,23 +36,23 @@ void Caret_To_Start(HWND control) {
 }  // namespace
 
 void Rich_Edit_Document::Put(const std::string& text) {
-  Rich_Edit(hwnd_).Set_Text(text);
-  Caret_To_Start(hwnd_);
+  edit_->Set_Text(text);
+  Caret_To_Start(Control());
 }
 
-std::string Rich_Edit_Document::Take() { return Rich_Edit(hwnd_).Text(); }
+std::string Rich_Edit_Document::Take() { return edit_->Text(); }
 
 bool Rich_Edit_Document::Put_Rich(const std::string& rtf) {
   Stream_Buffer in{rtf, 0};
   EDITSTREAM stream{DWORD_PTR(&in), 0, Stream_In};
-  SendMessageW(hwnd_, EM_STREAMIN, SF_RTF, LPARAM(&stream));
-  Caret_To_Start(hwnd_);
+  SendMessageW(Control(), EM_STREAMIN, SF_RTF, LPARAM(&stream));
+  Caret_To_Start(Control());
   return stream.dwError == 0;
 }
 
 std::string Rich_Edit_Document::Take_Rich() {
   std::string out;
   EDITSTREAM stream{DWORD_PTR(&out), 0, Stream_Out};
-  SendMessageW(hwnd_, EM_STREAMOUT, SF_RTF, LPARAM(&stream));
+  SendMessageW(Control(), EM_STREAMOUT, SF_RTF, LPARAM(&stream));
   return out;
 }

@@ -4,15 +4,22 @@
 #include <windows.h>
 
 #include "platform/document_text.h"
+#include "platform/win32/edit_area_win32.h"
 
 class Rich_Edit_Document : public Document_Text {
  public:
-  explicit Rich_Edit_Document(HWND control) : hwnd_(control) {}
+  explicit Rich_Edit_Document(HWND control) : own_(control), edit_(&own_) {}
+  // Follows the edit area when the main window gives it a new control.
+  explicit Rich_Edit_Document(Rich_Edit& edit) : edit_(&edit) {}
+  Rich_Edit_Document(const Rich_Edit_Document&) = delete;
+  Rich_Edit_Document& operator=(const Rich_Edit_Document&) = delete;
   void Put(const std::string& text) override;
   std::string Take() override;
   bool Put_Rich(const std::string& rtf) override;
   std::string Take_Rich() override;
 
  private:
-  HWND hwnd_;
+  HWND Control() const { return edit_->Handle(); }
+  Rich_Edit own_;
+  Rich_Edit* edit_;
 };

@@ -109,18 +109,9 @@ class MainWindow : public ::testing::Test {
   static bool Grayed(int id) { return GetMenuState(Forma.Menu, id, MF_BYCOMMAND) & MF_GRAYED; }
 };
 
-TEST_F(MainWindow, CreationGivesTheDefaultWindowFontAndPanels) {
-  RECT r{};
-  MoveWindow(Forma.Handle, 80, 80, 400, 300, TRUE);
-  GetWindowRect(Forma.Handle, &r);
-  EXPECT_EQ(r.left, 80);
-  EXPECT_EQ(r.top, 80);
-  EXPECT_EQ(r.right - r.left, 400);
-  EXPECT_EQ(r.bottom - r.top, 300);
-  EXPECT_EQ(Forma.Text_Font.Name, "Courier New");
-  EXPECT_EQ(Panel(2), " Вставка");
-  EXPECT_EQ(Forma.RxRichEdit.Undo_Limit(), 50);
-  EXPECT_TRUE(GetMenuState(Forma.Menu, IDM_WordWrap1, MF_BYCOMMAND) & MF_CHECKED);
+// Other suites share this window and change its font and settings, so this
+// checks that the edit area shows Text_Font, not that Text_Font is the default.
+TEST_F(MainWindow, TheEditAreaShowsTextFontAndTheStatusBarHasItsFivePanels) {
   int parts[8] = {};
   ASSERT_EQ(SendMessageW(Forma.StatusBar.Handle(), SB_GETPARTS, 8, LPARAM(parts)), 5);
   EXPECT_EQ(parts[0], 130);
@@ -128,12 +119,34 @@ TEST_F(MainWindow, CreationGivesTheDefaultWindowFontAndPanels) {
   EXPECT_EQ(parts[2], 410);
   EXPECT_EQ(parts[3], 616);
   EXPECT_EQ(parts[4], 666);
+  Reset_Editor();
   CHARFORMAT2W format{};
   format.cbSize = sizeof format;
   SendMessageW(Forma.RxRichEdit.Handle(), EM_GETCHARFORMAT, SCF_DEFAULT, LPARAM(&format));
-  EXPECT_EQ(format.yHeight, 12 * 20);
-  EXPECT_EQ(format.bCharSet, 204);
-  EXPECT_STREQ(format.szFaceName, L"Courier New");
+  EXPECT_EQ(format.yHeight, Forma.Text_Font.Size * 20);
+  EXPECT_EQ(format.bCharSet, Forma.Text_Font.Charset);
+  EXPECT_EQ(Narrow(format.szFaceName), Forma.Text_Font.Name);
+}
+
+// Dropping a long document takes a new control, which must keep the old one's settings.
+TEST_F(MainWindow, ResetEditorOnALongTextKeepsUndoLimitAndTakesNotifications) {
+  Forma.RxRichEdit.Set_Undo_Limit(37);
+  std::string text;
+  for (int i = 0; i < 2000; ++i) text += "line of the document\r";
+  Forma.RxRichEdit.Set_Text(text);
+  HWND before = Forma.RxRichEdit.Handle();
+  Reset_Editor();
+  EXPECT_NE(Forma.RxRichEdit.Handle(), before);
+  EXPECT_FALSE(IsWindow(before));
+  EXPECT_EQ(Forma.RxRichEdit.Text_Length(), 0);
+  EXPECT_EQ(Forma.RxRichEdit.Undo_Limit(), 37);
+  Forma.RxRichEdit.Set_Text(Utf8_To_Win1251("а\rб"));
+  Forma.RxRichEdit.Set_Selection(2, 2);
+  Pump();
+  wchar_t text0[64] = {};
+  SendMessageW(Forma.StatusBar.Handle(), SB_GETTEXTW, 0, LPARAM(text0));
+  EXPECT_EQ(Narrow(text0), " Строка: 2: 0");  // the new control's selection change reached the window
+  Forma.RxRichEdit.Set_Undo_Limit(50);
 }
 
 TEST_F(MainWindow, MenusCarryTheirCaptionsShortcutsAndInitialStates) {
