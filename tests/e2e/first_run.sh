@@ -71,4 +71,19 @@ check "Top=0x64 read as 100" ini_has "Top=100"
 check "Left=\$64 read as 100" ini_has "Left=100"
 check "Width=abc read as 400" ini_has "Width=400"
 check "wsMinimized starts normal and is written back as wsNormal" ini_has "WindowState=wsNormal"
+
+# A settings file that cannot be written (here a folder stands in its place):
+# the close reports it and the program still ends.
+rm -f "$app/Lirovant.ini"
+mkdir "$app/Lirovant.ini"
+start_app
+id=$(wait_window "Лировушка.txt") || { check "start with an unwritable settings file" false; finish; exit; }
+sleep 1
+keys "$id" Escape
+box=$(wait_window "Лированик 2.8" 10)
+check "the failed write is reported" test -n "$box"
+shot write_error
+[ -n "$box" ] && keys "$box" Return
+check "after the report the program ends" wait_gone "Лировушка.txt" 10
+rmdir "$app/Lirovant.ini"
 finish
