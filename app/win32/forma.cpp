@@ -220,6 +220,12 @@ LRESULT CALLBACK Forma_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         DestroyWindow(hwnd);
       }
       return 0;
+    // Logging off closes the program as the close button does.
+    case WM_QUERYENDSESSION:
+      return FormCloseQuery();
+    case WM_ENDSESSION:
+      if (wp) FormClose();
+      return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;
