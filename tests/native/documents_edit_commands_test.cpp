@@ -129,3 +129,19 @@ TEST(DocumentsPaste, AnythingButTextIsRefusedWithAMessageAndNothingChanges) {
 }
 
 }  // namespace
+
+TEST(DocumentsUndo, AnUndoAfterASaveMarksTheDocumentModified) {
+  Fake_Edit edit;
+  Fake_Edit_Operations ops(edit);
+  edit.modified = false;  // just saved
+  ops.can_undo = true;
+  Undo_Keeping_Caret(edit, ops);
+  EXPECT_TRUE(edit.modified);
+  edit.modified = false;
+  ops.can_redo = false;  // nothing to redo changes nothing
+  Redo_Keeping_Caret(edit, ops);
+  EXPECT_FALSE(edit.modified);
+  ops.can_redo = true;
+  Redo_Keeping_Caret(edit, ops);
+  EXPECT_TRUE(edit.modified);
+}

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# A DOS-encoded file with mixed line ends, converted with Alt+D and saved with
+# Ctrl+S: the file on disk becomes Windows-1251 with CR LF line ends.
+source "$(dirname "$0")/lib.sh"
+
+text='Привет, мир!
+Вторая строка — ёлка'
+printf 'Привет, мир!\nВторая строка - \xd0\xb5\xd0\xbb\xd0\xba\xd0\xb0\r' | iconv -f utf-8 -t cp866 > "$app/dos.txt"
+start_app "$app_win\\dos.txt"
+id=$(wait_window "dos.txt") || { check "the DOS file opens" false; finish; exit; }
+sleep 1
+keys "$id" alt+d
+sleep 1
+shot converted
+keys "$id" ctrl+s
+sleep 1
+expected=$(printf 'Привет, мир!\r\nВторая строка - елка\r\n' | iconv -f utf-8 -t cp1251 | od -An -tx1)
+check "Alt+D then Ctrl+S writes the text as Windows-1251 with CR LF" \
+  test "$(od -An -tx1 < "$app/dos.txt")" = "$expected"
+check "no scratch file is left beside it" test "$(ls "$app" | grep -vc -e '^dos.txt$' -e '^Lirovant.exe$' -e '^zmk.dll$' -e '^Sound$' -e '^Help$' -e '^Lirovant.ini$')" = 0
+keys "$id" ctrl+z
+sleep 0.5
+shot undone
+keys "$id" Escape
+box=$(wait_window "Лированик 2.8" 5)
+check "undoing after the save asks to save the changes on close" test -n "$box"
+[ -n "$box" ] && keys "$box" Tab Return   # No
+check "answered No, the program ends" wait_gone "dos.txt" 10
+check "the saved file is kept as it was" test "$(od -An -tx1 < "$app/dos.txt")" = "$expected"
+check "the file is history entry 1" ini_has "FileName1=$app_win\\dos.txt"
+finish
