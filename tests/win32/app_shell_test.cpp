@@ -89,13 +89,6 @@ TEST(ProfileFile, RefusedWriteReportsTheFile) {
 class MainWindow : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { ASSERT_TRUE(Test_Forma()); }
-  static void Pump() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-  }
   static std::string Panel(int n) {
     wchar_t text[256] = {};
     SendMessageW(Forma.StatusBar.Handle(), SB_GETTEXTW, n, LPARAM(text));

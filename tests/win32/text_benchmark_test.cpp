@@ -11,6 +11,7 @@
 
 #include "app/command_ids.h"
 #include "app/win32/forma.h"
+#include "test_forma.h"
 #include "text/codepages.h"
 #include "text/win1251_unicode.h"
 
@@ -23,13 +24,6 @@ double Now() {
   return double(count.QuadPart) / double(frequency.QuadPart);
 }
 
-void Pump() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
 
 // Russian prose-like lines of about 70 bytes with a few double spaces, in WIN.
 std::string Document(size_t bytes) {

@@ -11,6 +11,7 @@
 
 #include "app/command_ids.h"
 #include "app/win32/forma.h"
+#include "test_forma.h"
 #include "text/clipboard_text.h"
 #include "text/codepages.h"
 #include "text/smart_format.h"
@@ -21,24 +22,9 @@ namespace {
 
 std::string W(const std::string& utf8) { return Utf8_To_Win1251(utf8); }
 
-void Pump() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
 
 // The one main window of the test program, shown and past its first activation.
-void Ensure_Forma() {
-  static const bool made = Forma.Handle || Create_Forma(GetModuleHandleW(nullptr), {});
-  ASSERT_TRUE(made);
-  ShowWindow(Forma.Handle, SW_SHOW);
-  for (int i = 0; i < 20; ++i) {
-    Pump();
-    Sleep(10);
-  }
-}
+void Ensure_Forma() { ASSERT_TRUE(Shown_Test_Forma()); }
 
 HWND Edit() { return Forma.RxRichEdit.Handle(); }
 void Command(int id) { SendMessageW(Forma.Handle, WM_COMMAND, id, 0); }
