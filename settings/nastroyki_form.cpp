@@ -81,7 +81,11 @@ bool Nastroyki_Form::OkClick() {
 void Nastroyki_Form::CancelClick() {
   // The spin box is not put back: the next opening sets it from the edit area.
   const int32_t spin = Controls.Settings.Kol_Undo;
+  // The sound-file fields are not part of the snapshot: what was typed or
+  // browsed there stays, as it always has in this dialog.
+  const auto files = Controls.Settings.Edit;
   live_ = Snapshot.Settings;
+  live_.Edit = files;
   live_.Bar = Snapshot.Status_Bar_Visible;
   Controls.Settings = live_;
   Controls.Settings.Kol_Undo = spin;

