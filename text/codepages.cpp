@@ -1,12 +1,10 @@
 #include "text/codepages.h"
 
+#include "text/byte_map.h"
+
 std::string Convert_Text(const std::string& text, Codepage source, Codepage target)
 {
-    const Byte_Map& map = Conversion_Maps[source][target];
-    std::string result(text.size(), '\0');
-    for (std::size_t i = 0; i < text.size(); ++i)
-        result[i] = static_cast<char>(map[static_cast<std::uint8_t>(text[i])]);
-    return result;
+    return Map_Bytes(text, Conversion_Maps[source][target]);
 }
 
 const char* Codepage_Name(Codepage page)

@@ -1,3 +1,4 @@
+#include "text/byte_map.h"
 #include "text/layout_retype.h"
 
 namespace {
@@ -81,14 +82,6 @@ constexpr Retype_Map Make_Latinica()
     return map;
 }
 
-std::string Retype(const std::string& text, const Retype_Map& map)
-{
-    std::string result(text.size(), '\0');
-    for (std::size_t i = 0; i < text.size(); ++i)
-        result[i] = static_cast<char>(map[static_cast<std::uint8_t>(text[i])]);
-    return result;
-}
-
 }  // namespace
 
 constexpr Retype_Map Kirilica_Table = Make_Kirilica();
@@ -96,10 +89,10 @@ constexpr Retype_Map Latinica_Table = Make_Latinica();
 
 std::string Kirilica_Text(const std::string& text)
 {
-    return Retype(text, Kirilica_Table);
+    return Map_Bytes(text, Kirilica_Table);
 }
 
 std::string Latinica_Text(const std::string& text)
 {
-    return Retype(text, Latinica_Table);
+    return Map_Bytes(text, Latinica_Table);
 }

@@ -1,3 +1,4 @@
+#include "text/byte_map.h"
 #include "text/letter_case.h"
 
 #include <algorithm>
@@ -42,14 +43,6 @@ constexpr bool Is_Tested_Small_Letter(std::uint8_t b)
     return (b >= 'a' && b <= 'z') || b == 0xB8 || b >= 0xE0;
 }
 
-std::string Map_Text(const std::string& text, const Case_Map& map)
-{
-    std::string result(text.size(), '\0');
-    for (std::size_t i = 0; i < text.size(); ++i)
-        result[i] = static_cast<char>(map[static_cast<std::uint8_t>(text[i])]);
-    return result;
-}
-
 }  // namespace
 
 constexpr Case_Map Upper_Case_Table = Make_Case_Map<true>();
@@ -57,12 +50,12 @@ constexpr Case_Map Lower_Case_Table = Make_Case_Map<false>();
 
 std::string Upper_Case_Text(const std::string& text)
 {
-    return Map_Text(text, Upper_Case_Table);
+    return Map_Bytes(text, Upper_Case_Table);
 }
 
 std::string Lower_Case_Text(const std::string& text)
 {
-    return Map_Text(text, Lower_Case_Table);
+    return Map_Bytes(text, Lower_Case_Table);
 }
 
 bool Has_Lower_Letter(const std::string& text)
