@@ -37,7 +37,7 @@ start_app() {  # start_app [argument]
 
 # Waits for a visible window whose caption matches; prints its id.
 wait_window() {  # wait_window pattern [seconds]
-  local pattern=$1 limit=${2:-30} id
+  local pattern=$1 limit=${2:-90} id
   for _ in $(seq 1 $((limit * 50))); do
     id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1)
     [ -n "$id" ] && { echo "$id"; return 0; }
