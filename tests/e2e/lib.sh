@@ -43,6 +43,8 @@ wait_window() {  # wait_window pattern [seconds]
     [ -n "$id" ] && { echo "$id"; return 0; }
     sleep 0.02
   done
+  echo "no window '$pattern' after ${limit}s; on the screen:" >&2
+  xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | sed 's/^/  /' >&2
   return 1
 }
 
