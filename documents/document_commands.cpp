@@ -52,7 +52,10 @@ Guard_Result Guard_Dialog_Save(Document_Session& s, Guard_Column column) {
   s.Save_Dialog.Initial_Folder = s.Current_Path;
   if (!Loads_Follow(column)) s.Save_Dialog.File_Name = kUntitledName;
   const auto chosen = Show_Save_Dialog(s);
-  if (!chosen) return column == Guard_Column::Close ? Guard_Result::Stop : Guard_Result::Go_On;
+  // The user asked to keep the changes and then gave no file to keep them
+  // in: dropping them now would lose the text, so the command stops as on
+  // Cancel, whichever command asked.
+  if (!chosen) return Guard_Result::Stop;
   if (!Save_To(s, *chosen)) return Guard_Result::Stop;
   s.Current_Path = *chosen;
   if (Loads_Follow(column)) {

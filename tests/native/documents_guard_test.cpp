@@ -12,16 +12,15 @@ struct Column_Rules {
   bool named_save_takes_dialog_name;  // Current_Path := the save dialog's file name
   bool dialog_proposes_untitled;      // otherwise the dialog keeps its last file name
   bool dialog_save_renames;           // the document takes the saved name
-  bool cancelled_dialog_goes_on;
 };
 
 void PrintTo(const Column_Rules& rules, std::ostream* os) { *os << rules.name; }
 
 const Column_Rules kColumns[] = {
-    {Guard_Column::History_Load, "HistoryLoad", true, true, false, true, true},
-    {Guard_Column::Open, "Open", true, true, false, true, true},
-    {Guard_Column::New, "New", false, true, true, false, true},
-    {Guard_Column::Close, "Close", false, false, true, false, false},
+    {Guard_Column::History_Load, "HistoryLoad", true, true, false, true},
+    {Guard_Column::Open, "Open", true, true, false, true},
+    {Guard_Column::New, "New", false, true, true, false},
+    {Guard_Column::Close, "Close", false, false, true, false},
 };
 
 class DocumentsGuard : public ::testing::TestWithParam<Column_Rules> {
@@ -86,10 +85,12 @@ TEST_P(DocumentsGuard, YesOnAnUntitledDocumentSavesThroughTheDialog) {
   EXPECT_EQ(f.save_dialog.File_Name, "C:\\New\\saved.txt");
 }
 
-TEST_P(DocumentsGuard, ACancelledSaveDialogGoesOnOnlyWhereTheTableSaysSo) {
+// Yes, then no file name: the changes are kept and the command stops.
+TEST_P(DocumentsGuard, ACancelledSaveDialogStopsTheCommandAndKeepsTheText) {
   f.Modified_Document("Лировушка.txt", "text");
   f.prompts.answers = {Answer::Yes};
-  EXPECT_EQ(Run(), GetParam().cancelled_dialog_goes_on ? Guard_Result::Go_On : Guard_Result::Stop);
+  EXPECT_EQ(Run(), Guard_Result::Stop);
+  EXPECT_TRUE(f.edit.modified);
   EXPECT_EQ(f.dialogs.shown.size(), 1u);
   EXPECT_TRUE(f.disk.written.empty());
   EXPECT_EQ(f.current_path, "C:\\Docs\\start.txt");
@@ -118,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(Columns, DocumentsGuard, ::testing::ValuesIn(kColumns),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // What each command does after the guard let it go on.
-TEST(DocumentsGuardFollowUp, YesThenACancelledDialogStopsOnlyTheClose) {
+TEST(DocumentsGuardFollowUp, YesThenACancelledDialogKeepsTheDraftEverywhere) {
   Document_Fixture f;
   f.disk.files["C:\\Docs\\b.txt"] = "bee";
   f.Modified_Document("Лировушка.txt", "draft");
@@ -129,15 +130,13 @@ TEST(DocumentsGuardFollowUp, YesThenACancelledDialogStopsOnlyTheClose) {
   f.prompts.answers = {Answer::Yes};
   f.dialogs.answers = {std::nullopt, std::string("C:\\Docs\\b.txt")};
   Open_TextClick(f.s);
-  ASSERT_EQ(f.dialogs.shown.size(), 3u);
-  EXPECT_FALSE(f.dialogs.shown[2].save);
-  EXPECT_EQ(f.edit.text, "bee");
+  ASSERT_EQ(f.dialogs.shown.size(), 2u);  // no open dialog follows
+  EXPECT_EQ(f.edit.text, "draft");
 
-  f.Modified_Document("Лировушка.txt", "draft");
   f.prompts.answers = {Answer::Yes};
   Sozdat_TextClick(f.s);
-  EXPECT_EQ(f.edit.text, "");
-  EXPECT_FALSE(f.edit.modified);
+  EXPECT_EQ(f.edit.text, "draft");
+  EXPECT_TRUE(f.edit.modified);
 }
 
 TEST(DocumentsGuardFollowUp, ClosingAsksOnlyWhenModifiedAndCancelKeepsTheWindow) {
