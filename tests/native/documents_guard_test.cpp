@@ -134,6 +134,7 @@ TEST(DocumentsGuardFollowUp, YesThenACancelledDialogKeepsTheDraftEverywhere) {
   EXPECT_EQ(f.edit.text, "draft");
 
   f.prompts.answers = {Answer::Yes};
+  f.dialogs.answers = {std::nullopt};
   Sozdat_TextClick(f.s);
   EXPECT_EQ(f.edit.text, "draft");
   EXPECT_TRUE(f.edit.modified);

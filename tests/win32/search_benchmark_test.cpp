@@ -1,13 +1,16 @@
 // Figures, not a timed test: replace all over 10,000 occurrences in a 1 MB
 // document in the real main window, beside the bare edit area doing the same
 // 10,000 selections and replacements. Run with
-// --gtest_also_run_disabled_tests --gtest_filter='SearchBenchmark*'.
+// --gtest_also_run_disabled_tests --gtest_filter='SearchBenchmark*'; word wrap
+// is on unless LIROVANT_BENCH_NOWRAP is set.
 #include <windows.h>
 
 #include <richedit.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -57,52 +60,62 @@ std::string Document(std::vector<int32_t>& offsets) {
   return text;
 }
 
-void Measure(bool wrap) {
-  Forma.Word_Wrap = wrap;
-  Forma.RxRichEdit.Set_Word_Wrap(wrap);
-  std::vector<int32_t> offsets;
-  const std::string text = Document(offsets);
-  const std::string with = Utf8_To_Win1251("пёс");
+double Bare_Run(const std::string& text, const std::vector<int32_t>& offsets, const std::string& with) {
   HWND edit = Forma.RxRichEdit.Handle();
-
   Forma.RxRichEdit.Set_Text(text);
   Forma.RxRichEdit.Set_Selection(0, 0);
   Pump();
   const std::wstring wide_with = Win1251_To_Utf16(with);
-  double start = Now();
+  const double start = Now();
   for (int32_t at : offsets) {
     CHARRANGE range{at, at + 3};
     SendMessageW(edit, EM_EXSETSEL, 0, LPARAM(&range));
     SendMessageW(edit, EM_REPLACESEL, FALSE, LPARAM(wide_with.c_str()));
   }
-  const double bare = Now() - start;
+  const double seconds = Now() - start;
   Pump();
-  ASSERT_EQ(Forma.RxRichEdit.Text().find(Utf8_To_Win1251("кот")), std::string::npos);
+  EXPECT_EQ(Forma.RxRichEdit.Text().find(Utf8_To_Win1251("кот")), std::string::npos);
+  return seconds;
+}
 
+double Replace_All_Run(const std::string& text, const std::string& with) {
   Forma.RxRichEdit.Set_Text(text);
   Forma.RxRichEdit.Set_Selection(0, 0);
   Pump();
   Forma.Search.Search_Count = 0;
-  Rich_Edit_Search search(edit);
+  Rich_Edit_Search search(Forma.RxRichEdit.Handle());
   Bench_Ui ui(Forma.Handle, Modeless_Dialog_Message);
   Search_Context c{Forma.RxRichEdit, search, ui, Forma.Keyboard, Forma.Search};
-  start = Now();
+  const double start = Now();
   Replace_All(c, {Utf8_To_Win1251("кот"), false}, with);
-  const double ours = Now() - start;
+  const double seconds = Now() - start;
   EXPECT_EQ(Forma.Search.Search_Count, kOccurrences);
   EXPECT_EQ(Forma.RxRichEdit.Text().find(Utf8_To_Win1251("кот")), std::string::npos);
-
-  std::printf("document %.2f MB, word wrap %s: replace all %.3f s, bare selections and replacements %.3f s, "
-              "ratio %.2f\n",
-              double(text.size()) / 1048576, wrap ? "on" : "off", ours, bare, ours / bare);
+  return seconds;
 }
 
+// Runs alternate and the best of two counts: the control's own speed drifts
+// from run to run on a busy machine.
 TEST(SearchBenchmark, DISABLED_ReplaceAllTenThousand) {
-  if (!Forma.Handle) ASSERT_TRUE(Create_Forma(GetModuleHandleW(nullptr), {}));
+  if (!Forma.Handle) {
+    ASSERT_TRUE(Create_Forma(GetModuleHandleW(nullptr), {}));
+  }
   ShowWindow(Forma.Handle, SW_SHOW);
   Pump();
-  Measure(false);
-  Measure(true);
+  const bool wrap = !std::getenv("LIROVANT_BENCH_NOWRAP");
+  Forma.Word_Wrap = wrap;
+  Forma.RxRichEdit.Set_Word_Wrap(wrap);
+  std::vector<int32_t> offsets;
+  const std::string text = Document(offsets);
+  const std::string with = Utf8_To_Win1251("пёс");
+  double bare = 1e9, ours = 1e9;
+  for (int round = 0; round < 2; ++round) {
+    bare = std::min(bare, Bare_Run(text, offsets, with));
+    ours = std::min(ours, Replace_All_Run(text, with));
+  }
+  std::printf("document %.2f MB, word wrap %s, %d occurrences: replace all %.3f s, bare selections and "
+              "replacements %.3f s, ratio %.2f\n",
+              double(text.size()) / 1048576, wrap ? "on" : "off", kOccurrences, ours, bare, ours / bare);
 }
 
 }  // namespace
