@@ -54,7 +54,12 @@ std::string Remove_Line_Start_Space(const std::string& text, const Position_Call
     return result;
 }
 
-std::string Squeeze_Spaces(const std::string& text, const Position_Callback& on_position)
+namespace {
+
+// Copies the text with every run of spaces shortened to the length `keep`
+// gives for it (from the run's start to the first byte after it).
+template <typename Keep>
+std::string Rewrite_Space_Runs(const std::string& text, const Position_Callback& on_position, Keep keep)
 {
     std::string result;
     result.reserve(text.size());
@@ -67,31 +72,27 @@ std::string Squeeze_Spaces(const std::string& text, const Position_Callback& on_
             continue;
         }
         const std::size_t end = Run_End(text, i);
-        const bool keeps_whole = i == 0 || text[i - 1] == Line_Break || Is_At(text, end, Line_Break);
-        result.append(keeps_whole ? end - i : 1, Space);
+        result.append(keep(i, end), Space);
         i = end;
     }
     return result;
 }
 
+}  // namespace
+
+std::string Squeeze_Spaces(const std::string& text, const Position_Callback& on_position)
+{
+    return Rewrite_Space_Runs(text, on_position, [&text](std::size_t i, std::size_t end) -> std::size_t {
+        const bool keeps_whole = i == 0 || text[i - 1] == Line_Break || Is_At(text, end, Line_Break);
+        return keeps_whole ? end - i : 1;
+    });
+}
+
 std::string Remove_Trailing_Spaces(const std::string& text, const Position_Callback& on_position)
 {
-    std::string result;
-    result.reserve(text.size());
-    std::int64_t iteration = 0;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        Report_Position(on_position, ++iteration);
-        if (text[i] != Space) {
-            result += text[i++];
-            continue;
-        }
-        const std::size_t end = Run_End(text, i);
-        if (!Is_At(text, end, Line_Break))
-            result.append(end - i, Space);
-        i = end;
-    }
-    return result;
+    return Rewrite_Space_Runs(text, on_position, [&text](std::size_t i, std::size_t end) -> std::size_t {
+        return Is_At(text, end, Line_Break) ? 0 : end - i;
+    });
 }
 
 std::string Replace_Tabs(const std::string& text, const Position_Callback& on_position)
