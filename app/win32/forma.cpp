@@ -2,6 +2,7 @@
 
 #include "app/win32/commands.h"
 #include "app/win32/window_state.h"
+#include "documents/view_font.h"
 #include "documents/win32/file_commands.h"
 #include "search/win32/search_commands.h"
 
@@ -106,9 +107,18 @@ Close_State Gather_Close_State() {
   Close_State s;
   s.Current_Path = Forma.Current_Path;
   s.Bounds = Current_Bounds();
+  // A minimised window (to the taskbar or the tray) stands off the screen;
+  // what counts is where it comes back to.
+  WINDOWPLACEMENT place{};
+  place.length = sizeof place;
+  const bool minimised = IsIconic(Forma.Handle) || !IsWindowVisible(Forma.Handle);
+  if (minimised && GetWindowPlacement(Forma.Handle, &place)) {
+    const RECT& r = place.rcNormalPosition;
+    s.Bounds = {r.top, r.left, r.bottom - r.top, r.right - r.left};
+  }
   s.Normal_Bounds = Forma.Normal_Bounds;
   s.Layout_Name = Layout_Name_To_Record(Forma.Keyboard.Current_Layout());
-  s.Maximized = IsZoomed(Forma.Handle) != FALSE;
+  s.Maximized = minimised ? (place.flags & WPF_RESTORETOMAXIMIZED) != 0 : IsZoomed(Forma.Handle) != FALSE;
   s.Model = Nastroyki;
   s.Undo_Limit = Forma.RxRichEdit.Undo_Limit();
   s.Back_Color = Forma.Back_Color;
@@ -250,7 +260,7 @@ void Refresh_Status() { Status_Refresh(Forma.RxRichEdit, Forma.StatusBar, Forma.
 
 void Apply_Text_Font() {
   HDC dc = GetDC(nullptr);
-  const int height = -MulDiv(Forma.Text_Font.Size, GetDeviceCaps(dc, LOGPIXELSY), 72);
+  const int height = -MulDiv(Shown_Font_Size(Forma.Text_Font.Size), GetDeviceCaps(dc, LOGPIXELSY), 72);
   ReleaseDC(nullptr, dc);
   const int style = Forma.Text_Font.Style;
   HFONT font = CreateFontW(height, 0, 0, 0, (style & kBold) ? FW_BOLD : FW_NORMAL, (style & kItalic) != 0,
