@@ -153,6 +153,16 @@ void Open_From_History(Document_Session& s, const std::string& path) {
   Restore_Layout(s.Keys, s.Saved_Layout);
 }
 
+// The save dialog as prepared; a confirmed name becomes the document's.
+static void Save_Under_Chosen_Name(Document_Session& s) {
+  const auto chosen = Show_Save_Dialog(s);
+  if (!chosen || !Save_To(s, *chosen)) return;
+  s.Window.Set_Document_Name(*chosen);
+  s.Current_Path = *chosen;
+  s.Edit.Set_Modified(false);
+  Add_To_History(s, *chosen);
+}
+
 void Save_TextClick(Document_Session& s) {
   const std::string name = s.Window.Document_Name();
   s.Save_Dialog.Initial_Folder = s.Current_Path;
@@ -164,12 +174,7 @@ void Save_TextClick(Document_Session& s) {
     return;
   }
   s.Save_Dialog.File_Name = kUntitledName;
-  const auto chosen = Show_Save_Dialog(s);
-  if (!chosen || !Save_To(s, *chosen)) return;
-  s.Window.Set_Document_Name(*chosen);
-  s.Current_Path = *chosen;
-  s.Edit.Set_Modified(false);
-  Add_To_History(s, *chosen);
+  Save_Under_Chosen_Name(s);
 }
 
 void Save_KakClick(Document_Session& s) {
@@ -181,12 +186,7 @@ void Save_KakClick(Document_Session& s) {
     s.Save_Dialog.File_Name = kUntitledName;
     s.Save_Dialog.Initial_Folder = s.Current_Path;
   }
-  const auto chosen = Show_Save_Dialog(s);
-  if (!chosen || !Save_To(s, *chosen)) return;
-  s.Window.Set_Document_Name(*chosen);
-  s.Current_Path = *chosen;
-  s.Edit.Set_Modified(false);
-  Add_To_History(s, *chosen);
+  Save_Under_Chosen_Name(s);
 }
 
 bool FormCloseQuery(Document_Session& s) {

@@ -8,27 +8,15 @@
 
 #include "app/command_ids.h"
 #include "app/win32/forma.h"
+#include "test_forma.h"
 #include "documents/view_time_date.h"
 #include "documents/win32/view_commands.h"
 
 namespace {
 
-void Pump() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
 
 void Ensure_Forma() {
-  static const bool made = Forma.Handle || Create_Forma(GetModuleHandleW(nullptr), {});
-  ASSERT_TRUE(made);
-  ShowWindow(Forma.Handle, SW_SHOW);
-  for (int i = 0; i < 20; ++i) {
-    Pump();
-    Sleep(10);
-  }
+  ASSERT_TRUE(Shown_Test_Forma());
 }
 
 HWND Edit() { return Forma.RxRichEdit.Handle(); }

@@ -6,27 +6,17 @@
 #include <string>
 
 #include "app/win32/forma.h"
+#include "test_forma.h"
 #include "app/win32/window_state.h"
 #include "tests/native/fakes/fake_platform.h"
 
 namespace {
 
-void Pump() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
 
 void Ensure_Forma() {
-  static const bool made = Forma.Handle || Create_Forma(GetModuleHandleW(nullptr), {});
-  ASSERT_TRUE(made);
+  ASSERT_TRUE(Shown_Test_Forma());
   ShowWindow(Forma.Handle, SW_SHOWNORMAL);
-  for (int i = 0; i < 20; ++i) {
-    Pump();
-    Sleep(10);
-  }
+  Pump();
 }
 
 }  // namespace
