@@ -1,23 +1,24 @@
 #include "text/byte_map.h"
 
-#include <cstring>
+#include "text/byte_map_kernels.h"
 
-std::string Map_Bytes(const std::string& text, const Byte_Table& map) {
-  // Copying first gives the result its size without a separate zero fill;
-  // the lookups then run over plain pointers that cannot alias the table,
-  // eight at a time.
-  std::string result(text);
-  auto* __restrict out = reinterpret_cast<std::uint8_t*>(result.data());
-  const std::uint8_t* __restrict table = map.data();
-  const std::size_t n = result.size();
-  std::size_t i = 0;
-  for (; i + 8 <= n; i += 8) {
-    std::uint64_t word;
-    std::memcpy(&word, out + i, 8);
-    std::uint64_t mapped = 0;
-    for (int k = 0; k < 8; ++k) mapped |= std::uint64_t(table[(word >> (8 * k)) & 0xFF]) << (8 * k);
-    std::memcpy(out + i, &mapped, 8);
-  }
-  for (; i < n; ++i) out[i] = table[out[i]];
-  return result;
+#include <algorithm>
+
+std::string Map_Bytes(const std::string& text, const Byte_Table& map)
+{
+    // The result is built from chunks mapped into a buffer that stays in the
+    // first-level cache: the text is then read once and the result written
+    // once, where copying it first and mapping in place would go over the
+    // result twice, and sizing it first would fill it with zeros.
+    constexpr std::size_t Chunk = 8192;
+    std::uint8_t chunk[Chunk];
+    std::string result;
+    result.reserve(text.size());
+    const auto* in = reinterpret_cast<const std::uint8_t*>(text.data());
+    for (std::size_t done = 0; done < text.size(); done += Chunk) {
+        const std::size_t count = std::min(Chunk, text.size() - done);
+        Map_Byte_Run(in + done, chunk, count, map);
+        result.append(reinterpret_cast<const char*>(chunk), count);
+    }
+    return result;
 }

@@ -1,6 +1,8 @@
 #include "text/smart_format.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -28,6 +30,7 @@ bool Smart_Format_Too_Short(std::size_t line_count)
 std::vector<std::string> Split_Lines(const std::string& text)
 {
     std::vector<std::string> lines;
+    lines.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), Line_End)) + 1);
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = text.find(Line_End, start);
@@ -42,6 +45,7 @@ std::vector<std::string> Split_Lines(const std::string& text)
 std::vector<std::string> Cut_Display_Lines(const std::string& text, const std::vector<std::size_t>& line_starts)
 {
     std::vector<std::string> lines;
+    lines.reserve(line_starts.size());
     // A line that starts at the very end is the empty one behind a final CR
     // (or the whole of an empty text): the editor shows it, it holds nothing.
     for (std::size_t k = 0; k < line_starts.size() && line_starts[k] < text.size(); ++k) {
@@ -55,12 +59,105 @@ std::vector<std::string> Cut_Display_Lines(const std::string& text, const std::v
     return lines;
 }
 
-std::string Right_Trim(const std::string& line)
+namespace {
+
+// The length of the line without its trailing bytes below 33.
+std::size_t Trimmed_Length(const std::string& line)
 {
     std::size_t end = line.size();
     while (end > 0 && static_cast<unsigned char>(line[end - 1]) < 33)
         --end;
-    return line.substr(0, end);
+    return end;
+}
+
+bool Justifies_Trimmed(std::size_t trimmed_length, const std::string& next, std::size_t width)
+{
+    const bool next_opens_paragraph = next.empty() || next[0] == Space;
+    return trimmed_length >= 2 && trimmed_length < width && !next_opens_paragraph;
+}
+
+// Words and the runs of spaces between them are written eight bytes at a
+// time; a run's last store may reach this far past the end of the line.
+constexpr std::size_t Write_Slack = 8;
+
+constexpr std::uint64_t Eight_Spaces = 0x2020202020202020ULL;
+
+// The index of the first space among the eight bytes at c, or 8.
+unsigned First_Space(const char* c)
+{
+#if defined(__GNUC__) && defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+    std::uint64_t bytes;
+    std::memcpy(&bytes, c, sizeof bytes);
+    // A space becomes a zero byte; the lowest byte flagged is the first zero
+    // (a borrow can only flag bytes above it).
+    const std::uint64_t spaces_zeroed = bytes ^ Eight_Spaces;
+    const std::uint64_t zero_bytes =
+        (spaces_zeroed - 0x0101010101010101ULL) & ~spaces_zeroed & 0x8080808080808080ULL;
+    return zero_bytes == 0 ? 8 : static_cast<unsigned>(__builtin_ctzll(zero_bytes)) / 8;
+#else
+    unsigned k = 0;
+    while (k < 8 && c[k] != Space)
+        ++k;
+    return k;
+#endif
+}
+
+// Writes count spaces at out, in stores that may run up to seven bytes further.
+char* Write_Spaces(char* out, std::size_t count)
+{
+    for (std::size_t k = 0; k < count; k += 8)
+        std::memcpy(out + k, &Eight_Spaces, 8);
+    return out + count;
+}
+
+// Writes line[0, length) widened to width, as Justify_Line describes, to
+// out, which has room for max(length, width) + Write_Slack bytes. Returns the
+// end of the line written; what lies beyond it is scrap.
+char* Write_Justified(char* out, const char* line, std::size_t length, std::size_t width)
+{
+    const char* const end = line + length;
+    const char* const indent_end = std::find_if(line, end, [](char c) { return c != Space; });
+    const std::size_t gaps = static_cast<std::size_t>(std::count(indent_end, end, Space));
+    if (length >= width || gaps == 0)
+        return std::copy(line, end, out);
+    // Spaces are handed out one per space of the line, left to right, cycle
+    // after cycle; each lands in the run of the space it was given to, so the
+    // shares can be counted instead of inserted one by one.
+    const std::size_t missing = width - length;
+    const std::size_t share = missing / gaps;
+    const std::size_t extra = missing % gaps;
+    out = std::copy(line, indent_end, out);
+    std::size_t gap = 0;
+    // Eight bytes are stored whole up to the first space among them; every
+    // later write starts where the line goes on, over what they left behind.
+    const char* c = indent_end;
+    while (end - c >= 8) {
+        std::memcpy(out, c, 8);
+        const unsigned word = First_Space(c);
+        if (word == 8) {
+            c += 8;
+            out += 8;
+            continue;
+        }
+        c += word + 1;
+        out = Write_Spaces(out + word + 1, share + (gap < extra ? 1 : 0));
+        ++gap;
+    }
+    for (; c < end; ++c) {
+        *out++ = *c;
+        if (*c == Space) {
+            out = Write_Spaces(out, share + (gap < extra ? 1 : 0));
+            ++gap;
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string Right_Trim(const std::string& line)
+{
+    return line.substr(0, Trimmed_Length(line));
 }
 
 Rebuilt_Lines Smart_Format_Rebuild(const std::vector<std::string>& lines, const Position_Callback& on_position)
@@ -69,8 +166,9 @@ Rebuilt_Lines Smart_Format_Rebuild(const std::vector<std::string>& lines, const 
     rebuilt.lines.reserve(lines.size());
     for (std::size_t i = 0; i < lines.size(); ++i) {
         Report_Position(on_position, static_cast<std::int64_t>(i));
-        rebuilt.lines.push_back(Right_Trim(lines[i]));
-        rebuilt.Max_Line_Length = std::max(rebuilt.Max_Line_Length, rebuilt.lines.back().size());
+        const std::size_t length = Trimmed_Length(lines[i]);
+        rebuilt.lines.emplace_back(lines[i], 0, length);
+        rebuilt.Max_Line_Length = std::max(rebuilt.Max_Line_Length, length);
     }
     return rebuilt;
 }
@@ -91,37 +189,14 @@ std::string Join_Lines(const std::vector<std::string>& lines)
 
 bool Smart_Format_Justifies(const std::string& line, const std::string& next, std::size_t width)
 {
-    const std::string trimmed = Right_Trim(line);
-    const bool next_opens_paragraph = next.empty() || next[0] == Space;
-    return trimmed.size() >= 2 && trimmed.size() < width && !next_opens_paragraph;
+    return Justifies_Trimmed(Trimmed_Length(line), next, width);
 }
 
 std::string Justify_Line(const std::string& line, std::size_t width)
 {
-    if (line.size() >= width)
-        return line;
-    const std::size_t indent = std::min(line.find_first_not_of(Space), line.size());
-    const std::size_t gaps =
-        static_cast<std::size_t>(std::count(line.begin() + static_cast<std::ptrdiff_t>(indent), line.end(), Space));
-    if (gaps == 0)
-        return line;
-    // Spaces are handed out one per space of the line, left to right, cycle
-    // after cycle; each lands in the run of the space it was given to, so the
-    // shares can be counted instead of inserted one by one.
-    const std::size_t missing = width - line.size();
-    const std::size_t share = missing / gaps;
-    const std::size_t extra = missing % gaps;
-    std::string result;
-    result.reserve(width);
-    result.append(line, 0, indent);
-    std::size_t gap = 0;
-    for (std::size_t i = indent; i < line.size(); ++i) {
-        result += line[i];
-        if (line[i] != Space)
-            continue;
-        result.append(share + (gap < extra ? 1 : 0), Space);
-        ++gap;
-    }
+    std::string result(std::max(width, line.size()) + Write_Slack, Space);
+    result.resize(static_cast<std::size_t>(Write_Justified(result.data(), line.data(), line.size(), width) -
+                                           result.data()));
     return result;
 }
 
@@ -129,13 +204,36 @@ std::string Smart_Format_Justify(const std::vector<std::string>& lines, std::siz
                                  const Position_Callback& on_position)
 {
     static const std::string No_Line;
-    std::vector<std::string> justified;
-    justified.reserve(lines.size());
+    auto next_of = [&lines](std::size_t i) -> const std::string& {
+        return i + 1 < lines.size() ? lines[i + 1] : No_Line;
+    };
+    // The lines go straight into the document. Its room comes from the sizes
+    // the lines hold, without reading their text a second time: no line comes
+    // out longer than the longer of its size and width. Should width exceed
+    // most lines only because one is very long, the room is held to twice
+    // the text, and the string grows beyond it if it must.
+    std::size_t text_size = 0;
+    std::size_t widened_size = 0;
+    for (const std::string& line : lines) {
+        text_size += line.size() + 1;
+        widened_size += std::max(line.size(), width) + 1;
+    }
+    std::string text;
+    text.reserve(std::min(widened_size, 2 * text_size));
+    // One widened line at a time is laid out in a room that stays in the
+    // cache, then appended: the document itself is written once.
+    std::string widened(width + Write_Slack, Space);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         Report_Position(on_position, static_cast<std::int64_t>(i));
-        const std::string& next = i + 1 < lines.size() ? lines[i + 1] : No_Line;
-        const std::string line = Right_Trim(lines[i]);
-        justified.push_back(Smart_Format_Justifies(line, next, width) ? Justify_Line(line, width) : line);
+        const std::string& line = lines[i];
+        const std::size_t length = Trimmed_Length(line);
+        if (Justifies_Trimmed(length, next_of(i), width)) {
+            char* const end = Write_Justified(widened.data(), line.data(), length, width);
+            text.append(widened.data(), static_cast<std::size_t>(end - widened.data()));
+        } else {
+            text.append(line, 0, length);
+        }
+        text += Line_End;
     }
-    return Join_Lines(justified);
+    return text;
 }

@@ -4,6 +4,7 @@
 #include "app/win32/window_state.h"
 #include "documents/view_font.h"
 #include "documents/win32/file_commands.h"
+#include "documents/win32/whole_text_win32.h"
 #include "search/win32/search_commands.h"
 
 #include <commctrl.h>
@@ -81,7 +82,7 @@ void FormActivate() {
   Nastroyki = Read_Activation_Settings(file);
   Set_Status_Bar_Visible(Nastroyki.Bar);
   Forma.RxRichEdit.Set_Undo_Limit(Nastroyki.Kol_Undo);
-  Play_Event_Sound(Nastroyki, kSoundStart, Forma.Sound);
+  Play_Event_Sound(Nastroyki, kSoundStart, *Forma.Event_Sounds);
 
   const uint32_t layout = Forma.Keyboard.Current_Layout();
   const Command_Line_Document doc = Open_Command_Line(
@@ -92,6 +93,7 @@ void FormActivate() {
   }
   Restore_Layout(Forma.Keyboard, layout);
   Set_Document_Name(doc.Name);
+  Set_Application_Title(doc.Name);
   if (doc.Text) {
     Forma.History_List.Add(doc.Name, 0);
     Fill_History_Menu();
@@ -106,19 +108,21 @@ void FormActivate() {
 Close_State Gather_Close_State() {
   Close_State s;
   s.Current_Path = Forma.Current_Path;
+  // Minimising the program (to the taskbar or the tray) only hides the main
+  // window, which keeps its rectangle and its maximised state meanwhile.
   s.Bounds = Current_Bounds();
-  // A minimised window (to the taskbar or the tray) stands off the screen;
-  // what counts is where it comes back to.
+  s.Maximized = IsZoomed(Forma.Handle) != FALSE;
+  // A main window minimised on its own stands off the screen; what counts
+  // then is where it comes back to.
   WINDOWPLACEMENT place{};
   place.length = sizeof place;
-  const bool minimised = IsIconic(Forma.Handle) || !IsWindowVisible(Forma.Handle);
-  if (minimised && GetWindowPlacement(Forma.Handle, &place)) {
+  if (IsIconic(Forma.Handle) && GetWindowPlacement(Forma.Handle, &place)) {
     const RECT& r = place.rcNormalPosition;
     s.Bounds = {r.top, r.left, r.bottom - r.top, r.right - r.left};
+    s.Maximized = (place.flags & WPF_RESTORETOMAXIMIZED) != 0;
   }
   s.Normal_Bounds = Forma.Normal_Bounds;
   s.Layout_Name = Layout_Name_To_Record(Forma.Keyboard.Current_Layout());
-  s.Maximized = minimised ? (place.flags & WPF_RESTORETOMAXIMIZED) != 0 : IsZoomed(Forma.Handle) != FALSE;
   s.Model = Nastroyki;
   s.Undo_Limit = Forma.RxRichEdit.Undo_Limit();
   s.Back_Color = Forma.Back_Color;
@@ -132,7 +136,7 @@ Close_State Gather_Close_State() {
 void FormClose() {
   Win32_Profile profile(Settings_File_Path(Forma.Exe_Path));
   Settings_File file(profile);
-  Close_Program(Gather_Close_State(), file, Forma.Sound, Forma.Prompts);
+  Close_Program(Gather_Close_State(), file, *Forma.Event_Sounds, Forma.Prompts);
   Remove_Tray_Icon();
 }
 
@@ -200,8 +204,13 @@ LRESULT CALLBACK Forma_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_NOTIFY:
       return On_Notify(reinterpret_cast<NMHDR*>(lp));
     case WM_COMMAND:
-      if (HWND(lp) == Forma.RxRichEdit.Handle()) {
-        if (HIWORD(wp) == EN_CHANGE) RxRichEditChange();
+      // Parked edit controls and the one being filled share the id; only the
+      // shown one's changes count.
+      if (lp && GetDlgCtrlID(HWND(lp)) == kEditId) {
+        if (HWND(lp) == Forma.RxRichEdit.Handle() && HIWORD(wp) == EN_CHANGE) {
+          Document_History().Changed();
+          RxRichEditChange();
+        }
         return 0;
       }
       Forma_Command(LOWORD(wp));
@@ -245,16 +254,28 @@ LRESULT CALLBACK Forma_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 }  // namespace
 
-std::string Document_Name() {
-  const int length = GetWindowTextLengthW(Forma.Handle);
+namespace {
+
+std::string Window_Text(HWND window) {
+  const int length = GetWindowTextLengthW(window);
   std::wstring text(size_t(length) + 1, L'\0');
-  GetWindowTextW(Forma.Handle, text.data(), length + 1);
+  GetWindowTextW(window, text.data(), length + 1);
   text.resize(size_t(length));
   return Narrow(text);
 }
 
-// The caption is the document name and, being the main window's, the taskbar text.
+}  // namespace
+
+std::string Document_Name() { return Window_Text(Forma.Handle); }
+
+// Only the caption: the taskbar shows the application window's text.
 void Set_Document_Name(const std::string& name) { SetWindowTextW(Forma.Handle, Wide(name).c_str()); }
+
+std::string Application_Title() { return Window_Text(Forma.Application); }
+
+void Set_Application_Title(const std::string& title) {
+  SetWindowTextW(Forma.Application, Wide(title).c_str());
+}
 
 void Refresh_Status() { Status_Refresh(Forma.RxRichEdit, Forma.StatusBar, Forma.Search); }
 
@@ -298,6 +319,7 @@ void Replace_Edit_Control() {
 }  // namespace
 
 void Reset_Editor() {
+  Document_History().Forget();
   if (Forma.RxRichEdit.Text_Length() > 0) Replace_Edit_Control();
   Forma.RxRichEdit.Set_Text("");
   Forma.RxRichEdit.Set_Selection(0, -1);
@@ -343,6 +365,10 @@ bool Create_Forma(HINSTANCE instance, const std::vector<std::string>& args) {
   wc.lpfnWndProc = Forma_Proc;
   wc.hInstance = instance;
   wc.hIcon = LoadIconW(instance, L"MAINICON");
+  // The taskbar entry is the application window's; the main window, which
+  // it owns, has none of its own.
+  Forma.Application = Create_Application_Window(instance, wc.hIcon);
+  if (!Forma.Application) return false;
   wc.hIconSm = wc.hIcon;
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   wc.hbrBackground = HBRUSH(COLOR_BTNFACE + 1);
@@ -354,7 +380,7 @@ bool Create_Forma(HINSTANCE instance, const std::vector<std::string>& args) {
   Forma.PopupMenu1 = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_TRAYMENU));
   Forma.Accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
   Forma.Handle = CreateWindowExW(0, kClassName, L"Запоминаем текущую раскладку", WS_OVERLAPPEDWINDOW,
-                                 80, 80, 400, 300, nullptr, Forma.Menu, instance, nullptr);
+                                 80, 80, 400, 300, Forma.Application, Forma.Menu, instance, nullptr);
   if (!Forma.Handle) return false;
   Forma.Prompts.Set_Owner(Forma.Handle);
   Forma.Shell.Set_Owner(Forma.Handle);
@@ -366,10 +392,18 @@ bool Create_Forma(HINSTANCE instance, const std::vector<std::string>& args) {
   Register_All_Commands(Commands());
   FormCreate();
   Layout_Children();
+  // Off the screen and of no size, it shows nowhere but in the taskbar.
+  ShowWindow(Forma.Application, SW_SHOWNOACTIVATE);
   return true;
 }
 
 void Show_Forma(int show_command) {
-  ShowWindow(Forma.Handle, Forma.Started_Maximized ? SW_SHOWMAXIMIZED : show_command);
+  // A start minimised is the program's: the main window comes up as usual
+  // and the application window takes the minimised state.
+  const bool minimised = show_command == SW_MINIMIZE || show_command == SW_SHOWMINIMIZED ||
+                         show_command == SW_SHOWMINNOACTIVE || show_command == SW_FORCEMINIMIZE;
+  const int main_command = minimised ? SW_SHOWNORMAL : show_command;
+  ShowWindow(Forma.Handle, Forma.Started_Maximized ? SW_SHOWMAXIMIZED : main_command);
   UpdateWindow(Forma.Handle);
+  if (minimised) Minimize_Application();
 }

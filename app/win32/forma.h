@@ -14,6 +14,8 @@
 
 struct TForma {
   HWND Handle = nullptr;
+  // The application window: it carries the taskbar entry and owns Handle.
+  HWND Application = nullptr;
   HMENU Menu = nullptr;
   HMENU PopupMenu = nullptr;   // the edit area's context menu
   HMENU PopupMenu1 = nullptr;  // the tray icon's menu
@@ -23,6 +25,8 @@ struct TForma {
 
   Win32_Prompts Prompts{nullptr};
   Win32_Sound Sound;
+  // Where the window events send their sounds; tests listen in here.
+  Sound_Player* Event_Sounds = &Sound;
   Win32_Shell Shell{nullptr};
   Win32_Files Files;
   Win32_Keyboard Keyboard{nullptr};
@@ -56,6 +60,9 @@ void Show_Forma(int show_command);
 
 std::string Document_Name();
 void Set_Document_Name(const std::string& name);
+// The application title: the text of the taskbar entry.
+std::string Application_Title();
+void Set_Application_Title(const std::string& title);
 void Refresh_Status();
 void Reset_Editor();
 void Apply_Text_Font();

@@ -40,5 +40,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
+  // The taskbar entry goes with the main window, not with the process.
+  DestroyWindow(Forma.Application);
   return int(msg.wParam);
 }

@@ -26,11 +26,11 @@ void Restore_Stored_Bounds() {
   MoveWindow(Forma.Handle, b.Left, b.Top, b.Width, b.Height, TRUE);
 }
 
-// Coming back from the taskbar (or the tray) is the program's restore: it
-// sounds like a restore whatever size the window comes back at.
+// A main window minimised on its own rather than through the application
+// window sounds like a restore when it comes back, whatever its size.
 bool Was_Minimized = false;
 
-void Play(int event) { Play_Event_Sound(Nastroyki, event, Forma.Sound); }
+void Play(int event) { Play_Event_Sound(Nastroyki, event, *Forma.Event_Sounds); }
 
 HICON Application_Icon() {
   return reinterpret_cast<HICON>(GetClassLongPtrW(Forma.Handle, GCLP_HICONSM));
@@ -72,7 +72,98 @@ void Keep_Maximized_Start() {
   Forma.Size_Count = 4;
 }
 
+constexpr wchar_t kApplicationClass[] = L"Lirovant_Application";
+constexpr UINT kPassActivation = WM_APP + 1;
+
+bool Application_Minimized = false;
+// Set while a restore whose sound has already been played is under way.
+bool Restore_Sounded = false;
+
+// The window that should have the keyboard: the main window, or the modal
+// dialog it waits for.
+void Activate_Main_Window() {
+  HWND target = GetLastActivePopup(Forma.Handle);
+  if (!target || !IsWindowVisible(target) || !IsWindowEnabled(target)) target = Forma.Handle;
+  SetForegroundWindow(target);
+}
+
+void Application_Restored() {
+  // A hidden window keeps its maximised state: it comes back as it went.
+  ShowWindow(Forma.Handle, SW_SHOW);
+  Activate_Main_Window();
+  if (!Restore_Sounded) Play(kSoundRestore);
+}
+
+LRESULT Application_Sys_Command(HWND hwnd, WPARAM command, LPARAM lp) {
+  switch (command & 0xFFF0) {
+    case SC_MINIMIZE:
+      Minimize_Application();
+      return 0;
+    // Never on the screen, it has no size of its own to take.
+    case SC_MAXIMIZE:
+    case SC_SIZE:
+    case SC_MOVE:
+      return 0;
+    // Closing from the taskbar is the program's close, with its questions.
+    case SC_CLOSE:
+      PostMessageW(Forma.Handle, WM_CLOSE, 0, 0);
+      return 0;
+  }
+  return DefWindowProcW(hwnd, WM_SYSCOMMAND, command, lp);
+}
+
+LRESULT CALLBACK Application_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_SIZE:
+      if (wp == SIZE_MINIMIZED) {
+        Application_Minimized = true;
+        ShowWindow(Forma.Handle, SW_HIDE);
+      } else if (Application_Minimized) {
+        Application_Minimized = false;
+        Application_Restored();
+      }
+      return 0;
+    // Alt+Tab and the taskbar give the activation to this window; the
+    // keyboard belongs to the main window. Passed on once the activation
+    // has settled.
+    case WM_ACTIVATE:
+      if (LOWORD(wp) != WA_INACTIVE) PostMessageW(hwnd, kPassActivation, 0, 0);
+      break;
+    case kPassActivation:
+      if (GetActiveWindow() == hwnd && !IsIconic(hwnd) && IsWindowVisible(Forma.Handle)) Activate_Main_Window();
+      return 0;
+    case WM_SYSCOMMAND:
+      return Application_Sys_Command(hwnd, wp, lp);
+    case WM_CLOSE:
+      PostMessageW(Forma.Handle, WM_CLOSE, 0, 0);
+      return 0;
+  }
+  return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
 }  // namespace
+
+HWND Create_Application_Window(HINSTANCE instance, HICON icon) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof(wc);
+  wc.lpfnWndProc = Application_Proc;
+  wc.hInstance = instance;
+  wc.hIcon = icon;
+  wc.hIconSm = icon;
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.lpszClassName = kApplicationClass;
+  if (!RegisterClassExW(&wc)) return nullptr;
+  // Of no size and just beyond the top-left corner of all screens, so that
+  // no system draws anything of it; the title starts empty.
+  const int left = GetSystemMetrics(SM_XVIRTUALSCREEN) - 1, top = GetSystemMetrics(SM_YVIRTUALSCREEN) - 1;
+  return CreateWindowExW(0, kApplicationClass, L"", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, left,
+                         top, 0, 0, nullptr, nullptr, instance, nullptr);
+}
+
+void Minimize_Application() {
+  ShowWindow(Forma.Handle, SW_HIDE);
+  ShowWindow(Forma.Application, SW_MINIMIZE);
+}
 
 void Window_State_Size(WPARAM type) {
   const bool from_minimized = Was_Minimized && type != SIZE_MINIMIZED;
@@ -102,22 +193,27 @@ void Window_State_Size(WPARAM type) {
 }
 
 LRESULT Window_State_Sys_Command(HWND hwnd, WPARAM command, LPARAM lp) {
-  const LRESULT result = DefWindowProcW(hwnd, WM_SYSCOMMAND, command, lp);
-  if ((command & 0xFFF0) != SC_MINIMIZE) return result;
+  if ((command & 0xFFF0) != SC_MINIMIZE) return DefWindowProcW(hwnd, WM_SYSCOMMAND, command, lp);
+  // The main window is not minimised itself: the program is.
+  Minimize_Application();
   Play(kSoundMinimize);
   if (Nastroyki.Sys_Tray) {
-    // A hidden window has no taskbar entry; the icon stands in for it.
-    ShowWindow(hwnd, SW_HIDE);
+    // A hidden application window has no taskbar entry; the icon stands in.
+    ShowWindow(Forma.Application, SW_HIDE);
     Add_Tray_Icon();
   }
-  return result;
+  return 0;
 }
 
 void Tray_Callback(LPARAM mouse_message) {
   switch (mouse_message) {
     case WM_LBUTTONUP:
       Play(kSoundRestore);
-      ShowWindow(Forma.Handle, SW_RESTORE);
+      // The restore itself would sound again: one restore, one sound.
+      Restore_Sounded = true;
+      ShowWindow(Forma.Application, SW_RESTORE);
+      if (!IsWindowVisible(Forma.Handle)) ShowWindow(Forma.Handle, SW_SHOW);
+      Restore_Sounded = false;
       SetForegroundWindow(Forma.Handle);
       Remove_Tray_Icon();
       break;

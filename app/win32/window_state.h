@@ -10,6 +10,15 @@
 constexpr UINT kTrayCallback = 1147;
 constexpr UINT kTrayIconId = 1;
 
+// The application window: a top-level window never seen on the screen that
+// carries the program's taskbar entry and icon and owns the main window.
+// Minimising the program minimises it and hides the main window; restoring
+// it brings the main window back. Created hidden.
+HWND Create_Application_Window(HINSTANCE instance, HICON icon);
+// Minimises the program: the main window goes, the taskbar entry shows it
+// minimised.
+void Minimize_Application();
+
 // WM_SIZE, after the children have been laid out.
 void Window_State_Size(WPARAM size_type);
 // WM_SYSCOMMAND; returns what the default handling returned.

@@ -8,17 +8,29 @@
 #include "platform/win32/clipboard_win32.h"
 #include "platform/win32/document_prompts_win32.h"
 #include "platform/win32/edit_operations_win32.h"
+#include "documents/win32/whole_text_win32.h"
 
 namespace {
 
 Rich_Edit_Operations Operations() { return Rich_Edit_Operations(Forma.RxRichEdit.Handle()); }
 
+// Undo and redo walk the document's history across whole-text replacements;
+// the rest is the current control's own.
+class Document_Operations : public Rich_Edit_Operations {
+ public:
+  Document_Operations() : Rich_Edit_Operations(Forma.RxRichEdit.Handle()) {}
+  bool Can_Undo() override { return Document_History().Can_Undo(); }
+  bool Can_Redo() override { return Document_History().Can_Redo(); }
+  void Undo() override { Document_History().Undo(); }
+  void Redo() override { Document_History().Redo(); }
+};
+
 void Undo1Click() {
-  Rich_Edit_Operations ops = Operations();
+  Document_Operations ops;
   Undo_Keeping_Caret(Forma.RxRichEdit, ops);
 }
 void Redo1Click() {
-  Rich_Edit_Operations ops = Operations();
+  Document_Operations ops;
   Redo_Keeping_Caret(Forma.RxRichEdit, ops);
 }
 void Copy1Click() { Operations().Copy(); }
@@ -40,7 +52,7 @@ bool Has_Selection() {
 }
 
 Edit_Facts Current_Facts() {
-  Rich_Edit_Operations ops = Operations();
+  Document_Operations ops;
   Edit_Facts facts;
   facts.Selection = Has_Selection();
   facts.Clipboard_Text = Win32_Clipboard(Forma.Handle).Holds_Text();

@@ -9,14 +9,13 @@
 
 namespace {
 
-std::string Title;
 Save_Dialog_State Save_Dialog;
 
 class Forma_Window : public Document_Window {
  public:
   std::string Document_Name() override { return ::Document_Name(); }
   void Set_Document_Name(const std::string& name) override { ::Set_Document_Name(name); }
-  void Set_Application_Title(const std::string& title) override { Title = title; }
+  void Set_Application_Title(const std::string& title) override { ::Set_Application_Title(title); }
   void Reset_Editor() override { ::Reset_Editor(); }
   void Refresh_Status() override { ::Refresh_Status(); }
   void Clear_Conversion_Marks() override { Mark_Conversion("Убрать галки"); }
@@ -24,8 +23,6 @@ class Forma_Window : public Document_Window {
 };
 
 }  // namespace
-
-const std::string& Application_Title() { return Title; }
 
 void With_Document_Session(const std::function<void(Document_Session&)>& command) {
   Forma_Window window;

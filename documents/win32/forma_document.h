@@ -9,6 +9,3 @@
 // Runs `command` over the main window's session.
 void With_Document_Session(const std::function<void(Document_Session&)>& command);
 bool Document_Close_Query();
-// The task-bar title as the document commands last set it. The main window
-// is its own task-bar button, so the system shows its caption there.
-const std::string& Application_Title();

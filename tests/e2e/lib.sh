@@ -35,11 +35,24 @@ start_app() {  # start_app [argument]
   (cd "$app" && "$here/tools/wine-run" "$app/Lirovant.exe" "$@" >/dev/null 2>&1 &)
 }
 
+# Visible windows whose caption matches. The program's application window
+# carries the same title as the main window; it never shows except as a bare
+# caption bar while the program is minimised, so windows lower than 30 pixels
+# are left out.
+find_windows() {  # find_windows pattern
+  local id height
+  for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
+    height=$(xwininfo -id "$id" 2>/dev/null | awk '/^  Height/ {print $NF}')
+    [ "${height:-0}" -ge 30 ] && echo "$id"
+  done
+  return 0
+}
+
 # Waits for a visible window whose caption matches; prints its id.
 wait_window() {  # wait_window pattern [seconds]
   local pattern=$1 limit=${2:-90} id
   for _ in $(seq 1 $((limit * 50))); do
-    id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1)
+    id=$(find_windows "$pattern" | head -n 1)
     [ -n "$id" ] && { echo "$id"; return 0; }
     sleep 0.02
   done
@@ -51,7 +64,7 @@ wait_window() {  # wait_window pattern [seconds]
 wait_gone() {  # wait_gone pattern [seconds]
   local limit=${2:-20}
   for _ in $(seq 1 $((limit * 10))); do
-    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+    [ -z "$(find_windows "$1")" ] && return 0
     sleep 0.1
   done
   return 1

@@ -71,3 +71,24 @@ TEST(TextCase, BytesWithoutPartnerStay)
             ++changed;
     EXPECT_EQ(changed, 26 + 32 + 15);
 }
+
+TEST(TextCase, ToggleOfALongTextLooksAtEveryByteBeforeLowering)
+{
+    // Capitals and signs; the one small letter sits wherever the text may be
+    // split into pieces for the test, up to its very last byte.
+    std::string capitals;
+    while (capitals.size() < 50000)
+        capitals += W("ПРИВЕТ, МИР! 123 ЁЖ\r");
+    capitals.resize(50000);
+    EXPECT_EQ(Toggle_Case_Text(capitals), Lower_Case_Text(capitals));
+    for (std::size_t at : {0, 1, 8191, 8192, 8193, 20000, 49999}) {
+        std::string text = capitals;
+        text[at] = 'z';
+        EXPECT_EQ(Toggle_Case_Text(text), Upper_Case_Text(text)) << at;
+        EXPECT_TRUE(Has_Lower_Letter(text)) << at;
+    }
+    std::string rare = capitals;
+    rare[30000] = W("ђ")[0];
+    EXPECT_FALSE(Has_Lower_Letter(rare));
+    EXPECT_EQ(Toggle_Case_Text(rare), Lower_Case_Text(rare));
+}

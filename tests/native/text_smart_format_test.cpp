@@ -267,3 +267,49 @@ TEST(TextSmartFormat, WarningHasSixLines)
     EXPECT_EQ(warning.rfind("   Внимание!!!", 0), 0u);
     EXPECT_EQ(std::string(Smart_Format_Done).rfind("  Теперь,", 0), 0u);
 }
+
+namespace {
+
+// A line of words up to twenty bytes long, single and double gaps, maybe an
+// indent: longer words and shares than the short random documents give.
+std::string Long_Random_Line(std::mt19937& random)
+{
+    std::string line(random() % 3, ' ');
+    const int words = 1 + static_cast<int>(random() % 9);
+    for (int w = 0; w < words; ++w) {
+        if (w > 0)
+            line.append(1 + random() % 2, ' ');
+        const int length = 1 + static_cast<int>(random() % 20);
+        for (int k = 0; k < length; ++k)
+            line += static_cast<char>('a' + random() % 26);
+    }
+    return line;
+}
+
+}  // namespace
+
+TEST(TextSmartFormat, LongWordsAndWideSharesAreHandedOutOneInsertionAtATime)
+{
+    std::mt19937 random(1251);
+    for (int round = 0; round < 2000; ++round) {
+        const std::string line = Long_Random_Line(random);
+        const std::size_t width = line.size() + random() % 60;
+        std::string stepped = Justify_Through_Display(line + "\rnext\r", width, Hard_Lines);
+        stepped = stepped.substr(0, stepped.find('\r'));
+        const std::string expected = line.size() >= 2 && width > line.size() ? stepped : line;
+        ASSERT_EQ(Justify_Line(line, width), expected) << '[' << line << "] to " << width;
+    }
+}
+
+TEST(TextSmartFormat, OneVeryLongLineWidensEveryShortOne)
+{
+    // The document grows far past twice its own size.
+    Lines lines(2000, "ab cd");
+    lines.push_back(std::string(5000, 'x'));
+    const std::string text = Smart_Format_Justify(lines, 5000);
+    ASSERT_EQ(text.size(), 2000 * 5001 + 5001u);
+    const std::string widened = "ab" + std::string(4996, ' ') + "cd\r";
+    for (std::size_t k = 0; k < 2000; ++k)
+        ASSERT_EQ(text.compare(k * 5001, 5001, widened), 0) << "line " << k;
+    EXPECT_EQ(text.substr(2000 * 5001), std::string(5000, 'x') + "\r");
+}

@@ -66,3 +66,21 @@ TEST(TextTranslit, ReportsEveryInputPositionOnce)
     Translit_Text(W("щъa"), [&](std::int64_t p) { seen.push_back(p); });
     EXPECT_EQ(seen, (std::vector<std::int64_t>{1, 2, 3}));
 }
+
+TEST(TextTranslit, LongTextIsItsPiecesEndToEnd)
+{
+    // Letters of every output length (щ three bytes, ъ none) in a unit of odd
+    // length, repeated past any size in which the text may be worked through.
+    const std::string unit = W("щъжa Ёё№ ъщ\x80\x9F");
+    std::string text;
+    std::string expected;
+    for (int k = 0; k < 9000; ++k) {
+        text += unit;
+        expected += Translit_Text(unit);
+    }
+    std::vector<std::int64_t> seen;
+    EXPECT_EQ(Translit_Text(text, [&](std::int64_t p) { seen.push_back(p); }), expected);
+    ASSERT_EQ(seen.size(), text.size());
+    for (std::size_t i = 0; i < seen.size(); ++i)
+        ASSERT_EQ(seen[i], static_cast<std::int64_t>(i) + 1);
+}

@@ -11,6 +11,8 @@
 
 #include "app/command_ids.h"
 #include "app/win32/forma.h"
+#include "documents/win32/whole_text_win32.h"
+#include "box_answerer.h"
 #include "test_forma.h"
 #include "text/clipboard_text.h"
 #include "text/codepages.h"
@@ -28,13 +30,20 @@ void Ensure_Forma() { ASSERT_TRUE(Shown_Test_Forma()); }
 
 HWND Edit() { return Forma.RxRichEdit.Handle(); }
 void Command(int id) { SendMessageW(Forma.Handle, WM_COMMAND, id, 0); }
-bool Can_Undo() { return SendMessageW(Edit(), EM_CANUNDO, 0, 0) != 0; }
+// What the Edit menu offers once it has been opened.
+bool Offered(int id) {
+  SendMessageW(Forma.Handle, WM_INITMENUPOPUP, WPARAM(GetSubMenu(Forma.Menu, 1)), 1);
+  return !(GetMenuState(Forma.Menu, id, MF_BYCOMMAND) & MF_GRAYED);
+}
+bool Can_Undo() { return Offered(IDM_Undo1); }
+bool Can_Redo() { return Offered(IDM_Redo1); }
 bool Checked(int id) { return GetMenuState(Forma.Menu, id, MF_BYCOMMAND) & MF_CHECKED; }
 
 void Load(const std::string& text, int32_t start, int32_t end) {
   Forma.RxRichEdit.Set_Text(text);
   Forma.RxRichEdit.Set_Selection(start, end);
   SendMessageW(Edit(), EM_EMPTYUNDOBUFFER, 0, 0);
+  Document_History().Forget();
   Forma.RxRichEdit.Set_Modified(false);
 }
 
@@ -86,10 +95,51 @@ TEST_F(Text_Commands, DosWinWholeDocumentIsOneUndoStepCaretBackOnClipboardChecke
   EXPECT_EQ(Clipboard_Ansi(), To_Clipboard_Line_Breaks(win));
   for (int i = 0; i < Conversion_Count; ++i) EXPECT_EQ(Checked(IDM_DOS_WIN + i), i == 0) << i;
   ASSERT_TRUE(Can_Undo());
-  SendMessageW(Edit(), EM_UNDO, 0, 0);
+  Command(IDM_Undo1);
   EXPECT_EQ(Forma.RxRichEdit.Text(), dos);
   EXPECT_FALSE(Can_Undo());
   EXPECT_TRUE(IsWindowEnabled(Forma.Handle));
+  ASSERT_TRUE(Can_Redo());
+  Command(IDM_Redo1);
+  EXPECT_EQ(Forma.RxRichEdit.Text(), win);
+  EXPECT_TRUE(Can_Undo());
+  EXPECT_FALSE(Can_Redo());
+}
+
+// Conversions follow one another and typing in between; undo walks back
+// through all of it in order, and the parked texts never show.
+TEST_F(Text_Commands, UndoWalksBackThroughConversionsAndTyping) {
+  const std::string win = W("Ёлка в лесу\r");
+  Load(win, 0, 0);
+  Command(IDM_WIN_KOI);
+  const std::string koi = Convert_Text(win, Codepage_WIN, Codepage_KOI);
+  ASSERT_EQ(Forma.RxRichEdit.Text(), koi);
+  SendMessageW(Edit(), WM_CHAR, 'x', 1);
+  ASSERT_EQ(Forma.RxRichEdit.Text(), "x" + koi);
+  Command(IDM_KOI_WIN);
+  const std::string back = Convert_Text("x" + koi, Codepage_KOI, Codepage_WIN);
+  ASSERT_EQ(Forma.RxRichEdit.Text(), back);
+
+  const std::vector<std::string> expected = {"x" + koi, koi, win};
+  for (const std::string& text : expected) {
+    ASSERT_TRUE(Can_Undo());
+    Command(IDM_Undo1);
+    EXPECT_EQ(Forma.RxRichEdit.Text(), text);
+    EXPECT_TRUE(Forma.RxRichEdit.Modified());
+  }
+  EXPECT_FALSE(Can_Undo());
+  // One edit control shows the document; the parked ones are hidden.
+  int shown = 0;
+  for (HWND child = GetWindow(Forma.Handle, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (GetDlgCtrlID(child) == GetDlgCtrlID(Edit()) && IsWindowVisible(child)) ++shown;
+  }
+  EXPECT_EQ(shown, 1);
+
+  // Typing now ends the way forward.
+  Command(IDM_Redo1);
+  EXPECT_EQ(Forma.RxRichEdit.Text(), koi);
+  SendMessageW(Edit(), WM_CHAR, 'y', 1);
+  EXPECT_FALSE(Can_Redo());
 }
 
 TEST_F(Text_Commands, EmptyDocumentKeepsMarksAndClipboard) {
@@ -216,48 +266,6 @@ TEST_F(Text_Commands, CleanupsShowProgressRefuseTypingAndPutBackTheSelection) {
     EXPECT_EQ(Forma.RxRichEdit.Text(), "<" + W(c.after) + ">") << "typing got through";
   }
 }
-
-// Answers the message boxes of the main thread from another thread and notes
-// their texts: `answer` to a question, OK to a notice.
-class Box_Answerer {
- public:
-  explicit Box_Answerer(int answer) : answer_(answer), thread_id_(GetCurrentThreadId()) {
-    worker_ = std::thread([this] { Watch(); });
-  }
-  ~Box_Answerer() {
-    stop_ = true;
-    worker_.join();
-  }
-  std::vector<std::wstring> texts;
-
- private:
-  static BOOL CALLBACK Find(HWND hwnd, LPARAM found) {
-    wchar_t cls[16] = {};
-    GetClassNameW(hwnd, cls, 16);
-    if (std::wstring(cls) != L"#32770" || !IsWindowVisible(hwnd)) return TRUE;
-    *reinterpret_cast<HWND*>(found) = hwnd;
-    return FALSE;
-  }
-  void Watch() {
-    while (!stop_) {
-      HWND box = nullptr;
-      EnumThreadWindows(thread_id_, Find, LPARAM(&box));
-      if (box) {
-        wchar_t text[2048] = {};
-        GetDlgItemTextW(box, 0xFFFF, text, 2048);
-        texts.push_back(text);
-        const int id = GetDlgItem(box, IDYES) ? answer_ : IDOK;
-        PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(GetDlgItem(box, id)));
-        for (int i = 0; i < 200 && IsWindow(box) && IsWindowVisible(box); ++i) Sleep(10);
-      }
-      Sleep(20);
-    }
-  }
-  int answer_;
-  DWORD thread_id_;
-  std::atomic<bool> stop_{false};
-  std::thread worker_;
-};
 
 const char* const Example = "a b c d\rab cd ef gh  \rx y\rend.\r new para\ra  b c\t\rq";
 const char* const Justified = "a   b  c  d\rab cd ef gh\rx         y\rend.\r new   para\ra      b  c\rq\r";

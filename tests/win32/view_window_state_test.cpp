@@ -52,8 +52,10 @@ TEST(ViewWindowState, MinimiseToTheTrayHidesTheWindowAndLeftClickBringsItBack) {
   Nastroyki.Sys_Tray = false;
   SendMessageW(Forma.Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
   Pump();
-  EXPECT_TRUE(IsWindowVisible(Forma.Handle));
-  EXPECT_TRUE(IsIconic(Forma.Handle));
-  ShowWindow(Forma.Handle, SW_RESTORE);
+  // The taskbar entry, the application window's, shows the program minimised.
+  EXPECT_FALSE(IsWindowVisible(Forma.Handle));
+  EXPECT_TRUE(IsIconic(Forma.Application));
+  ShowWindow(Forma.Application, SW_RESTORE);
   Pump();
+  EXPECT_TRUE(IsWindowVisible(Forma.Handle));
 }

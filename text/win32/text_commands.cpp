@@ -5,6 +5,7 @@
 #include "app/win32/commands.h"
 #include "app/win32/forma.h"
 #include "app/win32/progress_display.h"
+#include "documents/win32/whole_text_win32.h"
 #include "platform/win32/clipboard_writer_win32.h"
 #include "text/codepages.h"
 #include "text/conversion_frame.h"
@@ -18,9 +19,10 @@
 namespace {
 
 Text_Command_Host& Host() {
+  static Document_Edit_Area edit;
   static Rich_Edit_Extras extras;
   static Win32_Clipboard_Writer clipboard;
-  static Text_Command_Host host{Forma.RxRichEdit, extras, Forma.Keyboard, Forma.StatusBar, Forma_Window(),
+  static Text_Command_Host host{edit, extras, Forma.Keyboard, Forma.StatusBar, Forma_Window(),
                                 clipboard, Forma.Prompts, Mark_Conversion};
   clipboard.Set_Owner(Forma.Handle);
   return host;

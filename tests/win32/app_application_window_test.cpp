@@ -1,0 +1,379 @@
+// The application window of the real program: it alone carries the taskbar
+// entry and the application title, it owns the main window, and minimising
+// the program minimises it (or hides it, for the tray) while the main window
+// goes off the screen and later comes back as it was.
+#include <windows.h>
+
+#include <dlgs.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "app/command_ids.h"
+#include "app/event_sounds.h"
+#include "app/program_paths.h"
+#include "app/win32/forma.h"
+#include "app/win32/window_state.h"
+#include "platform/win32/file_writer_win32.h"
+#include "platform/win32/platform_win32.h"
+#include "test_forma.h"
+
+namespace {
+
+// Listens to the window events' sounds in place of the sound service, with
+// every sound ticked and named after its event.
+class Sound_Recorder : public Sound_Player {
+ public:
+  Sound_Recorder() : kept_player_(Forma.Event_Sounds), kept_model_(Nastroyki) {
+    Forma.Event_Sounds = this;
+    for (int n = 0; n < kSoundCount; ++n) {
+      Nastroyki.Sound[n] = true;
+      Nastroyki.Edit[n] = "sound" + std::to_string(n + 1);
+    }
+  }
+  ~Sound_Recorder() override {
+    Forma.Event_Sounds = kept_player_;
+    Nastroyki = kept_model_;
+  }
+  void Play(const std::string& name, unsigned) override { played_.push_back(name); }
+  int Times(int event) const {
+    return int(std::count(played_.begin(), played_.end(), "sound" + std::to_string(event)));
+  }
+  void Clear() { played_.clear(); }
+
+ private:
+  Sound_Player* kept_player_;
+  Nastroyki_Model kept_model_;
+  std::vector<std::string> played_;
+};
+
+std::wstring Text_Of(HWND window) {
+  wchar_t text[1024] = {};
+  GetWindowTextW(window, text, 1024);
+  return text;
+}
+
+// The system's rule for a taskbar button.
+bool Has_Taskbar_Entry(HWND window) {
+  if (!IsWindowVisible(window)) return false;
+  const LONG_PTR ex = GetWindowLongPtrW(window, GWL_EXSTYLE);
+  if (ex & WS_EX_APPWINDOW) return true;
+  return !GetWindow(window, GW_OWNER) && !(ex & WS_EX_TOOLWINDOW);
+}
+
+void Settle() {
+  for (int i = 0; i < 10; ++i) {
+    Pump();
+    Sleep(10);
+  }
+}
+
+void Ready() {
+  ASSERT_TRUE(Shown_Test_Forma());
+  ASSERT_TRUE(Forma.Application);
+  // Another test may have left the program minimised.
+  if (IsIconic(Forma.Application) || !IsWindowVisible(Forma.Application))
+    ShowWindow(Forma.Application, SW_RESTORE);
+  ShowWindow(Forma.Handle, SW_SHOWNORMAL);
+  Settle();
+}
+
+// Answers the modal windows of the main window's thread from a thread of its
+// own: file dialogs get `file_name` and OK, message boxes `answer`.
+class Dialog_Answerer {
+ public:
+  Dialog_Answerer(std::wstring file_name, int answer)
+      : file_name_(std::move(file_name)), answer_(answer), thread_id_(GetCurrentThreadId()),
+        worker_([this] { Watch(); }) {}
+  ~Dialog_Answerer() {
+    stop_ = true;
+    worker_.join();
+  }
+  int File_Dialogs() const { return file_dialogs_; }
+  int Boxes() const { return boxes_; }
+
+ private:
+  static BOOL CALLBACK Find(HWND hwnd, LPARAM found) {
+    wchar_t cls[16] = {};
+    GetClassNameW(hwnd, cls, 16);
+    if (std::wstring(cls) != L"#32770" || !IsWindowVisible(hwnd)) return TRUE;
+    *reinterpret_cast<HWND*>(found) = hwnd;
+    return FALSE;
+  }
+  static void Press(HWND dialog, int id) {
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(GetDlgItem(dialog, id)));
+    for (int i = 0; i < 300 && IsWindow(dialog) && IsWindowVisible(dialog); ++i) Sleep(10);
+  }
+  void Watch() {
+    while (!stop_) {
+      HWND dialog = nullptr;
+      EnumThreadWindows(thread_id_, Find, LPARAM(&dialog));
+      if (dialog) {
+        // The file dialog fills its name box after it shows.
+        Sleep(300);
+        const int name_box = GetDlgItem(dialog, cmb13) ? cmb13 : GetDlgItem(dialog, edt1) ? edt1 : 0;
+        if (name_box) {
+          ++file_dialogs_;
+          SetDlgItemTextW(dialog, name_box, file_name_.c_str());
+          Press(dialog, IDOK);
+        } else {
+          ++boxes_;
+          Press(dialog, GetDlgItem(dialog, answer_) ? answer_ : IDOK);
+        }
+      }
+      Sleep(20);
+    }
+  }
+
+  std::wstring file_name_;
+  int answer_;
+  DWORD thread_id_;
+  std::atomic<bool> stop_{false};
+  std::atomic<int> file_dialogs_{0}, boxes_{0};
+  std::thread worker_;
+};
+
+void Command(int id) { SendMessageW(Forma.Handle, WM_COMMAND, id, 0); }
+
+std::string Temp_File(const std::string& tag) {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  return Narrow(temp) + "lv_app_window_" + tag + "_" + std::to_string(GetCurrentProcessId()) + ".txt";
+}
+
+// The main window and the application window back to an untitled, empty,
+// unmodified document, and the shared history as it was.
+class Document_Scope {
+ public:
+  Document_Scope() : history_(Forma.History_List.Files), current_path_(Forma.Current_Path) {}
+  ~Document_Scope() {
+    Forma.RxRichEdit.Set_Text("");
+    Forma.RxRichEdit.Set_Modified(false);
+    Set_Document_Name(kUntitledName);
+    Set_Application_Title(kUntitledName);
+    Forma.History_List.Files = history_;
+    Forma.History_List.Fill();
+    Fill_History_Menu();
+    Forma.Current_Path = current_path_;
+    for (const std::string& path : files) DeleteFileW(Wide(path).c_str());
+  }
+  std::vector<std::string> files;
+
+ private:
+  History history_;
+  std::string current_path_;
+};
+
+}  // namespace
+
+TEST(AppApplicationWindow, OwnsTheMainWindowAndAloneCarriesTheTaskbarEntry) {
+  Ready();
+  EXPECT_EQ(GetWindow(Forma.Handle, GW_OWNER), Forma.Application);
+  EXPECT_EQ(GetAncestor(Forma.Application, GA_PARENT), GetDesktopWindow());
+  EXPECT_FALSE(GetWindowLongPtrW(Forma.Handle, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+  EXPECT_TRUE(Has_Taskbar_Entry(Forma.Application));
+  EXPECT_FALSE(Has_Taskbar_Entry(Forma.Handle));
+  // It never shows: no size, and nowhere on any screen.
+  RECT r{};
+  GetWindowRect(Forma.Application, &r);
+  EXPECT_EQ(r.right - r.left, 0);
+  EXPECT_EQ(r.bottom - r.top, 0);
+  const RECT screens{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                     GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                     GetSystemMetrics(SM_YVIRTUALSCREEN) + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+  EXPECT_TRUE(r.right <= screens.left || r.bottom <= screens.top);
+  // The taskbar shows the program's icon.
+  HICON icon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
+  ASSERT_TRUE(icon);
+  EXPECT_EQ(HICON(GetClassLongPtrW(Forma.Application, GCLP_HICON)), icon);
+  // The first activation gave it the document name.
+  EXPECT_FALSE(Text_Of(Forma.Application).empty());
+}
+
+TEST(AppApplicationWindow, ActivatingItHandsTheKeyboardToTheMainWindow) {
+  Ready();
+  SetForegroundWindow(Forma.Application);
+  SetActiveWindow(Forma.Application);
+  Settle();
+  EXPECT_EQ(GetActiveWindow(), Forma.Handle);
+}
+
+TEST(AppApplicationWindow, NewSetsTheTitleOnlyForAnUnmodifiedDocument) {
+  Ready();
+  Document_Scope scope;
+  Set_Document_Name("C:\\old.txt");
+  Set_Application_Title("C:\\old.txt");
+  Forma.RxRichEdit.Set_Text("text");
+  Forma.RxRichEdit.Set_Modified(false);
+  Command(IDM_Sozdat_Text);
+  EXPECT_EQ(Text_Of(Forma.Handle), L"Лировушка.txt");
+  EXPECT_EQ(Text_Of(Forma.Application), L"Лировушка.txt");
+  EXPECT_EQ(Application_Title(), "Лировушка.txt");
+
+  // Dropping changes with No: the caption goes, the taskbar text stays.
+  Set_Document_Name("C:\\old.txt");
+  Set_Application_Title("C:\\old.txt");
+  Forma.RxRichEdit.Set_Text("changed");
+  Forma.RxRichEdit.Set_Modified(true);
+  {
+    Dialog_Answerer answerer(L"", IDNO);
+    Command(IDM_Sozdat_Text);
+    EXPECT_EQ(answerer.Boxes(), 1);
+  }
+  EXPECT_EQ(Text_Of(Forma.Handle), L"Лировушка.txt");
+  EXPECT_EQ(Text_Of(Forma.Application), L"C:\\old.txt");
+  EXPECT_EQ(Forma.RxRichEdit.Text(), "");
+}
+
+TEST(AppApplicationWindow, LoadingAFileNamesBothWindowsAndSaveAsOnlyTheCaption) {
+  Ready();
+  Document_Scope scope;
+  const std::string first = Temp_File("first"), second = Temp_File("second"), copy = Temp_File("copy");
+  scope.files = {first, second, copy};
+  DeleteFileW(Wide(copy).c_str());
+  ASSERT_TRUE(Win32_File_Writer().Write_Whole(first, "one\r\n"));
+  ASSERT_TRUE(Win32_File_Writer().Write_Whole(second, "two\r\n"));
+  Forma.RxRichEdit.Set_Modified(false);
+
+  // Through the open dialog.
+  {
+    Dialog_Answerer answerer(Wide(first), IDOK);
+    Command(IDM_Open_Text);
+    EXPECT_EQ(answerer.File_Dialogs(), 1);
+  }
+  EXPECT_EQ(Document_Name(), first);
+  EXPECT_EQ(Narrow(Text_Of(Forma.Application)), first);
+
+  // Through a recent-files item.
+  Forma.History_List.Add(second, 0);
+  Fill_History_Menu();
+  Command(IDM_Name1);
+  EXPECT_EQ(Document_Name(), second);
+  EXPECT_EQ(Narrow(Text_Of(Forma.Application)), second);
+
+  // Saving under a new name renames the document, not the taskbar entry.
+  {
+    Dialog_Answerer answerer(Wide(copy), IDOK);
+    Command(IDM_Save_Kak);
+    EXPECT_EQ(answerer.File_Dialogs(), 1);
+    EXPECT_EQ(answerer.Boxes(), 0);
+  }
+  EXPECT_EQ(Document_Name(), copy);
+  EXPECT_EQ(Win32_Files().Read_All(copy).value_or(""), "two\r\n");
+  EXPECT_EQ(Narrow(Text_Of(Forma.Application)), second);
+}
+
+TEST(AppApplicationWindow, MinimiseGoesToTheTaskbarEntryAndRestoreBringsTheWindowBackOnce) {
+  Ready();
+  Sound_Recorder sounds;
+  Nastroyki.Sys_Tray = false;
+  SendMessageW(Forma.Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  Settle();
+  EXPECT_FALSE(IsWindowVisible(Forma.Handle));
+  EXPECT_TRUE(IsIconic(Forma.Application));
+  EXPECT_TRUE(Has_Taskbar_Entry(Forma.Application));
+  EXPECT_EQ(sounds.Times(kSoundMinimize), 1);
+  EXPECT_EQ(sounds.Times(kSoundRestore), 0);
+
+  // A click on the taskbar entry.
+  SendMessageW(Forma.Application, WM_SYSCOMMAND, SC_RESTORE, 0);
+  Settle();
+  EXPECT_TRUE(IsWindowVisible(Forma.Handle));
+  EXPECT_FALSE(IsIconic(Forma.Handle));
+  EXPECT_FALSE(IsIconic(Forma.Application));
+  EXPECT_EQ(GetActiveWindow(), Forma.Handle);
+  EXPECT_EQ(sounds.Times(kSoundRestore), 1);
+  EXPECT_EQ(sounds.Times(kSoundMaximize), 0);
+
+  // A maximised window comes back maximised.
+  ShowWindow(Forma.Handle, SW_MAXIMIZE);
+  Settle();
+  ASSERT_TRUE(IsZoomed(Forma.Handle));
+  sounds.Clear();
+  SendMessageW(Forma.Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  Settle();
+  EXPECT_FALSE(IsWindowVisible(Forma.Handle));
+  ShowWindow(Forma.Application, SW_RESTORE);
+  Settle();
+  EXPECT_TRUE(IsWindowVisible(Forma.Handle));
+  EXPECT_TRUE(IsZoomed(Forma.Handle));
+  EXPECT_EQ(sounds.Times(kSoundRestore), 1);
+  EXPECT_EQ(sounds.Times(kSoundMaximize), 0);
+  ShowWindow(Forma.Handle, SW_RESTORE);
+  Settle();
+}
+
+TEST(AppApplicationWindow, TheTrayTakesTheTaskbarEntryAndALeftClickGivesItBackWithOneSound) {
+  Ready();
+  Sound_Recorder sounds;
+  Nastroyki.Sys_Tray = true;
+  SendMessageW(Forma.Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  Settle();
+  EXPECT_FALSE(IsWindowVisible(Forma.Application));
+  EXPECT_FALSE(IsWindowVisible(Forma.Handle));
+  EXPECT_FALSE(Has_Taskbar_Entry(Forma.Application));
+  EXPECT_EQ(sounds.Times(kSoundMinimize), 1);
+
+  SendMessageW(Forma.Handle, kTrayCallback, kTrayIconId, WM_LBUTTONUP);
+  Settle();
+  EXPECT_TRUE(Has_Taskbar_Entry(Forma.Application));
+  EXPECT_FALSE(IsIconic(Forma.Application));
+  EXPECT_TRUE(IsWindowVisible(Forma.Handle));
+  EXPECT_FALSE(IsIconic(Forma.Handle));
+  EXPECT_EQ(sounds.Times(kSoundRestore), 1);
+}
+
+// What close writes describes the main window wherever the program is:
+// minimised maximised, or in the tray from the normal state.
+TEST(AppApplicationWindow, CloseWhileMinimisedStoresTheMainWindowsPlace) {
+  Ready();
+  Sound_Recorder sounds;
+  const std::wstring ini = Wide(Settings_File_Path(Forma.Exe_Path));
+  auto stored = [&ini](const wchar_t* key) { return int(GetPrivateProfileIntW(L"Size", key, -1, ini.c_str())); };
+  auto state = [&ini] {
+    wchar_t text[32] = {};
+    GetPrivateProfileStringW(L"Size", L"WindowState", L"", text, 32, ini.c_str());
+    return std::wstring(text);
+  };
+
+  MoveWindow(Forma.Handle, 110, 90, 520, 410, TRUE);
+  Settle();
+  Nastroyki.Sys_Tray = true;
+  SendMessageW(Forma.Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  Settle();
+  ASSERT_FALSE(IsWindowVisible(Forma.Handle));
+  SendMessageW(Forma.Handle, WM_ENDSESSION, TRUE, 0);
+  EXPECT_EQ(stored(L"Left"), 110);
+  EXPECT_EQ(stored(L"Top"), 90);
+  EXPECT_EQ(stored(L"Width"), 520);
+  EXPECT_EQ(stored(L"Height"), 410);
+  EXPECT_EQ(stored(L"Left_Store"), 110);
+  EXPECT_EQ(stored(L"Width_Store"), 520);
+  EXPECT_EQ(state(), L"wsNormal");
+  SendMessageW(Forma.Handle, kTrayCallback, kTrayIconId, WM_LBUTTONUP);
+  Settle();
+
+  ShowWindow(Forma.Handle, SW_MAXIMIZE);
+  Settle();
+  RECT maximised{};
+  GetWindowRect(Forma.Handle, &maximised);
+  Nastroyki.Sys_Tray = false;
+  SendMessageW(Forma.Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  Settle();
+  ASSERT_TRUE(IsIconic(Forma.Application));
+  SendMessageW(Forma.Handle, WM_ENDSESSION, TRUE, 0);
+  EXPECT_EQ(state(), L"wsMaximized");
+  EXPECT_EQ(stored(L"Left"), maximised.left);
+  EXPECT_EQ(stored(L"Width"), maximised.right - maximised.left);
+  EXPECT_EQ(stored(L"Left_Store"), 110);
+  EXPECT_EQ(stored(L"Top_Store"), 90);
+  EXPECT_EQ(stored(L"Height_Store"), 410);
+  SendMessageW(Forma.Application, WM_SYSCOMMAND, SC_RESTORE, 0);
+  Settle();
+  ShowWindow(Forma.Handle, SW_RESTORE);
+  Settle();
+}
