@@ -140,14 +140,22 @@ void FormClose() {
   Remove_Tray_Icon();
 }
 
-// Keys that reach the edit area: Insert flips the mode indicator, Esc closes.
-void On_Edit_Key(const MSGFILTER& filter) {
+// Keys that reach the edit area: Insert flips the mode indicator, Esc closes,
+// Delete and Backspace over the whole text empty it through a new control.
+// Returns whether the edit area is to ignore the key.
+bool On_Edit_Key(const MSGFILTER& filter) {
+  const bool deleting = filter.wParam == VK_DELETE || filter.wParam == VK_BACK;
+  if (filter.msg == WM_KEYDOWN && deleting && Whole_Text_Selected()) {
+    Replace_Whole_Text("", true);
+    return true;
+  }
   if (filter.msg == WM_KEYDOWN && filter.wParam == VK_INSERT) {
     Forma.StatusBar.Set_Text(kPanelMode, Insert_Key_Toggle(Forma.StatusBar.Text(kPanelMode)));
   } else if (filter.msg == WM_CHAR && filter.wParam == VK_ESCAPE) {
     if (Nastroyki.Escape && !Forma.Search.Find_Open && !Forma.Search.Replace_Open)
       PostMessageW(Forma.Handle, WM_CLOSE, 0, 0);
   }
+  return false;
 }
 
 void On_Link(const ENLINK& link) {
@@ -159,7 +167,7 @@ LRESULT On_Notify(NMHDR* header) {
   if (header->hwndFrom != Forma.RxRichEdit.Handle()) return 0;
   switch (header->code) {
     case EN_SELCHANGE: Refresh_Status(); break;
-    case EN_MSGFILTER: On_Edit_Key(*reinterpret_cast<MSGFILTER*>(header)); break;
+    case EN_MSGFILTER: return On_Edit_Key(*reinterpret_cast<MSGFILTER*>(header));
     case EN_LINK: On_Link(*reinterpret_cast<ENLINK*>(header)); break;
   }
   return 0;

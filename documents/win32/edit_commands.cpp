@@ -23,6 +23,16 @@ class Document_Operations : public Rich_Edit_Operations {
   bool Can_Redo() override { return Document_History().Can_Redo(); }
   void Undo() override { Document_History().Undo(); }
   void Redo() override { Document_History().Redo(); }
+  // Emptying the whole document is a whole-text replacement like any other.
+  void Cut() override {
+    if (!Whole_Text_Selected()) return Rich_Edit_Operations::Cut();
+    Copy();
+    Replace_Whole_Text("", true);
+  }
+  void Delete_Selection() override {
+    if (!Whole_Text_Selected()) return Rich_Edit_Operations::Delete_Selection();
+    Replace_Whole_Text("", true);
+  }
 };
 
 void Undo1Click() {
@@ -34,8 +44,8 @@ void Redo1Click() {
   Redo_Keeping_Caret(Forma.RxRichEdit, ops);
 }
 void Copy1Click() { Operations().Copy(); }
-void Cut1Click() { Operations().Cut(); }
-void Delete1Click() { Operations().Delete_Selection(); }
+void Cut1Click() { Document_Operations().Cut(); }
+void Delete1Click() { Document_Operations().Delete_Selection(); }
 void Vydelit_Vse1Click() { Operations().Select_All(); }
 
 // `_ClipBoard_`, behind both paste items.

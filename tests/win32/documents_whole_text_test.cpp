@@ -1,0 +1,96 @@
+// Emptying or replacing the whole document in the real main window: the text,
+// the modified flag and the way back through undo and redo.
+#include <gtest/gtest.h>
+#include <richedit.h>
+
+#include <string>
+
+#include "app/command_ids.h"
+#include "app/win32/forma.h"
+#include "documents/win32/whole_text_win32.h"
+#include "test_forma.h"
+
+namespace {
+
+void Command(int id) { SendMessageW(Forma.Handle, WM_COMMAND, id, 0); }
+
+void Load(const std::string& text) {
+  Reset_Editor();
+  Forma.RxRichEdit.Set_Text(text);
+  Forma.RxRichEdit.Set_Modified(false);
+}
+
+// A key as the edit area gets it from the message loop.
+void Key(WPARAM key) {
+  SendMessageW(Forma.RxRichEdit.Handle(), WM_KEYDOWN, key, 1);
+  SendMessageW(Forma.RxRichEdit.Handle(), WM_KEYUP, key, 0xC0000001);
+}
+
+std::wstring Clipboard_Unicode() {
+  std::wstring text;
+  if (!OpenClipboard(nullptr)) return L"<closed>";
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    text = static_cast<const wchar_t*>(GlobalLock(data));
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
+class Whole_Text : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(Shown_Test_Forma()); }
+  void TearDown() override { Load(""); }
+};
+
+TEST_F(Whole_Text, DeleteKeyBackspaceAndMenuDeleteEmptyTheWholeTextUndoably) {
+  const std::string text = "one\rtwo\rthree";
+  for (const auto& empty_it : {+[] { Key(VK_DELETE); }, +[] { Key(VK_BACK); }, +[] { Command(IDM_Delete1); }}) {
+    Load(text);
+    Forma.RxRichEdit.Set_Selection(0, -1);
+    empty_it();
+    EXPECT_EQ(Forma.RxRichEdit.Text(), "");
+    EXPECT_TRUE(Forma.RxRichEdit.Modified());
+    Command(IDM_Undo1);
+    EXPECT_EQ(Forma.RxRichEdit.Text(), text);
+    Command(IDM_Redo1);
+    EXPECT_EQ(Forma.RxRichEdit.Text(), "");
+  }
+}
+
+TEST_F(Whole_Text, CutOfTheWholeTextLeavesItOnTheClipboard) {
+  Load("first\rsecond");
+  Forma.RxRichEdit.Set_Selection(0, -1);
+  Command(IDM_Cut1);
+  EXPECT_EQ(Forma.RxRichEdit.Text(), "");
+  EXPECT_EQ(Clipboard_Unicode(), L"first\r\nsecond");
+  Command(IDM_Undo1);
+  EXPECT_EQ(Forma.RxRichEdit.Text(), "first\rsecond");
+}
+
+TEST_F(Whole_Text, KeysOverPartOfTheTextStayTheControlsOwn) {
+  Load("abcdef");
+  Forma.RxRichEdit.Set_Selection(1, 3);
+  Key(VK_DELETE);
+  EXPECT_EQ(Forma.RxRichEdit.Text(), "adef");
+  Command(IDM_Undo1);
+  EXPECT_EQ(Forma.RxRichEdit.Text(), "abcdef");
+  Forma.RxRichEdit.Set_Selection(2, 2);
+  Key(VK_BACK);
+  EXPECT_EQ(Forma.RxRichEdit.Text(), "acdef");
+}
+
+// A new document, and loads, start a history of their own: nothing from the
+// document before can be undone into it.
+TEST_F(Whole_Text, ANewDocumentCannotUndoIntoTheOldOne) {
+  Load("old text");
+  Forma.RxRichEdit.Set_Selection(0, -1);
+  Command(IDM_Delete1);
+  ASSERT_TRUE(Document_History().Can_Undo());
+  Reset_Editor();
+  EXPECT_FALSE(Document_History().Can_Undo());
+  Command(IDM_Undo1);
+  EXPECT_EQ(Forma.RxRichEdit.Text(), "");
+}
+
+}  // namespace
