@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -27,25 +28,59 @@ bool Smart_Format_Too_Short(std::size_t line_count)
     return line_count < Smart_Format_Min_Lines;
 }
 
-std::vector<std::string> Split_Lines(const std::string& text)
+Line_List::Line_List(std::initializer_list<std::string_view> lines)
+{
+    spans.reserve(lines.size());
+    for (std::string_view line : lines)
+        Append(line);
+}
+
+Line_List::Line_List(const std::vector<std::string>& lines)
+{
+    std::size_t size = 0;
+    for (const std::string& line : lines)
+        size += line.size();
+    text.reserve(size);
+    spans.reserve(lines.size());
+    for (const std::string& line : lines)
+        Append(line);
+}
+
+void Line_List::Append(std::string_view line)
+{
+    spans.push_back({text.size(), line.size()});
+    text.append(line);
+}
+
+std::vector<std::string> Line_List::Strings() const
 {
     std::vector<std::string> lines;
-    lines.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), Line_End)) + 1);
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find(Line_End, start);
-        if (end == std::string::npos)
-            end = text.size();
-        lines.emplace_back(text, start, end - start);
-        start = end + 1;
-    }
+    lines.reserve(size());
+    for (std::size_t i = 0; i < size(); ++i)
+        lines.emplace_back((*this)[i]);
     return lines;
 }
 
-std::vector<std::string> Cut_Display_Lines(const std::string& text, const std::vector<std::size_t>& line_starts)
+Line_List Split_Lines(std::string text)
 {
-    std::vector<std::string> lines;
-    lines.reserve(line_starts.size());
+    Line_List lines;
+    lines.spans.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), Line_End)) + 1);
+    const char* const begin = text.data();
+    const char* const end = begin + text.size();
+    for (const char* start = begin; start < end;) {
+        const void* found = std::memchr(start, Line_End, static_cast<std::size_t>(end - start));
+        const char* const line_end = found ? static_cast<const char*>(found) : end;
+        lines.spans.push_back({static_cast<std::size_t>(start - begin), static_cast<std::size_t>(line_end - start)});
+        start = line_end + 1;
+    }
+    lines.text = std::move(text);
+    return lines;
+}
+
+Line_List Cut_Display_Lines(std::string text, const std::vector<std::size_t>& line_starts)
+{
+    Line_List lines;
+    lines.spans.reserve(line_starts.size());
     // A line that starts at the very end is the empty one behind a final CR
     // (or the whole of an empty text): the editor shows it, it holds nothing.
     for (std::size_t k = 0; k < line_starts.size() && line_starts[k] < text.size(); ++k) {
@@ -54,15 +89,16 @@ std::vector<std::string> Cut_Display_Lines(const std::string& text, const std::v
         end = std::clamp(end, start, text.size());
         if (end > start && text[end - 1] == Line_End)
             --end;
-        lines.emplace_back(text, start, end - start);
+        lines.spans.push_back({start, end - start});
     }
+    lines.text = std::move(text);
     return lines;
 }
 
 namespace {
 
 // The length of the line without its trailing bytes below 33.
-std::size_t Trimmed_Length(const std::string& line)
+std::size_t Trimmed_Length(std::string_view line)
 {
     std::size_t end = line.size();
     while (end > 0 && static_cast<unsigned char>(line[end - 1]) < 33)
@@ -70,7 +106,7 @@ std::size_t Trimmed_Length(const std::string& line)
     return end;
 }
 
-bool Justifies_Trimmed(std::size_t trimmed_length, const std::string& next, std::size_t width)
+bool Justifies_Trimmed(std::size_t trimmed_length, std::string_view next, std::size_t width)
 {
     const bool next_opens_paragraph = next.empty() || next[0] == Space;
     return trimmed_length >= 2 && trimmed_length < width && !next_opens_paragraph;
@@ -155,44 +191,44 @@ char* Write_Justified(char* out, const char* line, std::size_t length, std::size
 
 }  // namespace
 
-std::string Right_Trim(const std::string& line)
+std::string Right_Trim(std::string_view line)
 {
-    return line.substr(0, Trimmed_Length(line));
+    return std::string(line.substr(0, Trimmed_Length(line)));
 }
 
-Rebuilt_Lines Smart_Format_Rebuild(const std::vector<std::string>& lines, const Position_Callback& on_position)
+Rebuilt_Lines Smart_Format_Rebuild(Line_List lines, const Position_Callback& on_position)
 {
     Rebuilt_Lines rebuilt;
-    rebuilt.lines.reserve(lines.size());
-    for (std::size_t i = 0; i < lines.size(); ++i) {
+    rebuilt.lines = std::move(lines);
+    for (std::size_t i = 0; i < rebuilt.lines.size(); ++i) {
         Report_Position(on_position, static_cast<std::int64_t>(i));
-        const std::size_t length = Trimmed_Length(lines[i]);
-        rebuilt.lines.emplace_back(lines[i], 0, length);
+        const std::size_t length = Trimmed_Length(rebuilt.lines[i]);
+        rebuilt.lines.spans[i].length = length;
         rebuilt.Max_Line_Length = std::max(rebuilt.Max_Line_Length, length);
     }
     return rebuilt;
 }
 
-std::string Join_Lines(const std::vector<std::string>& lines)
+std::string Join_Lines(const Line_List& lines)
 {
     std::string text;
     std::size_t size = 0;
-    for (const std::string& line : lines)
-        size += line.size() + 1;
+    for (const Line_Span& span : lines.spans)
+        size += span.length + 1;
     text.reserve(size);
-    for (const std::string& line : lines) {
-        text += line;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        text += lines[i];
         text += Line_End;
     }
     return text;
 }
 
-bool Smart_Format_Justifies(const std::string& line, const std::string& next, std::size_t width)
+bool Smart_Format_Justifies(std::string_view line, std::string_view next, std::size_t width)
 {
     return Justifies_Trimmed(Trimmed_Length(line), next, width);
 }
 
-std::string Justify_Line(const std::string& line, std::size_t width)
+std::string Justify_Line(std::string_view line, std::size_t width)
 {
     std::string result(std::max(width, line.size()) + Write_Slack, Space);
     result.resize(static_cast<std::size_t>(Write_Justified(result.data(), line.data(), line.size(), width) -
@@ -200,12 +236,10 @@ std::string Justify_Line(const std::string& line, std::size_t width)
     return result;
 }
 
-std::string Smart_Format_Justify(const std::vector<std::string>& lines, std::size_t width,
-                                 const Position_Callback& on_position)
+std::string Smart_Format_Justify(const Line_List& lines, std::size_t width, const Position_Callback& on_position)
 {
-    static const std::string No_Line;
-    auto next_of = [&lines](std::size_t i) -> const std::string& {
-        return i + 1 < lines.size() ? lines[i + 1] : No_Line;
+    auto next_of = [&lines](std::size_t i) {
+        return i + 1 < lines.size() ? lines[i + 1] : std::string_view();
     };
     // The lines go straight into the document. Its room comes from the sizes
     // the lines hold, without reading their text a second time: no line comes
@@ -214,9 +248,9 @@ std::string Smart_Format_Justify(const std::vector<std::string>& lines, std::siz
     // the text, and the string grows beyond it if it must.
     std::size_t text_size = 0;
     std::size_t widened_size = 0;
-    for (const std::string& line : lines) {
-        text_size += line.size() + 1;
-        widened_size += std::max(line.size(), width) + 1;
+    for (const Line_Span& span : lines.spans) {
+        text_size += span.length + 1;
+        widened_size += std::max(span.length, width) + 1;
     }
     std::string text;
     text.reserve(std::min(widened_size, 2 * text_size));
@@ -225,13 +259,13 @@ std::string Smart_Format_Justify(const std::vector<std::string>& lines, std::siz
     std::string widened(width + Write_Slack, Space);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         Report_Position(on_position, static_cast<std::int64_t>(i));
-        const std::string& line = lines[i];
+        const std::string_view line = lines[i];
         const std::size_t length = Trimmed_Length(line);
         if (Justifies_Trimmed(length, next_of(i), width)) {
             char* const end = Write_Justified(widened.data(), line.data(), length, width);
             text.append(widened.data(), static_cast<std::size_t>(end - widened.data()));
         } else {
-            text.append(line, 0, length);
+            text.append(line.data(), length);
         }
         text += Line_End;
     }

@@ -1,12 +1,12 @@
 #include "text/smart_format_frame.h"
 
-#include "text/smart_format.h"
+#include <utility>
 
-std::vector<std::string> Shown_Lines(Edit_Area& edit, Edit_Area_Extras& extras)
+Line_List Shown_Lines(Edit_Area& edit, Edit_Area_Extras& extras)
 {
-    const std::string text = edit.Text();
+    std::string text = edit.Text();
     if (!extras.Word_Wrap())
-        return Split_Lines(text);
+        return Split_Lines(std::move(text));
     std::vector<std::size_t> starts;
     const std::int32_t count = edit.Line_Count();
     starts.reserve(std::size_t(count > 0 ? count : 0));
@@ -16,12 +16,12 @@ std::vector<std::string> Shown_Lines(Edit_Area& edit, Edit_Area_Extras& extras)
             break;
         starts.push_back(std::size_t(start));
     }
-    return Cut_Display_Lines(text, starts);
+    return Cut_Display_Lines(std::move(text), starts);
 }
 
 Smart_Format_Outcome Smart_Format_Document(Text_Command_Host& host)
 {
-    const std::vector<std::string> lines = Shown_Lines(host.edit, host.extras);
+    Line_List lines = Shown_Lines(host.edit, host.extras);
     if (Smart_Format_Too_Short(lines.size())) {
         host.prompts.Beep();
         return Smart_Format_Outcome::Too_Short;
@@ -30,7 +30,7 @@ Smart_Format_Outcome Smart_Format_Document(Text_Command_Host& host)
         return Smart_Format_Outcome::Declined;
     {
         Long_Command command(host, std::int64_t(lines.size()), {Progress_Label_First_Pass, true});
-        const Rebuilt_Lines rebuilt = Smart_Format_Rebuild(lines, command.On_Position());
+        const Rebuilt_Lines rebuilt = Smart_Format_Rebuild(std::move(lines), command.On_Position());
         command.Second_Pass(Progress_Label_Second_Pass);
         // Justified from the rebuilt lines, not from lines read back from the
         // screen: a widened line may wrap again there and shift every later

@@ -1,16 +1,13 @@
 #pragma once
 // The frame of "Умное форматирование" over the whole document.
-#include <cstddef>
-#include <string>
-#include <vector>
-
 #include "text/command_frame.h"
+#include "text/smart_format.h"
 
 enum class Smart_Format_Outcome { Too_Short, Declined, Done };
 
 // The document's lines as the edit area shows them now: the display lines
 // under word wrap, the text's lines otherwise.
-std::vector<std::string> Shown_Lines(Edit_Area& edit, Edit_Area_Extras& extras);
+Line_List Shown_Lines(Edit_Area& edit, Edit_Area_Extras& extras);
 
 // Beeps for a document of fewer than two lines, asks the warning, then runs
 // both passes under the progress display and replaces the whole document once

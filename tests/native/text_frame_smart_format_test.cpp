@@ -88,7 +88,7 @@ TEST(TextFrameSmartFormat, WrappedParagraphBecomesItsDisplayLinesJustified) {
   f.edit.text = "aa bb cc dd ee ff gg hh\r\rlast line\r";
   f.edit.word_wrap = true;
   f.edit.display_starts = {0, 9, 18, 24, 25, 35};
-  EXPECT_EQ(Shown_Lines(f.edit, f.edit),
+  EXPECT_EQ(Shown_Lines(f.edit, f.edit).Strings(),
             (std::vector<std::string>{"aa bb cc ", "dd ee ff ", "gg hh", "", "last line"}));
   EXPECT_EQ(Smart_Format_Document(f.host), Smart_Format_Outcome::Done);
   EXPECT_EQ(f.edit.text, "aa  bb cc\rdd  ee ff\rgg hh\r\rlast line\r");
@@ -98,7 +98,7 @@ TEST(TextFrameSmartFormat, WithoutWrapTheTextLinesAreTakenNotTheDisplay) {
   Text_Frame_Fixture f;
   f.edit.text = "ab\rc d e f\r";
   f.edit.display_starts = {0, 1, 2};  // ignored while wrap is off
-  EXPECT_EQ(Shown_Lines(f.edit, f.edit), (std::vector<std::string>{"ab", "c d e f"}));
+  EXPECT_EQ(Shown_Lines(f.edit, f.edit).Strings(), (std::vector<std::string>{"ab", "c d e f"}));
 }
 
 }  // namespace

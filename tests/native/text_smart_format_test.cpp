@@ -59,7 +59,7 @@ std::string Justify_Through_Display(std::string text, std::size_t width, const L
 
 Lines Hard_Lines(const std::string& text)
 {
-    return Split_Lines(text);
+    return Split_Lines(text).Strings();
 }
 
 // Word wrap in a font where 'W' is five units wide and every other byte one;
@@ -68,7 +68,7 @@ Lines Hard_Lines(const std::string& text)
 Lines Wrap_Proportional(const std::string& text, int window)
 {
     Lines display;
-    for (const std::string& hard : Split_Lines(text)) {
+    for (const std::string& hard : Split_Lines(text).Strings()) {
         std::size_t start = 0;
         do {
             int used = 0;
@@ -131,7 +131,7 @@ TEST(TextSmartFormat, JustifiesTheLinesOfEachParagraph)
 TEST(TextSmartFormat, RebuildTrimsEveryLineEnd)
 {
     const Rebuilt_Lines rebuilt = Smart_Format_Rebuild({"ab \t ", "c\td\x01", "   ", ""});
-    EXPECT_EQ(rebuilt.lines, (Lines{"ab", "c\td", "", ""}));
+    EXPECT_EQ(rebuilt.lines.Strings(), (Lines{"ab", "c\td", "", ""}));
     EXPECT_EQ(rebuilt.Max_Line_Length, 3u);
     EXPECT_EQ(Join_Lines(rebuilt.lines), "ab\rc\td\r\r\r");
 }
@@ -175,10 +175,10 @@ TEST(TextSmartFormat, TwoLineDocument)
 
 TEST(TextSmartFormat, SplitLinesCountsAsTheEditorDoes)
 {
-    EXPECT_EQ(Split_Lines("a\rb"), (Lines{"a", "b"}));
-    EXPECT_EQ(Split_Lines("a\rb\r"), (Lines{"a", "b"}));
-    EXPECT_EQ(Split_Lines("a\r\r"), (Lines{"a", ""}));
-    EXPECT_EQ(Split_Lines("\r"), (Lines{""}));
+    EXPECT_EQ(Split_Lines("a\rb").Strings(), (Lines{"a", "b"}));
+    EXPECT_EQ(Split_Lines("a\rb\r").Strings(), (Lines{"a", "b"}));
+    EXPECT_EQ(Split_Lines("a\r\r").Strings(), (Lines{"a", ""}));
+    EXPECT_EQ(Split_Lines("\r").Strings(), (Lines{""}));
     EXPECT_TRUE(Split_Lines("").empty());
 }
 
@@ -186,8 +186,8 @@ TEST(TextSmartFormat, WrappedParagraphBecomesHardLines)
 {
     // "aa bb cc dd ee ff" shown on three display lines, then an empty line.
     const std::string text = "aa bb cc dd ee ff g\r\rnext";
-    const Lines display = Cut_Display_Lines(text, {0, 9, 15, 20, 21});
-    EXPECT_EQ(display, (Lines{"aa bb cc ", "dd ee ", "ff g", "", "next"}));
+    const Line_List display = Cut_Display_Lines(text, {0, 9, 15, 20, 21});
+    EXPECT_EQ(display.Strings(), (Lines{"aa bb cc ", "dd ee ", "ff g", "", "next"}));
     const Rebuilt_Lines rebuilt = Smart_Format_Rebuild(display);
     EXPECT_EQ(rebuilt.Max_Line_Length, 8u);
     EXPECT_EQ(Smart_Format_Justify(rebuilt.lines, rebuilt.Max_Line_Length),
@@ -196,11 +196,11 @@ TEST(TextSmartFormat, WrappedParagraphBecomesHardLines)
 
 TEST(TextSmartFormat, CutDisplayLinesDropsOnlyTheEmptyLineBehindTheLastBreak)
 {
-    EXPECT_EQ(Cut_Display_Lines("ab\r", {0, 3}), (Lines{"ab"}));
-    EXPECT_EQ(Cut_Display_Lines("ab\r\r", {0, 3, 4}), (Lines{"ab", ""}));
+    EXPECT_EQ(Cut_Display_Lines("ab\r", {0, 3}).Strings(), (Lines{"ab"}));
+    EXPECT_EQ(Cut_Display_Lines("ab\r\r", {0, 3, 4}).Strings(), (Lines{"ab", ""}));
     EXPECT_TRUE(Cut_Display_Lines("", {0}).empty());
     // Starts past the end are held to the text.
-    EXPECT_EQ(Cut_Display_Lines("abcd", {0, 2, 9}), (Lines{"ab", "cd"}));
+    EXPECT_EQ(Cut_Display_Lines("abcd", {0, 2, 9}).Strings(), (Lines{"ab", "cd"}));
 }
 
 TEST(TextSmartFormat, SpacesAreHandedOutOneInsertionAtATime)
@@ -235,7 +235,7 @@ TEST(TextSmartFormat, JustifiedLinesThatReWrapDoNotShiftTheLaterLines)
     // Display lines of a proportional font in a window of 20 units.
     const auto wrap = [](const std::string& text) { return Wrap_Proportional(text, 20); };
     const std::string document = "abcdefghijklmnopqrs\rWW a b c\rnext line\r\rz";
-    ASSERT_EQ(wrap(document), Split_Lines(document));  // everything fits before the pass
+    ASSERT_EQ(wrap(document), Split_Lines(document).Strings());  // everything fits before the pass
     const Rebuilt_Lines rebuilt = Smart_Format_Rebuild(wrap(document));
     ASSERT_EQ(rebuilt.Max_Line_Length, 19u);
 
@@ -248,6 +248,28 @@ TEST(TextSmartFormat, JustifiedLinesThatReWrapDoNotShiftTheLaterLines)
     const std::string by_display = Justify_Through_Display(Join_Lines(rebuilt.lines), 19, wrap);
     EXPECT_EQ(Split_Lines(by_display)[1], "WW     a     b" + std::string(17, ' ') + "c");
     EXPECT_NE(by_display, mended);
+}
+
+TEST(TextSmartFormat, LinesCutFromTheTextActAsLinesOfTheirOwn)
+{
+    // Split lines keep the CRs and the trimmed tails in their buffer between
+    // them; copied lines hold nothing else. Both must make the same document.
+    std::mt19937 random(866);
+    for (int round = 0; round < 300; ++round) {
+        const Lines lines = Random_Document(random);
+        std::string text;
+        for (const std::string& line : lines)
+            text += line + '\r';
+        const Line_List split = Split_Lines(text);
+        ASSERT_EQ(split.Strings(), lines);
+        const Rebuilt_Lines from_text = Smart_Format_Rebuild(split);
+        const Rebuilt_Lines from_copies = Smart_Format_Rebuild(lines);
+        ASSERT_EQ(from_text.lines.Strings(), from_copies.lines.Strings());
+        ASSERT_EQ(from_text.Max_Line_Length, from_copies.Max_Line_Length);
+        EXPECT_EQ(Smart_Format_Justify(from_text.lines, from_text.Max_Line_Length),
+                  Smart_Format_Justify(from_copies.lines, from_copies.Max_Line_Length))
+            << "round " << round;
+    }
 }
 
 TEST(TextSmartFormat, PassesReportLineIndexesFromZero)

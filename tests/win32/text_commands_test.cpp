@@ -333,7 +333,7 @@ TEST_F(Text_Commands, SmartFormattingOnANarrowProportionalWindowKeepsEveryLine) 
   for (int i = 0; i < 20; ++i) text += W("МЖ ") + "il ";
   text += "end\r";
   Load(text, 0, 0);
-  const std::vector<std::string> shown = Cut_Display_Lines(text, Display_Starts());
+  const Line_List shown = Cut_Display_Lines(text, Display_Starts());
   ASSERT_GT(shown.size(), 6u);
   const Rebuilt_Lines rebuilt = Smart_Format_Rebuild(shown);
   const std::string expected = Smart_Format_Justify(rebuilt.lines, rebuilt.Max_Line_Length);

@@ -163,11 +163,11 @@ std::vector<Job> Jobs() {
       {"tabs to four spaces", [](const std::string& t) { return Replace_Tabs(t); }},
       {"remove trailing spaces", [](const std::string& t) { return Remove_Trailing_Spaces(t); }},
       {"add spaces into words", [](const std::string& t) { return Add_Spaces_Into_Words(t); }},
-      // As the command runs it: the lines stay until the document is made.
+      // As the command runs it: the lines, a copy of the document's text
+      // that the rebuild takes over, stay until the document is made.
       {"smart formatting",
        [](const std::string& t) {
-         const std::vector<std::string> lines = Split_Lines(t);
-         const Rebuilt_Lines rebuilt = Smart_Format_Rebuild(lines);
+         const Rebuilt_Lines rebuilt = Smart_Format_Rebuild(Split_Lines(t));
          return Smart_Format_Justify(rebuilt.lines, rebuilt.Max_Line_Length);
        }},
   };
