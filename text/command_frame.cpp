@@ -50,3 +50,17 @@ void Long_Command::Second_Pass(const char* label)
     panels_.Set_Text(kPanelProgress, "");
     progress_.Restart();
 }
+
+std::vector<std::size_t> Line_Starts_Of(Edit_Area& edit)
+{
+    std::vector<std::size_t> starts;
+    const std::int32_t count = edit.Line_Count();
+    starts.reserve(std::size_t(count > 0 ? count : 0));
+    for (std::int32_t line = 0; line < count; ++line) {
+        const std::int32_t start = edit.Line_Index(line);
+        if (start < 0)
+            break;
+        starts.push_back(std::size_t(start));
+    }
+    return starts;
+}

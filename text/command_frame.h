@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/keyboard_layout.h"
 #include "platform/clipboard_writer.h"
@@ -33,7 +34,12 @@ class Edit_Area_Extras {
   // Whether long lines wrap on screen, so that display lines are not the
   // text's lines.
   virtual bool Word_Wrap() = 0;
+  // Where each display line of the text starts, in order.
+  virtual std::vector<std::size_t> Display_Line_Starts() = 0;
 };
+
+// The display lines' starts as the edit area tells them one by one.
+std::vector<std::size_t> Line_Starts_Of(Edit_Area& edit);
 
 // The main window as a command sees it.
 class Command_Window {

@@ -7,16 +7,7 @@ Line_List Shown_Lines(Edit_Area& edit, Edit_Area_Extras& extras)
     std::string text = edit.Text();
     if (!extras.Word_Wrap())
         return Split_Lines(std::move(text));
-    std::vector<std::size_t> starts;
-    const std::int32_t count = edit.Line_Count();
-    starts.reserve(std::size_t(count > 0 ? count : 0));
-    for (std::int32_t line = 0; line < count; ++line) {
-        const std::int32_t start = edit.Line_Index(line);
-        if (start < 0)
-            break;
-        starts.push_back(std::size_t(start));
-    }
-    return Cut_Display_Lines(std::move(text), starts);
+    return Cut_Display_Lines(std::move(text), extras.Display_Line_Starts());
 }
 
 Smart_Format_Outcome Smart_Format_Document(Text_Command_Host& host)

@@ -14,12 +14,13 @@ COLORREF Resolve_Colour(int32_t colour) {
   return Is_System_Colour(colour) ? GetSysColor(System_Colour_Index(colour)) : COLORREF(colour & 0xFFFFFF);
 }
 
-HWND Rich_Edit::Create(HWND parent, int id, bool word_wrap) {
+HWND Rich_Edit::Create(HWND parent, int id, bool word_wrap, bool scroll_bars) {
   static HMODULE library = LoadLibraryW(L"riched20.dll");
   (void)library;
-  DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
-                ES_NOHIDESEL | ES_WANTRETURN | ES_SAVESEL;
-  if (!word_wrap) style |= WS_HSCROLL | ES_AUTOHSCROLL;
+  DWORD style = WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_NOHIDESEL | ES_WANTRETURN |
+                ES_SAVESEL;
+  if (scroll_bars) style |= WS_VSCROLL;
+  if (!word_wrap) style |= (scroll_bars ? WS_HSCROLL : 0) | ES_AUTOHSCROLL;
   HWND edit = CreateWindowExW(WS_EX_CLIENTEDGE, RICHEDIT_CLASSW, L"", style, 0, 0, 10, 10, parent,
                               HMENU(INT_PTR(id)), GetModuleHandleW(nullptr), nullptr);
   if (!edit) return nullptr;

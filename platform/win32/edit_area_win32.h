@@ -9,7 +9,7 @@
 class Rich_Edit : public Edit_Area {
  public:
   // Loads the control's library and creates the control as a child of `parent`.
-  static HWND Create(HWND parent, int id, bool word_wrap);
+  static HWND Create(HWND parent, int id, bool word_wrap, bool scroll_bars = true);
   explicit Rich_Edit(HWND control = nullptr) : hwnd_(control) {}
   void Attach(HWND control) { hwnd_ = control; }
   HWND Handle() const { return hwnd_; }

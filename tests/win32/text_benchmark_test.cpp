@@ -93,6 +93,8 @@ struct Figure {
 
 TEST(TextBenchmark, DISABLED_LargeDocument) {
   ASSERT_TRUE(Shown_Test_Forma());
+  // A long run shows its figures as they come.
+  std::setvbuf(stdout, nullptr, _IONBF, 0);
   const char* mb = std::getenv("LIROVANT_BENCH_MB");
   const size_t size = size_t(mb ? std::atof(mb) * 1048576 : 5 * 1048576);
   const bool wrap = !std::getenv("LIROVANT_BENCH_NOWRAP");
@@ -130,6 +132,7 @@ TEST(TextBenchmark, DISABLED_LargeDocument) {
       Command(command);
     });
     figures.push_back({what, seconds, Take_In(Forma.RxRichEdit.Text())});
+    std::printf("  %s: %.3f s\n", what, seconds);
   };
   whole("Del_Enter, all selected", IDM_Del_Enter);
   whole("Del_Space_In_Word, all selected", IDM_Del_Space_In_Word);

@@ -19,6 +19,7 @@
 #include "text/smart_format.h"
 #include "text/win1251_unicode.h"
 #include "text/win32/conversion_marks.h"
+#include "text/win32/rich_edit_extras.h"
 
 namespace {
 
@@ -347,6 +348,43 @@ TEST_F(Text_Commands, SmartFormattingOnANarrowProportionalWindowKeepsEveryLine) 
   const size_t lines = Split_Lines(result).size();
   EXPECT_EQ(lines, shown.size());
   EXPECT_GT(size_t(Forma.RxRichEdit.Line_Count()), lines + 1);
+  Forma.Text_Font = old_font;
+  Apply_Text_Font();
+  Set_Wrap(false);
+  MoveWindow(Forma.Handle, old_place.left, old_place.top, old_place.right - old_place.left,
+             old_place.bottom - old_place.top, TRUE);
+}
+
+// Display lines are read from a scratch control a batch of paragraphs at a
+// time; they must be the lines the edit area itself shows, scroll bar, font,
+// paragraphs longer than a batch and empty ones included.
+TEST_F(Text_Commands, DisplayLineStartsAreTheEditAreasOwn) {
+  const Text_Font_Spec old_font = Forma.Text_Font;
+  RECT old_place{};
+  GetWindowRect(Forma.Handle, &old_place);
+  Forma.Text_Font.Name = "Arial";
+  Forma.Text_Font.Size = 11;
+  Apply_Text_Font();
+  Set_Wrap(true);
+  MoveWindow(Forma.Handle, 0, 0, 300, 300, TRUE);
+  Pump();
+  std::string text;
+  for (int paragraph = 0; paragraph < 120; ++paragraph) {
+    for (int word = 0; word < paragraph % 23; ++word) text += word % 3 ? "il " : W("ШЖЮЩ ");
+    text += paragraph % 50 == 0 ? std::string(2000, 'x') + "\r" : "\r";
+  }
+  for (const std::string& sample : {text, text + "tail", std::string()}) {
+    Load(sample, 0, 0);
+    Rich_Edit_Extras extras;
+    extras.Batch = 500;
+    const std::vector<size_t> batched = extras.Display_Line_Starts(), own = Display_Starts();
+    size_t first_difference = 0;
+    while (first_difference < std::min(batched.size(), own.size()) &&
+           batched[first_difference] == own[first_difference])
+      ++first_difference;
+    EXPECT_EQ(batched, own) << "text of " << sample.size() << " bytes, " << batched.size() << " against "
+                            << own.size() << " lines, first difference at line " << first_difference;
+  }
   Forma.Text_Font = old_font;
   Apply_Text_Font();
   Set_Wrap(false);

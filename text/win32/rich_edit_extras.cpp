@@ -2,6 +2,8 @@
 
 #include <richedit.h>
 
+#include <string_view>
+
 #include "app/win32/forma.h"
 #include "documents/win32/whole_text_win32.h"
 #include "text/win1251_unicode.h"
@@ -31,3 +33,57 @@ void Rich_Edit_Extras::Empty_Undo() {
 }
 
 bool Rich_Edit_Extras::Word_Wrap() { return Forma.Word_Wrap; }
+
+namespace {
+
+// A hidden control that wraps lines exactly as the edit area does: the same
+// kind of control and font, and a text area of the same width. It has no
+// scroll bar, so that one showing up cannot narrow its lines.
+HWND Scratch_Control() {
+  HWND main = Forma.RxRichEdit.Handle();
+  HWND scratch = Rich_Edit::Create(Forma.Handle, 0, true, false);
+  if (!scratch) return nullptr;
+  ShowWindow(scratch, SW_HIDE);
+  RECT main_client{}, outer{}, inner{};
+  GetClientRect(main, &main_client);
+  GetWindowRect(scratch, &outer);
+  GetClientRect(scratch, &inner);
+  const int frame = (outer.right - outer.left) - inner.right;
+  MoveWindow(scratch, 0, 0, main_client.right + frame, main_client.bottom + frame, FALSE);
+  Rich_Edit control(scratch);
+  control.Set_Undo_Limit(0);
+  if (Forma.Font_Handle) control.Apply_Font(Forma.Text_Font, Forma.Font_Handle);
+  return scratch;
+}
+
+}  // namespace
+
+// Wine's control finds a display line by walking from the first paragraph,
+// so asking a long text for each of its lines takes a time that grows with
+// the square of the lines. A paragraph wraps the same wherever it stands, so
+// the lines are asked of a scratch control that holds a batch of paragraphs
+// at a time.
+std::vector<std::size_t> Rich_Edit_Extras::Display_Line_Starts() {
+  const std::string text = Forma.RxRichEdit.Text();
+  HWND scratch = Scratch_Control();
+  if (!scratch) return Line_Starts_Of(Forma.RxRichEdit);
+  Rich_Edit control(scratch);
+  std::vector<std::size_t> starts;
+  std::size_t at = 0;
+  while (at < text.size()) {
+    std::size_t end = text.find('\r', std::min(text.size(), at + Batch));
+    end = end == std::string::npos ? text.size() : end;
+    control.Set_Text(text.substr(at, end - at));
+    const int32_t rows = control.Line_Count();
+    for (int32_t row = 0; row < rows; ++row) {
+      const int32_t start = control.Line_Index(row);
+      if (start >= 0) starts.push_back(at + std::size_t(start));
+    }
+    at = end + 1;
+  }
+  // The one line of an empty text, and the line behind a final line break
+  // where the edit area counts one.
+  if (std::size_t(Forma.RxRichEdit.Line_Count()) > starts.size()) starts.push_back(text.size());
+  DestroyWindow(scratch);
+  return starts;
+}
