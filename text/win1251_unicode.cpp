@@ -1,6 +1,7 @@
 #include "text/win1251_unicode.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace {
@@ -25,11 +26,31 @@ constexpr std::array<char16_t, 128> kUpper = {
     0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,
 };
 
+// The way back for the upper half's characters outside the basic Cyrillic
+// letters: they all lie in four 256-character pages of Unicode.
+constexpr char16_t kPages[] = {0x0000, 0x0400, 0x2000, 0x2100};
+constexpr std::size_t kPageCount = sizeof(kPages) / sizeof(kPages[0]);
+using Page_Table = std::array<std::array<std::int16_t, 256>, kPageCount>;
+
+constexpr Page_Table Make_Reverse_Pages() {
+  Page_Table pages{};
+  for (auto& page : pages)
+    for (auto& entry : page) entry = -1;
+  for (int i = 0; i < 128; ++i) {
+    const char16_t c = kUpper[std::size_t(i)];
+    for (std::size_t p = 0; p < kPageCount; ++p)
+      if ((c & 0xFF00) == kPages[p]) pages[p][c & 0xFF] = std::int16_t(0x80 + i);
+  }
+  return pages;
+}
+
+constexpr Page_Table kReversePages = Make_Reverse_Pages();
+
 int To_Byte(char16_t c) {
   if (c < 0x80) return c;
   if (c >= 0x0410 && c <= 0x044F) return c - 0x0410 + 0xC0;
-  for (int i = 0; i < 0x40; ++i)
-    if (kUpper[i] == c) return 0x80 + i;
+  for (std::size_t p = 0; p < kPageCount; ++p)
+    if ((c & 0xFF00) == kPages[p]) return kReversePages[p][c & 0xFF];
   return -1;
 }
 
