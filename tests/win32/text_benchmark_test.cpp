@@ -79,6 +79,7 @@ double Take_In(const std::string& text) {
     RECT place{};
     GetWindowRect(Forma.RxRichEdit.Handle(), &place);
     MoveWindow(edit, 0, 0, place.right - place.left, place.bottom - place.top, FALSE);
+    Rich_Edit(edit).Apply_Font(Forma.Text_Font, Forma.Font_Handle);
     SETTEXTEX set{ST_DEFAULT, 1200};
     SendMessageW(edit, EM_SETTEXTEX, WPARAM(&set), LPARAM(wide.c_str()));
     DestroyWindow(edit);

@@ -52,6 +52,8 @@ HWND Scratch_Control() {
   MoveWindow(scratch, 0, 0, main_client.right + frame, main_client.bottom + frame, FALSE);
   Rich_Edit control(scratch);
   control.Set_Undo_Limit(0);
+  // Links change neither fonts nor widths, and looking for them costs time.
+  SendMessageW(scratch, EM_AUTOURLDETECT, FALSE, 0);
   if (Forma.Font_Handle) control.Apply_Font(Forma.Text_Font, Forma.Font_Handle);
   return scratch;
 }
