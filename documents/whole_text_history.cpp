@@ -3,8 +3,10 @@
 
 namespace {
 // Each parked holder keeps a whole document alive: memory, not the undo
-// limit alone, bounds how many of them are worth keeping.
+// limit alone, bounds how many of them are worth keeping. The newest one is
+// kept whatever its size, so that a replacement can always be undone once.
 constexpr std::size_t kMostParked = 8;
+constexpr std::size_t kMostParkedCharacters = std::size_t(32) << 20;
 }  // namespace
 
 void Whole_Text_History::Drop_All(std::vector<Parked>& parked) {
@@ -26,7 +28,10 @@ void Whole_Text_History::Replace(const std::string& text, bool undoable) {
   }
   behind_.push_back({old, 0});
   const std::size_t keep = std::min<std::size_t>(std::size_t(limit), kMostParked);
-  while (behind_.size() > keep) {
+  std::size_t characters = 0;
+  for (const Parked& p : behind_) characters += holders_.Length(p.id);
+  while (behind_.size() > keep || (behind_.size() > 1 && characters > kMostParkedCharacters)) {
+    characters -= holders_.Length(behind_.front().id);
     holders_.Drop(behind_.front().id);
     behind_.erase(behind_.begin());
   }

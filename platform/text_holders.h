@@ -3,6 +3,7 @@
 // text inside one control can be far slower than building a new control
 // around the new text, so a whole-text replacement takes a new holder and
 // keeps the old one aside, hidden, as the step that undo goes back to.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -22,4 +23,6 @@ class Text_Holders {
   virtual void Undo(Id id) = 0;
   virtual void Redo(Id id) = 0;
   virtual int32_t Undo_Limit() = 0;
+  // The length of the holder's text, in characters.
+  virtual std::size_t Length(Id id) = 0;
 };

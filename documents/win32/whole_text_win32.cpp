@@ -83,6 +83,7 @@ class Edit_Controls : public Text_Holders {
   void Undo(Id id) override { SendMessageW(Handle_Of(id), EM_UNDO, 0, 0); }
   void Redo(Id id) override { SendMessageW(Handle_Of(id), EM_REDO, 0, 0); }
   int32_t Undo_Limit() override { return Forma.RxRichEdit.Undo_Limit(); }
+  std::size_t Length(Id id) override { return std::size_t(Rich_Edit(Handle_Of(id)).Text_Length()); }
 
  private:
   void Catch_Up(HWND edit) {

@@ -31,6 +31,7 @@ class Fake_Holders : public Text_Holders {
   void Undo(Id id) override { Step(holders_.at(id).undo, holders_.at(id).redo, id); }
   void Redo(Id id) override { Step(holders_.at(id).redo, holders_.at(id).undo, id); }
   int32_t Undo_Limit() override { return limit; }
+  size_t Length(Id id) override { return holders_.at(id).text.size(); }
 
   // The user types: the current holder gets an undo step and loses its redo.
   void Type(const std::string& text) {
@@ -160,6 +161,20 @@ TEST(WholeTextHistory, ParkedHoldersAreBoundedByTheUndoLimit) {
   history.Replace("5", true);
   EXPECT_FALSE(history.Can_Undo());
   EXPECT_EQ(h.Alive(), 1u);
+}
+
+TEST(WholeTextHistory, HugeTextsKeepOnlyTheLatestStepBehind) {
+  Fake_Holders h;
+  Whole_Text_History history(h);
+  const std::string huge(20u << 20, 'a');
+  history.Replace(huge, true);
+  history.Replace(huge + "b", true);
+  history.Replace(huge + "c", true);
+  // Two huge texts parked would pass the bound: only the newest stays.
+  EXPECT_EQ(history.Parked_Behind(), 1u);
+  history.Undo();
+  EXPECT_EQ(h.Text(), huge + "b");
+  EXPECT_FALSE(history.Can_Undo());
 }
 
 TEST(WholeTextHistory, ForgetLeavesOnlyTheCurrentHolder) {
