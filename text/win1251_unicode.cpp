@@ -46,9 +46,30 @@ constexpr Page_Table Make_Reverse_Pages() {
 
 constexpr Page_Table kReversePages = Make_Reverse_Pages();
 
+// Russian text is nearly all below U+0500: one lookup, no branches on the
+// kind of character.
+constexpr char16_t kLowLimit = 0x0500;
+
+constexpr std::array<std::int16_t, kLowLimit> Make_Low_Table() {
+  std::array<std::int16_t, kLowLimit> low{};
+  for (char16_t c = 0; c < kLowLimit; ++c) {
+    if (c < 0x80) {
+      low[c] = std::int16_t(c);
+    } else if (c >= 0x0410 && c <= 0x044F) {
+      low[c] = std::int16_t(c - 0x0410 + 0xC0);
+    } else {
+      low[c] = -1;
+      for (std::size_t p = 0; p < kPageCount; ++p)
+        if ((c & 0xFF00) == kPages[p]) low[c] = kReversePages[p][c & 0xFF];
+    }
+  }
+  return low;
+}
+
+constexpr std::array<std::int16_t, kLowLimit> kLow = Make_Low_Table();
+
 int To_Byte(char16_t c) {
-  if (c < 0x80) return c;
-  if (c >= 0x0410 && c <= 0x044F) return c - 0x0410 + 0xC0;
+  if (c < kLowLimit) return kLow[c];
   for (std::size_t p = 0; p < kPageCount; ++p)
     if ((c & 0xFF00) == kPages[p]) return kReversePages[p][c & 0xFF];
   return -1;
