@@ -32,6 +32,9 @@ ini() { iconv -f cp1251 -t utf-8 "$app/Lirovant.ini" 2>/dev/null; }
 ini_has() { ini | tr -d '\r' | grep -qxF -- "$1"; }
 
 start_app() {  # start_app [argument]
+  # A Wine client that starts while the last run's wineserver is shutting down
+  # can fail to start at all: let that server finish first.
+  wineserver -w 2>/dev/null || true
   (cd "$app" && "$here/tools/wine-run" "$app/Lirovant.exe" "$@" >/dev/null 2>&1 &)
 }
 
