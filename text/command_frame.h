@@ -34,8 +34,9 @@ class Edit_Area_Extras {
   // Whether long lines wrap on screen, so that display lines are not the
   // text's lines.
   virtual bool Word_Wrap() = 0;
-  // Where each display line of the text starts, in order.
-  virtual std::vector<std::size_t> Display_Line_Starts() = 0;
+  // Where each display line of the text, the edit area's whole text as the
+  // caller has just taken it, starts, in order.
+  virtual std::vector<std::size_t> Display_Line_Starts(const std::string& text) = 0;
 };
 
 // The display lines' starts as the edit area tells them one by one.

@@ -7,7 +7,8 @@ Line_List Shown_Lines(Edit_Area& edit, Edit_Area_Extras& extras)
     std::string text = edit.Text();
     if (!extras.Word_Wrap())
         return Split_Lines(std::move(text));
-    return Cut_Display_Lines(std::move(text), extras.Display_Line_Starts());
+    std::vector<std::size_t> starts = extras.Display_Line_Starts(text);
+    return Cut_Display_Lines(std::move(text), starts);
 }
 
 Smart_Format_Outcome Smart_Format_Document(Text_Command_Host& host)

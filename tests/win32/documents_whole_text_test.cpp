@@ -8,6 +8,7 @@
 #include "app/command_ids.h"
 #include "app/win32/forma.h"
 #include "documents/win32/whole_text_win32.h"
+#include "clipboard_reader.h"
 #include "test_forma.h"
 
 namespace {
@@ -24,17 +25,6 @@ void Load(const std::string& text) {
 void Key(WPARAM key) {
   SendMessageW(Forma.RxRichEdit.Handle(), WM_KEYDOWN, key, 1);
   SendMessageW(Forma.RxRichEdit.Handle(), WM_KEYUP, key, 0xC0000001);
-}
-
-std::wstring Clipboard_Unicode() {
-  std::wstring text;
-  if (!OpenClipboard(nullptr)) return L"<closed>";
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    text = static_cast<const wchar_t*>(GlobalLock(data));
-    GlobalUnlock(data);
-  }
-  CloseClipboard();
-  return text;
 }
 
 class Whole_Text : public ::testing::Test {

@@ -13,6 +13,7 @@
 #include "app/win32/forma.h"
 #include "documents/win32/whole_text_win32.h"
 #include "box_answerer.h"
+#include "clipboard_reader.h"
 #include "test_forma.h"
 #include "text/clipboard_text.h"
 #include "text/codepages.h"
@@ -51,28 +52,6 @@ void Load(const std::string& text, int32_t start, int32_t end) {
 void Set_Wrap(bool on) {
   Forma.Word_Wrap = on;
   Forma.RxRichEdit.Set_Word_Wrap(on);
-}
-
-std::wstring Clipboard_Unicode() {
-  std::wstring text;
-  if (!OpenClipboard(nullptr)) return L"<closed>";
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    text = static_cast<const wchar_t*>(GlobalLock(data));
-    GlobalUnlock(data);
-  }
-  CloseClipboard();
-  return text;
-}
-
-std::string Clipboard_Ansi() {
-  std::string text;
-  if (!OpenClipboard(nullptr)) return "<closed>";
-  if (HANDLE data = GetClipboardData(CF_TEXT)) {
-    text = static_cast<const char*>(GlobalLock(data));
-    GlobalUnlock(data);
-  }
-  CloseClipboard();
-  return text;
 }
 
 class Text_Commands : public ::testing::Test {
@@ -309,22 +288,37 @@ TEST_F(Text_Commands, SmartFormattingBeepsOnOneLineAndNoChangesNothing) {
   EXPECT_EQ(Forma.RxRichEdit.Text(), Example);
 }
 
-std::vector<size_t> Display_Starts() {
-  std::vector<size_t> starts;
-  for (int32_t i = 0; i < Forma.RxRichEdit.Line_Count(); ++i) starts.push_back(size_t(Forma.RxRichEdit.Line_Index(i)));
-  return starts;
-}
+// The edit area's own display lines, asked one by one.
+std::vector<size_t> Display_Starts() { return Line_Starts_Of(Forma.RxRichEdit); }
+
+// Word wrap on in a narrow window with a proportional font, for the length of
+// a test; the font, the wrap and the window's place come back afterwards.
+class Narrow_Proportional_Window {
+ public:
+  Narrow_Proportional_Window(int font_size, int width, int height) : old_font_(Forma.Text_Font) {
+    GetWindowRect(Forma.Handle, &old_place_);
+    Forma.Text_Font.Name = "Arial";
+    Forma.Text_Font.Size = font_size;
+    Apply_Text_Font();
+    Set_Wrap(true);
+    MoveWindow(Forma.Handle, 0, 0, width, height, TRUE);
+    Pump();
+  }
+  ~Narrow_Proportional_Window() {
+    Forma.Text_Font = old_font_;
+    Apply_Text_Font();
+    Set_Wrap(false);
+    MoveWindow(Forma.Handle, old_place_.left, old_place_.top, old_place_.right - old_place_.left,
+               old_place_.bottom - old_place_.top, TRUE);
+  }
+
+ private:
+  Text_Font_Spec old_font_;
+  RECT old_place_{};
+};
 
 TEST_F(Text_Commands, SmartFormattingOnANarrowProportionalWindowKeepsEveryLine) {
-  const Text_Font_Spec old_font = Forma.Text_Font;
-  RECT old_place{};
-  GetWindowRect(Forma.Handle, &old_place);
-  Forma.Text_Font.Name = "Arial";
-  Forma.Text_Font.Size = 10;
-  Apply_Text_Font();
-  Set_Wrap(true);
-  MoveWindow(Forma.Handle, 0, 0, 260, 400, TRUE);
-  Pump();
+  Narrow_Proportional_Window window(10, 260, 400);
   // Narrow letters make long display lines, wide ones short lines that grow
   // wider than the window once widened with spaces, and wrap again.
   std::string text;
@@ -348,26 +342,13 @@ TEST_F(Text_Commands, SmartFormattingOnANarrowProportionalWindowKeepsEveryLine) 
   const size_t lines = Split_Lines(result).size();
   EXPECT_EQ(lines, shown.size());
   EXPECT_GT(size_t(Forma.RxRichEdit.Line_Count()), lines + 1);
-  Forma.Text_Font = old_font;
-  Apply_Text_Font();
-  Set_Wrap(false);
-  MoveWindow(Forma.Handle, old_place.left, old_place.top, old_place.right - old_place.left,
-             old_place.bottom - old_place.top, TRUE);
 }
 
 // Display lines are read from a scratch control a batch of paragraphs at a
 // time; they must be the lines the edit area itself shows, scroll bar, font,
 // paragraphs longer than a batch and empty ones included.
 TEST_F(Text_Commands, DisplayLineStartsAreTheEditAreasOwn) {
-  const Text_Font_Spec old_font = Forma.Text_Font;
-  RECT old_place{};
-  GetWindowRect(Forma.Handle, &old_place);
-  Forma.Text_Font.Name = "Arial";
-  Forma.Text_Font.Size = 11;
-  Apply_Text_Font();
-  Set_Wrap(true);
-  MoveWindow(Forma.Handle, 0, 0, 300, 300, TRUE);
-  Pump();
+  Narrow_Proportional_Window window(11, 300, 300);
   std::string text;
   for (int paragraph = 0; paragraph < 120; ++paragraph) {
     for (int word = 0; word < paragraph % 23; ++word) text += word % 3 ? "il " : W("ШЖЮЩ ");
@@ -377,7 +358,7 @@ TEST_F(Text_Commands, DisplayLineStartsAreTheEditAreasOwn) {
     Load(sample, 0, 0);
     Rich_Edit_Extras extras;
     extras.Batch = 500;
-    const std::vector<size_t> batched = extras.Display_Line_Starts(), own = Display_Starts();
+    const std::vector<size_t> batched = extras.Display_Line_Starts(sample), own = Display_Starts();
     size_t first_difference = 0;
     while (first_difference < std::min(batched.size(), own.size()) &&
            batched[first_difference] == own[first_difference])
@@ -385,11 +366,6 @@ TEST_F(Text_Commands, DisplayLineStartsAreTheEditAreasOwn) {
     EXPECT_EQ(batched, own) << "text of " << sample.size() << " bytes, " << batched.size() << " against "
                             << own.size() << " lines, first difference at line " << first_difference;
   }
-  Forma.Text_Font = old_font;
-  Apply_Text_Font();
-  Set_Wrap(false);
-  MoveWindow(Forma.Handle, old_place.left, old_place.top, old_place.right - old_place.left,
-             old_place.bottom - old_place.top, TRUE);
 }
 
 }  // namespace

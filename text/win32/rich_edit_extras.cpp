@@ -65,8 +65,7 @@ HWND Scratch_Control() {
 // the square of the lines. A paragraph wraps the same wherever it stands, so
 // the lines are asked of a scratch control that holds a batch of paragraphs
 // at a time.
-std::vector<std::size_t> Rich_Edit_Extras::Display_Line_Starts() {
-  const std::string text = Forma.RxRichEdit.Text();
+std::vector<std::size_t> Rich_Edit_Extras::Display_Line_Starts(const std::string& text) {
   HWND scratch = Scratch_Control();
   if (!scratch) return Line_Starts_Of(Forma.RxRichEdit);
   Rich_Edit control(scratch);
