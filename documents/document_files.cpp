@@ -1,6 +1,11 @@
 #include "documents/document_files.h"
 
+#include <exception>
+#include <memory>
+#include <utility>
+
 #include "app/settings_model.h"
+#include "documents/piece_writer.h"
 #include "documents/text_file_format.h"
 
 bool Is_Untitled(const std::string& name) { return name == kUntitledName; }
@@ -28,7 +33,21 @@ void Put_Document(Document_Text& text, const std::string& path, const std::strin
 }
 
 bool Save_Document(Document_Text& text, File_Writer& writer, const std::string& path) {
-  const std::string bytes =
-      Is_Rich_Text_Name(path) ? text.Take_Rich() : Working_Text_To_Disk(text.Take());
-  return writer.Write_Whole(path, bytes);
+  try {
+    if (Is_Rich_Text_Name(path)) return writer.Write_Whole(path, text.Take_Rich());
+    {
+      const std::unique_ptr<File_Sink> sink = writer.Begin(path);
+      if (!sink) return false;
+      Piece_Writer pieces(*sink);
+      const bool whole = text.Take_Pieces([&pieces](Text_Piece piece) { return pieces.Post(std::move(piece)); });
+      const bool written = pieces.Finish();
+      if (whole) return written && sink->Commit();
+    }
+    // The edit area handed out less than it holds: take it whole instead.
+    return writer.Write_Whole(path, Working_Text_To_Disk(text.Take()));
+  } catch (const std::exception&) {
+    // Out of memory or out of threads: the file is left as it was, and the
+    // caller reports the save as failed.
+    return false;
+  }
 }

@@ -20,12 +20,16 @@ std::string Disk_To_Working_Text(const std::string& bytes) {
   return text;
 }
 
-std::string Working_Text_To_Disk(const std::string& text) {
+std::string Working_Text_To_Disk(const std::string& text) { return Disk_Line_Ends().Convert(text); }
+
+std::string Disk_Line_Ends::Convert(const std::string& piece) {
   size_t breaks = 0;
-  for (const char c : text) breaks += (c == '\r') | (c == '\n');
-  std::string bytes(text.size() + breaks, '\0');
-  const char* in = text.data();
-  const char* const end = in + text.size();
+  for (const char c : piece) breaks += (c == '\r') | (c == '\n');
+  std::string bytes(piece.size() + breaks, '\0');
+  const char* in = piece.data();
+  const char* const end = in + piece.size();
+  if (after_cr_ && in < end && *in == '\n') ++in;
+  if (!piece.empty()) after_cr_ = piece.back() == '\r';
   char* out = bytes.data();
   while (in < end) {
     const char c = *in++;

@@ -6,3 +6,13 @@
 
 std::string Disk_To_Working_Text(const std::string& bytes);
 std::string Working_Text_To_Disk(const std::string& text);
+
+// Working_Text_To_Disk for a text that comes in pieces: a CR LF split between
+// two pieces is still one line end.
+class Disk_Line_Ends {
+ public:
+  std::string Convert(const std::string& piece);
+
+ private:
+  bool after_cr_ = false;
+};

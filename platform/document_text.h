@@ -2,7 +2,14 @@
 // The whole document in and out of the edit area. Unlike Edit_Area::Text and
 // Set_Text, every byte travels, NUL included, so a file loaded through here
 // comes back whole when it is saved.
+#include <functional>
 #include <string>
+#include <utility>
+
+// A piece of the document, already read from the edit area; calling it
+// yields the piece's working text. The conversion waits for the call, so it
+// can run on another thread while the next piece is read.
+using Text_Piece = std::function<std::string()>;
 
 class Document_Text {
  public:
@@ -10,6 +17,13 @@ class Document_Text {
   // Working text (Windows-1251, CR line breaks); the caret ends at offset 0.
   virtual void Put(const std::string& text) = 0;
   virtual std::string Take() = 0;
+  // The same text handed to `sink` in order, in one piece or more, until the
+  // sink returns false. False when the edit area handed out less than it
+  // holds; what the sink got is then incomplete.
+  virtual bool Take_Pieces(const std::function<bool(Text_Piece)>& sink) {
+    sink([text = Take()]() mutable { return std::move(text); });
+    return true;
+  }
   // Rich text as the edit area reads and writes it; false when it refuses the data.
   virtual bool Put_Rich(const std::string& rtf) = 0;
   virtual std::string Take_Rich() = 0;

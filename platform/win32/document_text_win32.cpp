@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
+#include "documents/control_text.h"
 
 namespace {
 
@@ -41,6 +43,25 @@ void Rich_Edit_Document::Put(const std::string& text) {
 }
 
 std::string Rich_Edit_Document::Take() { return edit_->Text(); }
+
+bool Rich_Edit_Document::Take_Pieces(const std::function<bool(Text_Piece)>& sink) {
+  const int32_t total = edit_->Text_Length();
+  for (int32_t at = 0; at < total;) {
+    // Every piece costs the control a walk from the start of the text to the
+    // piece's first character. Pieces of two thirds of what is left keep the
+    // walks few and the last piece, which nothing overlaps, small.
+    const int32_t left = total - at;
+    const int32_t end = at + std::min(left, std::max(piece_chars_, int32_t(int64_t(left) * 2 / 3)));
+    std::wstring wide(size_t(end - at) + 1, L'\0');
+    TEXTRANGEW range{{at, end}, wide.data()};
+    const auto got = SendMessageW(Control(), EM_GETTEXTRANGE, 0, LPARAM(&range));
+    if (got != end - at) return false;
+    wide.resize(size_t(got));
+    if (!sink([wide = std::move(wide)] { return Control_Text_To_Document(wide); })) return true;
+    at = end;
+  }
+  return true;
+}
 
 bool Rich_Edit_Document::Put_Rich(const std::string& rtf) {
   Stream_Buffer in{rtf, 0};

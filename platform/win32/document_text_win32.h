@@ -15,11 +15,16 @@ class Rich_Edit_Document : public Document_Text {
   Rich_Edit_Document& operator=(const Rich_Edit_Document&) = delete;
   void Put(const std::string& text) override;
   std::string Take() override;
+  // Pieces of at least Set_Piece_Chars characters, so that a worker can
+  // write one while the next is read.
+  bool Take_Pieces(const std::function<bool(Text_Piece)>& sink) override;
+  void Set_Piece_Chars(int32_t chars) { piece_chars_ = chars > 0 ? chars : 1; }
   bool Put_Rich(const std::string& rtf) override;
   std::string Take_Rich() override;
 
  private:
   HWND Control() const { return edit_->Handle(); }
+  int32_t piece_chars_ = int32_t(4) << 20;
   Rich_Edit own_;
   Rich_Edit* edit_;
 };

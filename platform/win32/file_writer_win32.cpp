@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <memory>
+#include <utility>
 
 #include "platform/win32/platform_win32.h"
 
@@ -27,22 +29,6 @@ std::wstring Folder_Of(const std::wstring& full) {
   return slash == std::wstring::npos ? std::wstring() : full.substr(0, slash + 1);
 }
 
-bool Write_File(const std::wstring& path, const std::string& bytes) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  bool ok = true;
-  for (size_t done = 0; ok && done < bytes.size();) {
-    const DWORD chunk = DWORD(std::min<size_t>(bytes.size() - done, size_t(1) << 24));
-    DWORD written = 0;
-    ok = WriteFile(file, bytes.data() + done, chunk, &written, nullptr) && written == chunk;
-    done += written;
-  }
-  // The new file must be on the disk before it takes the old one's place.
-  ok = ok && FlushFileBuffers(file);
-  return CloseHandle(file) && ok;
-}
-
 bool Put_In_Place(const std::wstring& fresh, const std::wstring& target, bool replacing) {
   if (replacing && ReplaceFileW(target.c_str(), fresh.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
                                 nullptr, nullptr))
@@ -50,31 +36,73 @@ bool Put_In_Place(const std::wstring& fresh, const std::wstring& target, bool re
   return MoveFileExW(fresh.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
+// The new file beside the target, written through a handle that stays open
+// until the file is complete.
+class Win32_File_Sink : public File_Sink {
+ public:
+  Win32_File_Sink(std::wstring target, std::wstring fresh, HANDLE file, DWORD old_attributes)
+      : target_(std::move(target)), fresh_(std::move(fresh)), file_(file), old_(old_attributes) {}
+  Win32_File_Sink(const Win32_File_Sink&) = delete;
+  Win32_File_Sink& operator=(const Win32_File_Sink&) = delete;
+  ~Win32_File_Sink() override {
+    if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
+    if (!fresh_.empty()) DeleteFileW(fresh_.c_str());
+  }
+
+  bool Append(const char* bytes, size_t size) override {
+    for (size_t done = 0; ok_ && done < size;) {
+      const DWORD chunk = DWORD(std::min<size_t>(size - done, size_t(1) << 24));
+      DWORD written = 0;
+      ok_ = WriteFile(file_, bytes + done, chunk, &written, nullptr) && written == chunk;
+      done += written;
+    }
+    return ok_;
+  }
+
+  bool Commit() override {
+    // The new file must be on the disk before it takes the old one's place.
+    ok_ = ok_ && FlushFileBuffers(file_);
+    ok_ = CloseHandle(file_) && ok_;
+    file_ = INVALID_HANDLE_VALUE;
+    if (!ok_) return false;
+    const bool replacing = old_ != INVALID_FILE_ATTRIBUTES;
+    if (!Put_In_Place(fresh_, target_, replacing)) {
+      // A replace that failed half-way may have taken the old file away: then
+      // the new one is all there is, and it stays.
+      if (replacing && GetFileAttributesW(target_.c_str()) == INVALID_FILE_ATTRIBUTES) fresh_.clear();
+      return ok_ = false;
+    }
+    fresh_.clear();
+    if (replacing) {
+      const DWORD kept = old_ & kKeptAttributes;
+      SetFileAttributesW(target_.c_str(), kept ? kept : FILE_ATTRIBUTE_NORMAL);
+    }
+    return true;
+  }
+
+ private:
+  std::wstring target_, fresh_;  // fresh_ is emptied once it is no longer ours to remove
+  HANDLE file_;
+  DWORD old_;
+  bool ok_ = true;
+};
+
 }  // namespace
 
-bool Win32_File_Writer::Write_Whole(const std::string& path, const std::string& bytes) {
+std::unique_ptr<File_Sink> Win32_File_Writer::Begin(const std::string& path) {
   const std::wstring target = Full_Path(Wide(path));
   const std::wstring folder = Folder_Of(target);
-  if (folder.empty()) return false;
+  if (folder.empty()) return nullptr;
   const DWORD old = GetFileAttributesW(target.c_str());
-  const bool replacing = old != INVALID_FILE_ATTRIBUTES;
-  if (replacing && (old & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) return false;
+  if (old != INVALID_FILE_ATTRIBUTES && (old & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+    return nullptr;
 
   wchar_t fresh[MAX_PATH + 1] = {};
-  if (!GetTempFileNameW(folder.c_str(), L"lv~", 0, fresh)) return false;
-  if (!Write_File(fresh, bytes)) {
+  if (!GetTempFileNameW(folder.c_str(), L"lv~", 0, fresh)) return nullptr;
+  HANDLE file = CreateFileW(fresh, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
     DeleteFileW(fresh);
-    return false;
+    return nullptr;
   }
-  if (!Put_In_Place(fresh, target, replacing)) {
-    // A replace that failed half-way may have taken the old file away: then
-    // the new one is all there is, and it stays.
-    if (!replacing || GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES) DeleteFileW(fresh);
-    return false;
-  }
-  if (replacing) {
-    const DWORD kept = old & kKeptAttributes;
-    SetFileAttributesW(target.c_str(), kept ? kept : FILE_ATTRIBUTE_NORMAL);
-  }
-  return true;
+  return std::make_unique<Win32_File_Sink>(target, fresh, file, old);
 }

@@ -5,5 +5,5 @@
 
 class Win32_File_Writer : public File_Writer {
  public:
-  bool Write_Whole(const std::string& path, const std::string& bytes) override;
+  std::unique_ptr<File_Sink> Begin(const std::string& path) override;
 };

@@ -16,3 +16,16 @@ TEST(TextFileFormat, EveryByteSurvivesARoundTrip) {
   bytes += "\r\n";
   EXPECT_EQ(Working_Text_To_Disk(Disk_To_Working_Text(bytes)), bytes);
 }
+
+TEST(TextFileFormat, LineEndsComeOutTheSameWhereverTheTextIsCut) {
+  const std::string text = "a\r\nb\rc\n\r\r\nd\n";
+  const std::string whole = Working_Text_To_Disk(text);
+  for (size_t first = 0; first <= text.size(); ++first)
+    for (size_t second = first; second <= text.size(); ++second) {
+      Disk_Line_Ends ends;
+      std::string cut = ends.Convert(text.substr(0, first));
+      cut += ends.Convert(text.substr(first, second - first));
+      cut += ends.Convert(text.substr(second));
+      EXPECT_EQ(cut, whole) << "cut at " << first << " and " << second;
+    }
+}

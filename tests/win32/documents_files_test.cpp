@@ -60,8 +60,9 @@ class DocumentsFiles : public ::testing::Test {
     return names;
   }
   // Load the file into the control, then save the control's text elsewhere.
-  std::string Round_Trip(const std::string& from, const std::string& to) {
+  std::string Round_Trip(const std::string& from, const std::string& to, int32_t piece_chars = 4 << 20) {
     Rich_Edit_Document text(edit_);
+    text.Set_Piece_Chars(piece_chars);
     const auto bytes = Win32_Files().Read_All(Path(from));
     EXPECT_TRUE(bytes.has_value());
     Put_Document(text, Path(from), bytes.value_or(""));
@@ -92,6 +93,28 @@ TEST_F(DocumentsFiles, EveryLineEndComesBackAsCrLfAndEveryOtherByteUnchanged) {
     ASSERT_EQ(unsigned(uint8_t(out[i])), unsigned(uint8_t(expected[i]))) << "at " << i;
   // The control holds the text with CR line breaks only.
   EXPECT_EQ(Rich_Edit(edit_).Text().substr(0, 14), "CRLF\rCR\rLF\rend");
+}
+
+TEST_F(DocumentsFiles, TheControlsTextInSmallPiecesIsItsWholeText) {
+  std::string bytes;
+  for (int line = 0; line < 40; ++line) bytes += "\xF1\xF2\xF0\xEE\xEA\xE0 " + std::to_string(line) + "\r\n";
+  bytes += std::string("NUL\0end", 7);
+  Write_Raw("in.txt", bytes);
+  for (int32_t piece : {1, 3, 7, 4096}) {
+    EXPECT_EQ(Round_Trip("in.txt", "out.txt", piece), bytes) << piece;
+    Rich_Edit_Document text(edit_);
+    text.Set_Piece_Chars(piece);
+    std::string joined;
+    int pieces = 0;
+    EXPECT_TRUE(text.Take_Pieces([&](Text_Piece next) {
+      joined += next();
+      return ++pieces < 1000;
+    }));
+    EXPECT_EQ(joined, text.Take());
+    if (size_t(piece) < joined.size()) {
+      EXPECT_GT(pieces, 1);
+    }
+  }
 }
 
 TEST_F(DocumentsFiles, NulBytesSurviveTheControl) {

@@ -1,8 +1,12 @@
 #pragma once
 // Stand-ins for the seams of the document commands, and a session over them.
+#include <cstdint>
 #include <map>
+#include <memory>
+#include <new>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "documents/document_commands.h"
@@ -18,6 +22,22 @@ class Fake_Document_Text : public Document_Text {
   bool refuse_rich = false;
   void Put(const std::string& text) override { edit_.Set_Text(text); }
   std::string Take() override { return edit_.text; }
+  // With piece_size set, the text goes out in pieces of that many bytes; with
+  // short_pieces as well, the last piece never comes.
+  size_t piece_size = 0;
+  bool short_pieces = false;
+  size_t pieces_taken = 0;
+  bool out_of_memory = false;  // reading a piece throws
+  bool Take_Pieces(const std::function<bool(Text_Piece)>& sink) override {
+    if (out_of_memory) throw std::bad_alloc();
+    if (!piece_size) return Document_Text::Take_Pieces(sink);
+    for (size_t at = 0; at < edit_.text.size(); at += piece_size) {
+      if (short_pieces && at + piece_size >= edit_.text.size()) return false;
+      ++pieces_taken;
+      if (!sink([piece = edit_.text.substr(at, piece_size)] { return piece; })) return true;
+    }
+    return true;
+  }
   bool Put_Rich(const std::string& rtf) override {
     if (refuse_rich) return false;
     rich = rtf;
@@ -47,24 +67,46 @@ class Fake_Window : public Document_Window {
   void History_Changed() override { ++history_changes; }
 };
 
-// A disk of whole files; paths listed in `read_only` refuse writes.
+// A disk of whole files; paths listed in `read_only` refuse writes, and a
+// file being written fails once it would grow past `room` bytes.
 class Fake_Disk : public Files, public File_Writer {
  public:
   std::map<std::string, std::string> files;
   std::vector<std::string> read_only;
   std::vector<std::string> written;
+  size_t room = SIZE_MAX;
+  std::vector<size_t> appends;  // the size of every write, in order
   std::optional<std::string> Read_All(const std::string& path) override {
     auto it = files.find(path);
     if (it == files.end()) return std::nullopt;
     return it->second;
   }
-  bool Write_Whole(const std::string& path, const std::string& bytes) override {
+  std::unique_ptr<File_Sink> Begin(const std::string& path) override {
     for (const auto& p : read_only)
-      if (p == path) return false;
-    files[path] = bytes;
-    written.push_back(path);
-    return true;
+      if (p == path) return nullptr;
+    return std::make_unique<Sink>(*this, path);
   }
+
+ private:
+  class Sink : public File_Sink {
+   public:
+    Sink(Fake_Disk& disk, std::string path) : disk_(disk), path_(std::move(path)) {}
+    bool Append(const char* bytes, size_t size) override {
+      disk_.appends.push_back(size);
+      if (size > disk_.room - bytes_.size()) return false;
+      bytes_.append(bytes, size);
+      return true;
+    }
+    bool Commit() override {
+      disk_.files[path_] = bytes_;
+      disk_.written.push_back(path_);
+      return true;
+    }
+
+   private:
+    Fake_Disk& disk_;
+    std::string path_, bytes_;
+  };
 };
 
 class Fake_Dialogs : public File_Dialogs {
