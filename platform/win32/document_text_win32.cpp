@@ -48,10 +48,11 @@ bool Rich_Edit_Document::Take_Pieces(const std::function<bool(Text_Piece)>& sink
   const int32_t total = edit_->Text_Length();
   for (int32_t at = 0; at < total;) {
     // Every piece costs the control a walk from the start of the text to the
-    // piece's first character. Pieces of two thirds of what is left keep the
-    // walks few and the last piece, which nothing overlaps, small.
+    // piece's first character. Pieces of half of what is left keep the walks
+    // few and the last piece, which nothing overlaps, small, and each piece
+    // takes the worker about as long as the control takes to hand out the next.
     const int32_t left = total - at;
-    const int32_t end = at + std::min(left, std::max(piece_chars_, int32_t(int64_t(left) * 2 / 3)));
+    const int32_t end = at + std::min(left, std::max(piece_chars_, left / 2));
     std::wstring wide(size_t(end - at) + 1, L'\0');
     TEXTRANGEW range{{at, end}, wide.data()};
     const auto got = SendMessageW(Control(), EM_GETTEXTRANGE, 0, LPARAM(&range));
