@@ -2,7 +2,7 @@
 // Saving a large document overlaps its two halves: the window's thread reads
 // the next piece out of the edit area while a worker thread converts the
 // previous one to disk bytes and appends it to the file. Only a few pieces
-// wait at a time, so a save never holds a second copy of the document.
+// wait at a time, which bounds the memory a save takes.
 #include <condition_variable>
 #include <cstddef>
 #include <deque>
