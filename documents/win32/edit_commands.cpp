@@ -3,8 +3,10 @@
 #include "app/command_ids.h"
 #include "app/win32/commands.h"
 #include "app/win32/forma.h"
+#include "documents/control_text.h"
 #include "documents/edit_area_commands.h"
 #include "documents/menu_enabling.h"
+#include "documents/text_file_format.h"
 #include "platform/win32/clipboard_win32.h"
 #include "platform/win32/document_prompts_win32.h"
 #include "platform/win32/edit_operations_win32.h"
@@ -33,6 +35,13 @@ class Document_Operations : public Rich_Edit_Operations {
     if (!Whole_Text_Selected()) return Rich_Edit_Operations::Delete_Selection();
     Replace_Whole_Text("", true);
   }
+  // So is pasting over the whole document; the text goes in with the CR line
+  // breaks the control's own paste would give it.
+  void Paste() override {
+    if (!Whole_Text_Selected()) return Rich_Edit_Operations::Paste();
+    const std::wstring pasted = Clipboard_Unicode_Text(Forma.Handle);
+    Replace_Whole_Text(Disk_To_Working_Text(Control_Text_To_Document(pasted)), true);
+  }
 };
 
 void Undo1Click() {
@@ -50,7 +59,7 @@ void Vydelit_Vse1Click() { Operations().Select_All(); }
 
 // `_ClipBoard_`, behind both paste items.
 void Paste1Click() {
-  Rich_Edit_Operations ops = Operations();
+  Document_Operations ops;
   Win32_Clipboard clipboard(Forma.Handle);
   Win32_Document_Prompts prompts(Forma.Handle);
   Paste_Plain_Text(Forma.RxRichEdit, ops, clipboard, Forma.Keyboard, Forma.Saved_Layout, prompts);

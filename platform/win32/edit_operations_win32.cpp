@@ -5,8 +5,7 @@
 #include <cwchar>
 #include <string>
 
-namespace {
-std::wstring Clipboard_Text(HWND owner) {
+std::wstring Clipboard_Unicode_Text(HWND owner) {
   std::wstring text;
   if (!OpenClipboard(owner)) return text;
   if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
@@ -18,7 +17,6 @@ std::wstring Clipboard_Text(HWND owner) {
   CloseClipboard();
   return text;
 }
-}  // namespace
 
 bool Rich_Edit_Operations::Can_Undo() { return SendMessageW(hwnd_, EM_CANUNDO, 0, 0) != 0; }
 bool Rich_Edit_Operations::Can_Redo() { return SendMessageW(hwnd_, EM_CANREDO, 0, 0) != 0; }
@@ -37,6 +35,6 @@ void Rich_Edit_Operations::Select_All() {
 // under some RichEdit versions in plain-text mode; putting the clipboard's
 // text over the selection ourselves behaves the same everywhere.
 void Rich_Edit_Operations::Paste() {
-  const std::wstring text = Clipboard_Text(GetParent(hwnd_));
+  const std::wstring text = Clipboard_Unicode_Text(GetParent(hwnd_));
   SendMessageW(hwnd_, EM_REPLACESEL, TRUE, LPARAM(text.c_str()));
 }

@@ -2,6 +2,8 @@
 // The RichEdit control's own editing operations.
 #include <windows.h>
 
+#include <string>
+
 #include "platform/edit_operations.h"
 
 class Rich_Edit_Operations : public Edit_Operations {
@@ -20,3 +22,6 @@ class Rich_Edit_Operations : public Edit_Operations {
  private:
   HWND hwnd_;
 };
+
+// The clipboard's Unicode text, empty when it holds none.
+std::wstring Clipboard_Unicode_Text(HWND owner);

@@ -15,6 +15,7 @@
 #include "platform/win32/file_writer_win32.h"
 #include "platform/win32/platform_win32.h"
 #include "text/win1251_unicode.h"
+#include "test_clipboard.h"
 
 namespace {
 
@@ -38,34 +39,9 @@ bool Shortcut(WPARAM key, bool ctrl, bool shift = false) {
   return taken;
 }
 
-bool Open_Clipboard() {
-  for (int i = 0; i < 50; ++i) {
-    if (OpenClipboard(Forma.Handle)) return true;
-    Sleep(20);
-  }
-  return false;
-}
-
-void Put_Clipboard_Text(const std::wstring& text, bool with_rich_text = false) {
-  ASSERT_TRUE(Open_Clipboard());
-  EmptyClipboard();
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-  memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-  GlobalUnlock(memory);
-  SetClipboardData(CF_UNICODETEXT, memory);
-  if (with_rich_text) {
-    const char rtf[] = "{\\rtf1\\ansi \\b bold\\b0}";
-    HGLOBAL rich = GlobalAlloc(GMEM_MOVEABLE, sizeof rtf);
-    memcpy(GlobalLock(rich), rtf, sizeof rtf);
-    GlobalUnlock(rich);
-    SetClipboardData(RegisterClipboardFormatW(L"Rich Text Format"), rich);
-  }
-  CloseClipboard();
-}
-
 std::wstring Clipboard_Text() {
   std::wstring text;
-  if (!Open_Clipboard()) return L"<busy>";
+  if (!Open_Clipboard(Forma.Handle)) return L"<busy>";
   if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
     text = static_cast<const wchar_t*>(GlobalLock(data));
     GlobalUnlock(data);
@@ -115,7 +91,7 @@ void Set_Document(const std::string& text, int32_t start, int32_t end) {
 
 TEST(DocumentsForma, ShortcutOfADisabledItemDoesNothingAndTheKeyStops) {
   ASSERT_TRUE(Forma_Ready());
-  Put_Clipboard_Text(L"before");
+  Put_Clipboard_Text(Forma.Handle, L"before");
   Set_Document("hello world", 5, 5);
   EXPECT_TRUE(Shortcut('C', true));
   EXPECT_FALSE(Enabled(IDM_Copy1));
@@ -131,7 +107,7 @@ TEST(DocumentsForma, ShortcutOfADisabledItemDoesNothingAndTheKeyStops) {
 
 TEST(DocumentsForma, OpeningEventsFollowSelectionClipboardAndUndo) {
   ASSERT_TRUE(Forma_Ready());
-  Put_Clipboard_Text(L"x");
+  Put_Clipboard_Text(Forma.Handle, L"x");
   Set_Document("abc", 1, 1);
   Forma_Menu_Opening(GetSubMenu(Forma.Menu, 1));
   EXPECT_TRUE(Enabled(IDM_Paste1));
@@ -174,7 +150,7 @@ TEST(DocumentsForma, UndoPutsTheCaretBackWithoutASelection) {
 
 TEST(DocumentsForma, PasteLeavesOnlyPlainTextOnTheClipboard) {
   ASSERT_TRUE(Forma_Ready());
-  Put_Clipboard_Text(L"Привет", true);
+  Put_Clipboard_Text(Forma.Handle, L"Привет", true);
   ASSERT_TRUE(IsClipboardFormatAvailable(RegisterClipboardFormatW(L"Rich Text Format")));
   Set_Document("[]", 1, 1);
   EXPECT_TRUE(Shortcut('V', true));
@@ -185,7 +161,7 @@ TEST(DocumentsForma, PasteLeavesOnlyPlainTextOnTheClipboard) {
 
   // Shift+Insert goes through the context menu's item in the same way; line
   // breaks arrive as the control's own.
-  Put_Clipboard_Text(L"a\r\nb");
+  Put_Clipboard_Text(Forma.Handle, L"a\r\nb");
   Forma.RxRichEdit.Set_Selection(0, 0);
   EXPECT_TRUE(Shortcut(VK_INSERT, false, true));
   EXPECT_EQ(Win1251_To_Utf8(Forma.RxRichEdit.Text()), "a\rb[Привет]");
@@ -195,7 +171,7 @@ TEST(DocumentsForma, PasteLeavesOnlyPlainTextOnTheClipboard) {
 
 TEST(DocumentsForma, APictureOnTheClipboardIsNotPastedAndNothingIsShown) {
   ASSERT_TRUE(Forma_Ready());
-  ASSERT_TRUE(Open_Clipboard());
+  ASSERT_TRUE(Open_Clipboard(Forma.Handle));
   EmptyClipboard();
   HDC screen = GetDC(nullptr);
   SetClipboardData(CF_BITMAP, CreateCompatibleBitmap(screen, 4, 4));

@@ -8,7 +8,7 @@
 #include "app/command_ids.h"
 #include "app/win32/forma.h"
 #include "documents/win32/whole_text_win32.h"
-#include "clipboard_reader.h"
+#include "test_clipboard.h"
 #include "test_forma.h"
 
 namespace {
@@ -68,6 +68,22 @@ TEST_F(Whole_Text, KeysOverPartOfTheTextStayTheControlsOwn) {
   Forma.RxRichEdit.Set_Selection(2, 2);
   Key(VK_BACK);
   EXPECT_EQ(Forma.RxRichEdit.Text(), "acdef");
+}
+
+TEST_F(Whole_Text, PasteOverTheWholeTextReplacesItUndoably) {
+  Load("old\rtext");
+  Put_Clipboard_Text(Forma.Handle, L"\u041D\u043E\u0432\u044B\u0439\r\n\u0442\u0435\u043A\u0441\u0442");
+  Forma.RxRichEdit.Set_Selection(0, -1);
+  Command(IDM_Paste1);
+  EXPECT_EQ(Forma.RxRichEdit.Text(), "\xCD\xEE\xE2\xFB\xE9\r\xF2\xE5\xEA\xF1\xF2");
+  EXPECT_EQ(Forma.RxRichEdit.Get_Selection().Start, 11);  // behind the pasted text
+  EXPECT_TRUE(Forma.RxRichEdit.Modified());
+  Command(IDM_Undo1);
+  EXPECT_EQ(Forma.RxRichEdit.Text(), "old\rtext");
+  // Over part of the text, the paste stays the control's own.
+  Forma.RxRichEdit.Set_Selection(0, 3);
+  Command(IDM_Paste1);
+  EXPECT_EQ(Forma.RxRichEdit.Text(), "\xCD\xEE\xE2\xFB\xE9\r\xF2\xE5\xEA\xF1\xF2\rtext");
 }
 
 // A new document, and loads, start a history of their own: nothing from the

@@ -13,7 +13,7 @@
 #include "app/win32/forma.h"
 #include "documents/win32/whole_text_win32.h"
 #include "box_answerer.h"
-#include "clipboard_reader.h"
+#include "test_clipboard.h"
 #include "test_forma.h"
 #include "text/clipboard_text.h"
 #include "text/codepages.h"
