@@ -20,6 +20,7 @@
 #include "app/win32/window_state.h"
 #include "platform/win32/file_writer_win32.h"
 #include "platform/win32/platform_win32.h"
+#include "box_answerer.h"
 #include "test_forma.h"
 
 namespace {
@@ -97,32 +98,19 @@ class Dialog_Answerer {
   int Boxes() const { return boxes_; }
 
  private:
-  static BOOL CALLBACK Find(HWND hwnd, LPARAM found) {
-    wchar_t cls[16] = {};
-    GetClassNameW(hwnd, cls, 16);
-    if (std::wstring(cls) != L"#32770" || !IsWindowVisible(hwnd)) return TRUE;
-    *reinterpret_cast<HWND*>(found) = hwnd;
-    return FALSE;
-  }
-  static void Press(HWND dialog, int id) {
-    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(GetDlgItem(dialog, id)));
-    for (int i = 0; i < 300 && IsWindow(dialog) && IsWindowVisible(dialog); ++i) Sleep(10);
-  }
   void Watch() {
     while (!stop_) {
-      HWND dialog = nullptr;
-      EnumThreadWindows(thread_id_, Find, LPARAM(&dialog));
-      if (dialog) {
+      if (HWND dialog = Shown_Dialog(thread_id_)) {
         // The file dialog fills its name box after it shows.
         Sleep(300);
         const int name_box = GetDlgItem(dialog, cmb13) ? cmb13 : GetDlgItem(dialog, edt1) ? edt1 : 0;
         if (name_box) {
           ++file_dialogs_;
           SetDlgItemTextW(dialog, name_box, file_name_.c_str());
-          Press(dialog, IDOK);
+          Press_Dialog_Button(dialog, IDOK);
         } else {
           ++boxes_;
-          Press(dialog, GetDlgItem(dialog, answer_) ? answer_ : IDOK);
+          Press_Dialog_Button(dialog, GetDlgItem(dialog, answer_) ? answer_ : IDOK);
         }
       }
       Sleep(20);

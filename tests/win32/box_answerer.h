@@ -6,6 +6,28 @@
 #include <thread>
 #include <vector>
 
+// The first visible dialog or message box of a thread, or nullptr.
+inline HWND Shown_Dialog(DWORD thread_id) {
+  HWND found = nullptr;
+  EnumThreadWindows(
+      thread_id,
+      [](HWND hwnd, LPARAM out) -> BOOL {
+        wchar_t cls[16] = {};
+        GetClassNameW(hwnd, cls, 16);
+        if (std::wstring(cls) != L"#32770" || !IsWindowVisible(hwnd)) return TRUE;
+        *reinterpret_cast<HWND*>(out) = hwnd;
+        return FALSE;
+      },
+      LPARAM(&found));
+  return found;
+}
+
+// Clicks a button of the dialog and gives it a few seconds to go.
+inline void Press_Dialog_Button(HWND dialog, int id) {
+  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(GetDlgItem(dialog, id)));
+  for (int i = 0; i < 300 && IsWindow(dialog) && IsWindowVisible(dialog); ++i) Sleep(10);
+}
+
 // Answers the message boxes of the main thread from another thread and notes
 // their texts: `answer` to a question, OK to a notice.
 class Box_Answerer {
@@ -20,24 +42,13 @@ class Box_Answerer {
   std::vector<std::wstring> texts;
 
  private:
-  static BOOL CALLBACK Find(HWND hwnd, LPARAM found) {
-    wchar_t cls[16] = {};
-    GetClassNameW(hwnd, cls, 16);
-    if (std::wstring(cls) != L"#32770" || !IsWindowVisible(hwnd)) return TRUE;
-    *reinterpret_cast<HWND*>(found) = hwnd;
-    return FALSE;
-  }
   void Watch() {
     while (!stop_) {
-      HWND box = nullptr;
-      EnumThreadWindows(thread_id_, Find, LPARAM(&box));
-      if (box) {
+      if (HWND box = Shown_Dialog(thread_id_)) {
         wchar_t text[2048] = {};
         GetDlgItemTextW(box, 0xFFFF, text, 2048);
         texts.push_back(text);
-        const int id = GetDlgItem(box, IDYES) ? answer_ : IDOK;
-        PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(GetDlgItem(box, id)));
-        for (int i = 0; i < 200 && IsWindow(box) && IsWindowVisible(box); ++i) Sleep(10);
+        Press_Dialog_Button(box, GetDlgItem(box, IDYES) ? answer_ : IDOK);
       }
       Sleep(20);
     }
