@@ -43,14 +43,13 @@ void Widen_Row(std::uint8_t* row, int width) {
 
 // Everything that can end in a jump lives here, and nothing in this frame
 // needs destroying: the picture belongs to the caller.
-bool Run_Decode(jpeg_decompress_struct& cinfo, Decode_Errors& errors,
-                const std::uint8_t* data, std::size_t size, Jpeg_Picture& out) {
+bool Run_Decode(jpeg_decompress_struct& cinfo, Decode_Errors& errors, const std::uint8_t* data,
+                std::size_t size, Jpeg_Picture& out) {
   if (setjmp(errors.Jump)) return false;
   jpeg_create_decompress(&cinfo);
   jpeg_mem_src(&cinfo, data, static_cast<unsigned long>(size));
   if (jpeg_read_header(&cinfo, TRUE) != JPEG_HEADER_OK) return false;
-  const long long pixels =
-      static_cast<long long>(cinfo.image_width) * cinfo.image_height;
+  const long long pixels = static_cast<long long>(cinfo.image_width) * cinfo.image_height;
   if (pixels <= 0 || pixels > Jpeg_Max_Pixels) return false;
   cinfo.out_color_space = JCS_RGB;
   jpeg_start_decompress(&cinfo);

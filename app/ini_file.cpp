@@ -67,8 +67,7 @@ std::string Unquote(std::string v) {
 
 }  // namespace
 
-std::optional<std::string> Ini_File::Read(const std::string& section,
-                                          const std::string& key) {
+std::optional<std::string> Ini_File::Read(const std::string& section, const std::string& key) {
   const std::string want_section = Utf8_To_Win1251(section);
   const std::string want_key = Utf8_To_Win1251(key);
   bool inside = false;
@@ -83,8 +82,7 @@ std::optional<std::string> Ini_File::Read(const std::string& section,
   return std::nullopt;
 }
 
-bool Ini_File::Write(const std::string& section, const std::string& key,
-                     const std::string& value) {
+bool Ini_File::Write(const std::string& section, const std::string& key, const std::string& value) {
   const std::string sec = Utf8_To_Win1251(section);
   const std::string k8 = Utf8_To_Win1251(key);
   const std::string stored = Trim(Utf8_To_Win1251(value));
@@ -98,7 +96,10 @@ bool Ini_File::Write(const std::string& section, const std::string& key,
     if (Is_Section(lines[i], &name)) {
       if (inside) break;
       inside = Same_Name(name, sec);
-      if (inside) { found_section = true; insert_at = i + 1; }
+      if (inside) {
+        found_section = true;
+        insert_at = i + 1;
+      }
     } else if (inside && Key_Of(lines[i], &k, &v)) {
       if (Same_Name(k, k8)) {
         lines[i] = k + "=" + stored;  // the key keeps its spelling

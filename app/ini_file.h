@@ -10,10 +10,8 @@ class Ini_File : public Profile {
  public:
   explicit Ini_File(std::string path) : path_(std::move(path)) {}
   const std::string& Path() const override { return path_; }
-  std::optional<std::string> Read(const std::string& section,
-                                  const std::string& key) override;
-  bool Write(const std::string& section, const std::string& key,
-             const std::string& value) override;
+  std::optional<std::string> Read(const std::string& section, const std::string& key) override;
+  bool Write(const std::string& section, const std::string& key, const std::string& value) override;
 
  private:
   std::string path_;

@@ -9,8 +9,8 @@ std::string Create_File_Question(const std::string& argument) {
 }
 
 Command_Line_Document Open_Command_Line(const std::vector<std::string>& args,
-                                        const std::string& program_prefix, Files& files,
-                                        Prompts& prompts, Shell& shell) {
+                                        const std::string& program_prefix, Files& files, Prompts& prompts,
+                                        Shell& shell) {
   Command_Line_Document doc{kUntitledName, std::nullopt};
   if (args.size() != 1) return doc;
   const std::string& argument = args[0];
@@ -26,8 +26,7 @@ Command_Line_Document Open_Command_Line(const std::vector<std::string>& args,
   return doc;
 }
 
-void Close_Program(const Close_State& state, Settings_File& file, Sound_Player& sound,
-                   Prompts& prompts) {
+void Close_Program(const Close_State& state, Settings_File& file, Sound_Player& sound, Prompts& prompts) {
   Play_Event_Sound(state.Model, kSoundExit, sound);
   try {
     Write_Close_Settings(file, state);

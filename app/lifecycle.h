@@ -20,13 +20,12 @@ struct Command_Line_Document {
 // or, when it cannot be read, offers to create it. A relative name answered Yes
 // goes behind the program prefix; a rooted one stays as it stands.
 Command_Line_Document Open_Command_Line(const std::vector<std::string>& args,
-                                        const std::string& program_prefix, Files& files,
-                                        Prompts& prompts, Shell& shell);
+                                        const std::string& program_prefix, Files& files, Prompts& prompts,
+                                        Shell& shell);
 
 std::string Create_File_Question(const std::string& argument);
 
 // Plays the exit sound to its end, then writes every setting. A refused write
 // is reported and the close goes on: a read-only folder must not keep the
 // program from ending.
-void Close_Program(const Close_State& state, Settings_File& file, Sound_Player& sound,
-                   Prompts& prompts);
+void Close_Program(const Close_State& state, Settings_File& file, Sound_Player& sound, Prompts& prompts);

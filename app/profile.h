@@ -10,9 +10,7 @@ class Profile {
   virtual ~Profile() = default;
   virtual const std::string& Path() const = 0;
   // nullopt when the section does not list the key.
-  virtual std::optional<std::string> Read(const std::string& section,
-                                          const std::string& key) = 0;
+  virtual std::optional<std::string> Read(const std::string& section, const std::string& key) = 0;
   // false when the system refused the write (read-only file or folder, full disk).
-  virtual bool Write(const std::string& section, const std::string& key,
-                     const std::string& value) = 0;
+  virtual bool Write(const std::string& section, const std::string& key, const std::string& value) = 0;
 };

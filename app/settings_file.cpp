@@ -20,9 +20,12 @@ std::optional<int32_t> Parse_Profile_Integer(const std::string& text) {
   for (; i < text.size(); ++i) {
     const unsigned char c = text[i];
     int digit;
-    if (std::isdigit(c)) digit = c - '0';
-    else if (base == 16 && std::isxdigit(c)) digit = std::tolower(c) - 'a' + 10;
-    else return std::nullopt;
+    if (std::isdigit(c))
+      digit = c - '0';
+    else if (base == 16 && std::isxdigit(c))
+      digit = std::tolower(c) - 'a' + 10;
+    else
+      return std::nullopt;
     value = value * base + digit;
     if (value > 0xFFFFFFFFull) return std::nullopt;
   }
@@ -40,8 +43,7 @@ std::string Settings_File::Read_String(const std::string& section, const std::st
   return value ? *value : def;
 }
 
-int32_t Settings_File::Read_Integer(const std::string& section, const std::string& key,
-                                    int32_t def) {
+int32_t Settings_File::Read_Integer(const std::string& section, const std::string& key, int32_t def) {
   auto value = profile_.Read(section, key);
   if (!value) return def;
   auto number = Parse_Profile_Integer(*value);
@@ -61,8 +63,7 @@ void Settings_File::Write_String(const std::string& section, const std::string& 
   if (!profile_.Write(section, key, value)) throw Settings_Write_Error(profile_.Path());
 }
 
-void Settings_File::Write_Integer(const std::string& section, const std::string& key,
-                                  int32_t value) {
+void Settings_File::Write_Integer(const std::string& section, const std::string& key, int32_t value) {
   Write_String(section, key, std::to_string(value));
 }
 

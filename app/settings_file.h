@@ -13,8 +13,7 @@ constexpr const char* kSettingsFileName = "Lirovant.ini";
 
 class Settings_Write_Error : public std::runtime_error {
  public:
-  explicit Settings_Write_Error(const std::string& path)
-      : std::runtime_error("Unable to write to " + path) {}
+  explicit Settings_Write_Error(const std::string& path) : std::runtime_error("Unable to write to " + path) {}
 };
 
 // Decimal with an optional sign, or hexadecimal after "$" or "0x"/"0X";
@@ -26,14 +25,12 @@ class Settings_File {
  public:
   explicit Settings_File(Profile& profile) : profile_(profile) {}
 
-  std::string Read_String(const std::string& section, const std::string& key,
-                          const std::string& def);
+  std::string Read_String(const std::string& section, const std::string& key, const std::string& def);
   int32_t Read_Integer(const std::string& section, const std::string& key, int32_t def);
   bool Read_Bool(const std::string& section, const std::string& key, bool def);
   bool Key_Exists(const std::string& section, const std::string& key);
 
-  void Write_String(const std::string& section, const std::string& key,
-                    const std::string& value);
+  void Write_String(const std::string& section, const std::string& key, const std::string& value);
   void Write_Integer(const std::string& section, const std::string& key, int32_t value);
   void Write_Bool(const std::string& section, const std::string& key, bool value);
 

@@ -16,8 +16,8 @@ struct Nastroyki_Model {
   bool Escape = false;
   bool Bar = false;
   bool Poziciya_Kursora = false;
-  int32_t Kol_Undo = 0;   // 0..65535
-  int32_t RxSlider = 1;   // 1..4
+  int32_t Kol_Undo = 0;  // 0..65535
+  int32_t RxSlider = 1;  // 1..4
   std::array<bool, kSoundCount> Sound{};
   std::array<std::string, kSoundCount> Edit{};
 };
@@ -34,10 +34,10 @@ enum Font_Style_Bits : int32_t { kBold = 1, kItalic = 2, kUnderline = 4, kStrike
 
 struct Text_Font_Spec {
   std::string Name = "Courier New";
-  int32_t Size = 12;       // points
-  int32_t Style = 0;       // Font_Style_Bits
-  int32_t Charset = 204;   // Russian
-  int32_t Color = 0;       // colour value, see Resolve_Colour
+  int32_t Size = 12;      // points
+  int32_t Style = 0;      // Font_Style_Bits
+  int32_t Charset = 204;  // Russian
+  int32_t Color = 0;      // colour value, see Resolve_Colour
 };
 
 // Colour values with the top bit set name a system colour by the low byte.

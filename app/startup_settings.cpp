@@ -4,9 +4,9 @@
 
 #include "app/keyboard_layout.h"
 
-const char* const kDefaultSoundPaths[kSoundCount] = {
-    "Sound\\Zapusk.wav", "Sound\\Razvern.wav", "Sound\\Raspahn.wav",
-    "Sound\\Svernut.wav", "Sound\\Vyhod.wav"};
+const char* const kDefaultSoundPaths[kSoundCount] = {"Sound\\Zapusk.wav", "Sound\\Razvern.wav",
+                                                     "Sound\\Raspahn.wav", "Sound\\Svernut.wav",
+                                                     "Sound\\Vyhod.wav"};
 
 namespace {
 const std::string kSize = "Size", kSound = "Sound", kFont = "Font";

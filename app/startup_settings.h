@@ -32,12 +32,12 @@ Nastroyki_Model Read_Activation_Settings(Settings_File& file);
 
 struct Close_State {
   std::string Current_Path;
-  Window_Bounds Bounds;         // current bounds, maximised ones included
+  Window_Bounds Bounds;  // current bounds, maximised ones included
   Window_Bounds Normal_Bounds;
   std::optional<std::string> Layout_Name;  // only the three known layouts are recorded
   bool Maximized = false;
   Nastroyki_Model Model;
-  int32_t Undo_Limit = 50;      // the edit area's
+  int32_t Undo_Limit = 50;  // the edit area's
   int32_t Back_Color = kTooltipBackground;
   Text_Font_Spec Font;
   bool Word_Wrap = true;

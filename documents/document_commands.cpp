@@ -92,9 +92,12 @@ void Take_In(Document_Session& s, const std::string& path, const std::string& by
 Guard_Result Save_Changes_Guard(Document_Session& s, Guard_Column column) {
   if (!s.Edit.Modified()) return Guard_Result::Go_On;
   switch (s.Prompts.Ask_Save_Changes(kSaveChangesQuestion)) {
-    case Answer::Cancel: return Guard_Result::Stop;
-    case Answer::No: return Guard_Result::Go_On;
-    case Answer::Yes: break;
+    case Answer::Cancel:
+      return Guard_Result::Stop;
+    case Answer::No:
+      return Guard_Result::Go_On;
+    case Answer::Yes:
+      break;
   }
   const std::string name = s.Window.Document_Name();
   return Is_Untitled(name) ? Guard_Dialog_Save(s, column) : Guard_Named_Save(s, column, name);

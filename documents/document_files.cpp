@@ -39,7 +39,8 @@ bool Save_Document(Document_Text& text, File_Writer& writer, const std::string& 
       const std::unique_ptr<File_Sink> sink = writer.Begin(path);
       if (!sink) return false;
       Piece_Writer pieces(*sink);
-      const bool whole = text.Take_Pieces([&pieces](Text_Piece piece) { return pieces.Post(std::move(piece)); });
+      const bool whole =
+          text.Take_Pieces([&pieces](Text_Piece piece) { return pieces.Post(std::move(piece)); });
       const bool written = pieces.Finish();
       if (whole) return written && sink->Commit();
     }

@@ -6,8 +6,7 @@
 std::string History_Caption(const std::string& prefix, const std::string& path) {
   const std::wstring wide = Utf8_To_Utf16(path);
   if (wide.size() <= 70) return prefix + path;
-  return prefix + Utf16_To_Utf8(wide.substr(0, 17)) + "..." +
-         Utf16_To_Utf8(wide.substr(wide.size() - 50));
+  return prefix + Utf16_To_Utf8(wide.substr(0, 17)) + "..." + Utf16_To_Utf8(wide.substr(wide.size() - 50));
 }
 
 namespace {
@@ -47,8 +46,7 @@ void Recent_Files::Remember_Caret(const std::string& document, int32_t caret) {
     if (Files.Names[i] == document) Files.Positions[i] = std::to_string(caret);
 }
 
-std::optional<int32_t> Recent_Files::Caret_To_Restore(const std::string& document,
-                                                      bool caret_memory) const {
+std::optional<int32_t> Recent_Files::Caret_To_Restore(const std::string& document, bool caret_memory) const {
   if (!caret_memory) return std::nullopt;
   std::optional<int32_t> caret;
   for (int i = 0; i < kHistorySize; ++i) {

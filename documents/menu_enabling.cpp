@@ -10,12 +10,11 @@ std::vector<Item_State> Pravka_Item_States(const Edit_Facts& f) {
 }
 
 std::vector<Item_State> Popup_Item_States(const Edit_Facts& f) {
-  return {{IDM_Paste2, f.Clipboard_Text}, {IDM_Cut2, f.Selection},  {IDM_Copy2, f.Selection},
+  return {{IDM_Paste2, f.Clipboard_Text}, {IDM_Cut2, f.Selection}, {IDM_Copy2, f.Selection},
           {IDM_Delete2, f.Selection},     {IDM_Undo2, f.Can_Undo}, {IDM_Redo2, f.Can_Redo}};
 }
 
 std::vector<Item_State> Stroki_Item_States(bool selection) {
-  return {{IDM_Space_Plus, selection},        {IDM_Space_Del, selection},
-          {IDM_Del_Space_In_Word, selection}, {IDM_Space_Del_Right, selection},
-          {IDM_Del_Enter, selection},         {IDM_Del_Tab, selection}};
+  return {{IDM_Space_Plus, selection},      {IDM_Space_Del, selection}, {IDM_Del_Space_In_Word, selection},
+          {IDM_Space_Del_Right, selection}, {IDM_Del_Enter, selection}, {IDM_Del_Tab, selection}};
 }

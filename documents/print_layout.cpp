@@ -17,9 +17,12 @@ void Line_Printer::Write(const std::string& text) {
     Draw_Piece(text.data() + piece, i - piece);
     piece = i + 1;
     if (!ok_) return;
-    if (c == kTab) Tab();
-    else if (c == kFormFeed) New_Page();
-    else if (c == kLineFeed) New_Line();
+    if (c == kTab)
+      Tab();
+    else if (c == kFormFeed)
+      New_Page();
+    else if (c == kLineFeed)
+      New_Line();
   }
   if (ok_) Draw_Piece(text.data() + piece, text.size() - piece);
 }
@@ -33,8 +36,10 @@ size_t Line_Printer::Fitting_Length(const char* text, size_t length) {
   size_t fits = 0, too_long = length;
   while (too_long - fits > 1) {
     const size_t middle = fits + (too_long - fits) / 2;
-    if (device_.Text_Width(std::string(text, middle)) <= room) fits = middle;
-    else too_long = middle;
+    if (device_.Text_Width(std::string(text, middle)) <= room)
+      fits = middle;
+    else
+      too_long = middle;
   }
   return fits;
 }

@@ -18,17 +18,13 @@ class Registry {
 
   // Nothing when the key or the value is missing or the value holds another
   // type. Never creates the key.
-  virtual std::optional<std::string> Read_String(const std::string& key,
-                                                 const std::string& name) const = 0;
-  virtual std::optional<uint32_t> Read_Dword(const std::string& key,
-                                             const std::string& name) const = 0;
+  virtual std::optional<std::string> Read_String(const std::string& key, const std::string& name) const = 0;
+  virtual std::optional<uint32_t> Read_Dword(const std::string& key, const std::string& name) const = 0;
 
   // Create the key and any missing parents first. False when the key cannot
   // be created or opened, or the value cannot be set.
-  virtual bool Write_String(const std::string& key, const std::string& name,
-                            const std::string& value) = 0;
-  virtual bool Write_Dword(const std::string& key, const std::string& name,
-                           uint32_t value) = 0;
+  virtual bool Write_String(const std::string& key, const std::string& name, const std::string& value) = 0;
+  virtual bool Write_Dword(const std::string& key, const std::string& name, uint32_t value) = 0;
 
   // A value or key that is already gone counts as deleted. Delete_Key takes
   // every subkey with it.

@@ -46,8 +46,7 @@ void Search_Dialog_Shown(Search_State& state, bool replace_dialog) {
   (replace_dialog ? state.Replace_Open : state.Find_Open) = true;
 }
 
-void Search_Dialog_Closed(Search_State& state, bool replace_dialog, Status_Panels& panels,
-                          bool overwriting) {
+void Search_Dialog_Closed(Search_State& state, bool replace_dialog, Status_Panels& panels, bool overwriting) {
   (replace_dialog ? state.Replace_Open : state.Find_Open) = false;
   panels.Set_Text(kPanelMode, overwriting ? kOverwriteText : kInsertText);
 }

@@ -27,5 +27,4 @@ void Naiti_DaleeClick(Search_Context& c, Settings_File& file, const Find_Query& 
 // The show and close events of either dialog; one counter serves both.
 void Search_Dialog_Shown(Search_State& state, bool replace_dialog);
 // `overwriting` is the edit area's mode, which panel 2 shows again.
-void Search_Dialog_Closed(Search_State& state, bool replace_dialog, Status_Panels& panels,
-                          bool overwriting);
+void Search_Dialog_Closed(Search_State& state, bool replace_dialog, Status_Panels& panels, bool overwriting);

@@ -6,8 +6,7 @@ int32_t Search_Start(const Selection& selection) {
 
 std::string Dialog_Text(const std::string& text) { return text.substr(0, kDialogTextLimit); }
 
-Step_Result Search_Step(Search_Context& c, const Find_Query& query, const char* question,
-                        bool count_hit) {
+Step_Result Search_Step(Search_Context& c, const Find_Query& query, const char* question, bool count_hit) {
   if (query.What.empty()) {
     c.Ui.Beep();
     return Step_Result::Nothing_To_Find;

@@ -45,5 +45,4 @@ std::string Dialog_Text(const std::string& text);
 // find text finds nothing: it beeps and changes nothing. With `count_hit` the
 // hit adds one to Search_Count before the selection moves, so the status
 // refresh that the move causes already shows it.
-Step_Result Search_Step(Search_Context& c, const Find_Query& query, const char* question,
-                        bool count_hit);
+Step_Result Search_Step(Search_Context& c, const Find_Query& query, const char* question, bool count_hit);

@@ -5,8 +5,7 @@
 
 namespace {
 
-constexpr const char* kFull_Types[] = {"TXT", "INI", "DIZ", "CFG",
-                                       "LOG", "RU",  "NFO", "BAK"};
+constexpr const char* kFull_Types[] = {"TXT", "INI", "DIZ", "CFG", "LOG", "RU", "NFO", "BAK"};
 
 enum class Binding_Kind { Full, Edit_Only };
 
@@ -23,8 +22,7 @@ std::string Program_Key(const std::string& type) { return type + "_Lirovant_ZMK"
 
 // The system's own edit action of the two edit-only types.
 std::string Edit_Command_Key(const std::string& type) {
-  return type == "BAT" ? "batfile\\shell\\edit\\command"
-                       : "regfile\\shell\\edit\\command";
+  return type == "BAT" ? "batfile\\shell\\edit\\command" : "regfile\\shell\\edit\\command";
 }
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
@@ -41,10 +39,8 @@ std::string Stock_Editor_Command(const Program_Location& where) {
 }
 
 bool Same_Name(const std::string& a, const std::string& b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
          });
 }
 
@@ -52,14 +48,12 @@ std::string Read_Default(const Registry& registry, const std::string& key) {
   return registry.Read_String(key, "").value_or("");
 }
 
-void Write_Default(Registry& registry, const std::string& key,
-                   const std::string& value) {
-  if (!registry.Write_String(key, "", value))
-    throw Registry_Error("Failed to set data for ''");
+void Write_Default(Registry& registry, const std::string& key, const std::string& value) {
+  if (!registry.Write_String(key, "", value)) throw Registry_Error("Failed to set data for ''");
 }
 
-void Associate_Full(Registry& registry, const Program_Location& where,
-                    const std::string& type, const std::string& icon_index) {
+void Associate_Full(Registry& registry, const Program_Location& where, const std::string& type,
+                    const std::string& icon_index) {
   const std::string own = Program_Key(type);
   std::string previous = Read_Default(registry, Extension_Key(type));
   // A store lost while the extension still points here must not record the
@@ -72,15 +66,13 @@ void Associate_Full(Registry& registry, const Program_Location& where,
   }
   const std::string command = Program_Command(where);
   Write_Default(registry, own, "Файл " + type);
-  Write_Default(registry, own + "\\DefaultIcon",
-                Quoted(where.program_path) + "," + icon_index);
+  Write_Default(registry, own + "\\DefaultIcon", Quoted(where.program_path) + "," + icon_index);
   Write_Default(registry, own + "\\shell\\open\\command", command);
   Write_Default(registry, own + "\\shell\\edit\\command", command);
   Write_Default(registry, own + "\\shell\\edit", "&Изменить");
 }
 
-void Associate_Edit_Only(Registry& registry, const Program_Location& where,
-                         const std::string& type) {
+void Associate_Edit_Only(Registry& registry, const Program_Location& where, const std::string& type) {
   Write_Default(registry, Store_Key(type), Stock_Editor_Command(where));
   Write_Default(registry, Edit_Command_Key(type), Program_Command(where));
 }
@@ -91,10 +83,8 @@ void Associate_Edit_Only(Registry& registry, const Program_Location& where,
 void Release_Extension(Registry& registry, const std::string& type) {
   const std::string key = Extension_Key(type);
   if (!registry.Key_Exists(key)) return;
-  if (Same_Name(Read_Default(registry, key), Program_Key(type)))
-    registry.Delete_Value(key, "");
-  if (!registry.Has_Values(key) && !registry.Has_Subkeys(key))
-    registry.Delete_Key(key);
+  if (Same_Name(Read_Default(registry, key), Program_Key(type))) registry.Delete_Value(key, "");
+  if (!registry.Has_Values(key) && !registry.Has_Subkeys(key)) registry.Delete_Key(key);
 }
 
 void Dissociate_Full(Registry& registry, const std::string& type) {
@@ -117,8 +107,8 @@ void Dissociate_Edit_Only(Registry& registry, const std::string& type) {
 
 }  // namespace
 
-void Associate_Type(Registry& registry, const Program_Location& where,
-                    const std::string& type, const std::string& icon_index) {
+void Associate_Type(Registry& registry, const Program_Location& where, const std::string& type,
+                    const std::string& icon_index) {
   if (Kind_Of(type) == Binding_Kind::Full)
     Associate_Full(registry, where, type, icon_index);
   else
@@ -133,7 +123,6 @@ void Dissociate_Type(Registry& registry, const std::string& type) {
 }
 
 bool Is_Type_Bound(const Registry& registry, const std::string& type) {
-  if (Kind_Of(type) == Binding_Kind::Full)
-    return registry.Key_Exists(Program_Key(type));
+  if (Kind_Of(type) == Binding_Kind::Full) return registry.Key_Exists(Program_Key(type));
   return registry.Key_Exists(Store_Key(type));
 }

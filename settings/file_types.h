@@ -38,8 +38,8 @@ inline constexpr File_Type_Box kFile_Type_Boxes[] = {
 // std::invalid_argument. `icon_index` is one digit and matters only for the
 // eight fully bound types. A failed write throws Registry_Error, leaving the
 // steps before it done and the rest undone.
-void Associate_Type(Registry& registry, const Program_Location& where,
-                    const std::string& type, const std::string& icon_index);
+void Associate_Type(Registry& registry, const Program_Location& where, const std::string& type,
+                    const std::string& icon_index);
 void Dissociate_Type(Registry& registry, const std::string& type);
 
 // Whether the settings dialog shows the type's box ticked.

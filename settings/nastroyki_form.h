@@ -32,8 +32,8 @@ struct Nastroyki_Controls {
 // Recorded at every opening; Cancel goes back to it.
 struct Settings_Snapshot {
   File_Type_States File_Types{};
-  Nastroyki_Model Settings;         // the live settings as they were
-  bool Status_Bar_Visible = true;   // the window's bar, not the `Bar` box
+  Nastroyki_Model Settings;        // the live settings as they were
+  bool Status_Bar_Visible = true;  // the window's bar, not the `Bar` box
 };
 
 // The spin box's text as an undo depth: digits only, clamped to 0..65535.
@@ -42,8 +42,8 @@ int32_t Kol_Undo_From_Text(const std::string& text);
 class Nastroyki_Form {
  public:
   // `live` is the program's settings model; the rest is what OK acts on.
-  Nastroyki_Form(Nastroyki_Model& live, Edit_Area& edit, Registry& registry,
-                 Nastroyki_Host& host, Prompts& prompts);
+  Nastroyki_Form(Nastroyki_Model& live, Edit_Area& edit, Registry& registry, Nastroyki_Host& host,
+                 Prompts& prompts);
 
   Nastroyki_Controls Controls;
   Settings_Snapshot Snapshot;

@@ -7,14 +7,11 @@
 namespace {
 
 // Key names here are ASCII; folding ASCII letters is all the matching needs.
-char Fold(char c) {
-  return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-}
+char Fold(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
 
 bool Equal_No_Case(const std::string& a, const std::string& b) {
   return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(),
-                    [](char x, char y) { return Fold(x) == Fold(y); });
+         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Fold(x) == Fold(y); });
 }
 
 // An empty part (a doubled, leading or trailing '\') makes the path invalid,
@@ -34,11 +31,9 @@ std::vector<std::string> Split_Path(const std::string& key) {
 
 }  // namespace
 
-bool Memory_Registry::Less_No_Case::operator()(const std::string& a,
-                                               const std::string& b) const {
-  return std::lexicographical_compare(
-      a.begin(), a.end(), b.begin(), b.end(),
-      [](char x, char y) { return Fold(x) < Fold(y); });
+bool Memory_Registry::Less_No_Case::operator()(const std::string& a, const std::string& b) const {
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                      [](char x, char y) { return Fold(x) < Fold(y); });
 }
 
 Memory_Registry::Memory_Registry() : root_(std::make_unique<Node>()) {}
@@ -81,9 +76,7 @@ bool Memory_Registry::Denied(const std::string& key) const {
   return false;
 }
 
-bool Memory_Registry::Key_Exists(const std::string& key) const {
-  return Find(key) != nullptr;
-}
+bool Memory_Registry::Key_Exists(const std::string& key) const { return Find(key) != nullptr; }
 
 std::optional<std::string> Memory_Registry::Read_String(const std::string& key,
                                                         const std::string& name) const {
@@ -95,8 +88,7 @@ std::optional<std::string> Memory_Registry::Read_String(const std::string& key,
   return std::nullopt;
 }
 
-std::optional<uint32_t> Memory_Registry::Read_Dword(const std::string& key,
-                                                    const std::string& name) const {
+std::optional<uint32_t> Memory_Registry::Read_Dword(const std::string& key, const std::string& name) const {
   const Node* node = Find(key);
   if (!node) return std::nullopt;
   const auto it = node->values.find(name);
@@ -105,8 +97,7 @@ std::optional<uint32_t> Memory_Registry::Read_Dword(const std::string& key,
   return std::nullopt;
 }
 
-bool Memory_Registry::Write_Value(const std::string& key, const std::string& name,
-                                  Value value) {
+bool Memory_Registry::Write_Value(const std::string& key, const std::string& name, Value value) {
   ++change_count_;
   if (Denied(key)) return false;
   Node* node = Find_Or_Create(key);
@@ -120,8 +111,7 @@ bool Memory_Registry::Write_String(const std::string& key, const std::string& na
   return Write_Value(key, name, value);
 }
 
-bool Memory_Registry::Write_Dword(const std::string& key, const std::string& name,
-                                  uint32_t value) {
+bool Memory_Registry::Write_Dword(const std::string& key, const std::string& name, uint32_t value) {
   return Write_Value(key, name, value);
 }
 
@@ -156,12 +146,9 @@ bool Memory_Registry::Has_Subkeys(const std::string& key) const {
   return node && !node->subkeys.empty();
 }
 
-void Memory_Registry::Deny_Changes_Under(const std::string& key) {
-  denied_.push_back(key);
-}
+void Memory_Registry::Deny_Changes_Under(const std::string& key) { denied_.push_back(key); }
 
-void Memory_Registry::Collect(const Node& node, const std::string& path,
-                              std::vector<std::string>& out) {
+void Memory_Registry::Collect(const Node& node, const std::string& path, std::vector<std::string>& out) {
   for (const auto& [name, child] : node.subkeys) {
     const std::string full = path.empty() ? name : path + "\\" + name;
     out.push_back(full);

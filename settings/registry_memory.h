@@ -17,14 +17,10 @@ class Memory_Registry : public Registry {
   ~Memory_Registry() override;
 
   bool Key_Exists(const std::string& key) const override;
-  std::optional<std::string> Read_String(const std::string& key,
-                                         const std::string& name) const override;
-  std::optional<uint32_t> Read_Dword(const std::string& key,
-                                     const std::string& name) const override;
-  bool Write_String(const std::string& key, const std::string& name,
-                    const std::string& value) override;
-  bool Write_Dword(const std::string& key, const std::string& name,
-                   uint32_t value) override;
+  std::optional<std::string> Read_String(const std::string& key, const std::string& name) const override;
+  std::optional<uint32_t> Read_Dword(const std::string& key, const std::string& name) const override;
+  bool Write_String(const std::string& key, const std::string& name, const std::string& value) override;
+  bool Write_Dword(const std::string& key, const std::string& name, uint32_t value) override;
   bool Delete_Value(const std::string& key, const std::string& name) override;
   bool Delete_Key(const std::string& key) override;
   bool Has_Values(const std::string& key) const override;
@@ -52,8 +48,7 @@ class Memory_Registry : public Registry {
   Node* Find_Or_Create(const std::string& key);
   bool Denied(const std::string& key) const;
   bool Write_Value(const std::string& key, const std::string& name, Value value);
-  static void Collect(const Node& node, const std::string& path,
-                      std::vector<std::string>& out);
+  static void Collect(const Node& node, const std::string& path, std::vector<std::string>& out);
 
   std::unique_ptr<Node> root_;
   std::vector<std::string> denied_;

@@ -8,9 +8,9 @@
 #include "text/byte_map.h"
 
 enum class Byte_Map_Kernel {
-    Scalar,  // one table load per byte; every processor
-    Ssse3,   // 16 bytes per step
-    Avx2,    // 32 bytes per step
+  Scalar,  // one table load per byte; every processor
+  Ssse3,   // 16 bytes per step
+  Avx2,    // 32 bytes per step
 };
 
 // Whether this build and this processor can run the kernel.

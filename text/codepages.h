@@ -8,11 +8,11 @@
 
 // Row numbers of Codepage_Table.
 enum Codepage : int {
-    Codepage_DOS = 0,  // IBM code page 866
-    Codepage_ISO = 1,  // ISO 8859-5
-    Codepage_KOI = 2,  // KOI8-R
-    Codepage_MAC = 3,  // Mac OS Cyrillic
-    Codepage_WIN = 4,  // Windows-1251
+  Codepage_DOS = 0,  // IBM code page 866
+  Codepage_ISO = 1,  // ISO 8859-5
+  Codepage_KOI = 2,  // KOI8-R
+  Codepage_MAC = 3,  // Mac OS Cyrillic
+  Codepage_WIN = 4,  // Windows-1251
 };
 constexpr int Codepage_Count = 5;
 constexpr int Codepage_Letters = 64;
@@ -50,34 +50,28 @@ constexpr std::uint8_t Codepage_Table[Codepage_Count][Codepage_Letters] = {
 using Byte_Map = std::array<std::uint8_t, 256>;
 
 // Letter k of row source becomes letter k of row target; all else stays.
-constexpr Byte_Map Make_Conversion_Map(int source, int target)
-{
-    Byte_Map map{};
-    for (int b = 0; b < 256; ++b)
-        map[b] = static_cast<std::uint8_t>(b);
-    // Filled backwards so that, were a row ever to hold a byte twice, the
-    // first index would win, as a forward scan for the byte would find it.
-    for (int k = Codepage_Letters - 1; k >= 0; --k)
-        map[Codepage_Table[source][k]] = Codepage_Table[target][k];
-    return map;
+constexpr Byte_Map Make_Conversion_Map(int source, int target) {
+  Byte_Map map{};
+  for (int b = 0; b < 256; ++b) map[b] = static_cast<std::uint8_t>(b);
+  // Filled backwards so that, were a row ever to hold a byte twice, the
+  // first index would win, as a forward scan for the byte would find it.
+  for (int k = Codepage_Letters - 1; k >= 0; --k) map[Codepage_Table[source][k]] = Codepage_Table[target][k];
+  return map;
 }
 
-constexpr std::array<std::array<Byte_Map, Codepage_Count>, Codepage_Count> Make_Conversion_Maps()
-{
-    std::array<std::array<Byte_Map, Codepage_Count>, Codepage_Count> maps{};
-    for (int s = 0; s < Codepage_Count; ++s)
-        for (int t = 0; t < Codepage_Count; ++t)
-            maps[s][t] = Make_Conversion_Map(s, t);
-    return maps;
+constexpr std::array<std::array<Byte_Map, Codepage_Count>, Codepage_Count> Make_Conversion_Maps() {
+  std::array<std::array<Byte_Map, Codepage_Count>, Codepage_Count> maps{};
+  for (int s = 0; s < Codepage_Count; ++s)
+    for (int t = 0; t < Codepage_Count; ++t) maps[s][t] = Make_Conversion_Map(s, t);
+  return maps;
 }
 
 // One 256-byte lookup table per ordered pair [source][target].
 inline constexpr auto Conversion_Maps = Make_Conversion_Maps();
 
 // The byte b of code page source as a byte of code page target.
-constexpr std::uint8_t Convert_Char(std::uint8_t b, Codepage source, Codepage target)
-{
-    return Conversion_Maps[source][target][b];
+constexpr std::uint8_t Convert_Char(std::uint8_t b, Codepage source, Codepage target) {
+  return Conversion_Maps[source][target][b];
 }
 
 // The whole text converted byte by byte; the length stays.
@@ -88,10 +82,10 @@ const char* Codepage_Name(Codepage page);
 
 // The twenty conversions in the order of the code-page menu's table.
 struct Conversion {
-    const char* Conversion_Name;  // "DOS_WIN": the menu item's name
-    Codepage source;
-    Codepage target;
-    char alt_key;  // the letter of its Alt shortcut, or 0 when it has none
+  const char* Conversion_Name;  // "DOS_WIN": the menu item's name
+  Codepage source;
+  Codepage target;
+  char alt_key;  // the letter of its Alt shortcut, or 0 when it has none
 };
 constexpr int Conversion_Count = 20;
 extern const Conversion Conversions[Conversion_Count];

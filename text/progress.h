@@ -29,16 +29,16 @@ constexpr const char* Progress_Label_Second_Pass = "Делаю два:";
 constexpr const char* Progress_Mark_Text = "|";
 
 struct Progress {
-    std::int64_t Progress_Step = 0;  // size of the work / 100, truncated
-    std::int64_t Progress_Mark = 0;  // a mark is due once a position passes this
+  std::int64_t Progress_Step = 0;  // size of the work / 100, truncated
+  std::int64_t Progress_Mark = 0;  // a mark is due once a position passes this
 
-    // Starts a run over work of the given size (characters or lines).
-    void Begin(std::int64_t size);
-    // True when position is beyond the mark; the mark then moves one step on,
-    // so the caller draws exactly one mark for this answer.
-    bool Due(std::int64_t position);
-    // Starts the mark again for a second pass over work of the same size.
-    void Restart();
+  // Starts a run over work of the given size (characters or lines).
+  void Begin(std::int64_t size);
+  // True when position is beyond the mark; the mark then moves one step on,
+  // so the caller draws exactly one mark for this answer.
+  bool Due(std::int64_t position);
+  // Starts the mark again for a second pass over work of the same size.
+  void Restart();
 };
 
 // A Position_Callback that asks progress about every position and calls tick
@@ -46,8 +46,6 @@ struct Progress {
 Position_Callback Progress_Callback(Progress& progress, std::function<void()> tick);
 
 // Calls on_position when it is set; long commands accept an empty callback.
-inline void Report_Position(const Position_Callback& on_position, std::int64_t position)
-{
-    if (on_position)
-        on_position(position);
+inline void Report_Position(const Position_Callback& on_position, std::int64_t position) {
+  if (on_position) on_position(position);
 }

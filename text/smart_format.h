@@ -39,30 +39,29 @@ extern const char* const Smart_Format_Done;
 // of lines would otherwise take a heap block per line, and freeing them
 // grows faster than the document does.
 struct Line_Span {
-    std::size_t start = 0;   // offset in the buffer
-    std::size_t length = 0;
+  std::size_t start = 0;  // offset in the buffer
+  std::size_t length = 0;
 };
 
 struct Line_List {
-    std::string text;              // the buffer; bytes outside the spans belong to no line
-    std::vector<Line_Span> spans;  // one per line, in order
+  std::string text;              // the buffer; bytes outside the spans belong to no line
+  std::vector<Line_Span> spans;  // one per line, in order
 
-    Line_List() = default;
-    // Copies the lines into a buffer of their own; for callers and tests that
-    // hold the lines as strings.
-    Line_List(std::initializer_list<std::string_view> lines);
-    Line_List(const std::vector<std::string>& lines);
+  Line_List() = default;
+  // Copies the lines into a buffer of their own; for callers and tests that
+  // hold the lines as strings.
+  Line_List(std::initializer_list<std::string_view> lines);
+  Line_List(const std::vector<std::string>& lines);
 
-    std::size_t size() const { return spans.size(); }
-    bool empty() const { return spans.empty(); }
-    std::string_view operator[](std::size_t i) const
-    {
-        return std::string_view(text.data() + spans[i].start, spans[i].length);
-    }
-    // Copies the line to the end of the buffer.
-    void Append(std::string_view line);
-    // Every line as a string of its own, for callers that keep them so.
-    std::vector<std::string> Strings() const;
+  std::size_t size() const { return spans.size(); }
+  bool empty() const { return spans.empty(); }
+  std::string_view operator[](std::size_t i) const {
+    return std::string_view(text.data() + spans[i].start, spans[i].length);
+  }
+  // Copies the line to the end of the buffer.
+  void Append(std::string_view line);
+  // Every line as a string of its own, for callers that keep them so.
+  std::vector<std::string> Strings() const;
 };
 
 // The lines of a working text as the editor counts them with word wrap off:
@@ -80,8 +79,8 @@ Line_List Cut_Display_Lines(std::string text, const std::vector<std::size_t>& li
 std::string Right_Trim(std::string_view line);
 
 struct Rebuilt_Lines {
-    Line_List lines;                    // every line right-trimmed
-    std::size_t Max_Line_Length = 0;    // the longest of them
+  Line_List lines;                  // every line right-trimmed
+  std::size_t Max_Line_Length = 0;  // the longest of them
 };
 
 // First pass. on_position sees the line index 0..count-1 before each line.

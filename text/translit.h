@@ -9,10 +9,10 @@
 
 // What one byte becomes: zero to three bytes.
 struct Translit_Entry {
-    char text[3];
-    unsigned char length;
+  char text[3];
+  unsigned char length;
 
-    constexpr std::string_view view() const { return std::string_view(text, length); }
+  constexpr std::string_view view() const { return std::string_view(text, length); }
 };
 
 // Indexed by a Windows-1251 byte.

@@ -52,8 +52,8 @@ void TimerTimer() {
 void Set_Link_Look(HWND link, bool& hot, bool now_hot) {
   if (hot == now_hot) return;
   hot = now_hot;
-  SendMessageW(link, WM_SETFONT,
-               reinterpret_cast<WPARAM>(now_hot ? About.Link_Hot_Font : About.Plain_Font), TRUE);
+  SendMessageW(link, WM_SETFONT, reinterpret_cast<WPARAM>(now_hot ? About.Link_Hot_Font : About.Plain_Font),
+               TRUE);
   InvalidateRect(link, nullptr, TRUE);
 }
 
@@ -98,8 +98,7 @@ bool Is_Story_Label(HWND label) {
 }
 
 COLORREF Text_Colour(HWND label) {
-  if (label == About.ProductName || label == About.Version || label == About.Label2)
-    return About_Maroon;
+  if (label == About.ProductName || label == About.Version || label == About.Label2) return About_Maroon;
   if (label == About.MailTo) return About.MailTo_Hot ? About_Blue : About_Navy;
   if (label == About.HomePage) return About.HomePage_Hot ? About_Blue : About_Navy;
   if (Is_Story_Label(label)) return GetSysColor(COLOR_HIGHLIGHT);
@@ -148,8 +147,10 @@ LRESULT CALLBACK Box_Proc(HWND form, UINT message, WPARAM wparam, LPARAM lparam)
       if (static_cast<int>(wparam) == IDC_ABOUT_MAY_PANEL) MayPanelMouseMove();
       return 0;
     case WM_CLOSE:
-      if (About.Showing) About.Closing = true;
-      else ShowWindow(form, SW_HIDE);
+      if (About.Showing)
+        About.Closing = true;
+      else
+        ShowWindow(form, SW_HIDE);
       return 0;
     case WM_DESTROY:
       FormDeactivate();
@@ -229,8 +230,8 @@ HWND Create_About_Box(HINSTANCE instance, HWND owner) {
   if (!Register_Box(instance)) return nullptr;
   RECT frame{0, 0, About_Client_Width, About_Client_Height};
   AdjustWindowRectEx(&frame, Box_Style, FALSE, Box_Ex_Style);
-  About.Form = CreateWindowExW(Box_Ex_Style, Box_Class, About_Wide(About_Caption).c_str(),
-                               Box_Style, CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
+  About.Form = CreateWindowExW(Box_Ex_Style, Box_Class, About_Wide(About_Caption).c_str(), Box_Style,
+                               CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
                                frame.bottom - frame.top, owner, nullptr, instance, nullptr);
   if (!About.Form) return nullptr;
   About.Picture = Load_About_Picture(instance);

@@ -8,9 +8,9 @@ namespace {
 const wchar_t Font_Face[] = L"MS Sans Serif";
 
 HFONT Make_Font(int pixels, bool bold, bool underline) {
-  return CreateFontW(-pixels, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, underline, FALSE,
-                     DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                     DEFAULT_PITCH | FF_SWISS, Font_Face);
+  return CreateFontW(-pixels, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, underline, FALSE, DEFAULT_CHARSET,
+                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
+                     Font_Face);
 }
 
 enum class Font_Kind { Plain, Name, Freeware };
@@ -47,9 +47,12 @@ const Label_Place Panel_Labels[] = {
 
 HFONT Font_For(const TAboutBox& box, Font_Kind kind) {
   switch (kind) {
-    case Font_Kind::Name: return box.Name_Font;
-    case Font_Kind::Freeware: return box.Freeware_Font;
-    case Font_Kind::Plain: break;
+    case Font_Kind::Name:
+      return box.Name_Font;
+    case Font_Kind::Freeware:
+      return box.Freeware_Font;
+    case Font_Kind::Plain:
+      break;
   }
   return box.Plain_Font;
 }
@@ -59,10 +62,9 @@ HFONT Font_For(const TAboutBox& box, Font_Kind kind) {
 HWND Make_Label(HWND parent, int id, int x, int y, HFONT font, bool wrap, bool link) {
   DWORD style = WS_CHILD | WS_VISIBLE | SS_NOPREFIX | (wrap ? SS_LEFT : SS_LEFTNOWORDWRAP);
   if (link) style |= SS_NOTIFY;  // clicks, and mouse moves reach the link itself
-  HWND label = CreateWindowExW(0, L"STATIC", L"", style, x, y, 1, 1, parent,
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                               reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)),
-                               nullptr);
+  HWND label = CreateWindowExW(
+      0, L"STATIC", L"", style, x, y, 1, 1, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+      reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
   if (label) SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   return label;
 }
@@ -79,11 +81,10 @@ bool Make_Fonts(TAboutBox& box) {
 
 bool Make_Panel_Labels(TAboutBox& box) {
   HWND* targets[] = {&box.ProductName, &box.Version, &box.Label1, &box.Author_Caption,
-                     &box.Label2, &box.MailTo, &box.Label3, &box.HomePage};
+                     &box.Label2,      &box.MailTo,  &box.Label3, &box.HomePage};
   int i = 0;
   for (const Label_Place& p : Panel_Labels) {
-    HWND label = Make_Label(box.MayPanel, p.Id, p.X, p.Y, Font_For(box, p.Font),
-                            p.Wrap_Width > 0, p.Link);
+    HWND label = Make_Label(box.MayPanel, p.Id, p.X, p.Y, Font_For(box, p.Font), p.Wrap_Width > 0, p.Link);
     if (!label) return false;
     Set_Label_Text(label, About_Wide(*p.Text), p.Wrap_Width);
     *targets[i++] = label;
@@ -93,8 +94,8 @@ bool Make_Panel_Labels(TAboutBox& box) {
 
 bool Make_Story_Labels(TAboutBox& box) {
   for (int k = 0; k < Scroll_Clock::Label_Count; ++k) {
-    box.May_Lab[k] = Make_Label(box.Panel, IDC_ABOUT_MAY_LAB1 + k, 0,
-                                box.Clock.Label_Top(k + 1), box.Plain_Font, true, false);
+    box.May_Lab[k] = Make_Label(box.Panel, IDC_ABOUT_MAY_LAB1 + k, 0, box.Clock.Label_Top(k + 1),
+                                box.Plain_Font, true, false);
     if (!box.May_Lab[k]) return false;
   }
   return true;
@@ -102,12 +103,10 @@ bool Make_Story_Labels(TAboutBox& box) {
 
 bool Make_Button(TAboutBox& box) {
   box.OKButton = CreateWindowExW(
-      0, L"BUTTON", About_Wide(About_OK).c_str(),
-      WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 137, 224, 75, 25, box.Form,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)),
+      0, L"BUTTON", About_Wide(About_OK).c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 137,
+      224, 75, 25, box.Form, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)),
       reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(box.Form, GWLP_HINSTANCE)), nullptr);
-  if (box.OKButton)
-    SendMessageW(box.OKButton, WM_SETFONT, reinterpret_cast<WPARAM>(box.Plain_Font), FALSE);
+  if (box.OKButton) SendMessageW(box.OKButton, WM_SETFONT, reinterpret_cast<WPARAM>(box.Plain_Font), FALSE);
   return box.OKButton != nullptr;
 }
 
@@ -115,8 +114,7 @@ bool Make_Button(TAboutBox& box) {
 
 std::wstring About_Wide(const std::string& utf8) {
   if (utf8.empty()) return {};
-  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
-                                         nullptr, 0);
+  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
   std::wstring wide(static_cast<std::size_t>(length), L'\0');
   MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &wide[0], length);
   return wide;
@@ -137,13 +135,12 @@ void Set_Label_Text(HWND label, const std::wstring& text, int wrap_width) {
 }
 
 bool Build_About_Controls(TAboutBox& box, HINSTANCE instance) {
-  if (!Register_About_Panel(instance) || !Register_About_Picture(instance) || !Make_Fonts(box))
-    return false;
+  if (!Register_About_Panel(instance) || !Register_About_Picture(instance) || !Make_Fonts(box)) return false;
   box.MayPanel = Create_About_Panel(box.Form, IDC_ABOUT_MAY_PANEL, Place(8, 8, 329, 209),
                                     Panel_Bevel::Lowered_Outer_Raised_Inner, COLOR_BTNFACE);
   if (!box.MayPanel) return false;
-  box.ProgramIcon = Create_About_Picture(box.MayPanel, IDC_ABOUT_PROGRAM_ICON,
-                                         Place(10, 10, 100, 100), &box.Picture);
+  box.ProgramIcon =
+      Create_About_Picture(box.MayPanel, IDC_ABOUT_PROGRAM_ICON, Place(10, 10, 100, 100), &box.Picture);
   box.Panel2 = Create_About_Panel(box.MayPanel, IDC_ABOUT_PANEL2, Place(120, 64, 201, 113),
                                   Panel_Bevel::Lowered_Both, COLOR_INFOBK);
   if (!box.ProgramIcon || !box.Panel2) return false;

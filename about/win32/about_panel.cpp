@@ -78,9 +78,8 @@ bool Register_About_Panel(HINSTANCE instance) {
 }
 
 HWND Create_About_Panel(HWND parent, int id, RECT place, Panel_Bevel bevel, int colour_index) {
-  return CreateWindowExW(0, Panel_Class, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
-                         place.left, place.top, place.right - place.left,
-                         place.bottom - place.top, parent,
+  return CreateWindowExW(0, Panel_Class, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, place.left, place.top,
+                         place.right - place.left, place.bottom - place.top, parent,
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                          reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)),
                          reinterpret_cast<void*>(Pack_Look(bevel, colour_index)));

@@ -29,8 +29,8 @@ void Paint_Picture(HWND window, HDC dc) {
   info.bmiHeader.biCompression = BI_RGB;
   SetStretchBltMode(dc, HALFTONE);
   SetBrushOrgEx(dc, 0, 0, nullptr);
-  StretchDIBits(dc, 0, 0, r.right, r.bottom, 0, 0, picture->Width, picture->Height,
-                picture->Pixels.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+  StretchDIBits(dc, 0, 0, r.right, r.bottom, 0, 0, picture->Width, picture->Height, picture->Pixels.data(),
+                &info, DIB_RGB_COLORS, SRCCOPY);
 }
 
 LRESULT CALLBACK Picture_Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {

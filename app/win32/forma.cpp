@@ -85,8 +85,8 @@ void FormActivate() {
   Play_Event_Sound(Nastroyki, kSoundStart, *Forma.Event_Sounds);
 
   const uint32_t layout = Forma.Keyboard.Current_Layout();
-  const Command_Line_Document doc = Open_Command_Line(
-      Forma.Args, Program_Prefix(Forma.Exe_Path), Forma.Files, Forma.Prompts, Forma.Shell);
+  const Command_Line_Document doc =
+      Open_Command_Line(Forma.Args, Program_Prefix(Forma.Exe_Path), Forma.Files, Forma.Prompts, Forma.Shell);
   if (doc.Text) {
     Reset_Editor();
     Put_Start_Up_Text(*doc.Text);
@@ -166,9 +166,14 @@ void On_Link(const ENLINK& link) {
 LRESULT On_Notify(NMHDR* header) {
   if (header->hwndFrom != Forma.RxRichEdit.Handle()) return 0;
   switch (header->code) {
-    case EN_SELCHANGE: Refresh_Status(); break;
-    case EN_MSGFILTER: return On_Edit_Key(*reinterpret_cast<MSGFILTER*>(header));
-    case EN_LINK: On_Link(*reinterpret_cast<ENLINK*>(header)); break;
+    case EN_SELCHANGE:
+      Refresh_Status();
+      break;
+    case EN_MSGFILTER:
+      return On_Edit_Key(*reinterpret_cast<MSGFILTER*>(header));
+    case EN_LINK:
+      On_Link(*reinterpret_cast<ENLINK*>(header));
+      break;
   }
   return 0;
 }
@@ -293,9 +298,9 @@ void Apply_Text_Font() {
   ReleaseDC(nullptr, dc);
   const int style = Forma.Text_Font.Style;
   HFONT font = CreateFontW(height, 0, 0, 0, (style & kBold) ? FW_BOLD : FW_NORMAL, (style & kItalic) != 0,
-                           (style & kUnderline) != 0, (style & kStrikeOut) != 0, BYTE(Forma.Text_Font.Charset),
-                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
-                           Wide(Forma.Text_Font.Name).c_str());
+                           (style & kUnderline) != 0, (style & kStrikeOut) != 0,
+                           BYTE(Forma.Text_Font.Charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                           DEFAULT_QUALITY, DEFAULT_PITCH, Wide(Forma.Text_Font.Name).c_str());
   Forma.RxRichEdit.Apply_Font(Forma.Text_Font, font);
   if (Forma.Font_Handle) DeleteObject(Forma.Font_Handle);
   Forma.Font_Handle = font;
@@ -387,8 +392,8 @@ bool Create_Forma(HINSTANCE instance, const std::vector<std::string>& args) {
   Forma.PopupMenu = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_POPUPMENU));
   Forma.PopupMenu1 = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_TRAYMENU));
   Forma.Accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
-  Forma.Handle = CreateWindowExW(0, kClassName, L"Запоминаем текущую раскладку", WS_OVERLAPPEDWINDOW,
-                                 80, 80, 400, 300, Forma.Application, Forma.Menu, instance, nullptr);
+  Forma.Handle = CreateWindowExW(0, kClassName, L"Запоминаем текущую раскладку", WS_OVERLAPPEDWINDOW, 80, 80,
+                                 400, 300, Forma.Application, Forma.Menu, instance, nullptr);
   if (!Forma.Handle) return false;
   Forma.Prompts.Set_Owner(Forma.Handle);
   Forma.Shell.Set_Owner(Forma.Handle);

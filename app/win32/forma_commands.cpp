@@ -21,7 +21,8 @@ void Enable(HMENU menu, int id, bool on) {
 // "&Разное": the selection commands need a selection.
 void ParametryClick(HMENU menu) {
   const Selection sel = Forma.RxRichEdit.Get_Selection();
-  for (int id : {IDM_Registr, IDM_Kirilica, IDM_Latinica, IDM_Translit}) Enable(menu, id, sel.End > sel.Start);
+  for (int id : {IDM_Registr, IDM_Kirilica, IDM_Latinica, IDM_Translit})
+    Enable(menu, id, sel.End > sel.Start);
 }
 
 bool Holds(HMENU menu, int id) { return GetMenuState(menu, id, MF_BYCOMMAND) != UINT(-1); }
@@ -82,7 +83,8 @@ bool Translate_Shortcut(const MSG& msg) {
   // Let the system find the shortcut in a throwaway table lookup, not fire it.
   ACCEL entries[128];
   const int count = CopyAcceleratorTableW(Forma.Accelerators, entries, 128);
-  const bool ctrl = GetKeyState(VK_CONTROL) < 0, alt = GetKeyState(VK_MENU) < 0, shift = GetKeyState(VK_SHIFT) < 0;
+  const bool ctrl = GetKeyState(VK_CONTROL) < 0, alt = GetKeyState(VK_MENU) < 0,
+             shift = GetKeyState(VK_SHIFT) < 0;
   for (int i = 0; i < count; ++i) {
     const ACCEL& a = entries[i];
     if (a.key != msg.wParam || !(a.fVirt & FVIRTKEY)) continue;

@@ -36,7 +36,9 @@ void Forma_Command_Window::Enable_Input(bool enabled) {
   if (enabled && GetActiveWindow() == Forma.Handle) SetFocus(Forma.RxRichEdit.Handle());
 }
 
-void Forma_Command_Window::Align_Mode_Panel_Right(bool right) { Forma.StatusBar.Align_Mode_Panel_Right(right); }
+void Forma_Command_Window::Align_Mode_Panel_Right(bool right) {
+  Forma.StatusBar.Align_Mode_Panel_Right(right);
+}
 
 void Forma_Command_Window::Notice(const std::string& text) {
   MessageBoxW(Forma.Handle, Wide(text).c_str(), Wide(kMessageCaption).c_str(), MB_OK);

@@ -10,11 +10,10 @@ constexpr int kHeight = 19;
 }  // namespace
 
 HWND Status_Bar::Create(HWND parent) {
-  hwnd_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | CCS_BOTTOM, 0, 0, 0,
-                          kHeight, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
-  font_ = CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                      DEFAULT_PITCH | FF_SWISS, L"Arial");
+  hwnd_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | CCS_BOTTOM, 0, 0, 0, kHeight,
+                          parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+  font_ = CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Arial");
   SendMessageW(hwnd_, WM_SETFONT, WPARAM(font_), FALSE);
   SendMessageW(hwnd_, SB_SETMINHEIGHT, kHeight, 0);
   int right[5];

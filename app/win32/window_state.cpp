@@ -20,9 +20,9 @@ Window_Bounds Current_Bounds() {
 void Restore_Stored_Bounds() {
   Win32_Profile profile(Settings_File_Path(Forma.Exe_Path));
   Settings_File file(profile);
-  const Window_Bounds b{file.Read_Integer("Size", "Top_Store", 80), file.Read_Integer("Size", "Left_Store", 80),
-                        file.Read_Integer("Size", "Height_Store", 300),
-                        file.Read_Integer("Size", "Width_Store", 400)};
+  const Window_Bounds b{
+      file.Read_Integer("Size", "Top_Store", 80), file.Read_Integer("Size", "Left_Store", 80),
+      file.Read_Integer("Size", "Height_Store", 300), file.Read_Integer("Size", "Width_Store", 400)};
   MoveWindow(Forma.Handle, b.Left, b.Top, b.Width, b.Height, TRUE);
 }
 
@@ -32,9 +32,7 @@ bool Was_Minimized = false;
 
 void Play(int event) { Play_Event_Sound(Nastroyki, event, *Forma.Event_Sounds); }
 
-HICON Application_Icon() {
-  return reinterpret_cast<HICON>(GetClassLongPtrW(Forma.Handle, GCLP_HICONSM));
-}
+HICON Application_Icon() { return reinterpret_cast<HICON>(GetClassLongPtrW(Forma.Handle, GCLP_HICONSM)); }
 
 void Add_Tray_Icon() {
   NOTIFYICONDATAW record{};
@@ -46,8 +44,8 @@ void Show_Tray_Menu() {
   POINT at{};
   GetCursorPos(&at);
   SetForegroundWindow(Forma.Handle);
-  TrackPopupMenu(GetSubMenu(Forma.PopupMenu1, 0), TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, Forma.Handle,
-                 nullptr);
+  TrackPopupMenu(GetSubMenu(Forma.PopupMenu1, 0), TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0,
+                 Forma.Handle, nullptr);
   // Without a message of its own the menu of a background window may not close.
   PostMessageW(Forma.Handle, WM_NULL, 0, 0);
 }
@@ -130,7 +128,8 @@ LRESULT CALLBACK Application_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       if (LOWORD(wp) != WA_INACTIVE) PostMessageW(hwnd, kPassActivation, 0, 0);
       break;
     case kPassActivation:
-      if (GetActiveWindow() == hwnd && !IsIconic(hwnd) && IsWindowVisible(Forma.Handle)) Activate_Main_Window();
+      if (GetActiveWindow() == hwnd && !IsIconic(hwnd) && IsWindowVisible(Forma.Handle))
+        Activate_Main_Window();
       return 0;
     case WM_SYSCOMMAND:
       return Application_Sys_Command(hwnd, wp, lp);

@@ -9,10 +9,18 @@
 
 namespace {
 
-void Sozdat_TextClick() { With_Document_Session([](Document_Session& s) { Sozdat_TextClick(s); }); }
-void Open_TextClick() { With_Document_Session([](Document_Session& s) { Open_TextClick(s); }); }
-void Save_TextClick() { With_Document_Session([](Document_Session& s) { Save_TextClick(s); }); }
-void Save_KakClick() { With_Document_Session([](Document_Session& s) { Save_KakClick(s); }); }
+void Sozdat_TextClick() {
+  With_Document_Session([](Document_Session& s) { Sozdat_TextClick(s); });
+}
+void Open_TextClick() {
+  With_Document_Session([](Document_Session& s) { Open_TextClick(s); });
+}
+void Save_TextClick() {
+  With_Document_Session([](Document_Session& s) { Save_TextClick(s); });
+}
+void Save_KakClick() {
+  With_Document_Session([](Document_Session& s) { Save_KakClick(s); });
+}
 
 template <int Entry>
 void NameClick() {

@@ -31,10 +31,21 @@ void With_Document_Session(const std::function<void(Document_Session&)>& command
   Win32_File_Dialogs dialogs(Forma.Handle);
   Zmk_File_Name_Part name_part;
   Win32_Document_Prompts prompts(Forma.Handle);
-  Document_Session session{Forma.RxRichEdit, text,          window,       Forma.Files,
-                           writer,           dialogs,       name_part,    prompts,
-                           Forma.Shell,      Forma.Keyboard, Forma.History_List, Forma.Current_Path,
-                           Forma.Saved_Layout, Forma.Search.Find_Next_Ready, Nastroyki.Poziciya_Kursora,
+  Document_Session session{Forma.RxRichEdit,
+                           text,
+                           window,
+                           Forma.Files,
+                           writer,
+                           dialogs,
+                           name_part,
+                           prompts,
+                           Forma.Shell,
+                           Forma.Keyboard,
+                           Forma.History_List,
+                           Forma.Current_Path,
+                           Forma.Saved_Layout,
+                           Forma.Search.Find_Next_Ready,
+                           Nastroyki.Poziciya_Kursora,
                            Save_Dialog};
   command(session);
 }

@@ -12,7 +12,9 @@
 #include "text/win1251_unicode.h"
 
 Gdi_Print_Device::Gdi_Print_Device(HDC dc, const Text_Font_Spec& font, SIZE page, std::wstring title)
-    : dc_(dc), font_(Create_Text_Font(font, GetDeviceCaps(dc, LOGPIXELSY))), page_(page),
+    : dc_(dc),
+      font_(Create_Text_Font(font, GetDeviceCaps(dc, LOGPIXELSY))),
+      page_(page),
       title_(std::move(title)) {
   Select_Font();
   SetTextColor(dc_, Resolve_Colour(font.Color));

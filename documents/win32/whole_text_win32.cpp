@@ -125,7 +125,9 @@ std::string Document_Edit_Area::Text() { return Forma.RxRichEdit.Text(); }
 void Document_Edit_Area::Set_Text(const std::string& text) { Forma.RxRichEdit.Set_Text(text); }
 int32_t Document_Edit_Area::Text_Length() { return Forma.RxRichEdit.Text_Length(); }
 Selection Document_Edit_Area::Get_Selection() { return Forma.RxRichEdit.Get_Selection(); }
-void Document_Edit_Area::Set_Selection(int32_t start, int32_t end) { Forma.RxRichEdit.Set_Selection(start, end); }
+void Document_Edit_Area::Set_Selection(int32_t start, int32_t end) {
+  Forma.RxRichEdit.Set_Selection(start, end);
+}
 std::string Document_Edit_Area::Selected_Text() { return Forma.RxRichEdit.Selected_Text(); }
 
 void Document_Edit_Area::Replace_Selection(const std::string& text) {

@@ -11,9 +11,12 @@ int Box(HWND owner, const std::string& text, const std::string& caption, UINT ty
 
 Answer Win32_Document_Prompts::Ask_Save_Changes(const std::string& text) {
   switch (Box(owner_, text, kMessageCaption, MB_YESNOCANCEL | MB_DEFBUTTON1)) {
-    case IDYES: return Answer::Yes;
-    case IDNO: return Answer::No;
-    default: return Answer::Cancel;
+    case IDYES:
+      return Answer::Yes;
+    case IDNO:
+      return Answer::No;
+    default:
+      return Answer::Cancel;
   }
 }
 

@@ -17,8 +17,8 @@ COLORREF Resolve_Colour(int32_t colour) {
 HWND Rich_Edit::Create(HWND parent, int id, bool word_wrap, bool scroll_bars) {
   static HMODULE library = LoadLibraryW(L"riched20.dll");
   (void)library;
-  DWORD style = WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_NOHIDESEL | ES_WANTRETURN |
-                ES_SAVESEL;
+  DWORD style =
+      WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_NOHIDESEL | ES_WANTRETURN | ES_SAVESEL;
   if (scroll_bars) style |= WS_VSCROLL;
   if (!word_wrap) style |= (scroll_bars ? WS_HSCROLL : 0) | ES_AUTOHSCROLL;
   HWND edit = CreateWindowExW(WS_EX_CLIENTEDGE, RICHEDIT_CLASSW, L"", style, 0, 0, 10, 10, parent,
@@ -99,9 +99,7 @@ int32_t Rich_Edit::Line_From_Char(int32_t offset) {
   return int32_t(SendMessageW(hwnd_, EM_EXLINEFROMCHAR, 0, offset));
 }
 
-int32_t Rich_Edit::Line_Index(int32_t line) {
-  return int32_t(SendMessageW(hwnd_, EM_LINEINDEX, line, 0));
-}
+int32_t Rich_Edit::Line_Index(int32_t line) { return int32_t(SendMessageW(hwnd_, EM_LINEINDEX, line, 0)); }
 
 int32_t Rich_Edit::Line_Length(int32_t line) {
   const int32_t start = Line_Index(line);
@@ -127,8 +125,8 @@ void Rich_Edit::Apply_Font(const Text_Font_Spec& font, HFONT handle) {
   SendMessageW(hwnd_, WM_SETFONT, WPARAM(handle), TRUE);
   CHARFORMAT2W format{};
   format.cbSize = sizeof(format);
-  format.dwMask = CFM_FACE | CFM_SIZE | CFM_CHARSET | CFM_COLOR | CFM_BOLD | CFM_ITALIC |
-                  CFM_UNDERLINE | CFM_STRIKEOUT;
+  format.dwMask =
+      CFM_FACE | CFM_SIZE | CFM_CHARSET | CFM_COLOR | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT;
   if (font.Style & kBold) format.dwEffects |= CFE_BOLD;
   if (font.Style & kItalic) format.dwEffects |= CFE_ITALIC;
   if (font.Style & kUnderline) format.dwEffects |= CFE_UNDERLINE;

@@ -9,7 +9,8 @@ class Win32_File_Dialogs : public File_Dialogs {
  public:
   explicit Win32_File_Dialogs(HWND owner) : owner_(owner) {}
   std::optional<std::string> Ask_Open(const std::string& initial_folder) override;
-  std::optional<std::string> Ask_Save(const std::string& initial_folder, const std::string& file_name) override;
+  std::optional<std::string> Ask_Save(const std::string& initial_folder,
+                                      const std::string& file_name) override;
 
  private:
   HWND owner_;

@@ -30,8 +30,8 @@ std::wstring Folder_Of(const std::wstring& full) {
 }
 
 bool Put_In_Place(const std::wstring& fresh, const std::wstring& target, bool replacing) {
-  if (replacing && ReplaceFileW(target.c_str(), fresh.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
-                                nullptr, nullptr))
+  if (replacing &&
+      ReplaceFileW(target.c_str(), fresh.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
     return true;
   return MoveFileExW(fresh.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
@@ -99,7 +99,8 @@ std::unique_ptr<File_Sink> Win32_File_Writer::Begin(const std::string& path) {
 
   wchar_t fresh[MAX_PATH + 1] = {};
   if (!GetTempFileNameW(folder.c_str(), L"lv~", 0, fresh)) return nullptr;
-  HANDLE file = CreateFileW(fresh, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file =
+      CreateFileW(fresh, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     DeleteFileW(fresh);
     return nullptr;

@@ -12,7 +12,8 @@ std::string Narrow(const std::wstring& wide) { return Utf16_To_Utf8(wide); }
 
 std::string To_Ansi(const std::string& utf8) {
   const std::wstring wide = Wide(utf8);
-  const int size = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), int(wide.size()), nullptr, 0, nullptr, nullptr);
+  const int size =
+      WideCharToMultiByte(CP_ACP, 0, wide.c_str(), int(wide.size()), nullptr, 0, nullptr, nullptr);
   std::string out(size_t(size), '\0');
   WideCharToMultiByte(CP_ACP, 0, wide.c_str(), int(wide.size()), out.data(), size, nullptr, nullptr);
   return out;
@@ -56,8 +57,8 @@ void Win32_Shell::Add_To_Recent_Documents(const std::string& path) {
 }
 
 std::optional<std::string> Win32_Files::Read_All(const std::string& path) {
-  HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return std::nullopt;
   LARGE_INTEGER size{};
   std::optional<std::string> bytes;

@@ -33,9 +33,8 @@ class Open_Key {
 class Created_Key : public Open_Key {
  public:
   explicit Created_Key(const std::wstring& path) {
-    error_ = RegCreateKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, nullptr,
-                             REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &key_,
-                             nullptr);
+    error_ = RegCreateKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                             KEY_SET_VALUE, nullptr, &key_, nullptr);
     if (error_ != ERROR_SUCCESS) key_ = nullptr;
   }
 };
@@ -43,8 +42,7 @@ class Created_Key : public Open_Key {
 std::wstring Wide(const std::string& text) { return Utf8_To_Utf16(text); }
 
 // Reads a value's raw bytes and type; false when it is missing.
-bool Query(const std::string& key, const std::string& name, DWORD& type,
-           std::vector<BYTE>& data) {
+bool Query(const std::string& key, const std::string& name, DWORD& type, std::vector<BYTE>& data) {
   Open_Key open(HKEY_CLASSES_ROOT, Wide(key), KEY_QUERY_VALUE);
   if (!open) return false;
   const std::wstring value_name = Wide(name);
@@ -63,12 +61,10 @@ bool Query(const std::string& key, const std::string& name, DWORD& type,
   }
 }
 
-bool Set_Value(const std::string& key, const std::string& name, DWORD type,
-               const BYTE* data, DWORD size) {
+bool Set_Value(const std::string& key, const std::string& name, DWORD type, const BYTE* data, DWORD size) {
   Created_Key created(Wide(key));
   if (!created) return false;
-  return RegSetValueExW(created.get(), Wide(name).c_str(), 0, type, data, size) ==
-         ERROR_SUCCESS;
+  return RegSetValueExW(created.get(), Wide(name).c_str(), 0, type, data, size) == ERROR_SUCCESS;
 }
 
 LONG Delete_Tree(HKEY parent, const std::wstring& path) {
@@ -79,8 +75,7 @@ LONG Delete_Tree(HKEY parent, const std::wstring& path) {
     for (;;) {
       wchar_t child[256];
       DWORD length = 256;
-      const LONG rc = RegEnumKeyExW(open.get(), 0, child, &length, nullptr, nullptr,
-                                    nullptr, nullptr);
+      const LONG rc = RegEnumKeyExW(open.get(), 0, child, &length, nullptr, nullptr, nullptr, nullptr);
       if (rc == ERROR_NO_MORE_ITEMS) break;
       if (rc != ERROR_SUCCESS) return rc;
       const LONG removed = Delete_Tree(open.get(), child);
@@ -93,9 +88,8 @@ LONG Delete_Tree(HKEY parent, const std::wstring& path) {
 bool Key_Counts(const std::string& key, DWORD& subkeys, DWORD& values) {
   Open_Key open(HKEY_CLASSES_ROOT, Wide(key), KEY_QUERY_VALUE);
   if (!open) return false;
-  return RegQueryInfoKeyW(open.get(), nullptr, nullptr, nullptr, &subkeys, nullptr,
-                          nullptr, &values, nullptr, nullptr, nullptr,
-                          nullptr) == ERROR_SUCCESS;
+  return RegQueryInfoKeyW(open.get(), nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values, nullptr,
+                          nullptr, nullptr, nullptr) == ERROR_SUCCESS;
 }
 
 }  // namespace
@@ -119,8 +113,7 @@ std::optional<std::string> Win32_Registry::Read_String(const std::string& key,
   return Utf16_To_Utf8(text);
 }
 
-std::optional<uint32_t> Win32_Registry::Read_Dword(const std::string& key,
-                                                   const std::string& name) const {
+std::optional<uint32_t> Win32_Registry::Read_Dword(const std::string& key, const std::string& name) const {
   DWORD type = 0;
   std::vector<BYTE> data;
   if (!Query(key, name, type, data)) return std::nullopt;
@@ -130,19 +123,15 @@ std::optional<uint32_t> Win32_Registry::Read_Dword(const std::string& key,
   return value;
 }
 
-bool Win32_Registry::Write_String(const std::string& key, const std::string& name,
-                                  const std::string& value) {
+bool Win32_Registry::Write_String(const std::string& key, const std::string& name, const std::string& value) {
   const std::wstring text = Wide(value);
   const DWORD size = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
-  return Set_Value(key, name, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                   size);
+  return Set_Value(key, name, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()), size);
 }
 
-bool Win32_Registry::Write_Dword(const std::string& key, const std::string& name,
-                                 uint32_t value) {
+bool Win32_Registry::Write_Dword(const std::string& key, const std::string& name, uint32_t value) {
   const DWORD number = value;
-  return Set_Value(key, name, REG_DWORD, reinterpret_cast<const BYTE*>(&number),
-                   sizeof number);
+  return Set_Value(key, name, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
 }
 
 bool Win32_Registry::Delete_Value(const std::string& key, const std::string& name) {

@@ -9,14 +9,10 @@
 class Win32_Registry : public Registry {
  public:
   bool Key_Exists(const std::string& key) const override;
-  std::optional<std::string> Read_String(const std::string& key,
-                                         const std::string& name) const override;
-  std::optional<uint32_t> Read_Dword(const std::string& key,
-                                     const std::string& name) const override;
-  bool Write_String(const std::string& key, const std::string& name,
-                    const std::string& value) override;
-  bool Write_Dword(const std::string& key, const std::string& name,
-                   uint32_t value) override;
+  std::optional<std::string> Read_String(const std::string& key, const std::string& name) const override;
+  std::optional<uint32_t> Read_Dword(const std::string& key, const std::string& name) const override;
+  bool Write_String(const std::string& key, const std::string& name, const std::string& value) override;
+  bool Write_Dword(const std::string& key, const std::string& name, uint32_t value) override;
   bool Delete_Value(const std::string& key, const std::string& name) override;
   bool Delete_Key(const std::string& key) override;
   bool Has_Values(const std::string& key) const override;

@@ -141,7 +141,8 @@ bool Search_Handle_Message(UINT msg, WPARAM, LPARAM lp) {
   // Taken before the main window sees it: with the dialog closed first, the
   // key would look like Esc with no dialog open and could close the program.
   // The key still reaches the edit area (the notification answers 0).
-  if (msg == WM_NOTIFY && (Forma.Search.Find_Open || Forma.Search.Replace_Open) && Esc_Typed_In_Edit_Area(lp)) {
+  if (msg == WM_NOTIFY && (Forma.Search.Find_Open || Forma.Search.Replace_Open) &&
+      Esc_Typed_In_Edit_Area(lp)) {
     Close_Find_Dialog();
     Close_Replace_Dialog();
     return true;

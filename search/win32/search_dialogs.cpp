@@ -66,9 +66,12 @@ void Close_Search_Dialog(Search_Dialog which) {
 HWND Search_Dialog_Window(Search_Dialog which) { return Slot(which).Window; }
 
 bool Search_Dialog_Of(const FINDREPLACEW* report, Search_Dialog& which) {
-  if (report == &Find_Slot.Report) which = Search_Dialog::Find;
-  else if (report == &Replace_Slot.Report) which = Search_Dialog::Replace;
-  else return false;
+  if (report == &Find_Slot.Report)
+    which = Search_Dialog::Find;
+  else if (report == &Replace_Slot.Report)
+    which = Search_Dialog::Replace;
+  else
+    return false;
   return true;
 }
 

@@ -4,8 +4,8 @@
    Plain defines only: the resource compiler reads this file too. */
 
 /* The input box of go to line. */
-#define IDD_LINE_INPUT 3000
+#define IDD_LINE_INPUT        3000
 #define IDC_LINE_INPUT_PROMPT 3001
-#define IDC_LINE_INPUT_TEXT 3002
+#define IDC_LINE_INPUT_TEXT   3002
 
 #endif

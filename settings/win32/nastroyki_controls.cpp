@@ -11,13 +11,13 @@
 namespace {
 
 constexpr int kControl_Ids_Page1[] = {
-    IDC_Group_Types, IDC_Group_Misc, IDC_Sys_Tray, IDC_Escape, IDC_Bar, IDC_Poziciya_Kursora,
-    IDC_Kol_Undo, IDC_Kol_Undo_Spin, IDC_Kol_Undo_Label, IDC_RxSlider, IDC_RxSlider_Label,
-    IDC_Label_Raskladki};
+    IDC_Group_Types,      IDC_Group_Misc,     IDC_Sys_Tray,      IDC_Escape,         IDC_Bar,
+    IDC_Poziciya_Kursora, IDC_Kol_Undo,       IDC_Kol_Undo_Spin, IDC_Kol_Undo_Label, IDC_RxSlider,
+    IDC_RxSlider_Label,   IDC_Label_Raskladki};
 
 const char* const kRow_Check_Hints[kSoundCount] = {
-    "Запуск программы", "Разворачивание, восстановление или изменение размера окна",
-    "Распахивание окна", "Сворачивание окна", "Выход из программы"};
+    "Запуск программы", "Разворачивание, восстановление или изменение размера окна", "Распахивание окна",
+    "Сворачивание окна", "Выход из программы"};
 
 std::vector<int> Page_Controls(int page) {
   std::vector<int> ids;
@@ -121,8 +121,8 @@ void Init_Controls(HWND dialog) {
   SendDlgItemMessageW(dialog, IDC_RxSlider, TBM_SETPAGESIZE, 0, 1);
   SendDlgItemMessageW(dialog, IDC_RxSlider, TBM_SETPOS, TRUE, 1);
 
-  HWND tips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                              0, 0, 0, 0, dialog, nullptr, nullptr, nullptr);
+  HWND tips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
+                              dialog, nullptr, nullptr, nullptr);
   SendMessageW(tips, TTM_SETMAXTIPWIDTH, 0, 400);
   for (int row = 0; row < kSoundCount; ++row) {
     Add_Hint(tips, dialog, Row_Control(row, IDC_Row_Sound), kRow_Check_Hints[row]);
@@ -153,12 +153,17 @@ void Sync_Sound_Row(HWND dialog, int row) {
 DWORD Help_Context(int id) {
   if (id >= IDC_CheckBox_First && id < IDC_CheckBox_First + kFile_Type_Count) return 90;
   switch (id) {
-    case IDC_Sys_Tray: return 120;
-    case IDC_Escape: return 121;
-    case IDC_Bar: return 122;
-    case IDC_Poziciya_Kursora: return 123;
+    case IDC_Sys_Tray:
+      return 120;
+    case IDC_Escape:
+      return 121;
+    case IDC_Bar:
+      return 122;
+    case IDC_Poziciya_Kursora:
+      return 123;
     case IDC_Kol_Undo:
-    case IDC_Kol_Undo_Spin: return 125;
+    case IDC_Kol_Undo_Spin:
+      return 125;
   }
   const int row = Row_Of(id);
   if (row >= 0 && (Part_Of(id) == IDC_Row_Sound || Part_Of(id) == IDC_Row_Edit)) return 124;

@@ -87,9 +87,15 @@ void Play_Sound(int row) { Forma.Sound.Play(Read_Row_File(dialog, row), kSoundAs
 void On_Row_Command(int id) {
   const int row = Row_Of(id);
   switch (Part_Of(id)) {
-    case IDC_Row_Sound: Sync_Sound_Row(dialog, row); break;
-    case IDC_Row_Button: Browse_Sound(row); break;
-    case IDC_Row_BitBtn: Play_Sound(row); break;
+    case IDC_Row_Sound:
+      Sync_Sound_Row(dialog, row);
+      break;
+    case IDC_Row_Button:
+      Browse_Sound(row);
+      break;
+    case IDC_Row_BitBtn:
+      Play_Sound(row);
+      break;
   }
 }
 

@@ -28,7 +28,9 @@ Jpeg_Picture Decode(const std::vector<std::uint8_t>& bytes) {
   return Decode_Jpeg(bytes.data(), bytes.size());
 }
 
-struct Bgr { int B, G, R, Pad; };
+struct Bgr {
+  int B, G, R, Pad;
+};
 
 Bgr Pixel_At(const Jpeg_Picture& p, int x, int y) {
   const std::uint8_t* q = p.Pixels.data() + (static_cast<std::size_t>(y) * p.Width + x) * 4;
@@ -88,8 +90,8 @@ TEST(AboutJpeg, TruncatedPictureFailsCleanly) {
   ASSERT_GT(bytes.size(), 1000u);
   // Cut inside the entropy-coded data, just before the end marker, and
   // through the headers.
-  for (std::size_t keep : {bytes.size() - 2, bytes.size() / 2, std::size_t{300},
-                           std::size_t{20}, std::size_t{2}}) {
+  for (std::size_t keep :
+       {bytes.size() - 2, bytes.size() / 2, std::size_t{300}, std::size_t{20}, std::size_t{2}}) {
     const std::vector<std::uint8_t> cut(bytes.begin(), bytes.begin() + keep);
     const Jpeg_Picture p = Decode(cut);
     EXPECT_TRUE(p.Empty()) << "kept " << keep << " bytes";

@@ -36,8 +36,8 @@ TEST(ProfileInteger, AcceptsDecimalAndBothHexForms) {
 }
 
 TEST(ProfileInteger, RejectsEverythingElse) {
-  for (const char* bad : {"", "abc", "12abc", "yes", "0x", "$", "-", "1.5", "99999999999",
-                          "2147483648", "0x1FFFFFFFF", "$G1"})
+  for (const char* bad :
+       {"", "abc", "12abc", "yes", "0x", "$", "-", "1.5", "99999999999", "2147483648", "0x1FFFFFFFF", "$G1"})
     EXPECT_FALSE(Parse_Profile_Integer(bad).has_value()) << bad;
   EXPECT_EQ(Parse_Profile_Integer("-2147483648"), INT32_MIN);
 }

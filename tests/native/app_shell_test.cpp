@@ -59,7 +59,10 @@ TEST(InsertKey, TogglesOnlyTheModeIndicator) {
 TEST(KeyboardLayout, GuardSwitchesToRussianAndRestoresOnlyEnglishOrRussian) {
   Fake_Keyboard kb;
   kb.current = 0x04090409u;
-  { Layout_Guard guard(kb); EXPECT_EQ(kb.current, 0x04190419u); }
+  {
+    Layout_Guard guard(kb);
+    EXPECT_EQ(kb.current, 0x04190419u);
+  }
   EXPECT_EQ(kb.current, 0x04090409u);
 
   kb.current = 0x04070407u;  // German stays Russian after the command

@@ -52,9 +52,12 @@ TEST_F(StartupSettings, NumbersInEveryNotationAndBadOnesGiveDefaults) {
 }
 
 TEST_F(StartupSettings, WindowStateOnlyNormalAndMinimizedStartNormal) {
-  for (auto [text, maximized] : std::vector<std::pair<std::string, bool>>{
-           {"wsNormal", false}, {"wsMinimized", false}, {"wsMaximized", true},
-           {"", true}, {"normal", true}, {"wsMinimizedXYZ", false}}) {
+  for (auto [text, maximized] : std::vector<std::pair<std::string, bool>>{{"wsNormal", false},
+                                                                          {"wsMinimized", false},
+                                                                          {"wsMaximized", true},
+                                                                          {"", true},
+                                                                          {"normal", true},
+                                                                          {"wsMinimizedXYZ", false}}) {
     Set("Size/WindowState", text);
     EXPECT_EQ(Create().Maximized, maximized) << text;
   }

@@ -26,8 +26,8 @@ TEST(AppWindowStateSounds, WavFileIsPcmMonoSixteenBitWithConsistentSizes) {
   EXPECT_EQ(U32(wav, 4), wav.size() - 8);
   EXPECT_EQ(wav.substr(8, 8), "WAVEfmt ");
   EXPECT_EQ(U32(wav, 16), 16u);
-  EXPECT_EQ(U16(wav, 20), 1);   // PCM
-  EXPECT_EQ(U16(wav, 22), 1);   // mono
+  EXPECT_EQ(U16(wav, 20), 1);  // PCM
+  EXPECT_EQ(U16(wav, 22), 1);  // mono
   EXPECT_EQ(U32(wav, 24), 22050u);
   EXPECT_EQ(U32(wav, 28), 44100u);
   EXPECT_EQ(U16(wav, 32), 2);
@@ -62,7 +62,8 @@ TEST(AppWindowStateSounds, GlideChangesPitch) {
 }
 
 TEST(AppWindowStateSounds, FiveDefaultSoundsWithTheirFileNamesAndShortLengths) {
-  const std::set<std::string> expected{"Zapusk.wav", "Razvern.wav", "Raspahn.wav", "Svernut.wav", "Vyhod.wav"};
+  const std::set<std::string> expected{"Zapusk.wav", "Razvern.wav", "Raspahn.wav", "Svernut.wav",
+                                       "Vyhod.wav"};
   std::set<std::string> names;
   for (const Event_Tone& tone : Event_Tones()) {
     names.insert(tone.File_Name);

@@ -59,7 +59,8 @@ TEST_P(DocumentsGuard, YesSavesANamedDocumentWithoutADialog) {
   EXPECT_TRUE(f.dialogs.shown.empty());
   EXPECT_EQ(f.disk.files["C:\\Docs\\a.txt"], "one\r\ntwo");
   EXPECT_EQ(f.edit.modified, !rules.named_save_clears_modified);
-  EXPECT_EQ(f.current_path, rules.named_save_takes_dialog_name ? "C:\\Elsewhere\\last.txt" : "C:\\Docs\\start.txt");
+  EXPECT_EQ(f.current_path,
+            rules.named_save_takes_dialog_name ? "C:\\Elsewhere\\last.txt" : "C:\\Docs\\start.txt");
   EXPECT_EQ(f.history.Files.Names[0], "C:\\Docs\\a.txt");
   EXPECT_EQ(f.history.Files.Positions[0], "3");
   EXPECT_EQ(f.window.caption, "C:\\Docs\\a.txt");
@@ -75,7 +76,8 @@ TEST_P(DocumentsGuard, YesOnAnUntitledDocumentSavesThroughTheDialog) {
   ASSERT_EQ(f.dialogs.shown.size(), 1u);
   EXPECT_TRUE(f.dialogs.shown[0].save);
   EXPECT_EQ(f.dialogs.shown[0].folder, "C:\\Docs\\start.txt");
-  EXPECT_EQ(f.dialogs.shown[0].file_name, rules.dialog_proposes_untitled ? "Лировушка.txt" : "C:\\Elsewhere\\last.txt");
+  EXPECT_EQ(f.dialogs.shown[0].file_name,
+            rules.dialog_proposes_untitled ? "Лировушка.txt" : "C:\\Elsewhere\\last.txt");
   EXPECT_EQ(f.disk.files["C:\\New\\saved.txt"], "text");
   EXPECT_EQ(f.current_path, "C:\\New\\saved.txt");
   EXPECT_EQ(f.history.Files.Names[0], "C:\\New\\saved.txt");

@@ -61,8 +61,7 @@ TEST(DocumentsHistoryCaption, SeventyCharactersShowWholeAndSeventyOneShorten) {
   EXPECT_EQ(History_Caption("1. ", seventy), "1. " + seventy);
   std::string longer = "C:\\0123456789abcdefghij" + std::string(44, 'x') + ".txt";
   ASSERT_EQ(longer.size(), 71u);
-  EXPECT_EQ(History_Caption("2. ", longer),
-            "2. " + longer.substr(0, 17) + "..." + longer.substr(21));
+  EXPECT_EQ(History_Caption("2. ", longer), "2. " + longer.substr(0, 17) + "..." + longer.substr(21));
   // Letters, not bytes: a Cyrillic path of 70 letters is shown whole.
   std::string cyrillic = "C:\\";
   for (int i = 0; i < 67; ++i) cyrillic += "ж";

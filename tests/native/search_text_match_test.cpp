@@ -83,7 +83,8 @@ int32_t Reference(const std::string& text, const std::string& what, int32_t star
   for (int32_t at = start; at + int32_t(what.size()) <= std::min(end, int32_t(text.size())); ++at) {
     if (folded_text.compare(size_t(at), what.size(), folded_what) != 0) continue;
     if (o.Whole_Word && at > 0 && Is_Word_Letter(text[size_t(at) - 1])) continue;
-    if (o.Whole_Word && size_t(at) + what.size() < text.size() && Is_Word_Letter(text[size_t(at) + what.size()]))
+    if (o.Whole_Word && size_t(at) + what.size() < text.size() &&
+        Is_Word_Letter(text[size_t(at) + what.size()]))
       continue;
     return at;
   }

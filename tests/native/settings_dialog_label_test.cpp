@@ -11,8 +11,8 @@ namespace {
 
 TEST(SettingsDialogLabel, ModesOneToFourNameTheirLayoutOthersChangeNothing) {
   Fake_Layout_Label label;
-  const char* texts[] = {"всегда по умолчанию", "всегда запоминается при выходе",
-                         "всегда английская", "всегда русская"};
+  const char* texts[] = {"всегда по умолчанию", "всегда запоминается при выходе", "всегда английская",
+                         "всегда русская"};
   for (int mode = 4; mode >= 1; --mode) {
     Set_Layout_Label(label, mode);
     EXPECT_EQ(label.text, texts[mode - 1]);

@@ -21,8 +21,7 @@ std::string Default(const Registry& registry, const std::string& key) {
   return registry.Read_String(key, "").value_or("<none>");
 }
 
-std::vector<std::string> Keys_Starting(const Memory_Registry& registry,
-                                       const std::string& prefix) {
+std::vector<std::string> Keys_Starting(const Memory_Registry& registry, const std::string& prefix) {
   std::vector<std::string> out;
   for (const auto& key : registry.All_Keys())
     if (key.compare(0, prefix.size(), prefix) == 0) out.push_back(key);
@@ -55,11 +54,9 @@ TEST_F(SettingsRegistryBindings, FullBindingWritesEveryKeyOfTheType) {
   EXPECT_EQ(Default(registry, "TXT_Lirovant_ZMK\\shell\\edit\\command"), kCommand);
   EXPECT_EQ(Default(registry, "TXT_Lirovant_ZMK\\shell\\edit"), "&Изменить");
   EXPECT_THAT(Keys_Starting(registry, "TXT_"),
-              ElementsAre("TXT_Lirovant_Store", "TXT_Lirovant_ZMK",
-                          "TXT_Lirovant_ZMK\\DefaultIcon", "TXT_Lirovant_ZMK\\shell",
-                          "TXT_Lirovant_ZMK\\shell\\edit",
-                          "TXT_Lirovant_ZMK\\shell\\edit\\command",
-                          "TXT_Lirovant_ZMK\\shell\\open",
+              ElementsAre("TXT_Lirovant_Store", "TXT_Lirovant_ZMK", "TXT_Lirovant_ZMK\\DefaultIcon",
+                          "TXT_Lirovant_ZMK\\shell", "TXT_Lirovant_ZMK\\shell\\edit",
+                          "TXT_Lirovant_ZMK\\shell\\edit\\command", "TXT_Lirovant_ZMK\\shell\\open",
                           "TXT_Lirovant_ZMK\\shell\\open\\command"));
   // The type it replaced is left as it was.
   EXPECT_EQ(Default(registry, "txtfile\\shell\\open\\command"), "notepad.exe %1");
@@ -128,8 +125,7 @@ TEST_F(SettingsRegistryBindings, EditOnlyBindingRedirectsOnlyTheEditAction) {
 
   Dissociate_Type(registry, "BAT");
   // The stock editor comes back, not whatever was there before.
-  EXPECT_EQ(Default(registry, "batfile\\shell\\edit\\command"),
-            "C:\\WINDOWS\\NOTEPAD.EXE %1");
+  EXPECT_EQ(Default(registry, "batfile\\shell\\edit\\command"), "C:\\WINDOWS\\NOTEPAD.EXE %1");
   EXPECT_FALSE(registry.Key_Exists("BAT_Lirovant_Store"));
 }
 
@@ -152,12 +148,9 @@ TEST_F(SettingsRegistryBindings, EditOnlyRebindingRewritesTheSavedCommand) {
 }
 
 TEST_F(SettingsRegistryBindings, BoundStateFollowsTheKeyOfEachKind) {
-  for (const auto& box : kFile_Type_Boxes)
-    EXPECT_FALSE(Is_Type_Bound(registry, box.type)) << box.type;
-  for (const auto& box : kFile_Type_Boxes)
-    Associate_Type(registry, kWhere, box.type, box.icon_index);
-  for (const auto& box : kFile_Type_Boxes)
-    EXPECT_TRUE(Is_Type_Bound(registry, box.type)) << box.type;
+  for (const auto& box : kFile_Type_Boxes) EXPECT_FALSE(Is_Type_Bound(registry, box.type)) << box.type;
+  for (const auto& box : kFile_Type_Boxes) Associate_Type(registry, kWhere, box.type, box.icon_index);
+  for (const auto& box : kFile_Type_Boxes) EXPECT_TRUE(Is_Type_Bound(registry, box.type)) << box.type;
 
   // An edit-only type counts as bound by its store alone, a full type by its
   // own file-type key alone.
@@ -169,16 +162,14 @@ TEST_F(SettingsRegistryBindings, BoundStateFollowsTheKeyOfEachKind) {
   EXPECT_TRUE(Is_Type_Bound(registry, "BAT"));
 
   for (const auto& box : kFile_Type_Boxes) Dissociate_Type(registry, box.type);
-  for (const auto& box : kFile_Type_Boxes)
-    EXPECT_FALSE(Is_Type_Bound(registry, box.type)) << box.type;
+  for (const auto& box : kFile_Type_Boxes) EXPECT_FALSE(Is_Type_Bound(registry, box.type)) << box.type;
 }
 
 TEST_F(SettingsRegistryBindings, DialogTableListsTheTenTypesWithTheirIcons) {
   std::vector<std::string> order;
-  for (const auto& box : kFile_Type_Boxes)
-    order.push_back(std::string(box.type) + ":" + box.icon_index);
-  EXPECT_THAT(order, ElementsAre("TXT:1", "INI:2", "DIZ:0", "CFG:0", "LOG:0", "BAT:0",
-                                 "REG:0", "RU:0", "NFO:0", "BAK:0"));
+  for (const auto& box : kFile_Type_Boxes) order.push_back(std::string(box.type) + ":" + box.icon_index);
+  EXPECT_THAT(order, ElementsAre("TXT:1", "INI:2", "DIZ:0", "CFG:0", "LOG:0", "BAT:0", "REG:0", "RU:0",
+                                 "NFO:0", "BAK:0"));
 }
 
 TEST_F(SettingsRegistryBindings, UnknownOrLowerCaseTypesAreRejected) {

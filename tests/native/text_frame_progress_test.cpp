@@ -23,7 +23,8 @@ struct Progress_Frame : Text_Frame_Fixture {
   std::vector<Pump_Seen> seen;
   Progress_Frame() {
     window.on_pump = [this] {
-      seen.push_back({panels.panels[2], panels.panels[3], window.enabled, window.right_aligned, keyboard.current});
+      seen.push_back(
+          {panels.panels[2], panels.panels[3], window.enabled, window.right_aligned, keyboard.current});
     };
   }
   void Expect_Restored() {

@@ -12,10 +12,8 @@
 
 namespace {
 
-const char* const Example =
-    "a b c d\rab cd ef gh\rx y\rend.\r new para\ra  b c\rq";
-const char* const Justified =
-    "a   b  c  d\rab cd ef gh\rx         y\rend.\r new   para\ra      b  c\rq\r";
+const char* const Example = "a b c d\rab cd ef gh\rx y\rend.\r new para\ra  b c\rq";
+const char* const Justified = "a   b  c  d\rab cd ef gh\rx         y\rend.\r new   para\ra      b  c\rq\r";
 
 TEST(TextFrameSmartFormat, ExampleLinesJustifiedOnceUndoEmptiedNoticeAfterWindowBack) {
   Text_Frame_Fixture f;

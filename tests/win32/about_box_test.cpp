@@ -26,7 +26,10 @@ std::wstring Text_Of(HWND window) {
   return buffer;
 }
 
-struct Found { int Id; HWND Window; };
+struct Found {
+  int Id;
+  HWND Window;
+};
 
 BOOL CALLBACK Match_Id(HWND window, LPARAM found) {
   auto* f = reinterpret_cast<Found*>(found);
@@ -68,7 +71,9 @@ LOGFONTW Font_Of(HWND control) {
   return lf;
 }
 
-struct Label_Look { COLORREF Text, Back; };
+struct Label_Look {
+  COLORREF Text, Back;
+};
 
 // What a label is painted with: its parent answers the colour request.
 Label_Look Look_Of(HWND label) {
@@ -95,8 +100,8 @@ class AboutBox : public testing::Test {
  protected:
   static void SetUpTestSuite() {
     if (!Owner)
-      Owner = CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10,
-                              300, 200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+      Owner = CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200,
+                              nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!Box) Box = Create_About_Box(GetModuleHandleW(nullptr), Owner);
   }
   void SetUp() override {
@@ -142,8 +147,8 @@ TEST_F(AboutBox, ControlsStandWhereTheLayoutPutsThem) {
   Expect_Place(Control(Box, IDC_ABOUT_PANEL), Box, 136, 80, 185, 97);
   Expect_Place(GetDlgItem(Box, IDOK), Box, 137, 224, 75, 25);
   // Every label lies within the outer panel (the version waits for activation).
-  for (int id : {IDC_ABOUT_PRODUCT_NAME, IDC_ABOUT_LABEL1, IDC_ABOUT_AUTHOR_CAPTION,
-                 IDC_ABOUT_LABEL2, IDC_ABOUT_MAIL_TO, IDC_ABOUT_LABEL3, IDC_ABOUT_HOME_PAGE}) {
+  for (int id : {IDC_ABOUT_PRODUCT_NAME, IDC_ABOUT_LABEL1, IDC_ABOUT_AUTHOR_CAPTION, IDC_ABOUT_LABEL2,
+                 IDC_ABOUT_MAIL_TO, IDC_ABOUT_LABEL3, IDC_ABOUT_HOME_PAGE}) {
     const RECT r = Place_In(Control(Box, id), Panel);
     EXPECT_LE(r.right, 329) << id;
     EXPECT_GT(r.right - r.left, 0) << id;
@@ -155,9 +160,8 @@ TEST_F(AboutBox, LabelsOnTheOuterPanelOverlapNothing) {
   Activate(Box);  // the version gets its text
   std::vector<RECT> taken = {Place_In(Control(Box, IDC_ABOUT_PROGRAM_ICON), Panel),
                              Place_In(Control(Box, IDC_ABOUT_PANEL2), Panel)};
-  for (int id : {IDC_ABOUT_PRODUCT_NAME, IDC_ABOUT_VERSION, IDC_ABOUT_LABEL1,
-                 IDC_ABOUT_AUTHOR_CAPTION, IDC_ABOUT_LABEL2, IDC_ABOUT_MAIL_TO,
-                 IDC_ABOUT_LABEL3, IDC_ABOUT_HOME_PAGE}) {
+  for (int id : {IDC_ABOUT_PRODUCT_NAME, IDC_ABOUT_VERSION, IDC_ABOUT_LABEL1, IDC_ABOUT_AUTHOR_CAPTION,
+                 IDC_ABOUT_LABEL2, IDC_ABOUT_MAIL_TO, IDC_ABOUT_LABEL3, IDC_ABOUT_HOME_PAGE}) {
     const RECT r = Place_In(Control(Box, id), Panel);
     for (const RECT& other : taken) {
       RECT common;

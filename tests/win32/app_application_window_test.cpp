@@ -88,7 +88,9 @@ void Ready() {
 class Dialog_Answerer {
  public:
   Dialog_Answerer(std::wstring file_name, int answer)
-      : file_name_(std::move(file_name)), answer_(answer), thread_id_(GetCurrentThreadId()),
+      : file_name_(std::move(file_name)),
+        answer_(answer),
+        thread_id_(GetCurrentThreadId()),
         worker_([this] { Watch(); }) {}
   ~Dialog_Answerer() {
     stop_ = true;
@@ -321,7 +323,9 @@ TEST(AppApplicationWindow, CloseWhileMinimisedStoresTheMainWindowsPlace) {
   Ready();
   Sound_Recorder sounds;
   const std::wstring ini = Wide(Settings_File_Path(Forma.Exe_Path));
-  auto stored = [&ini](const wchar_t* key) { return int(GetPrivateProfileIntW(L"Size", key, -1, ini.c_str())); };
+  auto stored = [&ini](const wchar_t* key) {
+    return int(GetPrivateProfileIntW(L"Size", key, -1, ini.c_str()));
+  };
   auto state = [&ini] {
     wchar_t text[32] = {};
     GetPrivateProfileStringW(L"Size", L"WindowState", L"", text, 32, ini.c_str());

@@ -151,8 +151,8 @@ TEST_F(MainWindow, MenusCarryTheirCaptionsShortcutsAndInitialStates) {
   EXPECT_EQ(Menu_Text(IDM_Help_String), "Обязательно прочти Help !!!");
   EXPECT_EQ(Menu_Text(IDM_Name1), "Хм! Пока ничего не открывалось\tAlt+1");
   for (int id : {IDM_Undo1, IDM_Redo1, IDM_Copy1, IDM_Cut1, IDM_Paste1, IDM_Delete1, IDM_Kirilica,
-                 IDM_Latinica, IDM_Translit, IDM_Del_Enter, IDM_Del_Space_In_Word, IDM_Space_Del,
-                 IDM_Del_Tab, IDM_Space_Del_Right, IDM_Space_Plus, IDM_Name1})
+                 IDM_Latinica, IDM_Translit, IDM_Del_Enter, IDM_Del_Space_In_Word, IDM_Space_Del, IDM_Del_Tab,
+                 IDM_Space_Del_Right, IDM_Space_Plus, IDM_Name1})
     EXPECT_TRUE(Grayed(id)) << id;
   EXPECT_EQ(GetMenuState(Forma.Menu, IDM_Name1 + 1, MF_BYCOMMAND), UINT(-1));  // hidden
   EXPECT_FALSE(Grayed(IDM_Find1));

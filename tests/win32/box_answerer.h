@@ -58,4 +58,3 @@ class Box_Answerer {
   std::atomic<bool> stop_{false};
   std::thread worker_;
 };
-

@@ -32,8 +32,8 @@ double Seconds(F&& work) {
 
 // Russian and English words in lines of varying length, CR LF line ends.
 std::string Sample_File(size_t size) {
-  const std::string words[] = {"\xCF\xF0\xE8\xE2\xE5\xF2", "text", "\xEB\xE8\xF0\xEE\xE2\xEA\xE0", "line",
-                               "\xF1\xEB\xEE\xE2\xEE", "--", "\xAB\xF6\xE8\xF2\xE0\xF2\xE0\xBB"};
+  const std::string words[] = {"\xCF\xF0\xE8\xE2\xE5\xF2", "text", "\xEB\xE8\xF0\xEE\xE2\xEA\xE0",    "line",
+                               "\xF1\xEB\xEE\xE2\xEE",     "--",   "\xAB\xF6\xE8\xF2\xE0\xF2\xE0\xBB"};
   std::string out;
   out.reserve(size + 64);
   for (size_t i = 0; out.size() < size; ++i) {
@@ -106,10 +106,11 @@ TEST(DocumentsBenchmark, DISABLED_OpenAndSave) {
     EXPECT_EQ(Win32_Files().Read_All(path).value_or(""), file);
     DestroyWindow(edit);
     DeleteFileW(Wide(path).c_str());
-    std::printf("%3u MB: open %.3f s (bare edit area %.3f s, ratio %.2f), save %.3f s (the control "
-                "handing out its text %.3f s), peak memory %u MB\n",
-                unsigned(megabytes), open_time, bare_time, open_time / bare_time, save_time, take_time,
-                unsigned(Peak_Memory() >> 20));
+    std::printf(
+        "%3u MB: open %.3f s (bare edit area %.3f s, ratio %.2f), save %.3f s (the control "
+        "handing out its text %.3f s), peak memory %u MB\n",
+        unsigned(megabytes), open_time, bare_time, open_time / bare_time, save_time, take_time,
+        unsigned(Peak_Memory() >> 20));
   }
   DestroyWindow(parent);
 }

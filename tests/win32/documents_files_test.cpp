@@ -46,7 +46,9 @@ class DocumentsFiles : public ::testing::Test {
     WriteFile(f, bytes.data(), DWORD(bytes.size()), &written, nullptr);
     CloseHandle(f);
   }
-  std::string Read_Raw(const std::string& name) { return Win32_Files().Read_All(Path(name)).value_or("<missing>"); }
+  std::string Read_Raw(const std::string& name) {
+    return Win32_Files().Read_All(Path(name)).value_or("<missing>");
+  }
   std::vector<std::string> Listing() {
     std::vector<std::string> names;
     WIN32_FIND_DATAW found;

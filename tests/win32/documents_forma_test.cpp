@@ -53,19 +53,20 @@ std::wstring Clipboard_Text() {
 // Counts and dismisses message boxes that a command should not have shown.
 class Box_Watch {
  public:
-  Box_Watch() : thread_([this] {
-    while (!stop_) {
-      HWND box = FindWindowW(L"#32770", nullptr);
-      DWORD pid = 0;
-      if (box) GetWindowThreadProcessId(box, &pid);
-      if (box && pid == GetCurrentProcessId() && IsWindowVisible(box)) {
-        ++shown_;
-        PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
-        PostMessageW(box, WM_CLOSE, 0, 0);
-      }
-      Sleep(50);
-    }
-  }) {}
+  Box_Watch()
+      : thread_([this] {
+          while (!stop_) {
+            HWND box = FindWindowW(L"#32770", nullptr);
+            DWORD pid = 0;
+            if (box) GetWindowThreadProcessId(box, &pid);
+            if (box && pid == GetCurrentProcessId() && IsWindowVisible(box)) {
+              ++shown_;
+              PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
+              PostMessageW(box, WM_CLOSE, 0, 0);
+            }
+            Sleep(50);
+          }
+        }) {}
   ~Box_Watch() {
     stop_ = true;
     thread_.join();

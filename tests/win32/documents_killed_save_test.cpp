@@ -34,7 +34,8 @@ TEST(DocumentsKilledSave, DISABLED_ChildSaves) {
 TEST(DocumentsKilledSave, TheFileIsOldOrNewAndWhole) {
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);
-  const std::wstring folder = std::wstring(temp) + L"lv_docs_killed_" + std::to_wstring(GetCurrentProcessId());
+  const std::wstring folder =
+      std::wstring(temp) + L"lv_docs_killed_" + std::to_wstring(GetCurrentProcessId());
   CreateDirectoryW(folder.c_str(), nullptr);
   const std::wstring target = folder + L"\\doc.txt";
   wchar_t self[MAX_PATH];
@@ -50,8 +51,9 @@ TEST(DocumentsKilledSave, TheFileIsOldOrNewAndWhole) {
       CloseHandle(f);
     }
     HANDLE writing = CreateEventW(nullptr, TRUE, FALSE, kWritingEvent);
-    std::wstring command = L"\"" + std::wstring(self) +
-                           L"\" --gtest_filter=DocumentsKilledSave.DISABLED_ChildSaves --gtest_also_run_disabled_tests";
+    std::wstring command =
+        L"\"" + std::wstring(self) +
+        L"\" --gtest_filter=DocumentsKilledSave.DISABLED_ChildSaves --gtest_also_run_disabled_tests";
     // The child's report would only clutter this one.
     SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
     HANDLE quiet = CreateFileW(L"NUL", GENERIC_WRITE, FILE_SHARE_WRITE, &inherit, OPEN_EXISTING, 0, nullptr);
@@ -60,7 +62,8 @@ TEST(DocumentsKilledSave, TheFileIsOldOrNewAndWhole) {
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdOutput = startup.hStdError = quiet;
     PROCESS_INFORMATION child{};
-    ASSERT_TRUE(CreateProcessW(self, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &child));
+    ASSERT_TRUE(
+        CreateProcessW(self, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &child));
     CloseHandle(quiet);
     ASSERT_EQ(WaitForSingleObject(writing, 60000), WAIT_OBJECT_0);
     if (WaitForSingleObject(child.hProcess, delay) == WAIT_TIMEOUT) TerminateProcess(child.hProcess, 1);

@@ -35,7 +35,8 @@ class Whole_Text : public ::testing::Test {
 
 TEST_F(Whole_Text, DeleteKeyBackspaceAndMenuDeleteEmptyTheWholeTextUndoably) {
   const std::string text = "one\rtwo\rthree";
-  for (const auto& empty_it : {+[] { Key(VK_DELETE); }, +[] { Key(VK_BACK); }, +[] { Command(IDM_Delete1); }}) {
+  for (const auto& empty_it :
+       {+[] { Key(VK_DELETE); }, +[] { Key(VK_BACK); }, +[] { Command(IDM_Delete1); }}) {
     Load(text);
     Forma.RxRichEdit.Set_Selection(0, -1);
     empty_it();

@@ -116,9 +116,10 @@ TEST(SearchBenchmark, DISABLED_ReplaceAllTenThousand) {
     ours = std::min(ours, replace_all);
     bare = std::min(bare, plain);
   }
-  std::printf("document %.2f MB, word wrap %s, %d occurrences: replace all %.3f s, bare selections and "
-              "replacements %.3f s, ratio %.2f\n",
-              double(text.size()) / 1048576, wrap ? "on" : "off", kOccurrences, ours, bare, ours / bare);
+  std::printf(
+      "document %.2f MB, word wrap %s, %d occurrences: replace all %.3f s, bare selections and "
+      "replacements %.3f s, ratio %.2f\n",
+      double(text.size()) / 1048576, wrap ? "on" : "off", kOccurrences, ours, bare, ours / bare);
 }
 
 }  // namespace

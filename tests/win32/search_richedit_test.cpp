@@ -26,8 +26,8 @@ class Search_Rich_Edit : public ::testing::Test {
   Search_State state;
 
   void Make(bool wrap, int width = 600) {
-    parent = CreateWindowExW(0, L"STATIC", L"search test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, width + 40,
-                             300, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    parent = CreateWindowExW(0, L"STATIC", L"search test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10,
+                             width + 40, 300, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     HWND control = Rich_Edit::Create(parent, 1, wrap);
     ASSERT_NE(control, nullptr);
     MoveWindow(control, 0, 0, width, 260, TRUE);
@@ -125,8 +125,9 @@ TEST_F(Search_Rich_Edit, ReplaceSelectsTheInsertedTextThenTheNextMatch) {
   EXPECT_EQ(Sel(), std::make_pair(2, 5));
 }
 
-const char* const Lines = "начало\rслово слово слово слово слово слово слово слово слово слово слово слово "
-                          "слово слово слово слово слово слово слово слово слово слово слово\r  конец\r--\r";
+const char* const Lines =
+    "начало\rслово слово слово слово слово слово слово слово слово слово слово слово "
+    "слово слово слово слово слово слово слово слово слово слово слово\r  конец\r--\r";
 
 TEST_F(Search_Rich_Edit, GoToLineWithoutWrap) {
   Load(Lines, 3, 3);

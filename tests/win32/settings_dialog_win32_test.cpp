@@ -22,8 +22,7 @@ namespace {
 
 std::optional<std::wstring> Raw_Default(const std::wstring& key) {
   HKEY open = nullptr;
-  if (RegOpenKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, &open) != ERROR_SUCCESS)
-    return std::nullopt;
+  if (RegOpenKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, &open) != ERROR_SUCCESS) return std::nullopt;
   wchar_t buffer[1024] = {};
   DWORD size = sizeof buffer - sizeof(wchar_t);
   DWORD type = 0;
@@ -110,7 +109,8 @@ TEST(SettingsDialogWin32, PagesCaptionsAndRanges) {
   }
   const wchar_t* types[] = {L"TXT", L"INI", L"DIZ", L"CFG", L"LOG", L"BAT", L"REG", L"RU", L"NFO", L"BAK"};
   for (int i = 0; i < 10; ++i)
-    EXPECT_EQ(Text_Of(GetDlgItem(dialog, IDC_CheckBox_First + i)), std::wstring(L"привязать к файлам  - ") + types[i]);
+    EXPECT_EQ(Text_Of(GetDlgItem(dialog, IDC_CheckBox_First + i)),
+              std::wstring(L"привязать к файлам  - ") + types[i]);
   EXPECT_EQ(Text_Of(GetDlgItem(dialog, IDC_Group_Types)), L" Типы файлов ");
   EXPECT_EQ(Text_Of(GetDlgItem(dialog, IDC_Group_Misc)), L" Разное ");
   EXPECT_EQ(Text_Of(GetDlgItem(dialog, IDC_Group_Sounds)), L" Управление звуком ");

@@ -20,21 +20,18 @@ const wchar_t kCommand[] = L"\"C:\\Program Files\\Лировушка\\Lirovant.e
 
 bool Raw_Exists(const std::wstring& key) {
   HKEY open = nullptr;
-  if (RegOpenKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, &open) != ERROR_SUCCESS)
-    return false;
+  if (RegOpenKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, &open) != ERROR_SUCCESS) return false;
   RegCloseKey(open);
   return true;
 }
 
 std::optional<std::wstring> Raw_String(const std::wstring& key, const wchar_t* name = L"") {
   HKEY open = nullptr;
-  if (RegOpenKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, &open) != ERROR_SUCCESS)
-    return std::nullopt;
+  if (RegOpenKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, &open) != ERROR_SUCCESS) return std::nullopt;
   wchar_t buffer[1024] = {};
   DWORD size = sizeof buffer - sizeof(wchar_t);
   DWORD type = 0;
-  const LONG rc = RegQueryValueExW(open, name, nullptr, &type,
-                                   reinterpret_cast<BYTE*>(buffer), &size);
+  const LONG rc = RegQueryValueExW(open, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size);
   RegCloseKey(open);
   if (rc != ERROR_SUCCESS || type != REG_SZ) return std::nullopt;
   return std::wstring(buffer);

@@ -31,10 +31,11 @@ double Now() {
 // Russian prose-like lines of about 70 bytes with a few double spaces, in WIN;
 // every eighth line starts a paragraph with a space, as e-book text does.
 std::string Document(size_t bytes) {
-  const std::string words[] = {Utf8_To_Win1251("съешь"), Utf8_To_Win1251("ещё"),   Utf8_To_Win1251("этих"),
-                               Utf8_To_Win1251("мягких"), Utf8_To_Win1251("французских"),
-                               Utf8_To_Win1251("булок,"), Utf8_To_Win1251("да"), Utf8_To_Win1251("выпей"),
-                               Utf8_To_Win1251("же"),     Utf8_To_Win1251("чаю.")};
+  const std::string words[] = {Utf8_To_Win1251("съешь"),       Utf8_To_Win1251("ещё"),
+                               Utf8_To_Win1251("этих"),        Utf8_To_Win1251("мягких"),
+                               Utf8_To_Win1251("французских"), Utf8_To_Win1251("булок,"),
+                               Utf8_To_Win1251("да"),          Utf8_To_Win1251("выпей"),
+                               Utf8_To_Win1251("же"),          Utf8_To_Win1251("чаю.")};
   std::string text;
   text.reserve(bytes + 100);
   size_t line = 0, w = 0, lines = 0;
@@ -104,7 +105,8 @@ TEST(TextBenchmark, DISABLED_LargeDocument) {
   Forma.RxRichEdit.Set_Word_Wrap(wrap);
   const std::string win = Document(size);
   const std::string dos = Convert_Text(win, Codepage_WIN, Codepage_DOS);
-  std::printf("document: %.2f MB, %s\n", double(dos.size()) / 1048576, wrap ? "word wrap on" : "word wrap off");
+  std::printf("document: %.2f MB, %s\n", double(dos.size()) / 1048576,
+              wrap ? "word wrap on" : "word wrap off");
 
   const double take_in = Take_In(win);
   // The control replacing its whole text in place grows with the square of

@@ -26,7 +26,6 @@ namespace {
 
 std::string W(const std::string& utf8) { return Utf8_To_Win1251(utf8); }
 
-
 // The one main window of the test program, shown and past its first activation.
 void Ensure_Forma() { ASSERT_TRUE(Shown_Test_Forma()); }
 

@@ -14,10 +14,7 @@
 
 namespace {
 
-
-void Ensure_Forma() {
-  ASSERT_TRUE(Shown_Test_Forma());
-}
+void Ensure_Forma() { ASSERT_TRUE(Shown_Test_Forma()); }
 
 HWND Edit() { return Forma.RxRichEdit.Handle(); }
 void Command(int id) { SendMessageW(Forma.Handle, WM_COMMAND, id, 0); }

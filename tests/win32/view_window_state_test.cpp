@@ -12,7 +12,6 @@
 
 namespace {
 
-
 void Ensure_Forma() {
   ASSERT_TRUE(Shown_Test_Forma());
   ShowWindow(Forma.Handle, SW_SHOWNORMAL);

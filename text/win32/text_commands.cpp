@@ -22,8 +22,8 @@ Text_Command_Host& Host() {
   static Document_Edit_Area edit;
   static Rich_Edit_Extras extras;
   static Win32_Clipboard_Writer clipboard;
-  static Text_Command_Host host{edit, extras, Forma.Keyboard, Forma.StatusBar, Forma_Window(),
-                                clipboard, Forma.Prompts, Mark_Conversion};
+  static Text_Command_Host host{edit,           extras,    Forma.Keyboard, Forma.StatusBar,
+                                Forma_Window(), clipboard, Forma.Prompts,  Mark_Conversion};
   clipboard.Set_Owner(Forma.Handle);
   return host;
 }

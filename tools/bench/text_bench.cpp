@@ -32,8 +32,8 @@ namespace {
 // Russian prose with punctuation, indents, tabs and runs of spaces, lines
 // of varying length ending in CR, in the DOS code page's counterpart WIN.
 std::string Sample(size_t size) {
-  const char* words[] = {"Съешь", "же", "ещё", "этих", "мягких", "французских", "булок,", "да",
-                         "выпей", "чаю.", "Ёлка", "и", "\tтаб", "два  пробела", "конец"};
+  const char* words[] = {"Съешь", "же",   "ещё",  "этих", "мягких", "французских",  "булок,", "да",
+                         "выпей", "чаю.", "Ёлка", "и",    "\tтаб",  "два  пробела", "конец"};
   std::string utf8;
   utf8.reserve(size * 2);
   std::string text;
@@ -97,11 +97,13 @@ double Linearity(const std::string& large, const std::vector<std::string>& piece
 
 std::vector<std::string> Cut(const std::string& text, size_t piece_size) {
   std::vector<std::string> pieces;
-  for (size_t start = 0; start < text.size(); start += piece_size) pieces.push_back(text.substr(start, piece_size));
+  for (size_t start = 0; start < text.size(); start += piece_size)
+    pieces.push_back(text.substr(start, piece_size));
   return pieces;
 }
 
-std::string Iconv(const std::string& input, const char* from, const char* to, size_t* stepped_over = nullptr) {
+std::string Iconv(const std::string& input, const char* from, const char* to,
+                  size_t* stepped_over = nullptr) {
   iconv_t cd = iconv_open(to, from);
   std::string out(input.size(), '\0');
   char* in = const_cast<char*>(input.data());
@@ -134,20 +136,24 @@ struct Job {
 };
 
 constexpr Pair Pairs[] = {
-    {Codepage_DOS, Codepage_WIN, "CP866", "CP1251"},      {Codepage_KOI, Codepage_WIN, "KOI8-R", "CP1251"},
-    {Codepage_ISO, Codepage_WIN, "ISO-8859-5", "CP1251"}, {Codepage_MAC, Codepage_WIN, "MAC-CYRILLIC", "CP1251"},
-    {Codepage_WIN, Codepage_DOS, "CP1251", "CP866"},      {Codepage_WIN, Codepage_KOI, "CP1251", "KOI8-R"},
+    {Codepage_DOS, Codepage_WIN, "CP866", "CP1251"},
+    {Codepage_KOI, Codepage_WIN, "KOI8-R", "CP1251"},
+    {Codepage_ISO, Codepage_WIN, "ISO-8859-5", "CP1251"},
+    {Codepage_MAC, Codepage_WIN, "MAC-CYRILLIC", "CP1251"},
+    {Codepage_WIN, Codepage_DOS, "CP1251", "CP866"},
+    {Codepage_WIN, Codepage_KOI, "CP1251", "KOI8-R"},
 };
 
 std::vector<Job> Jobs() {
   std::vector<Job> jobs;
   for (const Pair& pair : Pairs)
-    jobs.push_back({std::string("conversion ") + Codepage_Name(pair.source) + "->" + Codepage_Name(pair.target),
-                    [&pair](const std::string& t) { return Convert_Text(t, pair.source, pair.target); }, &pair,
-                    [&pair](const std::string& win) {
-                      // The system's own table makes the input, so iconv meets no stranger.
-                      return pair.source == Codepage_WIN ? win : Iconv(win, "CP1251", pair.from);
-                    }});
+    jobs.push_back(
+        {std::string("conversion ") + Codepage_Name(pair.source) + "->" + Codepage_Name(pair.target),
+         [&pair](const std::string& t) { return Convert_Text(t, pair.source, pair.target); }, &pair,
+         [&pair](const std::string& win) {
+           // The system's own table makes the input, so iconv meets no stranger.
+           return pair.source == Codepage_WIN ? win : Iconv(win, "CP1251", pair.from);
+         }});
   const std::vector<Job> others = {
       {"re-typing (to Russian)", [](const std::string& t) { return Kirilica_Text(t); }},
       {"re-typing (to Latin)", [](const std::string& t) { return Latinica_Text(t); }},
@@ -175,7 +181,9 @@ std::vector<Job> Jobs() {
   return jobs;
 }
 
-std::string Input_For(const Job& job, const std::string& win) { return job.make_input ? job.make_input(win) : win; }
+std::string Input_For(const Job& job, const std::string& win) {
+  return job.make_input ? job.make_input(win) : win;
+}
 
 }  // namespace
 
@@ -189,7 +197,8 @@ int main(int argc, char** argv) {
   const std::string win = Sample(megabytes << 20);
   const std::string large_win = Sample(16 << 20);
 
-  std::printf("text core on %zu MB of Russian text (best of 3, MB/s; caches emptied before each run)\n", megabytes);
+  std::printf("text core on %zu MB of Russian text (best of 3, MB/s; caches emptied before each run)\n",
+              megabytes);
   const double copy = Rate(win, [](const std::string& t) {
     std::string out(t.size(), '\0');
     std::memcpy(out.data(), t.data(), t.size());
@@ -201,7 +210,8 @@ int main(int argc, char** argv) {
   for (const Job& job : Jobs()) {
     const bool wanted = job.name.find(only) != std::string::npos;
     // DOS->WIN comes first and gives its iconv rate even when not wanted itself.
-    if (!wanted && !(job.pair && job.pair->source == Codepage_DOS && job.pair->target == Codepage_WIN)) continue;
+    if (!wanted && !(job.pair && job.pair->source == Codepage_DOS && job.pair->target == Codepage_WIN))
+      continue;
     const std::string input = Input_For(job, win);
     double iconv_rate = dos_win_iconv;
     if (job.pair) {
@@ -209,7 +219,8 @@ int main(int argc, char** argv) {
       iconv_rate = Rate(input, [&pair](const std::string& t) { return Iconv(t, pair.from, pair.to); });
       size_t stepped_over = 0;
       Iconv(input, pair.from, pair.to, &stepped_over);
-      if (stepped_over > 0) std::printf("  (iconv stepped over %zu bytes it could not convert)\n", stepped_over);
+      if (stepped_over > 0)
+        std::printf("  (iconv stepped over %zu bytes it could not convert)\n", stepped_over);
       const std::string iconv_name = std::string("iconv ") + pair.from + "->" + pair.to;
       std::printf("  %-26s %9.0f\n", iconv_name.c_str(), iconv_rate);
       if (pair.source == Codepage_DOS && pair.target == Codepage_WIN) dos_win_iconv = iconv_rate;

@@ -45,9 +45,9 @@ std::string Wav_File(const std::vector<int16_t>& samples, uint32_t rate) {
   std::string out = "RIFF";
   Put_U32(out, 36 + data_bytes);
   out += "WAVEfmt ";
-  Put_U32(out, 16);        // size of the format chunk
-  Put_U16(out, 1);         // PCM
-  Put_U16(out, 1);         // one channel
+  Put_U32(out, 16);  // size of the format chunk
+  Put_U16(out, 1);   // PCM
+  Put_U16(out, 1);   // one channel
   Put_U32(out, rate);
   Put_U32(out, rate * 2);  // bytes per second
   Put_U16(out, 2);         // bytes per sample frame

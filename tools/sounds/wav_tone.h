@@ -15,7 +15,8 @@ struct Tone_Step {
 
 // `level` is the peak as a share of full scale. Every step fades in and out
 // so that no step starts or ends with a click.
-std::vector<int16_t> Render_Tones(const std::vector<Tone_Step>& steps, double level, uint32_t rate = kToneRate);
+std::vector<int16_t> Render_Tones(const std::vector<Tone_Step>& steps, double level,
+                                  uint32_t rate = kToneRate);
 
 // A complete RIFF WAVE file: PCM, one channel, 16 bits.
 std::string Wav_File(const std::vector<int16_t>& samples, uint32_t rate = kToneRate);

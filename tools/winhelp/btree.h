@@ -13,14 +13,14 @@
 namespace winhelp {
 
 struct BTreeEntry {
-    Bytes key;    // written in leaves and, for the first entry of a page, in index pages
-    Bytes value;  // written in leaves only
+  Bytes key;    // written in leaves and, for the first entry of a page, in index pages
+  Bytes value;  // written in leaves only
 };
 
 struct BTreeShape {
-    std::string structure;     // field letters, e.g. "z4" (at most 15)
-    std::uint16_t flags;       // 0x0002, plus 0x0400 for the directory
-    std::uint16_t page_size;   // bytes per page
+  std::string structure;    // field letters, e.g. "z4" (at most 15)
+  std::uint16_t flags;      // 0x0002, plus 0x0400 for the directory
+  std::uint16_t page_size;  // bytes per page
 };
 
 constexpr std::size_t kBTreeHeaderSize = 38;

@@ -25,9 +25,9 @@ std::uint32_t get_u32(const Bytes& in, std::size_t at);
 
 // Compressed numbers; each throws std::out_of_range for a value that the
 // encoding cannot hold.
-void put_compressed_ushort(Bytes& out, unsigned value);   // 0 .. 32767
-void put_compressed_short(Bytes& out, int value);         // -16384 .. 16383
-void put_compressed_long(Bytes& out, long value);         // -2^30 .. 2^30-1
+void put_compressed_ushort(Bytes& out, unsigned value);      // 0 .. 32767
+void put_compressed_short(Bytes& out, int value);            // -16384 .. 16383
+void put_compressed_long(Bytes& out, long value);            // -2^30 .. 2^30-1
 void put_compressed_ulong(Bytes& out, unsigned long value);  // 0 .. 2^31-1
 
 }  // namespace winhelp

@@ -5,10 +5,10 @@
 namespace winhelp {
 
 enum FontIndex : unsigned {
-    kFontBody = 0,
-    kFontBold = 1,
-    kFontHeading = 2,
-    kFontCount = 3,
+  kFontBody = 0,
+  kFontBold = 1,
+  kFontHeading = 2,
+  kFontCount = 3,
 };
 
 }  // namespace winhelp

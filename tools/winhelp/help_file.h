@@ -14,7 +14,7 @@ namespace winhelp {
 
 constexpr std::uint32_t kHelpFileMagic = 0x00035F3F;
 constexpr std::uint16_t kSystemMagic = 0x036C;
-constexpr std::uint16_t kFormatMinor = 33;        // the 4.0 generation: charset and LCID records
+constexpr std::uint16_t kFormatMinor = 33;  // the 4.0 generation: charset and LCID records
 constexpr std::uint16_t kCharsetRussian = 204;
 constexpr std::uint16_t kLcidRussian = 0x0419;
 constexpr std::uint8_t kFileFlags = 4;

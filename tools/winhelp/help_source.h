@@ -23,35 +23,35 @@ namespace winhelp {
 
 // All text of the model is Windows-1251.
 struct Run {
-    enum class Kind { Plain, Bold, Jump };
-    Kind kind = Kind::Plain;
-    std::string text;
-    std::string target;  // context id of a jump
+  enum class Kind { Plain, Bold, Jump };
+  Kind kind = Kind::Plain;
+  std::string text;
+  std::string target;  // context id of a jump
 };
 
 enum class ParagraphStyle { Heading, Subheading, Body, ListItem };
 
 struct Paragraph {
-    ParagraphStyle style = ParagraphStyle::Body;
-    std::vector<Run> runs;
+  ParagraphStyle style = ParagraphStyle::Body;
+  std::vector<Run> runs;
 };
 
 struct Topic {
-    std::optional<std::int32_t> number;
-    std::string context_id;
-    std::string title;
-    std::vector<Paragraph> paragraphs;  // the title's heading comes first
+  std::optional<std::int32_t> number;
+  std::string context_id;
+  std::string title;
+  std::vector<Paragraph> paragraphs;  // the title's heading comes first
 };
 
 struct HelpProject {
-    std::string title;
-    std::string contents_id;
-    std::vector<Topic> topics;
+  std::string title;
+  std::string contents_id;
+  std::vector<Topic> topics;
 };
 
 class SourceError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
+ public:
+  using std::runtime_error::runtime_error;
 };
 
 // Adds the topics of one source file to the project. `name` only labels

@@ -28,9 +28,9 @@ constexpr std::uint8_t kRecordTopicHeader = 0x02;
 constexpr std::uint8_t kRecordText = 0x20;
 
 struct TopicFile {
-    Bytes data;                                  // the internal file's content
-    std::vector<std::uint32_t> topic_offsets;    // TOPICOFFSET of each topic, in source order
-    std::vector<std::uint32_t> topic_positions;  // TOPICPOS of each topic's header record
+  Bytes data;                                  // the internal file's content
+  std::vector<std::uint32_t> topic_offsets;    // TOPICOFFSET of each topic, in source order
+  std::vector<std::uint32_t> topic_positions;  // TOPICPOS of each topic's header record
 };
 
 // TOPICPOS of the byte at `logical` in the blocks' data laid end to end.

@@ -178,8 +178,14 @@ class Fake_Edit_Operations : public Edit_Operations {
   Selection after_undo{0, 0};  // the selection an undo or redo leaves
   bool Can_Undo() override { return can_undo; }
   bool Can_Redo() override { return can_redo; }
-  void Undo() override { calls.push_back("undo"); edit_.sel = after_undo; }
-  void Redo() override { calls.push_back("redo"); edit_.sel = after_undo; }
+  void Undo() override {
+    calls.push_back("undo");
+    edit_.sel = after_undo;
+  }
+  void Redo() override {
+    calls.push_back("redo");
+    edit_.sel = after_undo;
+  }
   void Copy() override { calls.push_back("copy"); }
   void Cut() override { calls.push_back("cut"); }
   void Paste() override {
@@ -210,9 +216,9 @@ struct Document_Fixture {
   bool find_next_ready = true;
   bool caret_memory = true;
   Save_Dialog_State save_dialog;
-  Document_Session s{edit,  text,  window,       disk,         disk,          dialogs,
-                     name_part, prompts, shell, keys, history, current_path,
-                     saved_layout, find_next_ready, caret_memory, save_dialog};
+  Document_Session s{edit,         text,       window, disk,    disk,         dialogs,      name_part,
+                     prompts,      shell,      keys,   history, current_path, saved_layout, find_next_ready,
+                     caret_memory, save_dialog};
 
   Document_Fixture() {
     window.edit = &edit;

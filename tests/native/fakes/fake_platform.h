@@ -88,8 +88,7 @@ class Memory_Profile : public Profile {
     if (it == values.end()) return std::nullopt;
     return it->second;
   }
-  bool Write(const std::string& section, const std::string& key,
-             const std::string& value) override {
+  bool Write(const std::string& section, const std::string& key, const std::string& value) override {
     if (fail_after == 0) return false;
     if (fail_after > 0) --fail_after;
     writes.emplace_back(section + "/" + key, value);
@@ -109,7 +108,10 @@ class Fake_Edit : public Edit_Area {
   bool modified = false;
   int32_t undo_limit = 50;
   std::string Text() override { return text; }
-  void Set_Text(const std::string& t) override { text = t; sel = {}; }
+  void Set_Text(const std::string& t) override {
+    text = t;
+    sel = {};
+  }
   int32_t Text_Length() override { return int32_t(text.size()); }
   Selection Get_Selection() override { return sel; }
   void Set_Selection(int32_t s, int32_t e) override { sel = {s, e}; }

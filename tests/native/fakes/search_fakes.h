@@ -55,7 +55,8 @@ class Fake_Edit_Search : public Edit_Search {
     return true;
   }
   static bool Whole_Word_At(const std::string& text, int32_t at, int32_t length) {
-    if (length == 0 || !Word_Char(text[size_t(at)]) || !Word_Char(text[size_t(at + length - 1)])) return false;
+    if (length == 0 || !Word_Char(text[size_t(at)]) || !Word_Char(text[size_t(at + length - 1)]))
+      return false;
     if (at > 0 && Word_Char(text[size_t(at - 1)])) return false;
     return size_t(at + length) >= text.size() || !Word_Char(text[size_t(at + length)]);
   }

@@ -13,11 +13,11 @@
 // records, and display lines that may differ from the text's lines.
 class Fake_Text_Edit : public Fake_Edit, public Edit_Area_Extras {
  public:
-  std::vector<std::string> undo;                 // texts before each recorded edit
-  std::vector<Selection> charset_given;          // selections given the font's charset
+  std::vector<std::string> undo;         // texts before each recorded edit
+  std::vector<Selection> charset_given;  // selections given the font's charset
   int unrecorded_replacements = 0;
   bool word_wrap = false;
-  std::vector<int32_t> display_starts;           // with word_wrap: where each display line starts
+  std::vector<int32_t> display_starts;  // with word_wrap: where each display line starts
 
   void Replace_Selection(const std::string& t) override {
     undo.push_back(text);
@@ -90,8 +90,9 @@ struct Text_Frame_Fixture {
   Fake_Clipboard_Writer clipboard;
   Fake_Prompts prompts;
   std::vector<std::string> marks;
-  Text_Command_Host host{edit, edit, keyboard, panels, window, clipboard, prompts,
-                         [this](const std::string& name) { marks.push_back(name); }};
+  Text_Command_Host host{
+      edit,   edit,      keyboard, panels,
+      window, clipboard, prompts,  [this](const std::string& name) { marks.push_back(name); }};
 
   Text_Frame_Fixture() { panels.panels[2] = " Вставка"; }
   void Select(int32_t start, int32_t end) { edit.sel = {start, end}; }

@@ -11,8 +11,8 @@
 class Fake_View : public View_Area {
  public:
   int32_t text_size = 12;
-  Text_Font_Spec text_font;      // what the last whole-text font change set
-  Text_Font_Spec default_font;   // format of new text
+  Text_Font_Spec text_font;     // what the last whole-text font change set
+  Text_Font_Spec default_font;  // format of new text
   int default_changes = 0, selection_changes = 0;
   bool wrap = true;
   int32_t Selection_Font_Size() override { return text_size; }
@@ -62,7 +62,7 @@ class Fake_Printer : public Print_Device {
     std::string text;
   };
   int32_t page_width = 100, page_height = 200, char_width = 10, char_height = 20;
-  int fail_on_draw = -1;  // index of the draw that fails
+  int fail_on_draw = -1;            // index of the draw that fails
   std::vector<std::string> events;  // "start", "page", "end", "abort"
   std::vector<Piece> pieces;
   int page = 1;
