@@ -1,6 +1,6 @@
 #include "app/event_sounds.h"
 
-void Play_Event_Sound(const Nastroyki_Model& model, int event, Sound_Player& player) {
+void Play_Event_Sound(const Settings_Model& model, int event, Sound_Player& player) {
   if (event < 1 || event > kSoundCount) return;
   if (!model.Sound[event - 1] || model.Edit[event - 1].empty()) return;
   player.Play(model.Edit[event - 1], event == kSoundExit ? kSoundNoStop : kSoundAsync);

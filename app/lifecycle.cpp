@@ -1,7 +1,7 @@
 #include "app/lifecycle.h"
 
 #include "app/event_sounds.h"
-#include "app/program_paths.h"
+#include "common/program_paths.h"
 #include "documents/text_file_format.h"
 
 std::string Create_File_Question(const std::string& argument) {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/settings_file.h"
+#include "common/settings_file.h"
 #include "app/startup_settings.h"
 #include "platform/files.h"
 #include "platform/prompts.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/keyboard_layout.h"
+#include "platform/keyboard_layout.h"
 
 const char* const kDefaultSoundPaths[kSoundCount] = {"Sound\\Zapusk.wav", "Sound\\Razvern.wav",
                                                      "Sound\\Raspahn.wav", "Sound\\Svernut.wav",
@@ -52,8 +52,8 @@ Creation_Settings Read_Creation_Settings(Settings_File& file, const std::vector<
   return s;
 }
 
-Nastroyki_Model Read_Activation_Settings(Settings_File& file) {
-  Nastroyki_Model m;
+Settings_Model Read_Activation_Settings(Settings_File& file) {
+  Settings_Model m;
   m.Sys_Tray = file.Read_Bool(kSize, "Sys_Tray", false);
   m.Kol_Undo = std::clamp(file.Read_Integer(kSize, "Kol_Undo", 50), 0, 65535);
   m.RxSlider = std::clamp(file.Read_Integer(kSize, "Raskladka_Default", 1), 1, 4);

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/settings_file.h"
-#include "app/settings_model.h"
+#include "common/settings_file.h"
+#include "common/settings_model.h"
 
 struct Creation_Settings {
   int32_t Layout_Mode = 1;
@@ -28,7 +28,7 @@ Creation_Settings Read_Creation_Settings(Settings_File& file, const std::vector<
                                          const std::string& exe_path);
 
 // Loads the live settings, clamped as the dialog's controls clamp them.
-Nastroyki_Model Read_Activation_Settings(Settings_File& file);
+Settings_Model Read_Activation_Settings(Settings_File& file);
 
 struct Close_State {
   std::string Current_Path;
@@ -36,7 +36,7 @@ struct Close_State {
   Window_Bounds Normal_Bounds;
   std::optional<std::string> Layout_Name;  // only the three known layouts are recorded
   bool Maximized = false;
-  Nastroyki_Model Model;
+  Settings_Model Model;
   int32_t Undo_Limit = 50;  // the edit area's
   int32_t Back_Color = kTooltipBackground;
   Text_Font_Spec Font;

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "app/keyboard_layout.h"
-#include "app/settings_model.h"
+#include "platform/keyboard_layout.h"
+#include "common/settings_model.h"
 #include "documents/document_files.h"
 
 void Remember_Caret(Document_Session& s) {
@@ -103,7 +103,7 @@ Guard_Result Save_Changes_Guard(Document_Session& s, Guard_Column column) {
   return Is_Untitled(name) ? Guard_Dialog_Save(s, column) : Guard_Named_Save(s, column, name);
 }
 
-void Sozdat_TextClick(Document_Session& s) {
+void New_Document(Document_Session& s) {
   if (!s.Edit.Modified()) {
     Empty_Document(s);
     s.Window.Set_Application_Title(kUntitledName);
@@ -113,7 +113,7 @@ void Sozdat_TextClick(Document_Session& s) {
   Empty_Document(s);
 }
 
-void Open_TextClick(Document_Session& s) {
+void Open_Document(Document_Session& s) {
   if (Save_Changes_Guard(s, Guard_Column::Open) == Guard_Result::Go_On) {
     if (auto path = s.Dialogs.Ask_Open(s.Current_Path)) OpenDialogCanClose(s, *path);
   }
@@ -166,7 +166,7 @@ static void Save_Under_Chosen_Name(Document_Session& s) {
   Add_To_History(s, *chosen);
 }
 
-void Save_TextClick(Document_Session& s) {
+void Save_Command(Document_Session& s) {
   const std::string name = s.Window.Document_Name();
   s.Save_Dialog.Initial_Folder = s.Current_Path;
   if (!Is_Untitled(name)) {
@@ -180,7 +180,7 @@ void Save_TextClick(Document_Session& s) {
   Save_Under_Chosen_Name(s);
 }
 
-void Save_KakClick(Document_Session& s) {
+void Save_As_Command(Document_Session& s) {
   const std::string name = s.Window.Document_Name();
   if (auto proposal = s.Name_Part.Name_Of(name)) {
     s.Save_Dialog.File_Name = *proposal;
@@ -192,6 +192,6 @@ void Save_KakClick(Document_Session& s) {
   Save_Under_Chosen_Name(s);
 }
 
-bool FormCloseQuery(Document_Session& s) {
+bool May_Close(Document_Session& s) {
   return Save_Changes_Guard(s, Guard_Column::Close) == Guard_Result::Go_On;
 }

@@ -51,15 +51,15 @@ enum class Guard_Result { Go_On, Stop };
 
 Guard_Result Save_Changes_Guard(Document_Session& s, Guard_Column column);
 
-void Sozdat_TextClick(Document_Session& s);
-void Open_TextClick(Document_Session& s);
+void New_Document(Document_Session& s);
+void Open_Document(Document_Session& s);
 // The load of the file confirmed in the open dialog.
 void OpenDialogCanClose(Document_Session& s, const std::string& path);
 void Open_From_History(Document_Session& s, const std::string& path);
-void Save_TextClick(Document_Session& s);
-void Save_KakClick(Document_Session& s);
+void Save_Command(Document_Session& s);
+void Save_As_Command(Document_Session& s);
 // True when the window may close.
-bool FormCloseQuery(Document_Session& s);
+bool May_Close(Document_Session& s);
 
 // The caret routines of the recent-files list for the current document.
 void Remember_Caret(Document_Session& s);

@@ -4,7 +4,7 @@
 #include <memory>
 #include <utility>
 
-#include "app/settings_model.h"
+#include "common/settings_model.h"
 #include "documents/piece_writer.h"
 #include "documents/text_file_format.h"
 

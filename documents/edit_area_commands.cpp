@@ -1,6 +1,6 @@
 #include "documents/edit_area_commands.h"
 
-#include "app/keyboard_layout.h"
+#include "platform/keyboard_layout.h"
 
 // An undo or redo changes the text, so the document differs from its file
 // even right after a save; not every edit control says so by itself.

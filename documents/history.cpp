@@ -1,7 +1,7 @@
 #include "documents/history.h"
 
-#include "app/settings_file.h"
-#include "text/win1251_unicode.h"
+#include "common/settings_file.h"
+#include "common/win1251_unicode.h"
 
 std::string History_Caption(const std::string& prefix, const std::string& path) {
   const std::wstring wide = Utf8_To_Utf16(path);

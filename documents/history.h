@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "app/settings_model.h"
+#include "common/settings_model.h"
 
 constexpr const char* kEmptyHistoryCaption = "Хм! Пока ничего не открывалось";
 

@@ -15,6 +15,6 @@ struct Item_State {
   bool Enabled;
 };
 
-std::vector<Item_State> Pravka_Item_States(const Edit_Facts& facts);
-std::vector<Item_State> Popup_Item_States(const Edit_Facts& facts);
-std::vector<Item_State> Stroki_Item_States(bool selection);
+std::vector<Item_State> Edit_Menu_States(const Edit_Facts& facts);
+std::vector<Item_State> Context_Menu_States(const Edit_Facts& facts);
+std::vector<Item_State> Lines_Menu_States(bool selection);

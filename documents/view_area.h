@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "app/settings_model.h"
+#include "common/settings_model.h"
 
 class View_Area {
  public:

@@ -2,6 +2,8 @@
 // The font commands: the font dialog and the one-point size steps. A font
 // change alone never marks the document modified, and the caret comes back
 // to its offset with nothing selected.
+#include <functional>
+
 #include "documents/view_area.h"
 #include "platform/edit_area.h"
 
@@ -18,4 +20,4 @@ bool Choose_Text_Font(Edit_Area& edit, View_Area& view, Text_Font_Spec& font, Fo
 
 // "Перенос по словам": flips the flag, the wrapping and the scroll bars;
 // `refresh` updates the line and column shown in the status bar.
-void Toggle_Word_Wrap(Edit_Area& edit, View_Area& view, bool& word_wrap, void (*refresh)());
+void Toggle_Word_Wrap(Edit_Area& edit, View_Area& view, bool& word_wrap, const std::function<void()>& refresh);

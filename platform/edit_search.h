@@ -6,10 +6,7 @@
 #include <cstdint>
 #include <string>
 
-struct Find_Options {
-  bool Match_Case = false;
-  bool Whole_Word = false;
-};
+#include "common/text_match.h"
 
 class Edit_Search {
  public:

@@ -1,7 +1,7 @@
 #include "search/find_command.h"
 
-#include "app/keyboard_layout.h"
-#include "text/win1251_unicode.h"
+#include "platform/keyboard_layout.h"
+#include "common/win1251_unicode.h"
 
 std::string Find_Preset(Settings_File& file, Edit_Area& edit) {
   const Selection sel = edit.Get_Selection();
@@ -33,7 +33,7 @@ void FindDialogFind(Search_Context& c, Settings_File& file, const Find_Query& qu
   if (!refused.empty()) c.Ui.Error(refused);
 }
 
-void Naiti_DaleeClick(Search_Context& c, Settings_File& file, const Find_Query& query) {
+void Find_Next(Search_Context& c, Settings_File& file, const Find_Query& query) {
   if (!c.State.Find_Next_Ready) {
     c.Ui.Beep();
     return;

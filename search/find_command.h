@@ -2,7 +2,7 @@
 // Find, find next and the bookkeeping of the Find and Replace dialogs.
 #include <string>
 
-#include "app/settings_file.h"
+#include "common/settings_file.h"
 #include "search/search_step.h"
 
 constexpr const char* kFindSection = "Find";
@@ -22,7 +22,7 @@ std::string Replace_Preset(Edit_Area& edit);
 void FindDialogFind(Search_Context& c, Settings_File& file, const Find_Query& query);
 // F3: the same search with the Find dialog's last text and options, or a
 // beep when no search has run since start-up or the last document load.
-void Naiti_DaleeClick(Search_Context& c, Settings_File& file, const Find_Query& query);
+void Find_Next(Search_Context& c, Settings_File& file, const Find_Query& query);
 
 // The show and close events of either dialog; one counter serves both.
 void Search_Dialog_Shown(Search_State& state, bool replace_dialog);

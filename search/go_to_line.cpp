@@ -1,6 +1,6 @@
 #include "search/go_to_line.h"
 
-#include "app/settings_file.h"
+#include "common/settings_file.h"
 
 namespace {
 
@@ -50,7 +50,7 @@ std::string Trim_Blanks(const std::string& text) {
 
 std::optional<int32_t> Typed_Line_Number(const std::string& typed) { return Parse_Profile_Integer(typed); }
 
-void PerehodClick(Edit_Area& edit, Edit_Search& search, Search_Ui& ui, const std::string& typed) {
+void Go_To_Line_Command(Edit_Area& edit, Edit_Search& search, Search_Ui& ui, const std::string& typed) {
   if (typed.empty()) return;
   const std::optional<int32_t> number = Typed_Line_Number(typed);
   if (!number) {

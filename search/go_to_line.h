@@ -26,4 +26,4 @@ std::optional<int32_t> Typed_Line_Number(const std::string& typed);
 // no hit lies on the line (a line made only of signs is no whole word), the
 // caret goes to the line's first non-blank character. Only a line past the
 // last non-blank one puts the caret at the end of the text with a notice.
-void PerehodClick(Edit_Area& edit, Edit_Search& search, Search_Ui& ui, const std::string& typed);
+void Go_To_Line_Command(Edit_Area& edit, Edit_Search& search, Search_Ui& ui, const std::string& typed);

@@ -1,6 +1,6 @@
 #include "search/replace_command.h"
 
-#include "app/keyboard_layout.h"
+#include "platform/keyboard_layout.h"
 
 void Poisk_Zamena(Search_Context& c, const Find_Query& query) {
   Layout_Guard layout(c.Keys);

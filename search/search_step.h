@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/status_text.h"
+#include "platform/status_text.h"
 #include "platform/edit_area.h"
 #include "platform/edit_search.h"
 #include "platform/keyboard.h"

@@ -1,6 +1,6 @@
 #include "text/command_frame.h"
 
-#include "app/status_text.h"
+#include "platform/status_text.h"
 
 Long_Command::Long_Command(Status_Panels& panels, Command_Window& window, Keyboard& keyboard,
                            std::int64_t size, Long_Command_Style style)

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "app/keyboard_layout.h"
+#include "platform/keyboard_layout.h"
 #include "platform/clipboard_writer.h"
 #include "platform/edit_area.h"
 #include "platform/keyboard.h"

@@ -44,7 +44,7 @@ constexpr Retype_Map Identity() {
   return map;
 }
 
-constexpr Retype_Map Make_Kirilica() {
+constexpr Retype_Map Make_To_Russian() {
   Retype_Map map = Identity();
   Fill_High_Half(map);
   map[0xA8] = 0xA8;
@@ -56,7 +56,7 @@ constexpr Retype_Map Make_Kirilica() {
   return map;
 }
 
-constexpr Retype_Map Make_Latinica() {
+constexpr Retype_Map Make_To_Latin() {
   Retype_Map map = Identity();
   Fill_High_Half(map);
   map[0xB9] = '#';
@@ -70,9 +70,9 @@ constexpr Retype_Map Make_Latinica() {
 
 }  // namespace
 
-constexpr Retype_Map Kirilica_Table = Make_Kirilica();
-constexpr Retype_Map Latinica_Table = Make_Latinica();
+constexpr Retype_Map To_Russian_Table = Make_To_Russian();
+constexpr Retype_Map To_Latin_Table = Make_To_Latin();
 
-std::string Kirilica_Text(const std::string& text) { return Map_Bytes(text, Kirilica_Table); }
+std::string Retype_To_Russian(const std::string& text) { return Map_Bytes(text, To_Russian_Table); }
 
-std::string Latinica_Text(const std::string& text) { return Map_Bytes(text, Latinica_Table); }
+std::string Retype_To_Latin(const std::string& text) { return Map_Bytes(text, To_Latin_Table); }

@@ -9,11 +9,11 @@
 using Retype_Map = std::array<std::uint8_t, 256>;
 
 // Latin keys to the Russian letters and signs on the same keys.
-extern const Retype_Map Kirilica_Table;
+extern const Retype_Map To_Russian_Table;
 // Russian letters back to the Latin characters of their keys.
-extern const Retype_Map Latinica_Table;
+extern const Retype_Map To_Latin_Table;
 
 // The selection re-typed as if typed in the Russian layout.
-std::string Kirilica_Text(const std::string& text);
+std::string Retype_To_Russian(const std::string& text);
 // The selection re-typed as if typed in the US English layout.
-std::string Latinica_Text(const std::string& text);
+std::string Retype_To_Latin(const std::string& text);

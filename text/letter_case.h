@@ -1,15 +1,8 @@
 #pragma once
 // Letter case in Windows-1251.
-#include <array>
-#include <cstdint>
 #include <string>
 
-using Case_Map = std::array<std::uint8_t, 256>;
-
-// Every small letter of a capital/small pair to its capital; all else stays.
-extern const Case_Map Upper_Case_Table;
-// Every capital of a pair to its small letter; all else stays.
-extern const Case_Map Lower_Case_Table;
+#include "common/win1251_case.h"
 
 std::string Upper_Case_Text(const std::string& text);
 std::string Lower_Case_Text(const std::string& text);

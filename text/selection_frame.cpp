@@ -16,22 +16,22 @@ void Put_Over(Text_Command_Host& host, const Selection& taken, const std::string
 
 }  // namespace
 
-void Kirilica_Command(Text_Command_Host& host) {
+void Retype_To_Russian_Command(Text_Command_Host& host) {
   Layout_Guard layout(host.keyboard);
   const Selection sel = host.edit.Get_Selection();
-  const std::string result = Kirilica_Text(host.edit.Selected_Text());
+  const std::string result = Retype_To_Russian(host.edit.Selected_Text());
   host.extras.Replace_Selection_Unrecorded(result);
   host.edit.Set_Selection(sel.Start, sel.End);
   host.extras.Selection_Charset_To_Font();
   host.edit.Set_Selection(sel.End, sel.End);
 }
 
-void Latinica_Command(Text_Command_Host& host) {
+void Retype_To_Latin_Command(Text_Command_Host& host) {
   Layout_Guard layout(host.keyboard);
-  host.extras.Replace_Selection_Unrecorded(Latinica_Text(host.edit.Selected_Text()));
+  host.extras.Replace_Selection_Unrecorded(Retype_To_Latin(host.edit.Selected_Text()));
 }
 
-void Registr_Command(Text_Command_Host& host) {
+void Toggle_Case_Command(Text_Command_Host& host) {
   Layout_Guard layout(host.keyboard);
   const Selection sel = host.edit.Get_Selection();
   host.extras.Replace_Selection_Unrecorded(Toggle_Case_Text(host.edit.Selected_Text()));

@@ -10,11 +10,11 @@ using Text_Transform = std::string (*)(const std::string& text, const Position_C
 
 // Re-types the selection in the Russian layout, selects it again to give it
 // the font's character set, and leaves the caret behind it.
-void Kirilica_Command(Text_Command_Host& host);
+void Retype_To_Russian_Command(Text_Command_Host& host);
 // Re-types the selection in the English layout; the caret stays behind it.
-void Latinica_Command(Text_Command_Host& host);
+void Retype_To_Latin_Command(Text_Command_Host& host);
 // Toggles the case of the selection and selects it again.
-void Registr_Command(Text_Command_Host& host);
+void Toggle_Case_Command(Text_Command_Host& host);
 
 // Take the selection, transform it with the progress display running (the
 // window disabled, "Делаю:" in panel 2), show the full bar and put the result

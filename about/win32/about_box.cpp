@@ -29,7 +29,7 @@ void Place_Story_Labels() {
   UpdateWindow(About.Panel);
 }
 
-void FormActivate() {
+void On_First_Activation() {
   Set_Label_Text(About.Version, About_Wide(About_Version_Text(About_Program_Title)), 0);
   for (int k = 0; k < Scroll_Clock::Label_Count; ++k)
     Set_Label_Text(About.May_Lab[k], About_Wide(Story_Piece(k + 1)), About_Story_Width);
@@ -129,7 +129,7 @@ LRESULT CALLBACK Box_Proc(HWND form, UINT message, WPARAM wparam, LPARAM lparam)
       if (LOWORD(wparam) == WA_INACTIVE) {
         FormDeactivate();
       } else {
-        FormActivate();
+        On_First_Activation();
         if (IsWindowVisible(form)) SetFocus(About.OKButton);
       }
       return 0;
@@ -245,7 +245,7 @@ HWND Create_About_Box(HINSTANCE instance, HWND owner) {
   return About.Form;
 }
 
-void May_AboutClick(HWND owner) {
+void Show_About_Box(HWND owner) {
   if (!About.Form || About.Showing) return;
   About.Clock.Open();
   Place_Story_Labels();

@@ -11,7 +11,7 @@ HWND Create_About_Box(HINSTANCE instance, HWND owner);
 // modally, centred on the screen that holds owner (or the primary screen);
 // returns when the box has been closed. Does nothing before Create_About_Box
 // or while the box is already open.
-void May_AboutClick(HWND owner);
+void Show_About_Box(HWND owner);
 
 // What a click on a link does with its target ("mailto:..." or the home page).
 // The default hands it to the shell; the tests record it instead. Returns the

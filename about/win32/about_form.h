@@ -34,7 +34,7 @@ struct TAboutBox {
 
   bool MailTo_Hot = false;
   bool HomePage_Hot = false;
-  bool Showing = false;  // inside May_AboutClick
+  bool Showing = false;  // inside Show_About_Box
   bool Closing = false;  // asked to close while showing
 
   Scroll_Clock Clock;

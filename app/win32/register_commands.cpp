@@ -1,21 +1,29 @@
-// Every subsystem's commands, registered once at creation.
-#include "app/command_ids.h"
-#include "app/win32/commands.h"
-#include "app/win32/forma.h"
+// The composition root: each subsystem gets its part of the main window and
+// registers its commands. Every menu item's handler is found from here.
 #include "about/win32/about_box.h"
+#include "app/win32/main_window.h"
+#include "common/command_ids.h"
 
-namespace {
-void May_AboutClick() { May_AboutClick(Forma.Handle); }
-}  // namespace
+void Register_Shell_Commands(Main_Window& window);
 
-void Register_All_Commands(Command_Table& table) {
-  Register_Shell_Commands(table);
-  Register_File_Commands(table);
-  Register_Edit_Commands(table);
-  Register_View_Commands(table);
-  Register_Print_Help_Commands(table);
-  Register_Text_Commands(table);
-  Register_Search_Commands(table);
-  Register_Settings_Commands(table);
-  table.Add(IDM_May_About, May_AboutClick);
+void Register_All_Commands(Main_Window& w) {
+  w.Documents.emplace(Document_Host{w.Handle, w.Menu, w.Context_Menu, w.Control, w.Look, w,
+                                    w.Prompts, w.Files, w.Shell, w.Keyboard, w.History_List, w.Current_Path,
+                                    w.Saved_Layout, w.Search.Find_Next_Ready, w.Settings, w.Exe_Path, {}});
+  w.Text.emplace(Text_Host{w.Handle, w.Menu, w.Edit, w.Control.Area(), w.Control, w.Look, w.Keyboard, w.Status,
+                           w.Prompts});
+  w.Searches = std::make_unique<Search_Commands>(Search_Host{w.Handle, w.Menu, w.Accelerators, w.Edit,
+                                                             w.Keyboard, w.Status, w.Search, w.Saved_Layout,
+                                                             w.Modeless, w.Exe_Path});
+  Command_Table& table = w.Commands;
+  Register_Shell_Commands(w);
+  Register_File_Commands(table, *w.Documents);
+  Register_Edit_Commands(table, *w.Documents);
+  Register_View_Commands(table, *w.Documents);
+  Register_Print_Help_Commands(table, *w.Documents);
+  Register_Text_Commands(table, *w.Text);
+  w.Searches->Register(table);
+  w.Settings_Box->Register(table);
+  HWND owner = w.Handle;
+  table.Add(IDM_About, [owner] { Show_About_Box(owner); });
 }

@@ -7,26 +7,27 @@
 
 #include <string>
 
-constexpr UINT kTrayCallback = 1147;
+class Main_Window;
+
 constexpr UINT kTrayIconId = 1;
 
 // The application window: a top-level window never seen on the screen that
 // carries the program's taskbar entry and icon and owns the main window.
 // Minimising the program minimises it and hides the main window; restoring
 // it brings the main window back. Created hidden.
-HWND Create_Application_Window(HINSTANCE instance, HICON icon);
+HWND Create_Application_Window(Main_Window& window, HINSTANCE instance, HICON icon);
 // Minimises the program: the main window goes, the taskbar entry shows it
 // minimised.
-void Minimize_Application();
+void Minimize_Application(Main_Window& window);
 
 // WM_SIZE, after the children have been laid out.
-void Window_State_Size(WPARAM size_type);
+void Window_State_Size(Main_Window& window, WPARAM size_type);
 // WM_SYSCOMMAND; returns what the default handling returned.
-LRESULT Window_State_Sys_Command(HWND hwnd, WPARAM command, LPARAM lp);
+LRESULT Window_State_Sys_Command(Main_Window& window, HWND hwnd, WPARAM command, LPARAM lp);
 // The tray icon's callback message.
-void Tray_Callback(LPARAM mouse_message);
+void Tray_Callback(Main_Window& window, LPARAM mouse_message);
 // Deletes the tray icon; nothing happens when there is none.
-void Remove_Tray_Icon();
+void Remove_Tray_Icon(Main_Window& window);
 
 // The record that adds the icon, in the system's first, smallest form: the
 // window, identifier 1, the callback message, the icon and the tip. The tip

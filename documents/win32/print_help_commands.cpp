@@ -3,13 +3,12 @@
 
 #include <commdlg.h>
 
-#include "app/command_ids.h"
-#include "app/program_paths.h"
-#include "app/win32/commands.h"
-#include "app/win32/forma.h"
+#include "common/command_ids.h"
+#include "common/program_paths.h"
+#include "documents/win32/document_host.h"
 #include "documents/print_document.h"
 #include "documents/win32/view_commands.h"
-#include "text/win1251_unicode.h"
+#include "common/win1251_unicode.h"
 
 Gdi_Print_Device::Gdi_Print_Device(HDC dc, const Text_Font_Spec& font, SIZE page, std::wstring title)
     : dc_(dc),
@@ -76,38 +75,38 @@ bool Gdi_Print_Device::New_Page() {
 
 namespace {
 
-void Report_Printer_Error() {
+void Report_Printer_Error(Document_Host& host) {
   const DWORD code = GetLastError();
   wchar_t* text = nullptr;
   FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
                  nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-  Forma.Prompts.Error(text ? Narrow(text) : "Ошибка принтера " + std::to_string(code));
+  host.Prompts.Error(text ? Narrow(text) : "Ошибка принтера " + std::to_string(code));
   if (text) LocalFree(text);
 }
 
 // The whole document is printed even when the dialog's selection range is chosen.
-void Printer_TextClick() {
+void Print_Document(Document_Host& host) {
   PRINTDLGW dialog{};
   dialog.lStructSize = sizeof(dialog);
-  dialog.hwndOwner = Forma.Handle;
+  dialog.hwndOwner = host.Window;
   dialog.Flags = PD_RETURNDC | PD_USEDEVMODECOPIESANDCOLLATE | PD_NOPAGENUMS;
   if (!PrintDlgW(&dialog)) return;
-  const std::vector<std::string> lines = Printed_Lines(Forma.RxRichEdit);
+  const std::vector<std::string> lines = Printed_Lines(host.Control.Edit());
   bool printed = false;
   {
     const SIZE page{GetDeviceCaps(dialog.hDC, HORZRES), GetDeviceCaps(dialog.hDC, VERTRES)};
-    Gdi_Print_Device device(dialog.hDC, Forma.Text_Font, page, Wide(Document_Name()));
+    Gdi_Print_Device device(dialog.hDC, host.Look.Font, page, Wide(host.Calls.Document_Name()));
     printed = Print_Lines(lines, device);
   }
-  if (!printed) Report_Printer_Error();
+  if (!printed) Report_Printer_Error(host);
   DeleteDC(dialog.hDC);
   if (dialog.hDevMode) GlobalFree(dialog.hDevMode);
   if (dialog.hDevNames) GlobalFree(dialog.hDevNames);
 }
 
 // The viewer opens beside the editor; a missing file or topic is its to report.
-void Show_Help(UINT command, ULONG_PTR data) {
-  WinHelpW(Forma.Handle, Wide(Help_File_Path(Forma.Exe_Path)).c_str(), command, data);
+void Show_Help(Document_Host& host, UINT command, ULONG_PTR data) {
+  WinHelpW(host.Window, Wide(Help_File_Path(host.Exe_Path)).c_str(), command, data);
 }
 
 constexpr ULONG_PTR kTopicWhatsNew = 20;
@@ -115,19 +114,14 @@ constexpr ULONG_PTR kTopicTips = 100;
 constexpr ULONG_PTR kTopicReadFirst = 130;
 constexpr ULONG_PTR kTopicShortcomings = 135;
 
-void May_HelpClick() { Show_Help(HELP_FINDER, 0); }
-void SovetyClick() { Show_Help(HELP_CONTEXT, kTopicTips); }
-void Chto_NovogoClick() { Show_Help(HELP_CONTEXT, kTopicWhatsNew); }
-void NedostatkiClick() { Show_Help(HELP_CONTEXT, kTopicShortcomings); }
-void Help_StringClick() { Show_Help(HELP_CONTEXT, kTopicReadFirst); }
-
 }  // namespace
 
-void Register_Print_Help_Commands(Command_Table& table) {
-  table.Add(IDM_Printer_Text, Printer_TextClick);
-  table.Add(IDM_May_Help, May_HelpClick);
-  table.Add(IDM_Sovety, SovetyClick);
-  table.Add(IDM_Chto_Novogo, Chto_NovogoClick);
-  table.Add(IDM_Nedostatki, NedostatkiClick);
-  table.Add(IDM_Help_String, Help_StringClick);
+void Register_Print_Help_Commands(Command_Table& table, Document_Host& host) {
+  Document_Host* h = &host;
+  table.Add(IDM_Print, [h] { Print_Document(*h); });
+  table.Add(IDM_Help_Contents, [h] { Show_Help(*h, HELP_FINDER, 0); });
+  table.Add(IDM_Tips, [h] { Show_Help(*h, HELP_CONTEXT, kTopicTips); });
+  table.Add(IDM_Whats_New, [h] { Show_Help(*h, HELP_CONTEXT, kTopicWhatsNew); });
+  table.Add(IDM_Shortcomings, [h] { Show_Help(*h, HELP_CONTEXT, kTopicShortcomings); });
+  table.Add(IDM_Lines_Help, [h] { Show_Help(*h, HELP_CONTEXT, kTopicReadFirst); });
 }

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/settings_model.h"
+#include "common/settings_model.h"
 #include "documents/print_device.h"
 
 class Gdi_Print_Device : public Print_Device {

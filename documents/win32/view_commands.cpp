@@ -4,11 +4,10 @@
 #include <commdlg.h>
 #include <richedit.h>
 
-#include "app/command_ids.h"
-#include "app/win32/commands.h"
-#include "app/win32/forma.h"
+#include "common/command_ids.h"
+#include "documents/win32/document_host.h"
 #include "documents/view_font.h"
-#include "text/win1251_unicode.h"
+#include "common/win1251_unicode.h"
 
 HFONT Create_Text_Font(const Text_Font_Spec& font, int dpi) {
   const int style = font.Style;
@@ -87,13 +86,9 @@ std::string Win32_Clock_Text::Short_Date() {
 
 namespace {
 
-Rich_Edit_View& View() {
-  static Rich_Edit_View view(Forma.RxRichEdit, Forma.Font_Handle);
-  return view;
-}
-
 class Win32_Font_Chooser : public Font_Chooser {
  public:
+  explicit Win32_Font_Chooser(HWND owner) : owner_(owner) {}
   std::optional<Text_Font_Spec> Choose(const Text_Font_Spec& current) override {
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
@@ -108,7 +103,7 @@ class Win32_Font_Chooser : public Font_Chooser {
     lstrcpynW(log.lfFaceName, Wide(current.Name).c_str(), LF_FACESIZE);
     CHOOSEFONTW dialog{};
     dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = Forma.Handle;
+    dialog.hwndOwner = owner_;
     dialog.lpLogFont = &log;
     dialog.rgbColors = Resolve_Colour(current.Color);
     // Effects give colour, underline and strike-out; no size limits are set.
@@ -123,46 +118,55 @@ class Win32_Font_Chooser : public Font_Chooser {
     chosen.Size = dialog.iPointSize / 10;
     return chosen;
   }
+
+ private:
+  HWND owner_;
 };
 
-void Tip_SriftaClick() {
-  Win32_Font_Chooser chooser;
-  Choose_Text_Font(Forma.RxRichEdit, View(), Forma.Text_Font, chooser);
+void Choose_Font_Command(Document_Host& host) {
+  Win32_Font_Chooser chooser(host.Window);
+  Rich_Edit_View view(host.Control.Edit(), host.Look.Font_Handle);
+  Choose_Text_Font(host.Control.Edit(), view, host.Look.Font, chooser);
 }
 
-void Font_PlusClick() { Step_Font_Size(Forma.RxRichEdit, View(), Forma.Text_Font, +1); }
-void Font_MinusClick() { Step_Font_Size(Forma.RxRichEdit, View(), Forma.Text_Font, -1); }
+void Step_Font(Document_Host& host, int step) {
+  Rich_Edit_View view(host.Control.Edit(), host.Look.Font_Handle);
+  Step_Font_Size(host.Control.Edit(), view, host.Look.Font, step);
+}
 
-void Cvet_FonaClick() {
+void Choose_Background_Colour(Document_Host& host) {
+  // The colours the user mixed stay for the next dialog, as in every program.
   static COLORREF custom[16] = {};
   CHOOSECOLORW dialog{};
   dialog.lStructSize = sizeof(dialog);
-  dialog.hwndOwner = Forma.Handle;
-  dialog.rgbResult = Resolve_Colour(Forma.Back_Color);
+  dialog.hwndOwner = host.Window;
+  dialog.rgbResult = Resolve_Colour(host.Look.Back_Color);
   dialog.lpCustColors = custom;
   dialog.Flags = CC_RGBINIT;
   if (!ChooseColorW(&dialog)) return;
-  Forma.Back_Color = int32_t(dialog.rgbResult & 0xFFFFFF);
-  Forma.RxRichEdit.Set_Background(Forma.Back_Color);
+  host.Look.Back_Color = int32_t(dialog.rgbResult & 0xFFFFFF);
+  host.Control.Edit().Set_Background(host.Look.Back_Color);
 }
 
-void WordWrap1Click() {
-  Toggle_Word_Wrap(Forma.RxRichEdit, View(), Forma.Word_Wrap, Refresh_Status);
-  CheckMenuItem(Forma.Menu, IDM_WordWrap1, MF_BYCOMMAND | (Forma.Word_Wrap ? MF_CHECKED : MF_UNCHECKED));
+void Word_Wrap_Command(Document_Host& host) {
+  Rich_Edit_View view(host.Control.Edit(), host.Look.Font_Handle);
+  Toggle_Word_Wrap(host.Control.Edit(), view, host.Look.Word_Wrap, [&host] { host.Calls.Refresh_Status(); });
+  CheckMenuItem(host.Menu, IDM_Word_Wrap, MF_BYCOMMAND | (host.Look.Word_Wrap ? MF_CHECKED : MF_UNCHECKED));
 }
 
-void TIme_DateClick() {
+void Insert_Time_Date_Command(Document_Host& host) {
   Win32_Clock_Text clock;
-  Insert_Time_Date(Forma.RxRichEdit, clock);
+  Insert_Time_Date(host.Control.Edit(), clock);
 }
 
 }  // namespace
 
-void Register_View_Commands(Command_Table& table) {
-  table.Add(IDM_Tip_Srifta, Tip_SriftaClick);
-  table.Add(IDM_Cvet_Fona, Cvet_FonaClick);
-  table.Add(IDM_Font_Minus, Font_MinusClick);
-  table.Add(IDM_Font_Plus, Font_PlusClick);
-  table.Add(IDM_WordWrap1, WordWrap1Click);
-  table.Add(IDM_TIme_Date, TIme_DateClick);
+void Register_View_Commands(Command_Table& table, Document_Host& host) {
+  Document_Host* h = &host;
+  table.Add(IDM_Font, [h] { Choose_Font_Command(*h); });
+  table.Add(IDM_Background_Colour, [h] { Choose_Background_Colour(*h); });
+  table.Add(IDM_Font_Smaller, [h] { Step_Font(*h, -1); });
+  table.Add(IDM_Font_Larger, [h] { Step_Font(*h, +1); });
+  table.Add(IDM_Word_Wrap, [h] { Word_Wrap_Command(*h); });
+  table.Add(IDM_Time_Date, [h] { Insert_Time_Date_Command(*h); });
 }

@@ -1,24 +1,24 @@
 #pragma once
-// Whole-text replacement in the main window's edit area, and the undo history
-// that reaches across it (see documents/whole_text_history.h).
+// The control that holds the document, whole-text replacement in it, and the
+// undo history that reaches across replacements (see
+// documents/whole_text_history.h).
+#include <functional>
+#include <memory>
 #include <string>
 
 #include "documents/whole_text_history.h"
 #include "platform/edit_area.h"
+#include "platform/whole_text.h"
+#include "platform/win32/edit_area_win32.h"
+#include "platform/win32/text_look.h"
 
-Whole_Text_History& Document_History();
+class Document_Control;
 
-// Puts the text in place of the whole document through a new control; the
-// caret stands behind the new text and the document is modified.
-void Replace_Whole_Text(const std::string& text, bool undoable);
-
-// Whether the selection covers the whole, non-empty text.
-bool Whole_Text_Selected();
-
-// The main window's edit area, whichever control holds the document at the
+// The document's edit area, whichever control holds the document at the
 // moment; replacing a selection that covers the whole text replaces the text.
 class Document_Edit_Area : public Edit_Area {
  public:
+  explicit Document_Edit_Area(Document_Control& control) : control_(control) {}
   std::string Text() override;
   void Set_Text(const std::string& text) override;
   int32_t Text_Length() override;
@@ -34,4 +34,33 @@ class Document_Edit_Area : public Edit_Area {
   void Set_Modified(bool modified) override;
   int32_t Undo_Limit() override;
   void Set_Undo_Limit(int32_t limit) override;
+
+ private:
+  Rich_Edit& edit();
+  Document_Control& control_;
+};
+
+class Document_Control : public Whole_Text_Edits {
+ public:
+  // `edit` is the main window's edit area; a replacement attaches it to the
+  // new control. `refresh_status` runs whenever another control is shown.
+  Document_Control(Rich_Edit& edit, const Text_Look& look, std::function<void()> refresh_status);
+  ~Document_Control() override;
+  Document_Control(const Document_Control&) = delete;
+  Document_Control& operator=(const Document_Control&) = delete;
+
+  Rich_Edit& Edit() { return edit_; }
+  Edit_Area& Area() { return area_; }
+  Whole_Text_History& History() { return history_; }
+
+  bool Whole_Text_Selected() override;
+  void Replace_Whole_Text(const std::string& text, bool undoable) override;
+  void Forget_History() override { history_.Forget(); }
+
+ private:
+  class Edit_Controls;
+  Rich_Edit& edit_;
+  std::unique_ptr<Edit_Controls> controls_;
+  Whole_Text_History history_;
+  Document_Edit_Area area_;
 };

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "text/clipboard_text.h"
-#include "text/win1251_unicode.h"
+#include "common/clipboard_text.h"
+#include "common/win1251_unicode.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "platform/win32/document_prompts_win32.h"
 
-#include "app/settings_model.h"
+#include "common/settings_model.h"
 #include "platform/win32/platform_win32.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <utility>
 
-#include "documents/control_text.h"
+#include "common/control_text.h"
 
 namespace {
 

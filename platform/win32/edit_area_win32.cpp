@@ -2,8 +2,8 @@
 
 #include <richedit.h>
 
-#include "documents/control_text.h"
-#include "text/win1251_unicode.h"
+#include "common/control_text.h"
+#include "common/win1251_unicode.h"
 
 namespace {
 // The undo limit lives with the control, so every wrapper of it agrees.

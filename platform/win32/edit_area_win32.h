@@ -3,7 +3,7 @@
 // control speaks UTF-16; the document is Windows-1251, converted here.
 #include <windows.h>
 
-#include "app/settings_model.h"
+#include "common/settings_model.h"
 #include "platform/edit_area.h"
 
 class Rich_Edit : public Edit_Area {

@@ -3,8 +3,8 @@
 #include <richedit.h>
 
 #include "platform/win32/edit_area_win32.h"
-#include "search/text_match.h"
-#include "text/win1251_unicode.h"
+#include "common/text_match.h"
+#include "common/win1251_unicode.h"
 
 // Not the control's own find: its case-insensitive compare folds only the
 // Latin letters on some systems, so Cyrillic capitals would not match.

@@ -4,8 +4,8 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
-#include "app/settings_model.h"
-#include "text/win1251_unicode.h"
+#include "common/settings_model.h"
+#include "common/win1251_unicode.h"
 
 std::wstring Wide(const std::string& utf8) { return Utf8_To_Utf16(utf8); }
 std::string Narrow(const std::wstring& wide) { return Utf16_To_Utf8(wide); }

@@ -9,6 +9,9 @@
 #include "platform/shell.h"
 #include "platform/sound.h"
 
+// The message the tray icon sends the main window.
+constexpr UINT kTrayCallback = 1147;
+
 std::wstring Wide(const std::string& utf8);
 std::string Narrow(const std::wstring& wide);
 // UTF-8 to the system's ANSI code page and back, for the A functions.

@@ -1,6 +1,6 @@
 #pragma once
 // The settings file through the system's profile functions.
-#include "app/profile.h"
+#include "common/profile.h"
 
 class Win32_Profile : public Profile {
  public:

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "text/win1251_unicode.h"
+#include "common/win1251_unicode.h"
 
 namespace {
 

@@ -3,16 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "app/command_ids.h"
-#include "app/win32/forma.h"
+#include "common/command_ids.h"
 
 namespace {
 
-constexpr int kReleased[] = {IDM_Paste1, IDM_Undo1, IDM_Redo1, IDM_Copy1, IDM_Cut1};
-
-// The whole table, kept aside while the reduced one is in use.
-HACCEL Full_Table = nullptr;
-std::wstring Saved_Captions[std::size(kReleased)];
+constexpr int kReleased[] = {IDM_Paste, IDM_Undo, IDM_Redo, IDM_Copy, IDM_Cut};
+static_assert(std::size(kReleased) == 5, "one saved caption each");
 
 bool Is_Released(int command) {
   for (int id : kReleased)
@@ -20,27 +16,13 @@ bool Is_Released(int command) {
   return false;
 }
 
-std::wstring Caption(int id) {
-  wchar_t text[256] = {};
-  GetMenuStringW(Forma.Menu, UINT(id), text, 256, MF_BYCOMMAND);
-  return text;
-}
-
-void Set_Caption(int id, std::wstring text) {
-  MENUITEMINFOW item{};
-  item.cbSize = sizeof(item);
-  item.fMask = MIIM_STRING;
-  item.dwTypeData = text.data();
-  SetMenuItemInfoW(Forma.Menu, UINT(id), FALSE, &item);
-}
-
 }  // namespace
 
-void Release_Edit_Shortcuts() {
-  if (Full_Table) return;
-  const int count = CopyAcceleratorTableW(Forma.Accelerators, nullptr, 0);
+void Edit_Shortcuts::Release() {
+  if (full_table_) return;
+  const int count = CopyAcceleratorTableW(accelerators_, nullptr, 0);
   std::vector<ACCEL> entries(size_t(count > 0 ? count : 0));
-  CopyAcceleratorTableW(Forma.Accelerators, entries.data(), count);
+  CopyAcceleratorTableW(accelerators_, entries.data(), count);
   std::vector<ACCEL> kept;
   for (const ACCEL& a : entries)
     if (!Is_Released(a.cmd)) kept.push_back(a);
@@ -48,19 +30,33 @@ void Release_Edit_Shortcuts() {
   // a table without the five keys lets them through to the focused control.
   HACCEL reduced = CreateAcceleratorTableW(kept.data(), int(kept.size()));
   if (!reduced) return;
-  Full_Table = Forma.Accelerators;
-  Forma.Accelerators = reduced;
+  full_table_ = accelerators_;
+  accelerators_ = reduced;
   for (size_t i = 0; i < std::size(kReleased); ++i) {
-    Saved_Captions[i] = Caption(kReleased[i]);
-    const auto tab = Saved_Captions[i].find(L'\t');
-    Set_Caption(kReleased[i], Saved_Captions[i].substr(0, tab));
+    saved_captions_[i] = Caption(kReleased[i]);
+    const auto tab = saved_captions_[i].find(L'\t');
+    Set_Caption(kReleased[i], saved_captions_[i].substr(0, tab));
   }
 }
 
-void Restore_Edit_Shortcuts() {
-  if (!Full_Table) return;
-  DestroyAcceleratorTable(Forma.Accelerators);
-  Forma.Accelerators = Full_Table;
-  Full_Table = nullptr;
-  for (size_t i = 0; i < std::size(kReleased); ++i) Set_Caption(kReleased[i], Saved_Captions[i]);
+void Edit_Shortcuts::Restore() {
+  if (!full_table_) return;
+  DestroyAcceleratorTable(accelerators_);
+  accelerators_ = full_table_;
+  full_table_ = nullptr;
+  for (size_t i = 0; i < std::size(kReleased); ++i) Set_Caption(kReleased[i], saved_captions_[i]);
+}
+
+std::wstring Edit_Shortcuts::Caption(int id) {
+  wchar_t text[256] = {};
+  GetMenuStringW(menu_, UINT(id), text, 256, MF_BYCOMMAND);
+  return text;
+}
+
+void Edit_Shortcuts::Set_Caption(int id, std::wstring text) {
+  MENUITEMINFOW item{};
+  item.cbSize = sizeof(item);
+  item.fMask = MIIM_STRING;
+  item.dwTypeData = text.data();
+  SetMenuItemInfoW(menu_, UINT(id), FALSE, &item);
 }

@@ -2,23 +2,9 @@
 
 #include <dlgs.h>
 
-#include "text/win1251_unicode.h"
+#include "common/win1251_unicode.h"
 
 namespace {
-
-struct Dialog_Slot {
-  DWORD Options;  // what the dialog is created with
-  FINDREPLACEW Report{};
-  wchar_t What[kDialogTextLimit + 1] = {};
-  wchar_t With[kDialogTextLimit + 1] = {};
-  HWND Window = nullptr;
-};
-
-// Find: only the find text, match case and find next; always forward.
-Dialog_Slot Find_Slot{FR_DOWN | FR_HIDEWHOLEWORD | FR_HIDEUPDOWN};
-Dialog_Slot Replace_Slot{FR_HIDEWHOLEWORD};
-
-Dialog_Slot& Slot(Search_Dialog which) { return which == Search_Dialog::Find ? Find_Slot : Replace_Slot; }
 
 void Copy_Field(wchar_t (&field)[kDialogTextLimit + 1], const std::wstring& text) {
   const size_t length = std::min(text.size(), kDialogTextLimit);
@@ -33,7 +19,7 @@ UINT Search_Dialog_Message() {
   return message;
 }
 
-bool Show_Search_Dialog(Search_Dialog which, HWND owner, const std::wstring& find_text) {
+bool Search_Dialogs::Show(Search_Dialog which, HWND owner, const std::wstring& find_text) {
   Dialog_Slot& slot = Slot(which);
   Copy_Field(slot.What, find_text);
   if (slot.Window && IsWindow(slot.Window)) {
@@ -58,28 +44,24 @@ bool Show_Search_Dialog(Search_Dialog which, HWND owner, const std::wstring& fin
   return slot.Window != nullptr;
 }
 
-void Close_Search_Dialog(Search_Dialog which) {
+void Search_Dialogs::Close(Search_Dialog which) {
   HWND window = Slot(which).Window;
   if (window && IsWindow(window)) SendMessageW(window, WM_COMMAND, IDCANCEL, 0);
 }
 
-HWND Search_Dialog_Window(Search_Dialog which) { return Slot(which).Window; }
-
-bool Search_Dialog_Of(const FINDREPLACEW* report, Search_Dialog& which) {
-  if (report == &Find_Slot.Report)
+bool Search_Dialogs::Of(const FINDREPLACEW* report, Search_Dialog& which) const {
+  if (report == &find_.Report)
     which = Search_Dialog::Find;
-  else if (report == &Replace_Slot.Report)
+  else if (report == &replace_.Report)
     which = Search_Dialog::Replace;
   else
     return false;
   return true;
 }
 
-void Forget_Search_Dialog_Window(Search_Dialog which) { Slot(which).Window = nullptr; }
-
-Find_Query Search_Dialog_Query(Search_Dialog which) {
+Find_Query Search_Dialogs::Query(Search_Dialog which) {
   const Dialog_Slot& slot = Slot(which);
   return {Utf16_To_Win1251(slot.What), (slot.Report.Flags & FR_MATCHCASE) != 0};
 }
 
-std::string Replace_Dialog_Text() { return Utf16_To_Win1251(Replace_Slot.With); }
+std::string Search_Dialogs::Replace_Text() const { return Utf16_To_Win1251(replace_.With); }

@@ -1,6 +1,7 @@
-// The settings dialog.
-#include "app/command_ids.h"
-#include "app/win32/commands.h"
-#include "settings/win32/nastroyki_dialog.h"
+// The settings dialog's menu item.
+#include "common/command_ids.h"
+#include "settings/win32/settings_dialog.h"
 
-void Register_Settings_Commands(Command_Table& table) { table.Add(IDM_Options, OptionsClick); }
+void Settings_Dialog::Register(Command_Table& table) {
+  table.Add(IDM_Options, [this] { Show(); });
+}

@@ -4,8 +4,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/ini_file.h"
-#include "app/settings_file.h"
+#include "common/ini_file.h"
+#include "common/settings_file.h"
 #include "app/startup_settings.h"
 
 namespace {

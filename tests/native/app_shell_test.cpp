@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "app/event_sounds.h"
-#include "app/keyboard_layout.h"
+#include "platform/keyboard_layout.h"
 #include "app/lifecycle.h"
-#include "app/program_paths.h"
-#include "app/status_text.h"
+#include "common/program_paths.h"
+#include "platform/status_text.h"
 #include "fakes/fake_platform.h"
 
 namespace {
@@ -91,7 +91,7 @@ TEST(KeyboardLayout, CloseRecordsOnlyTheThreeKnownLayouts) {
 }
 
 TEST(EventSounds, TickedWithAPathPlaysWithItsFlags) {
-  Nastroyki_Model model;
+  Settings_Model model;
   model.Sound = {true, true, false, true, true};
   model.Edit = {"a.wav", "b.wav", "c.wav", "", "e.wav"};
   Fake_Sound sound;

@@ -1,7 +1,7 @@
 // Files between disk and the edit control: every byte, NUL included.
 #include <gtest/gtest.h>
 
-#include "documents/control_text.h"
+#include "common/control_text.h"
 #include "documents/document_files.h"
 #include "documents/text_file_format.h"
 #include "fakes/documents_fakes.h"
@@ -41,9 +41,9 @@ TEST(DocumentsNulBytes, AFileWithNulBytesIsSavedBackWhole) {
   const std::string bytes("head\0middle\r\n\0\0tail\r\n", 22);
   f.disk.files["C:\\bin.dat"] = bytes;
   f.dialogs.answers = {std::string("C:\\bin.dat")};
-  Open_TextClick(f.s);
+  Open_Document(f.s);
   f.edit.modified = true;
-  Save_TextClick(f.s);
+  Save_Command(f.s);
   EXPECT_EQ(f.disk.files["C:\\bin.dat"], bytes);
 }
 

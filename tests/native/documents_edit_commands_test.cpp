@@ -3,7 +3,7 @@
 
 #include <map>
 
-#include "app/command_ids.h"
+#include "common/command_ids.h"
 #include "documents/edit_area_commands.h"
 #include "documents/menu_enabling.h"
 #include "fakes/documents_fakes.h"
@@ -20,51 +20,51 @@ std::map<int, bool> As_Map(const std::vector<Item_State>& states) {
 }
 
 TEST(DocumentsMenuEnabling, EditMenuFollowsClipboardSelectionUndoAndRedoEachOnItsOwn) {
-  const auto none = As_Map(Pravka_Item_States({}));
+  const auto none = As_Map(Edit_Menu_States({}));
   ASSERT_EQ(none.size(), 7u);
   for (const auto& [id, on] : none) EXPECT_FALSE(on) << id;
 
-  const auto clip = As_Map(Pravka_Item_States({false, true, false, false}));
-  EXPECT_TRUE(clip.at(IDM_Paste1));
-  EXPECT_TRUE(clip.at(IDM_Paste2));
-  EXPECT_FALSE(clip.at(IDM_Copy1));
+  const auto clip = As_Map(Edit_Menu_States({false, true, false, false}));
+  EXPECT_TRUE(clip.at(IDM_Paste));
+  EXPECT_TRUE(clip.at(IDM_Context_Paste));
+  EXPECT_FALSE(clip.at(IDM_Copy));
 
-  const auto sel = As_Map(Pravka_Item_States({true, false, false, false}));
-  for (int id : {IDM_Cut1, IDM_Copy1, IDM_Delete1}) EXPECT_TRUE(sel.at(id)) << id;
-  EXPECT_FALSE(sel.at(IDM_Paste1));
-  EXPECT_FALSE(sel.at(IDM_Undo1));
+  const auto sel = As_Map(Edit_Menu_States({true, false, false, false}));
+  for (int id : {IDM_Cut, IDM_Copy, IDM_Delete}) EXPECT_TRUE(sel.at(id)) << id;
+  EXPECT_FALSE(sel.at(IDM_Paste));
+  EXPECT_FALSE(sel.at(IDM_Undo));
 
-  const auto undo = As_Map(Pravka_Item_States({false, false, true, false}));
-  EXPECT_TRUE(undo.at(IDM_Undo1));
-  EXPECT_FALSE(undo.at(IDM_Redo1));
-  const auto redo = As_Map(Pravka_Item_States({false, false, false, true}));
-  EXPECT_FALSE(redo.at(IDM_Undo1));
-  EXPECT_TRUE(redo.at(IDM_Redo1));
+  const auto undo = As_Map(Edit_Menu_States({false, false, true, false}));
+  EXPECT_TRUE(undo.at(IDM_Undo));
+  EXPECT_FALSE(undo.at(IDM_Redo));
+  const auto redo = As_Map(Edit_Menu_States({false, false, false, true}));
+  EXPECT_FALSE(redo.at(IDM_Undo));
+  EXPECT_TRUE(redo.at(IDM_Redo));
   // Select all, find and the date are never in the table.
-  for (int id : {IDM_Vydelit_Vse1, IDM_Find1, IDM_Find2, IDM_TIme_Date}) EXPECT_EQ(none.count(id), 0u);
+  for (int id : {IDM_Select_All, IDM_Find, IDM_Replace, IDM_Time_Date}) EXPECT_EQ(none.count(id), 0u);
 }
 
 TEST(DocumentsMenuEnabling, ContextMenuMirrorsTheEditMenuOnItsOwnItems) {
-  const auto all = As_Map(Popup_Item_States({true, true, true, true}));
+  const auto all = As_Map(Context_Menu_States({true, true, true, true}));
   ASSERT_EQ(all.size(), 6u);
   for (const auto& [id, on] : all) EXPECT_TRUE(on) << id;
-  const auto sel = As_Map(Popup_Item_States({true, false, false, false}));
-  for (int id : {IDM_Cut2, IDM_Copy2, IDM_Delete2}) EXPECT_TRUE(sel.at(id));
-  for (int id : {IDM_Paste2, IDM_Undo2, IDM_Redo2}) EXPECT_FALSE(sel.at(id));
-  EXPECT_EQ(all.count(IDM_Vydelit_Vse2), 0u);
-  EXPECT_EQ(all.count(IDM_Paste1), 0u);
+  const auto sel = As_Map(Context_Menu_States({true, false, false, false}));
+  for (int id : {IDM_Context_Cut, IDM_Context_Copy, IDM_Context_Delete}) EXPECT_TRUE(sel.at(id));
+  for (int id : {IDM_Context_Paste, IDM_Context_Undo, IDM_Context_Redo}) EXPECT_FALSE(sel.at(id));
+  EXPECT_EQ(all.count(IDM_Context_Select_All), 0u);
+  EXPECT_EQ(all.count(IDM_Paste), 0u);
 }
 
 TEST(DocumentsMenuEnabling, LinesMenuEnablesTheSixSelectionCommandsOnly) {
-  const auto on = As_Map(Stroki_Item_States(true));
-  const auto off = As_Map(Stroki_Item_States(false));
+  const auto on = As_Map(Lines_Menu_States(true));
+  const auto off = As_Map(Lines_Menu_States(false));
   ASSERT_EQ(on.size(), 6u);
-  for (int id : {IDM_Space_Plus, IDM_Space_Del, IDM_Del_Space_In_Word, IDM_Space_Del_Right, IDM_Del_Enter,
-                 IDM_Del_Tab}) {
+  for (int id : {IDM_Add_Spaces, IDM_Remove_Leading_Space, IDM_Squeeze_Spaces, IDM_Remove_Trailing_Spaces, IDM_Remove_Line_Breaks,
+                 IDM_Tabs_To_Spaces}) {
     EXPECT_TRUE(on.at(id));
     EXPECT_FALSE(off.at(id));
   }
-  for (int id : {IDM_Help_String, IDM_Umnyiy_Format, IDM_Perehod}) EXPECT_EQ(on.count(id), 0u);
+  for (int id : {IDM_Lines_Help, IDM_Smart_Format, IDM_Go_To_Line}) EXPECT_EQ(on.count(id), 0u);
 }
 
 TEST(DocumentsUndo, TheCaretGoesBackWithNoSelection) {

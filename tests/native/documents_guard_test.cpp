@@ -126,32 +126,32 @@ TEST(DocumentsGuardFollowUp, YesThenACancelledDialogKeepsTheDraftEverywhere) {
   f.disk.files["C:\\Docs\\b.txt"] = "bee";
   f.Modified_Document("Лировушка.txt", "draft");
   f.prompts.answers = {Answer::Yes};
-  EXPECT_FALSE(FormCloseQuery(f.s));
+  EXPECT_FALSE(May_Close(f.s));
   EXPECT_EQ(f.edit.text, "draft");
 
   f.prompts.answers = {Answer::Yes};
   f.dialogs.answers = {std::nullopt, std::string("C:\\Docs\\b.txt")};
-  Open_TextClick(f.s);
+  Open_Document(f.s);
   ASSERT_EQ(f.dialogs.shown.size(), 2u);  // no open dialog follows
   EXPECT_EQ(f.edit.text, "draft");
 
   f.prompts.answers = {Answer::Yes};
   f.dialogs.answers = {std::nullopt};
-  Sozdat_TextClick(f.s);
+  New_Document(f.s);
   EXPECT_EQ(f.edit.text, "draft");
   EXPECT_TRUE(f.edit.modified);
 }
 
 TEST(DocumentsGuardFollowUp, ClosingAsksOnlyWhenModifiedAndCancelKeepsTheWindow) {
   Document_Fixture f;
-  EXPECT_TRUE(FormCloseQuery(f.s));
+  EXPECT_TRUE(May_Close(f.s));
   f.Modified_Document("C:\\Docs\\a.txt");
   f.prompts.answers = {Answer::Cancel};
-  EXPECT_FALSE(FormCloseQuery(f.s));
+  EXPECT_FALSE(May_Close(f.s));
   f.prompts.answers = {Answer::No};
-  EXPECT_TRUE(FormCloseQuery(f.s));
+  EXPECT_TRUE(May_Close(f.s));
   f.prompts.answers = {Answer::Yes};
-  EXPECT_TRUE(FormCloseQuery(f.s));
+  EXPECT_TRUE(May_Close(f.s));
   EXPECT_EQ(f.disk.files["C:\\Docs\\a.txt"], "changed");
 }
 

@@ -2,7 +2,7 @@
 // survives a restart through the settings file.
 #include <gtest/gtest.h>
 
-#include "app/settings_file.h"
+#include "common/settings_file.h"
 #include "app/startup_settings.h"
 #include "fakes/documents_fakes.h"
 
@@ -15,7 +15,7 @@ void Open_All(Document_Fixture& f, std::initializer_list<int> numbers) {
   for (int n : numbers) {
     f.disk.files[Path(n)] = "file " + std::to_string(n);
     f.dialogs.answers = {Path(n)};
-    Open_TextClick(f.s);
+    Open_Document(f.s);
   }
 }
 
@@ -29,7 +29,7 @@ TEST(DocumentsHistoryOrder, OpeningAListedFileLeavesItWhereItIs) {
   EXPECT_EQ(f.history.Items[4].Caption, "5. " + Path(1));
   // Saving a listed file moves nothing either.
   f.edit.modified = true;
-  Save_TextClick(f.s);
+  Save_Command(f.s);
   EXPECT_EQ(f.history.Files.Names[4], Path(1));
 }
 
@@ -50,7 +50,7 @@ TEST(DocumentsHistoryOrder, SavingAnUntitledDocumentPutsItFirstAndCaseMatters) {
   Open_All(f, {1});
   f.Modified_Document("Лировушка.txt");
   f.dialogs.answers = {std::string("C:\\DOCS\\F1.TXT")};
-  Save_TextClick(f.s);
+  Save_Command(f.s);
   EXPECT_EQ(f.history.Files.Names[0], "C:\\DOCS\\F1.TXT");
   EXPECT_EQ(f.history.Files.Names[1], Path(1));
 }
@@ -105,7 +105,7 @@ TEST(DocumentsHistoryCaret, PositionsAreKeptWithCaretMemoryOffAndNewRecordsNothi
   Open_All(f, {2});
   EXPECT_EQ(f.history.Files.Positions[1], "5");
   f.edit.sel = {2, 2};
-  Sozdat_TextClick(f.s);
+  New_Document(f.s);
   EXPECT_EQ(f.history.Files.Positions[0], "0");
 }
 

@@ -9,7 +9,7 @@ TEST(DocumentsNew, AnUnmodifiedDocumentBecomesUntitledInCaptionAndTitle) {
   Document_Fixture f;
   f.window.caption = f.window.title = "C:\\Docs\\a.txt";
   f.edit.text = "old";
-  Sozdat_TextClick(f.s);
+  New_Document(f.s);
   EXPECT_EQ(f.edit.text, "");
   EXPECT_EQ(f.window.caption, "Лировушка.txt");
   EXPECT_EQ(f.window.title, "Лировушка.txt");
@@ -21,7 +21,7 @@ TEST(DocumentsNew, AfterNoTheCaptionChangesAndTheTitleDoesNot) {
   f.Modified_Document("C:\\Docs\\a.txt");
   f.window.title = "C:\\Docs\\a.txt";
   f.prompts.answers = {Answer::No};
-  Sozdat_TextClick(f.s);
+  New_Document(f.s);
   EXPECT_EQ(f.edit.text, "");
   EXPECT_FALSE(f.edit.modified);
   EXPECT_EQ(f.window.caption, "Лировушка.txt");
@@ -31,7 +31,7 @@ TEST(DocumentsNew, AfterNoTheCaptionChangesAndTheTitleDoesNot) {
 
   f.Modified_Document("C:\\Docs\\a.txt");
   f.prompts.answers = {Answer::Cancel};
-  Sozdat_TextClick(f.s);
+  New_Document(f.s);
   EXPECT_EQ(f.edit.text, "changed");
   EXPECT_EQ(f.window.caption, "C:\\Docs\\a.txt");
 }
@@ -41,7 +41,7 @@ TEST(DocumentsOpen, LoadsTheChosenFileAndSetsEverythingThatFollows) {
   f.disk.files["C:\\Docs\\b.txt"] = "one\r\ntwo\nthree\rfour";
   f.dialogs.answers = {std::string("C:\\Docs\\b.txt")};
   f.keys.current = 0x04090409u;
-  Open_TextClick(f.s);
+  Open_Document(f.s);
   ASSERT_EQ(f.dialogs.shown.size(), 1u);
   EXPECT_EQ(f.dialogs.shown[0].folder, "C:\\Docs\\start.txt");
   EXPECT_EQ(f.edit.text, "one\rtwo\rthree\rfour");
@@ -66,13 +66,13 @@ TEST(DocumentsOpen, CancellingTheDialogLoadsNothingButStillRestoresTheLayout) {
   f.Modified_Document("C:\\Docs\\a.txt");
   f.prompts.answers = {Answer::No};
   f.saved_layout = 0x04190419u;
-  Open_TextClick(f.s);
+  Open_Document(f.s);
   EXPECT_EQ(f.edit.text, "changed");
   EXPECT_EQ(f.window.resets, 0);
   EXPECT_EQ(f.keys.activated, std::vector<std::string>{"00000419"});
 
   f.prompts.answers = {Answer::Cancel};
-  Open_TextClick(f.s);
+  Open_Document(f.s);
   EXPECT_EQ(f.dialogs.shown.size(), 1u);  // the guard's Cancel shows no open dialog
   EXPECT_EQ(f.keys.activated.size(), 2u);
 }
@@ -83,7 +83,7 @@ TEST(DocumentsOpen, AnUnreadableFileKeepsTheDocumentWhole) {
   f.edit.sel = {4, 4};
   f.prompts.answers = {Answer::No};
   f.dialogs.answers = {std::string("C:\\Docs\\gone.txt")};
-  Open_TextClick(f.s);
+  Open_Document(f.s);
   EXPECT_EQ(f.prompts.file_errors, std::vector<std::string>{"Cannot open file C:\\Docs\\gone.txt"});
   EXPECT_EQ(f.edit.text, "precious");
   EXPECT_TRUE(f.edit.modified);
@@ -98,10 +98,10 @@ TEST(DocumentsOpen, AFileCalledLikeTheUntitledNameIsNamedByItsPath) {
   Document_Fixture f;
   f.disk.files["C:\\Docs\\Лировушка.txt"] = "x";
   f.dialogs.answers = {std::string("C:\\Docs\\Лировушка.txt")};
-  Open_TextClick(f.s);
+  Open_Document(f.s);
   f.edit.text = "y";
   f.edit.modified = true;
-  Save_TextClick(f.s);
+  Save_Command(f.s);
   EXPECT_EQ(f.dialogs.shown.size(), 1u);  // no save dialog: the document has a path
   EXPECT_EQ(f.disk.files["C:\\Docs\\Лировушка.txt"], "y");
 }
@@ -111,20 +111,20 @@ TEST(DocumentsOpen, RichTextFilesGoInAndOutAsRichText) {
   f.disk.files["C:\\Docs\\memo.RTF"] = "{\\rtf1 hello}";
   f.disk.files["C:\\Docs\\fake.rtf"] = "plain\r\nlines";
   f.dialogs.answers = {std::string("C:\\Docs\\memo.RTF"), std::string("C:\\Docs\\fake.rtf")};
-  Open_TextClick(f.s);
+  Open_Document(f.s);
   EXPECT_EQ(f.text.rich, "{\\rtf1 hello}");
   f.text.rich = "{\\rtf1 changed}";
-  Save_TextClick(f.s);
+  Save_Command(f.s);
   EXPECT_EQ(f.disk.files["C:\\Docs\\memo.RTF"], "{\\rtf1 changed}");
   // A file that only carries the extension is shown as the text it holds.
-  Open_TextClick(f.s);
+  Open_Document(f.s);
   EXPECT_EQ(f.edit.text, "plain\rlines");
 }
 
 TEST(DocumentsSave, ANamedDocumentIsWrittenWithoutADialogAndTakesTheDialogsName) {
   Document_Fixture f;
   f.Modified_Document("C:\\Docs\\a.txt", "a\rb\r");
-  Save_TextClick(f.s);
+  Save_Command(f.s);
   EXPECT_TRUE(f.dialogs.shown.empty());
   EXPECT_EQ(f.disk.files["C:\\Docs\\a.txt"], "a\r\nb\r\n");
   EXPECT_FALSE(f.edit.modified);
@@ -136,11 +136,11 @@ TEST(DocumentsSave, ANamedDocumentIsWrittenWithoutADialogAndTakesTheDialogsName)
 TEST(DocumentsSave, AnUntitledDocumentAsksForANameOnce) {
   Document_Fixture f;
   f.Modified_Document("Лировушка.txt", "t");
-  Save_TextClick(f.s);  // cancelled
+  Save_Command(f.s);  // cancelled
   EXPECT_TRUE(f.edit.modified);
   EXPECT_EQ(f.window.caption, "Лировушка.txt");
   f.dialogs.answers = {std::string("C:\\Docs\\new.txt")};
-  Save_TextClick(f.s);
+  Save_Command(f.s);
   ASSERT_EQ(f.dialogs.shown.size(), 2u);
   EXPECT_EQ(f.dialogs.shown[1].file_name, "Лировушка.txt");
   EXPECT_EQ(f.dialogs.shown[1].folder, "C:\\Docs\\start.txt");
@@ -156,9 +156,9 @@ TEST(DocumentsSave, AFailedSaveReportsAndChangesNothing) {
   f.Modified_Document("C:\\Docs\\ro.txt", "new");
   f.disk.files["C:\\Docs\\ro.txt"] = "old";
   f.disk.read_only = {"C:\\Docs\\ro.txt", "C:\\Missing\\x.txt"};
-  Save_TextClick(f.s);
+  Save_Command(f.s);
   f.dialogs.answers = {std::string("C:\\Missing\\x.txt")};
-  Save_KakClick(f.s);
+  Save_As_Command(f.s);
   EXPECT_EQ(f.prompts.file_errors, (std::vector<std::string>{"Cannot create file C:\\Docs\\ro.txt",
                                                              "Cannot create file C:\\Missing\\x.txt"}));
   EXPECT_EQ(f.disk.files["C:\\Docs\\ro.txt"], "old");
@@ -172,7 +172,7 @@ TEST(DocumentsSaveAs, ProposesTheFileNamePartOrTheUntitledName) {
   Document_Fixture f;
   f.Modified_Document("C:\\Docs\\report.txt");
   f.dialogs.answers = {std::nullopt};
-  Save_KakClick(f.s);
+  Save_As_Command(f.s);
   ASSERT_EQ(f.dialogs.shown.size(), 1u);
   EXPECT_EQ(f.dialogs.shown[0].file_name, "report.txt");
   EXPECT_EQ(f.dialogs.shown[0].folder, "C:\\Docs\\report.txt");
@@ -180,7 +180,7 @@ TEST(DocumentsSaveAs, ProposesTheFileNamePartOrTheUntitledName) {
 
   f.name_part.give = false;
   f.dialogs.answers = {std::string("D:\\copy.txt")};
-  Save_KakClick(f.s);
+  Save_As_Command(f.s);
   EXPECT_EQ(f.dialogs.shown[1].file_name, "Лировушка.txt");
   EXPECT_EQ(f.dialogs.shown[1].folder, "C:\\Docs\\start.txt");
   EXPECT_EQ(f.disk.files["D:\\copy.txt"], "changed");
@@ -231,7 +231,7 @@ TEST(DocumentsHistoryLoad, AMissingFileKeepsTheModifiedDocumentAndItsEntry) {
   EXPECT_EQ(f.window.caption, "C:\\Docs\\a.txt");
   EXPECT_EQ(f.history.Files.Names[0], "C:\\gone.txt");
   // Saving now writes the text the user still sees, not an empty file.
-  Save_TextClick(f.s);
+  Save_Command(f.s);
   EXPECT_EQ(f.disk.files["C:\\Docs\\a.txt"], "keep me");
 }
 

@@ -3,7 +3,7 @@
 
 #include "fakes/search_fakes.h"
 #include "search/find_command.h"
-#include "text/win1251_unicode.h"
+#include "common/win1251_unicode.h"
 
 namespace {
 
@@ -170,16 +170,16 @@ TEST_F(Find, RefusedWriteIsReportedAfterTheSearch) {
 
 TEST_F(Find, FindNextBeepsUntilASearchHasRun) {
   Text("a a a");
-  Naiti_DaleeClick(c, file, {"a", false});
+  Find_Next(c, file, {"a", false});
   EXPECT_EQ(ui.beeps, 1);
   EXPECT_EQ(search.finds, 0);
   EXPECT_TRUE(profile.writes.empty());
   FindDialogFind(c, file, {"a", false});
-  Naiti_DaleeClick(c, file, {"a", false});
+  Find_Next(c, file, {"a", false});
   EXPECT_EQ(Sel(), std::make_pair(2, 3));
   // A document load clears the flag; F3 beeps again.
   state.Find_Next_Ready = false;
-  Naiti_DaleeClick(c, file, {"a", false});
+  Find_Next(c, file, {"a", false});
   EXPECT_EQ(ui.beeps, 2);
   EXPECT_EQ(Sel(), std::make_pair(2, 3));
 }
@@ -187,7 +187,7 @@ TEST_F(Find, FindNextBeepsUntilASearchHasRun) {
 TEST_F(Find, FindNextWithAnEmptyTextBeepsWithoutSearchingOrWriting) {
   Text("abc");
   state.Find_Next_Ready = true;
-  Naiti_DaleeClick(c, file, {"", false});
+  Find_Next(c, file, {"", false});
   EXPECT_EQ(ui.beeps, 1);
   EXPECT_EQ(search.finds, 0);
   EXPECT_TRUE(profile.writes.empty());
@@ -228,7 +228,7 @@ TEST_F(Find, DialogsShareTheCounterThatTheStatusBarShows) {
   // F3 while the Replace dialog is open adds to the same counter.
   Search_Dialog_Shown(state, true);
   state.Find_Next_Ready = true;
-  Naiti_DaleeClick(c, file, {"ab", false});
+  Find_Next(c, file, {"ab", false});
   Status_Refresh(edit, panels, state);
   EXPECT_EQ(panels.panels[kPanelMode], " Всего замен: 1");
   Search_Dialog_Closed(state, true, panels, true);

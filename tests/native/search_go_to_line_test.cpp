@@ -3,7 +3,7 @@
 
 #include "fakes/search_fakes.h"
 #include "search/go_to_line.h"
-#include "text/win1251_unicode.h"
+#include "common/win1251_unicode.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ class Go_To_Line : public ::testing::Test {
     edit.sel = {3, 3};
   }
   int32_t Go(const std::string& typed) {
-    PerehodClick(edit, search, ui, typed);
+    Go_To_Line_Command(edit, search, ui, typed);
     EXPECT_EQ(edit.sel.Start, edit.sel.End);
     return edit.sel.Start;
   }
@@ -56,18 +56,18 @@ TEST_F(Go_To_Line, BlankLinesAreReachedAtTheirStart) {
 
 TEST_F(Go_To_Line, CancelAndAnEmptyFieldChangeNothing) {
   Lines({"a", "b"});
-  PerehodClick(edit, search, ui, "");
+  Go_To_Line_Command(edit, search, ui, "");
   EXPECT_EQ(edit.sel.Start, 3);
   EXPECT_TRUE(ui.notices.empty());
 }
 
 TEST_F(Go_To_Line, ANumberFollowedByLettersIsRejected) {
   Lines({"a", "b", "c"});
-  PerehodClick(edit, search, ui, "12abc");
+  Go_To_Line_Command(edit, search, ui, "12abc");
   ASSERT_EQ(ui.notices.size(), 1u);
   EXPECT_EQ(ui.notices[0], "Введено что-то совсем несуразное!");
   EXPECT_EQ(edit.sel.Start, 3);
-  PerehodClick(edit, search, ui, "два");
+  Go_To_Line_Command(edit, search, ui, "два");
   EXPECT_EQ(ui.notices.size(), 2u);
 }
 
@@ -103,7 +103,7 @@ TEST_F(Go_To_Line, OtherWrittenFormsOfANumber) {
   EXPECT_EQ(Go(" 3"), Start_Of(2));
   EXPECT_EQ(Go("$A"), Start_Of(9));
   EXPECT_EQ(Go("+11"), Start_Of(10));
-  PerehodClick(edit, search, ui, "3 ");
+  Go_To_Line_Command(edit, search, ui, "3 ");
   EXPECT_EQ(ui.notices.size(), 1u);
 }
 

@@ -3,7 +3,7 @@
 
 #include "fakes/search_fakes.h"
 #include "search/replace_command.h"
-#include "text/win1251_unicode.h"
+#include "common/win1251_unicode.h"
 
 namespace {
 

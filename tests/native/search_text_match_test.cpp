@@ -4,9 +4,9 @@
 
 #include <random>
 
-#include "search/text_match.h"
+#include "common/text_match.h"
 #include "text/letter_case.h"
-#include "text/win1251_unicode.h"
+#include "common/win1251_unicode.h"
 
 namespace {
 

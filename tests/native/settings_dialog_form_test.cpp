@@ -6,7 +6,7 @@
 
 #include "fakes/fake_platform.h"
 #include "fakes/settings_dialog_fakes.h"
-#include "settings/nastroyki_form.h"
+#include "settings/settings_form.h"
 #include "settings/registry_memory.h"
 
 namespace {
@@ -23,23 +23,23 @@ class SettingsDialogForm : public ::testing::Test {
     live.Sound = {true, false, true, false, true};
     live.Edit = {"a.wav", "b.wav", "c.wav", "d.wav", "e.wav"};
     edit.undo_limit = 50;
-    form.FormCreate();
+    form.Fill_From_Settings();
   }
 
-  // Opening as OptionsClick does it, up to the dialog's activation.
+  // Opening as Show_Settings_Dialog does it, up to the dialog's activation.
   void Open() {
     form.Prepare_Options();
-    form.FormActivate();
+    form.On_Show();
   }
 
   std::string Default(const std::string& key) { return registry.Read_String(key, "").value_or("<none>"); }
 
-  Nastroyki_Model live;
+  Settings_Model live;
   Fake_Edit edit;
   Memory_Registry registry;
   Fake_Nastroyki_Host host;
   Fake_Prompts prompts;
-  Nastroyki_Form form{live, edit, registry, host, prompts};
+  Settings_Form form{live, edit, registry, host, prompts};
 };
 
 TEST_F(SettingsDialogForm, OpeningShowsLiveSettingsBindingsAndUndoLimit) {
@@ -48,7 +48,7 @@ TEST_F(SettingsDialogForm, OpeningShowsLiveSettingsBindingsAndUndoLimit) {
   edit.undo_limit = 333;
   Open();
 
-  const Nastroyki_Controls& c = form.Controls;
+  const Settings_Controls& c = form.Controls;
   for (int i = 0; i < kFile_Type_Count; ++i)
     EXPECT_EQ(c.File_Types[i], i == kINI || i == kREG) << kFile_Type_Boxes[i].type;
   EXPECT_TRUE(c.Settings.Sys_Tray);
@@ -71,7 +71,7 @@ TEST_F(SettingsDialogForm, OpeningUnticksBoxOfBindingRemovedMeanwhile) {
   EXPECT_FALSE(form.Controls.File_Types[kTXT]);
   // Ticking it now really binds it.
   form.Controls.File_Types[kTXT] = true;
-  ASSERT_TRUE(form.OkClick());
+  ASSERT_TRUE(form.Accept());
   EXPECT_EQ(Default(".TXT"), "TXT_Lirovant_ZMK");
 }
 
@@ -91,9 +91,9 @@ TEST_F(SettingsDialogForm, OkAppliesStatusBarUndoLimitAndCopiesControls) {
   form.Controls.Settings.Escape = true;
   form.Controls.Settings.RxSlider = 4;
   form.Controls.Settings.Edit[0] = "new.wav";
-  form.Kol_UndoChange(80);
+  form.Undo_Limit_Changed(80);
 
-  ASSERT_TRUE(form.OkClick());
+  ASSERT_TRUE(form.Accept());
   EXPECT_FALSE(host.status_visible);
   EXPECT_EQ(edit.undo_limit, 80);
   EXPECT_FALSE(live.Bar);
@@ -112,7 +112,7 @@ TEST_F(SettingsDialogForm, OkBindsAndUnbindsOnlyChangedBoxes) {
   form.Controls.File_Types[kINI] = true;
   form.Controls.File_Types[kBAT] = false;
 
-  ASSERT_TRUE(form.OkClick());
+  ASSERT_TRUE(form.Accept());
   EXPECT_EQ(Default(".TXT"), "TXT_Lirovant_ZMK");
   EXPECT_EQ(Default("TXT_Lirovant_ZMK\\DefaultIcon"), "\"C:\\Лиро\\Lirovant.exe\",1");
   EXPECT_EQ(Default("INI_Lirovant_ZMK\\DefaultIcon"), "\"C:\\Лиро\\Lirovant.exe\",2");
@@ -131,7 +131,7 @@ TEST_F(SettingsDialogForm, OkWithoutChangedBoxesLeavesRegistryAlone) {
   const int changes = registry.Change_Count();
   form.Controls.Settings.Sys_Tray = false;
 
-  ASSERT_TRUE(form.OkClick());
+  ASSERT_TRUE(form.Accept());
   EXPECT_EQ(registry.Change_Count(), changes);
   EXPECT_FALSE(registry.Key_Exists("TXT_Lirovant_ZMK"));
 }
@@ -142,10 +142,10 @@ TEST_F(SettingsDialogForm, RegistryErrorEndsOkAfterWhatWasAlreadyDone) {
   form.Controls.File_Types[kINI] = true;
   form.Controls.File_Types[kBAK] = true;
   form.Controls.Settings.Bar = false;
-  form.Kol_UndoChange(500);
+  form.Undo_Limit_Changed(500);
   registry.Deny_Changes_Under("INI_Lirovant_Store");
 
-  EXPECT_FALSE(form.OkClick());
+  EXPECT_FALSE(form.Accept());
   ASSERT_EQ(prompts.errors.size(), 1u);
   EXPECT_EQ(prompts.errors[0], "Failed to set data for ''");
   // Applied before the failing type.
@@ -171,10 +171,10 @@ TEST_F(SettingsDialogForm, CancelPutsBackTheSnapshotButNotTheFileFields) {
   form.Controls.Settings.Bar = false;
   form.Controls.File_Types[kTXT] = false;
   form.Controls.File_Types[kREG] = true;
-  form.Kol_UndoChange(900);
+  form.Undo_Limit_Changed(900);
   const int changes = registry.Change_Count();
 
-  form.CancelClick();
+  form.Cancel();
   EXPECT_TRUE(live.Sys_Tray);
   EXPECT_FALSE(live.Poziciya_Kursora);
   EXPECT_FALSE(live.Sound[1]);
@@ -194,7 +194,7 @@ TEST_F(SettingsDialogForm, CancelTicksBarExactlyWhenTheStatusBarWasShown) {
   live.Bar = true;
   host.status_visible = false;
   Open();
-  form.CancelClick();
+  form.Cancel();
   EXPECT_FALSE(live.Bar);
 }
 
@@ -203,7 +203,7 @@ TEST_F(SettingsDialogForm, TitleBarCloseKeepsEditsButAppliesNothing) {
   form.Controls.Settings.Sys_Tray = false;
   form.Controls.Settings.Bar = false;
   form.Controls.File_Types[kTXT] = true;
-  form.Kol_UndoChange(700);
+  form.Undo_Limit_Changed(700);
   const int changes = registry.Change_Count();
 
   form.Title_Bar_Close();
@@ -217,13 +217,13 @@ TEST_F(SettingsDialogForm, TitleBarCloseKeepsEditsButAppliesNothing) {
 
 TEST_F(SettingsDialogForm, UndoWarningOnlyAboveHundredAndOncePerEdit) {
   Open();
-  form.Kol_UndoChange(100);
-  ASSERT_TRUE(form.OkClick());
+  form.Undo_Limit_Changed(100);
+  ASSERT_TRUE(form.Accept());
   EXPECT_TRUE(host.notices.empty());
 
   Open();
-  form.Kol_UndoChange(101);
-  ASSERT_TRUE(form.OkClick());
+  form.Undo_Limit_Changed(101);
+  ASSERT_TRUE(form.Accept());
   ASSERT_EQ(host.notices.size(), 1u);
   EXPECT_EQ(host.notices[0],
             "  Напоминаю, что большое увеличение значения количеств \"Undo\" (отмена действий)\n"
@@ -234,24 +234,24 @@ TEST_F(SettingsDialogForm, UndoWarningOnlyAboveHundredAndOncePerEdit) {
   // Reopened at 101 and confirmed without touching the spin box.
   Open();
   EXPECT_EQ(form.Controls.Settings.Kol_Undo, 101);
-  ASSERT_TRUE(form.OkClick());
+  ASSERT_TRUE(form.Accept());
   EXPECT_EQ(host.notices.size(), 1u);
 
   // A change back and forth is still an edit.
   Open();
-  form.Kol_UndoChange(102);
-  form.Kol_UndoChange(101);
-  ASSERT_TRUE(form.OkClick());
+  form.Undo_Limit_Changed(102);
+  form.Undo_Limit_Changed(101);
+  ASSERT_TRUE(form.Accept());
   EXPECT_EQ(host.notices.size(), 2u);
 }
 
 TEST_F(SettingsDialogForm, SpinBoxTextBecomesUndoDepthWithinRange) {
-  EXPECT_EQ(Kol_Undo_From_Text("0"), 0);
-  EXPECT_EQ(Kol_Undo_From_Text("65535"), 65535);
-  EXPECT_EQ(Kol_Undo_From_Text("65536"), 65535);
-  EXPECT_EQ(Kol_Undo_From_Text("99999999999"), 65535);
-  EXPECT_EQ(Kol_Undo_From_Text(""), 0);
-  EXPECT_EQ(Kol_Undo_From_Text("12x4"), 12);
+  EXPECT_EQ(Undo_Limit_From_Text("0"), 0);
+  EXPECT_EQ(Undo_Limit_From_Text("65535"), 65535);
+  EXPECT_EQ(Undo_Limit_From_Text("65536"), 65535);
+  EXPECT_EQ(Undo_Limit_From_Text("99999999999"), 65535);
+  EXPECT_EQ(Undo_Limit_From_Text(""), 0);
+  EXPECT_EQ(Undo_Limit_From_Text("12x4"), 12);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "fakes/settings_dialog_fakes.h"
-#include "settings/nastroyki_label.h"
+#include "settings/layout_mode_label.h"
 
 namespace {
 

@@ -21,8 +21,8 @@ struct Named_Table {
 // Every table the commands map text with.
 std::vector<Named_Table> Program_Tables() {
   std::vector<Named_Table> tables = {
-      {"Kirilica", &Kirilica_Table},
-      {"Latinica", &Latinica_Table},
+      {"Kirilica", &To_Russian_Table},
+      {"Latinica", &To_Latin_Table},
       {"upper case", &Upper_Case_Table},
       {"lower case", &Lower_Case_Table},
   };

@@ -1,5 +1,5 @@
 #include "text/letter_case.h"
-#include "text/win1251_unicode.h"
+#include "common/win1251_unicode.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "text/clipboard_text.h"
+#include "common/clipboard_text.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "text/line_cleanup.h"
 #include "text/selection_frame.h"
 #include "text/translit.h"
-#include "text/win1251_unicode.h"
+#include "common/win1251_unicode.h"
 
 namespace {
 
@@ -30,7 +30,7 @@ struct Selection_Frame : Text_Frame_Fixture {
 TEST(TextFrameSelection, KirilicaRetypesReselectsForCharsetAndLeavesCaretBehind) {
   Selection_Frame f;
   f.Load("Ghbdtn Ntrcn");
-  Kirilica_Command(f.host);
+  Retype_To_Russian_Command(f.host);
   EXPECT_EQ(f.Body(), W("Привет Текст"));
   ASSERT_EQ(f.edit.charset_given.size(), 1u);
   EXPECT_EQ(f.edit.charset_given[0].Start, 2);
@@ -45,7 +45,7 @@ TEST(TextFrameSelection, KirilicaRetypesReselectsForCharsetAndLeavesCaretBehind)
 TEST(TextFrameSelection, LatinicaRetypesAndLeavesCaretBehind) {
   Selection_Frame f;
   f.Load(W("руддщ ХЪ"));
-  Latinica_Command(f.host);
+  Retype_To_Latin_Command(f.host);
   EXPECT_EQ(f.Body(), "hello []");
   f.Expect_Caret(10);
   EXPECT_TRUE(f.edit.charset_given.empty());
@@ -55,11 +55,11 @@ TEST(TextFrameSelection, LatinicaRetypesAndLeavesCaretBehind) {
 TEST(TextFrameSelection, RegistrTogglesAndKeepsTheRangeSelected) {
   Selection_Frame f;
   f.Load(W("ёЛКА"));
-  Registr_Command(f.host);
+  Toggle_Case_Command(f.host);
   EXPECT_EQ(f.Body(), W("ЁЛКА"));
   EXPECT_EQ(f.edit.sel.Start, 2);
   EXPECT_EQ(f.edit.sel.End, 6);
-  Registr_Command(f.host);
+  Toggle_Case_Command(f.host);
   EXPECT_EQ(f.Body(), W("ёлка"));
   EXPECT_EQ(f.edit.sel.End, 6);
   EXPECT_TRUE(f.edit.undo.empty());

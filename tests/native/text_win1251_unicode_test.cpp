@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "text/win1251_unicode.h"
+#include "common/win1251_unicode.h"
 
 TEST(Win1251Unicode, AllBytesRoundTripThroughUtf16) {
   std::string all;

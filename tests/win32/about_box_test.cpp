@@ -348,7 +348,7 @@ void Open_Modally(HWND box, HWND owner, std::vector<UINT> closing_keys, int extr
   Play.Closing_Keys = std::move(closing_keys);
   Play.Extra_Ticks = extra_ticks;
   const UINT_PTR timer = SetTimer(nullptr, 0, 400, Script_Step);
-  May_AboutClick(owner);
+  Show_About_Box(owner);
   KillTimer(nullptr, timer);
 }
 

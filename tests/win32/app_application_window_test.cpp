@@ -13,10 +13,10 @@
 #include <thread>
 #include <vector>
 
-#include "app/command_ids.h"
+#include "common/command_ids.h"
 #include "app/event_sounds.h"
-#include "app/program_paths.h"
-#include "app/win32/forma.h"
+#include "common/program_paths.h"
+#include "app/win32/main_window.h"
 #include "app/win32/window_state.h"
 #include "platform/win32/file_writer_win32.h"
 #include "platform/win32/platform_win32.h"
@@ -48,7 +48,7 @@ class Sound_Recorder : public Sound_Player {
 
  private:
   Sound_Player* kept_player_;
-  Nastroyki_Model kept_model_;
+  Settings_Model kept_model_;
   std::vector<std::string> played_;
 };
 
@@ -74,7 +74,7 @@ void Settle() {
 }
 
 void Ready() {
-  ASSERT_TRUE(Shown_Test_Forma());
+  ASSERT_TRUE(Shown_Test_Main_Window());
   ASSERT_TRUE(Forma.Application);
   // Another test may have left the program minimised.
   if (IsIconic(Forma.Application) || !IsWindowVisible(Forma.Application))
@@ -141,8 +141,8 @@ class Document_Scope {
  public:
   Document_Scope() : history_(Forma.History_List.Files), current_path_(Forma.Current_Path) {}
   ~Document_Scope() {
-    Forma.RxRichEdit.Set_Text("");
-    Forma.RxRichEdit.Set_Modified(false);
+    Forma.Edit.Set_Text("");
+    Forma.Edit.Set_Modified(false);
     Set_Document_Name(kUntitledName);
     Set_Application_Title(kUntitledName);
     Forma.History_List.Files = history_;
@@ -197,9 +197,9 @@ TEST(AppApplicationWindow, NewSetsTheTitleOnlyForAnUnmodifiedDocument) {
   Document_Scope scope;
   Set_Document_Name("C:\\old.txt");
   Set_Application_Title("C:\\old.txt");
-  Forma.RxRichEdit.Set_Text("text");
-  Forma.RxRichEdit.Set_Modified(false);
-  Command(IDM_Sozdat_Text);
+  Forma.Edit.Set_Text("text");
+  Forma.Edit.Set_Modified(false);
+  Command(IDM_New);
   EXPECT_EQ(Text_Of(Forma.Handle), L"Лировушка.txt");
   EXPECT_EQ(Text_Of(Forma.Application), L"Лировушка.txt");
   EXPECT_EQ(Application_Title(), "Лировушка.txt");
@@ -207,16 +207,16 @@ TEST(AppApplicationWindow, NewSetsTheTitleOnlyForAnUnmodifiedDocument) {
   // Dropping changes with No: the caption goes, the taskbar text stays.
   Set_Document_Name("C:\\old.txt");
   Set_Application_Title("C:\\old.txt");
-  Forma.RxRichEdit.Set_Text("changed");
-  Forma.RxRichEdit.Set_Modified(true);
+  Forma.Edit.Set_Text("changed");
+  Forma.Edit.Set_Modified(true);
   {
     Dialog_Answerer answerer(L"", IDNO);
-    Command(IDM_Sozdat_Text);
+    Command(IDM_New);
     EXPECT_EQ(answerer.Boxes(), 1);
   }
   EXPECT_EQ(Text_Of(Forma.Handle), L"Лировушка.txt");
   EXPECT_EQ(Text_Of(Forma.Application), L"C:\\old.txt");
-  EXPECT_EQ(Forma.RxRichEdit.Text(), "");
+  EXPECT_EQ(Forma.Edit.Text(), "");
 }
 
 TEST(AppApplicationWindow, LoadingAFileNamesBothWindowsAndSaveAsOnlyTheCaption) {
@@ -227,12 +227,12 @@ TEST(AppApplicationWindow, LoadingAFileNamesBothWindowsAndSaveAsOnlyTheCaption) 
   DeleteFileW(Wide(copy).c_str());
   ASSERT_TRUE(Win32_File_Writer().Write_Whole(first, "one\r\n"));
   ASSERT_TRUE(Win32_File_Writer().Write_Whole(second, "two\r\n"));
-  Forma.RxRichEdit.Set_Modified(false);
+  Forma.Edit.Set_Modified(false);
 
   // Through the open dialog.
   {
     Dialog_Answerer answerer(Wide(first), IDOK);
-    Command(IDM_Open_Text);
+    Command(IDM_Open);
     EXPECT_EQ(answerer.File_Dialogs(), 1);
   }
   EXPECT_EQ(Document_Name(), first);
@@ -241,14 +241,14 @@ TEST(AppApplicationWindow, LoadingAFileNamesBothWindowsAndSaveAsOnlyTheCaption) 
   // Through a recent-files item.
   Forma.History_List.Add(second, 0);
   Fill_History_Menu();
-  Command(IDM_Name1);
+  Command(IDM_Recent_1);
   EXPECT_EQ(Document_Name(), second);
   EXPECT_EQ(Narrow(Text_Of(Forma.Application)), second);
 
   // Saving under a new name renames the document, not the taskbar entry.
   {
     Dialog_Answerer answerer(Wide(copy), IDOK);
-    Command(IDM_Save_Kak);
+    Command(IDM_Save_As);
     EXPECT_EQ(answerer.File_Dialogs(), 1);
     EXPECT_EQ(answerer.Boxes(), 0);
   }

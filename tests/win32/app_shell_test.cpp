@@ -9,13 +9,13 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/command_ids.h"
-#include "app/ini_file.h"
+#include "common/command_ids.h"
+#include "common/ini_file.h"
 #include "app/startup_settings.h"
-#include "app/win32/forma.h"
+#include "app/win32/main_window.h"
 #include "platform/win32/profile_win32.h"
 #include "test_forma.h"
-#include "text/win1251_unicode.h"
+#include "common/win1251_unicode.h"
 
 namespace {
 
@@ -88,10 +88,10 @@ TEST(ProfileFile, RefusedWriteReportsTheFile) {
 
 class MainWindow : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { ASSERT_TRUE(Test_Forma()); }
+  static void SetUpTestSuite() { ASSERT_TRUE(Test_Main_Window()); }
   static std::string Panel(int n) {
     wchar_t text[256] = {};
-    SendMessageW(Forma.StatusBar.Handle(), SB_GETTEXTW, n, LPARAM(text));
+    SendMessageW(Forma.Status.Handle(), SB_GETTEXTW, n, LPARAM(text));
     return Narrow(text);
   }
   static std::string Menu_Text(int id) {
@@ -106,7 +106,7 @@ class MainWindow : public ::testing::Test {
 // checks that the edit area shows Text_Font, not that Text_Font is the default.
 TEST_F(MainWindow, TheEditAreaShowsTextFontAndTheStatusBarHasItsFivePanels) {
   int parts[8] = {};
-  ASSERT_EQ(SendMessageW(Forma.StatusBar.Handle(), SB_GETPARTS, 8, LPARAM(parts)), 5);
+  ASSERT_EQ(SendMessageW(Forma.Status.Handle(), SB_GETPARTS, 8, LPARAM(parts)), 5);
   EXPECT_EQ(parts[0], 130);
   EXPECT_EQ(parts[1], 260);
   EXPECT_EQ(parts[2], 410);
@@ -115,7 +115,7 @@ TEST_F(MainWindow, TheEditAreaShowsTextFontAndTheStatusBarHasItsFivePanels) {
   Reset_Editor();
   CHARFORMAT2W format{};
   format.cbSize = sizeof format;
-  SendMessageW(Forma.RxRichEdit.Handle(), EM_GETCHARFORMAT, SCF_DEFAULT, LPARAM(&format));
+  SendMessageW(Forma.Edit.Handle(), EM_GETCHARFORMAT, SCF_DEFAULT, LPARAM(&format));
   EXPECT_EQ(format.yHeight, Forma.Text_Font.Size * 20);
   EXPECT_EQ(format.bCharSet, Forma.Text_Font.Charset);
   EXPECT_EQ(Narrow(format.szFaceName), Forma.Text_Font.Name);
@@ -123,39 +123,39 @@ TEST_F(MainWindow, TheEditAreaShowsTextFontAndTheStatusBarHasItsFivePanels) {
 
 // Dropping a long document takes a new control, which must keep the old one's settings.
 TEST_F(MainWindow, ResetEditorOnALongTextKeepsUndoLimitAndTakesNotifications) {
-  Forma.RxRichEdit.Set_Undo_Limit(37);
+  Forma.Edit.Set_Undo_Limit(37);
   std::string text;
   for (int i = 0; i < 2000; ++i) text += "line of the document\r";
-  Forma.RxRichEdit.Set_Text(text);
-  HWND before = Forma.RxRichEdit.Handle();
+  Forma.Edit.Set_Text(text);
+  HWND before = Forma.Edit.Handle();
   Reset_Editor();
-  EXPECT_NE(Forma.RxRichEdit.Handle(), before);
+  EXPECT_NE(Forma.Edit.Handle(), before);
   EXPECT_FALSE(IsWindow(before));
-  EXPECT_EQ(Forma.RxRichEdit.Text_Length(), 0);
-  EXPECT_EQ(Forma.RxRichEdit.Undo_Limit(), 37);
-  Forma.RxRichEdit.Set_Text(Utf8_To_Win1251("а\rб"));
-  Forma.RxRichEdit.Set_Selection(2, 2);
+  EXPECT_EQ(Forma.Edit.Text_Length(), 0);
+  EXPECT_EQ(Forma.Edit.Undo_Limit(), 37);
+  Forma.Edit.Set_Text(Utf8_To_Win1251("а\rб"));
+  Forma.Edit.Set_Selection(2, 2);
   Pump();
   wchar_t text0[64] = {};
-  SendMessageW(Forma.StatusBar.Handle(), SB_GETTEXTW, 0, LPARAM(text0));
+  SendMessageW(Forma.Status.Handle(), SB_GETTEXTW, 0, LPARAM(text0));
   EXPECT_EQ(Narrow(text0), " Строка: 2: 0");  // the new control's selection change reached the window
-  Forma.RxRichEdit.Set_Undo_Limit(50);
+  Forma.Edit.Set_Undo_Limit(50);
 }
 
 TEST_F(MainWindow, MenusCarryTheirCaptionsShortcutsAndInitialStates) {
-  EXPECT_EQ(Menu_Text(IDM_Sozdat_Text), "Создать\tCtrl+N");
-  EXPECT_EQ(Menu_Text(IDM_Delete1), "Удалить         Del");
+  EXPECT_EQ(Menu_Text(IDM_New), "Создать\tCtrl+N");
+  EXPECT_EQ(Menu_Text(IDM_Delete), "Удалить         Del");
   EXPECT_EQ(Menu_Text(IDM_DOS_WIN), "Перевести из DOS в WIN кодировку\tAlt+D");
   EXPECT_EQ(Menu_Text(IDM_MAC_ISO), "Перевести из MAC в ISO кодировку");
-  EXPECT_EQ(Menu_Text(IDM_Umnyiy_Format), "Умное форматирование");
-  EXPECT_EQ(Menu_Text(IDM_Help_String), "Обязательно прочти Help !!!");
-  EXPECT_EQ(Menu_Text(IDM_Name1), "Хм! Пока ничего не открывалось\tAlt+1");
-  for (int id : {IDM_Undo1, IDM_Redo1, IDM_Copy1, IDM_Cut1, IDM_Paste1, IDM_Delete1, IDM_Kirilica,
-                 IDM_Latinica, IDM_Translit, IDM_Del_Enter, IDM_Del_Space_In_Word, IDM_Space_Del, IDM_Del_Tab,
-                 IDM_Space_Del_Right, IDM_Space_Plus, IDM_Name1})
+  EXPECT_EQ(Menu_Text(IDM_Smart_Format), "Умное форматирование");
+  EXPECT_EQ(Menu_Text(IDM_Lines_Help), "Обязательно прочти Help !!!");
+  EXPECT_EQ(Menu_Text(IDM_Recent_1), "Хм! Пока ничего не открывалось\tAlt+1");
+  for (int id : {IDM_Undo, IDM_Redo, IDM_Copy, IDM_Cut, IDM_Paste, IDM_Delete, IDM_Retype_To_Russian,
+                 IDM_Retype_To_Latin, IDM_Transliterate, IDM_Remove_Line_Breaks, IDM_Squeeze_Spaces, IDM_Remove_Leading_Space, IDM_Tabs_To_Spaces,
+                 IDM_Remove_Trailing_Spaces, IDM_Add_Spaces, IDM_Recent_1})
     EXPECT_TRUE(Grayed(id)) << id;
-  EXPECT_EQ(GetMenuState(Forma.Menu, IDM_Name1 + 1, MF_BYCOMMAND), UINT(-1));  // hidden
-  EXPECT_FALSE(Grayed(IDM_Find1));
+  EXPECT_EQ(GetMenuState(Forma.Menu, IDM_Recent_1 + 1, MF_BYCOMMAND), UINT(-1));  // hidden
+  EXPECT_FALSE(Grayed(IDM_Find));
   wchar_t title[64] = {};
   GetMenuStringW(Forma.Menu, 0, title, 64, MF_BYPOSITION);
   EXPECT_STREQ(title, L"&Файл");
@@ -164,62 +164,62 @@ TEST_F(MainWindow, MenusCarryTheirCaptionsShortcutsAndInitialStates) {
 
 TEST_F(MainWindow, StatusBarSeparatorFollowsTheStatusBar) {
   Set_Status_Bar_Visible(false);
-  EXPECT_EQ(GetMenuState(Forma.Menu, IDM_N15, MF_BYCOMMAND), UINT(-1));
+  EXPECT_EQ(GetMenuState(Forma.Menu, IDM_Time_Date_Separator, MF_BYCOMMAND), UINT(-1));
   Set_Status_Bar_Visible(true);
-  EXPECT_NE(GetMenuState(Forma.Menu, IDM_N15, MF_BYCOMMAND), UINT(-1));
+  EXPECT_NE(GetMenuState(Forma.Menu, IDM_Time_Date_Separator, MF_BYCOMMAND), UINT(-1));
 }
 
 TEST_F(MainWindow, WorkingTextCrossesTheControlAsWindows1251WithCrBreaks) {
   std::string all;
   for (int b = 1; b < 256; ++b)
     if (b != '\n') all += char(b);
-  Forma.RxRichEdit.Set_Text(all);
-  EXPECT_EQ(Forma.RxRichEdit.Text(), all);
-  Forma.RxRichEdit.Set_Text("abc\rdef\r");
-  EXPECT_EQ(Forma.RxRichEdit.Text(), "abc\rdef\r");
-  EXPECT_EQ(Forma.RxRichEdit.Text_Length(), 8);
+  Forma.Edit.Set_Text(all);
+  EXPECT_EQ(Forma.Edit.Text(), all);
+  Forma.Edit.Set_Text("abc\rdef\r");
+  EXPECT_EQ(Forma.Edit.Text(), "abc\rdef\r");
+  EXPECT_EQ(Forma.Edit.Text_Length(), 8);
 }
 
 TEST_F(MainWindow, StatusRefreshCountsLinesOfTheRealControl) {
-  Forma.RxRichEdit.Set_Text("");
+  Forma.Edit.Set_Text("");
   Refresh_Status();
   EXPECT_EQ(Panel(0), " Строка: 1: 0");
   EXPECT_EQ(Panel(1), " Всего строк: 0");
-  Forma.RxRichEdit.Set_Text("abc\r");
-  Forma.RxRichEdit.Set_Selection(3, 3);
+  Forma.Edit.Set_Text("abc\r");
+  Forma.Edit.Set_Selection(3, 3);
   Pump();
   Refresh_Status();
   EXPECT_EQ(Panel(0), " Строка: 1: 3");
   EXPECT_EQ(Panel(1), " Всего строк: 1");
-  Forma.RxRichEdit.Set_Text(Utf8_To_Win1251("один\rдва\rтри"));
-  Forma.RxRichEdit.Set_Selection(7, 7);
+  Forma.Edit.Set_Text(Utf8_To_Win1251("один\rдва\rтри"));
+  Forma.Edit.Set_Selection(7, 7);
   Pump();
   EXPECT_EQ(Panel(0), " Строка: 2: 2");  // the selection change refreshed it
   EXPECT_EQ(Panel(1), " Всего строк: 3");
 }
 
 TEST_F(MainWindow, InsertKeyInTheEditAreaFlipsTheIndicator) {
-  HWND edit = Forma.RxRichEdit.Handle();
+  HWND edit = Forma.Edit.Handle();
   SetFocus(edit);
-  Forma.StatusBar.Set_Text(2, " Вставка");
+  Forma.Status.Set_Text(2, " Вставка");
   SendMessageW(edit, WM_KEYDOWN, VK_INSERT, 0x00520001);
   EXPECT_EQ(Panel(2), " Замена");
   SendMessageW(edit, WM_KEYDOWN, VK_INSERT, 0x00520001);
   EXPECT_EQ(Panel(2), " Вставка");
-  Forma.StatusBar.Set_Text(2, " Всего найдено: 3");
+  Forma.Status.Set_Text(2, " Всего найдено: 3");
   SendMessageW(edit, WM_KEYDOWN, VK_INSERT, 0x00520001);
   EXPECT_EQ(Panel(2), " Всего найдено: 3");
-  Forma.StatusBar.Set_Text(2, " Вставка");
+  Forma.Status.Set_Text(2, " Вставка");
 }
 
 TEST_F(MainWindow, ClearingTheHistoryLeavesTheEmptyCaption) {
   Forma.History_List.Add("C:\\x.txt", 0);
   Fill_History_Menu();
-  EXPECT_EQ(Menu_Text(IDM_Name1), "1. C:\\x.txt\tAlt+1");
-  EXPECT_FALSE(Grayed(IDM_Name1));
-  Forma_Command(IDM_Erase_History);
-  EXPECT_EQ(Menu_Text(IDM_Name1), "Хм! Пока ничего не открывалось\tAlt+1");
-  EXPECT_TRUE(Grayed(IDM_Name1));
+  EXPECT_EQ(Menu_Text(IDM_Recent_1), "1. C:\\x.txt\tAlt+1");
+  EXPECT_FALSE(Grayed(IDM_Recent_1));
+  Main_Window_Command(IDM_Clear_History);
+  EXPECT_EQ(Menu_Text(IDM_Recent_1), "Хм! Пока ничего не открывалось\tAlt+1");
+  EXPECT_TRUE(Grayed(IDM_Recent_1));
 }
 
 }  // namespace

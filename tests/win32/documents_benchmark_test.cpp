@@ -13,7 +13,7 @@
 #include <vector>
 #include <string>
 
-#include "documents/control_text.h"
+#include "common/control_text.h"
 #include "documents/document_files.h"
 #include "documents/text_file_format.h"
 #include "platform/win32/document_text_win32.h"

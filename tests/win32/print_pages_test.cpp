@@ -15,7 +15,7 @@
 
 #include "documents/print_document.h"
 #include "documents/win32/print_help_commands.h"
-#include "text/win1251_unicode.h"
+#include "common/win1251_unicode.h"
 
 namespace {
 

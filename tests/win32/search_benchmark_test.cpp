@@ -15,11 +15,11 @@
 #include <vector>
 
 #include "app/win32/commands.h"
-#include "app/win32/forma.h"
+#include "app/win32/main_window.h"
 #include "platform/win32/edit_search_win32.h"
 #include "platform/win32/search_ui_win32.h"
 #include "search/replace_command.h"
-#include "text/win1251_unicode.h"
+#include "common/win1251_unicode.h"
 
 namespace {
 
@@ -61,9 +61,9 @@ std::string Document(std::vector<int32_t>& offsets) {
 }
 
 double Bare_Run(const std::string& text, const std::vector<int32_t>& offsets, const std::string& with) {
-  HWND edit = Forma.RxRichEdit.Handle();
-  Forma.RxRichEdit.Set_Text(text);
-  Forma.RxRichEdit.Set_Selection(0, 0);
+  HWND edit = Forma.Edit.Handle();
+  Forma.Edit.Set_Text(text);
+  Forma.Edit.Set_Selection(0, 0);
   Pump();
   const std::wstring wide_with = Win1251_To_Utf16(with);
   const double start = Now();
@@ -74,23 +74,23 @@ double Bare_Run(const std::string& text, const std::vector<int32_t>& offsets, co
   }
   const double seconds = Now() - start;
   Pump();
-  EXPECT_EQ(Forma.RxRichEdit.Text().find(Utf8_To_Win1251("кот")), std::string::npos);
+  EXPECT_EQ(Forma.Edit.Text().find(Utf8_To_Win1251("кот")), std::string::npos);
   return seconds;
 }
 
 double Replace_All_Run(const std::string& text, const std::string& with) {
-  Forma.RxRichEdit.Set_Text(text);
-  Forma.RxRichEdit.Set_Selection(0, 0);
+  Forma.Edit.Set_Text(text);
+  Forma.Edit.Set_Selection(0, 0);
   Pump();
   Forma.Search.Search_Count = 0;
-  Rich_Edit_Search search(Forma.RxRichEdit.Handle());
+  Rich_Edit_Search search(Forma.Edit.Handle());
   Bench_Ui ui(Forma.Handle, Modeless_Dialog_Message);
-  Search_Context c{Forma.RxRichEdit, search, ui, Forma.Keyboard, Forma.Search};
+  Search_Context c{Forma.Edit, search, ui, Forma.Keyboard, Forma.Search};
   const double start = Now();
   Replace_All(c, {Utf8_To_Win1251("кот"), false}, with);
   const double seconds = Now() - start;
   EXPECT_EQ(Forma.Search.Search_Count, kOccurrences);
-  EXPECT_EQ(Forma.RxRichEdit.Text().find(Utf8_To_Win1251("кот")), std::string::npos);
+  EXPECT_EQ(Forma.Edit.Text().find(Utf8_To_Win1251("кот")), std::string::npos);
   return seconds;
 }
 
@@ -98,13 +98,13 @@ double Replace_All_Run(const std::string& text, const std::string& with) {
 // from run to run on a busy machine.
 TEST(SearchBenchmark, DISABLED_ReplaceAllTenThousand) {
   if (!Forma.Handle) {
-    ASSERT_TRUE(Create_Forma(GetModuleHandleW(nullptr), {}));
+    ASSERT_TRUE(Create_Main_Window(GetModuleHandleW(nullptr), {}));
   }
   ShowWindow(Forma.Handle, SW_SHOW);
   Pump();
   const bool wrap = !std::getenv("LIROVANT_BENCH_NOWRAP");
   Forma.Word_Wrap = wrap;
-  Forma.RxRichEdit.Set_Word_Wrap(wrap);
+  Forma.Edit.Set_Word_Wrap(wrap);
   std::vector<int32_t> offsets;
   const std::string text = Document(offsets);
   const std::string with = Utf8_To_Win1251("пёс");

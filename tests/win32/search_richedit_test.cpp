@@ -10,7 +10,7 @@
 #include "platform/win32/edit_search_win32.h"
 #include "search/go_to_line.h"
 #include "search/replace_command.h"
-#include "text/win1251_unicode.h"
+#include "common/win1251_unicode.h"
 
 namespace {
 
@@ -131,14 +131,14 @@ const char* const Lines =
 
 TEST_F(Search_Rich_Edit, GoToLineWithoutWrap) {
   Load(Lines, 3, 3);
-  PerehodClick(edit, *search, ui, "3");
+  Go_To_Line_Command(edit, *search, ui, "3");
   const int32_t end_word = int32_t(W(Lines).find(W("конец")));
   EXPECT_EQ(Sel(), std::make_pair(end_word, end_word));
-  PerehodClick(edit, *search, ui, "4");
+  Go_To_Line_Command(edit, *search, ui, "4");
   EXPECT_EQ(Sel(), std::make_pair(end_word + 6, end_word + 6));
-  PerehodClick(edit, *search, ui, "2");
+  Go_To_Line_Command(edit, *search, ui, "2");
   EXPECT_EQ(Sel(), std::make_pair(7, 7));
-  PerehodClick(edit, *search, ui, "5");
+  Go_To_Line_Command(edit, *search, ui, "5");
   EXPECT_EQ(Sel(), std::make_pair(edit.Text_Length(), edit.Text_Length()));
   ASSERT_EQ(ui.notices.size(), 1u);
   EXPECT_EQ(ui.notices[0], kGoToLineMissing);
@@ -154,12 +154,12 @@ TEST_F(Search_Rich_Edit_Wrapped, GoToLineCountsDisplayLines) {
   const int32_t end_word = int32_t(W(Lines).find(W("конец")));
   const int32_t end_line = edit.Line_From_Char(end_word);
   ASSERT_GT(end_line, 3) << "the long paragraph should wrap";
-  PerehodClick(edit, *search, ui, std::to_string(end_line + 1));
+  Go_To_Line_Command(edit, *search, ui, std::to_string(end_line + 1));
   EXPECT_EQ(Sel(), std::make_pair(end_word, end_word));
   // Every display line of the wrapped paragraph holds the same words: each
   // is reached all the same, at its own start.
   for (int32_t line = 2; line < end_line; ++line) {
-    PerehodClick(edit, *search, ui, std::to_string(line + 1));
+    Go_To_Line_Command(edit, *search, ui, std::to_string(line + 1));
     EXPECT_EQ(edit.Line_From_Char(Sel().first), line);
     EXPECT_EQ(Sel().first, edit.Line_Index(line)) << line;
   }

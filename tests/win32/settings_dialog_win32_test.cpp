@@ -11,12 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "app/command_ids.h"
-#include "app/win32/forma.h"
+#include "common/command_ids.h"
+#include "app/win32/main_window.h"
 #include "platform/win32/platform_win32.h"
 #include "platform/win32/registry_win32.h"
-#include "settings/win32/nastroyki_dialog.h"
-#include "settings/win32/nastroyki_ids.h"
+#include "settings/win32/settings_dialog.h"
+#include "settings/win32/settings_ids.h"
 
 namespace {
 
@@ -52,8 +52,8 @@ void Pump(int milliseconds) {
 
 HWND Dialog() {
   if (!Forma.Handle) {
-    EXPECT_TRUE(Create_Forma(GetModuleHandleW(nullptr), {}));
-    Show_Forma(SW_SHOWNORMAL);
+    EXPECT_TRUE(Create_Main_Window(GetModuleHandleW(nullptr), {}));
+    Show_Main_Window(SW_SHOWNORMAL);
     Pump(300);  // the first activation fills the live settings
   }
   return Create_Nastroyki(GetModuleHandleW(nullptr), Forma.Handle);
@@ -73,7 +73,7 @@ void Options_With(std::function<void(HWND)> actions) {
   user = std::move(actions);
   user_ran = false;
   SetTimer(nullptr, 0, 50, Run_User);
-  OptionsClick();
+  Show_Settings_Dialog();
   EXPECT_TRUE(user_ran);
   EXPECT_FALSE(IsWindowVisible(Dialog()));
   EXPECT_TRUE(IsWindowEnabled(Forma.Handle));
@@ -244,14 +244,14 @@ TEST(SettingsDialogWin32, CancelRestoresTitleBarCloseKeeps) {
   EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_RxSlider, TBM_GETPOS, 0, 0), 1);
   EXPECT_EQ(Text_Of(GetDlgItem(dialog, IDC_Label_Raskladki)), L"всегда по умолчанию");
 
-  const int32_t undo = Forma.RxRichEdit.Undo_Limit();
+  const int32_t undo = Forma.Edit.Undo_Limit();
   Options_With([](HWND dialog) {
     Click(dialog, IDC_Sys_Tray);
     SetDlgItemTextW(dialog, IDC_Kol_Undo, L"77");
     SendMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
   });
   EXPECT_TRUE(Nastroyki.Sys_Tray);
-  EXPECT_EQ(Forma.RxRichEdit.Undo_Limit(), undo);
+  EXPECT_EQ(Forma.Edit.Undo_Limit(), undo);
   Nastroyki.Sys_Tray = false;
 }
 
@@ -263,17 +263,17 @@ TEST(SettingsDialogWin32, OkAppliesStatusBarAndUndoLimit) {
     Press(dialog, IDOK);
   });
   EXPECT_FALSE(Nastroyki.Bar);
-  EXPECT_FALSE(IsWindowVisible(Forma.StatusBar.Handle()));
-  EXPECT_EQ(GetMenuState(Forma.Menu, IDM_N15, MF_BYCOMMAND), UINT(-1));
-  EXPECT_EQ(Forma.RxRichEdit.Undo_Limit(), 90);
+  EXPECT_FALSE(IsWindowVisible(Forma.Status.Handle()));
+  EXPECT_EQ(GetMenuState(Forma.Menu, IDM_Time_Date_Separator, MF_BYCOMMAND), UINT(-1));
+  EXPECT_EQ(Forma.Edit.Undo_Limit(), 90);
 
   Options_With([](HWND dialog) {
     EXPECT_EQ(GetDlgItemInt(dialog, IDC_Kol_Undo, nullptr, FALSE), 90u);
     CheckDlgButton(dialog, IDC_Bar, BST_CHECKED);
     Press(dialog, IDOK);
   });
-  EXPECT_TRUE(IsWindowVisible(Forma.StatusBar.Handle()));
-  EXPECT_NE(GetMenuState(Forma.Menu, IDM_N15, MF_BYCOMMAND), UINT(-1));
+  EXPECT_TRUE(IsWindowVisible(Forma.Status.Handle()));
+  EXPECT_NE(GetMenuState(Forma.Menu, IDM_Time_Date_Separator, MF_BYCOMMAND), UINT(-1));
 }
 
 TEST(SettingsDialogWin32, SoundRowFollowsItsBox) {

@@ -11,7 +11,7 @@
 
 #include "platform/win32/registry_win32.h"
 #include "settings/file_types.h"
-#include "text/win1251_unicode.h"
+#include "common/win1251_unicode.h"
 
 namespace {
 

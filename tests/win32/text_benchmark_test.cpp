@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "app/command_ids.h"
-#include "app/win32/forma.h"
+#include "common/command_ids.h"
+#include "app/win32/main_window.h"
 #include "box_answerer.h"
-#include "documents/control_text.h"
+#include "common/control_text.h"
 #include "test_forma.h"
 #include "text/codepages.h"
-#include "text/win1251_unicode.h"
+#include "common/win1251_unicode.h"
 
 namespace {
 
@@ -65,11 +65,11 @@ void Command(int id) { SendMessageW(Forma.Handle, WM_COMMAND, id, 0); }
 
 void Load(const std::string& text) {
   Reset_Editor();
-  Forma.RxRichEdit.Set_Text(text);
-  Forma.RxRichEdit.Set_Selection(1000, 1000);
+  Forma.Edit.Set_Text(text);
+  Forma.Edit.Set_Selection(1000, 1000);
 }
 
-void Select_All() { Forma.RxRichEdit.Set_Selection(0, -1); }
+void Select_All() { Forma.Edit.Set_Selection(0, -1); }
 
 // The edit area taking a text once: a control of the main window's kind and
 // size made and given the whole text, as a whole-text replacement does.
@@ -79,7 +79,7 @@ double Take_In(const std::string& text) {
     HWND edit = Rich_Edit::Create(Forma.Handle, 2, Forma.Word_Wrap);
     ShowWindow(edit, SW_HIDE);
     RECT place{};
-    GetWindowRect(Forma.RxRichEdit.Handle(), &place);
+    GetWindowRect(Forma.Edit.Handle(), &place);
     MoveWindow(edit, 0, 0, place.right - place.left, place.bottom - place.top, FALSE);
     Rich_Edit(edit).Apply_Font(Forma.Text_Font, Forma.Font_Handle);
     SETTEXTEX set{ST_DEFAULT, 1200};
@@ -95,14 +95,14 @@ struct Figure {
 };
 
 TEST(TextBenchmark, DISABLED_LargeDocument) {
-  ASSERT_TRUE(Shown_Test_Forma());
+  ASSERT_TRUE(Shown_Test_Main_Window());
   // A long run shows its figures as they come.
   std::setvbuf(stdout, nullptr, _IONBF, 0);
   const char* mb = std::getenv("LIROVANT_BENCH_MB");
   const size_t size = size_t(mb ? std::atof(mb) * 1048576 : 5 * 1048576);
   const bool wrap = !std::getenv("LIROVANT_BENCH_NOWRAP");
   Forma.Word_Wrap = wrap;
-  Forma.RxRichEdit.Set_Word_Wrap(wrap);
+  Forma.Edit.Set_Word_Wrap(wrap);
   const std::string win = Document(size);
   const std::string dos = Convert_Text(win, Codepage_WIN, Codepage_DOS);
   std::printf("document: %.2f MB, %s\n", double(dos.size()) / 1048576,
@@ -116,18 +116,18 @@ TEST(TextBenchmark, DISABLED_LargeDocument) {
     Load(dos);
     in_place = Timed([&] {
       Select_All();
-      Forma.RxRichEdit.Replace_Selection(win);
+      Forma.Edit.Replace_Selection(win);
     });
   }
 
   std::vector<Figure> figures;
   Load(dos);
   const double dos_win = Timed([] { Command(IDM_DOS_WIN); });
-  EXPECT_EQ(Forma.RxRichEdit.Text(), win);
-  EXPECT_EQ(Forma.RxRichEdit.Get_Selection().Start, 1000);
+  EXPECT_EQ(Forma.Edit.Text(), win);
+  EXPECT_EQ(Forma.Edit.Get_Selection().Start, 1000);
   figures.push_back({"DOS_WIN", dos_win, take_in});
-  figures.push_back({"undo of DOS_WIN", Timed([] { Command(IDM_Undo1); }), take_in});
-  EXPECT_EQ(Forma.RxRichEdit.Text(), dos);
+  figures.push_back({"undo of DOS_WIN", Timed([] { Command(IDM_Undo); }), take_in});
+  EXPECT_EQ(Forma.Edit.Text(), dos);
 
   const auto whole = [&](const char* what, int command) {
     Load(win);
@@ -135,14 +135,14 @@ TEST(TextBenchmark, DISABLED_LargeDocument) {
       Select_All();
       Command(command);
     });
-    figures.push_back({what, seconds, Take_In(Forma.RxRichEdit.Text())});
+    figures.push_back({what, seconds, Take_In(Forma.Edit.Text())});
     std::printf("  %s: %.3f s\n", what, seconds);
   };
-  whole("Del_Enter, all selected", IDM_Del_Enter);
-  whole("Del_Space_In_Word, all selected", IDM_Del_Space_In_Word);
+  whole("Del_Enter, all selected", IDM_Remove_Line_Breaks);
+  whole("Del_Space_In_Word, all selected", IDM_Squeeze_Spaces);
   {
     Box_Answerer answerer(IDYES);
-    whole("smart formatting", IDM_Umnyiy_Format);
+    whole("smart formatting", IDM_Smart_Format);
     EXPECT_EQ(answerer.texts.size(), 2u);
   }
 

@@ -9,16 +9,16 @@
 #include <thread>
 #include <vector>
 
-#include "app/command_ids.h"
-#include "app/win32/forma.h"
+#include "common/command_ids.h"
+#include "app/win32/main_window.h"
 #include "documents/win32/whole_text_win32.h"
 #include "box_answerer.h"
 #include "test_clipboard.h"
 #include "test_forma.h"
-#include "text/clipboard_text.h"
+#include "common/clipboard_text.h"
 #include "text/codepages.h"
 #include "text/smart_format.h"
-#include "text/win1251_unicode.h"
+#include "common/win1251_unicode.h"
 #include "text/win32/conversion_marks.h"
 #include "text/win32/rich_edit_extras.h"
 
@@ -27,30 +27,30 @@ namespace {
 std::string W(const std::string& utf8) { return Utf8_To_Win1251(utf8); }
 
 // The one main window of the test program, shown and past its first activation.
-void Ensure_Forma() { ASSERT_TRUE(Shown_Test_Forma()); }
+void Ensure_Forma() { ASSERT_TRUE(Shown_Test_Main_Window()); }
 
-HWND Edit() { return Forma.RxRichEdit.Handle(); }
+HWND Edit() { return Forma.Edit.Handle(); }
 void Command(int id) { SendMessageW(Forma.Handle, WM_COMMAND, id, 0); }
 // What the Edit menu offers once it has been opened.
 bool Offered(int id) {
   SendMessageW(Forma.Handle, WM_INITMENUPOPUP, WPARAM(GetSubMenu(Forma.Menu, 1)), 1);
   return !(GetMenuState(Forma.Menu, id, MF_BYCOMMAND) & MF_GRAYED);
 }
-bool Can_Undo() { return Offered(IDM_Undo1); }
-bool Can_Redo() { return Offered(IDM_Redo1); }
+bool Can_Undo() { return Offered(IDM_Undo); }
+bool Can_Redo() { return Offered(IDM_Redo); }
 bool Checked(int id) { return GetMenuState(Forma.Menu, id, MF_BYCOMMAND) & MF_CHECKED; }
 
 void Load(const std::string& text, int32_t start, int32_t end) {
-  Forma.RxRichEdit.Set_Text(text);
-  Forma.RxRichEdit.Set_Selection(start, end);
+  Forma.Edit.Set_Text(text);
+  Forma.Edit.Set_Selection(start, end);
   SendMessageW(Edit(), EM_EMPTYUNDOBUFFER, 0, 0);
   Document_History().Forget();
-  Forma.RxRichEdit.Set_Modified(false);
+  Forma.Edit.Set_Modified(false);
 }
 
 void Set_Wrap(bool on) {
   Forma.Word_Wrap = on;
-  Forma.RxRichEdit.Set_Word_Wrap(on);
+  Forma.Edit.Set_Word_Wrap(on);
 }
 
 class Text_Commands : public ::testing::Test {
@@ -66,21 +66,21 @@ TEST_F(Text_Commands, DosWinWholeDocumentIsOneUndoStepCaretBackOnClipboardChecke
   const std::string dos = Convert_Text(win, Codepage_WIN, Codepage_DOS);
   Load(dos, 5, 17);
   Command(IDM_DOS_WIN);
-  EXPECT_EQ(Forma.RxRichEdit.Text(), win);
-  EXPECT_EQ(Forma.RxRichEdit.Get_Selection().Start, 5);
-  EXPECT_EQ(Forma.RxRichEdit.Get_Selection().End, 5);
-  EXPECT_TRUE(Forma.RxRichEdit.Modified());
+  EXPECT_EQ(Forma.Edit.Text(), win);
+  EXPECT_EQ(Forma.Edit.Get_Selection().Start, 5);
+  EXPECT_EQ(Forma.Edit.Get_Selection().End, 5);
+  EXPECT_TRUE(Forma.Edit.Modified());
   EXPECT_EQ(Clipboard_Unicode(), Win1251_To_Utf16(To_Clipboard_Line_Breaks(win)));
   EXPECT_EQ(Clipboard_Ansi(), To_Clipboard_Line_Breaks(win));
   for (int i = 0; i < Conversion_Count; ++i) EXPECT_EQ(Checked(IDM_DOS_WIN + i), i == 0) << i;
   ASSERT_TRUE(Can_Undo());
-  Command(IDM_Undo1);
-  EXPECT_EQ(Forma.RxRichEdit.Text(), dos);
+  Command(IDM_Undo);
+  EXPECT_EQ(Forma.Edit.Text(), dos);
   EXPECT_FALSE(Can_Undo());
   EXPECT_TRUE(IsWindowEnabled(Forma.Handle));
   ASSERT_TRUE(Can_Redo());
-  Command(IDM_Redo1);
-  EXPECT_EQ(Forma.RxRichEdit.Text(), win);
+  Command(IDM_Redo);
+  EXPECT_EQ(Forma.Edit.Text(), win);
   EXPECT_TRUE(Can_Undo());
   EXPECT_FALSE(Can_Redo());
 }
@@ -92,19 +92,19 @@ TEST_F(Text_Commands, UndoWalksBackThroughConversionsAndTyping) {
   Load(win, 0, 0);
   Command(IDM_WIN_KOI);
   const std::string koi = Convert_Text(win, Codepage_WIN, Codepage_KOI);
-  ASSERT_EQ(Forma.RxRichEdit.Text(), koi);
+  ASSERT_EQ(Forma.Edit.Text(), koi);
   SendMessageW(Edit(), WM_CHAR, 'x', 1);
-  ASSERT_EQ(Forma.RxRichEdit.Text(), "x" + koi);
+  ASSERT_EQ(Forma.Edit.Text(), "x" + koi);
   Command(IDM_KOI_WIN);
   const std::string back = Convert_Text("x" + koi, Codepage_KOI, Codepage_WIN);
-  ASSERT_EQ(Forma.RxRichEdit.Text(), back);
+  ASSERT_EQ(Forma.Edit.Text(), back);
 
   const std::vector<std::string> expected = {"x" + koi, koi, win};
   for (const std::string& text : expected) {
     ASSERT_TRUE(Can_Undo());
-    Command(IDM_Undo1);
-    EXPECT_EQ(Forma.RxRichEdit.Text(), text);
-    EXPECT_TRUE(Forma.RxRichEdit.Modified());
+    Command(IDM_Undo);
+    EXPECT_EQ(Forma.Edit.Text(), text);
+    EXPECT_TRUE(Forma.Edit.Modified());
   }
   EXPECT_FALSE(Can_Undo());
   // One edit control shows the document; the parked ones are hidden.
@@ -115,8 +115,8 @@ TEST_F(Text_Commands, UndoWalksBackThroughConversionsAndTyping) {
   EXPECT_EQ(shown, 1);
 
   // Typing now ends the way forward.
-  Command(IDM_Redo1);
-  EXPECT_EQ(Forma.RxRichEdit.Text(), koi);
+  Command(IDM_Redo);
+  EXPECT_EQ(Forma.Edit.Text(), koi);
   SendMessageW(Edit(), WM_CHAR, 'y', 1);
   EXPECT_FALSE(Can_Redo());
 }
@@ -130,7 +130,7 @@ TEST_F(Text_Commands, EmptyDocumentKeepsMarksAndClipboard) {
   EXPECT_TRUE(Checked(IDM_KOI_WIN));
   EXPECT_FALSE(Checked(IDM_WIN_DOS));
   EXPECT_EQ(Clipboard_Ansi(), "x");
-  EXPECT_FALSE(Forma.RxRichEdit.Modified());
+  EXPECT_FALSE(Forma.Edit.Modified());
 }
 
 TEST_F(Text_Commands, MarksFollowTheMenuItemsAndALoadClearsThem) {
@@ -149,11 +149,11 @@ TEST_F(Text_Commands, MarksFollowTheMenuItemsAndALoadClearsThem) {
 
 TEST_F(Text_Commands, RetypingAndCaseOnTheSelection) {
   Load(W("> Ghbdtn Ntrcn <"), 2, 14);
-  Command(IDM_Kirilica);
-  EXPECT_EQ(Forma.RxRichEdit.Text(), W("> Привет Текст <"));
-  EXPECT_EQ(Forma.RxRichEdit.Get_Selection().Start, 14);
-  EXPECT_EQ(Forma.RxRichEdit.Get_Selection().End, 14);
-  Forma.RxRichEdit.Set_Selection(2, 14);
+  Command(IDM_Retype_To_Russian);
+  EXPECT_EQ(Forma.Edit.Text(), W("> Привет Текст <"));
+  EXPECT_EQ(Forma.Edit.Get_Selection().Start, 14);
+  EXPECT_EQ(Forma.Edit.Get_Selection().End, 14);
+  Forma.Edit.Set_Selection(2, 14);
   CHARFORMAT2W format{};
   format.cbSize = sizeof(format);
   SendMessageW(Edit(), EM_GETCHARFORMAT, SCF_SELECTION, LPARAM(&format));
@@ -161,20 +161,20 @@ TEST_F(Text_Commands, RetypingAndCaseOnTheSelection) {
   EXPECT_EQ(format.bCharSet, BYTE(Forma.Text_Font.Charset));
 
   Load(W("руддщ, ХЪ"), 0, 9);
-  Command(IDM_Latinica);
-  EXPECT_EQ(Forma.RxRichEdit.Text(), "hello, []");
-  EXPECT_EQ(Forma.RxRichEdit.Get_Selection().Start, 9);
+  Command(IDM_Retype_To_Latin);
+  EXPECT_EQ(Forma.Edit.Text(), "hello, []");
+  EXPECT_EQ(Forma.Edit.Get_Selection().Start, 9);
 
   Load(W("[Привет] ёЛКА"), 1, 7);
-  Command(IDM_Registr);
-  EXPECT_EQ(Forma.RxRichEdit.Text(), W("[ПРИВЕТ] ёЛКА"));
-  EXPECT_EQ(Forma.RxRichEdit.Get_Selection().Start, 1);
-  EXPECT_EQ(Forma.RxRichEdit.Get_Selection().End, 7);
-  Command(IDM_Registr);
-  EXPECT_EQ(Forma.RxRichEdit.Text(), W("[привет] ёЛКА"));
-  Forma.RxRichEdit.Set_Selection(9, 13);
-  Command(IDM_Registr);
-  EXPECT_EQ(Forma.RxRichEdit.Text(), W("[привет] ЁЛКА"));
+  Command(IDM_Toggle_Case);
+  EXPECT_EQ(Forma.Edit.Text(), W("[ПРИВЕТ] ёЛКА"));
+  EXPECT_EQ(Forma.Edit.Get_Selection().Start, 1);
+  EXPECT_EQ(Forma.Edit.Get_Selection().End, 7);
+  Command(IDM_Toggle_Case);
+  EXPECT_EQ(Forma.Edit.Text(), W("[привет] ёЛКА"));
+  Forma.Edit.Set_Selection(9, 13);
+  Command(IDM_Toggle_Case);
+  EXPECT_EQ(Forma.Edit.Text(), W("[привет] ЁЛКА"));
   EXPECT_TRUE(IsWindowEnabled(Forma.Handle));
 }
 
@@ -187,7 +187,7 @@ Midway midway;
 
 LRESULT CALLBACK Midway_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_APP && !midway.seen) {
-    midway = {true, IsWindowEnabled(Forma.Handle) != FALSE, Forma.StatusBar.Text(2), Forma.StatusBar.Text(3)};
+    midway = {true, IsWindowEnabled(Forma.Handle) != FALSE, Forma.Status.Text(2), Forma.Status.Text(3)};
     return 0;
   }
   return DefWindowProcW(hwnd, msg, wp, lp);
@@ -213,15 +213,15 @@ struct Cleanup_Case {
 
 TEST_F(Text_Commands, CleanupsShowProgressRefuseTypingAndPutBackTheSelection) {
   const Cleanup_Case cases[] = {
-      {IDM_Del_Enter, "a\rb\r\rc\r d", "a b\r\rc\r d"},
-      {IDM_Space_Del, " a\r  b\r c", "a\r b\rc"},
-      {IDM_Del_Space_In_Word, "x\r   y  z", "x\r   y z"},
-      {IDM_Space_Del_Right, "a  \rb \r  \rc  ", "a\rb\r\rc  "},
-      {IDM_Del_Tab, "\ta\t", "    a    "},
-      {IDM_Translit, "Щука, объём; Ель; № 5", "Schuka, obyom; El`; # 5"},
-      {IDM_Space_Plus, "ab\rcd", "a b \r c d"},
+      {IDM_Remove_Line_Breaks, "a\rb\r\rc\r d", "a b\r\rc\r d"},
+      {IDM_Remove_Leading_Space, " a\r  b\r c", "a\r b\rc"},
+      {IDM_Squeeze_Spaces, "x\r   y  z", "x\r   y z"},
+      {IDM_Remove_Trailing_Spaces, "a  \rb \r  \rc  ", "a\rb\r\rc  "},
+      {IDM_Tabs_To_Spaces, "\ta\t", "    a    "},
+      {IDM_Transliterate, "Щука, объём; Ель; № 5", "Schuka, obyom; El`; # 5"},
+      {IDM_Add_Spaces, "ab\rcd", "a b \r c d"},
   };
-  const std::string before_mode = Forma.StatusBar.Text(2);
+  const std::string before_mode = Forma.Status.Text(2);
   for (const Cleanup_Case& c : cases) {
     const std::string body = W(c.before);
     Load("<" + body + ">", 1, int32_t(1 + body.size()));
@@ -229,20 +229,20 @@ TEST_F(Text_Commands, CleanupsShowProgressRefuseTypingAndPutBackTheSelection) {
     PostMessageW(Midway_Window(), WM_APP, 0, 0);
     PostMessageW(Edit(), WM_CHAR, 'Z', 0);  // typed while the command runs
     Command(c.id);
-    EXPECT_EQ(Forma.RxRichEdit.Text(), "<" + W(c.after) + ">") << c.before;
+    EXPECT_EQ(Forma.Edit.Text(), "<" + W(c.after) + ">") << c.before;
     const int32_t behind = int32_t(1 + W(c.after).size());
-    EXPECT_EQ(Forma.RxRichEdit.Get_Selection().Start, behind) << c.before;
-    EXPECT_EQ(Forma.RxRichEdit.Get_Selection().End, behind) << c.before;
-    EXPECT_TRUE(Forma.RxRichEdit.Modified());
+    EXPECT_EQ(Forma.Edit.Get_Selection().Start, behind) << c.before;
+    EXPECT_EQ(Forma.Edit.Get_Selection().End, behind) << c.before;
+    EXPECT_TRUE(Forma.Edit.Modified());
     ASSERT_TRUE(midway.seen) << c.before;
     EXPECT_FALSE(midway.enabled) << c.before;
     EXPECT_EQ(midway.marks, "|") << c.before;
-    EXPECT_EQ(midway.label, c.id == IDM_Space_Plus ? before_mode : "Делаю:") << c.before;
+    EXPECT_EQ(midway.label, c.id == IDM_Add_Spaces ? before_mode : "Делаю:") << c.before;
     EXPECT_TRUE(IsWindowEnabled(Forma.Handle));
-    EXPECT_EQ(Forma.StatusBar.Text(2), before_mode);
-    EXPECT_EQ(Forma.StatusBar.Text(3), "");
+    EXPECT_EQ(Forma.Status.Text(2), before_mode);
+    EXPECT_EQ(Forma.Status.Text(3), "");
     Pump();
-    EXPECT_EQ(Forma.RxRichEdit.Text(), "<" + W(c.after) + ">") << "typing got through";
+    EXPECT_EQ(Forma.Edit.Text(), "<" + W(c.after) + ">") << "typing got through";
   }
 }
 
@@ -251,44 +251,44 @@ const char* const Justified = "a   b  c  d\rab cd ef gh\rx         y\rend.\r new
 
 TEST_F(Text_Commands, SmartFormattingJustifiesAsksAndTellsAndEmptiesUndo) {
   Load(Example, 3, 3);
-  Forma.RxRichEdit.Set_Selection(0, 1);
-  Forma.RxRichEdit.Replace_Selection("a");  // an undoable edit before
+  Forma.Edit.Set_Selection(0, 1);
+  Forma.Edit.Replace_Selection("a");  // an undoable edit before
   ASSERT_TRUE(Can_Undo());
   std::vector<std::wstring> texts;
   {
     Box_Answerer answerer(IDYES);
-    Command(IDM_Umnyiy_Format);
+    Command(IDM_Smart_Format);
     texts = answerer.texts;
   }
-  EXPECT_EQ(Forma.RxRichEdit.Text(), Justified);
+  EXPECT_EQ(Forma.Edit.Text(), Justified);
   EXPECT_FALSE(Can_Undo());
   ASSERT_EQ(texts.size(), 2u);
   EXPECT_EQ(Narrow(texts[0]), Smart_Format_Warning);
   EXPECT_EQ(Narrow(texts[1]), Smart_Format_Done);
   EXPECT_TRUE(IsWindowEnabled(Forma.Handle));
-  EXPECT_EQ(Forma.StatusBar.Text(3), "");
+  EXPECT_EQ(Forma.Status.Text(3), "");
 }
 
 TEST_F(Text_Commands, SmartFormattingBeepsOnOneLineAndNoChangesNothing) {
   Load("only one line", 0, 0);
   {
     Box_Answerer answerer(IDYES);
-    Command(IDM_Umnyiy_Format);
+    Command(IDM_Smart_Format);
     Sleep(100);
     EXPECT_TRUE(answerer.texts.empty());
   }
-  EXPECT_EQ(Forma.RxRichEdit.Text(), "only one line");
+  EXPECT_EQ(Forma.Edit.Text(), "only one line");
   Load(Example, 0, 0);
   {
     Box_Answerer answerer(IDNO);
-    Command(IDM_Umnyiy_Format);
+    Command(IDM_Smart_Format);
     EXPECT_EQ(answerer.texts.size(), 1u);
   }
-  EXPECT_EQ(Forma.RxRichEdit.Text(), Example);
+  EXPECT_EQ(Forma.Edit.Text(), Example);
 }
 
 // The edit area's own display lines, asked one by one.
-std::vector<size_t> Display_Starts() { return Line_Starts_Of(Forma.RxRichEdit); }
+std::vector<size_t> Display_Starts() { return Line_Starts_Of(Forma.Edit); }
 
 // Word wrap on in a narrow window with a proportional font, for the length of
 // a test; the font, the wrap and the window's place come back afterwards.
@@ -333,14 +333,14 @@ TEST_F(Text_Commands, SmartFormattingOnANarrowProportionalWindowKeepsEveryLine) 
   const std::string expected = Smart_Format_Justify(rebuilt.lines, rebuilt.Max_Line_Length);
   {
     Box_Answerer answerer(IDYES);
-    Command(IDM_Umnyiy_Format);
+    Command(IDM_Smart_Format);
   }
-  const std::string result = Forma.RxRichEdit.Text();
+  const std::string result = Forma.Edit.Text();
   EXPECT_EQ(result, expected);
   // The justified lines did wrap again on screen: more display lines than lines.
   const size_t lines = Split_Lines(result).size();
   EXPECT_EQ(lines, shown.size());
-  EXPECT_GT(size_t(Forma.RxRichEdit.Line_Count()), lines + 1);
+  EXPECT_GT(size_t(Forma.Edit.Line_Count()), lines + 1);
 }
 
 // Display lines are read from a scratch control a batch of paragraphs at a

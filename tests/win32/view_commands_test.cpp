@@ -6,34 +6,34 @@
 
 #include <string>
 
-#include "app/command_ids.h"
-#include "app/win32/forma.h"
+#include "common/command_ids.h"
+#include "app/win32/main_window.h"
 #include "test_forma.h"
 #include "documents/view_time_date.h"
 #include "documents/win32/view_commands.h"
 
 namespace {
 
-void Ensure_Forma() { ASSERT_TRUE(Shown_Test_Forma()); }
+void Ensure_Forma() { ASSERT_TRUE(Shown_Test_Main_Window()); }
 
-HWND Edit() { return Forma.RxRichEdit.Handle(); }
+HWND Edit() { return Forma.Edit.Handle(); }
 void Command(int id) { SendMessageW(Forma.Handle, WM_COMMAND, id, 0); }
 
 void Load(const std::string& text, int32_t start, int32_t end) {
-  Forma.RxRichEdit.Set_Text(text);
-  Forma.RxRichEdit.Set_Selection(start, end);
-  Forma.RxRichEdit.Set_Modified(false);
+  Forma.Edit.Set_Text(text);
+  Forma.Edit.Set_Selection(start, end);
+  Forma.Edit.Set_Modified(false);
 }
 
 // Size in points of the characters at `offset`.
 int Size_At(int32_t offset) {
-  const Selection keep = Forma.RxRichEdit.Get_Selection();
-  Forma.RxRichEdit.Set_Selection(offset, offset + 1);
+  const Selection keep = Forma.Edit.Get_Selection();
+  Forma.Edit.Set_Selection(offset, offset + 1);
   CHARFORMAT2W format{};
   format.cbSize = sizeof(format);
   format.dwMask = CFM_SIZE;
   SendMessageW(Edit(), EM_GETCHARFORMAT, SCF_SELECTION, LPARAM(&format));
-  Forma.RxRichEdit.Set_Selection(keep.Start, keep.End);
+  Forma.Edit.Set_Selection(keep.Start, keep.End);
   return format.yHeight / 20;
 }
 
@@ -55,20 +55,20 @@ TEST(ViewCommands, FontStepsChangeTheTextSizeAndLeaveTheFlagAlone) {
   Forma.Text_Font.Size = 12;
   Apply_Text_Font();
   Load("Привет, мир\rвторая строка", 3, 8);
-  Command(IDM_Font_Plus);
+  Command(IDM_Font_Larger);
   EXPECT_EQ(Forma.Text_Font.Size, 13);
   EXPECT_EQ(Size_At(0), 13);
   EXPECT_EQ(Size_At(15), 13);
-  EXPECT_FALSE(Forma.RxRichEdit.Modified());
-  const Selection sel = Forma.RxRichEdit.Get_Selection();
+  EXPECT_FALSE(Forma.Edit.Modified());
+  const Selection sel = Forma.Edit.Get_Selection();
   EXPECT_EQ(sel.Start, 3);
   EXPECT_EQ(sel.End, 3);
 
-  Forma.RxRichEdit.Set_Modified(true);
-  Command(IDM_Font_Minus);
+  Forma.Edit.Set_Modified(true);
+  Command(IDM_Font_Smaller);
   EXPECT_EQ(Forma.Text_Font.Size, 12);
   EXPECT_EQ(Size_At(0), 12);
-  EXPECT_TRUE(Forma.RxRichEdit.Modified());
+  EXPECT_TRUE(Forma.Edit.Modified());
 }
 
 TEST(ViewCommands, SmallerFontGoesOnBelowOnePointWhileTheTextStaysReadable) {
@@ -76,13 +76,13 @@ TEST(ViewCommands, SmallerFontGoesOnBelowOnePointWhileTheTextStaysReadable) {
   Forma.Text_Font.Size = 3;
   Apply_Text_Font();
   Load("abc", 0, 0);
-  for (int i = 0; i < 5; ++i) Command(IDM_Font_Minus);
+  for (int i = 0; i < 5; ++i) Command(IDM_Font_Smaller);
   EXPECT_EQ(Forma.Text_Font.Size, -2);
   EXPECT_EQ(Size_At(0), 1);
-  for (int i = 0; i < 5; ++i) Command(IDM_Font_Plus);
+  for (int i = 0; i < 5; ++i) Command(IDM_Font_Larger);
   EXPECT_EQ(Forma.Text_Font.Size, 3);
   EXPECT_EQ(Size_At(0), 3);
-  EXPECT_FALSE(Forma.RxRichEdit.Modified());
+  EXPECT_FALSE(Forma.Edit.Modified());
   Forma.Text_Font.Size = 12;
   Apply_Text_Font();
 }
@@ -92,37 +92,37 @@ TEST(ViewCommands, TypedTextAfterAStepGetsTheNewSize) {
   Forma.Text_Font.Size = 12;
   Apply_Text_Font();
   Load("abc", 3, 3);
-  Command(IDM_Font_Plus);
-  Forma.RxRichEdit.Replace_Selection("def");
+  Command(IDM_Font_Larger);
+  Forma.Edit.Replace_Selection("def");
   EXPECT_EQ(Size_At(4), 13);
-  Command(IDM_Font_Minus);
+  Command(IDM_Font_Smaller);
 }
 
 TEST(ViewCommands, WordWrapFlipsCheckMarkAndHorizontalBar) {
   Ensure_Forma();
   const bool start = Forma.Word_Wrap;
-  if (!start) Command(IDM_WordWrap1);
+  if (!start) Command(IDM_Word_Wrap);
   ASSERT_TRUE(Forma.Word_Wrap);
   Load(std::string(600, 'x') + "\rshort", 603, 603);
   auto horizontal = [] { return (GetWindowLongW(Edit(), GWL_STYLE) & WS_HSCROLL) != 0; };
-  auto checked = [] { return (GetMenuState(Forma.Menu, IDM_WordWrap1, MF_BYCOMMAND) & MF_CHECKED) != 0; };
+  auto checked = [] { return (GetMenuState(Forma.Menu, IDM_Word_Wrap, MF_BYCOMMAND) & MF_CHECKED) != 0; };
   EXPECT_FALSE(horizontal());
 
-  Command(IDM_WordWrap1);
+  Command(IDM_Word_Wrap);
   EXPECT_FALSE(Forma.Word_Wrap);
   EXPECT_FALSE(checked());
   EXPECT_TRUE(horizontal());
-  EXPECT_EQ(Forma.RxRichEdit.Line_Count(), 2);
-  EXPECT_EQ(Forma.RxRichEdit.Get_Selection().Start, 603);
+  EXPECT_EQ(Forma.Edit.Line_Count(), 2);
+  EXPECT_EQ(Forma.Edit.Get_Selection().Start, 603);
 
-  Command(IDM_WordWrap1);
+  Command(IDM_Word_Wrap);
   EXPECT_TRUE(Forma.Word_Wrap);
   EXPECT_TRUE(checked());
   EXPECT_FALSE(horizontal());
-  EXPECT_GT(Forma.RxRichEdit.Line_Count(), 2);
-  EXPECT_EQ(Forma.RxRichEdit.Get_Selection().Start, 603);
-  EXPECT_FALSE(Forma.RxRichEdit.Modified());
-  if (!start) Command(IDM_WordWrap1);
+  EXPECT_GT(Forma.Edit.Line_Count(), 2);
+  EXPECT_EQ(Forma.Edit.Get_Selection().Start, 603);
+  EXPECT_FALSE(Forma.Edit.Modified());
+  if (!start) Command(IDM_Word_Wrap);
 }
 
 TEST(ViewCommands, ClockWritesTheFixedTimeInTheGivenFormats) {
@@ -150,14 +150,14 @@ TEST(ViewCommands, TimeDateReplacesTheSelectionAndMarksModified) {
   Load("[old]", 1, 4);
   Win32_Clock_Text clock;
   const std::string before = Time_Date_Text(clock.Long_Time(), clock.Short_Date());
-  Command(IDM_TIme_Date);
+  Command(IDM_Time_Date);
   const std::string after = Time_Date_Text(clock.Long_Time(), clock.Short_Date());
-  const std::string text = Forma.RxRichEdit.Text();
+  const std::string text = Forma.Edit.Text();
   ASSERT_GE(text.size(), 2u + 14u);
   EXPECT_EQ(text.front(), '[');
   EXPECT_EQ(text.back(), ']');
   EXPECT_EQ(text.find("old"), std::string::npos);
   const std::string inserted = text.substr(1, text.size() - 2);
   EXPECT_TRUE(inserted == before || inserted == after) << inserted;
-  EXPECT_TRUE(Forma.RxRichEdit.Modified());
+  EXPECT_TRUE(Forma.Edit.Modified());
 }

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/win32/forma.h"
+#include "app/win32/main_window.h"
 #include "test_forma.h"
 #include "app/win32/window_state.h"
 #include "tests/native/fakes/fake_platform.h"
@@ -13,7 +13,7 @@
 namespace {
 
 void Ensure_Forma() {
-  ASSERT_TRUE(Shown_Test_Forma());
+  ASSERT_TRUE(Shown_Test_Main_Window());
   ShowWindow(Forma.Handle, SW_SHOWNORMAL);
   Pump();
 }

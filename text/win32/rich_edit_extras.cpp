@@ -4,44 +4,40 @@
 
 #include <string_view>
 
-#include "app/win32/forma.h"
-#include "documents/win32/whole_text_win32.h"
-#include "text/win1251_unicode.h"
+#include "common/win1251_unicode.h"
 
 void Rich_Edit_Extras::Replace_Selection_Unrecorded(const std::string& text) {
   // An unrecorded edit ends the undo history in any case, and a new control
   // takes a long text far faster than the old one gives its text up.
-  if (Whole_Text_Selected()) {
-    Replace_Whole_Text(text, false);
+  if (host_.Whole_Text.Whole_Text_Selected()) {
+    host_.Whole_Text.Replace_Whole_Text(text, false);
     return;
   }
   const std::wstring wide = Win1251_To_Utf16(text);
-  SendMessageW(Forma.RxRichEdit.Handle(), EM_REPLACESEL, FALSE, LPARAM(wide.c_str()));
+  SendMessageW(host_.Edit.Handle(), EM_REPLACESEL, FALSE, LPARAM(wide.c_str()));
 }
 
 void Rich_Edit_Extras::Selection_Charset_To_Font() {
   CHARFORMAT2W format{};
   format.cbSize = sizeof(format);
   format.dwMask = CFM_CHARSET;
-  format.bCharSet = BYTE(Forma.Text_Font.Charset);
-  SendMessageW(Forma.RxRichEdit.Handle(), EM_SETCHARFORMAT, SCF_SELECTION, LPARAM(&format));
+  format.bCharSet = BYTE(host_.Look.Font.Charset);
+  SendMessageW(host_.Edit.Handle(), EM_SETCHARFORMAT, SCF_SELECTION, LPARAM(&format));
 }
 
 void Rich_Edit_Extras::Empty_Undo() {
-  SendMessageW(Forma.RxRichEdit.Handle(), EM_EMPTYUNDOBUFFER, 0, 0);
-  Document_History().Forget();
+  SendMessageW(host_.Edit.Handle(), EM_EMPTYUNDOBUFFER, 0, 0);
+  host_.Whole_Text.Forget_History();
 }
 
-bool Rich_Edit_Extras::Word_Wrap() { return Forma.Word_Wrap; }
-
-namespace {
+bool Rich_Edit_Extras::Word_Wrap() { return host_.Look.Word_Wrap; }
 
 // A hidden control that wraps lines exactly as the edit area does: the same
 // kind of control and font, and a text area of the same width. It has no
 // scroll bar, so that one showing up cannot narrow its lines.
-HWND Scratch_Control() {
-  HWND main = Forma.RxRichEdit.Handle();
-  HWND scratch = Rich_Edit::Create(Forma.Handle, 0, true, false);
+HWND Rich_Edit_Extras::Scratch_Control() {
+  HWND main = host_.Edit.Handle();
+  HWND scratch = Rich_Edit::Create(host_.Window, 0, true, false);
   if (!scratch) return nullptr;
   ShowWindow(scratch, SW_HIDE);
   RECT main_client{}, outer{}, inner{};
@@ -54,11 +50,9 @@ HWND Scratch_Control() {
   control.Set_Undo_Limit(0);
   // Links change neither fonts nor widths, and looking for them costs time.
   SendMessageW(scratch, EM_AUTOURLDETECT, FALSE, 0);
-  if (Forma.Font_Handle) control.Apply_Font(Forma.Text_Font, Forma.Font_Handle);
+  if (host_.Look.Font_Handle) control.Apply_Font(host_.Look.Font, host_.Look.Font_Handle);
   return scratch;
 }
-
-}  // namespace
 
 // Wine's control finds a display line by walking from the first paragraph,
 // so asking a long text for each of its lines takes a time that grows with
@@ -67,7 +61,7 @@ HWND Scratch_Control() {
 // at a time.
 std::vector<std::size_t> Rich_Edit_Extras::Display_Line_Starts(const std::string& text) {
   HWND scratch = Scratch_Control();
-  if (!scratch) return Line_Starts_Of(Forma.RxRichEdit);
+  if (!scratch) return Line_Starts_Of(host_.Edit);
   Rich_Edit control(scratch);
   std::vector<std::size_t> starts;
   std::size_t at = 0;
@@ -84,7 +78,7 @@ std::vector<std::size_t> Rich_Edit_Extras::Display_Line_Starts(const std::string
   }
   // The one line of an empty text, and the line behind a final line break
   // where the edit area counts one.
-  if (std::size_t(Forma.RxRichEdit.Line_Count()) > starts.size()) starts.push_back(text.size());
+  if (std::size_t(host_.Edit.Line_Count()) > starts.size()) starts.push_back(text.size());
   DestroyWindow(scratch);
   return starts;
 }

@@ -3,9 +3,11 @@
 #include <windows.h>
 
 #include "text/command_frame.h"
+#include "text/win32/text_host.h"
 
 class Rich_Edit_Extras : public Edit_Area_Extras {
  public:
+  explicit Rich_Edit_Extras(Text_Host& host) : host_(host) {}
   void Replace_Selection_Unrecorded(const std::string& text) override;
   void Selection_Charset_To_Font() override;
   void Empty_Undo() override;
@@ -14,4 +16,8 @@ class Rich_Edit_Extras : public Edit_Area_Extras {
 
   // Display lines are read a batch of paragraphs of about this many characters at a time.
   std::size_t Batch = 32 * 1024;
+
+ private:
+  HWND Scratch_Control();
+  Text_Host& host_;
 };

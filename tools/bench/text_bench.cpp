@@ -25,7 +25,7 @@
 #include "text/line_cleanup.h"
 #include "text/smart_format.h"
 #include "text/translit.h"
-#include "text/win1251_unicode.h"
+#include "common/win1251_unicode.h"
 
 namespace {
 
@@ -155,8 +155,8 @@ std::vector<Job> Jobs() {
            return pair.source == Codepage_WIN ? win : Iconv(win, "CP1251", pair.from);
          }});
   const std::vector<Job> others = {
-      {"re-typing (to Russian)", [](const std::string& t) { return Kirilica_Text(t); }},
-      {"re-typing (to Latin)", [](const std::string& t) { return Latinica_Text(t); }},
+      {"re-typing (to Russian)", [](const std::string& t) { return Retype_To_Russian(t); }},
+      {"re-typing (to Latin)", [](const std::string& t) { return Retype_To_Latin(t); }},
       {"case change (upper)", [](const std::string& t) { return Upper_Case_Text(t); }},
       {"case change (lower)", [](const std::string& t) { return Lower_Case_Text(t); }},
       // The toggle reads a text of capitals to its end before it lowers them.

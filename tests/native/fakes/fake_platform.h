@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/profile.h"
+#include "common/profile.h"
 #include "platform/edit_area.h"
 #include "platform/files.h"
 #include "platform/keyboard.h"

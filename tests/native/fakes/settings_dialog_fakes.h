@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "settings/nastroyki_host.h"
-#include "settings/nastroyki_label.h"
+#include "settings/settings_host.h"
+#include "settings/layout_mode_label.h"
 
-class Fake_Nastroyki_Host : public Nastroyki_Host {
+class Fake_Nastroyki_Host : public Settings_Host {
  public:
   bool status_visible = true;
   std::vector<bool> status_changes;

@@ -1,0 +1,463 @@
+#include "app/win32/main_window.h"
+
+#include "app/win32/window_state.h"
+#include "documents/view_font.h"
+#include "text/win32/conversion_marks.h"
+
+#include <commctrl.h>
+#include <richedit.h>
+#include <windowsx.h>
+
+#include "common/command_ids.h"
+#include "app/event_sounds.h"
+#include "platform/keyboard_layout.h"
+#include "app/lifecycle.h"
+#include "common/program_paths.h"
+#include "app/startup_settings.h"
+#include "platform/win32/profile_win32.h"
+#include "common/win1251_unicode.h"
+
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"TForma";
+constexpr int kEditId = 100;
+constexpr UINT kFirstActivation = WM_APP + 1;
+// The recent-files items in the order of the list.
+constexpr int kRecent_Items[kHistorySize] = {IDM_Recent_1, IDM_Recent_2, IDM_Recent_3, IDM_Recent_4,
+                                             IDM_Recent_5, IDM_Recent_6, IDM_Recent_7, IDM_Recent_8};
+
+Window_Bounds Current_Bounds(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return {r.top, r.left, r.bottom - r.top, r.right - r.left};
+}
+
+}  // namespace
+
+void Main_Window::Layout_Children() {
+  RECT client{};
+  GetClientRect(Handle, &client);
+  int bottom = client.bottom;
+  if (Status_Visible) {
+    SendMessageW(Status.Handle(), WM_SIZE, 0, 0);
+    bottom -= Status.Height();
+  }
+  MoveWindow(Edit.Handle(), 0, 0, client.right, bottom > 0 ? bottom : 0, TRUE);
+}
+
+// Creation: the settings that shape the window and the edit area.
+void Main_Window::Apply_Creation_Settings() {
+  Status.Set_Text(kPanelMode, kInsertText);
+  Window_Shown = false;
+  Search.Find_Next_Ready = false;
+  Started_Maximized = false;
+
+  Win32_Profile profile(Settings_File_Path(Exe_Path));
+  Settings_File file(profile);
+  const Creation_Settings s = Read_Creation_Settings(file, Args, Exe_Path);
+  if (s.Startup_Layout) Keyboard.Activate_Layout(*s.Startup_Layout);
+  Current_Path = s.Current_Path;
+  MoveWindow(Handle, s.Bounds.Left, s.Bounds.Top, s.Bounds.Width, s.Bounds.Height, FALSE);
+  Normal_Bounds = s.Normal_Bounds;
+  Started_Maximized = s.Maximized;
+  Look.Back_Color = s.Back_Color;
+  Edit.Set_Background(s.Back_Color);
+  Look.Font = s.Font;
+  Edit.Set_Undo_Limit(s.Undo_Limit);
+  Apply_Text_Font();
+  Look.Word_Wrap = s.Word_Wrap;
+  Edit.Set_Word_Wrap(s.Word_Wrap);
+  CheckMenuItem(Menu, IDM_Word_Wrap, s.Word_Wrap ? MF_CHECKED : MF_UNCHECKED);
+  History_List.Files = s.Files;
+  History_List.Fill();
+  Fill_History_Menu();
+}
+
+// The first activation: the live settings, the start sound and the document
+// named on the command line.
+void Main_Window::On_First_Activation() {
+  Win32_Profile profile(Settings_File_Path(Exe_Path));
+  Settings_File file(profile);
+  Settings = Read_Activation_Settings(file);
+  Set_Status_Bar_Visible(Settings.Bar);
+  Edit.Set_Undo_Limit(Settings.Kol_Undo);
+  Play_Event_Sound(Settings, kSoundStart, *Event_Sounds);
+
+  const uint32_t layout = Keyboard.Current_Layout();
+  const Command_Line_Document doc =
+      Open_Command_Line(Args, Program_Prefix(Exe_Path), Files, Prompts, Shell);
+  if (doc.Text) {
+    Reset_Editor();
+    Put_Start_Up_Text(*Documents, *doc.Text);
+  }
+  Restore_Layout(Keyboard, layout);
+  Set_Document_Name(doc.Name);
+  Set_Application_Title(doc.Name);
+  if (doc.Text) {
+    History_List.Add(doc.Name, 0);
+    Fill_History_Menu();
+  }
+  EnableMenuItem(Menu, IDM_Paste, IsClipboardFormatAvailable(CF_TEXT) ? MF_ENABLED : MF_GRAYED);
+  Edit.Set_Modified(false);
+  Refresh_Status();
+  if (auto caret = History_List.Caret_To_Restore(doc.Name, Settings.Poziciya_Kursora))
+    Edit.Set_Selection(*caret, *caret);
+  Started = true;
+}
+
+Close_State Main_Window::Gather_Close_State() {
+  Close_State s;
+  s.Current_Path = Current_Path;
+  // Minimising the program (to the taskbar or the tray) only hides the main
+  // window, which keeps its rectangle and its maximised state meanwhile.
+  s.Bounds = Current_Bounds(Handle);
+  s.Maximized = IsZoomed(Handle) != FALSE;
+  // A main window minimised on its own stands off the screen; what counts
+  // then is where it comes back to.
+  WINDOWPLACEMENT place{};
+  place.length = sizeof place;
+  if (IsIconic(Handle) && GetWindowPlacement(Handle, &place)) {
+    const RECT& r = place.rcNormalPosition;
+    s.Bounds = {r.top, r.left, r.bottom - r.top, r.right - r.left};
+    s.Maximized = (place.flags & WPF_RESTORETOMAXIMIZED) != 0;
+  }
+  s.Normal_Bounds = Normal_Bounds;
+  s.Layout_Name = Layout_Name_To_Record(Keyboard.Current_Layout());
+  s.Model = Settings;
+  s.Undo_Limit = Edit.Undo_Limit();
+  s.Back_Color = Look.Back_Color;
+  s.Font = Look.Font;
+  s.Word_Wrap = Look.Word_Wrap;
+  History_List.Remember_Caret(Document_Name(), Edit.Get_Selection().Start);
+  s.Files = History_List.Files;
+  return s;
+}
+
+void Main_Window::On_Close() {
+  Win32_Profile profile(Settings_File_Path(Exe_Path));
+  Settings_File file(profile);
+  Close_Program(Gather_Close_State(), file, *Event_Sounds, Prompts);
+  Remove_Tray_Icon(*this);
+}
+
+// Keys that reach the edit area: Insert flips the mode indicator, Esc closes,
+// Delete and Backspace over the whole text empty it through a new control.
+// Returns whether the edit area is to ignore the key.
+bool Main_Window::On_Edit_Key(const MSGFILTER& filter) {
+  const bool deleting = filter.wParam == VK_DELETE || filter.wParam == VK_BACK;
+  if (filter.msg == WM_KEYDOWN && deleting && Control.Whole_Text_Selected()) {
+    Control.Replace_Whole_Text("", true);
+    return true;
+  }
+  if (filter.msg == WM_KEYDOWN && filter.wParam == VK_INSERT) {
+    Status.Set_Text(kPanelMode, Insert_Key_Toggle(Status.Text(kPanelMode)));
+  } else if (filter.msg == WM_CHAR && filter.wParam == VK_ESCAPE) {
+    if (Settings.Escape && !Search.Find_Open && !Search.Replace_Open)
+      PostMessageW(Handle, WM_CLOSE, 0, 0);
+  }
+  return false;
+}
+
+void Main_Window::On_Link(const ENLINK& link) {
+  if (link.msg != WM_LBUTTONUP) return;
+  Shell.Open(Win1251_To_Utf8(Edit.Text_Range(link.chrg.cpMin, link.chrg.cpMax)));
+}
+
+LRESULT Main_Window::On_Notify(NMHDR* header) {
+  if (header->hwndFrom != Edit.Handle()) return 0;
+  switch (header->code) {
+    case EN_SELCHANGE:
+      Refresh_Status();
+      break;
+    case EN_MSGFILTER:
+      return On_Edit_Key(*reinterpret_cast<MSGFILTER*>(header));
+    case EN_LINK:
+      On_Link(*reinterpret_cast<ENLINK*>(header));
+      break;
+  }
+  return 0;
+}
+
+// After a change, a selection takes the character set of the edit area's font.
+void Main_Window::On_Edit_Change() {
+  const Selection sel = Edit.Get_Selection();
+  if (sel.End <= sel.Start) return;
+  CHARFORMAT2W format{};
+  format.cbSize = sizeof(format);
+  format.dwMask = CFM_CHARSET;
+  format.bCharSet = BYTE(Look.Font.Charset);
+  SendMessageW(Edit.Handle(), EM_SETCHARFORMAT, SCF_SELECTION, LPARAM(&format));
+}
+
+LRESULT Main_Window::On_Message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (Searches && Searches->Handle_Message(msg, wp, lp)) return 0;
+  switch (msg) {
+    case WM_SIZE:
+      Layout_Children();
+      Window_State_Size(*this, wp);
+      return 0;
+    case WM_SIZING:
+      if (Look.Word_Wrap) Refresh_Status();
+      break;
+    case WM_SHOWWINDOW:
+      Window_Shown = wp != FALSE;
+      break;
+    case WM_ACTIVATE:
+      if (LOWORD(wp) != WA_INACTIVE && !Activated) {
+        Activated = true;
+        PostMessageW(hwnd, kFirstActivation, 0, 0);
+      }
+      break;
+    case kFirstActivation:
+      On_First_Activation();
+      return 0;
+    case WM_SETFOCUS:
+      SetFocus(Edit.Handle());
+      return 0;
+    case WM_NOTIFY:
+      return On_Notify(reinterpret_cast<NMHDR*>(lp));
+    case WM_COMMAND:
+      // Parked edit controls and the one being filled share the id; only the
+      // shown one's changes count.
+      if (lp && GetDlgCtrlID(HWND(lp)) == kEditId) {
+        if (HWND(lp) == Edit.Handle() && HIWORD(wp) == EN_CHANGE) {
+          Control.History().Changed();
+          On_Edit_Change();
+        }
+        return 0;
+      }
+      Command(LOWORD(wp));
+      return 0;
+    case WM_INITMENUPOPUP:
+      Menu_Opening(HMENU(wp));
+      return 0;
+    case WM_CONTEXTMENU:
+      if (HWND(wp) == Edit.Handle()) {
+        HMENU popup = GetSubMenu(Context_Menu, 0);
+        Menu_Opening(popup);
+        POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+        if (at.x == -1 && at.y == -1) GetCursorPos(&at);
+        TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd, nullptr);
+        return 0;
+      }
+      break;
+    case WM_SYSCOMMAND:
+      return Window_State_Sys_Command(*this, hwnd, wp, lp);
+    case kTrayCallback:
+      Tray_Callback(*this, lp);
+      return 0;
+    case WM_CLOSE:
+      if (May_Close()) {
+        On_Close();
+        DestroyWindow(hwnd);
+      }
+      return 0;
+    // Logging off closes the program as the close button does.
+    case WM_QUERYENDSESSION:
+      return May_Close();
+    case WM_ENDSESSION:
+      if (wp) On_Close();
+      return 0;
+    case WM_DESTROY:
+      if (Quit_On_Destroy) PostQuitMessage(0);
+      return 0;
+  }
+  return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+namespace {
+
+std::string Window_Text(HWND window) {
+  const int length = GetWindowTextLengthW(window);
+  std::wstring text(size_t(length) + 1, L'\0');
+  GetWindowTextW(window, text.data(), length + 1);
+  text.resize(size_t(length));
+  return Narrow(text);
+}
+
+}  // namespace
+
+std::string Main_Window::Document_Name() { return Window_Text(Handle); }
+
+// Only the caption: the taskbar shows the application window's text.
+void Main_Window::Set_Document_Name(const std::string& name) { SetWindowTextW(Handle, Wide(name).c_str()); }
+
+std::string Main_Window::Application_Title() { return Window_Text(Application); }
+
+void Main_Window::Set_Application_Title(const std::string& title) {
+  SetWindowTextW(Application, Wide(title).c_str());
+}
+
+void Main_Window::Refresh_Status() { Status_Refresh(Edit, Status, Search); }
+
+void Main_Window::Apply_Text_Font() { ::Apply_Text_Font(*Documents); }
+
+// Wine's control empties a long text paragraph by paragraph, in a time that
+// grows with the square of the lines, while a control of its own is made and
+// destroyed at once: a document is dropped by taking a new control.
+void Main_Window::Replace_Edit_Control() {
+  HWND old = Edit.Handle();
+  const int32_t undo_limit = Edit.Undo_Limit();
+  const bool had_focus = GetFocus() == old;
+  HWND edit = Rich_Edit::Create(Handle, kEditId, Look.Word_Wrap);
+  if (!edit) {
+    Edit.Set_Text("");
+    return;
+  }
+  Edit.Attach(edit);
+  Edit.Set_Undo_Limit(undo_limit);
+  Edit.Set_Background(Look.Back_Color);
+  Edit.Set_Word_Wrap(Look.Word_Wrap);
+  Layout_Children();
+  if (had_focus) SetFocus(edit);
+  DestroyWindow(old);
+}
+
+void Main_Window::Reset_Editor() {
+  Control.History().Forget();
+  if (Edit.Text_Length() > 0) Replace_Edit_Control();
+  Edit.Set_Text("");
+  Edit.Set_Selection(0, -1);
+  Apply_Text_Font();
+}
+
+void Main_Window::Set_Status_Bar_Visible(bool visible) {
+  Status_Visible = visible;
+  ShowWindow(Status.Handle(), visible ? SW_SHOW : SW_HIDE);
+  // The separator above "Время/Дата" comes and goes with the status bar.
+  const bool has_separator = GetMenuState(Menu, IDM_Time_Date_Separator, MF_BYCOMMAND) != UINT(-1);
+  if (visible && !has_separator) {
+    InsertMenuW(Menu, IDM_Time_Date, MF_BYCOMMAND | MF_SEPARATOR, IDM_Time_Date_Separator, nullptr);
+  } else if (!visible && has_separator) {
+    DeleteMenu(Menu, IDM_Time_Date_Separator, MF_BYCOMMAND);
+  }
+  Layout_Children();
+}
+
+void Main_Window::Fill_History_Menu() {
+  HMENU file_menu = GetSubMenu(Menu, 0);
+  HMENU store = nullptr;
+  for (int i = 0; i < GetMenuItemCount(file_menu) && !store; ++i) store = GetSubMenu(file_menu, i);
+  if (!store) return;
+  while (GetMenuItemCount(store) > 0) DeleteMenu(store, 0, MF_BYPOSITION);
+  for (int i = 0; i < kHistorySize; ++i) {
+    const History_Item& item = History_List.Items[i];
+    if (!item.Visible) continue;
+    std::string caption = item.Caption + "\tAlt+" + std::to_string(i + 1);
+    // A single & would underline the next letter of a path.
+    for (size_t at = caption.find('&'); at != std::string::npos; at = caption.find('&', at + 2))
+      caption.insert(at, "&");
+    AppendMenuW(store, MF_STRING | (item.Enabled ? 0 : MF_GRAYED), kRecent_Items[i], Wide(caption).c_str());
+  }
+}
+
+namespace {
+
+// The main window as the settings dialog works on it.
+class Settings_Link : public Settings_Dialog_Host {
+ public:
+  explicit Settings_Link(Main_Window& window) : window_(window) {}
+  HWND Window() override { return window_.Handle; }
+  Settings_Model& Settings() override { return window_.Settings; }
+  Edit_Area& Edit() override { return window_.Edit; }
+  Sound_Player& Sounds() override { return window_.Sound; }
+  const std::string& Exe_Path() override { return window_.Exe_Path; }
+  bool Status_Bar_Visible() override { return window_.Status_Visible; }
+  void Set_Status_Bar_Visible(bool visible) override { window_.Set_Status_Bar_Visible(visible); }
+
+ private:
+  Main_Window& window_;
+};
+
+bool Register_Class(const WNDCLASSEXW& wc) {
+  WNDCLASSEXW known{};
+  known.cbSize = sizeof(known);
+  return GetClassInfoExW(wc.hInstance, wc.lpszClassName, &known) || RegisterClassExW(&wc);
+}
+
+}  // namespace
+
+Main_Window::Main_Window()
+    : Control(Edit, Look, [this] { Refresh_Status(); }),
+      Settings_Link(std::make_unique<::Settings_Link>(*this)),
+      Settings_Box(std::make_unique<Settings_Dialog>(*Settings_Link)) {}
+
+Main_Window::~Main_Window() {
+  Settings_Box.reset();
+  if (Handle && IsWindow(Handle)) {
+    Remove_Tray_Icon(*this);
+    DestroyWindow(Handle);
+  }
+  if (Application && IsWindow(Application)) DestroyWindow(Application);
+  if (Look.Font_Handle) DeleteObject(Look.Font_Handle);
+  if (Context_Menu) DestroyMenu(Context_Menu);
+  if (Tray_Menu) DestroyMenu(Tray_Menu);
+}
+
+LRESULT CALLBACK Main_Window::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    auto* created = reinterpret_cast<const CREATESTRUCTW*>(lp);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<Main_Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  return self ? self->On_Message(hwnd, msg, wp, lp) : DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+bool Main_Window::Create(HINSTANCE instance, const std::vector<std::string>& args) {
+  if (Exe_Path.empty()) Exe_Path = Executable_Path();
+  Args = args;
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof(wc);
+  wc.lpfnWndProc = Proc;
+  wc.hInstance = instance;
+  wc.hIcon = LoadIconW(instance, L"MAINICON");
+  // The taskbar entry is the application window's; the main window, which
+  // it owns, has none of its own.
+  Application = Create_Application_Window(*this, instance, wc.hIcon);
+  if (!Application) return false;
+  wc.hIconSm = wc.hIcon;
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hbrBackground = HBRUSH(COLOR_BTNFACE + 1);
+  wc.lpszClassName = kClassName;
+  if (!Register_Class(wc)) return false;
+
+  Menu = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAINMENU));
+  Context_Menu = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_POPUPMENU));
+  Tray_Menu = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_TRAYMENU));
+  Accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
+  Handle = CreateWindowExW(0, kClassName, L"Запоминаем текущую раскладку", WS_OVERLAPPEDWINDOW, 80, 80, 400, 300,
+                           Application, Menu, instance, this);
+  if (!Handle) return false;
+  Prompts.Set_Owner(Handle);
+  Shell.Set_Owner(Handle);
+  Keyboard.Set_Window(Handle);
+  Status.Create(Handle);
+  HWND edit = Rich_Edit::Create(Handle, kEditId, true);
+  if (!edit) return false;
+  Edit.Attach(edit);
+  Register_All_Commands(*this);
+  Apply_Creation_Settings();
+  Layout_Children();
+  Settings_Box->Create(instance, Handle);
+  // Off the screen and of no size, it shows nowhere but in the taskbar.
+  ShowWindow(Application, SW_SHOWNOACTIVATE);
+  return true;
+}
+
+void Main_Window::Show(int show_command) {
+  // A start minimised is the program's: the main window comes up as usual
+  // and the application window takes the minimised state.
+  const bool minimised = show_command == SW_MINIMIZE || show_command == SW_SHOWMINIMIZED ||
+                         show_command == SW_SHOWMINNOACTIVE || show_command == SW_FORCEMINIMIZE;
+  const int main_command = minimised ? SW_SHOWNORMAL : show_command;
+  ShowWindow(Handle, Started_Maximized ? SW_SHOWMAXIMIZED : main_command);
+  UpdateWindow(Handle);
+  if (minimised) Minimize_Application(*this);
+}
+
+bool Main_Window::Take_Message(MSG& msg) { return Modeless.Take(msg) || Translate_Shortcut(msg); }
+
+bool Main_Window::May_Close() { return Document_May_Close(*Documents); }
+
+void Main_Window::Clear_Conversion_Marks() { Mark_Conversion(Menu, "Убрать галки"); }

@@ -1,0 +1,154 @@
+#pragma once
+// The main window: the edit area under the menu, the status bar below it,
+// and the application window that carries the taskbar entry. It owns every
+// part the subsystems work on and hands each subsystem what it needs when it
+// registers its commands.
+#include <windows.h>
+
+#include <richedit.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/settings_model.h"
+#include "app/lifecycle.h"
+#include "documents/history.h"
+#include "documents/win32/document_host.h"
+#include "documents/win32/whole_text_win32.h"
+#include "platform/document_window.h"
+#include "platform/status_text.h"
+#include "platform/win32/command_table.h"
+#include "platform/win32/edit_area_win32.h"
+#include "platform/win32/modeless_dialogs.h"
+#include "platform/win32/platform_win32.h"
+#include "platform/win32/status_bar.h"
+#include "platform/win32/text_look.h"
+#include "search/win32/search_commands.h"
+#include "settings/win32/settings_dialog.h"
+#include "text/win32/text_host.h"
+
+// Where minimising and restoring stand (window_state.cpp).
+struct Window_State_Flags {
+  // A main window minimised on its own rather than through the application
+  // window sounds like a restore when it comes back, whatever its size.
+  bool Was_Minimized = false;
+  bool Application_Minimized = false;
+  // Set while a restore whose sound has already been played is under way.
+  bool Restore_Sounded = false;
+};
+
+class Main_Window : public Document_Window {
+ public:
+  Main_Window();
+  ~Main_Window() override;
+  Main_Window(const Main_Window&) = delete;
+  Main_Window& operator=(const Main_Window&) = delete;
+
+  // Creates the application window, the main window with its menus, edit
+  // area and status bar, reads the settings that shape them and registers
+  // every command. The settings dialog is created beside it.
+  bool Create(HINSTANCE instance, const std::vector<std::string>& args);
+  // Runs before the message loop shows the window.
+  void Show(int show_command);
+
+  // For the message loop: true when a modeless dialog or a shortcut took
+  // the message.
+  bool Take_Message(MSG& msg);
+  // A shortcut first runs its menu's opening event and then fires its item
+  // only when that item is enabled; the key never reaches the edit area.
+  // True when the message was a shortcut.
+  bool Translate_Shortcut(const MSG& msg);
+  void Command(int id) { Commands.Run(id); }
+  void Menu_Opening(HMENU menu) { Commands.Open_Menu(menu); }
+
+  // Document_Window
+  std::string Document_Name() override;
+  void Set_Document_Name(const std::string& name) override;
+  // The application title: the text of the taskbar entry.
+  void Set_Application_Title(const std::string& title) override;
+  void Reset_Editor() override;
+  void Refresh_Status() override;
+  void Clear_Conversion_Marks() override;
+  void History_Changed() override { Fill_History_Menu(); }
+
+  std::string Application_Title();
+  void Apply_Text_Font();
+  void Set_Status_Bar_Visible(bool visible);
+  void Fill_History_Menu();
+  // Lays the edit area and the status bar out in the client area.
+  void Layout_Children();
+  // Whether the window may close: the unsaved-changes guard answers.
+  bool May_Close();
+
+  HWND Handle = nullptr;
+  // The application window: it carries the taskbar entry and owns Handle.
+  HWND Application = nullptr;
+  HMENU Menu = nullptr;
+  HMENU Context_Menu = nullptr;  // the edit area's context menu
+  HMENU Tray_Menu = nullptr;     // the tray icon's menu
+  HACCEL Accelerators = nullptr;
+  Rich_Edit Edit;
+  Status_Bar Status;
+
+  Win32_Prompts Prompts{nullptr};
+  Win32_Sound Sound;
+  // Where the window events send their sounds; tests listen in here.
+  Sound_Player* Event_Sounds = &Sound;
+  Win32_Shell Shell{nullptr};
+  Win32_Files Files;
+  Win32_Keyboard Keyboard{nullptr};
+
+  // The program's own path: the settings file and the help file lie beside
+  // it. Tests place the program elsewhere to keep their settings apart.
+  std::string Exe_Path;
+  std::vector<std::string> Args;  // command-line arguments after the program name
+
+  std::string Current_Path;
+  Text_Look Look;
+  Window_Bounds Normal_Bounds;
+  bool Started_Maximized = false;
+  bool Window_Shown = false;
+  uint8_t Size_Count = 0;
+  uint32_t Saved_Layout = 0;
+  Recent_Files History_List;
+  Search_State Search;
+  bool Activated = false;
+  // The first activation has run: the live settings are read and the
+  // document named on the command line is in.
+  bool Started = false;
+  bool Status_Visible = true;
+  // The live settings that the settings dialog's controls show.
+  Settings_Model Settings;
+  Window_State_Flags State_Flags;
+  // The program ends when its main window goes; a test's window does not
+  // end the test program.
+  bool Quit_On_Destroy = true;
+
+  Command_Table Commands;
+  Modeless_Dialogs Modeless;
+  Document_Control Control;
+  std::optional<Document_Host> Documents;
+  std::optional<Text_Host> Text;
+  std::unique_ptr<Search_Commands> Searches;
+  std::unique_ptr<Settings_Dialog_Host> Settings_Link;
+  std::unique_ptr<Settings_Dialog> Settings_Box;
+
+ private:
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT On_Message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  void Register_Commands();
+  void Apply_Creation_Settings();
+  void On_First_Activation();
+  void On_Close();
+  Close_State Gather_Close_State();
+  bool On_Edit_Key(const MSGFILTER& filter);
+  void On_Link(const ENLINK& link);
+  LRESULT On_Notify(NMHDR* header);
+  void On_Edit_Change();
+  void Replace_Edit_Control();
+};
+
+// Every subsystem's commands, registered once at creation (register_commands.cpp).
+void Register_All_Commands(Main_Window& window);

@@ -1,0 +1,112 @@
+/* Menu command identifiers, shared by the resource script and the code. */
+#ifndef LIROVANT_COMMAND_IDS_H
+#define LIROVANT_COMMAND_IDS_H
+
+#define IDR_MAINMENU     100
+#define IDR_POPUPMENU    101
+#define IDR_TRAYMENU     102
+#define IDR_ACCELERATORS 103
+
+/* File */
+#define IDM_New           1001
+#define IDM_Open          1002
+#define IDM_Save          1003
+#define IDM_Save_As       1004
+#define IDM_Print         1005
+#define IDM_Recent_1      1011
+#define IDM_Recent_2      1012
+#define IDM_Recent_3      1013
+#define IDM_Recent_4      1014
+#define IDM_Recent_5      1015
+#define IDM_Recent_6      1016
+#define IDM_Recent_7      1017
+#define IDM_Recent_8      1018
+#define IDM_Clear_History 1020
+#define IDM_Exit          1021
+
+/* Edit */
+#define IDM_Undo       1101
+#define IDM_Redo       1102
+#define IDM_Copy       1103
+#define IDM_Cut        1104
+#define IDM_Paste      1105
+#define IDM_Delete     1106
+#define IDM_Select_All 1107
+#define IDM_Find       1108
+#define IDM_Find_Next  1109
+#define IDM_Replace    1110
+#define IDM_Time_Date  1111
+
+/* Misc */
+#define IDM_Word_Wrap         1201
+#define IDM_Toggle_Case       1202
+#define IDM_Retype_To_Russian 1203
+#define IDM_Retype_To_Latin   1204
+#define IDM_Transliterate     1205
+
+/* Lines */
+#define IDM_Lines_Help             1301
+#define IDM_Remove_Line_Breaks     1302
+#define IDM_Squeeze_Spaces         1303
+#define IDM_Remove_Leading_Space   1304
+#define IDM_Tabs_To_Spaces         1305
+#define IDM_Remove_Trailing_Spaces 1306
+#define IDM_Smart_Format           1307
+#define IDM_Add_Spaces             1308
+#define IDM_Go_To_Line             1309
+
+/* Settings */
+#define IDM_Font              1401
+#define IDM_Background_Colour 1402
+#define IDM_Font_Smaller      1403
+#define IDM_Font_Larger       1404
+#define IDM_Options           1405
+
+/* Code pages, in menu order */
+#define IDM_DOS_WIN 1501
+#define IDM_KOI_WIN 1502
+#define IDM_ISO_WIN 1503
+#define IDM_MAC_WIN 1504
+#define IDM_WIN_DOS 1505
+#define IDM_WIN_KOI 1506
+#define IDM_WIN_ISO 1507
+#define IDM_WIN_MAC 1508
+#define IDM_DOS_ISO 1509
+#define IDM_DOS_KOI 1510
+#define IDM_DOS_MAC 1511
+#define IDM_KOI_DOS 1512
+#define IDM_KOI_ISO 1513
+#define IDM_KOI_MAC 1514
+#define IDM_ISO_DOS 1515
+#define IDM_ISO_KOI 1516
+#define IDM_ISO_MAC 1517
+#define IDM_MAC_DOS 1518
+#define IDM_MAC_KOI 1519
+#define IDM_MAC_ISO 1520
+
+/* Help */
+#define IDM_Help_Contents 1601
+#define IDM_Tips          1602
+#define IDM_Whats_New     1603
+#define IDM_Shortcomings  1604
+#define IDM_About         1605
+
+/* Context menu */
+#define IDM_Context_Undo       1701
+#define IDM_Context_Redo       1702
+#define IDM_Context_Copy       1703
+#define IDM_Context_Cut        1704
+#define IDM_Context_Paste      1705
+#define IDM_Context_Delete     1706
+#define IDM_Context_Select_All 1707
+
+/* Tray menu */
+#define IDM_Tray_Exit 1801
+
+/* Separators that come and go */
+#define IDM_Time_Date_Separator 1901
+
+/* Settings dialog */
+#define IDD_SETTINGS 200
+
+#endif

@@ -1,0 +1,51 @@
+#pragma once
+// What the document commands (File, Edit, the view items of Settings,
+// printing and help) take from the main window. The application fills it in
+// and hands it to the registration functions below.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "common/settings_model.h"
+#include "documents/document_commands.h"
+#include "documents/win32/whole_text_win32.h"
+#include "platform/win32/command_table.h"
+#include "platform/win32/platform_win32.h"
+#include "platform/win32/text_look.h"
+
+struct Document_Host {
+  HWND Window;
+  HMENU Menu;
+  HMENU Context_Menu;
+  Document_Control& Control;  // its Edit() is the edit area
+  Text_Look& Look;
+  Document_Window& Calls;
+  Win32_Prompts& Prompts;
+  Files& Reader;
+  Shell& System_Shell;
+  Keyboard& Keys;
+  Recent_Files& History;
+  std::string& Current_Path;
+  uint32_t& Saved_Layout;
+  bool& Find_Next_Ready;
+  const Settings_Model& Settings;
+  const std::string& Exe_Path;
+  // Where the save dialog starts next time, for as long as the window lives.
+  Save_Dialog_State Save_Dialog;
+};
+
+void Register_File_Commands(Command_Table& table, Document_Host& host);
+void Register_Edit_Commands(Command_Table& table, Document_Host& host);
+void Register_View_Commands(Command_Table& table, Document_Host& host);
+void Register_Print_Help_Commands(Command_Table& table, Document_Host& host);
+
+// Runs `command` over the main window's document session.
+void With_Document_Session(Document_Host& host, const std::function<void(Document_Session&)>& command);
+// Whether the main window may close: the unsaved-changes guard answers.
+bool Document_May_Close(Document_Host& host);
+// Puts the text of the document named on the command line into the edit
+// area, every byte of it.
+void Put_Start_Up_Text(Document_Host& host, const std::string& working_text);
+// The text font applied to the edit area, as a font object the host keeps.
+void Apply_Text_Font(Document_Host& host);

@@ -1,0 +1,59 @@
+// The document session over the main window's parts, and the document steps
+// the main window itself takes: the close guard, the start-up text and the
+// text font.
+#include "documents/win32/document_host.h"
+
+#include "documents/view_font.h"
+#include "documents/win32/view_commands.h"
+#include "platform/win32/document_prompts_win32.h"
+#include "platform/win32/document_text_win32.h"
+#include "platform/win32/file_dialogs_win32.h"
+#include "platform/win32/file_writer_win32.h"
+
+void With_Document_Session(Document_Host& host, const std::function<void(Document_Session&)>& command) {
+  Rich_Edit& edit = host.Control.Edit();
+  Rich_Edit_Document text(edit);
+  Win32_File_Writer writer;
+  Win32_File_Dialogs dialogs(host.Window);
+  Zmk_File_Name_Part name_part;
+  Win32_Document_Prompts prompts(host.Window);
+  Document_Session session{edit,
+                           text,
+                           host.Calls,
+                           host.Reader,
+                           writer,
+                           dialogs,
+                           name_part,
+                           prompts,
+                           host.System_Shell,
+                           host.Keys,
+                           host.History,
+                           host.Current_Path,
+                           host.Saved_Layout,
+                           host.Find_Next_Ready,
+                           host.Settings.Poziciya_Kursora,
+                           host.Save_Dialog};
+  command(session);
+}
+
+bool Document_May_Close(Document_Host& host) {
+  bool may_close = true;
+  With_Document_Session(host, [&may_close](Document_Session& s) { may_close = May_Close(s); });
+  return may_close;
+}
+
+void Put_Start_Up_Text(Document_Host& host, const std::string& working_text) {
+  Rich_Edit_Document(host.Control.Edit().Handle()).Put(working_text);
+}
+
+void Apply_Text_Font(Document_Host& host) {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  Text_Font_Spec shown = host.Look.Font;
+  shown.Size = Shown_Font_Size(shown.Size);
+  HFONT font = Create_Text_Font(shown, dpi);
+  host.Control.Edit().Apply_Font(host.Look.Font, font);
+  if (host.Look.Font_Handle) DeleteObject(host.Look.Font_Handle);
+  host.Look.Font_Handle = font;
+}

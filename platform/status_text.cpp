@@ -1,0 +1,30 @@
+#include "platform/status_text.h"
+
+std::string Line_Column_Text(int32_t line0, int32_t column) {
+  return " Строка: " + std::to_string(line0 + 1) + ": " + std::to_string(column);
+}
+
+int32_t Shown_Line_Count(int32_t reported, bool last_line_empty) {
+  return last_line_empty && reported > 0 ? reported - 1 : reported;
+}
+
+std::string Line_Count_Text(int32_t count) { return " Всего строк: " + std::to_string(count); }
+std::string Found_Count_Text(int32_t count) { return " Всего найдено: " + std::to_string(count); }
+std::string Replaced_Count_Text(int32_t count) { return " Всего замен: " + std::to_string(count); }
+
+std::string Insert_Key_Toggle(const std::string& panel2) {
+  if (panel2 == kInsertText) return kOverwriteText;
+  if (panel2 == kOverwriteText) return kInsertText;
+  return panel2;
+}
+
+void Status_Refresh(Edit_Area& edit, Status_Panels& panels, const Search_State& search) {
+  const int32_t caret = edit.Get_Selection().End;
+  const int32_t line = edit.Line_From_Char(caret);
+  panels.Set_Text(kPanelLine, Line_Column_Text(line, caret - edit.Line_Index(line)));
+  const int32_t reported = edit.Line_Count();
+  const bool last_empty = reported > 0 && edit.Line_Length(reported - 1) == 0;
+  panels.Set_Text(kPanelCount, Line_Count_Text(Shown_Line_Count(reported, last_empty)));
+  if (search.Find_Open) panels.Set_Text(kPanelMode, Found_Count_Text(search.Search_Count));
+  if (search.Replace_Open) panels.Set_Text(kPanelMode, Replaced_Count_Text(search.Search_Count));
+}

@@ -1,0 +1,16 @@
+#pragma once
+// Putting a text in place of the whole document. The document's control is
+// then replaced by a new one, which takes a long text far faster than the old
+// one gives its text up; the old control may stay behind as the undo step.
+#include <string>
+
+class Whole_Text_Edits {
+ public:
+  virtual ~Whole_Text_Edits() = default;
+  // Whether the selection covers the whole, non-empty text.
+  virtual bool Whole_Text_Selected() = 0;
+  // The caret stands behind the new text and the document is modified.
+  virtual void Replace_Whole_Text(const std::string& text, bool undoable) = 0;
+  // An unrecorded edit ends the undo history.
+  virtual void Forget_History() = 0;
+};

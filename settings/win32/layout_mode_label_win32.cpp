@@ -1,0 +1,60 @@
+#include "settings/win32/layout_mode_label_win32.h"
+
+#include "platform/win32/platform_win32.h"
+#include "zmk/zmk.h"
+
+namespace {
+// One label blinks at a time, so its shadow colour can live here.
+int shadow_colour = COLOR_BTNFACE;
+}  // namespace
+
+void Win32_Layout_Label::Set_Text(const std::string& text) {
+  SetWindowTextW(Handle(), Wide(text).c_str());
+  InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void Win32_Layout_Label::Set_Shadow_Highlighted(bool highlighted) {
+  shadow_colour = highlighted ? COLOR_BTNHIGHLIGHT : COLOR_BTNFACE;
+  InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void Win32_Layout_Label::Toggle_Visible() {
+  // The style bit, not IsWindowVisible: the label counts as shown even while
+  // its dialog is hidden.
+  const bool shown = (GetWindowLongW(Handle(), GWL_STYLE) & WS_VISIBLE) != 0;
+  ShowWindow(Handle(), shown ? SW_HIDE : SW_SHOW);
+}
+
+void Win32_Layout_Label::Process_Messages() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(int(msg.wParam));
+      return;
+    }
+    if (IsDialogMessageW(dialog_, &msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+void Win32_Layout_Label::Delay(int32_t milliseconds) { _Delay_(milliseconds); }
+
+void Win32_Layout_Label::Draw(const DRAWITEMSTRUCT& item) {
+  HDC dc = item.hDC;
+  RECT r = item.rcItem;
+  FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+  const int length = GetWindowTextLengthW(item.hwndItem);
+  std::wstring text(size_t(length) + 1, L'\0');
+  text.resize(size_t(GetWindowTextW(item.hwndItem, text.data(), length + 1)));
+  HGDIOBJ old_font = SelectObject(dc, HFONT(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
+  SetBkMode(dc, TRANSPARENT);
+  const UINT format = DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
+  RECT shadow = r;
+  OffsetRect(&shadow, 1, 1);
+  SetTextColor(dc, GetSysColor(shadow_colour));
+  DrawTextW(dc, text.c_str(), int(text.size()), &shadow, format);
+  SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+  DrawTextW(dc, text.c_str(), int(text.size()), &r, format);
+  SelectObject(dc, old_font);
+}

@@ -1,0 +1,315 @@
+// Find, replace and go to line inside the real main window: the system's
+// Find and Replace dialogs, their reports, the shortcuts they take away, Esc,
+// the counters in the status bar and the input box.
+#include <windows.h>
+
+#include <dlgs.h>
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "common/command_ids.h"
+#include "common/program_paths.h"
+#include "app/win32/commands.h"
+#include "app/win32/main_window.h"
+#include "platform/win32/platform_win32.h"
+#include "search/win32/search_commands.h"
+#include "search/win32/search_dialogs.h"
+#include "search/win32/search_ids.h"
+#include "common/win1251_unicode.h"
+
+namespace {
+
+std::string W(const std::string& utf8) { return Utf8_To_Win1251(utf8); }
+
+bool Forma_Ready() {
+  static const bool made = Forma.Handle || Create_Main_Window(GetModuleHandleW(nullptr), {});
+  return made;
+}
+
+void Pump() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (Modeless_Dialog_Message(msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+// Presses a shortcut as the message loop hands it over; true when taken.
+bool Shortcut(WPARAM key, bool ctrl) {
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = ctrl ? 0x80 : 0;
+  keys[VK_SHIFT] = keys[VK_MENU] = 0;
+  SetKeyboardState(keys);
+  MSG msg{Forma.Edit.Handle(), WM_KEYDOWN, key, 0, 0, {0, 0}};
+  const bool taken = Translate_Shortcut(msg);
+  keys[VK_CONTROL] = 0;
+  SetKeyboardState(keys);
+  return taken;
+}
+
+bool Grayed(int id) { return (GetMenuState(Forma.Menu, UINT(id), MF_BYCOMMAND) & MF_GRAYED) != 0; }
+
+std::wstring Caption(int id) {
+  wchar_t text[256] = {};
+  GetMenuStringW(Forma.Menu, UINT(id), text, 256, MF_BYCOMMAND);
+  return text;
+}
+
+std::wstring Field(HWND dialog, int id) {
+  wchar_t text[512] = {};
+  GetDlgItemTextW(dialog, id, text, 512);
+  return text;
+}
+
+// Plays the user at the modal windows of the main thread from another
+// thread: answers message boxes with `answer` (OK when there is no such
+// button) and types `typed` into the input box, then OK (Cancel when
+// `typed` is null). Notes the texts of the message boxes.
+class Modal_Player {
+ public:
+  Modal_Player(int answer, const wchar_t* typed = nullptr)
+      : answer_(answer), typed_(typed), thread_id_(GetCurrentThreadId()) {
+    worker_ = std::thread([this] { Watch(); });
+  }
+  ~Modal_Player() {
+    stop_ = true;
+    worker_.join();
+  }
+  std::vector<std::wstring> texts;
+  std::atomic<int> input_boxes{0};
+
+ private:
+  static BOOL CALLBACK Find(HWND hwnd, LPARAM found) {
+    wchar_t cls[16] = {};
+    GetClassNameW(hwnd, cls, 16);
+    // The Find and Replace dialogs are modeless: not ours to answer.
+    if (std::wstring(cls) != L"#32770" || !IsWindowVisible(hwnd) || GetDlgItem(hwnd, edt1)) return TRUE;
+    *reinterpret_cast<HWND*>(found) = hwnd;
+    return FALSE;
+  }
+  void Press(HWND box, int id) {
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(GetDlgItem(box, id)));
+    for (int i = 0; i < 200 && IsWindow(box) && IsWindowVisible(box); ++i) Sleep(10);
+  }
+  void Watch() {
+    while (!stop_) {
+      HWND box = nullptr;
+      EnumThreadWindows(thread_id_, Find, LPARAM(&box));
+      if (box && GetDlgItem(box, IDC_LINE_INPUT_TEXT)) {
+        ++input_boxes;
+        if (typed_) SetDlgItemTextW(box, IDC_LINE_INPUT_TEXT, typed_);
+        Press(box, typed_ ? IDOK : IDCANCEL);
+      } else if (box) {
+        wchar_t text[2048] = {};
+        GetDlgItemTextW(box, 0xFFFF, text, 2048);
+        texts.push_back(text);
+        Press(box, GetDlgItem(box, answer_) ? answer_ : IDOK);
+      }
+      Sleep(20);
+    }
+  }
+  int answer_;
+  const wchar_t* typed_;
+  DWORD thread_id_;
+  std::atomic<bool> stop_{false};
+  std::thread worker_;
+};
+
+class Search_Forma : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(Forma_Ready());
+    ShowWindow(Forma.Handle, SW_SHOW);
+    Pump();
+  }
+  void TearDown() override {
+    Close_Find_Dialog();
+    Close_Replace_Dialog();
+    Pump();
+  }
+  void Load(const std::string& utf8, int32_t start = 0, int32_t end = 0) {
+    Forma.Edit.Set_Text(W(utf8));
+    Forma.Edit.Set_Selection(start, end);
+    Pump();
+  }
+  std::pair<int32_t, int32_t> Sel() {
+    const Selection s = Forma.Edit.Get_Selection();
+    return {s.Start, s.End};
+  }
+  HWND Dialog(Search_Dialog which) { return Search_Dialog_Window(which); }
+  std::string Stored_Find_Text() {
+    wchar_t text[512] = {};
+    GetPrivateProfileStringW(L"Find", L"Text", L"<none>", text, 512,
+                             Wide(Settings_File_Path(Forma.Exe_Path)).c_str());
+    return Narrow(text);
+  }
+};
+
+TEST_F(Search_Forma, FindDialogTakesTheFiveShortcutsAndFind2UntilEscClosesIt) {
+  Load("один ёж и ЁЖ", 5, 7);
+  Forma.Search.Search_Count = 7;
+  Main_Window_Command(IDM_Find);
+  HWND dialog = Dialog(Search_Dialog::Find);
+  ASSERT_TRUE(dialog && IsWindow(dialog));
+  EXPECT_EQ(Narrow(Field(dialog, edt1)), "ёж");
+  EXPECT_TRUE(Forma.Search.Find_Open);
+  EXPECT_EQ(Forma.Search.Search_Count, 0);
+  EXPECT_TRUE(Grayed(IDM_Replace));
+  EXPECT_FALSE(Grayed(IDM_Find));
+  for (WPARAM key : {'C', 'V', 'X', 'Z', 'Y'}) EXPECT_FALSE(Shortcut(key, true)) << char(key);
+  EXPECT_TRUE(Shortcut('A', true));
+  EXPECT_EQ(Narrow(Caption(IDM_Copy)), "Копировать");
+  EXPECT_FALSE(Shortcut('R', true) && Forma.Search.Replace_Open) << "Ctrl+R must not open Replace";
+
+  // Esc in the edit area closes only the dialog, whatever the Esc setting says.
+  const bool escape = Nastroyki.Escape;
+  Nastroyki.Escape = true;
+  SendMessageW(Forma.Edit.Handle(), WM_CHAR, VK_ESCAPE, 1);
+  Nastroyki.Escape = escape;
+  MSG close{};
+  EXPECT_FALSE(PeekMessageW(&close, Forma.Handle, WM_CLOSE, WM_CLOSE, PM_REMOVE));
+  Pump();
+  EXPECT_TRUE(IsWindow(Forma.Handle));
+  EXPECT_FALSE(IsWindow(dialog));
+  EXPECT_FALSE(Forma.Search.Find_Open);
+  EXPECT_FALSE(Grayed(IDM_Replace));
+  EXPECT_TRUE(Shortcut('C', true));
+  EXPECT_EQ(Narrow(Caption(IDM_Copy)), "Копировать\tCtrl+C");
+  const bool overwrite = (GetKeyState(VK_INSERT) & 1) != 0;
+  EXPECT_EQ(Forma.Status.Text(kPanelMode), overwrite ? " Замена" : " Вставка");
+}
+
+TEST_F(Search_Forma, FindNextButtonSearchesCountsAndStoresTheText) {
+  Load("Ёж, ёж и ЁЖ");
+  Main_Window_Command(IDM_Find);
+  HWND dialog = Dialog(Search_Dialog::Find);
+  ASSERT_TRUE(dialog);
+  SetDlgItemTextW(dialog, edt1, L"ёж");
+  SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), LPARAM(GetDlgItem(dialog, IDOK)));
+  Pump();
+  EXPECT_EQ(Sel(), std::make_pair(0, 2));
+  EXPECT_TRUE(Forma.Search.Find_Next_Ready);
+  EXPECT_EQ(Stored_Find_Text(), "ёж");
+  EXPECT_EQ(GetFocus(), Forma.Edit.Handle());
+  SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), LPARAM(GetDlgItem(dialog, IDOK)));
+  Pump();
+  EXPECT_EQ(Sel(), std::make_pair(4, 6));
+  EXPECT_EQ(Forma.Search.Search_Count, 2);
+  EXPECT_EQ(Forma.Status.Text(kPanelMode), " Всего найдено: 2");
+
+  // Match case: only the small letters match.
+  CheckDlgButton(dialog, chx2, BST_CHECKED);
+  SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(chx2, BN_CLICKED), LPARAM(GetDlgItem(dialog, chx2)));
+  Forma.Edit.Set_Selection(0, 0);
+  SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), LPARAM(GetDlgItem(dialog, IDOK)));
+  Pump();
+  EXPECT_EQ(Sel(), std::make_pair(4, 6));
+
+  // F3 repeats with the dialog's text and options, open or closed.
+  Close_Find_Dialog();
+  Pump();
+  Forma.Edit.Set_Selection(0, 0);
+  Main_Window_Command(IDM_Find_Next);
+  Pump();
+  EXPECT_EQ(Sel(), std::make_pair(4, 6));
+}
+
+TEST_F(Search_Forma, FindDialogReopensWithTheStoredText) {
+  WritePrivateProfileStringW(L"Find", L"Text", L"прошлое", Wide(Settings_File_Path(Forma.Exe_Path)).c_str());
+  Load("текст");
+  Main_Window_Command(IDM_Find);
+  ASSERT_TRUE(Dialog(Search_Dialog::Find));
+  EXPECT_EQ(Narrow(Field(Dialog(Search_Dialog::Find), edt1)), "прошлое");
+}
+
+TEST_F(Search_Forma, ReplaceAllCountsInTheStatusBarAndAsksTheTwoLineQuestion) {
+  Load("кот, кот и кот", 0, 3);
+  Main_Window_Command(IDM_Replace);
+  HWND dialog = Dialog(Search_Dialog::Replace);
+  ASSERT_TRUE(dialog);
+  EXPECT_TRUE(Forma.Search.Replace_Open);
+  EXPECT_TRUE(Grayed(IDM_Find));
+  EXPECT_EQ(Narrow(Field(dialog, edt1)), "кот");
+  EXPECT_EQ(GetFocus(), Forma.Edit.Handle());
+  EXPECT_FALSE(Shortcut('V', true));
+  SetDlgItemTextW(dialog, edt2, L"пёс");
+  std::vector<std::wstring> texts;
+  {
+    Modal_Player player(IDCANCEL);
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(psh2, BN_CLICKED), LPARAM(GetDlgItem(dialog, psh2)));
+    texts = player.texts;
+  }
+  Pump();
+  EXPECT_EQ(Win1251_To_Utf8(Forma.Edit.Text()), "пёс, пёс и пёс");
+  EXPECT_EQ(Forma.Search.Search_Count, 3);
+  EXPECT_EQ(Forma.Status.Text(kPanelMode), " Всего замен: 3");
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_EQ(Narrow(texts[0]),
+            "Усе шо было заменил. А может и вообще не нашел,\nчто менять...! Попытаться менять сначала?");
+  EXPECT_EQ(Sel(), std::make_pair(Forma.Edit.Text_Length(), Forma.Edit.Text_Length()));
+  EXPECT_TRUE(IsWindowEnabled(Forma.Handle));
+
+  Close_Replace_Dialog();
+  Pump();
+  EXPECT_FALSE(Forma.Search.Replace_Open);
+  EXPECT_FALSE(Grayed(IDM_Find));
+  EXPECT_TRUE(Shortcut('A', true));
+}
+
+TEST_F(Search_Forma, ReplaceWithoutSelectionStartsEmptyAndKeepsTheFocus) {
+  Load("abc abc", 2, 2);
+  Main_Window_Command(IDM_Replace);
+  HWND dialog = Dialog(Search_Dialog::Replace);
+  ASSERT_TRUE(dialog);
+  EXPECT_EQ(Field(dialog, edt1), L"");
+  SetDlgItemTextW(dialog, edt1, L"abc");
+  SetDlgItemTextW(dialog, edt2, L"X");
+  // Replace with nothing selected only finds the next match.
+  SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(psh1, BN_CLICKED), LPARAM(GetDlgItem(dialog, psh1)));
+  Pump();
+  EXPECT_EQ(Sel(), std::make_pair(4, 7));
+  std::vector<std::wstring> texts;
+  {
+    // The replacement, then nothing more to find: the question, Cancel.
+    Modal_Player player(IDCANCEL);
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(psh1, BN_CLICKED), LPARAM(GetDlgItem(dialog, psh1)));
+    texts = player.texts;
+  }
+  Pump();
+  EXPECT_EQ(Forma.Edit.Text(), "abc X");
+  EXPECT_EQ(Sel(), std::make_pair(4, 5));
+  EXPECT_EQ(Forma.Search.Search_Count, 1);
+  EXPECT_EQ(texts.size(), 1u);
+}
+
+TEST_F(Search_Forma, GoToLineAsksInItsOwnInputBox) {
+  Load("один\r  два\rтри");
+  {
+    Modal_Player player(IDOK, L"2");
+    Main_Window_Command(IDM_Go_To_Line);
+    EXPECT_EQ(player.input_boxes, 1);
+  }
+  EXPECT_EQ(Sel(), std::make_pair(7, 7));
+  {
+    Modal_Player player(IDOK, nullptr);
+    Main_Window_Command(IDM_Go_To_Line);
+  }
+  EXPECT_EQ(Sel(), std::make_pair(7, 7));
+  std::vector<std::wstring> texts;
+  {
+    Modal_Player player(IDOK, L"12abc");
+    Main_Window_Command(IDM_Go_To_Line);
+    texts = player.texts;
+  }
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_EQ(Narrow(texts[0]), "Введено что-то совсем несуразное!");
+  EXPECT_EQ(Sel(), std::make_pair(7, 7));
+}
+
+}  // namespace

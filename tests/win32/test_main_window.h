@@ -1,0 +1,88 @@
+#pragma once
+// Each Win32 test that needs the real main window gets a new one: created in
+// a folder of its own (so its settings file starts absent), shown, past its
+// first activation, and destroyed when the test ends. Waits are on
+// conditions, never on a fixed time.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/win32/main_window.h"
+
+inline void Pump() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+// Pumps messages until `done` holds; false when `limit_ms` passed first.
+inline bool Wait_Until(const std::function<bool()>& done, int limit_ms = 5000) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(limit_ms);
+  for (;;) {
+    Pump();
+    if (done()) return true;
+    if (std::chrono::steady_clock::now() > end) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
+}
+
+// A folder of the temporary folder for one window's settings file, emptied.
+inline std::string Fresh_Settings_Folder() {
+  static int count = 0;
+  wchar_t base[MAX_PATH];
+  GetTempPathW(MAX_PATH, base);
+  const std::wstring folder = std::wstring(base) + L"lirovant_window_" + std::to_wstring(GetCurrentProcessId()) +
+                              L"_" + std::to_wstring(++count);
+  CreateDirectoryW(folder.c_str(), nullptr);
+  DeleteFileW((folder + L"\\Lirovant.ini").c_str());
+  return Narrow(folder);
+}
+
+// The main window of the test that runs now.
+inline std::unique_ptr<Main_Window>& Current_Test_Window() {
+  static std::unique_ptr<Main_Window> window;
+  return window;
+}
+
+inline Main_Window& Window() { return *Current_Test_Window(); }
+
+// A new main window as the program makes it, its settings file in `folder`;
+// shown and past its first activation when `show` is set.
+inline std::unique_ptr<Main_Window> Make_Main_Window(const std::string& folder, bool show = true,
+                                                     const std::vector<std::string>& args = {}) {
+  auto window = std::make_unique<Main_Window>();
+  window->Exe_Path = folder + "\\Lirovant.exe";
+  window->Quit_On_Destroy = false;
+  if (!window->Create(GetModuleHandleW(nullptr), args)) return nullptr;
+  if (show) {
+    ShowWindow(window->Handle, SW_SHOW);
+    SetForegroundWindow(window->Handle);
+    Main_Window* w = window.get();
+    if (!Wait_Until([w] { return w->Started; })) return nullptr;
+    Pump();
+  }
+  return window;
+}
+
+// The fixture of every test that works in the main window: Window() is a new
+// one for each test.
+class Main_Window_Test : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Current_Test_Window() = Make_Main_Window(Fresh_Settings_Folder(), Shown());
+    ASSERT_TRUE(Current_Test_Window()) << "no main window";
+  }
+  void TearDown() override {
+    Current_Test_Window().reset();
+    Pump();
+  }
+  // A test that needs the window unshown says so.
+  virtual bool Shown() const { return true; }
+};
