@@ -7,7 +7,7 @@
 #include "fakes/fake_platform.h"
 #include "fakes/settings_dialog_fakes.h"
 #include "settings/settings_form.h"
-#include "settings/registry_memory.h"
+#include "fakes/registry_memory.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "settings/file_types.h"
-#include "settings/registry_memory.h"
+#include "fakes/registry_memory.h"
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;

@@ -3,7 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "settings/registry_memory.h"
+#include "fakes/registry_memory.h"
 
 using ::testing::ElementsAre;
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "settings/file_types.h"
-#include "settings/registry_memory.h"
+#include "fakes/registry_memory.h"
 
 using ::testing::ElementsAre;
 

@@ -13,6 +13,7 @@
 #include "fake_platform.h"
 #include "platform/clipboard.h"
 #include "platform/edit_operations.h"
+#include "zmk/name_file.h"
 
 // The document text of a Fake_Edit; rich text is kept apart to tell the two ways apart.
 class Fake_Document_Text : public Document_Text {
@@ -135,13 +136,16 @@ class Fake_Dialogs : public File_Dialogs {
   }
 };
 
+// The library's own name cutter, with a buffer as long as the path as the
+// program gives it; `give` off makes it find no name at all.
 class Fake_Name_Part : public File_Name_Part {
  public:
   bool give = true;
   std::optional<std::string> Name_Of(const std::string& path) override {
     if (!give) return std::nullopt;
-    const size_t at = path.find_last_of("\\/:");
-    return at == std::string::npos ? path : path.substr(at + 1);
+    std::vector<char> buffer(path.size() + 1, '\0');
+    if (!Name_File_In_Path(path.c_str(), buffer.data(), buffer.size())) return std::nullopt;
+    return std::string(buffer.data());
   }
 };
 

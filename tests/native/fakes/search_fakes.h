@@ -6,11 +6,9 @@
 #include "fake_platform.h"
 #include "platform/edit_search.h"
 #include "platform/search_ui.h"
-#include "text/letter_case.h"
 
-// The control's find over the fake's string. Case folding covers the whole
-// code page. A whole word here must begin and end with a letter or digit and
-// have none next to it, so a run of signs is never a whole word.
+// The control's find over the fake's string, through the same search the
+// program runs over the real control, so both follow one matching rule.
 class Fake_Edit_Search : public Edit_Search {
  public:
   explicit Fake_Edit_Search(Fake_Edit& edit) : edit_(edit) {}
@@ -19,14 +17,8 @@ class Fake_Edit_Search : public Edit_Search {
 
   int32_t Find(const std::string& what, int32_t start, int32_t end, Find_Options options) override {
     ++finds;
-    const std::string& text = edit_.text;
-    if (end > int32_t(text.size())) end = int32_t(text.size());
-    for (int32_t at = start; at >= 0 && at + int32_t(what.size()) <= end; ++at) {
-      if (!Matches_At(text, what, at, options.Match_Case)) continue;
-      if (options.Whole_Word && !Whole_Word_At(text, at, int32_t(what.size()))) continue;
-      return at;
-    }
-    return -1;
+    return Find_Forward([this](int32_t from, int32_t to) { return Text_Range(from, to); }, what, start, end,
+                        options);
   }
   void Replace_Selection_Plain(const std::string& t) override {
     plain_replacements.push_back(t);
@@ -39,27 +31,7 @@ class Fake_Edit_Search : public Edit_Search {
   void Focus() override { ++focus_calls; }
   void Scroll_To_Selection() override { ++scrolls; }
 
-  static bool Word_Char(char c) {
-    const auto u = static_cast<unsigned char>(c);
-    return (u >= '0' && u <= '9') || (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || u >= 0xC0 ||
-           u == 0xA8 || u == 0xB8;
-  }
-
  private:
-  static bool Matches_At(const std::string& text, const std::string& what, int32_t at, bool match_case) {
-    for (size_t i = 0; i < what.size(); ++i) {
-      auto a = static_cast<unsigned char>(text[size_t(at) + i]), b = static_cast<unsigned char>(what[i]);
-      if (!match_case) a = Lower_Case_Table[a], b = Lower_Case_Table[b];
-      if (a != b) return false;
-    }
-    return true;
-  }
-  static bool Whole_Word_At(const std::string& text, int32_t at, int32_t length) {
-    if (length == 0 || !Word_Char(text[size_t(at)]) || !Word_Char(text[size_t(at + length - 1)]))
-      return false;
-    if (at > 0 && Word_Char(text[size_t(at - 1)])) return false;
-    return size_t(at + length) >= text.size() || !Word_Char(text[size_t(at + length)]);
-  }
   Fake_Edit& edit_;
 };
 

@@ -1,4 +1,4 @@
-#include "settings/registry_memory.h"
+#include "registry_memory.h"
 
 #include <algorithm>
 #include <cctype>
