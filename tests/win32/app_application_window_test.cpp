@@ -21,7 +21,7 @@
 #include "platform/win32/file_writer_win32.h"
 #include "platform/win32/platform_win32.h"
 #include "box_answerer.h"
-#include "test_forma.h"
+#include "test_main_window.h"
 
 namespace {
 
@@ -29,16 +29,16 @@ namespace {
 // every sound ticked and named after its event.
 class Sound_Recorder : public Sound_Player {
  public:
-  Sound_Recorder() : kept_player_(Forma.Event_Sounds), kept_model_(Nastroyki) {
-    Forma.Event_Sounds = this;
+  Sound_Recorder() : kept_player_(Window().Event_Sounds), kept_model_(Window().Settings) {
+    Window().Event_Sounds = this;
     for (int n = 0; n < kSoundCount; ++n) {
-      Nastroyki.Sound[n] = true;
-      Nastroyki.Edit[n] = "sound" + std::to_string(n + 1);
+      Window().Settings.Sound[n] = true;
+      Window().Settings.Edit[n] = "sound" + std::to_string(n + 1);
     }
   }
   ~Sound_Recorder() override {
-    Forma.Event_Sounds = kept_player_;
-    Nastroyki = kept_model_;
+    Window().Event_Sounds = kept_player_;
+    Window().Settings = kept_model_;
   }
   void Play(const std::string& name, unsigned) override { played_.push_back(name); }
   int Times(int event) const {
@@ -66,22 +66,14 @@ bool Has_Taskbar_Entry(HWND window) {
   return !GetWindow(window, GW_OWNER) && !(ex & WS_EX_TOOLWINDOW);
 }
 
-void Settle() {
-  for (int i = 0; i < 10; ++i) {
-    Pump();
-    Sleep(10);
+class AppApplicationWindow : public Main_Window_Test {
+ protected:
+  void SetUp() override {
+    Main_Window_Test::SetUp();
+    ShowWindow(Window().Handle, SW_SHOWNORMAL);
+    Settle();
   }
-}
-
-void Ready() {
-  ASSERT_TRUE(Shown_Test_Main_Window());
-  ASSERT_TRUE(Forma.Application);
-  // Another test may have left the program minimised.
-  if (IsIconic(Forma.Application) || !IsWindowVisible(Forma.Application))
-    ShowWindow(Forma.Application, SW_RESTORE);
-  ShowWindow(Forma.Handle, SW_SHOWNORMAL);
-  Settle();
-}
+};
 
 // Answers the modal windows of the main window's thread from a thread of its
 // own: file dialogs get `file_name` and OK, message boxes `answer`.
@@ -127,7 +119,7 @@ class Dialog_Answerer {
   std::thread worker_;
 };
 
-void Command(int id) { SendMessageW(Forma.Handle, WM_COMMAND, id, 0); }
+void Command(int id) { SendMessageW(Window().Handle, WM_COMMAND, id, 0); }
 
 std::string Temp_File(const std::string& tag) {
   wchar_t temp[MAX_PATH];
@@ -135,41 +127,26 @@ std::string Temp_File(const std::string& tag) {
   return Narrow(temp) + "lv_app_window_" + tag + "_" + std::to_string(GetCurrentProcessId()) + ".txt";
 }
 
-// The main window and the application window back to an untitled, empty,
-// unmodified document, and the shared history as it was.
+// The files a test made, removed when it ends.
 class Document_Scope {
  public:
-  Document_Scope() : history_(Forma.History_List.Files), current_path_(Forma.Current_Path) {}
   ~Document_Scope() {
-    Forma.Edit.Set_Text("");
-    Forma.Edit.Set_Modified(false);
-    Set_Document_Name(kUntitledName);
-    Set_Application_Title(kUntitledName);
-    Forma.History_List.Files = history_;
-    Forma.History_List.Fill();
-    Fill_History_Menu();
-    Forma.Current_Path = current_path_;
     for (const std::string& path : files) DeleteFileW(Wide(path).c_str());
   }
   std::vector<std::string> files;
-
- private:
-  History history_;
-  std::string current_path_;
 };
 
 }  // namespace
 
-TEST(AppApplicationWindow, OwnsTheMainWindowAndAloneCarriesTheTaskbarEntry) {
-  Ready();
-  EXPECT_EQ(GetWindow(Forma.Handle, GW_OWNER), Forma.Application);
-  EXPECT_EQ(GetAncestor(Forma.Application, GA_PARENT), GetDesktopWindow());
-  EXPECT_FALSE(GetWindowLongPtrW(Forma.Handle, GWL_EXSTYLE) & WS_EX_APPWINDOW);
-  EXPECT_TRUE(Has_Taskbar_Entry(Forma.Application));
-  EXPECT_FALSE(Has_Taskbar_Entry(Forma.Handle));
+TEST_F(AppApplicationWindow, OwnsTheMainWindowAndAloneCarriesTheTaskbarEntry) {
+  EXPECT_EQ(GetWindow(Window().Handle, GW_OWNER), Window().Application);
+  EXPECT_EQ(GetAncestor(Window().Application, GA_PARENT), GetDesktopWindow());
+  EXPECT_FALSE(GetWindowLongPtrW(Window().Handle, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+  EXPECT_TRUE(Has_Taskbar_Entry(Window().Application));
+  EXPECT_FALSE(Has_Taskbar_Entry(Window().Handle));
   // It never shows: no size, and nowhere on any screen.
   RECT r{};
-  GetWindowRect(Forma.Application, &r);
+  GetWindowRect(Window().Application, &r);
   EXPECT_EQ(r.right - r.left, 0);
   EXPECT_EQ(r.bottom - r.top, 0);
   const RECT screens{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
@@ -179,55 +156,52 @@ TEST(AppApplicationWindow, OwnsTheMainWindowAndAloneCarriesTheTaskbarEntry) {
   // The taskbar shows the program's icon.
   HICON icon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
   ASSERT_TRUE(icon);
-  EXPECT_EQ(HICON(GetClassLongPtrW(Forma.Application, GCLP_HICON)), icon);
+  EXPECT_EQ(HICON(GetClassLongPtrW(Window().Application, GCLP_HICON)), icon);
   // The first activation gave it the document name.
-  EXPECT_FALSE(Text_Of(Forma.Application).empty());
+  EXPECT_FALSE(Text_Of(Window().Application).empty());
 }
 
-TEST(AppApplicationWindow, ActivatingItHandsTheKeyboardToTheMainWindow) {
-  Ready();
-  SetForegroundWindow(Forma.Application);
-  SetActiveWindow(Forma.Application);
+TEST_F(AppApplicationWindow, ActivatingItHandsTheKeyboardToTheMainWindow) {
+  SetForegroundWindow(Window().Application);
+  SetActiveWindow(Window().Application);
   Settle();
-  EXPECT_EQ(GetActiveWindow(), Forma.Handle);
+  EXPECT_EQ(GetActiveWindow(), Window().Handle);
 }
 
-TEST(AppApplicationWindow, NewSetsTheTitleOnlyForAnUnmodifiedDocument) {
-  Ready();
+TEST_F(AppApplicationWindow, NewSetsTheTitleOnlyForAnUnmodifiedDocument) {
   Document_Scope scope;
-  Set_Document_Name("C:\\old.txt");
-  Set_Application_Title("C:\\old.txt");
-  Forma.Edit.Set_Text("text");
-  Forma.Edit.Set_Modified(false);
+  Window().Set_Document_Name("C:\\old.txt");
+  Window().Set_Application_Title("C:\\old.txt");
+  Window().Edit.Set_Text("text");
+  Window().Edit.Set_Modified(false);
   Command(IDM_New);
-  EXPECT_EQ(Text_Of(Forma.Handle), L"Лировушка.txt");
-  EXPECT_EQ(Text_Of(Forma.Application), L"Лировушка.txt");
-  EXPECT_EQ(Application_Title(), "Лировушка.txt");
+  EXPECT_EQ(Text_Of(Window().Handle), L"Лировушка.txt");
+  EXPECT_EQ(Text_Of(Window().Application), L"Лировушка.txt");
+  EXPECT_EQ(Window().Application_Title(), "Лировушка.txt");
 
   // Dropping changes with No: the caption goes, the taskbar text stays.
-  Set_Document_Name("C:\\old.txt");
-  Set_Application_Title("C:\\old.txt");
-  Forma.Edit.Set_Text("changed");
-  Forma.Edit.Set_Modified(true);
+  Window().Set_Document_Name("C:\\old.txt");
+  Window().Set_Application_Title("C:\\old.txt");
+  Window().Edit.Set_Text("changed");
+  Window().Edit.Set_Modified(true);
   {
     Dialog_Answerer answerer(L"", IDNO);
     Command(IDM_New);
     EXPECT_EQ(answerer.Boxes(), 1);
   }
-  EXPECT_EQ(Text_Of(Forma.Handle), L"Лировушка.txt");
-  EXPECT_EQ(Text_Of(Forma.Application), L"C:\\old.txt");
-  EXPECT_EQ(Forma.Edit.Text(), "");
+  EXPECT_EQ(Text_Of(Window().Handle), L"Лировушка.txt");
+  EXPECT_EQ(Text_Of(Window().Application), L"C:\\old.txt");
+  EXPECT_EQ(Window().Edit.Text(), "");
 }
 
-TEST(AppApplicationWindow, LoadingAFileNamesBothWindowsAndSaveAsOnlyTheCaption) {
-  Ready();
+TEST_F(AppApplicationWindow, LoadingAFileNamesBothWindowsAndSaveAsOnlyTheCaption) {
   Document_Scope scope;
   const std::string first = Temp_File("first"), second = Temp_File("second"), copy = Temp_File("copy");
   scope.files = {first, second, copy};
   DeleteFileW(Wide(copy).c_str());
   ASSERT_TRUE(Win32_File_Writer().Write_Whole(first, "one\r\n"));
   ASSERT_TRUE(Win32_File_Writer().Write_Whole(second, "two\r\n"));
-  Forma.Edit.Set_Modified(false);
+  Window().Edit.Set_Modified(false);
 
   // Through the open dialog.
   {
@@ -235,15 +209,15 @@ TEST(AppApplicationWindow, LoadingAFileNamesBothWindowsAndSaveAsOnlyTheCaption) 
     Command(IDM_Open);
     EXPECT_EQ(answerer.File_Dialogs(), 1);
   }
-  EXPECT_EQ(Document_Name(), first);
-  EXPECT_EQ(Narrow(Text_Of(Forma.Application)), first);
+  EXPECT_EQ(Window().Document_Name(), first);
+  EXPECT_EQ(Narrow(Text_Of(Window().Application)), first);
 
   // Through a recent-files item.
-  Forma.History_List.Add(second, 0);
-  Fill_History_Menu();
+  Window().History_List.Add(second, 0);
+  Window().Fill_History_Menu();
   Command(IDM_Recent_1);
-  EXPECT_EQ(Document_Name(), second);
-  EXPECT_EQ(Narrow(Text_Of(Forma.Application)), second);
+  EXPECT_EQ(Window().Document_Name(), second);
+  EXPECT_EQ(Narrow(Text_Of(Window().Application)), second);
 
   // Saving under a new name renames the document, not the taskbar entry.
   {
@@ -252,77 +226,74 @@ TEST(AppApplicationWindow, LoadingAFileNamesBothWindowsAndSaveAsOnlyTheCaption) 
     EXPECT_EQ(answerer.File_Dialogs(), 1);
     EXPECT_EQ(answerer.Boxes(), 0);
   }
-  EXPECT_EQ(Document_Name(), copy);
+  EXPECT_EQ(Window().Document_Name(), copy);
   EXPECT_EQ(Win32_Files().Read_All(copy).value_or(""), "two\r\n");
-  EXPECT_EQ(Narrow(Text_Of(Forma.Application)), second);
+  EXPECT_EQ(Narrow(Text_Of(Window().Application)), second);
 }
 
-TEST(AppApplicationWindow, MinimiseGoesToTheTaskbarEntryAndRestoreBringsTheWindowBackOnce) {
-  Ready();
+TEST_F(AppApplicationWindow, MinimiseGoesToTheTaskbarEntryAndRestoreBringsTheWindowBackOnce) {
   Sound_Recorder sounds;
-  Nastroyki.Sys_Tray = false;
-  SendMessageW(Forma.Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  Window().Settings.Sys_Tray = false;
+  SendMessageW(Window().Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
   Settle();
-  EXPECT_FALSE(IsWindowVisible(Forma.Handle));
-  EXPECT_TRUE(IsIconic(Forma.Application));
-  EXPECT_TRUE(Has_Taskbar_Entry(Forma.Application));
+  EXPECT_FALSE(IsWindowVisible(Window().Handle));
+  EXPECT_TRUE(IsIconic(Window().Application));
+  EXPECT_TRUE(Has_Taskbar_Entry(Window().Application));
   EXPECT_EQ(sounds.Times(kSoundMinimize), 1);
   EXPECT_EQ(sounds.Times(kSoundRestore), 0);
 
   // A click on the taskbar entry.
-  SendMessageW(Forma.Application, WM_SYSCOMMAND, SC_RESTORE, 0);
+  SendMessageW(Window().Application, WM_SYSCOMMAND, SC_RESTORE, 0);
   Settle();
-  EXPECT_TRUE(IsWindowVisible(Forma.Handle));
-  EXPECT_FALSE(IsIconic(Forma.Handle));
-  EXPECT_FALSE(IsIconic(Forma.Application));
-  EXPECT_EQ(GetActiveWindow(), Forma.Handle);
+  EXPECT_TRUE(IsWindowVisible(Window().Handle));
+  EXPECT_FALSE(IsIconic(Window().Handle));
+  EXPECT_FALSE(IsIconic(Window().Application));
+  EXPECT_EQ(GetActiveWindow(), Window().Handle);
   EXPECT_EQ(sounds.Times(kSoundRestore), 1);
   EXPECT_EQ(sounds.Times(kSoundMaximize), 0);
 
   // A maximised window comes back maximised.
-  ShowWindow(Forma.Handle, SW_MAXIMIZE);
+  ShowWindow(Window().Handle, SW_MAXIMIZE);
   Settle();
-  ASSERT_TRUE(IsZoomed(Forma.Handle));
+  ASSERT_TRUE(IsZoomed(Window().Handle));
   sounds.Clear();
-  SendMessageW(Forma.Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  SendMessageW(Window().Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
   Settle();
-  EXPECT_FALSE(IsWindowVisible(Forma.Handle));
-  ShowWindow(Forma.Application, SW_RESTORE);
+  EXPECT_FALSE(IsWindowVisible(Window().Handle));
+  ShowWindow(Window().Application, SW_RESTORE);
   Settle();
-  EXPECT_TRUE(IsWindowVisible(Forma.Handle));
-  EXPECT_TRUE(IsZoomed(Forma.Handle));
+  EXPECT_TRUE(IsWindowVisible(Window().Handle));
+  EXPECT_TRUE(IsZoomed(Window().Handle));
   EXPECT_EQ(sounds.Times(kSoundRestore), 1);
   EXPECT_EQ(sounds.Times(kSoundMaximize), 0);
-  ShowWindow(Forma.Handle, SW_RESTORE);
+  ShowWindow(Window().Handle, SW_RESTORE);
   Settle();
 }
 
-TEST(AppApplicationWindow, TheTrayTakesTheTaskbarEntryAndALeftClickGivesItBackWithOneSound) {
-  Ready();
+TEST_F(AppApplicationWindow, TheTrayTakesTheTaskbarEntryAndALeftClickGivesItBackWithOneSound) {
   Sound_Recorder sounds;
-  Nastroyki.Sys_Tray = true;
-  SendMessageW(Forma.Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  Window().Settings.Sys_Tray = true;
+  SendMessageW(Window().Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
   Settle();
-  EXPECT_FALSE(IsWindowVisible(Forma.Application));
-  EXPECT_FALSE(IsWindowVisible(Forma.Handle));
-  EXPECT_FALSE(Has_Taskbar_Entry(Forma.Application));
+  EXPECT_FALSE(IsWindowVisible(Window().Application));
+  EXPECT_FALSE(IsWindowVisible(Window().Handle));
+  EXPECT_FALSE(Has_Taskbar_Entry(Window().Application));
   EXPECT_EQ(sounds.Times(kSoundMinimize), 1);
 
-  SendMessageW(Forma.Handle, kTrayCallback, kTrayIconId, WM_LBUTTONUP);
+  SendMessageW(Window().Handle, kTrayCallback, kTrayIconId, WM_LBUTTONUP);
   Settle();
-  EXPECT_TRUE(Has_Taskbar_Entry(Forma.Application));
-  EXPECT_FALSE(IsIconic(Forma.Application));
-  EXPECT_TRUE(IsWindowVisible(Forma.Handle));
-  EXPECT_FALSE(IsIconic(Forma.Handle));
+  EXPECT_TRUE(Has_Taskbar_Entry(Window().Application));
+  EXPECT_FALSE(IsIconic(Window().Application));
+  EXPECT_TRUE(IsWindowVisible(Window().Handle));
+  EXPECT_FALSE(IsIconic(Window().Handle));
   EXPECT_EQ(sounds.Times(kSoundRestore), 1);
 }
 
 // What close writes describes the main window wherever the program is:
 // minimised maximised, or in the tray from the normal state.
-TEST(AppApplicationWindow, CloseWhileMinimisedStoresTheMainWindowsPlace) {
-  Ready();
+TEST_F(AppApplicationWindow, CloseWhileMinimisedStoresTheMainWindowsPlace) {
   Sound_Recorder sounds;
-  const std::wstring ini = Wide(Settings_File_Path(Forma.Exe_Path));
+  const std::wstring ini = Wide(Settings_File_Path(Window().Exe_Path));
   auto stored = [&ini](const wchar_t* key) {
     return int(GetPrivateProfileIntW(L"Size", key, -1, ini.c_str()));
   };
@@ -332,13 +303,13 @@ TEST(AppApplicationWindow, CloseWhileMinimisedStoresTheMainWindowsPlace) {
     return std::wstring(text);
   };
 
-  MoveWindow(Forma.Handle, 110, 90, 520, 410, TRUE);
+  MoveWindow(Window().Handle, 110, 90, 520, 410, TRUE);
   Settle();
-  Nastroyki.Sys_Tray = true;
-  SendMessageW(Forma.Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  Window().Settings.Sys_Tray = true;
+  SendMessageW(Window().Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
   Settle();
-  ASSERT_FALSE(IsWindowVisible(Forma.Handle));
-  SendMessageW(Forma.Handle, WM_ENDSESSION, TRUE, 0);
+  ASSERT_FALSE(IsWindowVisible(Window().Handle));
+  SendMessageW(Window().Handle, WM_ENDSESSION, TRUE, 0);
   EXPECT_EQ(stored(L"Left"), 110);
   EXPECT_EQ(stored(L"Top"), 90);
   EXPECT_EQ(stored(L"Width"), 520);
@@ -346,26 +317,26 @@ TEST(AppApplicationWindow, CloseWhileMinimisedStoresTheMainWindowsPlace) {
   EXPECT_EQ(stored(L"Left_Store"), 110);
   EXPECT_EQ(stored(L"Width_Store"), 520);
   EXPECT_EQ(state(), L"wsNormal");
-  SendMessageW(Forma.Handle, kTrayCallback, kTrayIconId, WM_LBUTTONUP);
+  SendMessageW(Window().Handle, kTrayCallback, kTrayIconId, WM_LBUTTONUP);
   Settle();
 
-  ShowWindow(Forma.Handle, SW_MAXIMIZE);
+  ShowWindow(Window().Handle, SW_MAXIMIZE);
   Settle();
   RECT maximised{};
-  GetWindowRect(Forma.Handle, &maximised);
-  Nastroyki.Sys_Tray = false;
-  SendMessageW(Forma.Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  GetWindowRect(Window().Handle, &maximised);
+  Window().Settings.Sys_Tray = false;
+  SendMessageW(Window().Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
   Settle();
-  ASSERT_TRUE(IsIconic(Forma.Application));
-  SendMessageW(Forma.Handle, WM_ENDSESSION, TRUE, 0);
+  ASSERT_TRUE(IsIconic(Window().Application));
+  SendMessageW(Window().Handle, WM_ENDSESSION, TRUE, 0);
   EXPECT_EQ(state(), L"wsMaximized");
   EXPECT_EQ(stored(L"Left"), maximised.left);
   EXPECT_EQ(stored(L"Width"), maximised.right - maximised.left);
   EXPECT_EQ(stored(L"Left_Store"), 110);
   EXPECT_EQ(stored(L"Top_Store"), 90);
   EXPECT_EQ(stored(L"Height_Store"), 410);
-  SendMessageW(Forma.Application, WM_SYSCOMMAND, SC_RESTORE, 0);
+  SendMessageW(Window().Application, WM_SYSCOMMAND, SC_RESTORE, 0);
   Settle();
-  ShowWindow(Forma.Handle, SW_RESTORE);
+  ShowWindow(Window().Handle, SW_RESTORE);
   Settle();
 }

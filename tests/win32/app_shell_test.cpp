@@ -14,7 +14,7 @@
 #include "app/startup_settings.h"
 #include "app/win32/main_window.h"
 #include "platform/win32/profile_win32.h"
-#include "test_forma.h"
+#include "test_main_window.h"
 #include "common/win1251_unicode.h"
 
 namespace {
@@ -86,60 +86,60 @@ TEST(ProfileFile, RefusedWriteReportsTheFile) {
   EXPECT_THROW(file.Write_Integer("Size", "Top", 1), Settings_Write_Error);
 }
 
-class MainWindow : public ::testing::Test {
+class MainWindow : public Main_Window_Test {
  protected:
-  static void SetUpTestSuite() { ASSERT_TRUE(Test_Main_Window()); }
+  bool Shown() const override { return false; }
   static std::string Panel(int n) {
     wchar_t text[256] = {};
-    SendMessageW(Forma.Status.Handle(), SB_GETTEXTW, n, LPARAM(text));
+    SendMessageW(Window().Status.Handle(), SB_GETTEXTW, n, LPARAM(text));
     return Narrow(text);
   }
   static std::string Menu_Text(int id) {
     wchar_t text[256] = {};
-    GetMenuStringW(Forma.Menu, id, text, 256, MF_BYCOMMAND);
+    GetMenuStringW(Window().Menu, id, text, 256, MF_BYCOMMAND);
     return Narrow(text);
   }
-  static bool Grayed(int id) { return GetMenuState(Forma.Menu, id, MF_BYCOMMAND) & MF_GRAYED; }
+  static bool Grayed(int id) { return GetMenuState(Window().Menu, id, MF_BYCOMMAND) & MF_GRAYED; }
 };
 
 // Other suites share this window and change its font and settings, so this
 // checks that the edit area shows Text_Font, not that Text_Font is the default.
 TEST_F(MainWindow, TheEditAreaShowsTextFontAndTheStatusBarHasItsFivePanels) {
   int parts[8] = {};
-  ASSERT_EQ(SendMessageW(Forma.Status.Handle(), SB_GETPARTS, 8, LPARAM(parts)), 5);
+  ASSERT_EQ(SendMessageW(Window().Status.Handle(), SB_GETPARTS, 8, LPARAM(parts)), 5);
   EXPECT_EQ(parts[0], 130);
   EXPECT_EQ(parts[1], 260);
   EXPECT_EQ(parts[2], 410);
   EXPECT_EQ(parts[3], 616);
   EXPECT_EQ(parts[4], 666);
-  Reset_Editor();
+  Window().Reset_Editor();
   CHARFORMAT2W format{};
   format.cbSize = sizeof format;
-  SendMessageW(Forma.Edit.Handle(), EM_GETCHARFORMAT, SCF_DEFAULT, LPARAM(&format));
-  EXPECT_EQ(format.yHeight, Forma.Text_Font.Size * 20);
-  EXPECT_EQ(format.bCharSet, Forma.Text_Font.Charset);
-  EXPECT_EQ(Narrow(format.szFaceName), Forma.Text_Font.Name);
+  SendMessageW(Window().Edit.Handle(), EM_GETCHARFORMAT, SCF_DEFAULT, LPARAM(&format));
+  EXPECT_EQ(format.yHeight, Window().Look.Font.Size * 20);
+  EXPECT_EQ(format.bCharSet, Window().Look.Font.Charset);
+  EXPECT_EQ(Narrow(format.szFaceName), Window().Look.Font.Name);
 }
 
 // Dropping a long document takes a new control, which must keep the old one's settings.
 TEST_F(MainWindow, ResetEditorOnALongTextKeepsUndoLimitAndTakesNotifications) {
-  Forma.Edit.Set_Undo_Limit(37);
+  Window().Edit.Set_Undo_Limit(37);
   std::string text;
   for (int i = 0; i < 2000; ++i) text += "line of the document\r";
-  Forma.Edit.Set_Text(text);
-  HWND before = Forma.Edit.Handle();
-  Reset_Editor();
-  EXPECT_NE(Forma.Edit.Handle(), before);
+  Window().Edit.Set_Text(text);
+  HWND before = Window().Edit.Handle();
+  Window().Reset_Editor();
+  EXPECT_NE(Window().Edit.Handle(), before);
   EXPECT_FALSE(IsWindow(before));
-  EXPECT_EQ(Forma.Edit.Text_Length(), 0);
-  EXPECT_EQ(Forma.Edit.Undo_Limit(), 37);
-  Forma.Edit.Set_Text(Utf8_To_Win1251("а\rб"));
-  Forma.Edit.Set_Selection(2, 2);
+  EXPECT_EQ(Window().Edit.Text_Length(), 0);
+  EXPECT_EQ(Window().Edit.Undo_Limit(), 37);
+  Window().Edit.Set_Text(Utf8_To_Win1251("а\rб"));
+  Window().Edit.Set_Selection(2, 2);
   Pump();
   wchar_t text0[64] = {};
-  SendMessageW(Forma.Status.Handle(), SB_GETTEXTW, 0, LPARAM(text0));
+  SendMessageW(Window().Status.Handle(), SB_GETTEXTW, 0, LPARAM(text0));
   EXPECT_EQ(Narrow(text0), " Строка: 2: 0");  // the new control's selection change reached the window
-  Forma.Edit.Set_Undo_Limit(50);
+  Window().Edit.Set_Undo_Limit(50);
 }
 
 TEST_F(MainWindow, MenusCarryTheirCaptionsShortcutsAndInitialStates) {
@@ -154,70 +154,70 @@ TEST_F(MainWindow, MenusCarryTheirCaptionsShortcutsAndInitialStates) {
                  IDM_Retype_To_Latin, IDM_Transliterate, IDM_Remove_Line_Breaks, IDM_Squeeze_Spaces, IDM_Remove_Leading_Space, IDM_Tabs_To_Spaces,
                  IDM_Remove_Trailing_Spaces, IDM_Add_Spaces, IDM_Recent_1})
     EXPECT_TRUE(Grayed(id)) << id;
-  EXPECT_EQ(GetMenuState(Forma.Menu, IDM_Recent_1 + 1, MF_BYCOMMAND), UINT(-1));  // hidden
+  EXPECT_EQ(GetMenuState(Window().Menu, IDM_Recent_1 + 1, MF_BYCOMMAND), UINT(-1));  // hidden
   EXPECT_FALSE(Grayed(IDM_Find));
   wchar_t title[64] = {};
-  GetMenuStringW(Forma.Menu, 0, title, 64, MF_BYPOSITION);
+  GetMenuStringW(Window().Menu, 0, title, 64, MF_BYPOSITION);
   EXPECT_STREQ(title, L"&Файл");
-  EXPECT_EQ(GetMenuItemCount(Forma.Menu), 7);
+  EXPECT_EQ(GetMenuItemCount(Window().Menu), 7);
 }
 
 TEST_F(MainWindow, StatusBarSeparatorFollowsTheStatusBar) {
-  Set_Status_Bar_Visible(false);
-  EXPECT_EQ(GetMenuState(Forma.Menu, IDM_Time_Date_Separator, MF_BYCOMMAND), UINT(-1));
-  Set_Status_Bar_Visible(true);
-  EXPECT_NE(GetMenuState(Forma.Menu, IDM_Time_Date_Separator, MF_BYCOMMAND), UINT(-1));
+  Window().Set_Status_Bar_Visible(false);
+  EXPECT_EQ(GetMenuState(Window().Menu, IDM_Time_Date_Separator, MF_BYCOMMAND), UINT(-1));
+  Window().Set_Status_Bar_Visible(true);
+  EXPECT_NE(GetMenuState(Window().Menu, IDM_Time_Date_Separator, MF_BYCOMMAND), UINT(-1));
 }
 
 TEST_F(MainWindow, WorkingTextCrossesTheControlAsWindows1251WithCrBreaks) {
   std::string all;
   for (int b = 1; b < 256; ++b)
     if (b != '\n') all += char(b);
-  Forma.Edit.Set_Text(all);
-  EXPECT_EQ(Forma.Edit.Text(), all);
-  Forma.Edit.Set_Text("abc\rdef\r");
-  EXPECT_EQ(Forma.Edit.Text(), "abc\rdef\r");
-  EXPECT_EQ(Forma.Edit.Text_Length(), 8);
+  Window().Edit.Set_Text(all);
+  EXPECT_EQ(Window().Edit.Text(), all);
+  Window().Edit.Set_Text("abc\rdef\r");
+  EXPECT_EQ(Window().Edit.Text(), "abc\rdef\r");
+  EXPECT_EQ(Window().Edit.Text_Length(), 8);
 }
 
 TEST_F(MainWindow, StatusRefreshCountsLinesOfTheRealControl) {
-  Forma.Edit.Set_Text("");
-  Refresh_Status();
+  Window().Edit.Set_Text("");
+  Window().Refresh_Status();
   EXPECT_EQ(Panel(0), " Строка: 1: 0");
   EXPECT_EQ(Panel(1), " Всего строк: 0");
-  Forma.Edit.Set_Text("abc\r");
-  Forma.Edit.Set_Selection(3, 3);
+  Window().Edit.Set_Text("abc\r");
+  Window().Edit.Set_Selection(3, 3);
   Pump();
-  Refresh_Status();
+  Window().Refresh_Status();
   EXPECT_EQ(Panel(0), " Строка: 1: 3");
   EXPECT_EQ(Panel(1), " Всего строк: 1");
-  Forma.Edit.Set_Text(Utf8_To_Win1251("один\rдва\rтри"));
-  Forma.Edit.Set_Selection(7, 7);
+  Window().Edit.Set_Text(Utf8_To_Win1251("один\rдва\rтри"));
+  Window().Edit.Set_Selection(7, 7);
   Pump();
   EXPECT_EQ(Panel(0), " Строка: 2: 2");  // the selection change refreshed it
   EXPECT_EQ(Panel(1), " Всего строк: 3");
 }
 
 TEST_F(MainWindow, InsertKeyInTheEditAreaFlipsTheIndicator) {
-  HWND edit = Forma.Edit.Handle();
+  HWND edit = Window().Edit.Handle();
   SetFocus(edit);
-  Forma.Status.Set_Text(2, " Вставка");
+  Window().Status.Set_Text(2, " Вставка");
   SendMessageW(edit, WM_KEYDOWN, VK_INSERT, 0x00520001);
   EXPECT_EQ(Panel(2), " Замена");
   SendMessageW(edit, WM_KEYDOWN, VK_INSERT, 0x00520001);
   EXPECT_EQ(Panel(2), " Вставка");
-  Forma.Status.Set_Text(2, " Всего найдено: 3");
+  Window().Status.Set_Text(2, " Всего найдено: 3");
   SendMessageW(edit, WM_KEYDOWN, VK_INSERT, 0x00520001);
   EXPECT_EQ(Panel(2), " Всего найдено: 3");
-  Forma.Status.Set_Text(2, " Вставка");
+  Window().Status.Set_Text(2, " Вставка");
 }
 
 TEST_F(MainWindow, ClearingTheHistoryLeavesTheEmptyCaption) {
-  Forma.History_List.Add("C:\\x.txt", 0);
-  Fill_History_Menu();
+  Window().History_List.Add("C:\\x.txt", 0);
+  Window().Fill_History_Menu();
   EXPECT_EQ(Menu_Text(IDM_Recent_1), "1. C:\\x.txt\tAlt+1");
   EXPECT_FALSE(Grayed(IDM_Recent_1));
-  Main_Window_Command(IDM_Clear_History);
+  Window().Command(IDM_Clear_History);
   EXPECT_EQ(Menu_Text(IDM_Recent_1), "Хм! Пока ничего не открывалось\tAlt+1");
   EXPECT_TRUE(Grayed(IDM_Recent_1));
 }

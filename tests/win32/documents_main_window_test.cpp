@@ -9,20 +9,15 @@
 #include <thread>
 
 #include "common/command_ids.h"
-#include "app/win32/commands.h"
 #include "app/win32/main_window.h"
-#include "documents/win32/file_commands.h"
+#include "test_main_window.h"
+#include "documents/win32/document_host.h"
 #include "platform/win32/file_writer_win32.h"
 #include "platform/win32/platform_win32.h"
 #include "common/win1251_unicode.h"
 #include "test_clipboard.h"
 
 namespace {
-
-bool Forma_Ready() {
-  static const bool made = Forma.Handle || Create_Main_Window(GetModuleHandleW(nullptr), {});
-  return made;
-}
 
 // Presses a shortcut as the message loop would hand it over.
 bool Shortcut(WPARAM key, bool ctrl, bool shift = false) {
@@ -32,8 +27,8 @@ bool Shortcut(WPARAM key, bool ctrl, bool shift = false) {
   keys[VK_SHIFT] = shift ? 0x80 : 0;
   keys[VK_MENU] = 0;
   SetKeyboardState(keys);
-  MSG msg{Forma.Edit.Handle(), WM_KEYDOWN, key, 0, 0, {0, 0}};
-  const bool taken = Translate_Shortcut(msg);
+  MSG msg{Window().Edit.Handle(), WM_KEYDOWN, key, 0, 0, {0, 0}};
+  const bool taken = Window().Translate_Shortcut(msg);
   keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
   SetKeyboardState(keys);
   return taken;
@@ -41,7 +36,7 @@ bool Shortcut(WPARAM key, bool ctrl, bool shift = false) {
 
 std::wstring Clipboard_Text() {
   std::wstring text;
-  if (!Open_Clipboard(Forma.Handle)) return L"<busy>";
+  if (!Open_Clipboard(Window().Handle)) return L"<busy>";
   if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
     text = static_cast<const wchar_t*>(GlobalLock(data));
     GlobalUnlock(data);
@@ -80,37 +75,37 @@ class Box_Watch {
 };
 
 bool Enabled(int id) {
-  HMENU root = GetMenuState(Forma.Menu, id, MF_BYCOMMAND) != UINT(-1) ? Forma.Menu : Forma.Context_Menu;
+  HMENU root = GetMenuState(Window().Menu, id, MF_BYCOMMAND) != UINT(-1) ? Window().Menu : Window().Context_Menu;
   return !(GetMenuState(root, id, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED));
 }
 
 void Set_Document(const std::string& text, int32_t start, int32_t end) {
-  Forma.Edit.Set_Text(text);
-  Forma.Edit.Set_Selection(start, end);
-  Forma.Edit.Set_Modified(false);
+  Window().Edit.Set_Text(text);
+  Window().Edit.Set_Selection(start, end);
+  Window().Edit.Set_Modified(false);
 }
 
-TEST(DocumentsForma, ShortcutOfADisabledItemDoesNothingAndTheKeyStops) {
-  ASSERT_TRUE(Forma_Ready());
-  Put_Clipboard_Text(Forma.Handle, L"before");
+class DocumentsMainWindow : public Main_Window_Test {};
+
+TEST_F(DocumentsMainWindow, ShortcutOfADisabledItemDoesNothingAndTheKeyStops) {
+  Put_Clipboard_Text(Window().Handle, L"before");
   Set_Document("hello world", 5, 5);
   EXPECT_TRUE(Shortcut('C', true));
   EXPECT_FALSE(Enabled(IDM_Copy));
   EXPECT_EQ(Clipboard_Text(), L"before");
   EXPECT_TRUE(Shortcut('X', true));
-  EXPECT_EQ(Forma.Edit.Text(), "hello world");
+  EXPECT_EQ(Window().Edit.Text(), "hello world");
 
-  Forma.Edit.Set_Selection(0, 5);
+  Window().Edit.Set_Selection(0, 5);
   EXPECT_TRUE(Shortcut('C', true));
   EXPECT_TRUE(Enabled(IDM_Copy));
   EXPECT_EQ(Clipboard_Text(), L"hello");
 }
 
-TEST(DocumentsForma, OpeningEventsFollowSelectionClipboardAndUndo) {
-  ASSERT_TRUE(Forma_Ready());
-  Put_Clipboard_Text(Forma.Handle, L"x");
+TEST_F(DocumentsMainWindow, OpeningEventsFollowSelectionClipboardAndUndo) {
+  Put_Clipboard_Text(Window().Handle, L"x");
   Set_Document("abc", 1, 1);
-  Main_Window_Menu_Opening(GetSubMenu(Forma.Menu, 1));
+  Window().Menu_Opening(GetSubMenu(Window().Menu, 1));
   EXPECT_TRUE(Enabled(IDM_Paste));
   EXPECT_TRUE(Enabled(IDM_Context_Paste));
   EXPECT_FALSE(Enabled(IDM_Copy));
@@ -118,61 +113,58 @@ TEST(DocumentsForma, OpeningEventsFollowSelectionClipboardAndUndo) {
   EXPECT_FALSE(Enabled(IDM_Undo));
   EXPECT_TRUE(Enabled(IDM_Select_All));
 
-  Forma.Edit.Set_Selection(0, 2);
-  Forma.Edit.Replace_Selection("Z");  // undoable
-  Forma.Edit.Set_Selection(0, 1);
-  HMENU popup = GetSubMenu(Forma.Context_Menu, 0);
-  Main_Window_Menu_Opening(popup);
+  Window().Edit.Set_Selection(0, 2);
+  Window().Edit.Replace_Selection("Z");  // undoable
+  Window().Edit.Set_Selection(0, 1);
+  HMENU popup = GetSubMenu(Window().Context_Menu, 0);
+  Window().Menu_Opening(popup);
   EXPECT_TRUE(Enabled(IDM_Context_Undo));
   EXPECT_TRUE(Enabled(IDM_Context_Cut));
   EXPECT_TRUE(Enabled(IDM_Context_Delete));
-  HMENU stroki = GetSubMenu(Forma.Menu, 3);
-  Main_Window_Menu_Opening(stroki);
+  HMENU stroki = GetSubMenu(Window().Menu, 3);
+  Window().Menu_Opening(stroki);
   EXPECT_TRUE(Enabled(IDM_Tabs_To_Spaces));
   EXPECT_TRUE(Enabled(IDM_Add_Spaces));
-  Forma.Edit.Set_Selection(1, 1);
-  Main_Window_Menu_Opening(stroki);
+  Window().Edit.Set_Selection(1, 1);
+  Window().Menu_Opening(stroki);
   EXPECT_FALSE(Enabled(IDM_Remove_Line_Breaks));
   EXPECT_TRUE(Enabled(IDM_Smart_Format));
   EXPECT_TRUE(Enabled(IDM_Go_To_Line));
 }
 
-TEST(DocumentsForma, UndoPutsTheCaretBackWithoutASelection) {
-  ASSERT_TRUE(Forma_Ready());
+TEST_F(DocumentsMainWindow, UndoPutsTheCaretBackWithoutASelection) {
   Set_Document("one two three", 4, 7);
-  Forma.Edit.Replace_Selection("2");
-  Forma.Edit.Set_Selection(10, 10);
+  Window().Edit.Replace_Selection("2");
+  Window().Edit.Set_Selection(10, 10);
   EXPECT_TRUE(Shortcut('Z', true));
-  EXPECT_EQ(Forma.Edit.Text(), "one two three");
-  const Selection sel = Forma.Edit.Get_Selection();
+  EXPECT_EQ(Window().Edit.Text(), "one two three");
+  const Selection sel = Window().Edit.Get_Selection();
   EXPECT_EQ(sel.Start, 10);
   EXPECT_EQ(sel.End, 10);
 }
 
-TEST(DocumentsForma, PasteLeavesOnlyPlainTextOnTheClipboard) {
-  ASSERT_TRUE(Forma_Ready());
-  Put_Clipboard_Text(Forma.Handle, L"Привет", true);
+TEST_F(DocumentsMainWindow, PasteLeavesOnlyPlainTextOnTheClipboard) {
+  Put_Clipboard_Text(Window().Handle, L"Привет", true);
   ASSERT_TRUE(IsClipboardFormatAvailable(RegisterClipboardFormatW(L"Rich Text Format")));
   Set_Document("[]", 1, 1);
   EXPECT_TRUE(Shortcut('V', true));
-  EXPECT_EQ(Win1251_To_Utf8(Forma.Edit.Text()), "[Привет]");
-  EXPECT_TRUE(Forma.Edit.Modified());
+  EXPECT_EQ(Win1251_To_Utf8(Window().Edit.Text()), "[Привет]");
+  EXPECT_TRUE(Window().Edit.Modified());
   EXPECT_FALSE(IsClipboardFormatAvailable(RegisterClipboardFormatW(L"Rich Text Format")));
   EXPECT_EQ(Clipboard_Text(), L"Привет");
 
   // Shift+Insert goes through the context menu's item in the same way; line
   // breaks arrive as the control's own.
-  Put_Clipboard_Text(Forma.Handle, L"a\r\nb");
-  Forma.Edit.Set_Selection(0, 0);
+  Put_Clipboard_Text(Window().Handle, L"a\r\nb");
+  Window().Edit.Set_Selection(0, 0);
   EXPECT_TRUE(Shortcut(VK_INSERT, false, true));
-  EXPECT_EQ(Win1251_To_Utf8(Forma.Edit.Text()), "a\rb[Привет]");
+  EXPECT_EQ(Win1251_To_Utf8(Window().Edit.Text()), "a\rb[Привет]");
   EXPECT_TRUE(Shortcut('Z', true));
-  EXPECT_EQ(Win1251_To_Utf8(Forma.Edit.Text()), "[Привет]");
+  EXPECT_EQ(Win1251_To_Utf8(Window().Edit.Text()), "[Привет]");
 }
 
-TEST(DocumentsForma, APictureOnTheClipboardIsNotPastedAndNothingIsShown) {
-  ASSERT_TRUE(Forma_Ready());
-  ASSERT_TRUE(Open_Clipboard(Forma.Handle));
+TEST_F(DocumentsMainWindow, APictureOnTheClipboardIsNotPastedAndNothingIsShown) {
+  ASSERT_TRUE(Open_Clipboard(Window().Handle));
   EmptyClipboard();
   HDC screen = GetDC(nullptr);
   SetClipboardData(CF_BITMAP, CreateCompatibleBitmap(screen, 4, 4));
@@ -182,44 +174,35 @@ TEST(DocumentsForma, APictureOnTheClipboardIsNotPastedAndNothingIsShown) {
   Box_Watch watch;
   EXPECT_TRUE(Shortcut('V', true));
   EXPECT_TRUE(Shortcut(VK_INSERT, false, true));
-  Sleep(200);
+  // A box would have stopped the shortcut until the watch answered it.
+  Settle();
   EXPECT_EQ(watch.Shown(), 0);
-  EXPECT_EQ(Forma.Edit.Text(), "text");
-  EXPECT_FALSE(Forma.Edit.Modified());
+  EXPECT_EQ(Window().Edit.Text(), "text");
+  EXPECT_FALSE(Window().Edit.Modified());
 }
 
-TEST(DocumentsForma, AHistoryItemLoadsItsFileAndSaveWritesItBack) {
-  ASSERT_TRUE(Forma_Ready());
+TEST_F(DocumentsMainWindow, AHistoryItemLoadsItsFileAndSaveWritesItBack) {
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);
   const std::string path = Narrow(temp) + "lv_docs_history_" + std::to_string(GetCurrentProcessId()) + ".txt";
   ASSERT_TRUE(Win32_File_Writer().Write_Whole(path, "first\nsecond\r\n"));
   Set_Document("", 0, 0);
-  Set_Document_Name("Лировушка.txt");
-  // The window is shared with other tests: they find its list as it was.
-  const History kept = Forma.History_List.Files;
-  const std::string kept_path = Forma.Current_Path;
-  Forma.History_List.Add(path, 0);
-  Fill_History_Menu();
-  SendMessageW(Forma.Handle, WM_COMMAND, IDM_Recent_1, 0);
-  EXPECT_EQ(Document_Name(), path);
-  EXPECT_EQ(Forma.Edit.Text(), "first\rsecond\r");
-  EXPECT_FALSE(Forma.Edit.Modified());
-  EXPECT_EQ(Forma.Current_Path, path);
+  Window().Set_Document_Name("Лировушка.txt");
+  Window().History_List.Add(path, 0);
+  Window().Fill_History_Menu();
+  SendMessageW(Window().Handle, WM_COMMAND, IDM_Recent_1, 0);
+  EXPECT_EQ(Window().Document_Name(), path);
+  EXPECT_EQ(Window().Edit.Text(), "first\rsecond\r");
+  EXPECT_FALSE(Window().Edit.Modified());
+  EXPECT_EQ(Window().Current_Path, path);
 
-  Forma.Edit.Set_Selection(0, 0);
-  Forma.Edit.Replace_Selection("0\r");
+  Window().Edit.Set_Selection(0, 0);
+  Window().Edit.Replace_Selection("0\r");
   EXPECT_TRUE(Shortcut('S', true));
-  EXPECT_FALSE(Forma.Edit.Modified());
+  EXPECT_FALSE(Window().Edit.Modified());
   EXPECT_EQ(Win32_Files().Read_All(path).value_or(""), "0\r\nfirst\r\nsecond\r\n");
-  EXPECT_TRUE(May_Close());  // nothing unsaved: no question
+  EXPECT_TRUE(Window().May_Close());  // nothing unsaved: no question
   DeleteFileW(Wide(path).c_str());
-  Forma.History_List.Files = kept;
-  Forma.History_List.Fill();
-  Fill_History_Menu();
-  Forma.Current_Path = kept_path;
-  Set_Document_Name("Лировушка.txt");
-  Set_Document("", 0, 0);
 }
 
 }  // namespace

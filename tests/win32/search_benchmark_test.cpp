@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "app/win32/commands.h"
 #include "app/win32/main_window.h"
+#include "test_main_window.h"
 #include "platform/win32/edit_search_win32.h"
 #include "platform/win32/search_ui_win32.h"
 #include "search/replace_command.h"
@@ -28,14 +28,6 @@ double Now() {
   QueryPerformanceCounter(&count);
   QueryPerformanceFrequency(&frequency);
   return double(count.QuadPart) / double(frequency.QuadPart);
-}
-
-void Pump() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
 }
 
 // The real window's boxes, but Cancel at the end-of-text question.
@@ -61,9 +53,9 @@ std::string Document(std::vector<int32_t>& offsets) {
 }
 
 double Bare_Run(const std::string& text, const std::vector<int32_t>& offsets, const std::string& with) {
-  HWND edit = Forma.Edit.Handle();
-  Forma.Edit.Set_Text(text);
-  Forma.Edit.Set_Selection(0, 0);
+  HWND edit = Window().Edit.Handle();
+  Window().Edit.Set_Text(text);
+  Window().Edit.Set_Selection(0, 0);
   Pump();
   const std::wstring wide_with = Win1251_To_Utf16(with);
   const double start = Now();
@@ -74,37 +66,34 @@ double Bare_Run(const std::string& text, const std::vector<int32_t>& offsets, co
   }
   const double seconds = Now() - start;
   Pump();
-  EXPECT_EQ(Forma.Edit.Text().find(Utf8_To_Win1251("кот")), std::string::npos);
+  EXPECT_EQ(Window().Edit.Text().find(Utf8_To_Win1251("кот")), std::string::npos);
   return seconds;
 }
 
 double Replace_All_Run(const std::string& text, const std::string& with) {
-  Forma.Edit.Set_Text(text);
-  Forma.Edit.Set_Selection(0, 0);
+  Window().Edit.Set_Text(text);
+  Window().Edit.Set_Selection(0, 0);
   Pump();
-  Forma.Search.Search_Count = 0;
-  Rich_Edit_Search search(Forma.Edit.Handle());
-  Bench_Ui ui(Forma.Handle, Modeless_Dialog_Message);
-  Search_Context c{Forma.Edit, search, ui, Forma.Keyboard, Forma.Search};
+  Window().Search.Search_Count = 0;
+  Rich_Edit_Search search(Window().Edit.Handle());
+  Bench_Ui ui(Window().Handle, [](MSG& msg) { return Window().Modeless.Take(msg); });
+  Search_Context c{Window().Edit, search, ui, Window().Keyboard, Window().Search};
   const double start = Now();
   Replace_All(c, {Utf8_To_Win1251("кот"), false}, with);
   const double seconds = Now() - start;
-  EXPECT_EQ(Forma.Search.Search_Count, kOccurrences);
-  EXPECT_EQ(Forma.Edit.Text().find(Utf8_To_Win1251("кот")), std::string::npos);
+  EXPECT_EQ(Window().Search.Search_Count, kOccurrences);
+  EXPECT_EQ(Window().Edit.Text().find(Utf8_To_Win1251("кот")), std::string::npos);
   return seconds;
 }
 
 // Runs alternate and the best of two counts: the control's own speed drifts
 // from run to run on a busy machine.
-TEST(SearchBenchmark, DISABLED_ReplaceAllTenThousand) {
-  if (!Forma.Handle) {
-    ASSERT_TRUE(Create_Main_Window(GetModuleHandleW(nullptr), {}));
-  }
-  ShowWindow(Forma.Handle, SW_SHOW);
-  Pump();
+class SearchBenchmark : public Main_Window_Test {};
+
+TEST_F(SearchBenchmark, DISABLED_ReplaceAllTenThousand) {
   const bool wrap = !std::getenv("LIROVANT_BENCH_NOWRAP");
-  Forma.Word_Wrap = wrap;
-  Forma.Edit.Set_Word_Wrap(wrap);
+  Window().Look.Word_Wrap = wrap;
+  Window().Edit.Set_Word_Wrap(wrap);
   std::vector<int32_t> offsets;
   const std::string text = Document(offsets);
   const std::string with = Utf8_To_Win1251("пёс");

@@ -13,8 +13,8 @@
 
 #include "common/command_ids.h"
 #include "common/program_paths.h"
-#include "app/win32/commands.h"
 #include "app/win32/main_window.h"
+#include "test_main_window.h"
 #include "platform/win32/platform_win32.h"
 #include "search/win32/search_commands.h"
 #include "search/win32/search_dialogs.h"
@@ -25,19 +25,6 @@ namespace {
 
 std::string W(const std::string& utf8) { return Utf8_To_Win1251(utf8); }
 
-bool Forma_Ready() {
-  static const bool made = Forma.Handle || Create_Main_Window(GetModuleHandleW(nullptr), {});
-  return made;
-}
-
-void Pump() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (Modeless_Dialog_Message(msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
 
 // Presses a shortcut as the message loop hands it over; true when taken.
 bool Shortcut(WPARAM key, bool ctrl) {
@@ -46,18 +33,18 @@ bool Shortcut(WPARAM key, bool ctrl) {
   keys[VK_CONTROL] = ctrl ? 0x80 : 0;
   keys[VK_SHIFT] = keys[VK_MENU] = 0;
   SetKeyboardState(keys);
-  MSG msg{Forma.Edit.Handle(), WM_KEYDOWN, key, 0, 0, {0, 0}};
-  const bool taken = Translate_Shortcut(msg);
+  MSG msg{Window().Edit.Handle(), WM_KEYDOWN, key, 0, 0, {0, 0}};
+  const bool taken = Window().Translate_Shortcut(msg);
   keys[VK_CONTROL] = 0;
   SetKeyboardState(keys);
   return taken;
 }
 
-bool Grayed(int id) { return (GetMenuState(Forma.Menu, UINT(id), MF_BYCOMMAND) & MF_GRAYED) != 0; }
+bool Grayed(int id) { return (GetMenuState(Window().Menu, UINT(id), MF_BYCOMMAND) & MF_GRAYED) != 0; }
 
 std::wstring Caption(int id) {
   wchar_t text[256] = {};
-  GetMenuStringW(Forma.Menu, UINT(id), text, 256, MF_BYCOMMAND);
+  GetMenuStringW(Window().Menu, UINT(id), text, 256, MF_BYCOMMAND);
   return text;
 }
 
@@ -121,122 +108,112 @@ class Modal_Player {
   std::thread worker_;
 };
 
-class Search_Forma : public ::testing::Test {
+class Search_Main_Window : public Main_Window_Test {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(Forma_Ready());
-    ShowWindow(Forma.Handle, SW_SHOW);
-    Pump();
-  }
-  void TearDown() override {
-    Close_Find_Dialog();
-    Close_Replace_Dialog();
-    Pump();
-  }
   void Load(const std::string& utf8, int32_t start = 0, int32_t end = 0) {
-    Forma.Edit.Set_Text(W(utf8));
-    Forma.Edit.Set_Selection(start, end);
+    Window().Edit.Set_Text(W(utf8));
+    Window().Edit.Set_Selection(start, end);
     Pump();
   }
   std::pair<int32_t, int32_t> Sel() {
-    const Selection s = Forma.Edit.Get_Selection();
+    const Selection s = Window().Edit.Get_Selection();
     return {s.Start, s.End};
   }
-  HWND Dialog(Search_Dialog which) { return Search_Dialog_Window(which); }
+  HWND Dialog(Search_Dialog which) { return Window().Searches->Dialog_Window(which); }
   std::string Stored_Find_Text() {
     wchar_t text[512] = {};
     GetPrivateProfileStringW(L"Find", L"Text", L"<none>", text, 512,
-                             Wide(Settings_File_Path(Forma.Exe_Path)).c_str());
+                             Wide(Settings_File_Path(Window().Exe_Path)).c_str());
     return Narrow(text);
   }
 };
 
-TEST_F(Search_Forma, FindDialogTakesTheFiveShortcutsAndFind2UntilEscClosesIt) {
+TEST_F(Search_Main_Window, FindDialogTakesTheFiveShortcutsAndFind2UntilEscClosesIt) {
   Load("один ёж и ЁЖ", 5, 7);
-  Forma.Search.Search_Count = 7;
-  Main_Window_Command(IDM_Find);
+  Window().Search.Search_Count = 7;
+  Window().Command(IDM_Find);
   HWND dialog = Dialog(Search_Dialog::Find);
   ASSERT_TRUE(dialog && IsWindow(dialog));
   EXPECT_EQ(Narrow(Field(dialog, edt1)), "ёж");
-  EXPECT_TRUE(Forma.Search.Find_Open);
-  EXPECT_EQ(Forma.Search.Search_Count, 0);
+  EXPECT_TRUE(Window().Search.Find_Open);
+  EXPECT_EQ(Window().Search.Search_Count, 0);
   EXPECT_TRUE(Grayed(IDM_Replace));
   EXPECT_FALSE(Grayed(IDM_Find));
   for (WPARAM key : {'C', 'V', 'X', 'Z', 'Y'}) EXPECT_FALSE(Shortcut(key, true)) << char(key);
   EXPECT_TRUE(Shortcut('A', true));
   EXPECT_EQ(Narrow(Caption(IDM_Copy)), "Копировать");
-  EXPECT_FALSE(Shortcut('R', true) && Forma.Search.Replace_Open) << "Ctrl+R must not open Replace";
+  EXPECT_FALSE(Shortcut('R', true) && Window().Search.Replace_Open) << "Ctrl+R must not open Replace";
 
   // Esc in the edit area closes only the dialog, whatever the Esc setting says.
-  const bool escape = Nastroyki.Escape;
-  Nastroyki.Escape = true;
-  SendMessageW(Forma.Edit.Handle(), WM_CHAR, VK_ESCAPE, 1);
-  Nastroyki.Escape = escape;
+  const bool escape = Window().Settings.Escape;
+  Window().Settings.Escape = true;
+  SendMessageW(Window().Edit.Handle(), WM_CHAR, VK_ESCAPE, 1);
+  Window().Settings.Escape = escape;
   MSG close{};
-  EXPECT_FALSE(PeekMessageW(&close, Forma.Handle, WM_CLOSE, WM_CLOSE, PM_REMOVE));
+  EXPECT_FALSE(PeekMessageW(&close, Window().Handle, WM_CLOSE, WM_CLOSE, PM_REMOVE));
   Pump();
-  EXPECT_TRUE(IsWindow(Forma.Handle));
+  EXPECT_TRUE(IsWindow(Window().Handle));
   EXPECT_FALSE(IsWindow(dialog));
-  EXPECT_FALSE(Forma.Search.Find_Open);
+  EXPECT_FALSE(Window().Search.Find_Open);
   EXPECT_FALSE(Grayed(IDM_Replace));
   EXPECT_TRUE(Shortcut('C', true));
   EXPECT_EQ(Narrow(Caption(IDM_Copy)), "Копировать\tCtrl+C");
   const bool overwrite = (GetKeyState(VK_INSERT) & 1) != 0;
-  EXPECT_EQ(Forma.Status.Text(kPanelMode), overwrite ? " Замена" : " Вставка");
+  EXPECT_EQ(Window().Status.Text(kPanelMode), overwrite ? " Замена" : " Вставка");
 }
 
-TEST_F(Search_Forma, FindNextButtonSearchesCountsAndStoresTheText) {
+TEST_F(Search_Main_Window, FindNextButtonSearchesCountsAndStoresTheText) {
   Load("Ёж, ёж и ЁЖ");
-  Main_Window_Command(IDM_Find);
+  Window().Command(IDM_Find);
   HWND dialog = Dialog(Search_Dialog::Find);
   ASSERT_TRUE(dialog);
   SetDlgItemTextW(dialog, edt1, L"ёж");
   SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), LPARAM(GetDlgItem(dialog, IDOK)));
   Pump();
   EXPECT_EQ(Sel(), std::make_pair(0, 2));
-  EXPECT_TRUE(Forma.Search.Find_Next_Ready);
+  EXPECT_TRUE(Window().Search.Find_Next_Ready);
   EXPECT_EQ(Stored_Find_Text(), "ёж");
-  EXPECT_EQ(GetFocus(), Forma.Edit.Handle());
+  EXPECT_EQ(GetFocus(), Window().Edit.Handle());
   SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), LPARAM(GetDlgItem(dialog, IDOK)));
   Pump();
   EXPECT_EQ(Sel(), std::make_pair(4, 6));
-  EXPECT_EQ(Forma.Search.Search_Count, 2);
-  EXPECT_EQ(Forma.Status.Text(kPanelMode), " Всего найдено: 2");
+  EXPECT_EQ(Window().Search.Search_Count, 2);
+  EXPECT_EQ(Window().Status.Text(kPanelMode), " Всего найдено: 2");
 
   // Match case: only the small letters match.
   CheckDlgButton(dialog, chx2, BST_CHECKED);
   SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(chx2, BN_CLICKED), LPARAM(GetDlgItem(dialog, chx2)));
-  Forma.Edit.Set_Selection(0, 0);
+  Window().Edit.Set_Selection(0, 0);
   SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), LPARAM(GetDlgItem(dialog, IDOK)));
   Pump();
   EXPECT_EQ(Sel(), std::make_pair(4, 6));
 
   // F3 repeats with the dialog's text and options, open or closed.
-  Close_Find_Dialog();
+  Window().Searches->Close_Find_Dialog();
   Pump();
-  Forma.Edit.Set_Selection(0, 0);
-  Main_Window_Command(IDM_Find_Next);
+  Window().Edit.Set_Selection(0, 0);
+  Window().Command(IDM_Find_Next);
   Pump();
   EXPECT_EQ(Sel(), std::make_pair(4, 6));
 }
 
-TEST_F(Search_Forma, FindDialogReopensWithTheStoredText) {
-  WritePrivateProfileStringW(L"Find", L"Text", L"прошлое", Wide(Settings_File_Path(Forma.Exe_Path)).c_str());
+TEST_F(Search_Main_Window, FindDialogReopensWithTheStoredText) {
+  WritePrivateProfileStringW(L"Find", L"Text", L"прошлое", Wide(Settings_File_Path(Window().Exe_Path)).c_str());
   Load("текст");
-  Main_Window_Command(IDM_Find);
+  Window().Command(IDM_Find);
   ASSERT_TRUE(Dialog(Search_Dialog::Find));
   EXPECT_EQ(Narrow(Field(Dialog(Search_Dialog::Find), edt1)), "прошлое");
 }
 
-TEST_F(Search_Forma, ReplaceAllCountsInTheStatusBarAndAsksTheTwoLineQuestion) {
+TEST_F(Search_Main_Window, ReplaceAllCountsInTheStatusBarAndAsksTheTwoLineQuestion) {
   Load("кот, кот и кот", 0, 3);
-  Main_Window_Command(IDM_Replace);
+  Window().Command(IDM_Replace);
   HWND dialog = Dialog(Search_Dialog::Replace);
   ASSERT_TRUE(dialog);
-  EXPECT_TRUE(Forma.Search.Replace_Open);
+  EXPECT_TRUE(Window().Search.Replace_Open);
   EXPECT_TRUE(Grayed(IDM_Find));
   EXPECT_EQ(Narrow(Field(dialog, edt1)), "кот");
-  EXPECT_EQ(GetFocus(), Forma.Edit.Handle());
+  EXPECT_EQ(GetFocus(), Window().Edit.Handle());
   EXPECT_FALSE(Shortcut('V', true));
   SetDlgItemTextW(dialog, edt2, L"пёс");
   std::vector<std::wstring> texts;
@@ -246,25 +223,25 @@ TEST_F(Search_Forma, ReplaceAllCountsInTheStatusBarAndAsksTheTwoLineQuestion) {
     texts = player.texts;
   }
   Pump();
-  EXPECT_EQ(Win1251_To_Utf8(Forma.Edit.Text()), "пёс, пёс и пёс");
-  EXPECT_EQ(Forma.Search.Search_Count, 3);
-  EXPECT_EQ(Forma.Status.Text(kPanelMode), " Всего замен: 3");
+  EXPECT_EQ(Win1251_To_Utf8(Window().Edit.Text()), "пёс, пёс и пёс");
+  EXPECT_EQ(Window().Search.Search_Count, 3);
+  EXPECT_EQ(Window().Status.Text(kPanelMode), " Всего замен: 3");
   ASSERT_EQ(texts.size(), 1u);
   EXPECT_EQ(Narrow(texts[0]),
             "Усе шо было заменил. А может и вообще не нашел,\nчто менять...! Попытаться менять сначала?");
-  EXPECT_EQ(Sel(), std::make_pair(Forma.Edit.Text_Length(), Forma.Edit.Text_Length()));
-  EXPECT_TRUE(IsWindowEnabled(Forma.Handle));
+  EXPECT_EQ(Sel(), std::make_pair(Window().Edit.Text_Length(), Window().Edit.Text_Length()));
+  EXPECT_TRUE(IsWindowEnabled(Window().Handle));
 
-  Close_Replace_Dialog();
+  Window().Searches->Close_Replace_Dialog();
   Pump();
-  EXPECT_FALSE(Forma.Search.Replace_Open);
+  EXPECT_FALSE(Window().Search.Replace_Open);
   EXPECT_FALSE(Grayed(IDM_Find));
   EXPECT_TRUE(Shortcut('A', true));
 }
 
-TEST_F(Search_Forma, ReplaceWithoutSelectionStartsEmptyAndKeepsTheFocus) {
+TEST_F(Search_Main_Window, ReplaceWithoutSelectionStartsEmptyAndKeepsTheFocus) {
   Load("abc abc", 2, 2);
-  Main_Window_Command(IDM_Replace);
+  Window().Command(IDM_Replace);
   HWND dialog = Dialog(Search_Dialog::Replace);
   ASSERT_TRUE(dialog);
   EXPECT_EQ(Field(dialog, edt1), L"");
@@ -282,29 +259,29 @@ TEST_F(Search_Forma, ReplaceWithoutSelectionStartsEmptyAndKeepsTheFocus) {
     texts = player.texts;
   }
   Pump();
-  EXPECT_EQ(Forma.Edit.Text(), "abc X");
+  EXPECT_EQ(Window().Edit.Text(), "abc X");
   EXPECT_EQ(Sel(), std::make_pair(4, 5));
-  EXPECT_EQ(Forma.Search.Search_Count, 1);
+  EXPECT_EQ(Window().Search.Search_Count, 1);
   EXPECT_EQ(texts.size(), 1u);
 }
 
-TEST_F(Search_Forma, GoToLineAsksInItsOwnInputBox) {
+TEST_F(Search_Main_Window, GoToLineAsksInItsOwnInputBox) {
   Load("один\r  два\rтри");
   {
     Modal_Player player(IDOK, L"2");
-    Main_Window_Command(IDM_Go_To_Line);
+    Window().Command(IDM_Go_To_Line);
     EXPECT_EQ(player.input_boxes, 1);
   }
   EXPECT_EQ(Sel(), std::make_pair(7, 7));
   {
     Modal_Player player(IDOK, nullptr);
-    Main_Window_Command(IDM_Go_To_Line);
+    Window().Command(IDM_Go_To_Line);
   }
   EXPECT_EQ(Sel(), std::make_pair(7, 7));
   std::vector<std::wstring> texts;
   {
     Modal_Player player(IDOK, L"12abc");
-    Main_Window_Command(IDM_Go_To_Line);
+    Window().Command(IDM_Go_To_Line);
     texts = player.texts;
   }
   ASSERT_EQ(texts.size(), 1u);

@@ -13,6 +13,7 @@
 
 #include "common/command_ids.h"
 #include "app/win32/main_window.h"
+#include "test_main_window.h"
 #include "platform/win32/platform_win32.h"
 #include "platform/win32/registry_win32.h"
 #include "settings/win32/settings_dialog.h"
@@ -38,26 +39,7 @@ std::wstring Text_Of(HWND window) {
   return text;
 }
 
-void Pump(int milliseconds) {
-  const DWORD end = GetTickCount() + DWORD(milliseconds);
-  MSG msg;
-  while (GetTickCount() < end) {
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    Sleep(10);
-  }
-}
-
-HWND Dialog() {
-  if (!Forma.Handle) {
-    EXPECT_TRUE(Create_Main_Window(GetModuleHandleW(nullptr), {}));
-    Show_Main_Window(SW_SHOWNORMAL);
-    Pump(300);  // the first activation fills the live settings
-  }
-  return Create_Nastroyki(GetModuleHandleW(nullptr), Forma.Handle);
-}
+HWND Dialog() { return Window().Settings_Box->Handle(); }
 
 // What the user does while the dialog is up; runs inside its modal loop.
 std::function<void(HWND)> user;
@@ -73,10 +55,10 @@ void Options_With(std::function<void(HWND)> actions) {
   user = std::move(actions);
   user_ran = false;
   SetTimer(nullptr, 0, 50, Run_User);
-  Show_Settings_Dialog();
+  Window().Settings_Box->Show();
   EXPECT_TRUE(user_ran);
   EXPECT_FALSE(IsWindowVisible(Dialog()));
-  EXPECT_TRUE(IsWindowEnabled(Forma.Handle));
+  EXPECT_TRUE(IsWindowEnabled(Window().Handle));
 }
 
 void Click(HWND dialog, int id) {
@@ -87,7 +69,9 @@ void Click(HWND dialog, int id) {
 
 void Press(HWND dialog, int id) { SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
 
-TEST(SettingsDialogWin32, PagesCaptionsAndRanges) {
+class SettingsDialogWin32 : public Main_Window_Test {};
+
+TEST_F(SettingsDialogWin32, PagesCaptionsAndRanges) {
   HWND dialog = Dialog();
   ASSERT_TRUE(dialog);
   EXPECT_EQ(Text_Of(dialog), L" Настройки");
@@ -126,7 +110,7 @@ TEST(SettingsDialogWin32, PagesCaptionsAndRanges) {
 }
 
 // Every caption fits its control at the dialog's font.
-TEST(SettingsDialogWin32, CaptionsAreNotClipped) {
+TEST_F(SettingsDialogWin32, CaptionsAreNotClipped) {
   HWND dialog = Dialog();
   HDC dc = GetDC(dialog);
   HGDIOBJ old = SelectObject(dc, HFONT(SendMessageW(dialog, WM_GETFONT, 0, 0)));
@@ -159,15 +143,16 @@ TEST(SettingsDialogWin32, CaptionsAreNotClipped) {
   ReleaseDC(dialog, dc);
 }
 
-class SettingsDialogBindings : public ::testing::Test {
+class SettingsDialogBindings : public Main_Window_Test {
  protected:
   void SetUp() override {
-    Dialog();
+    Main_Window_Test::SetUp();
     txt_existed = registry.Key_Exists(".txt");
     txt_value = registry.Read_String(".txt", "");
     Remove_Program_Keys();
   }
   void TearDown() override {
+    Main_Window_Test::TearDown();
     Remove_Program_Keys();
     if (!txt_existed)
       registry.Delete_Key(".txt");
@@ -225,60 +210,59 @@ TEST_F(SettingsDialogBindings, CancelAndUntouchedOkLeaveRegistryAlone) {
   EXPECT_FALSE(Raw_Default(L"TXT_Lirovant_Store"));
 }
 
-TEST(SettingsDialogWin32, CancelRestoresTitleBarCloseKeeps) {
-  Dialog();
-  Nastroyki.Sys_Tray = false;
-  Nastroyki.RxSlider = 1;
+TEST_F(SettingsDialogWin32, CancelRestoresTitleBarCloseKeeps) {
+  Window().Settings.Sys_Tray = false;
+  Window().Settings.RxSlider = 1;
   Options_With([](HWND dialog) {
     Click(dialog, IDC_Sys_Tray);
     SendDlgItemMessageW(dialog, IDC_RxSlider, TBM_SETPOS, TRUE, 3);
     SendMessageW(dialog, WM_HSCROLL, TB_ENDTRACK, LPARAM(GetDlgItem(dialog, IDC_RxSlider)));
-    Pump(1600);  // the label blinks for six steps of 200 ms
-    EXPECT_EQ(Text_Of(GetDlgItem(dialog, IDC_Label_Raskladki)), L"всегда английская");
-    EXPECT_TRUE(IsWindowVisible(GetDlgItem(dialog, IDC_Label_Raskladki)));
+    // The move is handled once the slider's own handling has returned; the
+    // label then blinks and ends shown with the new mode's text.
+    HWND label = GetDlgItem(dialog, IDC_Label_Raskladki);
+    EXPECT_TRUE(Wait_Until([label] { return Text_Of(label) == L"всегда английская" && IsWindowVisible(label); }));
     Press(dialog, IDCANCEL);
   });
-  EXPECT_FALSE(Nastroyki.Sys_Tray);
-  EXPECT_EQ(Nastroyki.RxSlider, 1);
+  EXPECT_FALSE(Window().Settings.Sys_Tray);
+  EXPECT_EQ(Window().Settings.RxSlider, 1);
   HWND dialog = Dialog();
   EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_RxSlider, TBM_GETPOS, 0, 0), 1);
   EXPECT_EQ(Text_Of(GetDlgItem(dialog, IDC_Label_Raskladki)), L"всегда по умолчанию");
 
-  const int32_t undo = Forma.Edit.Undo_Limit();
+  const int32_t undo = Window().Edit.Undo_Limit();
   Options_With([](HWND dialog) {
     Click(dialog, IDC_Sys_Tray);
     SetDlgItemTextW(dialog, IDC_Kol_Undo, L"77");
     SendMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
   });
-  EXPECT_TRUE(Nastroyki.Sys_Tray);
-  EXPECT_EQ(Forma.Edit.Undo_Limit(), undo);
-  Nastroyki.Sys_Tray = false;
+  EXPECT_TRUE(Window().Settings.Sys_Tray);
+  EXPECT_EQ(Window().Edit.Undo_Limit(), undo);
+  Window().Settings.Sys_Tray = false;
 }
 
-TEST(SettingsDialogWin32, OkAppliesStatusBarAndUndoLimit) {
-  Dialog();
+TEST_F(SettingsDialogWin32, OkAppliesStatusBarAndUndoLimit) {
   Options_With([](HWND dialog) {
     CheckDlgButton(dialog, IDC_Bar, BST_UNCHECKED);
     SetDlgItemTextW(dialog, IDC_Kol_Undo, L"90");
     Press(dialog, IDOK);
   });
-  EXPECT_FALSE(Nastroyki.Bar);
-  EXPECT_FALSE(IsWindowVisible(Forma.Status.Handle()));
-  EXPECT_EQ(GetMenuState(Forma.Menu, IDM_Time_Date_Separator, MF_BYCOMMAND), UINT(-1));
-  EXPECT_EQ(Forma.Edit.Undo_Limit(), 90);
+  EXPECT_FALSE(Window().Settings.Bar);
+  EXPECT_FALSE(IsWindowVisible(Window().Status.Handle()));
+  EXPECT_EQ(GetMenuState(Window().Menu, IDM_Time_Date_Separator, MF_BYCOMMAND), UINT(-1));
+  EXPECT_EQ(Window().Edit.Undo_Limit(), 90);
 
   Options_With([](HWND dialog) {
     EXPECT_EQ(GetDlgItemInt(dialog, IDC_Kol_Undo, nullptr, FALSE), 90u);
     CheckDlgButton(dialog, IDC_Bar, BST_CHECKED);
     Press(dialog, IDOK);
   });
-  EXPECT_TRUE(IsWindowVisible(Forma.Status.Handle()));
-  EXPECT_NE(GetMenuState(Forma.Menu, IDM_Time_Date_Separator, MF_BYCOMMAND), UINT(-1));
+  EXPECT_TRUE(IsWindowVisible(Window().Status.Handle()));
+  EXPECT_NE(GetMenuState(Window().Menu, IDM_Time_Date_Separator, MF_BYCOMMAND), UINT(-1));
 }
 
-TEST(SettingsDialogWin32, SoundRowFollowsItsBox) {
+TEST_F(SettingsDialogWin32, SoundRowFollowsItsBox) {
   HWND dialog = Dialog();
-  Nastroyki.Sound[2] = false;
+  Window().Settings.Sound[2] = false;
   Options_With([](HWND dialog) {
     const int row = IDC_Sound_Row_First + 2 * IDC_Sound_Row_Step;
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, row + IDC_Row_Edit)));
@@ -287,9 +271,9 @@ TEST(SettingsDialogWin32, SoundRowFollowsItsBox) {
       EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, row + part))) << part;
     Press(dialog, IDOK);
   });
-  EXPECT_TRUE(Nastroyki.Sound[2]);
+  EXPECT_TRUE(Window().Settings.Sound[2]);
   (void)dialog;
-  Nastroyki.Sound[2] = false;
+  Window().Settings.Sound[2] = false;
 }
 
 }  // namespace

@@ -14,9 +14,19 @@
 
 #include "app/win32/main_window.h"
 
+// The main window of the test that runs now.
+inline std::unique_ptr<Main_Window>& Current_Test_Window() {
+  static std::unique_ptr<Main_Window> window;
+  return window;
+}
+
+inline Main_Window& Window() { return *Current_Test_Window(); }
+
+// Runs what the message loop would run, the modeless dialogs included.
 inline void Pump() {
   MSG msg;
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (Current_Test_Window() && Current_Test_Window()->Modeless.Take(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
@@ -33,6 +43,19 @@ inline bool Wait_Until(const std::function<bool()>& done, int limit_ms = 5000) {
   }
 }
 
+// Pumps until the thread's queue has stayed empty through three looks: what
+// the last step posted, and what the window system sent back, has been
+// handled.
+inline void Settle(int limit_ms = 2000) {
+  int quiet = 0;
+  Wait_Until(
+      [&quiet] {
+        quiet = GetQueueStatus(QS_ALLINPUT) == 0 ? quiet + 1 : 0;
+        return quiet >= 3;
+      },
+      limit_ms);
+}
+
 // A folder of the temporary folder for one window's settings file, emptied.
 inline std::string Fresh_Settings_Folder() {
   static int count = 0;
@@ -44,14 +67,6 @@ inline std::string Fresh_Settings_Folder() {
   DeleteFileW((folder + L"\\Lirovant.ini").c_str());
   return Narrow(folder);
 }
-
-// The main window of the test that runs now.
-inline std::unique_ptr<Main_Window>& Current_Test_Window() {
-  static std::unique_ptr<Main_Window> window;
-  return window;
-}
-
-inline Main_Window& Window() { return *Current_Test_Window(); }
 
 // A new main window as the program makes it, its settings file in `folder`;
 // shown and past its first activation when `show` is set.

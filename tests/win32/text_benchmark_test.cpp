@@ -15,7 +15,7 @@
 #include "app/win32/main_window.h"
 #include "box_answerer.h"
 #include "common/control_text.h"
-#include "test_forma.h"
+#include "test_main_window.h"
 #include "text/codepages.h"
 #include "common/win1251_unicode.h"
 
@@ -61,27 +61,27 @@ double Timed(Action action) {
   return Now() - start;
 }
 
-void Command(int id) { SendMessageW(Forma.Handle, WM_COMMAND, id, 0); }
+void Command(int id) { SendMessageW(Window().Handle, WM_COMMAND, id, 0); }
 
 void Load(const std::string& text) {
-  Reset_Editor();
-  Forma.Edit.Set_Text(text);
-  Forma.Edit.Set_Selection(1000, 1000);
+  Window().Reset_Editor();
+  Window().Edit.Set_Text(text);
+  Window().Edit.Set_Selection(1000, 1000);
 }
 
-void Select_All() { Forma.Edit.Set_Selection(0, -1); }
+void Select_All() { Window().Edit.Set_Selection(0, -1); }
 
 // The edit area taking a text once: a control of the main window's kind and
 // size made and given the whole text, as a whole-text replacement does.
 double Take_In(const std::string& text) {
   const std::wstring wide = Document_To_Control_Text(text);
   return Timed([&] {
-    HWND edit = Rich_Edit::Create(Forma.Handle, 2, Forma.Word_Wrap);
+    HWND edit = Rich_Edit::Create(Window().Handle, 2, Window().Look.Word_Wrap);
     ShowWindow(edit, SW_HIDE);
     RECT place{};
-    GetWindowRect(Forma.Edit.Handle(), &place);
+    GetWindowRect(Window().Edit.Handle(), &place);
     MoveWindow(edit, 0, 0, place.right - place.left, place.bottom - place.top, FALSE);
-    Rich_Edit(edit).Apply_Font(Forma.Text_Font, Forma.Font_Handle);
+    Rich_Edit(edit).Apply_Font(Window().Look.Font, Window().Look.Font_Handle);
     SETTEXTEX set{ST_DEFAULT, 1200};
     SendMessageW(edit, EM_SETTEXTEX, WPARAM(&set), LPARAM(wide.c_str()));
     DestroyWindow(edit);
@@ -94,15 +94,16 @@ struct Figure {
   double baseline;  // the edit area taking in the command's result
 };
 
-TEST(TextBenchmark, DISABLED_LargeDocument) {
-  ASSERT_TRUE(Shown_Test_Main_Window());
+class TextBenchmark : public Main_Window_Test {};
+
+TEST_F(TextBenchmark, DISABLED_LargeDocument) {
   // A long run shows its figures as they come.
   std::setvbuf(stdout, nullptr, _IONBF, 0);
   const char* mb = std::getenv("LIROVANT_BENCH_MB");
   const size_t size = size_t(mb ? std::atof(mb) * 1048576 : 5 * 1048576);
   const bool wrap = !std::getenv("LIROVANT_BENCH_NOWRAP");
-  Forma.Word_Wrap = wrap;
-  Forma.Edit.Set_Word_Wrap(wrap);
+  Window().Look.Word_Wrap = wrap;
+  Window().Edit.Set_Word_Wrap(wrap);
   const std::string win = Document(size);
   const std::string dos = Convert_Text(win, Codepage_WIN, Codepage_DOS);
   std::printf("document: %.2f MB, %s\n", double(dos.size()) / 1048576,
@@ -116,18 +117,18 @@ TEST(TextBenchmark, DISABLED_LargeDocument) {
     Load(dos);
     in_place = Timed([&] {
       Select_All();
-      Forma.Edit.Replace_Selection(win);
+      Window().Edit.Replace_Selection(win);
     });
   }
 
   std::vector<Figure> figures;
   Load(dos);
   const double dos_win = Timed([] { Command(IDM_DOS_WIN); });
-  EXPECT_EQ(Forma.Edit.Text(), win);
-  EXPECT_EQ(Forma.Edit.Get_Selection().Start, 1000);
+  EXPECT_EQ(Window().Edit.Text(), win);
+  EXPECT_EQ(Window().Edit.Get_Selection().Start, 1000);
   figures.push_back({"DOS_WIN", dos_win, take_in});
   figures.push_back({"undo of DOS_WIN", Timed([] { Command(IDM_Undo); }), take_in});
-  EXPECT_EQ(Forma.Edit.Text(), dos);
+  EXPECT_EQ(Window().Edit.Text(), dos);
 
   const auto whole = [&](const char* what, int command) {
     Load(win);
@@ -135,7 +136,7 @@ TEST(TextBenchmark, DISABLED_LargeDocument) {
       Select_All();
       Command(command);
     });
-    figures.push_back({what, seconds, Take_In(Forma.Edit.Text())});
+    figures.push_back({what, seconds, Take_In(Window().Edit.Text())});
     std::printf("  %s: %.3f s\n", what, seconds);
   };
   whole("Del_Enter, all selected", IDM_Remove_Line_Breaks);
@@ -153,7 +154,7 @@ TEST(TextBenchmark, DISABLED_LargeDocument) {
   for (const Figure& f : figures)
     std::printf("%-36s %8.3f s  (taking its result in %.3f s, ratio %.2f)\n", f.what, f.seconds, f.baseline,
                 f.seconds / f.baseline);
-  Reset_Editor();
+  Window().Reset_Editor();
 }
 
 }  // namespace

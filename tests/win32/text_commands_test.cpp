@@ -14,7 +14,7 @@
 #include "documents/win32/whole_text_win32.h"
 #include "box_answerer.h"
 #include "test_clipboard.h"
-#include "test_forma.h"
+#include "test_main_window.h"
 #include "common/clipboard_text.h"
 #include "text/codepages.h"
 #include "text/smart_format.h"
@@ -26,37 +26,34 @@ namespace {
 
 std::string W(const std::string& utf8) { return Utf8_To_Win1251(utf8); }
 
-// The one main window of the test program, shown and past its first activation.
-void Ensure_Forma() { ASSERT_TRUE(Shown_Test_Main_Window()); }
-
-HWND Edit() { return Forma.Edit.Handle(); }
-void Command(int id) { SendMessageW(Forma.Handle, WM_COMMAND, id, 0); }
+HWND Edit() { return Window().Edit.Handle(); }
+void Command(int id) { SendMessageW(Window().Handle, WM_COMMAND, id, 0); }
 // What the Edit menu offers once it has been opened.
 bool Offered(int id) {
-  SendMessageW(Forma.Handle, WM_INITMENUPOPUP, WPARAM(GetSubMenu(Forma.Menu, 1)), 1);
-  return !(GetMenuState(Forma.Menu, id, MF_BYCOMMAND) & MF_GRAYED);
+  SendMessageW(Window().Handle, WM_INITMENUPOPUP, WPARAM(GetSubMenu(Window().Menu, 1)), 1);
+  return !(GetMenuState(Window().Menu, id, MF_BYCOMMAND) & MF_GRAYED);
 }
 bool Can_Undo() { return Offered(IDM_Undo); }
 bool Can_Redo() { return Offered(IDM_Redo); }
-bool Checked(int id) { return GetMenuState(Forma.Menu, id, MF_BYCOMMAND) & MF_CHECKED; }
+bool Checked(int id) { return GetMenuState(Window().Menu, id, MF_BYCOMMAND) & MF_CHECKED; }
 
 void Load(const std::string& text, int32_t start, int32_t end) {
-  Forma.Edit.Set_Text(text);
-  Forma.Edit.Set_Selection(start, end);
+  Window().Edit.Set_Text(text);
+  Window().Edit.Set_Selection(start, end);
   SendMessageW(Edit(), EM_EMPTYUNDOBUFFER, 0, 0);
-  Document_History().Forget();
-  Forma.Edit.Set_Modified(false);
+  Window().Control.History().Forget();
+  Window().Edit.Set_Modified(false);
 }
 
 void Set_Wrap(bool on) {
-  Forma.Word_Wrap = on;
-  Forma.Edit.Set_Word_Wrap(on);
+  Window().Look.Word_Wrap = on;
+  Window().Edit.Set_Word_Wrap(on);
 }
 
-class Text_Commands : public ::testing::Test {
+class Text_Commands : public Main_Window_Test {
  protected:
   void SetUp() override {
-    Ensure_Forma();
+    Main_Window_Test::SetUp();
     Set_Wrap(false);
   }
 };
@@ -66,21 +63,21 @@ TEST_F(Text_Commands, DosWinWholeDocumentIsOneUndoStepCaretBackOnClipboardChecke
   const std::string dos = Convert_Text(win, Codepage_WIN, Codepage_DOS);
   Load(dos, 5, 17);
   Command(IDM_DOS_WIN);
-  EXPECT_EQ(Forma.Edit.Text(), win);
-  EXPECT_EQ(Forma.Edit.Get_Selection().Start, 5);
-  EXPECT_EQ(Forma.Edit.Get_Selection().End, 5);
-  EXPECT_TRUE(Forma.Edit.Modified());
+  EXPECT_EQ(Window().Edit.Text(), win);
+  EXPECT_EQ(Window().Edit.Get_Selection().Start, 5);
+  EXPECT_EQ(Window().Edit.Get_Selection().End, 5);
+  EXPECT_TRUE(Window().Edit.Modified());
   EXPECT_EQ(Clipboard_Unicode(), Win1251_To_Utf16(To_Clipboard_Line_Breaks(win)));
   EXPECT_EQ(Clipboard_Ansi(), To_Clipboard_Line_Breaks(win));
   for (int i = 0; i < Conversion_Count; ++i) EXPECT_EQ(Checked(IDM_DOS_WIN + i), i == 0) << i;
   ASSERT_TRUE(Can_Undo());
   Command(IDM_Undo);
-  EXPECT_EQ(Forma.Edit.Text(), dos);
+  EXPECT_EQ(Window().Edit.Text(), dos);
   EXPECT_FALSE(Can_Undo());
-  EXPECT_TRUE(IsWindowEnabled(Forma.Handle));
+  EXPECT_TRUE(IsWindowEnabled(Window().Handle));
   ASSERT_TRUE(Can_Redo());
   Command(IDM_Redo);
-  EXPECT_EQ(Forma.Edit.Text(), win);
+  EXPECT_EQ(Window().Edit.Text(), win);
   EXPECT_TRUE(Can_Undo());
   EXPECT_FALSE(Can_Redo());
 }
@@ -92,31 +89,31 @@ TEST_F(Text_Commands, UndoWalksBackThroughConversionsAndTyping) {
   Load(win, 0, 0);
   Command(IDM_WIN_KOI);
   const std::string koi = Convert_Text(win, Codepage_WIN, Codepage_KOI);
-  ASSERT_EQ(Forma.Edit.Text(), koi);
+  ASSERT_EQ(Window().Edit.Text(), koi);
   SendMessageW(Edit(), WM_CHAR, 'x', 1);
-  ASSERT_EQ(Forma.Edit.Text(), "x" + koi);
+  ASSERT_EQ(Window().Edit.Text(), "x" + koi);
   Command(IDM_KOI_WIN);
   const std::string back = Convert_Text("x" + koi, Codepage_KOI, Codepage_WIN);
-  ASSERT_EQ(Forma.Edit.Text(), back);
+  ASSERT_EQ(Window().Edit.Text(), back);
 
   const std::vector<std::string> expected = {"x" + koi, koi, win};
   for (const std::string& text : expected) {
     ASSERT_TRUE(Can_Undo());
     Command(IDM_Undo);
-    EXPECT_EQ(Forma.Edit.Text(), text);
-    EXPECT_TRUE(Forma.Edit.Modified());
+    EXPECT_EQ(Window().Edit.Text(), text);
+    EXPECT_TRUE(Window().Edit.Modified());
   }
   EXPECT_FALSE(Can_Undo());
   // One edit control shows the document; the parked ones are hidden.
   int shown = 0;
-  for (HWND child = GetWindow(Forma.Handle, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+  for (HWND child = GetWindow(Window().Handle, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     if (GetDlgCtrlID(child) == GetDlgCtrlID(Edit()) && IsWindowVisible(child)) ++shown;
   }
   EXPECT_EQ(shown, 1);
 
   // Typing now ends the way forward.
   Command(IDM_Redo);
-  EXPECT_EQ(Forma.Edit.Text(), koi);
+  EXPECT_EQ(Window().Edit.Text(), koi);
   SendMessageW(Edit(), WM_CHAR, 'y', 1);
   EXPECT_FALSE(Can_Redo());
 }
@@ -130,52 +127,52 @@ TEST_F(Text_Commands, EmptyDocumentKeepsMarksAndClipboard) {
   EXPECT_TRUE(Checked(IDM_KOI_WIN));
   EXPECT_FALSE(Checked(IDM_WIN_DOS));
   EXPECT_EQ(Clipboard_Ansi(), "x");
-  EXPECT_FALSE(Forma.Edit.Modified());
+  EXPECT_FALSE(Window().Edit.Modified());
 }
 
 TEST_F(Text_Commands, MarksFollowTheMenuItemsAndALoadClearsThem) {
   for (int i = 0; i < Conversion_Count; ++i) {
     wchar_t caption[128] = {};
-    GetMenuStringW(Forma.Menu, IDM_DOS_WIN + i, caption, 128, MF_BYCOMMAND);
+    GetMenuStringW(Window().Menu, IDM_DOS_WIN + i, caption, 128, MF_BYCOMMAND);
     std::string expected = Conversion_Caption(Conversions[i]);
     if (Conversions[i].alt_key) expected += std::string("\tAlt+") + Conversions[i].alt_key;
     EXPECT_EQ(Narrow(caption), expected) << i;
-    Mark_Conversion(Conversions[i].Conversion_Name);
+    Mark_Conversion(Window().Menu, Conversions[i].Conversion_Name);
     for (int j = 0; j < Conversion_Count; ++j) EXPECT_EQ(Checked(IDM_DOS_WIN + j), i == j);
   }
-  Mark_Conversion("Убрать галки");
+  Mark_Conversion(Window().Menu, "Убрать галки");
   for (int j = 0; j < Conversion_Count; ++j) EXPECT_FALSE(Checked(IDM_DOS_WIN + j));
 }
 
 TEST_F(Text_Commands, RetypingAndCaseOnTheSelection) {
   Load(W("> Ghbdtn Ntrcn <"), 2, 14);
   Command(IDM_Retype_To_Russian);
-  EXPECT_EQ(Forma.Edit.Text(), W("> Привет Текст <"));
-  EXPECT_EQ(Forma.Edit.Get_Selection().Start, 14);
-  EXPECT_EQ(Forma.Edit.Get_Selection().End, 14);
-  Forma.Edit.Set_Selection(2, 14);
+  EXPECT_EQ(Window().Edit.Text(), W("> Привет Текст <"));
+  EXPECT_EQ(Window().Edit.Get_Selection().Start, 14);
+  EXPECT_EQ(Window().Edit.Get_Selection().End, 14);
+  Window().Edit.Set_Selection(2, 14);
   CHARFORMAT2W format{};
   format.cbSize = sizeof(format);
   SendMessageW(Edit(), EM_GETCHARFORMAT, SCF_SELECTION, LPARAM(&format));
   EXPECT_TRUE(format.dwMask & CFM_CHARSET);
-  EXPECT_EQ(format.bCharSet, BYTE(Forma.Text_Font.Charset));
+  EXPECT_EQ(format.bCharSet, BYTE(Window().Look.Font.Charset));
 
   Load(W("руддщ, ХЪ"), 0, 9);
   Command(IDM_Retype_To_Latin);
-  EXPECT_EQ(Forma.Edit.Text(), "hello, []");
-  EXPECT_EQ(Forma.Edit.Get_Selection().Start, 9);
+  EXPECT_EQ(Window().Edit.Text(), "hello, []");
+  EXPECT_EQ(Window().Edit.Get_Selection().Start, 9);
 
   Load(W("[Привет] ёЛКА"), 1, 7);
   Command(IDM_Toggle_Case);
-  EXPECT_EQ(Forma.Edit.Text(), W("[ПРИВЕТ] ёЛКА"));
-  EXPECT_EQ(Forma.Edit.Get_Selection().Start, 1);
-  EXPECT_EQ(Forma.Edit.Get_Selection().End, 7);
+  EXPECT_EQ(Window().Edit.Text(), W("[ПРИВЕТ] ёЛКА"));
+  EXPECT_EQ(Window().Edit.Get_Selection().Start, 1);
+  EXPECT_EQ(Window().Edit.Get_Selection().End, 7);
   Command(IDM_Toggle_Case);
-  EXPECT_EQ(Forma.Edit.Text(), W("[привет] ёЛКА"));
-  Forma.Edit.Set_Selection(9, 13);
+  EXPECT_EQ(Window().Edit.Text(), W("[привет] ёЛКА"));
+  Window().Edit.Set_Selection(9, 13);
   Command(IDM_Toggle_Case);
-  EXPECT_EQ(Forma.Edit.Text(), W("[привет] ЁЛКА"));
-  EXPECT_TRUE(IsWindowEnabled(Forma.Handle));
+  EXPECT_EQ(Window().Edit.Text(), W("[привет] ЁЛКА"));
+  EXPECT_TRUE(IsWindowEnabled(Window().Handle));
 }
 
 // What a repaint in the middle of a long command sees.
@@ -187,7 +184,7 @@ Midway midway;
 
 LRESULT CALLBACK Midway_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_APP && !midway.seen) {
-    midway = {true, IsWindowEnabled(Forma.Handle) != FALSE, Forma.Status.Text(2), Forma.Status.Text(3)};
+    midway = {true, IsWindowEnabled(Window().Handle) != FALSE, Window().Status.Text(2), Window().Status.Text(3)};
     return 0;
   }
   return DefWindowProcW(hwnd, msg, wp, lp);
@@ -221,7 +218,7 @@ TEST_F(Text_Commands, CleanupsShowProgressRefuseTypingAndPutBackTheSelection) {
       {IDM_Transliterate, "Щука, объём; Ель; № 5", "Schuka, obyom; El`; # 5"},
       {IDM_Add_Spaces, "ab\rcd", "a b \r c d"},
   };
-  const std::string before_mode = Forma.Status.Text(2);
+  const std::string before_mode = Window().Status.Text(2);
   for (const Cleanup_Case& c : cases) {
     const std::string body = W(c.before);
     Load("<" + body + ">", 1, int32_t(1 + body.size()));
@@ -229,20 +226,20 @@ TEST_F(Text_Commands, CleanupsShowProgressRefuseTypingAndPutBackTheSelection) {
     PostMessageW(Midway_Window(), WM_APP, 0, 0);
     PostMessageW(Edit(), WM_CHAR, 'Z', 0);  // typed while the command runs
     Command(c.id);
-    EXPECT_EQ(Forma.Edit.Text(), "<" + W(c.after) + ">") << c.before;
+    EXPECT_EQ(Window().Edit.Text(), "<" + W(c.after) + ">") << c.before;
     const int32_t behind = int32_t(1 + W(c.after).size());
-    EXPECT_EQ(Forma.Edit.Get_Selection().Start, behind) << c.before;
-    EXPECT_EQ(Forma.Edit.Get_Selection().End, behind) << c.before;
-    EXPECT_TRUE(Forma.Edit.Modified());
+    EXPECT_EQ(Window().Edit.Get_Selection().Start, behind) << c.before;
+    EXPECT_EQ(Window().Edit.Get_Selection().End, behind) << c.before;
+    EXPECT_TRUE(Window().Edit.Modified());
     ASSERT_TRUE(midway.seen) << c.before;
     EXPECT_FALSE(midway.enabled) << c.before;
     EXPECT_EQ(midway.marks, "|") << c.before;
     EXPECT_EQ(midway.label, c.id == IDM_Add_Spaces ? before_mode : "Делаю:") << c.before;
-    EXPECT_TRUE(IsWindowEnabled(Forma.Handle));
-    EXPECT_EQ(Forma.Status.Text(2), before_mode);
-    EXPECT_EQ(Forma.Status.Text(3), "");
+    EXPECT_TRUE(IsWindowEnabled(Window().Handle));
+    EXPECT_EQ(Window().Status.Text(2), before_mode);
+    EXPECT_EQ(Window().Status.Text(3), "");
     Pump();
-    EXPECT_EQ(Forma.Edit.Text(), "<" + W(c.after) + ">") << "typing got through";
+    EXPECT_EQ(Window().Edit.Text(), "<" + W(c.after) + ">") << "typing got through";
   }
 }
 
@@ -251,8 +248,8 @@ const char* const Justified = "a   b  c  d\rab cd ef gh\rx         y\rend.\r new
 
 TEST_F(Text_Commands, SmartFormattingJustifiesAsksAndTellsAndEmptiesUndo) {
   Load(Example, 3, 3);
-  Forma.Edit.Set_Selection(0, 1);
-  Forma.Edit.Replace_Selection("a");  // an undoable edit before
+  Window().Edit.Set_Selection(0, 1);
+  Window().Edit.Replace_Selection("a");  // an undoable edit before
   ASSERT_TRUE(Can_Undo());
   std::vector<std::wstring> texts;
   {
@@ -260,13 +257,13 @@ TEST_F(Text_Commands, SmartFormattingJustifiesAsksAndTellsAndEmptiesUndo) {
     Command(IDM_Smart_Format);
     texts = answerer.texts;
   }
-  EXPECT_EQ(Forma.Edit.Text(), Justified);
+  EXPECT_EQ(Window().Edit.Text(), Justified);
   EXPECT_FALSE(Can_Undo());
   ASSERT_EQ(texts.size(), 2u);
   EXPECT_EQ(Narrow(texts[0]), Smart_Format_Warning);
   EXPECT_EQ(Narrow(texts[1]), Smart_Format_Done);
-  EXPECT_TRUE(IsWindowEnabled(Forma.Handle));
-  EXPECT_EQ(Forma.Status.Text(3), "");
+  EXPECT_TRUE(IsWindowEnabled(Window().Handle));
+  EXPECT_EQ(Window().Status.Text(3), "");
 }
 
 TEST_F(Text_Commands, SmartFormattingBeepsOnOneLineAndNoChangesNothing) {
@@ -274,40 +271,41 @@ TEST_F(Text_Commands, SmartFormattingBeepsOnOneLineAndNoChangesNothing) {
   {
     Box_Answerer answerer(IDYES);
     Command(IDM_Smart_Format);
-    Sleep(100);
+    // A box would have held the command until the answerer closed it.
+    Settle();
     EXPECT_TRUE(answerer.texts.empty());
   }
-  EXPECT_EQ(Forma.Edit.Text(), "only one line");
+  EXPECT_EQ(Window().Edit.Text(), "only one line");
   Load(Example, 0, 0);
   {
     Box_Answerer answerer(IDNO);
     Command(IDM_Smart_Format);
     EXPECT_EQ(answerer.texts.size(), 1u);
   }
-  EXPECT_EQ(Forma.Edit.Text(), Example);
+  EXPECT_EQ(Window().Edit.Text(), Example);
 }
 
 // The edit area's own display lines, asked one by one.
-std::vector<size_t> Display_Starts() { return Line_Starts_Of(Forma.Edit); }
+std::vector<size_t> Display_Starts() { return Line_Starts_Of(Window().Edit); }
 
 // Word wrap on in a narrow window with a proportional font, for the length of
 // a test; the font, the wrap and the window's place come back afterwards.
 class Narrow_Proportional_Window {
  public:
-  Narrow_Proportional_Window(int font_size, int width, int height) : old_font_(Forma.Text_Font) {
-    GetWindowRect(Forma.Handle, &old_place_);
-    Forma.Text_Font.Name = "Arial";
-    Forma.Text_Font.Size = font_size;
-    Apply_Text_Font();
+  Narrow_Proportional_Window(int font_size, int width, int height) : old_font_(Window().Look.Font) {
+    GetWindowRect(Window().Handle, &old_place_);
+    Window().Look.Font.Name = "Arial";
+    Window().Look.Font.Size = font_size;
+    Window().Apply_Text_Font();
     Set_Wrap(true);
-    MoveWindow(Forma.Handle, 0, 0, width, height, TRUE);
+    MoveWindow(Window().Handle, 0, 0, width, height, TRUE);
     Pump();
   }
   ~Narrow_Proportional_Window() {
-    Forma.Text_Font = old_font_;
-    Apply_Text_Font();
+    Window().Look.Font = old_font_;
+    Window().Apply_Text_Font();
     Set_Wrap(false);
-    MoveWindow(Forma.Handle, old_place_.left, old_place_.top, old_place_.right - old_place_.left,
+    MoveWindow(Window().Handle, old_place_.left, old_place_.top, old_place_.right - old_place_.left,
                old_place_.bottom - old_place_.top, TRUE);
   }
 
@@ -335,12 +333,12 @@ TEST_F(Text_Commands, SmartFormattingOnANarrowProportionalWindowKeepsEveryLine) 
     Box_Answerer answerer(IDYES);
     Command(IDM_Smart_Format);
   }
-  const std::string result = Forma.Edit.Text();
+  const std::string result = Window().Edit.Text();
   EXPECT_EQ(result, expected);
   // The justified lines did wrap again on screen: more display lines than lines.
   const size_t lines = Split_Lines(result).size();
   EXPECT_EQ(lines, shown.size());
-  EXPECT_GT(size_t(Forma.Edit.Line_Count()), lines + 1);
+  EXPECT_GT(size_t(Window().Edit.Line_Count()), lines + 1);
 }
 
 // Display lines are read from a scratch control a batch of paragraphs at a
@@ -355,7 +353,7 @@ TEST_F(Text_Commands, DisplayLineStartsAreTheEditAreasOwn) {
   }
   for (const std::string& sample : {text, text + "tail", std::string()}) {
     Load(sample, 0, 0);
-    Rich_Edit_Extras extras;
+    Rich_Edit_Extras extras(*Window().Text);
     extras.Batch = 500;
     const std::vector<size_t> batched = extras.Display_Line_Starts(sample), own = Display_Starts();
     size_t first_difference = 0;

@@ -8,32 +8,31 @@
 
 #include "common/command_ids.h"
 #include "app/win32/main_window.h"
-#include "test_forma.h"
+#include "test_main_window.h"
 #include "documents/view_time_date.h"
 #include "documents/win32/view_commands.h"
 
 namespace {
 
-void Ensure_Forma() { ASSERT_TRUE(Shown_Test_Main_Window()); }
 
-HWND Edit() { return Forma.Edit.Handle(); }
-void Command(int id) { SendMessageW(Forma.Handle, WM_COMMAND, id, 0); }
+HWND Edit() { return Window().Edit.Handle(); }
+void Command(int id) { SendMessageW(Window().Handle, WM_COMMAND, id, 0); }
 
 void Load(const std::string& text, int32_t start, int32_t end) {
-  Forma.Edit.Set_Text(text);
-  Forma.Edit.Set_Selection(start, end);
-  Forma.Edit.Set_Modified(false);
+  Window().Edit.Set_Text(text);
+  Window().Edit.Set_Selection(start, end);
+  Window().Edit.Set_Modified(false);
 }
 
 // Size in points of the characters at `offset`.
 int Size_At(int32_t offset) {
-  const Selection keep = Forma.Edit.Get_Selection();
-  Forma.Edit.Set_Selection(offset, offset + 1);
+  const Selection keep = Window().Edit.Get_Selection();
+  Window().Edit.Set_Selection(offset, offset + 1);
   CHARFORMAT2W format{};
   format.cbSize = sizeof(format);
   format.dwMask = CFM_SIZE;
   SendMessageW(Edit(), EM_GETCHARFORMAT, SCF_SELECTION, LPARAM(&format));
-  Forma.Edit.Set_Selection(keep.Start, keep.End);
+  Window().Edit.Set_Selection(keep.Start, keep.End);
   return format.yHeight / 20;
 }
 
@@ -48,84 +47,82 @@ SYSTEMTIME At(WORD year, WORD month, WORD day, WORD hour, WORD minute) {
   return t;
 }
 
+class ViewCommands : public Main_Window_Test {};
+
 }  // namespace
 
-TEST(ViewCommands, FontStepsChangeTheTextSizeAndLeaveTheFlagAlone) {
-  Ensure_Forma();
-  Forma.Text_Font.Size = 12;
-  Apply_Text_Font();
+TEST_F(ViewCommands, FontStepsChangeTheTextSizeAndLeaveTheFlagAlone) {
+  Window().Look.Font.Size = 12;
+  Window().Apply_Text_Font();
   Load("Привет, мир\rвторая строка", 3, 8);
   Command(IDM_Font_Larger);
-  EXPECT_EQ(Forma.Text_Font.Size, 13);
+  EXPECT_EQ(Window().Look.Font.Size, 13);
   EXPECT_EQ(Size_At(0), 13);
   EXPECT_EQ(Size_At(15), 13);
-  EXPECT_FALSE(Forma.Edit.Modified());
-  const Selection sel = Forma.Edit.Get_Selection();
+  EXPECT_FALSE(Window().Edit.Modified());
+  const Selection sel = Window().Edit.Get_Selection();
   EXPECT_EQ(sel.Start, 3);
   EXPECT_EQ(sel.End, 3);
 
-  Forma.Edit.Set_Modified(true);
+  Window().Edit.Set_Modified(true);
   Command(IDM_Font_Smaller);
-  EXPECT_EQ(Forma.Text_Font.Size, 12);
+  EXPECT_EQ(Window().Look.Font.Size, 12);
   EXPECT_EQ(Size_At(0), 12);
-  EXPECT_TRUE(Forma.Edit.Modified());
+  EXPECT_TRUE(Window().Edit.Modified());
 }
 
-TEST(ViewCommands, SmallerFontGoesOnBelowOnePointWhileTheTextStaysReadable) {
-  Ensure_Forma();
-  Forma.Text_Font.Size = 3;
-  Apply_Text_Font();
+TEST_F(ViewCommands, SmallerFontGoesOnBelowOnePointWhileTheTextStaysReadable) {
+  Window().Look.Font.Size = 3;
+  Window().Apply_Text_Font();
   Load("abc", 0, 0);
   for (int i = 0; i < 5; ++i) Command(IDM_Font_Smaller);
-  EXPECT_EQ(Forma.Text_Font.Size, -2);
+  EXPECT_EQ(Window().Look.Font.Size, -2);
   EXPECT_EQ(Size_At(0), 1);
   for (int i = 0; i < 5; ++i) Command(IDM_Font_Larger);
-  EXPECT_EQ(Forma.Text_Font.Size, 3);
+  EXPECT_EQ(Window().Look.Font.Size, 3);
   EXPECT_EQ(Size_At(0), 3);
-  EXPECT_FALSE(Forma.Edit.Modified());
-  Forma.Text_Font.Size = 12;
-  Apply_Text_Font();
+  EXPECT_FALSE(Window().Edit.Modified());
+  Window().Look.Font.Size = 12;
+  Window().Apply_Text_Font();
 }
 
-TEST(ViewCommands, TypedTextAfterAStepGetsTheNewSize) {
-  Ensure_Forma();
-  Forma.Text_Font.Size = 12;
-  Apply_Text_Font();
+TEST_F(ViewCommands, TypedTextAfterAStepGetsTheNewSize) {
+  Window().Look.Font.Size = 12;
+  Window().Apply_Text_Font();
   Load("abc", 3, 3);
   Command(IDM_Font_Larger);
-  Forma.Edit.Replace_Selection("def");
+  Window().Edit.Replace_Selection("def");
   EXPECT_EQ(Size_At(4), 13);
   Command(IDM_Font_Smaller);
 }
 
-TEST(ViewCommands, WordWrapFlipsCheckMarkAndHorizontalBar) {
-  Ensure_Forma();
-  const bool start = Forma.Word_Wrap;
+TEST_F(ViewCommands, WordWrapFlipsCheckMarkAndHorizontalBar) {
+  const bool start = Window().Look.Word_Wrap;
   if (!start) Command(IDM_Word_Wrap);
-  ASSERT_TRUE(Forma.Word_Wrap);
+  ASSERT_TRUE(Window().Look.Word_Wrap);
   Load(std::string(600, 'x') + "\rshort", 603, 603);
   auto horizontal = [] { return (GetWindowLongW(Edit(), GWL_STYLE) & WS_HSCROLL) != 0; };
-  auto checked = [] { return (GetMenuState(Forma.Menu, IDM_Word_Wrap, MF_BYCOMMAND) & MF_CHECKED) != 0; };
+  auto checked = [] { return (GetMenuState(Window().Menu, IDM_Word_Wrap, MF_BYCOMMAND) & MF_CHECKED) != 0; };
   EXPECT_FALSE(horizontal());
 
   Command(IDM_Word_Wrap);
-  EXPECT_FALSE(Forma.Word_Wrap);
+  EXPECT_FALSE(Window().Look.Word_Wrap);
   EXPECT_FALSE(checked());
   EXPECT_TRUE(horizontal());
-  EXPECT_EQ(Forma.Edit.Line_Count(), 2);
-  EXPECT_EQ(Forma.Edit.Get_Selection().Start, 603);
+  EXPECT_EQ(Window().Edit.Line_Count(), 2);
+  EXPECT_EQ(Window().Edit.Get_Selection().Start, 603);
 
   Command(IDM_Word_Wrap);
-  EXPECT_TRUE(Forma.Word_Wrap);
+  EXPECT_TRUE(Window().Look.Word_Wrap);
   EXPECT_TRUE(checked());
   EXPECT_FALSE(horizontal());
-  EXPECT_GT(Forma.Edit.Line_Count(), 2);
-  EXPECT_EQ(Forma.Edit.Get_Selection().Start, 603);
-  EXPECT_FALSE(Forma.Edit.Modified());
+  EXPECT_GT(Window().Edit.Line_Count(), 2);
+  EXPECT_EQ(Window().Edit.Get_Selection().Start, 603);
+  EXPECT_FALSE(Window().Edit.Modified());
   if (!start) Command(IDM_Word_Wrap);
 }
 
-TEST(ViewCommands, ClockWritesTheFixedTimeInTheGivenFormats) {
+TEST(ViewClock, ClockWritesTheFixedTimeInTheGivenFormats) {
   Win32_Clock_Text morning(At(2026, 12, 7, 9, 5), L"H:mm:ss", L"dd.MM.yy");
   EXPECT_EQ(morning.Long_Time(), "9:05:33");
   EXPECT_EQ(morning.Short_Date(), "07.12.26");
@@ -136,7 +133,7 @@ TEST(ViewCommands, ClockWritesTheFixedTimeInTheGivenFormats) {
   EXPECT_EQ(Time_Date_Text(long_year.Long_Time(), long_year.Short_Date()), "9:05 07.12.2026");
 }
 
-TEST(ViewCommands, UserFormatsOfTheRussianLocale) {
+TEST(ViewClock, UserFormatsOfTheRussianLocale) {
   // The prefix runs with ru-RU, whose formats under Wine are HH:mm:ss and
   // dd.MM.yyyy: the hour already has two digits and the year four.
   Win32_Clock_Text user(At(2026, 12, 7, 9, 5), nullptr, nullptr);
@@ -145,19 +142,18 @@ TEST(ViewCommands, UserFormatsOfTheRussianLocale) {
   EXPECT_EQ(Time_Date_Text(user.Long_Time(), user.Short_Date()), "09:05 07.12.2026");
 }
 
-TEST(ViewCommands, TimeDateReplacesTheSelectionAndMarksModified) {
-  Ensure_Forma();
+TEST_F(ViewCommands, TimeDateReplacesTheSelectionAndMarksModified) {
   Load("[old]", 1, 4);
   Win32_Clock_Text clock;
   const std::string before = Time_Date_Text(clock.Long_Time(), clock.Short_Date());
   Command(IDM_Time_Date);
   const std::string after = Time_Date_Text(clock.Long_Time(), clock.Short_Date());
-  const std::string text = Forma.Edit.Text();
+  const std::string text = Window().Edit.Text();
   ASSERT_GE(text.size(), 2u + 14u);
   EXPECT_EQ(text.front(), '[');
   EXPECT_EQ(text.back(), ']');
   EXPECT_EQ(text.find("old"), std::string::npos);
   const std::string inserted = text.substr(1, text.size() - 2);
   EXPECT_TRUE(inserted == before || inserted == after) << inserted;
-  EXPECT_TRUE(Forma.Edit.Modified());
+  EXPECT_TRUE(Window().Edit.Modified());
 }

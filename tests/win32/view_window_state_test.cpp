@@ -6,55 +6,56 @@
 #include <string>
 
 #include "app/win32/main_window.h"
-#include "test_forma.h"
+#include "test_main_window.h"
 #include "app/win32/window_state.h"
 #include "tests/native/fakes/fake_platform.h"
 
 namespace {
 
-void Ensure_Forma() {
-  ASSERT_TRUE(Shown_Test_Main_Window());
-  ShowWindow(Forma.Handle, SW_SHOWNORMAL);
-  Pump();
-}
+class ViewWindowState : public Main_Window_Test {
+ protected:
+  void SetUp() override {
+    Main_Window_Test::SetUp();
+    ShowWindow(Window().Handle, SW_SHOWNORMAL);
+    Pump();
+  }
+};
 
 }  // namespace
 
-TEST(ViewWindowState, ResizeIsRememberedAndAMoveIsNot) {
-  Ensure_Forma();
-  ShowWindow(Forma.Handle, SW_RESTORE);
+TEST_F(ViewWindowState, ResizeIsRememberedAndAMoveIsNot) {
+  ShowWindow(Window().Handle, SW_RESTORE);
   Pump();
-  ASSERT_TRUE(Forma.Window_Shown);
+  ASSERT_TRUE(Window().Window_Shown);
   // Enough notifications to pass the ones of creation.
-  for (int i = 0; i < 5; ++i) MoveWindow(Forma.Handle, 90, 90, 410 + i, 310, TRUE);
-  MoveWindow(Forma.Handle, 100, 100, 500, 400, TRUE);
+  for (int i = 0; i < 5; ++i) MoveWindow(Window().Handle, 90, 90, 410 + i, 310, TRUE);
+  MoveWindow(Window().Handle, 100, 100, 500, 400, TRUE);
   Pump();
-  EXPECT_EQ(Forma.Normal_Bounds, (Window_Bounds{100, 100, 400, 500}));
-  SetWindowPos(Forma.Handle, nullptr, 200, 150, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  EXPECT_EQ(Window().Normal_Bounds, (Window_Bounds{100, 100, 400, 500}));
+  SetWindowPos(Window().Handle, nullptr, 200, 150, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   Pump();
   RECT r{};
-  GetWindowRect(Forma.Handle, &r);
+  GetWindowRect(Window().Handle, &r);
   EXPECT_EQ(r.left, 200);
-  EXPECT_EQ(Forma.Normal_Bounds, (Window_Bounds{100, 100, 400, 500}));
+  EXPECT_EQ(Window().Normal_Bounds, (Window_Bounds{100, 100, 400, 500}));
 }
 
-TEST(ViewWindowState, MinimiseToTheTrayHidesTheWindowAndLeftClickBringsItBack) {
-  Ensure_Forma();
-  Nastroyki.Sys_Tray = true;
-  SendMessageW(Forma.Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+TEST_F(ViewWindowState, MinimiseToTheTrayHidesTheWindowAndLeftClickBringsItBack) {
+  Window().Settings.Sys_Tray = true;
+  SendMessageW(Window().Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
   Pump();
-  EXPECT_FALSE(IsWindowVisible(Forma.Handle));
-  SendMessageW(Forma.Handle, kTrayCallback, 1, WM_LBUTTONUP);
+  EXPECT_FALSE(IsWindowVisible(Window().Handle));
+  SendMessageW(Window().Handle, kTrayCallback, 1, WM_LBUTTONUP);
   Pump();
-  EXPECT_TRUE(IsWindowVisible(Forma.Handle));
-  EXPECT_FALSE(IsIconic(Forma.Handle));
-  Nastroyki.Sys_Tray = false;
-  SendMessageW(Forma.Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  EXPECT_TRUE(IsWindowVisible(Window().Handle));
+  EXPECT_FALSE(IsIconic(Window().Handle));
+  Window().Settings.Sys_Tray = false;
+  SendMessageW(Window().Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
   Pump();
   // The taskbar entry, the application window's, shows the program minimised.
-  EXPECT_FALSE(IsWindowVisible(Forma.Handle));
-  EXPECT_TRUE(IsIconic(Forma.Application));
-  ShowWindow(Forma.Application, SW_RESTORE);
+  EXPECT_FALSE(IsWindowVisible(Window().Handle));
+  EXPECT_TRUE(IsIconic(Window().Application));
+  ShowWindow(Window().Application, SW_RESTORE);
   Pump();
-  EXPECT_TRUE(IsWindowVisible(Forma.Handle));
+  EXPECT_TRUE(IsWindowVisible(Window().Handle));
 }
