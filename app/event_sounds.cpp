@@ -2,6 +2,6 @@
 
 void Play_Event_Sound(const Settings_Model& model, int event, Sound_Player& player) {
   if (event < 1 || event > kSoundCount) return;
-  if (!model.Sound[event - 1] || model.Edit[event - 1].empty()) return;
-  player.Play(model.Edit[event - 1], event == kSoundExit ? kSoundNoStop : kSoundAsync);
+  if (!model.Sound_On[event - 1] || model.Sound_File[event - 1].empty()) return;
+  player.Play(model.Sound_File[event - 1], event == kSoundExit ? kSoundNoStop : kSoundAsync);
 }

@@ -54,15 +54,15 @@ Creation_Settings Read_Creation_Settings(Settings_File& file, const std::vector<
 
 Settings_Model Read_Activation_Settings(Settings_File& file) {
   Settings_Model m;
-  m.Sys_Tray = file.Read_Bool(kSize, "Sys_Tray", false);
-  m.Kol_Undo = std::clamp(file.Read_Integer(kSize, "Kol_Undo", 50), 0, 65535);
-  m.RxSlider = std::clamp(file.Read_Integer(kSize, "Raskladka_Default", 1), 1, 4);
-  m.Escape = file.Read_Bool(kSize, "Escape", true);
-  m.Poziciya_Kursora = file.Read_Bool(kSize, "Poziciya_Kursora", true);
-  for (int n = 1; n <= kSoundCount; ++n) m.Sound[n - 1] = file.Read_Bool(kSound, Nth("Sound", n), true);
-  m.Bar = file.Read_Bool(kSize, "StatusBar", true);
+  m.Minimize_To_Tray = file.Read_Bool(kSize, "Sys_Tray", false);
+  m.Undo_Limit = std::clamp(file.Read_Integer(kSize, "Kol_Undo", 50), 0, 65535);
+  m.Layout_Mode = std::clamp(file.Read_Integer(kSize, "Raskladka_Default", 1), 1, 4);
+  m.Escape_Closes = file.Read_Bool(kSize, "Escape", true);
+  m.Caret_Memory = file.Read_Bool(kSize, "Poziciya_Kursora", true);
+  for (int n = 1; n <= kSoundCount; ++n) m.Sound_On[n - 1] = file.Read_Bool(kSound, Nth("Sound", n), true);
+  m.Show_Status_Bar = file.Read_Bool(kSize, "StatusBar", true);
   for (int n = 1; n <= kSoundCount; ++n)
-    m.Edit[n - 1] = file.Read_String(kSound, Nth("Play", n), kDefaultSoundPaths[n - 1]);
+    m.Sound_File[n - 1] = file.Read_String(kSound, Nth("Play", n), kDefaultSoundPaths[n - 1]);
   return m;
 }
 
@@ -78,14 +78,14 @@ void Write_Close_Settings(Settings_File& file, const Close_State& s) {
   file.Write_Integer(kSize, "Width_Store", s.Normal_Bounds.Width);
   if (s.Layout_Name) file.Write_String(kSize, "Raskladka", *s.Layout_Name);
   file.Write_String(kSize, "WindowState", s.Maximized ? "wsMaximized" : "wsNormal");
-  file.Write_Bool(kSize, "Sys_Tray", s.Model.Sys_Tray);
+  file.Write_Bool(kSize, "Sys_Tray", s.Model.Minimize_To_Tray);
   file.Write_Integer(kSize, "Kol_Undo", s.Undo_Limit);
-  file.Write_Integer(kSize, "Raskladka_Default", s.Model.RxSlider);
-  file.Write_Bool(kSize, "Escape", s.Model.Escape);
-  file.Write_Bool(kSize, "StatusBar", s.Model.Bar);
-  file.Write_Bool(kSize, "Poziciya_Kursora", s.Model.Poziciya_Kursora);
-  for (int n = 1; n <= kSoundCount; ++n) file.Write_Bool(kSound, Nth("Sound", n), s.Model.Sound[n - 1]);
-  for (int n = 1; n <= kSoundCount; ++n) file.Write_String(kSound, Nth("Play", n), s.Model.Edit[n - 1]);
+  file.Write_Integer(kSize, "Raskladka_Default", s.Model.Layout_Mode);
+  file.Write_Bool(kSize, "Escape", s.Model.Escape_Closes);
+  file.Write_Bool(kSize, "StatusBar", s.Model.Show_Status_Bar);
+  file.Write_Bool(kSize, "Poziciya_Kursora", s.Model.Caret_Memory);
+  for (int n = 1; n <= kSoundCount; ++n) file.Write_Bool(kSound, Nth("Sound", n), s.Model.Sound_On[n - 1]);
+  for (int n = 1; n <= kSoundCount; ++n) file.Write_String(kSound, Nth("Play", n), s.Model.Sound_File[n - 1]);
   file.Write_Integer(kFont, "BackColor", s.Back_Color);
   file.Write_Integer(kFont, "FontColor", s.Font.Color);
   file.Write_String(kFont, "FontName", s.Font.Name);

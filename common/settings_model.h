@@ -12,14 +12,14 @@ constexpr const char* kMessageCaption = "Лированик 2.8";
 
 struct Settings_Model {
   // Design values of the dialog: boxes clear, slider at 1, path boxes empty.
-  bool Sys_Tray = false;
-  bool Escape = false;
-  bool Bar = false;
-  bool Poziciya_Kursora = false;
-  int32_t Kol_Undo = 0;  // 0..65535
-  int32_t RxSlider = 1;  // 1..4
-  std::array<bool, kSoundCount> Sound{};
-  std::array<std::string, kSoundCount> Edit{};
+  bool Minimize_To_Tray = false;
+  bool Escape_Closes = false;
+  bool Show_Status_Bar = false;
+  bool Caret_Memory = false;
+  int32_t Undo_Limit = 0;   // 0..65535
+  int32_t Layout_Mode = 1;  // 1..4
+  std::array<bool, kSoundCount> Sound_On{};
+  std::array<std::string, kSoundCount> Sound_File{};
 };
 
 struct Window_Bounds {

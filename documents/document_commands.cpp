@@ -115,12 +115,12 @@ void New_Document(Document_Session& s) {
 
 void Open_Document(Document_Session& s) {
   if (Save_Changes_Guard(s, Guard_Column::Open) == Guard_Result::Go_On) {
-    if (auto path = s.Dialogs.Ask_Open(s.Current_Path)) OpenDialogCanClose(s, *path);
+    if (auto path = s.Dialogs.Ask_Open(s.Current_Path)) Open_Chosen_File(s, *path);
   }
   Restore_Layout(s.Keys, s.Saved_Layout);
 }
 
-void OpenDialogCanClose(Document_Session& s, const std::string& path) {
+void Open_Chosen_File(Document_Session& s, const std::string& path) {
   const auto bytes = Read_Whole(s, path);
   if (!bytes) {
     s.Prompts.File_Error(Open_Error_Text(path));

@@ -54,7 +54,7 @@ Guard_Result Save_Changes_Guard(Document_Session& s, Guard_Column column);
 void New_Document(Document_Session& s);
 void Open_Document(Document_Session& s);
 // The load of the file confirmed in the open dialog.
-void OpenDialogCanClose(Document_Session& s, const std::string& path);
+void Open_Chosen_File(Document_Session& s, const std::string& path);
 void Open_From_History(Document_Session& s, const std::string& path);
 void Save_Command(Document_Session& s);
 void Save_As_Command(Document_Session& s);

@@ -4,7 +4,7 @@
 #include <utility>
 
 Piece_Writer::Piece_Writer(File_Sink& sink, size_t waiting_limit)
-    : sink_(sink), limit_(waiting_limit ? waiting_limit : 1), worker_([this] { Run(); }) {}
+    : sink_(sink), limit_(waiting_limit ? waiting_limit : 1), worker_([this] { Write_Queued_Pieces(); }) {}
 
 Piece_Writer::~Piece_Writer() { Finish(); }
 
@@ -28,7 +28,7 @@ bool Piece_Writer::Finish() {
   return !failed_;
 }
 
-void Piece_Writer::Run() {
+void Piece_Writer::Write_Queued_Pieces() {
   for (;;) {
     Text_Piece piece;
     {

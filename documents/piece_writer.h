@@ -27,7 +27,7 @@ class Piece_Writer {
   bool Finish();
 
  private:
-  void Run();
+  void Write_Queued_Pieces();
 
   File_Sink& sink_;
   const size_t limit_;

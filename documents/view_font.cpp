@@ -54,7 +54,8 @@ bool Choose_Text_Font(Edit_Area& edit, View_Area& view, Text_Font_Spec& font, Fo
   return true;
 }
 
-void Toggle_Word_Wrap(Edit_Area& edit, View_Area& view, bool& word_wrap, const std::function<void()>& refresh) {
+void Toggle_Word_Wrap(Edit_Area& edit, View_Area& view, bool& word_wrap,
+                      const std::function<void()>& refresh) {
   const int32_t caret = edit.Get_Selection().Start;
   word_wrap = !word_wrap;
   view.Set_Word_Wrap(word_wrap);

@@ -20,4 +20,5 @@ bool Choose_Text_Font(Edit_Area& edit, View_Area& view, Text_Font_Spec& font, Fo
 
 // "Перенос по словам": flips the flag, the wrapping and the scroll bars;
 // `refresh` updates the line and column shown in the status bar.
-void Toggle_Word_Wrap(Edit_Area& edit, View_Area& view, bool& word_wrap, const std::function<void()>& refresh);
+void Toggle_Word_Wrap(Edit_Area& edit, View_Area& view, bool& word_wrap,
+                      const std::function<void()>& refresh);

@@ -14,7 +14,7 @@ std::string Replace_Preset(Edit_Area& edit) {
   return sel.End > sel.Start ? Dialog_Text(edit.Selected_Text()) : std::string();
 }
 
-void FindDialogFind(Search_Context& c, Settings_File& file, const Find_Query& query) {
+void Find_From_Dialog(Search_Context& c, Settings_File& file, const Find_Query& query) {
   if (query.What.empty()) {
     c.Ui.Beep();
     return;
@@ -38,7 +38,7 @@ void Find_Next(Search_Context& c, Settings_File& file, const Find_Query& query) 
     c.Ui.Beep();
     return;
   }
-  FindDialogFind(c, file, query);
+  Find_From_Dialog(c, file, query);
 }
 
 void Search_Dialog_Shown(Search_State& state, bool replace_dialog) {

@@ -19,7 +19,7 @@ std::string Replace_Preset(Edit_Area& edit);
 // The Find dialog's find-next button: one search under the Russian layout,
 // then the find text goes to the settings file whatever the outcome. A
 // refused write is reported once the search is over.
-void FindDialogFind(Search_Context& c, Settings_File& file, const Find_Query& query);
+void Find_From_Dialog(Search_Context& c, Settings_File& file, const Find_Query& query);
 // F3: the same search with the Find dialog's last text and options, or a
 // beep when no search has run since start-up or the last document load.
 void Find_Next(Search_Context& c, Settings_File& file, const Find_Query& query);

@@ -2,7 +2,7 @@
 
 #include "platform/keyboard_layout.h"
 
-void Poisk_Zamena(Search_Context& c, const Find_Query& query) {
+void Find_Next_For_Replace(Search_Context& c, const Find_Query& query) {
   Layout_Guard layout(c.Keys);
   Search_Step(c, query, kReplaceAgainQuestion, false);
 }
@@ -17,7 +17,7 @@ void Replace_Selection_And_Find(Search_Context& c, const Find_Query& query, cons
     c.Edit.Set_Selection(sel.Start, sel.Start + int32_t(with.size()));
     ++c.State.Search_Count;
   }
-  Poisk_Zamena(c, query);
+  Find_Next_For_Replace(c, query);
 }
 
 namespace {

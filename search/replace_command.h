@@ -6,7 +6,7 @@
 
 // Find next of the Replace dialog: the search step under the Russian layout,
 // without counting and without touching the settings file.
-void Poisk_Zamena(Search_Context& c, const Find_Query& query);
+void Find_Next_For_Replace(Search_Context& c, const Find_Query& query);
 
 // Replace: whatever the selection holds becomes `with` (Windows-1251) and is
 // counted, then the next match is selected. With no selection it only searches.

@@ -6,7 +6,7 @@ void Set_Layout_Label(Layout_Label& label, int32_t mode) {
   if (mode >= 1 && mode <= 4) label.Set_Text(Layout_Mode_Label(mode));
 }
 
-void RxSliderChanged(Layout_Label& label, int32_t position, bool& blinking) {
+void Layout_Mode_Moved(Layout_Label& label, int32_t position, bool& blinking) {
   Set_Layout_Label(label, position);
   if (blinking) return;
   blinking = true;

@@ -25,4 +25,4 @@ void Set_Layout_Label(Layout_Label& label, int32_t mode);
 // The slider's changed event. `blinking` belongs to the dialog: a move made
 // while the label still blinks only changes its text, so the blinks of two
 // moves never interleave and the label always ends visible.
-void RxSliderChanged(Layout_Label& label, int32_t position, bool& blinking);
+void Layout_Mode_Moved(Layout_Label& label, int32_t position, bool& blinking);

@@ -18,7 +18,7 @@ constexpr int kFile_Type_Count = int(sizeof kFile_Type_Boxes / sizeof kFile_Type
 // The ten file-type boxes in the order of kFile_Type_Boxes.
 using File_Type_States = std::array<bool, kFile_Type_Count>;
 
-constexpr int32_t kMax_Kol_Undo = 65535;
+constexpr int32_t kMax_Undo_Limit = 65535;
 // Above this undo depth OK reminds the user what a deep undo costs.
 constexpr int32_t kUndo_Warning_Above = 100;
 extern const char* const kUndo_Warning;
@@ -32,7 +32,7 @@ struct Settings_Controls {
 // Recorded at every opening; Cancel goes back to it.
 struct Settings_Snapshot {
   File_Type_States File_Types{};
-  Settings_Model Settings;        // the live settings as they were
+  Settings_Model Settings;         // the live settings as they were
   bool Status_Bar_Visible = true;  // the window's bar, not the `Bar` box
 };
 
@@ -43,7 +43,7 @@ class Settings_Form {
  public:
   // `live` is the program's settings model; the rest is what OK acts on.
   Settings_Form(Settings_Model& live, Edit_Area& edit, Registry& registry, Settings_Host& host,
-                 Prompts& prompts);
+                Prompts& prompts);
 
   Settings_Controls Controls;
   Settings_Snapshot Snapshot;

@@ -4,7 +4,7 @@
 set -euo pipefail
 [ "$(id -u)" = 0 ] && SUDO= || SUDO=sudo
 
-packages=(cmake g++ make libgtest-dev googletest libjpeg62-turbo-dev
+packages=(cmake g++ make python3 libgtest-dev googletest libjpeg62-turbo-dev
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nasm dpkg-dev
   wine wine64 fonts-wine xvfb xauth xdotool x11-utils imagemagick locales fonts-liberation)
 

@@ -24,7 +24,7 @@ About_Link_Opener Link_Opener = Shell_Open;
 
 void Place_Story_Labels() {
   for (int k = 0; k < Scroll_Clock::Label_Count; ++k)
-    SetWindowPos(About.May_Lab[k], nullptr, 0, About.Clock.Label_Top(k + 1), 0, 0,
+    SetWindowPos(About.Story_Labels[k], nullptr, 0, About.Clock.Label_Top(k + 1), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   UpdateWindow(About.Panel);
 }
@@ -32,7 +32,7 @@ void Place_Story_Labels() {
 void On_First_Activation() {
   Set_Label_Text(About.Version, About_Wide(About_Version_Text(About_Program_Title)), 0);
   for (int k = 0; k < Scroll_Clock::Label_Count; ++k)
-    Set_Label_Text(About.May_Lab[k], About_Wide(Story_Piece(k + 1)), About_Story_Width);
+    Set_Label_Text(About.Story_Labels[k], About_Wide(Story_Piece(k + 1)), About_Story_Width);
   About.Clock.Activate();
   Place_Story_Labels();
   SetTimer(About.Form, IDT_ABOUT_TIMER, Scroll_Clock::Timer_Interval_Ms, nullptr);
@@ -65,8 +65,8 @@ void MayPanelMouseMove() {
   Set_Link_Look(About.HomePage, About.HomePage_Hot, false);
 }
 
-void MailToClick() { Link_Opener(About.Form, About_Wide(About_Mail_Target()).c_str()); }
-void HomePageClick() { Link_Opener(About.Form, About_Wide(About_Home_Page).c_str()); }
+void Open_Mail_Link() { Link_Opener(About.Form, About_Wide(About_Mail_Target()).c_str()); }
+void Open_Home_Page_Link() { Link_Opener(About.Form, About_Wide(About_Home_Page).c_str()); }
 
 WNDPROC Static_Proc = nullptr;
 
@@ -92,7 +92,7 @@ void Watch_Links() {
 // --- colours --------------------------------------------------------------
 
 bool Is_Story_Label(HWND label) {
-  for (HWND lab : About.May_Lab)
+  for (HWND lab : About.Story_Labels)
     if (lab == label) return true;
   return false;
 }
@@ -114,12 +114,12 @@ LRESULT Label_Colours(HDC dc, HWND label) {
 
 // --- the box --------------------------------------------------------------
 
-void OKButtonClick() { About.Closing = true; }
+void Close_Clicked() { About.Closing = true; }
 
 void On_Command(int id, int code) {
-  if (id == IDOK && code == BN_CLICKED) OKButtonClick();
-  if (id == IDC_ABOUT_MAIL_TO && code == STN_CLICKED) MailToClick();
-  if (id == IDC_ABOUT_HOME_PAGE && code == STN_CLICKED) HomePageClick();
+  if (id == IDOK && code == BN_CLICKED) Close_Clicked();
+  if (id == IDC_ABOUT_MAIL_TO && code == STN_CLICKED) Open_Mail_Link();
+  if (id == IDC_ABOUT_HOME_PAGE && code == STN_CLICKED) Open_Home_Page_Link();
   // IDCANCEL, which the dialog manager sends for Esc, is left unanswered.
 }
 

@@ -24,7 +24,7 @@ struct TAboutBox {
   HWND MayPanel = nullptr, ProgramIcon = nullptr, ProductName = nullptr, Version = nullptr;
   HWND Label1 = nullptr, Author_Caption = nullptr, Label2 = nullptr, MailTo = nullptr;
   HWND Label3 = nullptr, HomePage = nullptr, Panel2 = nullptr, Panel = nullptr;
-  HWND May_Lab[Scroll_Clock::Label_Count] = {};
+  HWND Story_Labels[Scroll_Clock::Label_Count] = {};
   HWND OKButton = nullptr;
 
   HFONT Plain_Font = nullptr;     // 11 pixels: captions, links, story, button

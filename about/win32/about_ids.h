@@ -18,8 +18,8 @@
 #define IDC_ABOUT_HOME_PAGE      6110
 #define IDC_ABOUT_PANEL2         6111
 #define IDC_ABOUT_PANEL          6112
-/* The five story labels are IDC_ABOUT_MAY_LAB1 + 0 to 4. */
-#define IDC_ABOUT_MAY_LAB1 6121
+/* The five story labels are IDC_ABOUT_STORY1 + 0 to 4. */
+#define IDC_ABOUT_STORY1 6121
 /* The OK button is IDOK, so that Enter works through the dialog manager. */
 
 #define IDT_ABOUT_TIMER 6130

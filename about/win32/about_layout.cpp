@@ -94,9 +94,9 @@ bool Make_Panel_Labels(TAboutBox& box) {
 
 bool Make_Story_Labels(TAboutBox& box) {
   for (int k = 0; k < Scroll_Clock::Label_Count; ++k) {
-    box.May_Lab[k] = Make_Label(box.Panel, IDC_ABOUT_MAY_LAB1 + k, 0, box.Clock.Label_Top(k + 1),
-                                box.Plain_Font, true, false);
-    if (!box.May_Lab[k]) return false;
+    box.Story_Labels[k] = Make_Label(box.Panel, IDC_ABOUT_STORY1 + k, 0, box.Clock.Label_Top(k + 1),
+                                     box.Plain_Font, true, false);
+    if (!box.Story_Labels[k]) return false;
   }
   return true;
 }

@@ -5,7 +5,9 @@
 
 namespace {
 
-void Enable(HMENU menu, int id, bool on) { EnableMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED)); }
+void Enable(HMENU menu, int id, bool on) {
+  EnableMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
+}
 
 // "&Разное": the selection commands need a selection.
 void Misc_Menu_Opening(Main_Window& w, HMENU menu) {
@@ -37,7 +39,8 @@ bool Main_Window::Translate_Shortcut(const MSG& msg) {
   // Let the system find the shortcut in a throwaway table lookup, not fire it.
   ACCEL entries[128];
   const int count = CopyAcceleratorTableW(Accelerators, entries, 128);
-  const bool ctrl = GetKeyState(VK_CONTROL) < 0, alt = GetKeyState(VK_MENU) < 0, shift = GetKeyState(VK_SHIFT) < 0;
+  const bool ctrl = GetKeyState(VK_CONTROL) < 0, alt = GetKeyState(VK_MENU) < 0,
+             shift = GetKeyState(VK_SHIFT) < 0;
   for (int i = 0; i < count; ++i) {
     const ACCEL& a = entries[i];
     if (a.key != msg.wParam || !(a.fVirt & FVIRTKEY)) continue;

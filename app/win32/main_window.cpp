@@ -17,9 +17,10 @@
 #include "platform/win32/profile_win32.h"
 #include "common/win1251_unicode.h"
 
-
 namespace {
 
+// The window class keeps the name it has always had: tools that find the
+// program's window look for it.
 constexpr wchar_t kClassName[] = L"TForma";
 constexpr int kEditId = 100;
 constexpr UINT kFirstActivation = WM_APP + 1;
@@ -80,13 +81,12 @@ void Main_Window::On_First_Activation() {
   Win32_Profile profile(Settings_File_Path(Exe_Path));
   Settings_File file(profile);
   Settings = Read_Activation_Settings(file);
-  Set_Status_Bar_Visible(Settings.Bar);
-  Edit.Set_Undo_Limit(Settings.Kol_Undo);
+  Set_Status_Bar_Visible(Settings.Show_Status_Bar);
+  Edit.Set_Undo_Limit(Settings.Undo_Limit);
   Play_Event_Sound(Settings, kSoundStart, *Event_Sounds);
 
   const uint32_t layout = Keyboard.Current_Layout();
-  const Command_Line_Document doc =
-      Open_Command_Line(Args, Program_Prefix(Exe_Path), Files, Prompts, Shell);
+  const Command_Line_Document doc = Open_Command_Line(Args, Program_Prefix(Exe_Path), Files, Prompts, Shell);
   if (doc.Text) {
     Reset_Editor();
     Put_Start_Up_Text(*Documents, *doc.Text);
@@ -101,7 +101,7 @@ void Main_Window::On_First_Activation() {
   EnableMenuItem(Menu, IDM_Paste, IsClipboardFormatAvailable(CF_TEXT) ? MF_ENABLED : MF_GRAYED);
   Edit.Set_Modified(false);
   Refresh_Status();
-  if (auto caret = History_List.Caret_To_Restore(doc.Name, Settings.Poziciya_Kursora))
+  if (auto caret = History_List.Caret_To_Restore(doc.Name, Settings.Caret_Memory))
     Edit.Set_Selection(*caret, *caret);
   Started = true;
 }
@@ -153,7 +153,7 @@ bool Main_Window::On_Edit_Key(const MSGFILTER& filter) {
   if (filter.msg == WM_KEYDOWN && filter.wParam == VK_INSERT) {
     Status.Set_Text(kPanelMode, Insert_Key_Toggle(Status.Text(kPanelMode)));
   } else if (filter.msg == WM_CHAR && filter.wParam == VK_ESCAPE) {
-    if (Settings.Escape && !Search.Find_Open && !Search.Replace_Open)
+    if (Settings.Escape_Closes && !Search.Find_Open && !Search.Replace_Open)
       PostMessageW(Handle, WM_CLOSE, 0, 0);
   }
   return false;
@@ -426,8 +426,8 @@ bool Main_Window::Create(HINSTANCE instance, const std::vector<std::string>& arg
   Context_Menu = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_POPUPMENU));
   Tray_Menu = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_TRAYMENU));
   Accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
-  Handle = CreateWindowExW(0, kClassName, L"Запоминаем текущую раскладку", WS_OVERLAPPEDWINDOW, 80, 80, 400, 300,
-                           Application, Menu, instance, this);
+  Handle = CreateWindowExW(0, kClassName, L"Запоминаем текущую раскладку", WS_OVERLAPPEDWINDOW, 80, 80, 400,
+                           300, Application, Menu, instance, this);
   if (!Handle) return false;
   Prompts.Set_Owner(Handle);
   Shell.Set_Owner(Handle);

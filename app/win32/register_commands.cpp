@@ -7,11 +7,25 @@
 void Register_Shell_Commands(Main_Window& window);
 
 void Register_All_Commands(Main_Window& w) {
-  w.Documents.emplace(Document_Host{w.Handle, w.Menu, w.Context_Menu, w.Control, w.Look, w,
-                                    w.Prompts, w.Files, w.Shell, w.Keyboard, w.History_List, w.Current_Path,
-                                    w.Saved_Layout, w.Search.Find_Next_Ready, w.Settings, w.Exe_Path, {}});
-  w.Text.emplace(Text_Host{w.Handle, w.Menu, w.Edit, w.Control.Area(), w.Control, w.Look, w.Keyboard, w.Status,
-                           w.Prompts});
+  w.Documents.emplace(Document_Host{w.Handle,
+                                    w.Menu,
+                                    w.Context_Menu,
+                                    w.Control,
+                                    w.Look,
+                                    w,
+                                    w.Prompts,
+                                    w.Files,
+                                    w.Shell,
+                                    w.Keyboard,
+                                    w.History_List,
+                                    w.Current_Path,
+                                    w.Saved_Layout,
+                                    w.Search.Find_Next_Ready,
+                                    w.Settings,
+                                    w.Exe_Path,
+                                    {}});
+  w.Text.emplace(Text_Host{w.Handle, w.Menu, w.Edit, w.Control.Area(), w.Control, w.Look, w.Keyboard,
+                           w.Status, w.Prompts});
   w.Searches = std::make_unique<Search_Commands>(Search_Host{w.Handle, w.Menu, w.Accelerators, w.Edit,
                                                              w.Keyboard, w.Status, w.Search, w.Saved_Layout,
                                                              w.Modeless, w.Exe_Path});

@@ -29,7 +29,9 @@ void Restore_Stored_Bounds(Main_Window& w) {
 
 void Play(Main_Window& w, int event) { Play_Event_Sound(w.Settings, event, *w.Event_Sounds); }
 
-HICON Application_Icon(Main_Window& w) { return reinterpret_cast<HICON>(GetClassLongPtrW(w.Handle, GCLP_HICONSM)); }
+HICON Application_Icon(Main_Window& w) {
+  return reinterpret_cast<HICON>(GetClassLongPtrW(w.Handle, GCLP_HICONSM));
+}
 
 void Add_Tray_Icon(Main_Window& w) {
   NOTIFYICONDATAW record{};
@@ -41,8 +43,8 @@ void Show_Tray_Menu(Main_Window& w) {
   POINT at{};
   GetCursorPos(&at);
   SetForegroundWindow(w.Handle);
-  TrackPopupMenu(GetSubMenu(w.Tray_Menu, 0), TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0,
-                 w.Handle, nullptr);
+  TrackPopupMenu(GetSubMenu(w.Tray_Menu, 0), TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, w.Handle,
+                 nullptr);
   // Without a message of its own the menu of a background window may not close.
   PostMessageW(w.Handle, WM_NULL, 0, 0);
 }
@@ -128,8 +130,7 @@ LRESULT CALLBACK Application_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       if (LOWORD(wp) != WA_INACTIVE) PostMessageW(hwnd, kPassActivation, 0, 0);
       break;
     case kPassActivation:
-      if (GetActiveWindow() == hwnd && !IsIconic(hwnd) && IsWindowVisible(w.Handle))
-        Activate_Main_Window(w);
+      if (GetActiveWindow() == hwnd && !IsIconic(hwnd) && IsWindowVisible(w.Handle)) Activate_Main_Window(w);
       return 0;
     case WM_SYSCOMMAND:
       return Application_Sys_Command(w, hwnd, wp, lp);
@@ -198,7 +199,7 @@ LRESULT Window_State_Sys_Command(Main_Window& w, HWND hwnd, WPARAM command, LPAR
   // The main window is not minimised itself: the program is.
   Minimize_Application(w);
   Play(w, kSoundMinimize);
-  if (w.Settings.Sys_Tray) {
+  if (w.Settings.Minimize_To_Tray) {
     // A hidden application window has no taskbar entry; the icon stands in.
     ShowWindow(w.Application, SW_HIDE);
     Add_Tray_Icon(w);

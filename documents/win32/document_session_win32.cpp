@@ -31,7 +31,7 @@ void With_Document_Session(Document_Host& host, const std::function<void(Documen
                            host.Current_Path,
                            host.Saved_Layout,
                            host.Find_Next_Ready,
-                           host.Settings.Poziciya_Kursora,
+                           host.Settings.Caret_Memory,
                            host.Save_Dialog};
   command(session);
 }

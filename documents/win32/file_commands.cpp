@@ -5,7 +5,8 @@
 namespace {
 
 void Open_Recent(Document_Host& host, int entry) {
-  With_Document_Session(host, [entry](Document_Session& s) { Open_From_History(s, s.History.Files.Names[entry]); });
+  With_Document_Session(host,
+                        [entry](Document_Session& s) { Open_From_History(s, s.History.Files.Names[entry]); });
 }
 
 }  // namespace

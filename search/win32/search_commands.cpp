@@ -102,9 +102,9 @@ void Search_Commands::Run_Report(Search_Dialog which, DWORD flags) {
   if (which == Search_Dialog::Find) {
     if (!(flags & FR_FINDNEXT)) return;
     Settings_Frame settings(host_.Exe_Path);
-    FindDialogFind(frame.context, settings.file, query);
+    Find_From_Dialog(frame.context, settings.file, query);
   } else if (flags & FR_FINDNEXT) {
-    Poisk_Zamena(frame.context, query);
+    Find_Next_For_Replace(frame.context, query);
   } else if (flags & FR_REPLACEALL) {
     Replace_All(frame.context, query, dialogs_.Replace_Text());
   } else if (flags & FR_REPLACE) {
@@ -140,8 +140,7 @@ bool Search_Commands::Handle_Message(UINT msg, WPARAM, LPARAM lp) {
   // Taken before the main window sees it: with the dialog closed first, the
   // key would look like Esc with no dialog open and could close the program.
   // The key still reaches the edit area (the notification answers 0).
-  if (msg == WM_NOTIFY && (host_.State.Find_Open || host_.State.Replace_Open) &&
-      Esc_Typed_In_Edit_Area(lp)) {
+  if (msg == WM_NOTIFY && (host_.State.Find_Open || host_.State.Replace_Open) && Esc_Typed_In_Edit_Area(lp)) {
     Close_Find_Dialog();
     Close_Replace_Dialog();
     return true;

@@ -10,10 +10,10 @@
 
 namespace {
 
-constexpr int kControl_Ids_Page1[] = {
-    IDC_Group_Types,      IDC_Group_Misc,     IDC_Sys_Tray,      IDC_Escape,         IDC_Bar,
-    IDC_Poziciya_Kursora, IDC_Kol_Undo,       IDC_Kol_Undo_Spin, IDC_Kol_Undo_Label, IDC_RxSlider,
-    IDC_RxSlider_Label,   IDC_Label_Raskladki};
+constexpr int kControl_Ids_Page1[] = {IDC_Group_Types,   IDC_Group_Misc,        IDC_Minimize_To_Tray,
+                                      IDC_Escape_Closes, IDC_Status_Bar,        IDC_Remember_Caret,
+                                      IDC_Undo_Limit,    IDC_Undo_Limit_Spin,   IDC_Undo_Limit_Label,
+                                      IDC_Layout_Mode,   IDC_Layout_Mode_Label, IDC_Layout_Label};
 
 const char* const kRow_Check_Hints[kSoundCount] = {
     "Запуск программы", "Разворачивание, восстановление или изменение размера окна", "Распахивание окна",
@@ -68,15 +68,15 @@ int Part_Of(int id) { return (id - IDC_Sound_Row_First) % IDC_Sound_Row_Step; }
 void Show_Controls(HWND dialog, const Settings_Controls& c) {
   for (int i = 0; i < kFile_Type_Count; ++i) Set_Check(dialog, IDC_CheckBox_First + i, c.File_Types[i]);
   const Settings_Model& s = c.Settings;
-  Set_Check(dialog, IDC_Sys_Tray, s.Sys_Tray);
-  Set_Check(dialog, IDC_Escape, s.Escape);
-  Set_Check(dialog, IDC_Bar, s.Bar);
-  Set_Check(dialog, IDC_Poziciya_Kursora, s.Poziciya_Kursora);
-  SendDlgItemMessageW(dialog, IDC_Kol_Undo_Spin, UDM_SETPOS32, 0, s.Kol_Undo);
-  SendDlgItemMessageW(dialog, IDC_RxSlider, TBM_SETPOS, TRUE, std::clamp(s.RxSlider, 1, 4));
+  Set_Check(dialog, IDC_Minimize_To_Tray, s.Minimize_To_Tray);
+  Set_Check(dialog, IDC_Escape_Closes, s.Escape_Closes);
+  Set_Check(dialog, IDC_Status_Bar, s.Show_Status_Bar);
+  Set_Check(dialog, IDC_Remember_Caret, s.Caret_Memory);
+  SendDlgItemMessageW(dialog, IDC_Undo_Limit_Spin, UDM_SETPOS32, 0, s.Undo_Limit);
+  SendDlgItemMessageW(dialog, IDC_Layout_Mode, TBM_SETPOS, TRUE, std::clamp(s.Layout_Mode, 1, 4));
   for (int row = 0; row < kSoundCount; ++row) {
-    Set_Check(dialog, Row_Control(row, IDC_Row_Sound), s.Sound[row]);
-    Set_Row_File(dialog, row, s.Edit[row]);
+    Set_Check(dialog, Row_Control(row, IDC_Row_Sound), s.Sound_On[row]);
+    Set_Row_File(dialog, row, s.Sound_File[row]);
     Sync_Sound_Row(dialog, row);
   }
 }
@@ -85,20 +85,20 @@ Settings_Controls Read_Controls(HWND dialog) {
   Settings_Controls c;
   for (int i = 0; i < kFile_Type_Count; ++i) c.File_Types[i] = Checked(dialog, IDC_CheckBox_First + i);
   Settings_Model& s = c.Settings;
-  s.Sys_Tray = Checked(dialog, IDC_Sys_Tray);
-  s.Escape = Checked(dialog, IDC_Escape);
-  s.Bar = Checked(dialog, IDC_Bar);
-  s.Poziciya_Kursora = Checked(dialog, IDC_Poziciya_Kursora);
-  s.Kol_Undo = Read_Undo_Limit(dialog);
-  s.RxSlider = int32_t(SendDlgItemMessageW(dialog, IDC_RxSlider, TBM_GETPOS, 0, 0));
+  s.Minimize_To_Tray = Checked(dialog, IDC_Minimize_To_Tray);
+  s.Escape_Closes = Checked(dialog, IDC_Escape_Closes);
+  s.Show_Status_Bar = Checked(dialog, IDC_Status_Bar);
+  s.Caret_Memory = Checked(dialog, IDC_Remember_Caret);
+  s.Undo_Limit = Read_Undo_Limit(dialog);
+  s.Layout_Mode = int32_t(SendDlgItemMessageW(dialog, IDC_Layout_Mode, TBM_GETPOS, 0, 0));
   for (int row = 0; row < kSoundCount; ++row) {
-    s.Sound[row] = Checked(dialog, Row_Control(row, IDC_Row_Sound));
-    s.Edit[row] = Read_Row_File(dialog, row);
+    s.Sound_On[row] = Checked(dialog, Row_Control(row, IDC_Row_Sound));
+    s.Sound_File[row] = Read_Row_File(dialog, row);
   }
   return c;
 }
 
-int32_t Read_Undo_Limit(HWND dialog) { return Undo_Limit_From_Text(Item_Text(dialog, IDC_Kol_Undo)); }
+int32_t Read_Undo_Limit(HWND dialog) { return Undo_Limit_From_Text(Item_Text(dialog, IDC_Undo_Limit)); }
 
 std::string Read_Row_File(HWND dialog, int row) { return Item_Text(dialog, Row_Control(row, IDC_Row_Edit)); }
 
@@ -115,11 +115,11 @@ void Init_Controls(HWND dialog) {
     tab.pszText = const_cast<wchar_t*>(captions[i]);
     SendMessageW(pages, TCM_INSERTITEMW, i, LPARAM(&tab));
   }
-  SendDlgItemMessageW(dialog, IDC_Kol_Undo, EM_LIMITTEXT, 5, 0);
-  SendDlgItemMessageW(dialog, IDC_Kol_Undo_Spin, UDM_SETRANGE32, 0, kMax_Kol_Undo);
-  SendDlgItemMessageW(dialog, IDC_RxSlider, TBM_SETRANGE, FALSE, MAKELPARAM(1, 4));
-  SendDlgItemMessageW(dialog, IDC_RxSlider, TBM_SETPAGESIZE, 0, 1);
-  SendDlgItemMessageW(dialog, IDC_RxSlider, TBM_SETPOS, TRUE, 1);
+  SendDlgItemMessageW(dialog, IDC_Undo_Limit, EM_LIMITTEXT, 5, 0);
+  SendDlgItemMessageW(dialog, IDC_Undo_Limit_Spin, UDM_SETRANGE32, 0, kMax_Undo_Limit);
+  SendDlgItemMessageW(dialog, IDC_Layout_Mode, TBM_SETRANGE, FALSE, MAKELPARAM(1, 4));
+  SendDlgItemMessageW(dialog, IDC_Layout_Mode, TBM_SETPAGESIZE, 0, 1);
+  SendDlgItemMessageW(dialog, IDC_Layout_Mode, TBM_SETPOS, TRUE, 1);
 
   HWND tips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
                               dialog, nullptr, nullptr, nullptr);
@@ -153,16 +153,16 @@ void Sync_Sound_Row(HWND dialog, int row) {
 DWORD Help_Context(int id) {
   if (id >= IDC_CheckBox_First && id < IDC_CheckBox_First + kFile_Type_Count) return 90;
   switch (id) {
-    case IDC_Sys_Tray:
+    case IDC_Minimize_To_Tray:
       return 120;
-    case IDC_Escape:
+    case IDC_Escape_Closes:
       return 121;
-    case IDC_Bar:
+    case IDC_Status_Bar:
       return 122;
-    case IDC_Poziciya_Kursora:
+    case IDC_Remember_Caret:
       return 123;
-    case IDC_Kol_Undo:
-    case IDC_Kol_Undo_Spin:
+    case IDC_Undo_Limit:
+    case IDC_Undo_Limit_Spin:
       return 125;
   }
   const int row = Row_Of(id);

@@ -46,17 +46,18 @@ Settings_Dialog::Settings_Dialog(Settings_Dialog_Host& host)
       registry_(std::make_unique<Win32_Registry>()),
       form_host_(std::make_unique<Form_Host>(*this)),
       prompts_(std::make_unique<Win32_Prompts>(nullptr)),
-      form_(std::make_unique<Settings_Form>(host.Settings(), host.Edit(), *registry_, *form_host_, *prompts_)) {}
+      form_(std::make_unique<Settings_Form>(host.Settings(), host.Edit(), *registry_, *form_host_,
+                                            *prompts_)) {}
 
 Settings_Dialog::~Settings_Dialog() {
   if (dialog_ && IsWindow(dialog_)) DestroyWindow(dialog_);
 }
 
-Win32_Layout_Label Settings_Dialog::Mode_Label() { return Win32_Layout_Label(dialog_, IDC_Label_Raskladki); }
+Win32_Layout_Label Settings_Dialog::Mode_Label() { return Win32_Layout_Label(dialog_, IDC_Layout_Label); }
 
 void Settings_Dialog::Show_Form_Controls() {
   Show_Controls(dialog_, form_->Controls);
-  slider_position_ = int32_t(SendDlgItemMessageW(dialog_, IDC_RxSlider, TBM_GETPOS, 0, 0));
+  slider_position_ = int32_t(SendDlgItemMessageW(dialog_, IDC_Layout_Mode, TBM_GETPOS, 0, 0));
   Win32_Layout_Label label = Mode_Label();
   Set_Layout_Label(label, slider_position_);
 }
@@ -118,22 +119,22 @@ void Settings_Dialog::On_Command(int id, int code) {
       Show_Form_Controls();
       End_Modal();
       return;
-    case IDC_Kol_Undo:
+    case IDC_Undo_Limit:
       if (code == EN_CHANGE) form_->Undo_Limit_Changed(Read_Undo_Limit(dialog_));
       // Five digits can exceed the range: show the depth that counts.
-      if (code == EN_KILLFOCUS) SetDlgItemInt(dialog_, IDC_Kol_Undo, UINT(Read_Undo_Limit(dialog_)), FALSE);
+      if (code == EN_KILLFOCUS) SetDlgItemInt(dialog_, IDC_Undo_Limit, UINT(Read_Undo_Limit(dialog_)), FALSE);
       return;
   }
   if (code == BN_CLICKED && Row_Of(id) >= 0) On_Row_Command(id);
 }
 
-// RxSliderChanged: only a move by the user changes the position here.
+// Layout_Mode_Moved: only a move by the user changes the position here.
 void Settings_Dialog::On_Slider() {
-  const int32_t position = int32_t(SendDlgItemMessageW(dialog_, IDC_RxSlider, TBM_GETPOS, 0, 0));
+  const int32_t position = int32_t(SendDlgItemMessageW(dialog_, IDC_Layout_Mode, TBM_GETPOS, 0, 0));
   if (position == slider_position_) return;
   slider_position_ = position;
   Win32_Layout_Label label = Mode_Label();
-  RxSliderChanged(label, position, blinking_);
+  Layout_Mode_Moved(label, position, blinking_);
 }
 
 void Settings_Dialog::On_Help(const HELPINFO& info) {
@@ -159,7 +160,7 @@ INT_PTR Settings_Dialog::On_Message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       On_Command(LOWORD(wp), HIWORD(wp));
       return TRUE;
     case WM_HSCROLL:
-      if (HWND(lp) == GetDlgItem(hwnd, IDC_RxSlider)) PostMessageW(hwnd, kSlider_Moved, 0, 0);
+      if (HWND(lp) == GetDlgItem(hwnd, IDC_Layout_Mode)) PostMessageW(hwnd, kSlider_Moved, 0, 0);
       return TRUE;
     case kSlider_Moved:
       On_Slider();
@@ -172,7 +173,7 @@ INT_PTR Settings_Dialog::On_Message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_DRAWITEM: {
       const DRAWITEMSTRUCT& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
-      if (item.CtlID == IDC_Label_Raskladki)
+      if (item.CtlID == IDC_Layout_Label)
         Win32_Layout_Label::Draw(item);
       else
         Draw_Play_Button(item);
@@ -209,7 +210,8 @@ struct Enabled_Windows {
 
 BOOL CALLBACK Collect_Enabled(HWND window, LPARAM windows) {
   auto& list = *reinterpret_cast<Enabled_Windows*>(windows);
-  if (window != list.except && IsWindowVisible(window) && IsWindowEnabled(window)) list.found.push_back(window);
+  if (window != list.except && IsWindowVisible(window) && IsWindowEnabled(window))
+    list.found.push_back(window);
   return TRUE;
 }
 

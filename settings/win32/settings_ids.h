@@ -21,16 +21,16 @@
 #define IDC_Group_Misc   5021
 #define IDC_Group_Sounds 5022
 
-#define IDC_Sys_Tray         5030
-#define IDC_Escape           5031
-#define IDC_Bar              5032
-#define IDC_Poziciya_Kursora 5033
-#define IDC_Kol_Undo         5034
-#define IDC_Kol_Undo_Spin    5035
-#define IDC_Kol_Undo_Label   5036
-#define IDC_RxSlider         5037
-#define IDC_RxSlider_Label   5038
-#define IDC_Label_Raskladki  5039
+#define IDC_Minimize_To_Tray  5030
+#define IDC_Escape_Closes     5031
+#define IDC_Status_Bar        5032
+#define IDC_Remember_Caret    5033
+#define IDC_Undo_Limit        5034
+#define IDC_Undo_Limit_Spin   5035
+#define IDC_Undo_Limit_Label  5036
+#define IDC_Layout_Mode       5037
+#define IDC_Layout_Mode_Label 5038
+#define IDC_Layout_Label      5039
 
 /* Sound row N (0..4): label, check box, file field, browse and play button. */
 #define IDC_Sound_Row_First 5100

@@ -121,7 +121,7 @@ TEST(SettingsFile, FirstRunCloseWritesEveryDefaultInOrder) {
   state.Layout_Name = "00000409";
   state.Maximized = created.Maximized;
   state.Model = model;
-  state.Undo_Limit = model.Kol_Undo;
+  state.Undo_Limit = model.Undo_Limit;
   state.Back_Color = created.Back_Color;
   state.Font = created.Font;
   state.Word_Wrap = created.Word_Wrap;

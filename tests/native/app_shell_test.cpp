@@ -92,8 +92,8 @@ TEST(KeyboardLayout, CloseRecordsOnlyTheThreeKnownLayouts) {
 
 TEST(EventSounds, TickedWithAPathPlaysWithItsFlags) {
   Settings_Model model;
-  model.Sound = {true, true, false, true, true};
-  model.Edit = {"a.wav", "b.wav", "c.wav", "", "e.wav"};
+  model.Sound_On = {true, true, false, true, true};
+  model.Sound_File = {"a.wav", "b.wav", "c.wav", "", "e.wav"};
   Fake_Sound sound;
   for (int n = 1; n <= 5; ++n) Play_Event_Sound(model, n, sound);
   ASSERT_EQ(sound.played.size(), 3u);
@@ -167,8 +167,8 @@ TEST(ClosingProgram, ExitSoundFirstThenSettingsAndAFailedWriteIsReported) {
   Fake_Sound sound;
   Fake_Prompts prompts;
   Close_State state;
-  state.Model.Sound[4] = true;
-  state.Model.Edit[4] = "Sound\\Vyhod.wav";
+  state.Model.Sound_On[4] = true;
+  state.Model.Sound_File[4] = "Sound\\Vyhod.wav";
   Close_Program(state, file, sound, prompts);
   ASSERT_EQ(sound.played.size(), 1u);
   EXPECT_EQ(sound.played[0].second, kSoundNoStop);

@@ -33,13 +33,13 @@ TEST_F(StartupSettings, DefaultsOfAFirstRun) {
     EXPECT_EQ(s.Files.Positions[i], "0");
   }
   const auto m = Read_Activation_Settings(file);
-  EXPECT_FALSE(m.Sys_Tray);
-  EXPECT_TRUE(m.Escape && m.Bar && m.Poziciya_Kursora);
-  EXPECT_EQ(m.Kol_Undo, 50);
-  EXPECT_EQ(m.RxSlider, 1);
-  for (int i = 0; i < 5; ++i) EXPECT_TRUE(m.Sound[i]);
-  EXPECT_EQ(m.Edit[0], "Sound\\Zapusk.wav");
-  EXPECT_EQ(m.Edit[4], "Sound\\Vyhod.wav");
+  EXPECT_FALSE(m.Minimize_To_Tray);
+  EXPECT_TRUE(m.Escape_Closes && m.Show_Status_Bar && m.Caret_Memory);
+  EXPECT_EQ(m.Undo_Limit, 50);
+  EXPECT_EQ(m.Layout_Mode, 1);
+  for (int i = 0; i < 5; ++i) EXPECT_TRUE(m.Sound_On[i]);
+  EXPECT_EQ(m.Sound_File[0], "Sound\\Zapusk.wav");
+  EXPECT_EQ(m.Sound_File[4], "Sound\\Vyhod.wav");
 }
 
 TEST_F(StartupSettings, NumbersInEveryNotationAndBadOnesGiveDefaults) {
@@ -80,9 +80,9 @@ TEST_F(StartupSettings, StartupLayoutModes) {
   EXPECT_EQ(Create().Startup_Layout, "00000419");
   Set("Size/Raskladka_Default", "7");
   EXPECT_FALSE(Create().Startup_Layout.has_value());
-  EXPECT_EQ(Read_Activation_Settings(file).RxSlider, 4);
+  EXPECT_EQ(Read_Activation_Settings(file).Layout_Mode, 4);
   Set("Size/Raskladka_Default", "-3");
-  EXPECT_EQ(Read_Activation_Settings(file).RxSlider, 1);
+  EXPECT_EQ(Read_Activation_Settings(file).Layout_Mode, 1);
 }
 
 TEST_F(StartupSettings, HistoryPositionOfAnAbsentKeyIsZero) {
@@ -98,9 +98,9 @@ TEST_F(StartupSettings, HistoryPositionOfAnAbsentKeyIsZero) {
 
 TEST_F(StartupSettings, UndoDepthIsClampedLikeTheSpinBox) {
   Set("Size/Kol_Undo", "70000");
-  EXPECT_EQ(Read_Activation_Settings(file).Kol_Undo, 65535);
+  EXPECT_EQ(Read_Activation_Settings(file).Undo_Limit, 65535);
   Set("Size/Kol_Undo", "-1");
-  EXPECT_EQ(Read_Activation_Settings(file).Kol_Undo, 0);
+  EXPECT_EQ(Read_Activation_Settings(file).Undo_Limit, 0);
 }
 
 TEST_F(StartupSettings, CloseStopsAtTheFirstRefusedWrite) {
@@ -111,7 +111,7 @@ TEST_F(StartupSettings, CloseStopsAtTheFirstRefusedWrite) {
   EXPECT_EQ(profile.writes.back().first, "Size/Left");
 }
 
-TEST_F(StartupSettings, UnknownLayoutLeavesRaskladkaAlone) {
+TEST_F(StartupSettings, UnknownLayoutLeavesTheStoredLayoutAlone) {
   Set("Size/Raskladka", "00000407");
   Close_State state;
   state.Layout_Name = std::nullopt;

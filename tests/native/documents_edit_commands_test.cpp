@@ -59,8 +59,8 @@ TEST(DocumentsMenuEnabling, LinesMenuEnablesTheSixSelectionCommandsOnly) {
   const auto on = As_Map(Lines_Menu_States(true));
   const auto off = As_Map(Lines_Menu_States(false));
   ASSERT_EQ(on.size(), 6u);
-  for (int id : {IDM_Add_Spaces, IDM_Remove_Leading_Space, IDM_Squeeze_Spaces, IDM_Remove_Trailing_Spaces, IDM_Remove_Line_Breaks,
-                 IDM_Tabs_To_Spaces}) {
+  for (int id : {IDM_Add_Spaces, IDM_Remove_Leading_Space, IDM_Squeeze_Spaces, IDM_Remove_Trailing_Spaces,
+                 IDM_Remove_Line_Breaks, IDM_Tabs_To_Spaces}) {
     EXPECT_TRUE(on.at(id));
     EXPECT_FALSE(off.at(id));
   }

@@ -140,10 +140,10 @@ TEST_F(Find, EmptyFindTextBeepsAndChangesNothing) {
 
 TEST_F(Find, DialogStepWritesTheFindTextWhateverTheOutcome) {
   Text("один два");
-  FindDialogFind(c, file, {W("два"), false});
+  Find_From_Dialog(c, file, {W("два"), false});
   EXPECT_EQ(Sel(), std::make_pair(5, 8));
   EXPECT_TRUE(state.Find_Next_Ready);
-  FindDialogFind(c, file, {W("три"), false});  // Cancel at the prompt
+  Find_From_Dialog(c, file, {W("три"), false});  // Cancel at the prompt
   ASSERT_EQ(profile.writes.size(), 2u);
   EXPECT_EQ(profile.writes[0], std::make_pair(std::string("Find/Text"), std::string("два")));
   EXPECT_EQ(profile.writes[1], std::make_pair(std::string("Find/Text"), std::string("три")));
@@ -153,14 +153,14 @@ TEST_F(Find, DialogStepWritesTheFindTextWhateverTheOutcome) {
 TEST_F(Find, DialogStepSwitchesToRussianAndComesBack) {
   Text("abc");
   keys.current = 0x04090409u;
-  FindDialogFind(c, file, {"b", false});
+  Find_From_Dialog(c, file, {"b", false});
   EXPECT_EQ(keys.activated, (std::vector<std::string>{"00000419", "00000409"}));
 }
 
 TEST_F(Find, RefusedWriteIsReportedAfterTheSearch) {
   Text("abc");
   profile.fail_after = 0;
-  FindDialogFind(c, file, {"c", false});
+  Find_From_Dialog(c, file, {"c", false});
   EXPECT_EQ(Sel(), std::make_pair(2, 3));
   ASSERT_EQ(ui.errors.size(), 1u);
   EXPECT_EQ(ui.errors[0], "Unable to write to C:\\Prog\\Lirovant.ini");
@@ -174,7 +174,7 @@ TEST_F(Find, FindNextBeepsUntilASearchHasRun) {
   EXPECT_EQ(ui.beeps, 1);
   EXPECT_EQ(search.finds, 0);
   EXPECT_TRUE(profile.writes.empty());
-  FindDialogFind(c, file, {"a", false});
+  Find_From_Dialog(c, file, {"a", false});
   Find_Next(c, file, {"a", false});
   EXPECT_EQ(Sel(), std::make_pair(2, 3));
   // A document load clears the flag; F3 beeps again.

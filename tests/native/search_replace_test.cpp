@@ -66,7 +66,7 @@ TEST_F(Replace, WithoutASelectionOnlySearches) {
 
 TEST_F(Replace, FindNextNeitherCountsNorPassesTheLastMatchWithoutAsking) {
   Text("abc abc", 4, 7);
-  Poisk_Zamena(c, {"abc", false});
+  Find_Next_For_Replace(c, {"abc", false});
   EXPECT_EQ(state.Search_Count, 0);
   ASSERT_EQ(ui.asked.size(), 1u);
   // Two lines joined by a single LF.

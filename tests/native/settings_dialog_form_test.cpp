@@ -16,12 +16,12 @@ constexpr int kTXT = 0, kINI = 1, kDIZ = 2, kBAT = 5, kREG = 6, kBAK = 9;
 class SettingsDialogForm : public ::testing::Test {
  protected:
   SettingsDialogForm() {
-    live.Sys_Tray = true;
-    live.Bar = true;
-    live.Kol_Undo = 50;
-    live.RxSlider = 2;
-    live.Sound = {true, false, true, false, true};
-    live.Edit = {"a.wav", "b.wav", "c.wav", "d.wav", "e.wav"};
+    live.Minimize_To_Tray = true;
+    live.Show_Status_Bar = true;
+    live.Undo_Limit = 50;
+    live.Layout_Mode = 2;
+    live.Sound_On = {true, false, true, false, true};
+    live.Sound_File = {"a.wav", "b.wav", "c.wav", "d.wav", "e.wav"};
     edit.undo_limit = 50;
     form.Fill_From_Settings();
   }
@@ -37,7 +37,7 @@ class SettingsDialogForm : public ::testing::Test {
   Settings_Model live;
   Fake_Edit edit;
   Memory_Registry registry;
-  Fake_Nastroyki_Host host;
+  Fake_Settings_Host host;
   Fake_Prompts prompts;
   Settings_Form form{live, edit, registry, host, prompts};
 };
@@ -51,13 +51,13 @@ TEST_F(SettingsDialogForm, OpeningShowsLiveSettingsBindingsAndUndoLimit) {
   const Settings_Controls& c = form.Controls;
   for (int i = 0; i < kFile_Type_Count; ++i)
     EXPECT_EQ(c.File_Types[i], i == kINI || i == kREG) << kFile_Type_Boxes[i].type;
-  EXPECT_TRUE(c.Settings.Sys_Tray);
-  EXPECT_EQ(c.Settings.RxSlider, 2);
-  EXPECT_EQ(c.Settings.Edit[3], "d.wav");
-  EXPECT_EQ(c.Settings.Kol_Undo, 333);
+  EXPECT_TRUE(c.Settings.Minimize_To_Tray);
+  EXPECT_EQ(c.Settings.Layout_Mode, 2);
+  EXPECT_EQ(c.Settings.Sound_File[3], "d.wav");
+  EXPECT_EQ(c.Settings.Undo_Limit, 333);
   EXPECT_FALSE(form.Undo_Edited);
   EXPECT_EQ(form.Snapshot.File_Types, c.File_Types);
-  EXPECT_EQ(form.Snapshot.Settings.Kol_Undo, 50);
+  EXPECT_EQ(form.Snapshot.Settings.Undo_Limit, 50);
 }
 
 TEST_F(SettingsDialogForm, OpeningUnticksBoxOfBindingRemovedMeanwhile) {
@@ -87,20 +87,20 @@ TEST_F(SettingsDialogForm, BoxTickedBeforeTitleBarCloseIsNotShownAsBound) {
 
 TEST_F(SettingsDialogForm, OkAppliesStatusBarUndoLimitAndCopiesControls) {
   Open();
-  form.Controls.Settings.Bar = false;
-  form.Controls.Settings.Escape = true;
-  form.Controls.Settings.RxSlider = 4;
-  form.Controls.Settings.Edit[0] = "new.wav";
+  form.Controls.Settings.Show_Status_Bar = false;
+  form.Controls.Settings.Escape_Closes = true;
+  form.Controls.Settings.Layout_Mode = 4;
+  form.Controls.Settings.Sound_File[0] = "new.wav";
   form.Undo_Limit_Changed(80);
 
   ASSERT_TRUE(form.Accept());
   EXPECT_FALSE(host.status_visible);
   EXPECT_EQ(edit.undo_limit, 80);
-  EXPECT_FALSE(live.Bar);
-  EXPECT_TRUE(live.Escape);
-  EXPECT_EQ(live.RxSlider, 4);
-  EXPECT_EQ(live.Edit[0], "new.wav");
-  EXPECT_EQ(live.Kol_Undo, 80);
+  EXPECT_FALSE(live.Show_Status_Bar);
+  EXPECT_TRUE(live.Escape_Closes);
+  EXPECT_EQ(live.Layout_Mode, 4);
+  EXPECT_EQ(live.Sound_File[0], "new.wav");
+  EXPECT_EQ(live.Undo_Limit, 80);
   EXPECT_TRUE(prompts.errors.empty());
 }
 
@@ -129,7 +129,7 @@ TEST_F(SettingsDialogForm, OkWithoutChangedBoxesLeavesRegistryAlone) {
   // what the dialog found, so OK has nothing to do.
   Dissociate_Type(registry, "TXT");
   const int changes = registry.Change_Count();
-  form.Controls.Settings.Sys_Tray = false;
+  form.Controls.Settings.Minimize_To_Tray = false;
 
   ASSERT_TRUE(form.Accept());
   EXPECT_EQ(registry.Change_Count(), changes);
@@ -141,7 +141,7 @@ TEST_F(SettingsDialogForm, RegistryErrorEndsOkAfterWhatWasAlreadyDone) {
   form.Controls.File_Types[kTXT] = true;
   form.Controls.File_Types[kINI] = true;
   form.Controls.File_Types[kBAK] = true;
-  form.Controls.Settings.Bar = false;
+  form.Controls.Settings.Show_Status_Bar = false;
   form.Undo_Limit_Changed(500);
   registry.Deny_Changes_Under("INI_Lirovant_Store");
 
@@ -151,7 +151,7 @@ TEST_F(SettingsDialogForm, RegistryErrorEndsOkAfterWhatWasAlreadyDone) {
   // Applied before the failing type.
   EXPECT_FALSE(host.status_visible);
   EXPECT_EQ(edit.undo_limit, 500);
-  EXPECT_FALSE(live.Bar);
+  EXPECT_FALSE(live.Show_Status_Bar);
   EXPECT_EQ(Default(".TXT"), "TXT_Lirovant_ZMK");
   // Skipped from the failing type on, the undo reminder with it.
   EXPECT_FALSE(registry.Key_Exists("INI_Lirovant_ZMK"));
@@ -163,53 +163,53 @@ TEST_F(SettingsDialogForm, RegistryErrorEndsOkAfterWhatWasAlreadyDone) {
 TEST_F(SettingsDialogForm, CancelPutsBackTheSnapshotButNotTheFileFields) {
   Associate_Type(registry, host.target, "TXT", "1");
   Open();
-  form.Controls.Settings.Sys_Tray = false;
-  form.Controls.Settings.Poziciya_Kursora = true;
-  form.Controls.Settings.Sound[1] = true;
-  form.Controls.Settings.Edit[1] = "other.wav";
-  form.Controls.Settings.RxSlider = 3;
-  form.Controls.Settings.Bar = false;
+  form.Controls.Settings.Minimize_To_Tray = false;
+  form.Controls.Settings.Caret_Memory = true;
+  form.Controls.Settings.Sound_On[1] = true;
+  form.Controls.Settings.Sound_File[1] = "other.wav";
+  form.Controls.Settings.Layout_Mode = 3;
+  form.Controls.Settings.Show_Status_Bar = false;
   form.Controls.File_Types[kTXT] = false;
   form.Controls.File_Types[kREG] = true;
   form.Undo_Limit_Changed(900);
   const int changes = registry.Change_Count();
 
   form.Cancel();
-  EXPECT_TRUE(live.Sys_Tray);
-  EXPECT_FALSE(live.Poziciya_Kursora);
-  EXPECT_FALSE(live.Sound[1]);
-  EXPECT_EQ(live.Edit[1], "other.wav");  // the file fields are not put back
-  EXPECT_EQ(live.RxSlider, 2);
-  EXPECT_TRUE(live.Bar);
-  EXPECT_EQ(live.Kol_Undo, 50);
+  EXPECT_TRUE(live.Minimize_To_Tray);
+  EXPECT_FALSE(live.Caret_Memory);
+  EXPECT_FALSE(live.Sound_On[1]);
+  EXPECT_EQ(live.Sound_File[1], "other.wav");  // the file fields are not put back
+  EXPECT_EQ(live.Layout_Mode, 2);
+  EXPECT_TRUE(live.Show_Status_Bar);
+  EXPECT_EQ(live.Undo_Limit, 50);
   EXPECT_TRUE(form.Controls.File_Types[kTXT]);
   EXPECT_FALSE(form.Controls.File_Types[kREG]);
-  EXPECT_EQ(form.Controls.Settings.RxSlider, 2);
+  EXPECT_EQ(form.Controls.Settings.Layout_Mode, 2);
   EXPECT_EQ(registry.Change_Count(), changes);
   EXPECT_TRUE(host.status_changes.empty());
   EXPECT_EQ(edit.undo_limit, 50);
 }
 
 TEST_F(SettingsDialogForm, CancelTicksBarExactlyWhenTheStatusBarWasShown) {
-  live.Bar = true;
+  live.Show_Status_Bar = true;
   host.status_visible = false;
   Open();
   form.Cancel();
-  EXPECT_FALSE(live.Bar);
+  EXPECT_FALSE(live.Show_Status_Bar);
 }
 
 TEST_F(SettingsDialogForm, TitleBarCloseKeepsEditsButAppliesNothing) {
   Open();
-  form.Controls.Settings.Sys_Tray = false;
-  form.Controls.Settings.Bar = false;
+  form.Controls.Settings.Minimize_To_Tray = false;
+  form.Controls.Settings.Show_Status_Bar = false;
   form.Controls.File_Types[kTXT] = true;
   form.Undo_Limit_Changed(700);
   const int changes = registry.Change_Count();
 
   form.Title_Bar_Close();
-  EXPECT_FALSE(live.Sys_Tray);
-  EXPECT_FALSE(live.Bar);
-  EXPECT_EQ(live.Kol_Undo, 50);
+  EXPECT_FALSE(live.Minimize_To_Tray);
+  EXPECT_FALSE(live.Show_Status_Bar);
+  EXPECT_EQ(live.Undo_Limit, 50);
   EXPECT_EQ(edit.undo_limit, 50);
   EXPECT_TRUE(host.status_changes.empty());
   EXPECT_EQ(registry.Change_Count(), changes);
@@ -233,7 +233,7 @@ TEST_F(SettingsDialogForm, UndoWarningOnlyAboveHundredAndOncePerEdit) {
 
   // Reopened at 101 and confirmed without touching the spin box.
   Open();
-  EXPECT_EQ(form.Controls.Settings.Kol_Undo, 101);
+  EXPECT_EQ(form.Controls.Settings.Undo_Limit, 101);
   ASSERT_TRUE(form.Accept());
   EXPECT_EQ(host.notices.size(), 1u);
 

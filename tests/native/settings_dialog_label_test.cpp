@@ -27,7 +27,7 @@ TEST(SettingsDialogLabel, ModesOneToFourNameTheirLayoutOthersChangeNothing) {
 TEST(SettingsDialogLabel, SliderMoveBlinksThreeTimesAndEndsVisible) {
   Fake_Layout_Label label;
   bool blinking = false;
-  RxSliderChanged(label, 2, blinking);
+  Layout_Mode_Moved(label, 2, blinking);
 
   std::vector<std::string> expected = {"text", "highlight"};
   for (int i = 0; i < 3; ++i)
@@ -45,8 +45,8 @@ TEST(SettingsDialogLabel, MoveDuringBlinkOnlyChangesTheText) {
   bool blinking = false;
   static bool* flag;
   flag = &blinking;
-  label.pending.push_back([](Fake_Layout_Label& l) { RxSliderChanged(l, 4, *flag); });
-  RxSliderChanged(label, 3, blinking);
+  label.pending.push_back([](Fake_Layout_Label& l) { Layout_Mode_Moved(l, 4, *flag); });
+  Layout_Mode_Moved(label, 3, blinking);
 
   EXPECT_EQ(label.text, "всегда русская");
   EXPECT_TRUE(label.visible);

@@ -27,7 +27,7 @@ struct Selection_Frame : Text_Frame_Fixture {
   }
 };
 
-TEST(TextFrameSelection, KirilicaRetypesReselectsForCharsetAndLeavesCaretBehind) {
+TEST(TextFrameSelection, RetypeToRussianReselectsForCharsetAndLeavesCaretBehind) {
   Selection_Frame f;
   f.Load("Ghbdtn Ntrcn");
   Retype_To_Russian_Command(f.host);
@@ -42,7 +42,7 @@ TEST(TextFrameSelection, KirilicaRetypesReselectsForCharsetAndLeavesCaretBehind)
   EXPECT_EQ(f.keyboard.activated, (std::vector<std::string>{"00000419", "00000409"}));
 }
 
-TEST(TextFrameSelection, LatinicaRetypesAndLeavesCaretBehind) {
+TEST(TextFrameSelection, RetypeToLatinLeavesCaretBehind) {
   Selection_Frame f;
   f.Load(W("руддщ ХЪ"));
   Retype_To_Latin_Command(f.host);
@@ -52,7 +52,7 @@ TEST(TextFrameSelection, LatinicaRetypesAndLeavesCaretBehind) {
   EXPECT_TRUE(f.edit.undo.empty());
 }
 
-TEST(TextFrameSelection, RegistrTogglesAndKeepsTheRangeSelected) {
+TEST(TextFrameSelection, ToggleCaseTogglesAndKeepsTheRangeSelected) {
   Selection_Frame f;
   f.Load(W("ёЛКА"));
   Toggle_Case_Command(f.host);

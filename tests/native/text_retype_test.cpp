@@ -9,33 +9,33 @@ std::string W(const std::string& utf8) { return Utf8_To_Win1251(utf8); }
 
 }  // namespace
 
-TEST(TextRetype, KirilicaTurnsLatinGarbageIntoRussian) {
+TEST(TextRetype, RetypeToRussianTurnsLatinGarbageIntoRussian) {
   EXPECT_EQ(Retype_To_Russian("ghbdtn"), W("привет"));
   EXPECT_EQ(Retype_To_Russian("Ghbdtn Ntrcn"), W("Привет Текст"));
   EXPECT_EQ(Retype_To_Russian("`~"), W("ёЁ"));
   EXPECT_EQ(Retype_To_Russian("[]{};:'\",.<>"), W("хъХЪжЖэЭбюБЮ"));
 }
 
-TEST(TextRetype, KirilicaChangesTheSevenSigns) {
+TEST(TextRetype, RetypeToRussianChangesTheSevenSigns) {
   EXPECT_EQ(Retype_To_Russian("#$&/?@^"), W("№;?.,\":"));
   // Already Russian text keeps its letters but not those signs.
   EXPECT_EQ(Retype_To_Russian(W("да/нет")), W("да.нет"));
 }
 
-TEST(TextRetype, KirilicaKeepsSignsThatShareTheirKey) {
+TEST(TextRetype, RetypeToRussianKeepsSignsThatShareTheirKey) {
   const std::string kept = " 0123456789!%()*+-=_\\|\r\t";
   EXPECT_EQ(Retype_To_Russian(kept), kept);
   EXPECT_EQ(To_Russian_Table[0x7F], 0x7F);
   EXPECT_EQ(To_Russian_Table[0x1F], 0x1F);
 }
 
-TEST(TextRetype, LatinicaTurnsRussianGarbageIntoLatin) {
+TEST(TextRetype, RetypeToLatinTurnsRussianGarbageIntoLatin) {
   EXPECT_EQ(Retype_To_Latin(W("руддщ")), "hello");
   EXPECT_EQ(Retype_To_Latin(W("Руддщ Цщкдв")), "Hello World");
   EXPECT_EQ(Retype_To_Latin(W("ёЁ№")), "`~#");
 }
 
-TEST(TextRetype, LatinicaLeavesAsciiAlone) {
+TEST(TextRetype, RetypeToLatinLeavesAsciiAlone) {
   for (int b = 0; b < 0x80; ++b) EXPECT_EQ(To_Latin_Table[b], b) << b;
 }
 

@@ -86,7 +86,7 @@ Label_Look Look_Of(HWND label) {
 }
 
 int Story_Top(HWND box, int k) {
-  return Place_In(Control(box, IDC_ABOUT_MAY_LAB1 + k - 1), Control(box, IDC_ABOUT_PANEL)).top;
+  return Place_In(Control(box, IDC_ABOUT_STORY1 + k - 1), Control(box, IDC_ABOUT_PANEL)).top;
 }
 
 void Activate(HWND box) { SendMessageW(box, WM_ACTIVATE, WA_ACTIVE, 0); }
@@ -191,7 +191,7 @@ TEST_F(AboutBox, FontsAndColoursFollowTheLayout) {
   const LOGFONTW freeware = Font_Of(Control(Box, IDC_ABOUT_LABEL1));
   EXPECT_EQ(freeware.lfHeight, -16);
   EXPECT_GE(freeware.lfWeight, FW_BOLD);
-  EXPECT_EQ(Font_Of(Control(Box, IDC_ABOUT_MAY_LAB1)).lfHeight, -11);
+  EXPECT_EQ(Font_Of(Control(Box, IDC_ABOUT_STORY1)).lfHeight, -11);
 
   EXPECT_EQ(Look_Of(name).Text, RGB(128, 0, 0));
   EXPECT_EQ(Look_Of(Control(Box, IDC_ABOUT_VERSION)).Text, RGB(128, 0, 0));
@@ -199,7 +199,7 @@ TEST_F(AboutBox, FontsAndColoursFollowTheLayout) {
   EXPECT_EQ(Look_Of(Control(Box, IDC_ABOUT_MAIL_TO)).Text, RGB(0, 0, 128));
   EXPECT_EQ(Look_Of(Control(Box, IDC_ABOUT_HOME_PAGE)).Text, RGB(0, 0, 128));
   EXPECT_EQ(Look_Of(name).Back, GetSysColor(COLOR_BTNFACE));
-  const Label_Look story = Look_Of(Control(Box, IDC_ABOUT_MAY_LAB1 + 2));
+  const Label_Look story = Look_Of(Control(Box, IDC_ABOUT_STORY1 + 2));
   EXPECT_EQ(story.Text, GetSysColor(COLOR_HIGHLIGHT));
   EXPECT_EQ(story.Back, GetSysColor(COLOR_INFOBK));
 }
@@ -212,7 +212,7 @@ TEST_F(AboutBox, ActivationSetsVersionAndStoryAndParksTheLabels) {
   EXPECT_GT(v.right - v.left, 50);
   EXPECT_LE(v.right, 329);
   for (int k = 1; k <= 5; ++k) {
-    HWND lab = Control(Box, IDC_ABOUT_MAY_LAB1 + k - 1);
+    HWND lab = Control(Box, IDC_ABOUT_STORY1 + k - 1);
     EXPECT_EQ(Text_Of(lab), Wide(Story_Piece(k))) << k;
     const RECT r = Place_In(lab, Control(Box, IDC_ABOUT_PANEL));
     EXPECT_EQ(r.left, 0);

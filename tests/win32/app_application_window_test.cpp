@@ -32,8 +32,8 @@ class Sound_Recorder : public Sound_Player {
   Sound_Recorder() : kept_player_(Window().Event_Sounds), kept_model_(Window().Settings) {
     Window().Event_Sounds = this;
     for (int n = 0; n < kSoundCount; ++n) {
-      Window().Settings.Sound[n] = true;
-      Window().Settings.Edit[n] = "sound" + std::to_string(n + 1);
+      Window().Settings.Sound_On[n] = true;
+      Window().Settings.Sound_File[n] = "sound" + std::to_string(n + 1);
     }
   }
   ~Sound_Recorder() override {
@@ -233,7 +233,7 @@ TEST_F(AppApplicationWindow, LoadingAFileNamesBothWindowsAndSaveAsOnlyTheCaption
 
 TEST_F(AppApplicationWindow, MinimiseGoesToTheTaskbarEntryAndRestoreBringsTheWindowBackOnce) {
   Sound_Recorder sounds;
-  Window().Settings.Sys_Tray = false;
+  Window().Settings.Minimize_To_Tray = false;
   SendMessageW(Window().Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
   Settle();
   EXPECT_FALSE(IsWindowVisible(Window().Handle));
@@ -272,7 +272,7 @@ TEST_F(AppApplicationWindow, MinimiseGoesToTheTaskbarEntryAndRestoreBringsTheWin
 
 TEST_F(AppApplicationWindow, TheTrayTakesTheTaskbarEntryAndALeftClickGivesItBackWithOneSound) {
   Sound_Recorder sounds;
-  Window().Settings.Sys_Tray = true;
+  Window().Settings.Minimize_To_Tray = true;
   SendMessageW(Window().Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
   Settle();
   EXPECT_FALSE(IsWindowVisible(Window().Application));
@@ -305,7 +305,7 @@ TEST_F(AppApplicationWindow, CloseWhileMinimisedStoresTheMainWindowsPlace) {
 
   MoveWindow(Window().Handle, 110, 90, 520, 410, TRUE);
   Settle();
-  Window().Settings.Sys_Tray = true;
+  Window().Settings.Minimize_To_Tray = true;
   SendMessageW(Window().Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
   Settle();
   ASSERT_FALSE(IsWindowVisible(Window().Handle));
@@ -324,7 +324,7 @@ TEST_F(AppApplicationWindow, CloseWhileMinimisedStoresTheMainWindowsPlace) {
   Settle();
   RECT maximised{};
   GetWindowRect(Window().Handle, &maximised);
-  Window().Settings.Sys_Tray = false;
+  Window().Settings.Minimize_To_Tray = false;
   SendMessageW(Window().Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
   Settle();
   ASSERT_TRUE(IsIconic(Window().Application));

@@ -42,7 +42,7 @@ void Run_Profile_Steps(Profile& profile) {
   Close_State state;
   state.Current_Path = "C:\\Документы\\отчёт.txt";
   state.Layout_Name = "00000419";
-  state.Model.Edit = {"Sound\\Zapusk.wav", "", "x.wav", "y.wav", "z.wav"};
+  state.Model.Sound_File = {"Sound\\Zapusk.wav", "", "x.wav", "y.wav", "z.wav"};
   state.Files.Names[0] = "C:\\a.txt";
   for (auto& p : state.Files.Positions) p = "0";
   Write_Close_Settings(file, state);
@@ -151,8 +151,9 @@ TEST_F(MainWindow, MenusCarryTheirCaptionsShortcutsAndInitialStates) {
   EXPECT_EQ(Menu_Text(IDM_Lines_Help), "Обязательно прочти Help !!!");
   EXPECT_EQ(Menu_Text(IDM_Recent_1), "Хм! Пока ничего не открывалось\tAlt+1");
   for (int id : {IDM_Undo, IDM_Redo, IDM_Copy, IDM_Cut, IDM_Paste, IDM_Delete, IDM_Retype_To_Russian,
-                 IDM_Retype_To_Latin, IDM_Transliterate, IDM_Remove_Line_Breaks, IDM_Squeeze_Spaces, IDM_Remove_Leading_Space, IDM_Tabs_To_Spaces,
-                 IDM_Remove_Trailing_Spaces, IDM_Add_Spaces, IDM_Recent_1})
+                 IDM_Retype_To_Latin, IDM_Transliterate, IDM_Remove_Line_Breaks, IDM_Squeeze_Spaces,
+                 IDM_Remove_Leading_Space, IDM_Tabs_To_Spaces, IDM_Remove_Trailing_Spaces, IDM_Add_Spaces,
+                 IDM_Recent_1})
     EXPECT_TRUE(Grayed(id)) << id;
   EXPECT_EQ(GetMenuState(Window().Menu, IDM_Recent_1 + 1, MF_BYCOMMAND), UINT(-1));  // hidden
   EXPECT_FALSE(Grayed(IDM_Find));

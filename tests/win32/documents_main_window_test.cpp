@@ -75,7 +75,8 @@ class Box_Watch {
 };
 
 bool Enabled(int id) {
-  HMENU root = GetMenuState(Window().Menu, id, MF_BYCOMMAND) != UINT(-1) ? Window().Menu : Window().Context_Menu;
+  HMENU root =
+      GetMenuState(Window().Menu, id, MF_BYCOMMAND) != UINT(-1) ? Window().Menu : Window().Context_Menu;
   return !(GetMenuState(root, id, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED));
 }
 

@@ -25,7 +25,6 @@ namespace {
 
 std::string W(const std::string& utf8) { return Utf8_To_Win1251(utf8); }
 
-
 // Presses a shortcut as the message loop hands it over; true when taken.
 bool Shortcut(WPARAM key, bool ctrl) {
   BYTE keys[256];
@@ -145,10 +144,10 @@ TEST_F(Search_Main_Window, FindDialogTakesTheFiveShortcutsAndFind2UntilEscCloses
   EXPECT_FALSE(Shortcut('R', true) && Window().Search.Replace_Open) << "Ctrl+R must not open Replace";
 
   // Esc in the edit area closes only the dialog, whatever the Esc setting says.
-  const bool escape = Window().Settings.Escape;
-  Window().Settings.Escape = true;
+  const bool escape = Window().Settings.Escape_Closes;
+  Window().Settings.Escape_Closes = true;
   SendMessageW(Window().Edit.Handle(), WM_CHAR, VK_ESCAPE, 1);
-  Window().Settings.Escape = escape;
+  Window().Settings.Escape_Closes = escape;
   MSG close{};
   EXPECT_FALSE(PeekMessageW(&close, Window().Handle, WM_CLOSE, WM_CLOSE, PM_REMOVE));
   Pump();
@@ -198,7 +197,8 @@ TEST_F(Search_Main_Window, FindNextButtonSearchesCountsAndStoresTheText) {
 }
 
 TEST_F(Search_Main_Window, FindDialogReopensWithTheStoredText) {
-  WritePrivateProfileStringW(L"Find", L"Text", L"прошлое", Wide(Settings_File_Path(Window().Exe_Path)).c_str());
+  WritePrivateProfileStringW(L"Find", L"Text", L"прошлое",
+                             Wide(Settings_File_Path(Window().Exe_Path)).c_str());
   Load("текст");
   Window().Command(IDM_Find);
   ASSERT_TRUE(Dialog(Search_Dialog::Find));

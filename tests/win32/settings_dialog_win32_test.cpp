@@ -102,11 +102,11 @@ TEST_F(SettingsDialogWin32, PagesCaptionsAndRanges) {
   EXPECT_EQ(Text_Of(GetDlgItem(dialog, IDCANCEL)), L"Отмена");
 
   int low = -1, high = -1;
-  SendDlgItemMessageW(dialog, IDC_Kol_Undo_Spin, UDM_GETRANGE32, WPARAM(&low), LPARAM(&high));
+  SendDlgItemMessageW(dialog, IDC_Undo_Limit_Spin, UDM_GETRANGE32, WPARAM(&low), LPARAM(&high));
   EXPECT_EQ(low, 0);
   EXPECT_EQ(high, 65535);
-  EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_RxSlider, TBM_GETRANGEMIN, 0, 0), 1);
-  EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_RxSlider, TBM_GETRANGEMAX, 0, 0), 4);
+  EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_Layout_Mode, TBM_GETRANGEMIN, 0, 0), 1);
+  EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_Layout_Mode, TBM_GETRANGEMAX, 0, 0), 4);
 }
 
 // Every caption fits its control at the dialog's font.
@@ -136,7 +136,7 @@ TEST_F(SettingsDialogWin32, CaptionsAreNotClipped) {
     SIZE extent{};
     GetTextExtentPoint32W(dc, longest, lstrlenW(longest), &extent);
     RECT r{};
-    GetClientRect(GetDlgItem(dialog, IDC_Label_Raskladki), &r);
+    GetClientRect(GetDlgItem(dialog, IDC_Layout_Label), &r);
     EXPECT_LE(extent.cx + 1, r.right);
   }
   SelectObject(dc, old);
@@ -211,49 +211,50 @@ TEST_F(SettingsDialogBindings, CancelAndUntouchedOkLeaveRegistryAlone) {
 }
 
 TEST_F(SettingsDialogWin32, CancelRestoresTitleBarCloseKeeps) {
-  Window().Settings.Sys_Tray = false;
-  Window().Settings.RxSlider = 1;
+  Window().Settings.Minimize_To_Tray = false;
+  Window().Settings.Layout_Mode = 1;
   Options_With([](HWND dialog) {
-    Click(dialog, IDC_Sys_Tray);
-    SendDlgItemMessageW(dialog, IDC_RxSlider, TBM_SETPOS, TRUE, 3);
-    SendMessageW(dialog, WM_HSCROLL, TB_ENDTRACK, LPARAM(GetDlgItem(dialog, IDC_RxSlider)));
+    Click(dialog, IDC_Minimize_To_Tray);
+    SendDlgItemMessageW(dialog, IDC_Layout_Mode, TBM_SETPOS, TRUE, 3);
+    SendMessageW(dialog, WM_HSCROLL, TB_ENDTRACK, LPARAM(GetDlgItem(dialog, IDC_Layout_Mode)));
     // The move is handled once the slider's own handling has returned; the
     // label then blinks and ends shown with the new mode's text.
-    HWND label = GetDlgItem(dialog, IDC_Label_Raskladki);
-    EXPECT_TRUE(Wait_Until([label] { return Text_Of(label) == L"всегда английская" && IsWindowVisible(label); }));
+    HWND label = GetDlgItem(dialog, IDC_Layout_Label);
+    EXPECT_TRUE(
+        Wait_Until([label] { return Text_Of(label) == L"всегда английская" && IsWindowVisible(label); }));
     Press(dialog, IDCANCEL);
   });
-  EXPECT_FALSE(Window().Settings.Sys_Tray);
-  EXPECT_EQ(Window().Settings.RxSlider, 1);
+  EXPECT_FALSE(Window().Settings.Minimize_To_Tray);
+  EXPECT_EQ(Window().Settings.Layout_Mode, 1);
   HWND dialog = Dialog();
-  EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_RxSlider, TBM_GETPOS, 0, 0), 1);
-  EXPECT_EQ(Text_Of(GetDlgItem(dialog, IDC_Label_Raskladki)), L"всегда по умолчанию");
+  EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_Layout_Mode, TBM_GETPOS, 0, 0), 1);
+  EXPECT_EQ(Text_Of(GetDlgItem(dialog, IDC_Layout_Label)), L"всегда по умолчанию");
 
   const int32_t undo = Window().Edit.Undo_Limit();
   Options_With([](HWND dialog) {
-    Click(dialog, IDC_Sys_Tray);
-    SetDlgItemTextW(dialog, IDC_Kol_Undo, L"77");
+    Click(dialog, IDC_Minimize_To_Tray);
+    SetDlgItemTextW(dialog, IDC_Undo_Limit, L"77");
     SendMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
   });
-  EXPECT_TRUE(Window().Settings.Sys_Tray);
+  EXPECT_TRUE(Window().Settings.Minimize_To_Tray);
   EXPECT_EQ(Window().Edit.Undo_Limit(), undo);
-  Window().Settings.Sys_Tray = false;
+  Window().Settings.Minimize_To_Tray = false;
 }
 
 TEST_F(SettingsDialogWin32, OkAppliesStatusBarAndUndoLimit) {
   Options_With([](HWND dialog) {
-    CheckDlgButton(dialog, IDC_Bar, BST_UNCHECKED);
-    SetDlgItemTextW(dialog, IDC_Kol_Undo, L"90");
+    CheckDlgButton(dialog, IDC_Status_Bar, BST_UNCHECKED);
+    SetDlgItemTextW(dialog, IDC_Undo_Limit, L"90");
     Press(dialog, IDOK);
   });
-  EXPECT_FALSE(Window().Settings.Bar);
+  EXPECT_FALSE(Window().Settings.Show_Status_Bar);
   EXPECT_FALSE(IsWindowVisible(Window().Status.Handle()));
   EXPECT_EQ(GetMenuState(Window().Menu, IDM_Time_Date_Separator, MF_BYCOMMAND), UINT(-1));
   EXPECT_EQ(Window().Edit.Undo_Limit(), 90);
 
   Options_With([](HWND dialog) {
-    EXPECT_EQ(GetDlgItemInt(dialog, IDC_Kol_Undo, nullptr, FALSE), 90u);
-    CheckDlgButton(dialog, IDC_Bar, BST_CHECKED);
+    EXPECT_EQ(GetDlgItemInt(dialog, IDC_Undo_Limit, nullptr, FALSE), 90u);
+    CheckDlgButton(dialog, IDC_Status_Bar, BST_CHECKED);
     Press(dialog, IDOK);
   });
   EXPECT_TRUE(IsWindowVisible(Window().Status.Handle()));
@@ -262,7 +263,7 @@ TEST_F(SettingsDialogWin32, OkAppliesStatusBarAndUndoLimit) {
 
 TEST_F(SettingsDialogWin32, SoundRowFollowsItsBox) {
   HWND dialog = Dialog();
-  Window().Settings.Sound[2] = false;
+  Window().Settings.Sound_On[2] = false;
   Options_With([](HWND dialog) {
     const int row = IDC_Sound_Row_First + 2 * IDC_Sound_Row_Step;
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, row + IDC_Row_Edit)));
@@ -271,9 +272,9 @@ TEST_F(SettingsDialogWin32, SoundRowFollowsItsBox) {
       EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, row + part))) << part;
     Press(dialog, IDOK);
   });
-  EXPECT_TRUE(Window().Settings.Sound[2]);
+  EXPECT_TRUE(Window().Settings.Sound_On[2]);
   (void)dialog;
-  Window().Settings.Sound[2] = false;
+  Window().Settings.Sound_On[2] = false;
 }
 
 }  // namespace

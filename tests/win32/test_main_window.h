@@ -61,8 +61,8 @@ inline std::string Fresh_Settings_Folder() {
   static int count = 0;
   wchar_t base[MAX_PATH];
   GetTempPathW(MAX_PATH, base);
-  const std::wstring folder = std::wstring(base) + L"lirovant_window_" + std::to_wstring(GetCurrentProcessId()) +
-                              L"_" + std::to_wstring(++count);
+  const std::wstring folder = std::wstring(base) + L"lirovant_window_" +
+                              std::to_wstring(GetCurrentProcessId()) + L"_" + std::to_wstring(++count);
   CreateDirectoryW(folder.c_str(), nullptr);
   DeleteFileW((folder + L"\\Lirovant.ini").c_str());
   return Narrow(folder);

@@ -184,7 +184,8 @@ Midway midway;
 
 LRESULT CALLBACK Midway_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_APP && !midway.seen) {
-    midway = {true, IsWindowEnabled(Window().Handle) != FALSE, Window().Status.Text(2), Window().Status.Text(3)};
+    midway = {true, IsWindowEnabled(Window().Handle) != FALSE, Window().Status.Text(2),
+              Window().Status.Text(3)};
     return 0;
   }
   return DefWindowProcW(hwnd, msg, wp, lp);

@@ -14,7 +14,6 @@
 
 namespace {
 
-
 HWND Edit() { return Window().Edit.Handle(); }
 void Command(int id) { SendMessageW(Window().Handle, WM_COMMAND, id, 0); }
 

@@ -41,7 +41,7 @@ TEST_F(ViewWindowState, ResizeIsRememberedAndAMoveIsNot) {
 }
 
 TEST_F(ViewWindowState, MinimiseToTheTrayHidesTheWindowAndLeftClickBringsItBack) {
-  Window().Settings.Sys_Tray = true;
+  Window().Settings.Minimize_To_Tray = true;
   SendMessageW(Window().Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
   Pump();
   EXPECT_FALSE(IsWindowVisible(Window().Handle));
@@ -49,7 +49,7 @@ TEST_F(ViewWindowState, MinimiseToTheTrayHidesTheWindowAndLeftClickBringsItBack)
   Pump();
   EXPECT_TRUE(IsWindowVisible(Window().Handle));
   EXPECT_FALSE(IsIconic(Window().Handle));
-  Window().Settings.Sys_Tray = false;
+  Window().Settings.Minimize_To_Tray = false;
   SendMessageW(Window().Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
   Pump();
   // The taskbar entry, the application window's, shows the program minimised.

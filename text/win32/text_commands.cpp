@@ -24,14 +24,14 @@ class Text_Commands {
       : host_(host),
         extras_(host),
         progress_(host),
-        frame_{host.Document, extras_,   host.Keys,     host.Status,
+        frame_{host.Document, extras_,    host.Keys,     host.Status,
                progress_,     clipboard_, host.Messages, [this](const std::string& name) { Mark(name); }} {}
 
   // A command that runs out of memory on a huge text leaves the document as
   // it was; its frame has already given the window back by the time this
   // catches.
   template <typename Command>
-  void Run(Command command) {
+  void Run_Guarded(Command command) {
     clipboard_.Set_Owner(host_.Window);
     try {
       command(frame_);
@@ -60,12 +60,13 @@ void Selection_Transform(Text_Command_Host& host) {
 void Register_Text_Commands(Command_Table& table, Text_Host& host) {
   const auto commands = std::make_shared<Text_Commands>(host);
   const auto add = [&table, commands](int id, void (*command)(Text_Command_Host&)) {
-    table.Add(id, [commands, command] { commands->Run(command); });
+    table.Add(id, [commands, command] { commands->Run_Guarded(command); });
   };
   for (const Conversion_Item& item : kConversion_Items) {
     const Conversion& c = Conversion_Of(item);
     table.Add(item.Id, [commands, &c] {
-      commands->Run([&c](Text_Command_Host& frame) { Convert_Document(frame, c.Conversion_Name, c.source, c.target); });
+      commands->Run_Guarded(
+          [&c](Text_Command_Host& frame) { Convert_Document(frame, c.Conversion_Name, c.source, c.target); });
     });
   }
   add(IDM_Retype_To_Russian, Retype_To_Russian_Command);

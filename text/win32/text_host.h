@@ -16,7 +16,7 @@
 struct Text_Host {
   HWND Window;
   HMENU Menu;
-  Rich_Edit& Edit;     // the control that holds the document now
+  Rich_Edit& Edit;      // the control that holds the document now
   Edit_Area& Document;  // the edit area that replaces the whole text through a new control
   Whole_Text_Edits& Whole_Text;
   const Text_Look& Look;

@@ -7,7 +7,7 @@
 #include "settings/settings_host.h"
 #include "settings/layout_mode_label.h"
 
-class Fake_Nastroyki_Host : public Settings_Host {
+class Fake_Settings_Host : public Settings_Host {
  public:
   bool status_visible = true;
   std::vector<bool> status_changes;
