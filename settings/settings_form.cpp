@@ -16,8 +16,8 @@ int32_t Undo_Limit_From_Text(const std::string& text) {
   return value;
 }
 
-Settings_Form::Settings_Form(Settings_Model& live, Edit_Area& edit, Registry& registry, Settings_Host& host,
-                             Prompts& prompts)
+Settings_Form::Settings_Form(Settings_Model& live, Edit_Area& edit, Registry& registry,
+                             Settings_Form_Host& host, Prompts& prompts)
     : live_(live), edit_(edit), registry_(registry), host_(host), prompts_(prompts) {}
 
 void Settings_Form::Fill_From_Settings() {

@@ -12,7 +12,7 @@
 #include "platform/prompts.h"
 #include "platform/registry.h"
 #include "settings/file_types.h"
-#include "settings/settings_host.h"
+#include "settings/settings_form_host.h"
 
 constexpr int kFile_Type_Count = int(sizeof kFile_Type_Boxes / sizeof kFile_Type_Boxes[0]);
 // The ten file-type boxes in the order of kFile_Type_Boxes.
@@ -42,7 +42,7 @@ int32_t Undo_Limit_From_Text(const std::string& text);
 class Settings_Form {
  public:
   // `live` is the program's settings model; the rest is what OK acts on.
-  Settings_Form(Settings_Model& live, Edit_Area& edit, Registry& registry, Settings_Host& host,
+  Settings_Form(Settings_Model& live, Edit_Area& edit, Registry& registry, Settings_Form_Host& host,
                 Prompts& prompts);
 
   Settings_Controls Controls;
@@ -72,6 +72,6 @@ class Settings_Form {
   Settings_Model& live_;
   Edit_Area& edit_;
   Registry& registry_;
-  Settings_Host& host_;
+  Settings_Form_Host& host_;
   Prompts& prompts_;
 };

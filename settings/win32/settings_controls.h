@@ -19,7 +19,7 @@ void Set_Row_File(HWND dialog, int row, const std::string& path);
 // The page control's two tabs, the spin box and slider ranges and the hints.
 void Init_Controls(HWND dialog);
 void Show_Page(HWND dialog, int page);
-// Sound1Click..Sound5Click: the row's label, field and buttons follow its box.
+// A sound row's label, field and buttons follow its box.
 void Sync_Sound_Row(HWND dialog, int row);
 // The help topic of a control, 0 when it has none.
 DWORD Help_Context(int id);

@@ -27,7 +27,7 @@ constexpr UINT kSlider_Moved = WM_APP + 1;
 
 // The main window as OK acts on it. Messages are owned by the dialog_, so
 // closing them does not wake the main window while the dialog_ is modal.
-class Settings_Dialog::Form_Host : public Settings_Host {
+class Settings_Dialog::Form_Host : public Settings_Form_Host {
  public:
   explicit Form_Host(Settings_Dialog& dialog_) : dialog_(dialog_) {}
   bool Status_Bar_Visible() override { return dialog_.host_.Status_Bar_Visible(); }
@@ -69,7 +69,7 @@ void Settings_Dialog::On_Init_Dialog() {
   Show_Form_Controls();
 }
 
-// Button1Click..Button5Click.
+// A row's browse button: the open dialog for a sound file.
 void Settings_Dialog::Browse_Sound(int row) {
   std::wstring filter = Wide(kSound_File_Filter);
   for (wchar_t& c : filter)
@@ -86,7 +86,7 @@ void Settings_Dialog::Browse_Sound(int row) {
   if (GetOpenFileNameW(&ofn)) Set_Row_File(dialog_, row, Narrow(file));
 }
 
-// BitBtn1Click..BitBtn5Click: the name as typed, returning at once.
+// A row's play button: the name as typed, returning at once.
 void Settings_Dialog::Play_Sound(int row) { host_.Sounds().Play(Read_Row_File(dialog_, row), kSoundAsync); }
 
 void Settings_Dialog::On_Row_Command(int id) {

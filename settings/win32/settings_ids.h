@@ -1,5 +1,5 @@
-#ifndef LIROVANT_NASTROYKI_IDS_H
-#define LIROVANT_NASTROYKI_IDS_H
+#ifndef LIROVANT_SETTINGS_IDS_H
+#define LIROVANT_SETTINGS_IDS_H
 /* Control ids of the settings dialog (shared by the resource script and the code). */
 
 #define IDC_PageControl 5001

@@ -37,7 +37,7 @@ class SettingsDialogForm : public ::testing::Test {
   Settings_Model live;
   Fake_Edit edit;
   Memory_Registry registry;
-  Fake_Settings_Host host;
+  Fake_Settings_Form_Host host;
   Fake_Prompts prompts;
   Settings_Form form{live, edit, registry, host, prompts};
 };

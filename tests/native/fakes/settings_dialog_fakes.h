@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "settings/settings_host.h"
+#include "settings/settings_form_host.h"
 #include "settings/layout_mode_label.h"
 
-class Fake_Settings_Host : public Settings_Host {
+class Fake_Settings_Form_Host : public Settings_Form_Host {
  public:
   bool status_visible = true;
   std::vector<bool> status_changes;

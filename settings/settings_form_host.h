@@ -4,9 +4,9 @@
 
 #include "settings/file_types.h"
 
-class Settings_Host {
+class Settings_Form_Host {
  public:
-  virtual ~Settings_Host() = default;
+  virtual ~Settings_Form_Host() = default;
   virtual bool Status_Bar_Visible() = 0;
   // Shows or hides the status bar together with its menu separator.
   virtual void Set_Status_Bar_Visible(bool visible) = 0;
