@@ -2,6 +2,7 @@
 
 #include "app/event_sounds.h"
 #include "common/program_paths.h"
+#include "documents/document_files.h"
 #include "documents/text_file_format.h"
 
 std::string Create_File_Question(const std::string& argument) {
@@ -17,6 +18,10 @@ Command_Line_Document Open_Command_Line(const std::vector<std::string>& args,
   if (auto bytes = files.Read_All(argument)) {
     doc.Name = argument;
     doc.Text = Disk_To_Working_Text(*bytes);
+  } else if (files.Exists(argument)) {
+    // Offering to create it would end in a save over a file the user never saw.
+    prompts.Error(Open_Error_Text(argument));
+    return doc;
   } else {
     const bool create = prompts.Ask_Yes_No(Create_File_Question(argument)) == Answer::Yes;
     if (create) doc.Name = Is_Rooted_Path(argument) ? argument : program_prefix + argument;

@@ -17,7 +17,8 @@ struct Command_Line_Document {
 };
 
 // The document named by the command line: exactly one argument loads that file
-// or, when it cannot be read, offers to create it. A relative name answered Yes
+// or, when there is none of that name, offers to create it; a file that is
+// there but cannot be read is reported and the document stays untitled. A relative name answered Yes
 // goes behind the program prefix; a rooted one stays as it stands.
 Command_Line_Document Open_Command_Line(const std::vector<std::string>& args,
                                         const std::string& program_prefix, Files& files, Prompts& prompts,

@@ -143,7 +143,10 @@ void Open_From_History(Document_Session& s, const std::string& path) {
   s.Saved_Layout = s.Keys.Current_Layout();
   const auto bytes = Read_Whole(s, path);
   if (!bytes) {
-    s.Prompts.Notice(kHistoryFileMissing);
+    if (s.Reader.Exists(path))
+      s.Prompts.File_Error(Open_Error_Text(path));
+    else
+      s.Prompts.Notice(kHistoryFileMissing);
     return;
   }
   Take_In(s, path, *bytes);

@@ -10,6 +10,26 @@
 
 namespace {
 
+bool Write_All(HANDLE file, const char* bytes, size_t size) {
+  for (size_t done = 0; done < size;) {
+    const DWORD chunk = DWORD(std::min<size_t>(size - done, size_t(1) << 24));
+    DWORD written = 0;
+    if (!WriteFile(file, bytes + done, chunk, &written, nullptr) || written != chunk) return false;
+    done += written;
+  }
+  return true;
+}
+
+bool Copy_All(HANDLE from, HANDLE to) {
+  std::string buffer(size_t(1) << 20, '\0');
+  for (;;) {
+    DWORD got = 0;
+    if (!ReadFile(from, buffer.data(), DWORD(buffer.size()), &got, nullptr)) return false;
+    if (got == 0) return true;
+    if (!Write_All(to, buffer.data(), got)) return false;
+  }
+}
+
 // Attributes a replaced file passes on to its successor.
 constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
                                   FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
@@ -49,15 +69,7 @@ class Win32_File_Sink : public File_Sink {
     if (!fresh_.empty()) DeleteFileW(fresh_.c_str());
   }
 
-  bool Append(const char* bytes, size_t size) override {
-    for (size_t done = 0; ok_ && done < size;) {
-      const DWORD chunk = DWORD(std::min<size_t>(size - done, size_t(1) << 24));
-      DWORD written = 0;
-      ok_ = WriteFile(file_, bytes + done, chunk, &written, nullptr) && written == chunk;
-      done += written;
-    }
-    return ok_;
-  }
+  bool Append(const char* bytes, size_t size) override { return ok_ = ok_ && Write_All(file_, bytes, size); }
 
   bool Commit() override {
     // The new file must be on the disk before it takes the old one's place.
@@ -87,6 +99,112 @@ class Win32_File_Sink : public File_Sink {
   bool ok_ = true;
 };
 
+// Where no new file can be made beside the target, the target itself is
+// rewritten. Its old contents wait in a copy in the temporary folder until the
+// new ones are complete; a failure puts them back, and if even that fails the
+// copy stays where it is rather than be lost.
+class In_Place_Sink : public File_Sink {
+ public:
+  In_Place_Sink(HANDLE target, std::wstring keep) : target_(target), keep_(std::move(keep)) {}
+  In_Place_Sink(const In_Place_Sink&) = delete;
+  In_Place_Sink& operator=(const In_Place_Sink&) = delete;
+  ~In_Place_Sink() override {
+    if (!done_) Put_Back();
+    CloseHandle(target_);
+  }
+
+  bool Append(const char* bytes, size_t size) override {
+    if (ok_ && !started_) ok_ = started_ = Rewind(target_);
+    return ok_ = ok_ && Write_All(target_, bytes, size);
+  }
+
+  bool Commit() override {
+    if (ok_ && !started_) ok_ = started_ = Rewind(target_);
+    ok_ = ok_ && SetEndOfFile(target_) && FlushFileBuffers(target_);
+    if (!ok_) return false;
+    done_ = true;
+    DeleteFileW(keep_.c_str());
+    return true;
+  }
+
+ private:
+  static bool Rewind(HANDLE file) {
+    LARGE_INTEGER zero{};
+    return SetFilePointerEx(file, zero, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+  }
+
+  void Put_Back() {
+    if (!started_) {
+      DeleteFileW(keep_.c_str());
+      return;
+    }
+    HANDLE copy = CreateFileW(keep_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    const bool restored = copy != INVALID_HANDLE_VALUE && Rewind(target_) && Copy_All(copy, target_) &&
+                          SetEndOfFile(target_) && FlushFileBuffers(target_);
+    if (copy != INVALID_HANDLE_VALUE) CloseHandle(copy);
+    if (restored) DeleteFileW(keep_.c_str());
+  }
+
+  HANDLE target_;
+  std::wstring keep_;
+  bool ok_ = true, started_ = false, done_ = false;
+};
+
+// Scratch names nobody gives a document, so that what a killed save left
+// behind can be told apart and cleared.
+constexpr wchar_t kScratchStem[] = L"~lirovant-save-";
+constexpr wchar_t kKeepStem[] = L"~lirovant-keep-";
+
+std::wstring Unique_Tail() {
+  static unsigned count = 0;
+  wchar_t tail[64];
+  swprintf(tail, 64, L"%08lx%08llx%04x.tmp", GetCurrentProcessId(),
+           static_cast<unsigned long long>(GetTickCount64()), ++count & 0xFFFF);
+  return tail;
+}
+
+// A new empty file of the stem in the folder, or INVALID_HANDLE_VALUE.
+HANDLE Create_Scratch(const std::wstring& folder, const wchar_t* stem, std::wstring& name) {
+  for (int attempt = 0; attempt < 8; ++attempt) {
+    name = folder + stem + Unique_Tail();
+    HANDLE file =
+        CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) return file;
+  }
+  return INVALID_HANDLE_VALUE;
+}
+
+// Scratch files of saves that never ended. One still being written is open
+// without sharing and cannot be deleted, so another copy of the program
+// saving here at the same time keeps its own.
+void Clear_Leftovers(const std::wstring& folder) {
+  WIN32_FIND_DATAW found{};
+  HANDLE search = FindFirstFileW((folder + kScratchStem + L"*.tmp").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteFileW((folder + found.cFileName).c_str());
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+}
+
+std::unique_ptr<File_Sink> Begin_In_Place(const std::wstring& target) {
+  HANDLE file =
+      CreateFileW(target.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return nullptr;
+  wchar_t temp[MAX_PATH + 1] = {};
+  const DWORD length = GetTempPathW(MAX_PATH + 1, temp);
+  std::wstring keep;
+  HANDLE copy = length && length <= MAX_PATH ? Create_Scratch(temp, kKeepStem, keep) : INVALID_HANDLE_VALUE;
+  const bool kept = copy != INVALID_HANDLE_VALUE && Copy_All(file, copy) && FlushFileBuffers(copy);
+  if (copy != INVALID_HANDLE_VALUE) CloseHandle(copy);
+  if (!kept) {
+    if (!keep.empty()) DeleteFileW(keep.c_str());
+    CloseHandle(file);
+    return nullptr;
+  }
+  return std::make_unique<In_Place_Sink>(file, keep);
+}
+
 }  // namespace
 
 std::unique_ptr<File_Sink> Win32_File_Writer::Begin(const std::string& path) {
@@ -97,13 +215,10 @@ std::unique_ptr<File_Sink> Win32_File_Writer::Begin(const std::string& path) {
   if (old != INVALID_FILE_ATTRIBUTES && (old & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
     return nullptr;
 
-  wchar_t fresh[MAX_PATH + 1] = {};
-  if (!GetTempFileNameW(folder.c_str(), L"lv~", 0, fresh)) return nullptr;
-  HANDLE file =
-      CreateFileW(fresh, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) {
-    DeleteFileW(fresh);
-    return nullptr;
-  }
-  return std::make_unique<Win32_File_Sink>(target, fresh, file, old);
+  Clear_Leftovers(folder);
+  std::wstring fresh;
+  HANDLE file = Create_Scratch(folder, kScratchStem, fresh);
+  if (file != INVALID_HANDLE_VALUE) return std::make_unique<Win32_File_Sink>(target, fresh, file, old);
+  // A folder that takes no new files may still let its files be rewritten.
+  return old == INVALID_FILE_ATTRIBUTES ? nullptr : Begin_In_Place(target);
 }

@@ -56,6 +56,14 @@ void Win32_Shell::Add_To_Recent_Documents(const std::string& path) {
   SHAddToRecentDocs(SHARD_PATHA, To_Ansi(path).c_str());
 }
 
+bool Win32_Files::Exists(const std::string& path) {
+  if (GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES) return true;
+  // A file the user may not even look at still answers "denied", not "missing".
+  const DWORD error = GetLastError();
+  return error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND && error != ERROR_INVALID_NAME &&
+         error != ERROR_BAD_NETPATH && error != ERROR_INVALID_DRIVE;
+}
+
 std::optional<std::string> Win32_Files::Read_All(const std::string& path) {
   HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -50,6 +50,7 @@ class Win32_Shell : public Shell {
 class Win32_Files : public Files {
  public:
   std::optional<std::string> Read_All(const std::string& path) override;
+  bool Exists(const std::string& path) override;
 };
 
 class Win32_Keyboard : public Keyboard {

@@ -152,6 +152,16 @@ TEST_F(CommandLine, AnsweredNoGivesTheUntitledDocument) {
   EXPECT_EQ(shell.recent, std::vector<std::string>{"Лировушка.txt"});
 }
 
+// Offering to create it would lead to a save that empties a file nobody saw.
+TEST_F(CommandLine, AFileThatIsThereButCannotBeReadIsReportedNotOfferedAsNew) {
+  files.unreadable = {"C:\\d\\locked.txt"};
+  auto doc = Open({"C:\\d\\locked.txt"});
+  EXPECT_TRUE(prompts.asked.empty());
+  EXPECT_EQ(prompts.errors, std::vector<std::string>{"Cannot open file C:\\d\\locked.txt"});
+  EXPECT_EQ(doc.Name, "Лировушка.txt");
+  EXPECT_FALSE(doc.Text.has_value());
+}
+
 TEST_F(CommandLine, NoneOrSeveralArgumentsGiveTheUntitledDocument) {
   files.contents["a"] = "x";
   EXPECT_EQ(Open({}).Name, "Лировушка.txt");

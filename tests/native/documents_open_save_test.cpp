@@ -230,6 +230,13 @@ TEST(DocumentsHistoryLoad, AMissingFileKeepsTheModifiedDocumentAndItsEntry) {
   EXPECT_TRUE(f.edit.modified);
   EXPECT_EQ(f.window.caption, "C:\\Docs\\a.txt");
   EXPECT_EQ(f.history.Files.Names[0], "C:\\gone.txt");
+  // A file that is there but cannot be read is not called deleted.
+  f.disk.unreadable = {"C:\\locked.txt"};
+  f.prompts.answers = {Answer::No};
+  Open_From_History(f.s, "C:\\locked.txt");
+  EXPECT_EQ(f.prompts.file_errors, std::vector<std::string>{"Cannot open file C:\\locked.txt"});
+  EXPECT_EQ(f.prompts.notices.size(), 1u);
+  EXPECT_EQ(f.window.caption, "C:\\Docs\\a.txt");
   // Saving now writes the text the user still sees, not an empty file.
   Save_Command(f.s);
   EXPECT_EQ(f.disk.files["C:\\Docs\\a.txt"], "keep me");

@@ -2,6 +2,7 @@
 // Stand-ins for the seams of the document commands, and a session over them.
 #include <cstdint>
 #include <map>
+#include <set>
 #include <memory>
 #include <new>
 #include <optional>
@@ -82,6 +83,8 @@ class Fake_Disk : public Files, public File_Writer {
     if (it == files.end()) return std::nullopt;
     return it->second;
   }
+  std::set<std::string> unreadable;  // there, but every read fails
+  bool Exists(const std::string& path) override { return files.count(path) || unreadable.count(path); }
   std::unique_ptr<File_Sink> Begin(const std::string& path) override {
     for (const auto& p : read_only)
       if (p == path) return nullptr;

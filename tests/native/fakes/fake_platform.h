@@ -1,6 +1,7 @@
 #pragma once
 // Small in-memory stand-ins for the platform seams.
 #include <map>
+#include <set>
 #include <optional>
 #include <string>
 #include <utility>
@@ -43,6 +44,8 @@ class Fake_Files : public Files {
     if (it == contents.end()) return std::nullopt;
     return it->second;
   }
+  std::set<std::string> unreadable;  // there, but every read fails
+  bool Exists(const std::string& path) override { return contents.count(path) || unreadable.count(path); }
 };
 
 class Fake_Shell : public Shell {
