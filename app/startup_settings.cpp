@@ -38,9 +38,11 @@ Creation_Settings Read_Creation_Settings(Settings_File& file, const std::vector<
   s.Back_Color = file.Read_Integer(kFont, "BackColor", kTooltipBackground);
   s.Font.Color = file.Read_Integer(kFont, "FontColor", 0);
   s.Font.Name = file.Read_String(kFont, "FontName", "Courier New");
-  s.Font.Charset = file.Read_Integer(kFont, "Charset", 204);
-  s.Font.Size = file.Read_Integer(kFont, "FontSize", 12);
-  s.Undo_Limit = file.Read_Integer(kSize, "UndoLimit", 50);
+  // A damaged file may hold any number; each is brought into what the
+  // controls can take.
+  s.Font.Charset = std::clamp(file.Read_Integer(kFont, "Charset", 204), 0, 255);
+  s.Font.Size = std::clamp(file.Read_Integer(kFont, "FontSize", 12), 1, kLargestFontSize);
+  s.Undo_Limit = std::clamp(file.Read_Integer(kSize, "UndoLimit", 50), 0, 65535);
   s.Font.Style = file.Read_Integer(kFont, "FontStyle", 0) & 15;
   s.Word_Wrap = file.Read_Bool(kFont, "WordWrap", true);
   for (int n = 1; n <= kHistorySize; ++n) {

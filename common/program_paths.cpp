@@ -17,6 +17,19 @@ std::string Help_File_Path(const std::string& exe_path) {
   return Program_Prefix(exe_path) + "Help\\Lirovant.hlp";
 }
 
+bool Is_Device_Name(const std::string& path) {
+  const size_t slash = path.find_last_of("\\/:");
+  std::string stem = path.substr(slash == std::string::npos ? 0 : slash + 1);
+  stem = stem.substr(0, stem.find('.'));
+  while (!stem.empty() && stem.back() == ' ') stem.pop_back();
+  for (char& c : stem) c = char(std::toupper(static_cast<unsigned char>(c)));
+  if (stem == "CON" || stem == "PRN" || stem == "AUX" || stem == "NUL" || stem == "CONIN$" ||
+      stem == "CONOUT$")
+    return true;
+  return stem.size() == 4 && (stem.compare(0, 3, "COM") == 0 || stem.compare(0, 3, "LPT") == 0) &&
+         stem[3] >= '1' && stem[3] <= '9';
+}
+
 bool Is_Rooted_Path(const std::string& path) {
   if (!path.empty() && (path[0] == '\\' || path[0] == '/')) return true;
   return path.size() >= 2 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':';

@@ -2,6 +2,71 @@
 
 #include <cctype>
 
+#include "common/win1251_unicode.h"
+
+namespace {
+
+// The file holds one line per value in Windows-1251, and the profile trims a
+// value and strips its quotes. A value that would not come back the same (a
+// line break, a character outside the code page, blanks at an end, quotes) is
+// stored behind this mark as its UTF-8 bytes, with every byte outside plain
+// printable ASCII, and '%', written as %XX.
+constexpr char kEscapedMark[] = "utf-8:";
+
+bool Starts_With_Mark(const std::string& value) { return value.rfind(kEscapedMark, 0) == 0; }
+
+bool Comes_Back_The_Same(const std::string& value) {
+  if (value.empty()) return true;
+  if (Starts_With_Mark(value)) return false;
+  const unsigned char first = value.front(), last = value.back();
+  if (first <= ' ' || last <= ' ' || first == '"' || first == '\'') return false;
+  for (unsigned char c : value)
+    if (c < ' ' || c == 0x7F) return false;
+  return Win1251_To_Utf8(Utf8_To_Win1251(value)) == value;
+}
+
+std::string Stored_Form(const std::string& value) {
+  if (Comes_Back_The_Same(value)) return value;
+  static const char digits[] = "0123456789ABCDEF";
+  std::string stored = kEscapedMark;
+  for (unsigned char c : value) {
+    if (c > ' ' && c < 0x7F && c != '%') {
+      stored += char(c);
+    } else {
+      stored += '%';
+      stored += digits[c >> 4];
+      stored += digits[c & 15];
+    }
+  }
+  return stored;
+}
+
+int Hex_Digit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+// A value cut short by the profile's length limit keeps what it can.
+std::string Value_Of(const std::string& stored) {
+  if (!Starts_With_Mark(stored)) return stored;
+  std::string value;
+  for (size_t i = sizeof kEscapedMark - 1; i < stored.size(); ++i) {
+    const int high = stored[i] == '%' && i + 2 < stored.size() ? Hex_Digit(stored[i + 1]) : -1;
+    const int low = high >= 0 ? Hex_Digit(stored[i + 2]) : -1;
+    if (low >= 0) {
+      value += char(high * 16 + low);
+      i += 2;
+    } else {
+      value += stored[i];
+    }
+  }
+  return value;
+}
+
+}  // namespace
+
 std::optional<int32_t> Parse_Profile_Integer(const std::string& text) {
   size_t i = 0;
   while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
@@ -40,7 +105,7 @@ std::optional<int32_t> Parse_Profile_Integer(const std::string& text) {
 std::string Settings_File::Read_String(const std::string& section, const std::string& key,
                                        const std::string& def) {
   auto value = profile_.Read(section, key);
-  return value ? *value : def;
+  return value ? Value_Of(*value) : def;
 }
 
 int32_t Settings_File::Read_Integer(const std::string& section, const std::string& key, int32_t def) {
@@ -60,7 +125,7 @@ bool Settings_File::Key_Exists(const std::string& section, const std::string& ke
 
 void Settings_File::Write_String(const std::string& section, const std::string& key,
                                  const std::string& value) {
-  if (!profile_.Write(section, key, value)) throw Settings_Write_Error(profile_.Path());
+  if (!profile_.Write(section, key, Stored_Form(value))) throw Settings_Write_Error(profile_.Path());
 }
 
 void Settings_File::Write_Integer(const std::string& section, const std::string& key, int32_t value) {

@@ -30,6 +30,8 @@ class Settings_File {
   bool Read_Bool(const std::string& section, const std::string& key, bool def);
   bool Key_Exists(const std::string& section, const std::string& key);
 
+  // Every string reads back exactly as written, line breaks and characters
+  // outside Windows-1251 included; ordinary values are stored as they are.
   void Write_String(const std::string& section, const std::string& key, const std::string& value);
   void Write_Integer(const std::string& section, const std::string& key, int32_t value);
   void Write_Bool(const std::string& section, const std::string& key, bool value);

@@ -32,6 +32,9 @@ struct Window_Bounds {
 // Font style bits as the settings file stores them.
 enum Font_Style_Bits : int32_t { kBold = 1, kItalic = 2, kUnderline = 4, kStrikeOut = 8 };
 
+// The largest size the edit area's control shows, in points.
+constexpr int32_t kLargestFontSize = 1638;
+
 struct Text_Font_Spec {
   std::string Name = "Courier New";
   int32_t Size = 12;      // points

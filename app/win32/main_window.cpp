@@ -1,6 +1,7 @@
 #include "app/win32/main_window.h"
 
 #include "app/win32/window_state.h"
+#include "app/window_placement.h"
 #include "documents/view_font.h"
 #include "text/win32/conversion_marks.h"
 
@@ -56,7 +57,9 @@ void Main_Window::Apply_Creation_Settings() {
 
   Win32_Profile profile(Settings_File_Path(Exe_Path));
   Settings_File file(profile);
-  const Creation_Settings s = Read_Creation_Settings(file, Args, Exe_Path);
+  Creation_Settings s = Read_Creation_Settings(file, Args, Exe_Path);
+  s.Bounds = Fit_On_Screen(s.Bounds, Virtual_Screen());
+  s.Normal_Bounds = Fit_On_Screen(s.Normal_Bounds, Virtual_Screen());
   if (s.Startup_Layout) Keyboard.Activate_Layout(*s.Startup_Layout);
   Current_Path = s.Current_Path;
   MoveWindow(Handle, s.Bounds.Left, s.Bounds.Top, s.Bounds.Width, s.Bounds.Height, FALSE);

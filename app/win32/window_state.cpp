@@ -5,6 +5,7 @@
 #include "app/event_sounds.h"
 #include "common/program_paths.h"
 #include "common/settings_file.h"
+#include "app/window_placement.h"
 #include "app/window_state_tip.h"
 #include "platform/win32/profile_win32.h"
 
@@ -21,9 +22,10 @@ Window_Bounds Current_Bounds(Main_Window& w) {
 void Restore_Stored_Bounds(Main_Window& w) {
   Win32_Profile profile(Settings_File_Path(w.Exe_Path));
   Settings_File file(profile);
-  const Window_Bounds b{
-      file.Read_Integer("Size", "Top_Store", 80), file.Read_Integer("Size", "Left_Store", 80),
-      file.Read_Integer("Size", "Height_Store", 300), file.Read_Integer("Size", "Width_Store", 400)};
+  Window_Bounds b{file.Read_Integer("Size", "Top_Store", 80), file.Read_Integer("Size", "Left_Store", 80),
+                  file.Read_Integer("Size", "Height_Store", 300),
+                  file.Read_Integer("Size", "Width_Store", 400)};
+  b = Fit_On_Screen(b, Virtual_Screen());
   MoveWindow(w.Handle, b.Left, b.Top, b.Width, b.Height, TRUE);
 }
 
@@ -142,6 +144,11 @@ LRESULT CALLBACK Application_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 }  // namespace
+
+Screen_Area Virtual_Screen() {
+  return {GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+          GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
 
 HWND Create_Application_Window(Main_Window& w, HINSTANCE instance, HICON icon) {
   WNDCLASSEXW wc{};

@@ -8,6 +8,7 @@
 #include <string>
 
 class Main_Window;
+struct Screen_Area;
 
 constexpr UINT kTrayIconId = 1;
 
@@ -19,6 +20,9 @@ HWND Create_Application_Window(Main_Window& window, HINSTANCE instance, HICON ic
 // Minimises the program: the main window goes, the taskbar entry shows it
 // minimised.
 void Minimize_Application(Main_Window& window);
+
+// The rectangle that holds every screen.
+Screen_Area Virtual_Screen();
 
 // WM_SIZE, after the children have been laid out.
 void Window_State_Size(Main_Window& window, WPARAM size_type);

@@ -4,6 +4,7 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include "common/program_paths.h"
 #include "common/settings_model.h"
 #include "common/win1251_unicode.h"
 
@@ -53,7 +54,9 @@ void Win32_Shell::Open(const std::string& target) {
 }
 
 void Win32_Shell::Add_To_Recent_Documents(const std::string& path) {
-  SHAddToRecentDocs(SHARD_PATHA, To_Ansi(path).c_str());
+  // The shell's list follows a device name into the device and never returns.
+  if (Is_Device_Name(path)) return;
+  SHAddToRecentDocs(SHARD_PATHW, Wide(path).c_str());
 }
 
 bool Win32_Files::Exists(const std::string& path) {

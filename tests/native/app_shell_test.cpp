@@ -110,6 +110,10 @@ TEST(ProgramPaths, PrefixIsTheFolderWhateverTheFileIsCalled) {
   EXPECT_TRUE(Is_Rooted_Path("C:\\x.txt"));
   EXPECT_TRUE(Is_Rooted_Path("\\\\srv\\share\\x.txt"));
   EXPECT_FALSE(Is_Rooted_Path("notes\\x.txt"));
+  for (const char* device : {"nul.txt", "C:\\x\\COM1.log", "Con", "lpt9", "aux .txt", "D:prn"})
+    EXPECT_TRUE(Is_Device_Name(device)) << device;
+  for (const char* file : {"null.txt", "C:\\nul\\a.txt", "COM0", "com10.txt", "Лировушка.txt", ""})
+    EXPECT_FALSE(Is_Device_Name(file)) << file;
 }
 
 struct CommandLine : ::testing::Test {

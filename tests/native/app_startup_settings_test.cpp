@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/startup_settings.h"
+#include "app/window_placement.h"
 #include "fakes/fake_platform.h"
 
 namespace {
@@ -96,11 +97,35 @@ TEST_F(StartupSettings, HistoryPositionOfAnAbsentKeyIsZero) {
   EXPECT_EQ(s.Files.Positions[3], "");
 }
 
-TEST_F(StartupSettings, UndoDepthIsClampedLikeTheSpinBox) {
+// A damaged or edited file may hold any 32-bit number anywhere.
+TEST_F(StartupSettings, EveryNumberIsBroughtIntoWhatTheControlsTake) {
   Set("Size/Kol_Undo", "70000");
   EXPECT_EQ(Read_Activation_Settings(file).Undo_Limit, 65535);
   Set("Size/Kol_Undo", "-1");
   EXPECT_EQ(Read_Activation_Settings(file).Undo_Limit, 0);
+  Set("Font/FontSize", "2147483647");
+  Set("Font/Charset", "-5");
+  Set("Size/UndoLimit", "-2147483648");
+  Creation_Settings s = Create();
+  EXPECT_EQ(s.Font.Size, kLargestFontSize);
+  EXPECT_EQ(s.Font.Charset, 0);
+  EXPECT_EQ(s.Undo_Limit, 0);
+  Set("Font/FontSize", "0");
+  EXPECT_EQ(Create().Font.Size, 1);
+}
+
+TEST(WindowPlacement, AStoredRectangleEndsOnTheScreen) {
+  const Screen_Area screen{0, 0, 1024, 768};
+  // Top, left, height, width as stored: nothing to mend.
+  EXPECT_EQ(Fit_On_Screen({80, 80, 300, 400}, screen), (Window_Bounds{80, 80, 300, 400}));
+  // A maximised window's frame stands beyond the edges and stays so.
+  EXPECT_EQ(Fit_On_Screen({-8, -8, 784, 1040}, screen), (Window_Bounds{-8, -8, 784, 1040}));
+  // Off every screen and of no size: the built-in size, at the screen's corner.
+  EXPECT_EQ(Fit_On_Screen({-500, -500, -300, -400}, screen), (Window_Bounds{-10, -10, 300, 400}));
+  // Extreme numbers neither overflow nor leave the screen.
+  EXPECT_EQ(Fit_On_Screen({INT32_MAX, INT32_MIN, INT32_MAX, 5}, screen), (Window_Bounds{-10, -10, 788, 120}));
+  // A second screen to the left counts as screen.
+  EXPECT_EQ(Fit_On_Screen({100, -900, 300, 400}, {-1280, 0, 2304, 1024}).Left, -900);
 }
 
 TEST_F(StartupSettings, CloseStopsAtTheFirstRefusedWrite) {
