@@ -136,12 +136,4 @@ TEST(AboutScroll, APieceTallerThanTheSpacingPushesTheRestDownAndLengthensTheRoun
   EXPECT_EQ(clock.Label_Top(5), 536 - 620);
   Tick_Times(clock, 1);
   EXPECT_EQ(clock.Count(), 0);
-  // Pieces that fit keep the plain spacing and the plain round.
-  clock.Set_Piece_Heights({100, 104, 90, 80, 60});
-  clock.Open();
-  clock.Activate();
-  Tick_Times(clock, 1);
-  Expect_Spacing(clock);
-  Tick_Times(clock, 590);
-  EXPECT_EQ(clock.Count(), 0);
 }
