@@ -7,7 +7,8 @@ class Scroll_Clock {
  public:
   static constexpr int Timer_Interval_Ms = 110;
   static constexpr int Label_Count = 5;
-  // Label k starts at First_Top + Label_Spacing * (k - 1).
+  // Label 1 starts at First_Top, each next one Label_Spacing below the one
+  // before, or lower where that one is taller.
   static constexpr int First_Top = 90;
   static constexpr int Label_Spacing = 104;
   // Below the visible window: where activation leaves the labels until the
@@ -17,6 +18,12 @@ class Scroll_Clock {
   static constexpr int Last_Count = 590;
 
   Scroll_Clock();
+
+  // The height each piece of the story takes on the screen. The spacing was
+  // made for the pieces' lines in the original font; where the font at hand
+  // wraps a piece into more lines, the pieces below move down and the round
+  // lasts as much longer, rather than the next piece covering its last line.
+  void Set_Piece_Heights(const int (&heights)[Label_Count]);
 
   // Opening of the box: the counter back to 0, the labels at their start heights.
   void Open();
@@ -40,4 +47,7 @@ class Scroll_Clock {
   std::int32_t Scroll_Count = 0;
   bool Running = false;
   int Tops[Label_Count];
+  // Where label k starts below label 1, and the count that ends a round.
+  int Offsets[Label_Count];
+  std::int32_t Round_End = Last_Count;
 };

@@ -25,6 +25,13 @@ bool Is_Word_Letter(char c) {
   return (b >= '0' && b <= '9') || Lower_Case_Table[b] != Upper_Case_Table[b];
 }
 
+bool Matches_At(const std::string& text, size_t at, const std::string& what, Find_Options options) {
+  if (at + what.size() > text.size() || !Same_At(text, at, what, options.Match_Case)) return false;
+  if (!options.Whole_Word) return true;
+  if (at > 0 && Is_Word_Letter(text[at - 1])) return false;
+  return at + what.size() >= text.size() || !Is_Word_Letter(text[at + what.size()]);
+}
+
 int32_t Find_Forward(const Range_Reader& read, const std::string& what, int32_t start, int32_t end,
                      Find_Options options) {
   const auto length = int32_t(what.size());
@@ -38,12 +45,9 @@ int32_t Find_Forward(const Range_Reader& read, const std::string& what, int32_t 
     for (int32_t at = from; at <= last; ++at) {
       const auto i = size_t(at - base);
       if (i + size_t(length) > text.size()) return -1;  // the document is shorter than `end`
-      if (!Same_At(text, i, what, options.Match_Case)) continue;
-      if (options.Whole_Word) {
-        if (at > 0 && Is_Word_Letter(text[i - 1])) continue;
-        if (i + size_t(length) < text.size() && Is_Word_Letter(text[i + size_t(length)])) continue;
-      }
-      return at;
+      // The piece starts one character early except at the very start, so
+      // a neighbour before the match is in `text` whenever the document has one.
+      if (Matches_At(text, i, what, options)) return at;
     }
     from = last + 1;
     piece = std::min(piece * 2, kLargestPiece);

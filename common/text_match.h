@@ -17,6 +17,11 @@ struct Find_Options {
 // A letter of either case, or a digit.
 bool Is_Word_Letter(char c);
 
+// Whether `what` matches `text` at `at`; for a whole word the neighbours are
+// looked at within `text`, so `text` must reach one character past the match
+// unless the match ends the document.
+bool Matches_At(const std::string& text, size_t at, const std::string& what, Find_Options options);
+
 // Offset of the first match of `what` lying wholly within [start, end), or
 // -1. Without match case, capitals and small letters of every pair in the
 // code page match each other. A whole word has no word letter next to it.

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-int32_t Shown_Font_Size(int32_t points) { return std::max(points, kSmallestShownSize); }
+int32_t Shown_Font_Size(int32_t points) { return std::clamp(points, kSmallestShownSize, kLargestShownSize); }
 
 namespace {
 
@@ -20,14 +20,14 @@ struct Whole_Text_Format {
 
 void Step_Font_Size(Edit_Area& edit, View_Area& view, Text_Font_Spec& font, int32_t delta) {
   const bool was_modified = edit.Modified();
-  font.Size += delta;
+  // Stepping from the shown size keeps a size from the settings file far
+  // outside the shown range from overflowing or taking many dead steps.
+  font.Size = Shown_Font_Size(Shown_Font_Size(font.Size) + delta);
   Text_Font_Spec shown = font;
-  shown.Size = Shown_Font_Size(font.Size);
   view.Set_Default_Font(shown);
   {
     Whole_Text_Format all(edit);
-    // The text holds one format, that of the font, so its size follows the
-    // font's; below the smallest shown size it stays there.
+    // The text holds one format, that of the font, so its size follows the font's.
     view.Set_Selection_Font_Size(shown.Size);
   }
   edit.Set_Modified(was_modified);

@@ -7,12 +7,15 @@
 #include "documents/view_area.h"
 #include "platform/edit_area.h"
 
-// Smallest size the edit area is asked to show; the font's own size may go
-// lower, one point per step, and comes back up step by step.
+// The sizes the edit area can show, in points; the control takes sizes in
+// twentieths of a point and refuses anything above the largest. A size read
+// from the settings file may lie outside; it is shown at the nearest end.
 constexpr int32_t kSmallestShownSize = 1;
+constexpr int32_t kLargestShownSize = 1638;
 int32_t Shown_Font_Size(int32_t points);
 
-// "Шрифт больше" with +1, "Шрифт меньше" with -1.
+// "Шрифт больше" with +1, "Шрифт меньше" with -1. The font's size stops
+// where the shown size stops, so that a step the other way is seen at once.
 void Step_Font_Size(Edit_Area& edit, View_Area& view, Text_Font_Spec& font, int32_t delta);
 
 // "Тип шрифта": false when the dialog was cancelled (nothing changed).

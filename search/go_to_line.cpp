@@ -1,6 +1,9 @@
 #include "search/go_to_line.h"
 
+#include <algorithm>
+
 #include "common/settings_file.h"
+#include "common/text_match.h"
 
 namespace {
 
@@ -19,24 +22,31 @@ std::string Line_Text(Edit_Area& edit, Edit_Search& search, int32_t line, int32_
   return search.Text_Range(start, start + edit.Line_Length(line));
 }
 
-// The offset the whole-word search reaches on `line`, or the line's first
-// non-blank character when no hit lies on it.
+// The offset the whole-word search from the top reaches on `line`, or the
+// line's first non-blank character when no hit lies on it. The text up to
+// the line is read once and walked here: asking the control for every
+// earlier hit costs as much as the lines before it each time, so a line
+// repeated tens of thousands of times above froze the window for seconds.
 int32_t Search_Line(Edit_Area& edit, Edit_Search& search, int32_t line, const std::string& text) {
+  if (line == 0) return 0;  // the search starts with the caret at the top, already on line 1
   const std::string word = Trim_Blanks(text);
-  const int32_t length = edit.Text_Length();
-  int32_t caret = 0;
-  int32_t from = 0;
-  for (;;) {
-    const int32_t caret_line = edit.Line_From_Char(caret);
-    if (caret_line == line) return caret;
-    // Hits only move forward: once past the line, none will land on it.
-    if (caret_line > line) break;
-    const int32_t hit = search.Find(word, from, length, {false, true});
-    if (hit < 0) break;
-    caret = hit;
-    from = hit + int32_t(word.size());
+  const int32_t line_start = edit.Line_Index(line);
+  const int32_t fallback = line_start + int32_t(Leading_Blanks(text));
+  if (word.empty()) return fallback;
+  // A hit starting on the line ends within this, with one character to spare
+  // for the whole-word test; later hits decide nothing.
+  const int32_t reach = line_start + edit.Line_Length(line) + int32_t(word.size()) + 1;
+  const std::string head = search.Text_Range(0, std::min(reach, edit.Text_Length()));
+  // Hits never overlap: each search goes on behind the previous hit.
+  for (size_t at = 0; at + word.size() <= head.size();) {
+    if (!Matches_At(head, at, word, {false, true})) {
+      ++at;
+      continue;
+    }
+    if (int32_t(at) >= line_start) return edit.Line_From_Char(int32_t(at)) == line ? int32_t(at) : fallback;
+    at += word.size();
   }
-  return edit.Line_Index(line) + int32_t(Leading_Blanks(text));
+  return fallback;
 }
 
 }  // namespace
@@ -48,7 +58,10 @@ std::string Trim_Blanks(const std::string& text) {
   return text.substr(first, last - first);
 }
 
-std::optional<int32_t> Typed_Line_Number(const std::string& typed) { return Parse_Profile_Integer(typed); }
+std::optional<int32_t> Typed_Line_Number(const std::string& typed) {
+  // Blanks around the number come with copying it from somewhere; they say nothing.
+  return Parse_Profile_Integer(Trim_Blanks(typed));
+}
 
 void Go_To_Line_Command(Edit_Area& edit, Edit_Search& search, Search_Ui& ui, const std::string& typed) {
   if (typed.empty()) return;

@@ -14,8 +14,8 @@ constexpr const char* kGoToLineMissing = "Искомая строка не на�
 
 // Drops every leading and trailing character of code 32 or below.
 std::string Trim_Blanks(const std::string& text);
-// The number the user typed: decimal with an optional sign, or hexadecimal
-// after "$" or "0x"; nothing for anything else.
+// The number the user typed, blanks around it aside: decimal with an optional
+// sign, or hexadecimal after "$" or "0x"; nothing for anything else.
 std::optional<int32_t> Typed_Line_Number(const std::string& typed);
 
 // `typed` is what the input box returned; empty means Cancel. Lines are the

@@ -31,8 +31,14 @@ void Place_Story_Labels() {
 
 void On_First_Activation() {
   Set_Label_Text(About.Version, About_Wide(About_Version_Text(About_Program_Title)), 0);
-  for (int k = 0; k < Scroll_Clock::Label_Count; ++k)
+  int heights[Scroll_Clock::Label_Count];
+  for (int k = 0; k < Scroll_Clock::Label_Count; ++k) {
     Set_Label_Text(About.Story_Labels[k], About_Wide(Story_Piece(k + 1)), About_Story_Width);
+    RECT r{};
+    GetWindowRect(About.Story_Labels[k], &r);
+    heights[k] = r.bottom - r.top;
+  }
+  About.Clock.Set_Piece_Heights(heights);
   About.Clock.Activate();
   Place_Story_Labels();
   SetTimer(About.Form, IDT_ABOUT_TIMER, Scroll_Clock::Timer_Interval_Ms, nullptr);

@@ -195,14 +195,18 @@ void Main_Window::On_Edit_Change() {
 
 LRESULT Main_Window::On_Message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (Searches && Searches->Handle_Message(msg, wp, lp)) return 0;
+  if (msg == Taskbar_Created_Message()) {
+    Taskbar_Created(*this);
+    return 0;
+  }
   switch (msg) {
     case WM_SIZE:
       Layout_Children();
+      // Wrapped lines follow the width, so the line count changes with every
+      // new size, dragged or maximised alike; a minimised window shows none.
+      if (Look.Word_Wrap && wp != SIZE_MINIMIZED) Refresh_Status();
       Window_State_Size(*this, wp);
       return 0;
-    case WM_SIZING:
-      if (Look.Word_Wrap) Refresh_Status();
-      break;
     case WM_SHOWWINDOW:
       Window_Shown = wp != FALSE;
       break;

@@ -37,6 +37,9 @@ struct Window_State_Flags {
   bool Application_Minimized = false;
   // Set while a restore whose sound has already been played is under way.
   bool Restore_Sounded = false;
+  // Minimised to the tray: the icon stands for the program, or the taskbar
+  // entry while no icon could be added.
+  bool Minimized_To_Tray = false;
 };
 
 class Main_Window : public Document_Window {

@@ -35,10 +35,28 @@ HICON Application_Icon(Main_Window& w) {
   return reinterpret_cast<HICON>(GetClassLongPtrW(w.Handle, GCLP_HICONSM));
 }
 
-void Add_Tray_Icon(Main_Window& w) {
+bool Add_Tray_Icon(Main_Window& w) {
   NOTIFYICONDATAW record{};
   Fill_Tray_Record(record, w.Handle, Application_Icon(w), w.Document_Name());
-  Shell_NotifyIconW(NIM_ADD, &record);
+  return Shell_NotifyIconW(NIM_ADD, &record) != FALSE;
+}
+
+void Delete_Tray_Icon(Main_Window& w) {
+  NOTIFYICONDATAW record{};
+  record.cbSize = NOTIFYICONDATAW_V1_SIZE;
+  record.hWnd = w.Handle;
+  record.uID = kTrayIconId;
+  Shell_NotifyIconW(NIM_DELETE, &record);
+}
+
+// Without a tray icon a minimised program must keep its taskbar entry, or
+// nothing would be left to bring it back with.
+void Tray_Or_Taskbar(Main_Window& w) {
+  w.State_Flags.Minimized_To_Tray = true;
+  if (Add_Tray_Icon(w))
+    ShowWindow(w.Application, SW_HIDE);
+  else
+    ShowWindow(w.Application, SW_SHOWMINNOACTIVE);
 }
 
 void Show_Tray_Menu(Main_Window& w) {
@@ -87,6 +105,8 @@ void Application_Restored(Main_Window& w) {
   ShowWindow(w.Handle, SW_SHOW);
   Activate_Main_Window(w);
   if (!w.State_Flags.Restore_Sounded) Play(w, kSoundRestore);
+  // Also when the taskbar entry stood in for an icon that could not be added.
+  Remove_Tray_Icon(w);
 }
 
 LRESULT Application_Sys_Command(Main_Window& w, HWND hwnd, WPARAM command, LPARAM lp) {
@@ -206,12 +226,22 @@ LRESULT Window_State_Sys_Command(Main_Window& w, HWND hwnd, WPARAM command, LPAR
   // The main window is not minimised itself: the program is.
   Minimize_Application(w);
   Play(w, kSoundMinimize);
-  if (w.Settings.Minimize_To_Tray) {
-    // A hidden application window has no taskbar entry; the icon stands in.
-    ShowWindow(w.Application, SW_HIDE);
-    Add_Tray_Icon(w);
-  }
+  // A hidden application window has no taskbar entry; the icon stands in.
+  if (w.Settings.Minimize_To_Tray) Tray_Or_Taskbar(w);
   return 0;
+}
+
+UINT Taskbar_Created_Message() {
+  static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+  return message;
+}
+
+void Taskbar_Created(Main_Window& w) {
+  if (!w.State_Flags.Minimized_To_Tray) return;
+  // The message also comes with the old taskbar still there, and adding an
+  // icon that is already there fails.
+  Delete_Tray_Icon(w);
+  Tray_Or_Taskbar(w);
 }
 
 void Tray_Callback(Main_Window& w, LPARAM mouse_message) {
@@ -233,11 +263,8 @@ void Tray_Callback(Main_Window& w, LPARAM mouse_message) {
 }
 
 void Remove_Tray_Icon(Main_Window& w) {
-  NOTIFYICONDATAW record{};
-  record.cbSize = NOTIFYICONDATAW_V1_SIZE;
-  record.hWnd = w.Handle;
-  record.uID = kTrayIconId;
-  Shell_NotifyIconW(NIM_DELETE, &record);
+  Delete_Tray_Icon(w);
+  w.State_Flags.Minimized_To_Tray = false;
 }
 
 void Fill_Tray_Record(NOTIFYICONDATAW& record, HWND owner, HICON icon, const std::string& tip) {

@@ -28,6 +28,12 @@ Screen_Area Virtual_Screen();
 void Window_State_Size(Main_Window& window, WPARAM size_type);
 // WM_SYSCOMMAND; returns what the default handling returned.
 LRESULT Window_State_Sys_Command(Main_Window& window, HWND hwnd, WPARAM command, LPARAM lp);
+// The message a new taskbar sends every top-level window, as after the
+// shell restarted; the tray icons of the old one are gone.
+UINT Taskbar_Created_Message();
+// Puts the tray icon back when the program was in the tray; if the icon
+// cannot be added, the taskbar entry comes back instead.
+void Taskbar_Created(Main_Window& window);
 // The tray icon's callback message.
 void Tray_Callback(Main_Window& window, LPARAM mouse_message);
 // Deletes the tray icon; nothing happens when there is none.

@@ -4,7 +4,7 @@
 
 #include "platform/win32/edit_area_win32.h"
 #include "common/text_match.h"
-#include "common/win1251_unicode.h"
+#include "common/control_text.h"
 
 // Not the control's own find: its case-insensitive compare folds only the
 // Latin letters on some systems, so Cyrillic capitals would not match.
@@ -15,7 +15,8 @@ int32_t Rich_Edit_Search::Find(const std::string& what, int32_t start, int32_t e
 }
 
 void Rich_Edit_Search::Replace_Selection_Plain(const std::string& text) {
-  const std::wstring wide = Win1251_To_Utf16(text);
+  // A NUL in the text would end it there; it goes in as the control's NUL sign.
+  const std::wstring wide = Document_To_Control_Text(text);
   SendMessageW(hwnd_, EM_REPLACESEL, FALSE, LPARAM(wide.c_str()));
 }
 

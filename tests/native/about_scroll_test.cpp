@@ -123,3 +123,17 @@ TEST(AboutScroll, LabelsOutsideOneToFiveStayHidden) {
   EXPECT_EQ(clock.Label_Top(0), 591);
   EXPECT_EQ(clock.Label_Top(6), 591);
 }
+
+TEST(AboutScroll, APieceTallerThanTheSpacingPushesTheRestDownAndLengthensTheRound) {
+  Scroll_Clock clock;
+  clock.Set_Piece_Heights({108, 50, 104, 130, 60});
+  clock.Open();
+  const int starts[] = {90, 198, 302, 406, 536};
+  for (int k = 1; k <= 5; ++k) EXPECT_EQ(clock.Label_Top(k), starts[k - 1]) << k;
+  clock.Activate();
+  Tick_Times(clock, 590 + 30);
+  EXPECT_EQ(clock.Count(), 620);
+  EXPECT_EQ(clock.Label_Top(5), 536 - 620);
+  Tick_Times(clock, 1);
+  EXPECT_EQ(clock.Count(), 0);
+}

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "documents/view_font.h"
 #include "fakes/fake_platform.h"
 #include "fakes/view_fakes.h"
@@ -39,15 +41,24 @@ TEST_F(DocumentsViewFontTest, SizeStepMovesFontAndTextByOnePointAndCollapsesTheS
   EXPECT_EQ(edit.sel.End, 2);
 }
 
-TEST_F(DocumentsViewFontTest, SmallerKeepsGoingBelowOneAndComesBackStepByStep) {
+TEST_F(DocumentsViewFontTest, SizeStopsWhereTheShownSizeStopsAndTurnsBackAtOnce) {
   for (int i = 0; i < 14; ++i) Step_Font_Size(edit, view, font, -1);
-  EXPECT_EQ(font.Size, -2);
-  // The edit area is never asked for a size it cannot show.
+  EXPECT_EQ(font.Size, kSmallestShownSize);
   EXPECT_EQ(view.text_size, kSmallestShownSize);
   EXPECT_EQ(view.default_font.Size, kSmallestShownSize);
-  for (int i = 0; i < 4; ++i) Step_Font_Size(edit, view, font, +1);
+  Step_Font_Size(edit, view, font, +1);
   EXPECT_EQ(font.Size, 2);
   EXPECT_EQ(view.text_size, 2);
+  // Sizes from the settings file may lie anywhere; the first step counts from what is shown.
+  font.Size = -40;
+  Step_Font_Size(edit, view, font, +1);
+  EXPECT_EQ(font.Size, 2);
+  font.Size = INT32_MAX;
+  Step_Font_Size(edit, view, font, +1);
+  EXPECT_EQ(font.Size, kLargestShownSize);
+  EXPECT_EQ(view.text_size, kLargestShownSize);
+  Step_Font_Size(edit, view, font, -1);
+  EXPECT_EQ(view.default_font.Size, kLargestShownSize - 1);
 }
 
 TEST_F(DocumentsViewFontTest, CancelledFontDialogChangesNothing) {

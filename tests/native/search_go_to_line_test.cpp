@@ -46,6 +46,18 @@ TEST_F(Go_To_Line, TextRepeatedOnAnEarlierLineStillLandsOnTheWantedLine) {
   EXPECT_EQ(Go("2"), Start_Of(1));
 }
 
+// Every request to the control costs as much as the text before the place
+// asked for, so the earlier copies of a line must not be asked for one by one.
+TEST_F(Go_To_Line, ManyEarlierCopiesOfTheLineCostOneRead) {
+  std::string text;
+  for (int i = 0; i < 2000; ++i) text += "same line\r";
+  edit.text = text + "same line";
+  EXPECT_EQ(Go("2001"), Start_Of(2000));
+  EXPECT_EQ(Go("1000"), Start_Of(999));
+  EXPECT_EQ(search.finds, 0);
+  EXPECT_LE(search.ranges_read, 4);
+}
+
 TEST_F(Go_To_Line, BlankLinesAreReachedAtTheirStart) {
   Lines({"a", "", " \t", "", "b"});
   EXPECT_EQ(Go("2"), Start_Of(1));
@@ -101,10 +113,14 @@ TEST_F(Go_To_Line, ALineOfSignsIsReachedThoughItIsNoWholeWord) {
 TEST_F(Go_To_Line, OtherWrittenFormsOfANumber) {
   Lines({"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k"});
   EXPECT_EQ(Go(" 3"), Start_Of(2));
+  EXPECT_EQ(Go("10 "), Start_Of(9));
+  EXPECT_EQ(Go("\t4\t "), Start_Of(3));
   EXPECT_EQ(Go("$A"), Start_Of(9));
   EXPECT_EQ(Go("+11"), Start_Of(10));
-  Go_To_Line_Command(edit, search, ui, "3 ");
-  EXPECT_EQ(ui.notices.size(), 1u);
+  EXPECT_TRUE(ui.notices.empty());
+  Go_To_Line_Command(edit, search, ui, "3 4");
+  Go_To_Line_Command(edit, search, ui, "  ");
+  EXPECT_EQ(ui.notices.size(), 2u);
 }
 
 TEST(Go_To_Line_Trim, DropsControlCharactersButNotCyrillicLetters) {

@@ -289,6 +289,50 @@ TEST_F(AppApplicationWindow, TheTrayTakesTheTaskbarEntryAndALeftClickGivesItBack
   EXPECT_EQ(sounds.Times(kSoundRestore), 1);
 }
 
+// Whether the program's tray icon is there: only an icon that is there can be changed.
+bool Tray_Icon_Shown() {
+  NOTIFYICONDATAW record{};
+  Fill_Tray_Record(record, Window().Handle, nullptr, "?");
+  record.uFlags = NIF_TIP;
+  return Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE;
+}
+
+TEST_F(AppApplicationWindow, WithoutATrayIconTheTaskbarEntryStaysAndANewTaskbarGetsTheIconBack) {
+  Window().Settings.Minimize_To_Tray = true;
+  // Something holds the icon's place, so the program's own icon cannot be added.
+  NOTIFYICONDATAW blocker{};
+  Fill_Tray_Record(blocker, Window().Handle, nullptr, "blocker");
+  ASSERT_TRUE(Shell_NotifyIconW(NIM_ADD, &blocker));
+  SendMessageW(Window().Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  Settle();
+  Shell_NotifyIconW(NIM_DELETE, &blocker);
+  EXPECT_FALSE(IsWindowVisible(Window().Handle));
+  EXPECT_TRUE(Has_Taskbar_Entry(Window().Application));
+  EXPECT_TRUE(IsIconic(Window().Application));
+  EXPECT_FALSE(Tray_Icon_Shown());
+
+  // The taskbar is made anew (the shell restarted): now the icon can go in.
+  SendMessageW(Window().Handle, Taskbar_Created_Message(), 0, 0);
+  Settle();
+  EXPECT_TRUE(Tray_Icon_Shown());
+  EXPECT_FALSE(Has_Taskbar_Entry(Window().Application));
+  // A new taskbar that lost the icon, and one that kept it: one icon either way.
+  for (bool lost : {true, false}) {
+    if (lost) Shell_NotifyIconW(NIM_DELETE, &blocker);
+    SendMessageW(Window().Handle, Taskbar_Created_Message(), 0, 0);
+    Settle();
+    EXPECT_TRUE(Tray_Icon_Shown()) << lost;
+    EXPECT_FALSE(Has_Taskbar_Entry(Window().Application)) << lost;
+  }
+
+  // Back from the tray, a new taskbar gets no icon.
+  SendMessageW(Window().Handle, kTrayCallback, kTrayIconId, WM_LBUTTONUP);
+  SendMessageW(Window().Handle, Taskbar_Created_Message(), 0, 0);
+  Settle();
+  EXPECT_FALSE(Tray_Icon_Shown());
+  EXPECT_TRUE(IsWindowVisible(Window().Handle));
+}
+
 // What close writes describes the main window wherever the program is:
 // minimised maximised, or in the tray from the normal state.
 TEST_F(AppApplicationWindow, CloseWhileMinimisedStoresTheMainWindowsPlace) {

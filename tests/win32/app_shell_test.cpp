@@ -163,11 +163,25 @@ TEST_F(MainWindow, MenusCarryTheirCaptionsShortcutsAndInitialStates) {
   EXPECT_EQ(GetMenuItemCount(Window().Menu), 7);
 }
 
+// How many separators stand right above "Время/Дата" in the "Правка" menu.
+static int Separators_Above_Time_Date(HMENU menu) {
+  HMENU edit = GetSubMenu(menu, 1);
+  int position = GetMenuItemCount(edit) - 1;
+  while (position >= 0 && GetMenuItemID(edit, position) != IDM_Time_Date) --position;
+  int separators = 0;
+  while (--position >= 0 && (GetMenuState(edit, position, MF_BYPOSITION) & MF_SEPARATOR)) ++separators;
+  return separators;
+}
+
 TEST_F(MainWindow, StatusBarSeparatorFollowsTheStatusBar) {
   Window().Set_Status_Bar_Visible(false);
   EXPECT_EQ(GetMenuState(Window().Menu, IDM_Time_Date_Separator, MF_BYCOMMAND), UINT(-1));
+  EXPECT_EQ(Separators_Above_Time_Date(Window().Menu), 0);
   Window().Set_Status_Bar_Visible(true);
   EXPECT_NE(GetMenuState(Window().Menu, IDM_Time_Date_Separator, MF_BYCOMMAND), UINT(-1));
+  EXPECT_EQ(Separators_Above_Time_Date(Window().Menu), 1);
+  Window().Set_Status_Bar_Visible(true);
+  EXPECT_EQ(Separators_Above_Time_Date(Window().Menu), 1);
 }
 
 TEST_F(MainWindow, WorkingTextCrossesTheControlAsWindows1251WithCrBreaks) {
@@ -197,6 +211,25 @@ TEST_F(MainWindow, StatusRefreshCountsLinesOfTheRealControl) {
   Pump();
   EXPECT_EQ(Panel(0), " Строка: 2: 2");  // the selection change refreshed it
   EXPECT_EQ(Panel(1), " Всего строк: 3");
+}
+
+TEST_F(MainWindow, WrappedLineCountFollowsMaximiseAndRestore) {
+  if (!Window().Look.Word_Wrap) Window().Command(IDM_Word_Wrap);
+  std::string text;
+  for (int i = 0; i < 300; ++i) text += "word ";
+  Window().Edit.Set_Text(text);
+  const auto shown_count = [] { return " Всего строк: " + std::to_string(Window().Edit.Line_Count()); };
+  SetWindowPos(Window().Handle, nullptr, 0, 0, 400, 300, SWP_NOZORDER);
+  Settle();
+  Window().Refresh_Status();
+  const std::string narrow = Panel(1);
+  ShowWindow(Window().Handle, SW_MAXIMIZE);
+  Settle();
+  ASSERT_NE(shown_count(), narrow);
+  EXPECT_EQ(Panel(1), shown_count());
+  ShowWindow(Window().Handle, SW_RESTORE);
+  Settle();
+  EXPECT_EQ(Panel(1), narrow);
 }
 
 TEST_F(MainWindow, InsertKeyInTheEditAreaFlipsTheIndicator) {

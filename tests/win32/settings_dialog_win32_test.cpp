@@ -78,6 +78,10 @@ TEST_F(SettingsDialogWin32, PagesCaptionsAndRanges) {
   const LONG ex = GetWindowLongW(dialog, GWL_EXSTYLE);
   EXPECT_TRUE(ex & WS_EX_TOPMOST);
   EXPECT_TRUE(ex & WS_EX_CONTEXTHELP);
+  // The title bar's "?" button is drawn only beside the close button alone.
+  const LONG style = GetWindowLongW(dialog, GWL_STYLE);
+  EXPECT_TRUE(style & WS_SYSMENU);
+  EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
 
   HWND pages = GetDlgItem(dialog, IDC_PageControl);
   ASSERT_EQ(SendMessageW(pages, TCM_GETITEMCOUNT, 0, 0), 2);

@@ -173,6 +173,16 @@ TEST_F(Text_Commands, RetypingAndCaseOnTheSelection) {
   Command(IDM_Toggle_Case);
   EXPECT_EQ(Window().Edit.Text(), W("[привет] ЁЛКА"));
   EXPECT_TRUE(IsWindowEnabled(Window().Handle));
+
+  // A NUL inside the selection goes back in with everything behind it.
+  const std::string with_nul("[ab\0cd\0] e", 10);
+  Load(with_nul, 1, 7);
+  Command(IDM_Toggle_Case);
+  EXPECT_EQ(Window().Edit.Text(), std::string("[AB\0CD\0] e", 10));
+  EXPECT_EQ(Window().Edit.Text_Length(), 10);
+  Load(with_nul, 1, 7);
+  Command(IDM_Retype_To_Russian);
+  EXPECT_EQ(Window().Edit.Text(), W("[фи") + std::string(1, '\0') + W("св") + std::string("\0] e", 4));
 }
 
 // What a repaint in the middle of a long command sees.

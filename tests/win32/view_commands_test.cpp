@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 #include <richedit.h>
 
+#include <cstdint>
 #include <string>
 
 #include "common/command_ids.h"
 #include "app/win32/main_window.h"
 #include "test_main_window.h"
+#include "documents/view_font.h"
 #include "documents/view_time_date.h"
 #include "documents/win32/view_commands.h"
 
@@ -70,19 +72,21 @@ TEST_F(ViewCommands, FontStepsChangeTheTextSizeAndLeaveTheFlagAlone) {
   EXPECT_TRUE(Window().Edit.Modified());
 }
 
-TEST_F(ViewCommands, SmallerFontGoesOnBelowOnePointWhileTheTextStaysReadable) {
+TEST_F(ViewCommands, SizeStepsStopAtTheSmallestAndLargestShownSizes) {
   Window().Look.Font.Size = 3;
   Window().Apply_Text_Font();
   Load("abc", 0, 0);
   for (int i = 0; i < 5; ++i) Command(IDM_Font_Smaller);
-  EXPECT_EQ(Window().Look.Font.Size, -2);
+  EXPECT_EQ(Window().Look.Font.Size, 1);
   EXPECT_EQ(Size_At(0), 1);
-  for (int i = 0; i < 5; ++i) Command(IDM_Font_Larger);
-  EXPECT_EQ(Window().Look.Font.Size, 3);
-  EXPECT_EQ(Size_At(0), 3);
+  Command(IDM_Font_Larger);
+  EXPECT_EQ(Window().Look.Font.Size, 2);
+  EXPECT_EQ(Size_At(0), 2);
+  Window().Look.Font.Size = INT32_MAX;
+  Command(IDM_Font_Larger);
+  EXPECT_EQ(Window().Look.Font.Size, kLargestShownSize);
+  EXPECT_EQ(Size_At(0), kLargestShownSize);
   EXPECT_FALSE(Window().Edit.Modified());
-  Window().Look.Font.Size = 12;
-  Window().Apply_Text_Font();
 }
 
 TEST_F(ViewCommands, TypedTextAfterAStepGetsTheNewSize) {

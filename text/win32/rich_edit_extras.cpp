@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "common/win1251_unicode.h"
+#include "common/control_text.h"
 
 void Rich_Edit_Extras::Replace_Selection_Unrecorded(const std::string& text) {
   // An unrecorded edit ends the undo history in any case, and a new control
@@ -13,7 +13,8 @@ void Rich_Edit_Extras::Replace_Selection_Unrecorded(const std::string& text) {
     host_.Whole_Text.Replace_Whole_Text(text, false);
     return;
   }
-  const std::wstring wide = Win1251_To_Utf16(text);
+  // A NUL in the text would end it there; it goes in as the control's NUL sign.
+  const std::wstring wide = Document_To_Control_Text(text);
   SendMessageW(host_.Edit.Handle(), EM_REPLACESEL, FALSE, LPARAM(wide.c_str()));
 }
 

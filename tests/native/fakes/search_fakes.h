@@ -12,7 +12,7 @@
 class Fake_Edit_Search : public Edit_Search {
  public:
   explicit Fake_Edit_Search(Fake_Edit& edit) : edit_(edit) {}
-  int finds = 0, focus_calls = 0, scrolls = 0;
+  int finds = 0, ranges_read = 0, focus_calls = 0, scrolls = 0;
   std::vector<std::string> plain_replacements;
 
   int32_t Find(const std::string& what, int32_t start, int32_t end, Find_Options options) override {
@@ -25,6 +25,7 @@ class Fake_Edit_Search : public Edit_Search {
     edit_.Replace_Selection(t);
   }
   std::string Text_Range(int32_t start, int32_t end) override {
+    ++ranges_read;
     if (start >= int32_t(edit_.text.size()) || end <= start) return {};
     return edit_.text.substr(size_t(start), size_t(end - start));
   }
