@@ -182,10 +182,10 @@ Page_Guess Detect_Page_Of_Sample(const std::vector<std::string_view>& stretches)
   const std::string sample = Sample_Of(stretches);
   if (!Has_High_Byte(sample)) return {};
   const Utf8_Reading utf8 = Read_As_Utf8(sample);
-  if (utf8.valid && utf8.cyrillic > 0) {
-    // Eight-bit Russian text passes for UTF-8 only by a run of coincidences,
-    // each of them rarer than one in ten.
+  // Eight-bit Russian text passes for UTF-8 only by a run of coincidences,
+  // each of them rarer than one in ten.
+  if (utf8.valid && utf8.cyrillic > 0)
     return {Page_UTF8, 1.0 - std::pow(0.1, static_cast<double>(utf8.multi_byte))};
-  }
+  if (utf8.valid) return {};  // UTF-8 of other scripts: not Russian
   return Best_Eight_Bit_Reading(sample);
 }
