@@ -1,6 +1,8 @@
 #include "text/exact_conversion.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 #include <cstdint>
 #include <vector>
 
@@ -128,54 +130,84 @@ void Exact_Converter::Convert_Whole(std::string_view text, std::string* out) {
   offset_ += text.size();
 }
 
+// The results are built in chunks that stay in the first-level cache and are
+// then appended: sizing the result first would fill it with zeros in vain.
+constexpr std::size_t Chunk = 8192;
+
 void Exact_Converter::Page_To_Page(std::string_view text, std::string* out) {
-  const std::size_t start = out->size();
-  out->resize(start + text.size());
-  Map_Byte_Run(reinterpret_cast<const std::uint8_t*>(text.data()),
-               reinterpret_cast<std::uint8_t*>(out->data() + start), text.size(), map_);
-  if (!lacks_any_) return;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto b = static_cast<std::uint8_t>(text[i]);
-    if (lacking_[b]) Note_Missing(report_, Page_Char(static_cast<Codepage>(from_), b), offset_ + i);
+  std::uint8_t chunk[Chunk];
+  const auto* in = reinterpret_cast<const std::uint8_t*>(text.data());
+  for (std::size_t done = 0; done < text.size(); done += Chunk) {
+    const std::size_t count = std::min(Chunk, text.size() - done);
+    Map_Byte_Run(in + done, chunk, count, map_);
+    // A lacking byte became the replacement, so only where the replacement
+    // stands need the source be looked at; memchr finds it fast.
+    const auto* end = chunk + count;
+    for (const std::uint8_t* hit = chunk; lacks_any_ && hit < end; ++hit) {
+      hit = static_cast<const std::uint8_t*>(
+          std::memchr(hit, replacement_, static_cast<std::size_t>(end - hit)));
+      if (hit == nullptr) break;
+      const std::size_t i = done + static_cast<std::size_t>(hit - chunk);
+      if (lacking_[in[i]]) Note_Missing(report_, Page_Char(static_cast<Codepage>(from_), in[i]), offset_ + i);
+    }
+    out->append(reinterpret_cast<const char*>(chunk), count);
   }
 }
 
 void Exact_Converter::Page_To_Utf8(std::string_view text, std::string* out) {
-  const std::size_t start = out->size();
-  out->resize(start + text.size() * 3);
-  char* write = out->data() + start;
-  for (const char c : text) {
-    const auto& form = forms_[static_cast<std::uint8_t>(c)];
-    write[0] = form[0];
-    write[1] = form[1];
-    write[2] = form[2];
-    write += form[3];
+  char chunk[Chunk * 3 + 4];  // a form is stored whole, four bytes, however long it is
+  for (std::size_t done = 0; done < text.size(); done += Chunk) {
+    const std::size_t count = std::min(Chunk, text.size() - done);
+    char* write = chunk;
+    for (const char c : text.substr(done, count)) {
+      const auto& form = forms_[static_cast<std::uint8_t>(c)];
+      std::memcpy(write, form.data(), 4);
+      write += form[3];
+    }
+    out->append(chunk, static_cast<std::size_t>(write - chunk));
   }
-  out->resize(static_cast<std::size_t>(write - out->data()));
 }
 
 void Exact_Converter::From_Utf8(std::string_view text, std::string* out) {
-  out->reserve(out->size() + text.size());
+  char chunk[Chunk + 4];
+  std::size_t filled = 0;
+  const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
   std::size_t at = 0;
   while (at < text.size()) {
+    if (filled >= Chunk) {
+      out->append(chunk, filled);
+      filled = 0;
+    }
     const std::size_t start = at;
-    if (static_cast<std::uint8_t>(text[at]) < 0x80) {
-      out->push_back(text[at++]);
+    const std::uint8_t lead = bytes[at];
+    if (lead < 0x80) {
+      chunk[filled++] = static_cast<char>(lead);
+      ++at;
       continue;
     }
-    const long code = Decode_Utf8(text, &at);
+    long code;
+    // Two-byte sequences, which every Cyrillic letter is, without the general path.
+    if (lead >= 0xC2 && lead < 0xE0 && at + 1 < text.size() && (bytes[at + 1] & 0xC0) == 0x80) {
+      code = (lead & 0x1F) << 6 | (bytes[at + 1] & 0x3F);
+      at += 2;
+    } else {
+      code = Decode_Utf8(text, &at);
+    }
     if (code < 0) {
       Note_Invalid(report_, offset_ + start);
-      out->push_back(replacement_);
+      chunk[filled++] = replacement_;
     } else if (to_ == Page_UTF8) {
+      out->append(chunk, filled);
+      filled = 0;
       out->append(text.substr(start, at - start));
     } else if (const int b = code < static_cast<long>(Dense_Limit) ? reverse_[code] : -1; b >= 0) {
-      out->push_back(static_cast<char>(b));
+      chunk[filled++] = static_cast<char>(b);
     } else {
       Note_Missing(report_, static_cast<char32_t>(code), offset_ + start);
-      out->push_back(replacement_);
+      chunk[filled++] = replacement_;
     }
   }
+  out->append(chunk, filled);
 }
 
 long Decode_Utf8(std::string_view text, std::size_t* at) {

@@ -135,6 +135,18 @@ bool Same_Reading(std::string_view text, int p, int q) {
   return true;
 }
 
+// Text holds few control characters beyond line ends and tabs, and no NUL;
+// binary data and UTF-16 hold many.
+bool Looks_Binary(std::string_view text) {
+  std::size_t controls = 0;
+  for (const char c : text) {
+    const auto b = static_cast<std::uint8_t>(c);
+    if (b == 0) return true;
+    controls += b < 0x20 && b != '\t' && b != '\n' && b != '\r' && b != '\f' && b != 0x1A;
+  }
+  return controls * 100 > text.size();
+}
+
 bool Has_High_Byte(std::string_view text) {
   for (const char c : text)
     if (static_cast<std::uint8_t>(c) >= 0x80) return true;
@@ -180,7 +192,7 @@ Page_Guess Detect_Page(std::string_view bytes) {
 
 Page_Guess Detect_Page_Of_Sample(const std::vector<std::string_view>& stretches) {
   const std::string sample = Sample_Of(stretches);
-  if (!Has_High_Byte(sample)) return {};
+  if (!Has_High_Byte(sample) || Looks_Binary(sample)) return {};
   const Utf8_Reading utf8 = Read_As_Utf8(sample);
   // Eight-bit Russian text passes for UTF-8 only by a run of coincidences,
   // each of them rarer than one in ten.

@@ -17,9 +17,9 @@ struct Page_Guess {
   double confidence = 0;
 };
 
-// Texts without a byte above 0x7F, UTF-8 without Cyrillic and texts without
-// a Russian letter in any reading are Page_Unknown. Long texts are judged by Detect_Sample_Bytes
-// spread over their whole length, so the time stays bounded.
+// Texts without a byte above 0x7F, binary data, UTF-8 without Cyrillic and
+// texts without a Russian letter in any reading are Page_Unknown. Long texts are judged by
+// Detect_Sample_Bytes spread over their whole length, so the time stays bounded.
 Page_Guess Detect_Page(std::string_view bytes);
 
 constexpr std::size_t Detect_Sample_Bytes = 64 * 1024;

@@ -99,6 +99,12 @@ TEST(ExactConversion, SignsKeepTheirIdentityAndLackingOnesAreCounted) {
   EXPECT_EQ(koi.missing, 5u);
   EXPECT_EQ(koi.first_missing, U'№');
   EXPECT_EQ(koi.first_missing_at, 2u);
+  // A question mark of the text itself is no lacking character, here or
+  // beyond the first chunk of work.
+  const Exact_Conversion long_one = Convert_Exact(std::string(10000, '?') + win, Page_WIN, Page_KOI);
+  EXPECT_EQ(long_one.missing, 5u);
+  EXPECT_EQ(long_one.first_missing_at, 10002u);
+  EXPECT_EQ(long_one.text, std::string(10000, '?') + koi.text);
 }
 
 TEST(ExactConversion, InvalidUtf8IsReportedWhereItStands) {

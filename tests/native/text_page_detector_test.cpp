@@ -50,6 +50,9 @@ TEST(PageDetector, UnknownWithoutRussian) {
   EXPECT_EQ(Detect_Page("plain ASCII text, nothing more").page, Page_Unknown);
   EXPECT_EQ(Detect_Page(u8"naïve café").page, Page_Unknown);  // UTF-8 without Cyrillic
   EXPECT_EQ(Detect_Page("\x01\x02\x03").page, Page_Unknown);
+  const std::string koi_with_nul("\xD0\xD2\xC9\xD7\xC5\xD4\0", 7);  // привет and a NUL: binary
+  EXPECT_EQ(Detect_Page(koi_with_nul.substr(0, 6)).page, Page_KOI);
+  EXPECT_EQ(Detect_Page(koi_with_nul).page, Page_Unknown);
 }
 
 // A long text is judged by stretches spread over all of it: Russian that
