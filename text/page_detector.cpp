@@ -12,16 +12,21 @@ namespace {
 
 constexpr int Signs = Russian_Sign_Classes * 3;  // a class and its case
 
-// The sign one character is, as the statistics were counted.
+// The sign one character is, as the statistics were counted: its class,
+// plus Russian_Sign_Classes for a small letter or twice that for a capital.
 int Sign_Of(char32_t code) {
-  if (code < 0x80) return 0;
+  if (code < 0x80) {
+    if (code >= '0' && code <= '9') return Russian_Digit_Class;
+    if ((code | 0x20) >= 'a' && (code | 0x20) <= 'z') return Russian_Latin_Class;
+    const bool space = code == ' ' || (code >= '\t' && code <= '\r') || (code >= 0x1C && code <= 0x1F);
+    return space ? 0 : Russian_Punctuation_Class;
+  }
   if (code == 0x0451) code = 0x0435;  // ё counts as е
   if (code == 0x0401) code = 0x0415;
   if (code >= 0x0430 && code <= 0x044F) return static_cast<int>(code - 0x0430 + 1) + Russian_Sign_Classes;
   if (code >= 0x0410 && code <= 0x042F) return static_cast<int>(code - 0x0410 + 1) + 2 * Russian_Sign_Classes;
-  static constexpr char16_t Typographic[] = u"\u00a0«»–—…“”„‘’№°§©·•®™€";
-  for (const char16_t sign : Typographic)
-    if (sign != 0 && sign == code) return Russian_Typographic_Class;
+  for (int i = 0; Russian_Typographic_Signs[i] != 0; ++i)
+    if (Russian_Typographic_Signs[i] == code) return Russian_First_Typographic_Class + i;
   return Russian_Odd_Class;
 }
 

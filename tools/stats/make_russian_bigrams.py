@@ -10,14 +10,18 @@ Usage: tools/stats/make_russian_bigrams.py [output file]
 """
 import gettext
 import math
+import subprocess
 import sys
 from pathlib import Path
 
-# Must agree with Russian_Sign_Class in text/russian_bigrams.cpp.
-GAP, TYPOGRAPHIC, ODD = 0, 33, 34
-CLASSES = 35
-LOWER, UPPER = 1, 2
+# Must agree with Sign_Of in text/page_detector.cpp and with
+# text/russian_bigrams.h.
+SPACE, DIGIT, LATIN, PUNCTUATION = 0, 33, 34, 35
 TYPOGRAPHIC_SIGNS = "\u00a0«»–—…“”„‘’№°§©·•®™€"
+FIRST_TYPOGRAPHIC = 36
+ODD = FIRST_TYPOGRAPHIC + len(TYPOGRAPHIC_SIGNS)
+CLASSES = ODD + 1
+LOWER, UPPER = 1, 2
 SCALE = 8  # eighths of a natural logarithm fit a signed byte
 FLOOR = -127
 
@@ -26,7 +30,11 @@ def sign_class(ch):
     """(class, case) of one character, as the detector sees it."""
     code = ord(ch)
     if code < 0x80:
-        return GAP, 0
+        if ch.isdigit():
+            return DIGIT, 0
+        if ch.isalpha():
+            return LATIN, 0
+        return (SPACE if ch.isspace() else PUNCTUATION), 0
     if ch in "ёЁ":
         ch = "е" if ch == "ё" else "Е"
         code = ord(ch)
@@ -35,7 +43,7 @@ def sign_class(ch):
     if 0x0410 <= code <= 0x042F:
         return code - 0x0410 + 1, UPPER
     if ch in TYPOGRAPHIC_SIGNS:
-        return TYPOGRAPHIC, 0
+        return FIRST_TYPOGRAPHIC + TYPOGRAPHIC_SIGNS.index(ch), 0
     return ODD, 0
 
 
@@ -56,7 +64,7 @@ def count(texts):
     cases = [[0] * 3 for _ in range(3)]
     letters = 0
     for text in texts:
-        previous = (GAP, 0)
+        previous = (SPACE, 0)
         for ch in text + "\n":
             current = sign_class(ch)
             pairs[previous[0]][current[0]] += 1
@@ -74,6 +82,20 @@ def log_rows(table, smoothing):
     return rows
 
 
+def penalise_odd(rows):
+    """Signs outside Russian text (box drawing, other scripts, symbols) score
+    as rare whatever the catalogues hold: their pseudo-graphics would
+    otherwise make runs of them look likely."""
+    for i, row in enumerate(rows):
+        for k in range(len(row)):
+            if i == ODD or k == ODD:
+                row[k] = min(row[k], ODD_SCORE)
+    return rows
+
+
+ODD_SCORE = -80
+
+
 def c_rows(rows):
     return ",\n".join("    {" + ", ".join(str(v) for v in row) + "}" for row in rows)
 
@@ -89,8 +111,10 @@ def main():
         '#include "text/russian_bigrams.h"\n\n'
         "const std::int8_t Russian_Pair_Score[Russian_Sign_Classes][Russian_Sign_Classes] = {\n%s};\n\n"
         "const std::int8_t Russian_Case_Score[3][3] = {\n%s};\n"
-        % (letters, c_rows(log_rows(pairs, 0.5)), c_rows(log_rows(cases, 0.5))),
+        % (letters, c_rows(penalise_odd(log_rows(pairs, 0.5))), c_rows(log_rows(cases, 0.5))),
         encoding="utf-8")
+    # In the tree's one style, so that a fresh run shows no difference.
+    subprocess.run(["clang-format", "-i", str(output)], check=True)
 
 
 if __name__ == "__main__":
