@@ -188,7 +188,7 @@ void Convert_Stream(const Options& options, Tool_Input& input, Text_Page from, T
   Exact_Converter converter(from, to);
   std::string converted;
   bool first = true;
-  for (std::string piece = input.Next_Piece(); !piece.empty(); piece = input.Next_Piece()) {
+  for (std::string piece; input.Next_Piece(&piece);) {
     std::string_view text = piece;
     if (first && from == Page_UTF8 && to != Page_UTF8 && text.substr(0, 3) == "\xEF\xBB\xBF")
       text.remove_prefix(3);

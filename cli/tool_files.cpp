@@ -39,23 +39,23 @@ std::string Tool_Input::Read_At(std::size_t start, std::size_t size) {
   return text;
 }
 
-std::string Tool_Input::Next_Piece() {
+bool Tool_Input::Next_Piece(std::string* piece) {
   if (replaying_ && replay_at_ < replay_.size()) {
-    std::string piece = replay_.substr(replay_at_, Piece);
-    replay_at_ += piece.size();
-    return piece;
+    piece->assign(replay_, replay_at_, Piece);
+    replay_at_ += piece->size();
+    return true;
   }
-  std::string piece(Piece, '\0');
-  stream_->read(piece.data(), Piece);
+  piece->resize(Piece);
+  stream_->read(piece->data(), Piece);
   if (stream_->bad())
     throw Tool_Error{Exit_Unreadable, "cannot read " + (Is_Standard(name_) ? "input" : name_)};
-  piece.resize(static_cast<std::size_t>(stream_->gcount()));
-  return piece;
+  piece->resize(static_cast<std::size_t>(stream_->gcount()));
+  return !piece->empty();
 }
 
 std::string Tool_Input::Read_Rest() {
   std::string text;
-  for (std::string piece = Next_Piece(); !piece.empty(); piece = Next_Piece()) text += piece;
+  for (std::string piece; Next_Piece(&piece);) text += piece;
   if (!Is_File() && !replaying_) replay_ = text;
   return text;
 }

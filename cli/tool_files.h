@@ -22,8 +22,9 @@ class Tool_Input {
   bool Is_File() const { return file_.is_open(); }
   std::size_t File_Size();
   std::string Read_At(std::size_t start, std::size_t size);
-  // The next piece of the text from where reading stands; empty at the end.
-  std::string Next_Piece();
+  // The next piece of the text from where reading stands, into a buffer the
+  // caller keeps from piece to piece; false at the end.
+  bool Next_Piece(std::string* piece);
   std::string Read_Rest();
   // Back to the start; standard input replays what Read_Rest took of it.
   void Rewind();
