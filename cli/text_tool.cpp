@@ -25,9 +25,11 @@ const char Help[] =
     "Russian text in the code pages DOS (866), ISO (8859-5), KOI (KOI8-R),\n"
     "MAC (Mac OS Cyrillic), WIN (1251) and UTF-8.\n"
     "\n"
-    "  detect [FILE...]               print each file's page, a tab and its name;\n"
+    "  detect [--confidence] [FILE...]\n"
+    "                                 print each file's page, a tab and its name;\n"
     "                                 UTF-16LE/UTF-16BE by their byte order mark,\n"
-    "                                 ? when the page cannot be told\n"
+    "                                 ? when the page cannot be told; --confidence\n"
+    "                                 adds how sure, 0 to 1, before the name\n"
     "  convert --to PAGE [--from PAGE|auto] [--replace] [--letters-only] [IN [OUT]]\n"
     "                                 every character kept; one the target lacks is\n"
     "                                 an error, or ? with --replace; --letters-only\n"
@@ -53,6 +55,7 @@ struct Options {
   std::string encoding = "WIN";
   bool replace = false;
   bool letters_only = false;
+  bool confidence = false;
   bool help = false;
 };
 
@@ -85,6 +88,8 @@ Options Parse_Options(const std::vector<std::string>& args) {
       options.replace = true;
     } else if (arg == "--letters-only") {
       options.letters_only = true;
+    } else if (arg == "--confidence") {
+      options.confidence = true;
     } else if (!Take_Value(args, &i, "--from", &options.from) && !Take_Value(args, &i, "--to", &options.to) &&
                !Take_Value(args, &i, "--encoding", &options.encoding)) {
       throw Tool_Error{Exit_Usage, "unknown option " + arg};
@@ -100,28 +105,34 @@ Text_Page Page_Named(const std::string& name) {
   return page;
 }
 
-const char* Detected_Name(const std::vector<std::string_view>& stretches) {
+struct Detected {
+  const char* name;
+  double confidence;
+};
+
+Detected Detect(const std::vector<std::string_view>& stretches) {
   const std::string_view start = stretches.empty() ? std::string_view() : stretches[0];
-  if (start.substr(0, 3) == "\xEF\xBB\xBF") return "UTF-8";
-  if (start.substr(0, 2) == "\xFF\xFE") return "UTF-16LE";
-  if (start.substr(0, 2) == "\xFE\xFF") return "UTF-16BE";
+  if (start.substr(0, 3) == "\xEF\xBB\xBF") return {"UTF-8", 1};
+  if (start.substr(0, 2) == "\xFF\xFE") return {"UTF-16LE", 1};
+  if (start.substr(0, 2) == "\xFE\xFF") return {"UTF-16BE", 1};
   const Page_Guess guess = Detect_Page_Of_Sample(stretches);
-  return guess.page == Page_Unknown ? "?" : Text_Page_Name(static_cast<Text_Page>(guess.page));
+  if (guess.page == Page_Unknown) return {"?", 0};
+  return {Text_Page_Name(static_cast<Text_Page>(guess.page)), guess.confidence};
 }
 
 // A file is judged by a few stretches of it, read where they lie.
-const char* Detected_Name(Tool_Input& input) {
+Detected Detect(Tool_Input& input) {
   if (!input.Is_File()) {
     const std::string text = input.Read_Rest();
     std::vector<std::string_view> stretches;
     for (const Byte_Range& range : Detect_Sample_Ranges(text.size()))
       stretches.push_back(std::string_view(text).substr(range.start, range.size));
-    return Detected_Name(stretches);
+    return Detect(stretches);
   }
   std::vector<std::string> texts;
   for (const Byte_Range& range : Detect_Sample_Ranges(input.File_Size()))
     texts.push_back(input.Read_At(range.start, range.size));
-  return Detected_Name(std::vector<std::string_view>(texts.begin(), texts.end()));
+  return Detect(std::vector<std::string_view>(texts.begin(), texts.end()));
 }
 
 int Run_Detect(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
@@ -131,7 +142,14 @@ int Run_Detect(const Options& options, std::istream& in, std::ostream& out, std:
   for (const std::string& name : names) {
     try {
       Tool_Input input(name, in);
-      out << Detected_Name(input) << '\t' << name << '\n';
+      const Detected detected = Detect(input);
+      out << detected.name << '\t';
+      if (options.confidence) {
+        char figure[16];
+        std::snprintf(figure, sizeof figure, "%.3f\t", detected.confidence);
+        out << figure;
+      }
+      out << name << '\n';
     } catch (const Tool_Error& error) {  // the other files still get their answer
       err << "lirovant-text: " << error.message << '\n';
       code = error.code;
@@ -174,7 +192,7 @@ std::string Operand(const Options& options, std::size_t i) {
 
 Text_Page Source_Page(const Options& options, Tool_Input& input) {
   if (options.from != "auto") return Page_Named(options.from);
-  const char* name = Detected_Name(input);
+  const char* name = Detect(input).name;
   input.Rewind();
   Text_Page page;
   if (!Parse_Text_Page(name, &page))

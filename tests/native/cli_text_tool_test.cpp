@@ -61,6 +61,8 @@ TEST_F(TextTool, DetectNamesEachFileAndGoesOnPastAnUnreadableOne) {
   EXPECT_EQ(run.out, "KOI\t" + koi + "\nUTF-16LE\t" + bom + "\n?\t" + ascii + "\n");
   EXPECT_NE(run.err.find(missing), std::string::npos);
   EXPECT_EQ(Tool({"detect"}, Russian).out, "UTF-8\t-\n");
+  EXPECT_EQ(Tool({"detect", "--confidence", bom, ascii}).out,
+            "UTF-16LE\t1.000\t" + bom + "\n?\t0.000\t" + ascii + "\n");
 }
 
 TEST_F(TextTool, ConvertKeepsEveryCharacterOrNamesTheFirstLackingOne) {
