@@ -23,6 +23,7 @@ FLOORS = {
     "settings": 2,
     "about": 2,
     "app": 3,  # the main window and the composition root
+    "cli": 3,  # lirovant-text, the text commands on the command line: common/ and text/ only
 }
 MAIN_WINDOW = "app/win32/main_window.h"
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)

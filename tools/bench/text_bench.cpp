@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "text/codepages.h"
+#include "text/exact_conversion.h"
 #include "text/layout_retype.h"
 #include "text/letter_case.h"
 #include "text/line_cleanup.h"
@@ -181,6 +182,49 @@ std::vector<Job> Jobs() {
   return jobs;
 }
 
+// The exact conversions of lirovant-text, which keep every character, beside
+// iconv doing the very same.
+struct Exact_Pair {
+  Text_Page from, to;
+  const char* iconv_from;
+  const char* iconv_to;
+};
+
+constexpr Exact_Pair Exact_Pairs[] = {
+    {Page_KOI, Page_WIN, "KOI8-R", "CP1251"}, {Page_DOS, Page_WIN, "CP866", "CP1251"},
+    {Page_WIN, Page_KOI, "CP1251", "KOI8-R"}, {Page_WIN, Page_UTF8, "CP1251", "UTF-8"},
+    {Page_UTF8, Page_WIN, "UTF-8", "CP1251"},
+};
+
+// iconv over the whole input with room for UTF-8's longer characters; the
+// input holds only what both pages have.
+std::string Iconv_Growing(const std::string& input, const char* from, const char* to) {
+  iconv_t cd = iconv_open(to, from);
+  std::string out(input.size() * 3 + 16, '\0');
+  char* in = const_cast<char*>(input.data());
+  size_t in_left = input.size(), out_left = out.size();
+  char* o = out.data();
+  iconv(cd, &in, &in_left, &o, &out_left);
+  iconv_close(cd);
+  out.resize(out.size() - out_left);
+  return out;
+}
+
+void Print_Exact_Conversions(const std::string& win, const std::string& only) {
+  for (const Exact_Pair& pair : Exact_Pairs) {
+    const std::string name =
+        std::string("exact ") + Text_Page_Name(pair.from) + "->" + Text_Page_Name(pair.to);
+    if (name.find(only) == std::string::npos) continue;
+    const std::string input = pair.from == Page_WIN ? win : Iconv_Growing(win, "CP1251", pair.iconv_from);
+    const double iconv_rate = Rate(
+        input, [&pair](const std::string& t) { return Iconv_Growing(t, pair.iconv_from, pair.iconv_to); });
+    const double rate =
+        Rate(input, [&pair](const std::string& t) { return Convert_Exact(t, pair.from, pair.to).text; });
+    std::printf("  %-26s %9.0f   iconv %s->%s %6.0f   x iconv %5.1f\n", name.c_str(), rate, pair.iconv_from,
+                pair.iconv_to, iconv_rate, rate / iconv_rate);
+  }
+}
+
 std::string Input_For(const Job& job, const std::string& win) {
   return job.make_input ? job.make_input(win) : win;
 }
@@ -232,5 +276,6 @@ int main(int argc, char** argv) {
     std::printf("  %-26s %9.0f   x iconv %5.1f%s   16 MB / 1 MB time %5.1f\n", job.name.c_str(), rate,
                 rate / iconv_rate, job.pair ? " (same pair)  " : " (DOS->WIN)   ", ratio);
   }
+  Print_Exact_Conversions(win, only);
   return 0;
 }

@@ -1,0 +1,120 @@
+#include "cli/text_tool.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "text/codepages.h"
+#include "text/exact_conversion.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Tool_Run {
+  int code;
+  std::string out, err;
+};
+
+Tool_Run Tool(const std::vector<std::string>& args, const std::string& input = "") {
+  std::istringstream in(input);
+  std::ostringstream out, err;
+  const int code = Run_Text_Tool(args, in, out, err);
+  return {code, out.str(), err.str()};
+}
+
+class TextTool : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() /
+              ("lirovant_text_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(folder_);
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  std::string File(const std::string& name, const std::string& bytes) {
+    const std::string path = (folder_ / name).string();
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+  }
+  static std::string Read(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+  }
+  fs::path folder_;
+};
+
+const std::string Russian = u8"Широкая электрификация южных губерний — «№ 5»";
+
+TEST_F(TextTool, DetectNamesEachFileAndGoesOnPastAnUnreadableOne) {
+  const std::string koi = File("a.koi", Convert_Exact(Russian, Page_UTF8, Page_KOI).text);
+  const std::string bom = File("b.txt", "\xFF\xFE\x41\x00");
+  const std::string ascii = File("c.txt", "plain");
+  const std::string missing = (folder_ / "none.txt").string();
+  const Tool_Run run = Tool({"detect", koi, missing, bom, ascii});
+  EXPECT_EQ(run.code, Exit_Unreadable);
+  EXPECT_EQ(run.out, "KOI\t" + koi + "\nUTF-16LE\t" + bom + "\n?\t" + ascii + "\n");
+  EXPECT_NE(run.err.find(missing), std::string::npos);
+  EXPECT_EQ(Tool({"detect"}, Russian).out, "UTF-8\t-\n");
+  EXPECT_EQ(Tool({"detect", "--confidence", bom, ascii}).out,
+            "UTF-16LE\t1.000\t" + bom + "\n?\t0.000\t" + ascii + "\n");
+}
+
+TEST_F(TextTool, ConvertKeepsEveryCharacterOrNamesTheFirstLackingOne) {
+  const std::string text = u8"Широкая электрификация, № 5 ─";
+  const std::string dos = File("in.dos", Convert_Exact(text, Page_UTF8, Page_DOS).text);
+  const std::string out = File("out.txt", "old");
+  Tool_Run run = Tool({"convert", "--from", "DOS", "--to", "KOI", dos, out});
+  EXPECT_EQ(run.code, Exit_Missing_Character);
+  EXPECT_NE(run.err.find("KOI has no U+2116 (at offset 24; 1 in all)"), std::string::npos) << run.err;
+  EXPECT_EQ(Read(out), "old");  // the file stays as it was, and no temporary is left
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 2);
+
+  run = Tool({"convert", "--to=KOI", "--from", "auto", dos, out, "--replace"});
+  EXPECT_EQ(run.code, Exit_Done) << run.err;
+  EXPECT_EQ(Read(out), Convert_Exact(u8"Широкая электрификация, ? 5 ─", Page_UTF8, Page_KOI).text);
+
+  EXPECT_EQ(Tool({"convert", "--from", "dos", "--to", "utf-8", dos}).out, text);
+  const std::string win = Convert_Exact(Russian, Page_UTF8, Page_WIN).text;
+  EXPECT_EQ(Tool({"convert", "--from", "WIN", "--to", "MAC", "--letters-only"}, win).out,
+            Convert_Text(win, Codepage_WIN, Codepage_MAC));
+}
+
+TEST_F(TextTool, EveryKindOfBadInputHasItsOwnExitCode) {
+  EXPECT_EQ(Tool({}).code, Exit_Usage);
+  EXPECT_EQ(Tool({"frobnicate"}).code, Exit_Usage);
+  EXPECT_EQ(Tool({"convert", "--from", "WIN"}).code, Exit_Usage);
+  EXPECT_EQ(Tool({"convert", "--to", "WIN", "--bogus"}).code, Exit_Usage);
+  EXPECT_EQ(Tool({"convert", "--to", "WIN", "a", "b", "c"}).code, Exit_Usage);
+  EXPECT_EQ(Tool({"convert", "--from", "UTF-8", "--to", "WIN", "--letters-only"}, "x").code, Exit_Usage);
+  EXPECT_EQ(Tool({"case", "sideways"}).code, Exit_Usage);
+  EXPECT_EQ(Tool({"convert", "--from", "KOI8", "--to", "WIN"}).code, Exit_Unknown_Page);
+  EXPECT_EQ(Tool({"translit", "--encoding", "CP437"}).code, Exit_Unknown_Page);
+  EXPECT_EQ(Tool({"convert", "--to", "WIN", (folder_ / "none").string()}).code, Exit_Unreadable);
+  EXPECT_EQ(Tool({"convert", "--from", "UTF-8", "--to", "WIN"}, "\xD0").code, Exit_Invalid_Utf8);
+  EXPECT_EQ(
+      Tool({"convert", "--from", "WIN", "--to", "WIN", "-", (folder_ / "no" / "dir").string()}, "x").code,
+      Exit_Unwritable);
+  EXPECT_EQ(Tool({"convert", "--to", "WIN"}, "only ASCII").code, Exit_Undetected);
+  const Tool_Run help = Tool({"--help"});
+  EXPECT_EQ(help.code, Exit_Done);
+  EXPECT_NE(help.out.find("Exit codes"), std::string::npos);
+}
+
+TEST_F(TextTool, TextCommandsWorkInTheGivenEncoding) {
+  const auto koi = [](const std::string& utf8) { return Convert_Exact(utf8, Page_UTF8, Page_KOI).text; };
+  EXPECT_EQ(Tool({"case", "upper", "--encoding", "KOI"}, koi(u8"ёжик")).out, koi(u8"ЁЖИК"));
+  EXPECT_EQ(Tool({"case", "toggle", "--encoding", "UTF-8"}, u8"ЁЖИК").out, u8"ёжик");
+  EXPECT_EQ(Tool({"retype", "to-russian", "--encoding", "UTF-8"}, "ghbdtn").out, u8"привет");
+  EXPECT_EQ(Tool({"retype", "to-latin"}, Convert_Exact(u8"руддщ", Page_UTF8, Page_WIN).text).out, "hello");
+  EXPECT_EQ(Tool({"translit", "--encoding", "UTF-8"}, u8"щука").out, "schuka");
+  // № re-typed from the Russian layout has no place in KOI8-R.
+  EXPECT_EQ(Tool({"retype", "to-russian", "--encoding", "KOI"}, "#").code, Exit_Missing_Character);
+}
+
+}  // namespace

@@ -1,0 +1,157 @@
+#include "text/exact_conversion.h"
+
+#include <gtest/gtest.h>
+#include <iconv.h>
+
+#include <string>
+
+#include "text/code_page_charts.h"
+
+namespace {
+
+const char* const Iconv_Names[Codepage_Count] = {"CP866", "ISO-8859-5", "KOI8-R", "MACCYRILLIC", "CP1251"};
+
+// One byte through the system's iconv; -1 when it refuses it.
+long Iconv_One(iconv_t cd, std::uint8_t byte, unsigned char* out, std::size_t out_size,
+               std::size_t* written) {
+  char in[1] = {static_cast<char>(byte)};
+  char* in_ptr = in;
+  char* out_ptr = reinterpret_cast<char*>(out);
+  std::size_t in_left = 1, out_left = out_size;
+  iconv(cd, nullptr, nullptr, nullptr, nullptr);
+  if (iconv(cd, &in_ptr, &in_left, &out_ptr, &out_left) == static_cast<std::size_t>(-1)) return -1;
+  *written = out_size - out_left;
+  return 0;
+}
+
+// Where the charts knowingly part from glibc's: 0x98 of 1251 is unassigned
+// there, and its Mac Cyrillic is the older one with ¤ where ours has €.
+bool Known_Difference(int page, int byte) {
+  return (page == Codepage_WIN && byte == 0x98) || (page == Codepage_MAC && byte == 0xFF);
+}
+
+bool Known_Difference_Of(int page, char32_t code) {
+  return (page == Codepage_WIN && code == 0x98) || (page == Codepage_MAC && (code == 0x20AC || code == 0xA4));
+}
+
+std::string One_Byte(int b) { return std::string(1, static_cast<char>(b)); }
+
+TEST(ExactConversion, EveryByteRoundTripsAndAgreesWithIconv) {
+  for (int page = 0; page < Codepage_Count; ++page) {
+    iconv_t to_utf32 = iconv_open("UTF-32LE", Iconv_Names[page]);
+    ASSERT_NE(to_utf32, reinterpret_cast<iconv_t>(-1)) << Iconv_Names[page];
+    for (int b = 0; b < 256; ++b) {
+      const char16_t code = Page_Char(static_cast<Codepage>(page), static_cast<std::uint8_t>(b));
+      EXPECT_EQ(Page_Byte(static_cast<Codepage>(page), code), b) << Iconv_Names[page] << " byte " << b;
+      const std::string utf8 = Convert_Exact(One_Byte(b), static_cast<Text_Page>(page), Page_UTF8).text;
+      EXPECT_EQ(Convert_Exact(utf8, Page_UTF8, static_cast<Text_Page>(page)).text, One_Byte(b));
+      unsigned char out[8] = {};
+      std::size_t written = 0;
+      if (Known_Difference(page, b)) continue;
+      ASSERT_EQ(Iconv_One(to_utf32, static_cast<std::uint8_t>(b), out, sizeof out, &written), 0);
+      EXPECT_EQ(out[0] | out[1] << 8, code) << Iconv_Names[page] << " byte " << b;
+    }
+    iconv_close(to_utf32);
+  }
+}
+
+// Every pair of pages, every byte: the same character or a report of it.
+TEST(ExactConversion, PagesAgreeWithIconvOnEveryPair) {
+  for (int from = 0; from < Codepage_Count; ++from) {
+    for (int to = 0; to < Codepage_Count; ++to) {
+      iconv_t cd = iconv_open(Iconv_Names[to], Iconv_Names[from]);
+      for (int b = 0; b < 256; ++b) {
+        const char32_t code = Page_Char(static_cast<Codepage>(from), static_cast<std::uint8_t>(b));
+        if (Known_Difference_Of(from, code) || Known_Difference_Of(to, code)) continue;
+        const Exact_Conversion ours =
+            Convert_Exact("ab" + One_Byte(b), static_cast<Text_Page>(from), static_cast<Text_Page>(to), '#');
+        unsigned char out[8] = {};
+        std::size_t written = 0;
+        const bool iconv_has_it = Iconv_One(cd, static_cast<std::uint8_t>(b), out, sizeof out, &written) == 0;
+        const int ours_byte = static_cast<std::uint8_t>(ours.text[2]);
+        if (iconv_has_it) {
+          EXPECT_EQ(ours.missing, 0u) << Iconv_Names[from] << "->" << Iconv_Names[to] << " byte " << b;
+          EXPECT_EQ(ours_byte, out[0]) << Iconv_Names[from] << "->" << Iconv_Names[to] << " byte " << b;
+        } else if (!iconv_has_it) {
+          EXPECT_EQ(ours.missing, 1u) << Iconv_Names[from] << "->" << Iconv_Names[to] << " byte " << b;
+          EXPECT_EQ(ours.text, "ab#");
+          EXPECT_EQ(ours.first_missing_at, 2u);
+          EXPECT_EQ(ours.first_missing, code);
+        }
+      }
+      iconv_close(cd);
+    }
+  }
+}
+
+TEST(ExactConversion, SignsKeepTheirIdentityAndLackingOnesAreCounted) {
+  // Ё ё № « » no-break space і ї, then box drawing ─ and ║.
+  const std::string text = u8"Ёё№«»\u00a0іЇ";
+  const std::string win = Convert_Exact(text, Page_UTF8, Page_WIN).text;
+  EXPECT_EQ(win, "\xA8\xB8\xB9\xAB\xBB\xA0\xB3\xAF");
+  EXPECT_EQ(Convert_Exact(win, Page_WIN, Page_UTF8).text, text);
+  const std::string boxes = u8"─║";
+  EXPECT_EQ(Convert_Exact(Convert_Exact(boxes, Page_UTF8, Page_DOS).text, Page_DOS, Page_KOI).text,
+            "\x80\xA1");
+  // KOI8-R has no №, « », і or Ї: five lacking, the first is № at offset 2.
+  const Exact_Conversion koi = Convert_Exact(win, Page_WIN, Page_KOI);
+  EXPECT_EQ(koi.text, "\xB3\xA3???\x9A??");
+  EXPECT_EQ(koi.missing, 5u);
+  EXPECT_EQ(koi.first_missing, U'№');
+  EXPECT_EQ(koi.first_missing_at, 2u);
+  // A question mark of the text itself is no lacking character, here or
+  // beyond the first chunk of work.
+  const Exact_Conversion long_one = Convert_Exact(std::string(10000, '?') + win, Page_WIN, Page_KOI);
+  EXPECT_EQ(long_one.missing, 5u);
+  EXPECT_EQ(long_one.first_missing_at, 10002u);
+  EXPECT_EQ(long_one.text, std::string(10000, '?') + koi.text);
+}
+
+TEST(ExactConversion, InvalidUtf8IsReportedWhereItStands) {
+  struct Case {
+    std::string text;
+    std::size_t invalid, first_at;
+  } const cases[] = {
+      {"a\xC0\x80z", 2, 1},        // overlong: both bytes stand alone
+      {"ab\xED\xA0\x80", 3, 2},    // a surrogate
+      {"\xD0\x9F\x80", 1, 2},      // a stray continuation after П
+      {"\xD0\x9F\xE2\x94", 2, 2},  // cut short at the end
+      {"\xF4\x90\x80\x80", 4, 0},  // beyond U+10FFFF
+  };
+  for (const Case& c : cases) {
+    const Exact_Conversion result = Convert_Exact(c.text, Page_UTF8, Page_UTF8);
+    EXPECT_EQ(result.invalid, c.invalid) << c.text;
+    EXPECT_EQ(result.first_invalid_at, c.first_at) << c.text;
+  }
+}
+
+TEST(ExactConversion, PiecesGiveTheSameAsTheWhole) {
+  const std::string text = u8"Съешь же ещё этих мягких «булок» — №5 ─ 😀 é";
+  for (const Text_Page to : {Page_WIN, Page_UTF8, Page_DOS}) {
+    const Exact_Conversion whole = Convert_Exact(text, Page_UTF8, to);
+    for (std::size_t cut = 0; cut <= text.size(); ++cut) {
+      Exact_Converter converter(Page_UTF8, to);
+      std::string out;
+      converter.Convert(std::string_view(text).substr(0, cut), &out);
+      converter.Convert(std::string_view(text).substr(cut), &out);
+      converter.Finish(&out);
+      EXPECT_EQ(out, whole.text) << "cut at " << cut;
+      EXPECT_EQ(converter.Report().missing, whole.missing);
+      EXPECT_EQ(converter.Report().first_missing_at, whole.first_missing_at);
+      EXPECT_EQ(converter.Report().invalid, 0u);
+    }
+  }
+}
+
+TEST(ExactConversion, PageNames) {
+  Text_Page page = Page_DOS;
+  EXPECT_TRUE(Parse_Text_Page("koi", &page));
+  EXPECT_EQ(page, Page_KOI);
+  EXPECT_TRUE(Parse_Text_Page("utf8", &page));
+  EXPECT_EQ(page, Page_UTF8);
+  EXPECT_STREQ(Text_Page_Name(page), "UTF-8");
+  EXPECT_FALSE(Parse_Text_Page("KOI8", &page));
+  EXPECT_EQ(page, Page_UTF8);
+}
+
+}  // namespace

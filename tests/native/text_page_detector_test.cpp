@@ -1,0 +1,75 @@
+#include "text/page_detector.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+const Text_Page Eight_Bit_Pages[] = {Page_DOS, Page_ISO, Page_KOI, Page_MAC, Page_WIN};
+
+std::string In(Text_Page page, const std::string& utf8) { return Convert_Exact(utf8, Page_UTF8, page).text; }
+
+// Right when the guessed page reads the bytes as the same text.
+bool Reads_Same(const Page_Guess& guess, const std::string& bytes, const std::string& utf8) {
+  if (guess.page == Page_Unknown) return false;
+  const Exact_Conversion reading = Convert_Exact(bytes, static_cast<Text_Page>(guess.page), Page_UTF8);
+  return reading.missing == 0 && reading.invalid == 0 && reading.text == utf8;
+}
+
+TEST(PageDetector, TellsEveryPageOfShortAndLongRussianText) {
+  const std::string texts[] = {
+      u8"Мороз и солнце; день чудесный!",
+      u8"Вчера в Москве",
+      u8"Поезд отправляется с третьего пути в семь часов вечера, не опаздывайте.",
+      u8"ПРОДАЖА АВТОМОБИЛЕЙ",
+      u8"Ёлка стоит у окна, на ней игрушки и гирлянды.",
+  };
+  for (const std::string& text : texts) {
+    for (const Text_Page page : Eight_Bit_Pages) {
+      const std::string bytes = In(page, text);
+      const Page_Guess guess = Detect_Page(bytes);
+      EXPECT_TRUE(Reads_Same(guess, bytes, text))
+          << Text_Page_Name(page) << ": " << text << " seen as " << guess.page;
+      EXPECT_GT(guess.confidence, 0.5) << Text_Page_Name(page) << ": " << text;
+    }
+    const Page_Guess utf8 = Detect_Page(text);
+    EXPECT_EQ(utf8.page, Page_UTF8) << text;
+  }
+}
+
+TEST(PageDetector, SmallLettersOfMacAndWinAreOneTextWithFullConfidence) {
+  const std::string text = u8"съешь этих булок";
+  const Page_Guess guess = Detect_Page(In(Page_MAC, text));
+  EXPECT_TRUE(guess.page == Page_WIN || guess.page == Page_MAC);
+  EXPECT_GT(guess.confidence, 0.9);
+}
+
+TEST(PageDetector, UnknownWithoutRussian) {
+  EXPECT_EQ(Detect_Page("").page, Page_Unknown);
+  EXPECT_EQ(Detect_Page("plain ASCII text, nothing more").page, Page_Unknown);
+  EXPECT_EQ(Detect_Page(u8"naïve café").page, Page_Unknown);  // UTF-8 without Cyrillic
+  EXPECT_EQ(Detect_Page("\x01\x02\x03").page, Page_Unknown);
+  const std::string koi_with_nul("\xD0\xD2\xC9\xD7\xC5\xD4\0", 7);  // привет and a NUL: binary
+  EXPECT_EQ(Detect_Page(koi_with_nul.substr(0, 6)).page, Page_KOI);
+  EXPECT_EQ(Detect_Page(koi_with_nul).page, Page_Unknown);
+}
+
+// A long text is judged by stretches spread over all of it: Russian that
+// starts only after a megabyte of ASCII is still found.
+TEST(PageDetector, LongTextsAreSampledOverTheirWholeLength) {
+  std::string text(1 << 20, 'x');
+  for (int i = 0; i < 4000; ++i) text += u8"Широкая электрификация южных губерний даст мощный толчок. ";
+  for (const Text_Page page : {Page_KOI, Page_UTF8}) {
+    const std::string bytes = In(page, text);
+    EXPECT_EQ(Detect_Page(bytes).page, page);
+  }
+  const auto ranges = Detect_Sample_Ranges(text.size());
+  std::size_t sampled = 0;
+  for (const Byte_Range& range : ranges) sampled += range.size;
+  EXPECT_LE(sampled, Detect_Sample_Bytes);
+  EXPECT_EQ(ranges.front().start, 0u);
+  EXPECT_EQ(ranges.back().start + ranges.back().size, text.size());
+}
+
+}  // namespace

@@ -1,0 +1,257 @@
+#include "text/exact_conversion.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <cstdint>
+#include <vector>
+
+#include "text/byte_map.h"
+#include "text/code_page_charts.h"
+
+namespace {
+
+const char* const Page_Names[Text_Page_Count] = {"DOS", "ISO", "KOI", "MAC", "WIN", "UTF-8"};
+
+// Code points U+0000..U+25FF hold every sign of the five charts.
+constexpr char32_t Dense_Limit = 0x2600;
+
+// How many bytes at the end of piece start a UTF-8 sequence that goes on
+// beyond it.
+std::size_t Cut_Sequence(std::string_view piece) {
+  for (std::size_t k = 1; k <= 3 && k <= piece.size(); ++k) {
+    const auto b = static_cast<std::uint8_t>(piece[piece.size() - k]);
+    if (b < 0x80) return 0;
+    if (b < 0xC0) continue;
+    const std::size_t length = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : 2;
+    return length > k ? k : 0;
+  }
+  return 0;
+}
+
+void Note_Missing(Exact_Conversion& report, char32_t code, std::size_t at) {
+  if (report.missing++ == 0) {
+    report.first_missing = code;
+    report.first_missing_at = at;
+  }
+}
+
+void Note_Invalid(Exact_Conversion& report, std::size_t at) {
+  if (report.invalid++ == 0) report.first_invalid_at = at;
+}
+
+char Lower_Ascii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool Same_Name(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (Lower_Ascii(a[i]) != Lower_Ascii(b[i])) return false;
+  return true;
+}
+
+}  // namespace
+
+const char* Text_Page_Name(Text_Page page) { return Page_Names[page]; }
+
+bool Parse_Text_Page(std::string_view name, Text_Page* page) {
+  for (int p = 0; p < Text_Page_Count; ++p) {
+    if (Same_Name(name, Page_Names[p])) {
+      *page = static_cast<Text_Page>(p);
+      return true;
+    }
+  }
+  if (!Same_Name(name, "UTF8")) return false;
+  *page = Page_UTF8;
+  return true;
+}
+
+Exact_Conversion Convert_Exact(std::string_view text, Text_Page from, Text_Page to, char replacement) {
+  Exact_Converter converter(from, to, replacement);
+  std::string out;
+  converter.Convert(text, &out);
+  converter.Finish(&out);
+  Exact_Conversion result = converter.Report();
+  result.text = std::move(out);
+  return result;
+}
+
+Exact_Converter::Exact_Converter(Text_Page from, Text_Page to, char replacement)
+    : from_(from), to_(to), replacement_(replacement) {
+  if (from != Page_UTF8 && to != Page_UTF8) {
+    for (int b = 0; b < 256; ++b) {
+      const int target = Page_Byte(static_cast<Codepage>(to), Page_Char(static_cast<Codepage>(from), b));
+      lacking_[b] = target < 0;
+      lacks_any_ |= target < 0;
+      map_[b] = static_cast<std::uint8_t>(target < 0 ? replacement : target);
+    }
+  } else if (from != Page_UTF8) {
+    for (int b = 0; b < 256; ++b) {
+      std::string form;
+      Append_Utf8(form, Page_Char(static_cast<Codepage>(from), static_cast<std::uint8_t>(b)));
+      forms_[b][3] = static_cast<char>(form.size());
+      form.copy(forms_[b].data(), form.size());
+    }
+  } else if (to != Page_UTF8) {
+    reverse_.resize(Dense_Limit);
+    for (char32_t code = 0; code < Dense_Limit; ++code)
+      reverse_[code] = static_cast<std::int16_t>(Page_Byte(static_cast<Codepage>(to), code));
+  }
+}
+
+void Exact_Converter::Convert(std::string_view piece, std::string* out) {
+  if (from_ != Page_UTF8) {
+    Convert_Whole(piece, out);
+    return;
+  }
+  // A waiting sequence takes what it needs of this piece first.
+  std::string joined;
+  if (!pending_.empty()) {
+    joined = pending_ + std::string(piece);
+    piece = joined;
+  }
+  const std::size_t whole = piece.size() - Cut_Sequence(piece);
+  Convert_Whole(piece.substr(0, whole), out);
+  pending_.assign(piece.substr(whole));
+}
+
+void Exact_Converter::Finish(std::string* out) {
+  const std::string rest = std::move(pending_);
+  pending_.clear();
+  Convert_Whole(rest, out);
+}
+
+void Exact_Converter::Convert_Whole(std::string_view text, std::string* out) {
+  if (from_ == Page_UTF8)
+    From_Utf8(text, out);
+  else if (to_ == Page_UTF8)
+    Page_To_Utf8(text, out);
+  else
+    Page_To_Page(text, out);
+  offset_ += text.size();
+}
+
+// The results are built in chunks that stay in the first-level cache and are
+// then appended: sizing the result first would fill it with zeros in vain.
+constexpr std::size_t Chunk = 8192;
+
+void Exact_Converter::Page_To_Page(std::string_view text, std::string* out) {
+  std::uint8_t chunk[Chunk];
+  const auto* in = reinterpret_cast<const std::uint8_t*>(text.data());
+  for (std::size_t done = 0; done < text.size(); done += Chunk) {
+    const std::size_t count = std::min(Chunk, text.size() - done);
+    Map_Byte_Run(in + done, chunk, count, map_);
+    // A lacking byte became the replacement, so only where the replacement
+    // stands need the source be looked at; memchr finds it fast.
+    const auto* end = chunk + count;
+    for (const std::uint8_t* hit = chunk; lacks_any_ && hit < end; ++hit) {
+      hit = static_cast<const std::uint8_t*>(
+          std::memchr(hit, replacement_, static_cast<std::size_t>(end - hit)));
+      if (hit == nullptr) break;
+      const std::size_t i = done + static_cast<std::size_t>(hit - chunk);
+      if (lacking_[in[i]]) Note_Missing(report_, Page_Char(static_cast<Codepage>(from_), in[i]), offset_ + i);
+    }
+    out->append(reinterpret_cast<const char*>(chunk), count);
+  }
+}
+
+void Exact_Converter::Page_To_Utf8(std::string_view text, std::string* out) {
+  char chunk[Chunk * 3 + 4];  // a form is stored whole, four bytes, however long it is
+  for (std::size_t done = 0; done < text.size(); done += Chunk) {
+    const std::size_t count = std::min(Chunk, text.size() - done);
+    char* write = chunk;
+    for (const char c : text.substr(done, count)) {
+      const auto& form = forms_[static_cast<std::uint8_t>(c)];
+      std::memcpy(write, form.data(), 4);
+      write += form[3];
+    }
+    out->append(chunk, static_cast<std::size_t>(write - chunk));
+  }
+}
+
+void Exact_Converter::From_Utf8(std::string_view text, std::string* out) {
+  char chunk[Chunk + 4];
+  std::size_t filled = 0;
+  const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+  std::size_t at = 0;
+  while (at < text.size()) {
+    if (filled >= Chunk) {
+      out->append(chunk, filled);
+      filled = 0;
+    }
+    const std::size_t start = at;
+    const std::uint8_t lead = bytes[at];
+    if (lead < 0x80) {
+      chunk[filled++] = static_cast<char>(lead);
+      ++at;
+      continue;
+    }
+    long code;
+    // Two-byte sequences, which every Cyrillic letter is, without the general path.
+    if (lead >= 0xC2 && lead < 0xE0 && at + 1 < text.size() && (bytes[at + 1] & 0xC0) == 0x80) {
+      code = (lead & 0x1F) << 6 | (bytes[at + 1] & 0x3F);
+      at += 2;
+    } else {
+      code = Decode_Utf8(text, &at);
+    }
+    if (code < 0) {
+      Note_Invalid(report_, offset_ + start);
+      chunk[filled++] = replacement_;
+    } else if (to_ == Page_UTF8) {
+      out->append(chunk, filled);
+      filled = 0;
+      out->append(text.substr(start, at - start));
+    } else if (const int b = code < static_cast<long>(Dense_Limit) ? reverse_[code] : -1; b >= 0) {
+      chunk[filled++] = static_cast<char>(b);
+    } else {
+      Note_Missing(report_, static_cast<char32_t>(code), offset_ + start);
+      chunk[filled++] = replacement_;
+    }
+  }
+  out->append(chunk, filled);
+}
+
+long Decode_Utf8(std::string_view text, std::size_t* at) {
+  const std::size_t start = *at;
+  const auto lead = static_cast<std::uint8_t>(text[start]);
+  *at = start + 1;
+  if (lead < 0x80) return lead;
+  int length;
+  long code;
+  long least;  // the smallest code of this length: anything below is overlong
+  if ((lead & 0xE0) == 0xC0) {
+    length = 2, code = lead & 0x1F, least = 0x80;
+  } else if ((lead & 0xF0) == 0xE0) {
+    length = 3, code = lead & 0x0F, least = 0x800;
+  } else if ((lead & 0xF8) == 0xF0) {
+    length = 4, code = lead & 0x07, least = 0x10000;
+  } else {
+    return -1;
+  }
+  if (text.size() - start < static_cast<std::size_t>(length)) return -1;
+  for (int i = 1; i < length; ++i) {
+    const auto next = static_cast<std::uint8_t>(text[start + i]);
+    if ((next & 0xC0) != 0x80) return -1;
+    code = code << 6 | (next & 0x3F);
+  }
+  if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return -1;
+  *at = start + length;
+  return code;
+}
+
+void Append_Utf8(std::string& out, char32_t code) {
+  if (code < 0x80) {
+    out.push_back(static_cast<char>(code));
+  } else if (code < 0x800) {
+    out.push_back(static_cast<char>(0xC0 | code >> 6));
+    out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+  } else if (code < 0x10000) {
+    out.push_back(static_cast<char>(0xE0 | code >> 12));
+    out.push_back(static_cast<char>(0x80 | (code >> 6 & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xF0 | code >> 18));
+    out.push_back(static_cast<char>(0x80 | (code >> 12 & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (code >> 6 & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+  }
+}

@@ -1,0 +1,78 @@
+#pragma once
+// Conversion of whole texts between the five code pages and UTF-8 that keeps
+// every character: Ё, №, « », the no-break space, Ukrainian and Belarusian
+// letters and box drawing arrive as themselves wherever the target has them.
+// What the target lacks is counted, never silently dropped.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "text/codepages.h"
+
+// The five code pages by their Codepage numbers, then UTF-8.
+enum Text_Page : int {
+  Page_DOS = Codepage_DOS,
+  Page_ISO = Codepage_ISO,
+  Page_KOI = Codepage_KOI,
+  Page_MAC = Codepage_MAC,
+  Page_WIN = Codepage_WIN,
+  Page_UTF8 = Codepage_Count,
+};
+constexpr int Text_Page_Count = Codepage_Count + 1;
+
+// "DOS", "ISO", "KOI", "MAC", "WIN", "UTF-8".
+const char* Text_Page_Name(Text_Page page);
+// The page named name (any case; "UTF8" too); false when there is none.
+bool Parse_Text_Page(std::string_view name, Text_Page* page);
+
+struct Exact_Conversion {
+  std::string text;
+  // Characters the target lacks, each written as the replacement byte.
+  std::size_t missing = 0;
+  char32_t first_missing = 0;
+  std::size_t first_missing_at = 0;  // its byte offset in the source
+  // Bytes of a UTF-8 source that are no UTF-8, each written as the replacement.
+  std::size_t invalid = 0;
+  std::size_t first_invalid_at = 0;
+};
+
+Exact_Conversion Convert_Exact(std::string_view text, Text_Page from, Text_Page to, char replacement = '?');
+
+// The same conversion piece by piece, for texts too large to hold at once.
+// Offsets in the report count from the start of the first piece.
+class Exact_Converter {
+ public:
+  Exact_Converter(Text_Page from, Text_Page to, char replacement = '?');
+  // Appends the next piece converted to out. A UTF-8 sequence cut at the
+  // piece's end waits for the next piece.
+  void Convert(std::string_view piece, std::string* out);
+  // The end of the text: a sequence still waiting is no UTF-8.
+  void Finish(std::string* out);
+  // All but the text, which went to out.
+  const Exact_Conversion& Report() const { return report_; }
+
+ private:
+  void Convert_Whole(std::string_view text, std::string* out);
+  void Page_To_Page(std::string_view text, std::string* out);
+  void Page_To_Utf8(std::string_view text, std::string* out);
+  void From_Utf8(std::string_view text, std::string* out);
+
+  Text_Page from_, to_;
+  char replacement_;
+  std::array<std::uint8_t, 256> map_{};  // byte to byte between two pages
+  std::array<bool, 256> lacking_{};      // bytes whose character the target lacks
+  bool lacks_any_ = false;
+  std::array<std::array<char, 4>, 256> forms_{};  // a page's bytes as UTF-8; [3] is the length
+  std::vector<std::int16_t> reverse_;             // code point to byte of the target
+  std::string pending_;                           // a UTF-8 sequence cut by a piece's end
+  std::size_t offset_ = 0;                        // where the next text to convert starts
+  Exact_Conversion report_;
+};
+
+// One code point from UTF-8 at text[*at], advancing *at; -1 (advancing one
+// byte) when the bytes there are not UTF-8: overlong, surrogate, cut short.
+long Decode_Utf8(std::string_view text, std::size_t* at);
+void Append_Utf8(std::string& out, char32_t code);
