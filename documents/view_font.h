@@ -11,7 +11,7 @@
 // twentieths of a point and refuses anything above the largest. A size read
 // from the settings file may lie outside; it is shown at the nearest end.
 constexpr int32_t kSmallestShownSize = 1;
-constexpr int32_t kLargestShownSize = 1638;
+constexpr int32_t kLargestShownSize = kLargestFontSize;
 int32_t Shown_Font_Size(int32_t points);
 
 // "Шрифт больше" with +1, "Шрифт меньше" with -1. The font's size stops
