@@ -5,6 +5,7 @@
 
 #include "common/command_ids.h"
 #include "common/program_paths.h"
+#include "common/help_topics.h"
 #include "documents/win32/document_host.h"
 #include "documents/print_document.h"
 #include "documents/win32/view_commands.h"
@@ -108,11 +109,6 @@ void Print_Document(Document_Host& host) {
 void Show_Help(Document_Host& host, UINT command, ULONG_PTR data) {
   WinHelpW(host.Window, Wide(Help_File_Path(host.Exe_Path)).c_str(), command, data);
 }
-
-constexpr ULONG_PTR kTopicWhatsNew = 20;
-constexpr ULONG_PTR kTopicTips = 100;
-constexpr ULONG_PTR kTopicReadFirst = 130;
-constexpr ULONG_PTR kTopicShortcomings = 135;
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "common/help_topics.h"
 #include "platform/win32/platform_win32.h"
 #include "settings/win32/settings_ids.h"
 
@@ -151,22 +152,22 @@ void Sync_Sound_Row(HWND dialog, int row) {
 }
 
 DWORD Help_Context(int id) {
-  if (id >= IDC_CheckBox_First && id < IDC_CheckBox_First + kFile_Type_Count) return 90;
+  if (id >= IDC_CheckBox_First && id < IDC_CheckBox_First + kFile_Type_Count) return kTopicFileTypes;
   switch (id) {
     case IDC_Minimize_To_Tray:
-      return 120;
+      return kTopicTray;
     case IDC_Escape_Closes:
-      return 121;
+      return kTopicEscape;
     case IDC_Status_Bar:
-      return 122;
+      return kTopicStatusBar;
     case IDC_Remember_Caret:
-      return 123;
+      return kTopicCaretMemory;
     case IDC_Undo_Limit:
     case IDC_Undo_Limit_Spin:
-      return 125;
+      return kTopicUndoLimit;
   }
   const int row = Row_Of(id);
-  if (row >= 0 && (Part_Of(id) == IDC_Row_Sound || Part_Of(id) == IDC_Row_Edit)) return 124;
+  if (row >= 0 && (Part_Of(id) == IDC_Row_Sound || Part_Of(id) == IDC_Row_Edit)) return kTopicSounds;
   return 0;
 }
 

@@ -112,6 +112,9 @@ TEST_F(StartupSettings, EveryNumberIsBroughtIntoWhatTheControlsTake) {
   EXPECT_EQ(s.Undo_Limit, 0);
   Set("Font/FontSize", "0");
   EXPECT_EQ(Create().Font.Size, 1);
+  // Only the four style bits count.
+  Set("Font/FontStyle", "$FFFFFFF5");
+  EXPECT_EQ(Create().Font.Style, kBold | kUnderline);
 }
 
 TEST(WindowPlacement, AStoredRectangleEndsOnTheScreen) {

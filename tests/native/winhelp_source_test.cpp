@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <string>
+#include <vector>
+
+#include "common/help_topics.h"
 
 #include "tools/winhelp/cp1251.h"
 #include "tools/winhelp/help_source.h"
@@ -122,6 +128,28 @@ TEST(WinhelpSource, ChecksTheWholeProject) {
   EXPECT_EQ(error_of("@title T\n@topic Tips t\n@topic TIPS u\n"), "context id TIPS used twice");
   EXPECT_EQ(error_of("@title T\n@topic A t\nsee [[NOWHERE]]\n"), "topic A jumps to unknown NOWHERE");
   EXPECT_EQ(error_of("@title T\n@contents Z\n@topic A t\n"), "@contents names no topic: Z");
+}
+
+// The program opens topics by number: one the help file lacks would end in
+// the viewer's "topic not found".
+TEST(WinhelpSource, EveryTopicTheProgramOpensIsInTheShippedHelp) {
+  const std::filesystem::path folder =
+      std::filesystem::path(TEST_DATA_DIR) / ".." / ".." / "documents" / "help";
+  std::vector<std::filesystem::path> files;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) files.push_back(entry.path());
+  std::sort(files.begin(), files.end());
+  HelpProject project;
+  for (const auto& file : files) {
+    std::ifstream in(file, std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    winhelp::parse_help_source(text, file.filename().string(), project);
+  }
+  winhelp::finish_project(project);
+  for (int number : kHelpTopics) {
+    const bool found = std::any_of(project.topics.begin(), project.topics.end(),
+                                   [number](const winhelp::Topic& t) { return t.number == number; });
+    EXPECT_TRUE(found) << "no help topic " << number;
+  }
 }
 
 }  // namespace

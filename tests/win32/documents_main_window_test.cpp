@@ -15,6 +15,7 @@
 #include "platform/win32/file_writer_win32.h"
 #include "platform/win32/platform_win32.h"
 #include "common/win1251_unicode.h"
+#include "box_answerer.h"
 #include "test_clipboard.h"
 
 namespace {
@@ -180,6 +181,26 @@ TEST_F(DocumentsMainWindow, APictureOnTheClipboardIsNotPastedAndNothingIsShown) 
   EXPECT_EQ(watch.Shown(), 0);
   EXPECT_EQ(Window().Edit.Text(), "text");
   EXPECT_FALSE(Window().Edit.Modified());
+}
+
+// Logging off with unsaved text asks first; Cancel keeps the session from
+// ending and the text from going.
+TEST_F(DocumentsMainWindow, TheEndOfASessionAsksAboutUnsavedText) {
+  Window().Edit.Set_Text("unsaved");
+  Window().Edit.Set_Modified(true);
+  {
+    Box_Answerer answerer(IDCANCEL);
+    EXPECT_EQ(SendMessageW(Window().Handle, WM_QUERYENDSESSION, 0, 0), FALSE);
+    ASSERT_EQ(answerer.texts.size(), 1u);
+    EXPECT_EQ(Narrow(answerer.texts[0]), "Сохранить изменения в текущей лировушке?");
+  }
+  EXPECT_TRUE(IsWindow(Window().Handle));
+  EXPECT_EQ(Window().Edit.Text(), "unsaved");
+  {
+    Box_Answerer answerer(IDNO);
+    EXPECT_NE(SendMessageW(Window().Handle, WM_QUERYENDSESSION, 0, 0), FALSE);
+    EXPECT_EQ(answerer.texts.size(), 1u);
+  }
 }
 
 TEST_F(DocumentsMainWindow, AHistoryItemLoadsItsFileAndSaveWritesItBack) {
