@@ -12,8 +12,10 @@
 #include "platform/sound.h"
 
 struct Command_Line_Document {
-  std::string Name;                 // the document name (caption)
-  std::optional<std::string> Text;  // the working text when a file was loaded
+  std::string Name;  // the document name (caption)
+  // The file as read, when one was: it goes into the edit area by the same
+  // rule as a file chosen in the open dialog, rich text included.
+  std::optional<std::string> Bytes;
 };
 
 // The document named by the command line: exactly one argument loads that file

@@ -43,7 +43,7 @@ bool Loads_Follow(Guard_Column column) {
 Guard_Result Guard_Named_Save(Document_Session& s, Guard_Column column, const std::string& name) {
   if (!Save_To(s, name)) return Guard_Result::Stop;
   if (Loads_Follow(column)) s.Edit.Set_Modified(false);
-  if (column != Guard_Column::Close) s.Current_Path = s.Save_Dialog.File_Name;
+  s.Current_Path = name;
   Add_To_History(s, name);
   return Guard_Result::Go_On;
 }
@@ -175,7 +175,7 @@ void Save_Command(Document_Session& s) {
   if (!Is_Untitled(name)) {
     if (!Save_To(s, name)) return;
     s.Edit.Set_Modified(false);
-    s.Current_Path = s.Save_Dialog.File_Name;
+    s.Current_Path = name;
     Add_To_History(s, name);
     return;
   }
@@ -185,7 +185,10 @@ void Save_Command(Document_Session& s) {
 
 void Save_As_Command(Document_Session& s) {
   const std::string name = s.Window.Document_Name();
-  if (auto proposal = s.Name_Part.Name_Of(name)) {
+  // The untitled name is a bare file name: as a start folder it would send
+  // the dialog to wherever the system likes.
+  const auto proposal = Is_Untitled(name) ? std::nullopt : s.Name_Part.Name_Of(name);
+  if (proposal) {
     s.Save_Dialog.File_Name = *proposal;
     s.Save_Dialog.Initial_Folder = name;
   } else {

@@ -33,6 +33,17 @@ void Register_Shell_Commands(Main_Window& w) {
 }
 
 bool Main_Window::Translate_Shortcut(const MSG& msg) {
+  if (msg.wParam == VK_MENU) {
+    // A fresh press of Alt starts over; only a held one repeats.
+    const bool repeat = (msg.lParam & (LPARAM(1) << 30)) != 0;
+    if (msg.message == WM_SYSKEYDOWN && !repeat) Drop_Alt_Release = false;
+    if (msg.message == WM_SYSKEYUP || msg.message == WM_KEYUP) {
+      const bool drop = Drop_Alt_Release;
+      Drop_Alt_Release = false;
+      return drop;
+    }
+    return false;
+  }
   if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
   if (msg.hwnd != Handle && !IsChild(Handle, msg.hwnd)) return false;
   if (!IsWindowEnabled(Handle)) return false;
@@ -47,6 +58,7 @@ bool Main_Window::Translate_Shortcut(const MSG& msg) {
     if (((a.fVirt & FCONTROL) != 0) != ctrl || ((a.fVirt & FALT) != 0) != alt ||
         ((a.fVirt & FSHIFT) != 0) != shift)
       continue;
+    if (alt) Drop_Alt_Release = true;
     HMENU root = Holds(Menu, a.cmd) ? Menu : GetSubMenu(Context_Menu, 0);
     Commands.Open_Menu_Of(a.cmd, root);
     const UINT state = GetMenuState(root, a.cmd, MF_BYCOMMAND);

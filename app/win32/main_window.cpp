@@ -90,14 +90,14 @@ void Main_Window::On_First_Activation() {
 
   const uint32_t layout = Keyboard.Current_Layout();
   const Command_Line_Document doc = Open_Command_Line(Args, Program_Prefix(Exe_Path), Files, Prompts, Shell);
-  if (doc.Text) {
+  if (doc.Bytes) {
     Reset_Editor();
-    Put_Start_Up_Text(*Documents, *doc.Text);
+    Put_Start_Up_Document(*Documents, doc.Name, *doc.Bytes);
   }
   Restore_Layout(Keyboard, layout);
   Set_Document_Name(doc.Name);
   Set_Application_Title(doc.Name);
-  if (doc.Text) {
+  if (doc.Bytes) {
     History_List.Add(doc.Name, 0);
     Fill_History_Menu();
   }

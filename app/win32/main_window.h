@@ -121,6 +121,10 @@ class Main_Window : public Document_Window {
   // The first activation has run: the live settings are read and the
   // document named on the command line is in.
   bool Started = false;
+  // The system never saw the key of the last Alt chord, so it takes the
+  // release of Alt for a lone Alt and would open the menu bar; that release
+  // is dropped.
+  bool Drop_Alt_Release = false;
   bool Status_Visible = true;
   // The live settings that the settings dialog's controls show.
   Settings_Model Settings;

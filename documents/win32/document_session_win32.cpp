@@ -3,6 +3,7 @@
 // text font.
 #include "documents/win32/document_host.h"
 
+#include "documents/document_files.h"
 #include "documents/view_font.h"
 #include "documents/win32/view_commands.h"
 #include "platform/win32/document_prompts_win32.h"
@@ -42,8 +43,9 @@ bool Document_May_Close(Document_Host& host) {
   return may_close;
 }
 
-void Put_Start_Up_Text(Document_Host& host, const std::string& working_text) {
-  Rich_Edit_Document(host.Control.Edit().Handle()).Put(working_text);
+void Put_Start_Up_Document(Document_Host& host, const std::string& path, const std::string& bytes) {
+  Rich_Edit_Document text(host.Control.Edit().Handle());
+  Put_Document(text, path, bytes);
 }
 
 void Apply_Text_Font(Document_Host& host) {

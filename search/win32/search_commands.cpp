@@ -80,7 +80,10 @@ void Search_Commands::Show_Replace() {
   if (dialogs_.Show(Search_Dialog::Replace, host_.Window, Win1251_To_Utf16(preset)))
     Dialog_Shown(Search_Dialog::Replace);
   // With a preset the user goes on in the text; without one, types in the dialog.
-  if (!preset.empty()) SetFocus(host_.Edit.Handle());
+  if (!preset.empty()) {
+    SetFocus(host_.Edit.Handle());
+    dialogs_.Keep_In_Front();
+  }
 }
 
 void Search_Commands::Find_Next() {
@@ -88,6 +91,7 @@ void Search_Commands::Find_Next() {
   Command_Frame frame(host_);
   Settings_Frame settings(host_.Exe_Path);
   ::Find_Next(frame.context, settings.file, dialogs_.Query(Search_Dialog::Find));
+  dialogs_.Keep_In_Front();
 }
 
 void Search_Commands::Go_To_Line() {
@@ -121,6 +125,7 @@ void Search_Commands::On_Report(Search_Dialog which, DWORD flags) {
   busy_ = true;
   Run_Report(which, flags);
   busy_ = false;
+  dialogs_.Keep_In_Front();
 }
 
 bool Search_Commands::Esc_Typed_In_Edit_Area(LPARAM lp) {

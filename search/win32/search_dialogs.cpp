@@ -44,6 +44,15 @@ bool Search_Dialogs::Show(Search_Dialog which, HWND owner, const std::wstring& f
   return slot.Window != nullptr;
 }
 
+// Focus put into the text, or a message box that closes, activates the main
+// window; Wine then raises it over the dialogs it owns.
+void Search_Dialogs::Keep_In_Front() {
+  for (HWND window : {find_.Window, replace_.Window}) {
+    if (window && IsWindow(window))
+      SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+}
+
 void Search_Dialogs::Close(Search_Dialog which) {
   HWND window = Slot(which).Window;
   if (window && IsWindow(window)) SendMessageW(window, WM_COMMAND, IDCANCEL, 0);

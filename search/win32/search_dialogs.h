@@ -25,6 +25,9 @@ class Search_Dialogs {
   // Closes the dialog as its own close button does, which reports the close.
   void Close(Search_Dialog which);
   HWND Window(Search_Dialog which) { return Slot(which).Window; }
+  // Puts an open dialog back above the main window without taking the
+  // focus from it.
+  void Keep_In_Front();
   // Which dialog a report comes from; false for a report of neither.
   bool Of(const FINDREPLACEW* report, Search_Dialog& which) const;
   // After the close report: the window is gone, its texts and options stay.

@@ -121,16 +121,25 @@ TEST(DocumentsOpen, RichTextFilesGoInAndOutAsRichText) {
   EXPECT_EQ(f.edit.text, "plain\rlines");
 }
 
-TEST(DocumentsSave, ANamedDocumentIsWrittenWithoutADialogAndTakesTheDialogsName) {
+TEST(DocumentsSave, ANamedDocumentIsWrittenWithoutADialogAndBecomesTheRememberedFolder) {
   Document_Fixture f;
   f.Modified_Document("C:\\Docs\\a.txt", "a\rb\r");
+  // A cancelled save as leaves a bare name in the dialog; it must not become
+  // the folder the next open or save as starts in.
+  f.dialogs.answers = {std::nullopt};
+  Save_As_Command(f.s);
   Save_Command(f.s);
-  EXPECT_TRUE(f.dialogs.shown.empty());
+  ASSERT_EQ(f.dialogs.shown.size(), 1u);
   EXPECT_EQ(f.disk.files["C:\\Docs\\a.txt"], "a\r\nb\r\n");
   EXPECT_FALSE(f.edit.modified);
-  EXPECT_EQ(f.current_path, "");  // the save dialog was never given a name
-  EXPECT_EQ(f.save_dialog.Initial_Folder, "C:\\Docs\\start.txt");
+  EXPECT_EQ(f.current_path, "C:\\Docs\\a.txt");
   EXPECT_EQ(f.history.Files.Names[0], "C:\\Docs\\a.txt");
+  New_Document(f.s);
+  Save_As_Command(f.s);
+  Open_Document(f.s);
+  ASSERT_EQ(f.dialogs.shown.size(), 3u);
+  EXPECT_EQ(f.dialogs.shown[1].folder, "C:\\Docs\\a.txt");
+  EXPECT_EQ(f.dialogs.shown[2].folder, "C:\\Docs\\a.txt");
 }
 
 TEST(DocumentsSave, AnUntitledDocumentAsksForANameOnce) {

@@ -39,6 +39,13 @@ bool Shortcut(WPARAM key, bool ctrl) {
   return taken;
 }
 
+// Whether `dialog` lies above the main window in the stacking order.
+bool Above_Main_Window(HWND dialog) {
+  for (HWND below = GetWindow(dialog, GW_HWNDNEXT); below; below = GetWindow(below, GW_HWNDNEXT))
+    if (below == Window().Handle) return true;
+  return false;
+}
+
 bool Grayed(int id) { return (GetMenuState(Window().Menu, UINT(id), MF_BYCOMMAND) & MF_GRAYED) != 0; }
 
 std::wstring Caption(int id) {
@@ -173,6 +180,7 @@ TEST_F(Search_Main_Window, FindNextButtonSearchesCountsAndStoresTheText) {
   EXPECT_TRUE(Window().Search.Find_Next_Ready);
   EXPECT_EQ(Stored_Find_Text(), "ёж");
   EXPECT_EQ(GetFocus(), Window().Edit.Handle());
+  EXPECT_TRUE(Above_Main_Window(dialog));
   SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), LPARAM(GetDlgItem(dialog, IDOK)));
   Pump();
   EXPECT_EQ(Sel(), std::make_pair(4, 6));
@@ -231,6 +239,7 @@ TEST_F(Search_Main_Window, ReplaceAllCountsInTheStatusBarAndAsksTheTwoLineQuesti
             "Усе шо было заменил. А может и вообще не нашел,\nчто менять...! Попытаться менять сначала?");
   EXPECT_EQ(Sel(), std::make_pair(Window().Edit.Text_Length(), Window().Edit.Text_Length()));
   EXPECT_TRUE(IsWindowEnabled(Window().Handle));
+  EXPECT_TRUE(Above_Main_Window(dialog));
 
   Window().Searches->Close_Replace_Dialog();
   Pump();
