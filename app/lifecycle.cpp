@@ -1,9 +1,10 @@
 #include "app/lifecycle.h"
 
+#include <utility>
+
 #include "app/event_sounds.h"
 #include "common/program_paths.h"
 #include "documents/document_files.h"
-#include "documents/text_file_format.h"
 
 std::string Create_File_Question(const std::string& argument) {
   return "Создать файл с именем: " + argument + " ?";
@@ -17,7 +18,7 @@ Command_Line_Document Open_Command_Line(const std::vector<std::string>& args,
   const std::string& argument = args[0];
   if (auto bytes = files.Read_All(argument)) {
     doc.Name = argument;
-    doc.Text = Disk_To_Working_Text(*bytes);
+    doc.Bytes = std::move(*bytes);
   } else if (files.Exists(argument)) {
     // Offering to create it would end in a save over a file the user never saw.
     prompts.Error(Open_Error_Text(argument));

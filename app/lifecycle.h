@@ -12,8 +12,8 @@
 #include "platform/sound.h"
 
 struct Command_Line_Document {
-  std::string Name;                 // the document name (caption)
-  std::optional<std::string> Text;  // the working text when a file was loaded
+  std::string Name;                  // the document name (caption)
+  std::optional<std::string> Bytes;  // the file's bytes when a file was loaded
 };
 
 // The document named by the command line: exactly one argument loads that file

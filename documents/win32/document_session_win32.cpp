@@ -3,6 +3,7 @@
 // text font.
 #include "documents/win32/document_host.h"
 
+#include "documents/document_files.h"
 #include "documents/view_font.h"
 #include "documents/win32/view_commands.h"
 #include "platform/win32/document_prompts_win32.h"
@@ -32,7 +33,8 @@ void With_Document_Session(Document_Host& host, const std::function<void(Documen
                            host.Saved_Layout,
                            host.Find_Next_Ready,
                            host.Settings.Caret_Memory,
-                           host.Save_Dialog};
+                           host.Save_Dialog,
+                           host.Encoding};
   command(session);
 }
 
@@ -42,8 +44,9 @@ bool Document_May_Close(Document_Host& host) {
   return may_close;
 }
 
-void Put_Start_Up_Text(Document_Host& host, const std::string& working_text) {
-  Rich_Edit_Document(host.Control.Edit().Handle()).Put(working_text);
+void Put_Start_Up_File(Document_Host& host, const std::string& path, const std::string& bytes) {
+  Rich_Edit_Document text(host.Control.Edit().Handle());
+  host.Encoding = Put_Document(text, path, bytes);
 }
 
 void Apply_Text_Font(Document_Host& host) {

@@ -125,12 +125,13 @@ struct CommandLine : ::testing::Test {
   }
 };
 
-TEST_F(CommandLine, AnExistingFileIsLoadedWithItsLineBreaksMadeCr) {
+// The bytes go in as an opened file's do, which recognises their encoding.
+TEST_F(CommandLine, AnExistingFileIsLoadedWithEveryByte) {
   files.contents["C:\\d\\a.txt"] = "one\r\ntwo\nthree\rfour";
   auto doc = Open({"C:\\d\\a.txt"});
   EXPECT_EQ(doc.Name, "C:\\d\\a.txt");
-  ASSERT_TRUE(doc.Text.has_value());
-  EXPECT_EQ(*doc.Text, "one\rtwo\rthree\rfour");
+  ASSERT_TRUE(doc.Bytes.has_value());
+  EXPECT_EQ(*doc.Bytes, "one\r\ntwo\nthree\rfour");
   EXPECT_TRUE(prompts.asked.empty());
   EXPECT_EQ(shell.recent, std::vector<std::string>{"C:\\d\\a.txt"});
 }
@@ -140,7 +141,7 @@ TEST_F(CommandLine, MissingRelativeFileAnsweredYesGoesBehindThePrefix) {
   ASSERT_EQ(prompts.asked.size(), 1u);
   EXPECT_EQ(prompts.asked[0], "Создать файл с именем: new.txt ?");
   EXPECT_EQ(doc.Name, "C:\\Prog\\new.txt");
-  EXPECT_FALSE(doc.Text.has_value());
+  EXPECT_FALSE(doc.Bytes.has_value());
   EXPECT_EQ(shell.recent, std::vector<std::string>{"C:\\Prog\\new.txt"});
 }
 
@@ -163,7 +164,7 @@ TEST_F(CommandLine, AFileThatIsThereButCannotBeReadIsReportedNotOfferedAsNew) {
   EXPECT_TRUE(prompts.asked.empty());
   EXPECT_EQ(prompts.errors, std::vector<std::string>{"Cannot open file C:\\d\\locked.txt"});
   EXPECT_EQ(doc.Name, "Лировушка.txt");
-  EXPECT_FALSE(doc.Text.has_value());
+  EXPECT_FALSE(doc.Bytes.has_value());
 }
 
 TEST_F(CommandLine, NoneOrSeveralArgumentsGiveTheUntitledDocument) {
