@@ -8,4 +8,9 @@
 constexpr wchar_t kNulSymbol = 0x2400;
 
 std::wstring Document_To_Control_Text(const std::string& text);
+// Characters that Windows-1251 cannot store become '?'.
 std::string Control_Text_To_Document(const std::wstring& text);
+
+// What Control_Text_To_Document_Exactly throws instead of writing '?'.
+struct Outside_Win1251 {};
+std::string Control_Text_To_Document_Exactly(const std::wstring& text);

@@ -4,6 +4,7 @@
 
 #include "platform/keyboard_layout.h"
 #include "common/settings_model.h"
+#include "common/control_text.h"
 #include "documents/document_files.h"
 
 void Remember_Caret(Document_Session& s) {
@@ -23,9 +24,21 @@ void Add_To_History(Document_Session& s, const std::string& path) {
 namespace {
 
 // A failed write is reported and leaves the file, the document and every
-// setting as they were; the caller then stops.
+// setting as they were; the caller then stops. A text that WIN cannot hold is
+// never written with '?' in its place: the user either saves it as UTF-8,
+// which becomes the document's encoding, or saves nothing.
 bool Save_To(Document_Session& s, const std::string& path) {
-  if (Save_Document(s.Text, s.Writer, path)) return true;
+  const Save_Result result = Save_Document(s.Text, s.Writer, path, s.Encoding);
+  if (result == Save_Result::Saved) return true;
+  if (result == Save_Result::Outside_Encoding) {
+    const Characters_Outside outside = Characters_Outside_Win1251(s.Text.Take_Unicode(), kNulSymbol);
+    if (s.Prompts.Ask_Save_Changes(Outside_Encoding_Question(outside)) != Answer::Yes) return false;
+    if (Save_Document(s.Text, s.Writer, path, File_Encoding::Utf8) == Save_Result::Saved) {
+      s.Encoding = File_Encoding::Utf8;
+      s.Window.Refresh_Status();
+      return true;
+    }
+  }
   s.Prompts.File_Error(Create_Error_Text(path));
   return false;
 }
@@ -67,9 +80,11 @@ Guard_Result Guard_Dialog_Save(Document_Session& s, Guard_Column column) {
 }
 
 void Empty_Document(Document_Session& s) {
+  s.Encoding = File_Encoding::Win;
   s.Window.Reset_Editor();
   s.Window.Set_Document_Name(kUntitledName);
   s.Edit.Set_Modified(false);
+  s.Window.Refresh_Status();
 }
 
 // Reads the whole file before anything is touched, so that a file that
@@ -81,7 +96,7 @@ std::optional<std::string> Read_Whole(Document_Session& s, const std::string& pa
 void Take_In(Document_Session& s, const std::string& path, const std::string& bytes) {
   Remember_Caret(s);
   s.Window.Reset_Editor();
-  Put_Document(s.Text, path, bytes);
+  s.Encoding = Put_Document(s.Text, path, bytes);
   s.Window.Set_Document_Name(path);
   s.Window.Set_Application_Title(path);
   Restore_Caret(s);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "common/file_encoding.h"
 #include "documents/history.h"
 #include "platform/document_prompts.h"
 #include "platform/document_text.h"
@@ -43,6 +44,9 @@ struct Document_Session {
   bool& Find_Next_Ready;
   const bool& Caret_Memory;
   Save_Dialog_State& Save_Dialog;
+  // The encoding the document's file is written in: the opened file's, WIN
+  // for a new document.
+  File_Encoding& Encoding;
 };
 
 // Where the guard runs; each place has its own follow-up steps.

@@ -4,6 +4,7 @@
 #include <memory>
 #include <utility>
 
+#include "common/control_text.h"
 #include "common/settings_model.h"
 #include "documents/piece_writer.h"
 #include "documents/text_file_format.h"
@@ -27,28 +28,73 @@ namespace {
 bool Looks_Like_Rich_Text(const std::string& bytes) { return bytes.compare(0, 5, "{\\rtf") == 0; }
 }  // namespace
 
-void Put_Document(Document_Text& text, const std::string& path, const std::string& bytes) {
-  if (Is_Rich_Text_Name(path) && Looks_Like_Rich_Text(bytes) && text.Put_Rich(bytes)) return;
-  text.Put(Disk_To_Working_Text(bytes));
+File_Encoding Put_Document(Document_Text& text, const std::string& path, const std::string& bytes) {
+  if (Is_Rich_Text_Name(path) && Looks_Like_Rich_Text(bytes) && text.Put_Rich(bytes))
+    return File_Encoding::Win;
+  const File_Encoding encoding = Recognize_File_Encoding(bytes);
+  if (encoding == File_Encoding::Win)
+    text.Put(Disk_To_Working_Text(bytes));
+  else
+    text.Put_Unicode(Disk_To_Working_Text(Decode_File_Text(bytes, encoding)));
+  return encoding;
 }
 
-bool Save_Document(Document_Text& text, File_Writer& writer, const std::string& path) {
+namespace {
+
+Save_Result Written(bool written) { return written ? Save_Result::Saved : Save_Result::Failed; }
+
+// Windows-1251 files are written piece by piece while the edit area hands
+// out the next piece: they are the program's own and can be large.
+Save_Result Save_Win1251(Document_Text& text, File_Writer& writer, const std::string& path) {
+  {
+    const std::unique_ptr<File_Sink> sink = writer.Begin(path);
+    if (!sink) return Save_Result::Failed;
+    Piece_Writer pieces(*sink);
+    const bool whole =
+        text.Take_Pieces([&pieces](Text_Piece piece) { return pieces.Post(std::move(piece)); });
+    const bool written = pieces.Finish();
+    if (pieces.Found_Outside_Win1251()) return Save_Result::Outside_Encoding;
+    if (whole) return Written(written && sink->Commit());
+  }
+  // The edit area handed out less than it holds: take it whole instead.
+  return Written(
+      writer.Write_Whole(path, Working_Text_To_Disk(Control_Text_To_Document_Exactly(text.Take_Unicode()))));
+}
+
+}  // namespace
+
+Save_Result Save_Document(Document_Text& text, File_Writer& writer, const std::string& path,
+                          File_Encoding encoding) {
   try {
-    if (Is_Rich_Text_Name(path)) return writer.Write_Whole(path, text.Take_Rich());
-    {
-      const std::unique_ptr<File_Sink> sink = writer.Begin(path);
-      if (!sink) return false;
-      Piece_Writer pieces(*sink);
-      const bool whole =
-          text.Take_Pieces([&pieces](Text_Piece piece) { return pieces.Post(std::move(piece)); });
-      const bool written = pieces.Finish();
-      if (whole) return written && sink->Commit();
-    }
-    // The edit area handed out less than it holds: take it whole instead.
-    return writer.Write_Whole(path, Working_Text_To_Disk(text.Take()));
+    if (Is_Rich_Text_Name(path)) return Written(writer.Write_Whole(path, text.Take_Rich()));
+    if (encoding == File_Encoding::Win) return Save_Win1251(text, writer, path);
+    return Written(
+        writer.Write_Whole(path, Encode_File_Text(Working_Text_To_Disk(text.Take_Unicode()), encoding)));
+  } catch (const Outside_Win1251&) {
+    return Save_Result::Outside_Encoding;
   } catch (const std::exception&) {
     // Out of memory or out of threads: the file is left as it was, and the
     // caller reports the save as failed.
-    return false;
+    return Save_Result::Failed;
   }
+}
+
+namespace {
+
+// "1 знак", "3 знака", "11 знаков", "22 знака".
+std::string Characters_Text(size_t count) {
+  const size_t last = count % 10, last_two = count % 100;
+  const char* word = "знаков";
+  if (last == 1 && last_two != 11) word = "знак";
+  if (last >= 2 && last <= 4 && (last_two < 12 || last_two > 14)) word = "знака";
+  return std::to_string(count) + " " + word;
+}
+
+}  // namespace
+
+std::string Outside_Encoding_Question(const Characters_Outside& outside) {
+  const std::string which =
+      outside.Count == 1 ? ", которого нет в кодировке WIN: «" : ", которых нет в кодировке WIN, первый: «";
+  return "В тексте " + Characters_Text(outside.Count) + which + outside.First +
+         "». Сохранить файл в кодировке UTF-8?";
 }

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "common/file_encoding.h"
 #include "platform/document_text.h"
 #include "platform/file_writer.h"
 #include "platform/files.h"
@@ -16,8 +17,23 @@ bool Is_Rich_Text_Name(const std::string& path);
 std::string Open_Error_Text(const std::string& path);
 std::string Create_Error_Text(const std::string& path);
 
-// Puts a file's bytes, already read whole, into the edit area. A "*.rtf" file
-// that holds no rich text is shown as the plain text it is.
-void Put_Document(Document_Text& text, const std::string& path, const std::string& bytes);
-// Writes the edit area's document to `path`; false when the file was left as it was.
-bool Save_Document(Document_Text& text, File_Writer& writer, const std::string& path);
+// Puts a file's bytes, already read whole, into the edit area, and gives the
+// file's encoding: a Unicode file's text goes in as Unicode, any other byte
+// for byte as Windows-1251. A "*.rtf" file that holds no rich text is shown
+// as the plain text it is.
+File_Encoding Put_Document(Document_Text& text, const std::string& path, const std::string& bytes);
+
+enum class Save_Result {
+  Saved,
+  Failed,  // the file could not be written
+  // The encoding is WIN and the text holds characters Windows-1251 cannot
+  // store; nothing was written.
+  Outside_Encoding,
+};
+// Writes the edit area's document to `path` in `encoding`, line ends as CR
+// LF. Anything but Saved leaves the file as it was.
+Save_Result Save_Document(Document_Text& text, File_Writer& writer, const std::string& path,
+                          File_Encoding encoding = File_Encoding::Win);
+
+// The question Save asks when the text does not fit in WIN.
+std::string Outside_Encoding_Question(const Characters_Outside& outside);

@@ -3,6 +3,8 @@
 #include <string>
 #include <utility>
 
+#include "common/control_text.h"
+
 Piece_Writer::Piece_Writer(File_Sink& sink, size_t waiting_limit)
     : sink_(sink), limit_(waiting_limit ? waiting_limit : 1), worker_([this] { Write_Queued_Pieces(); }) {}
 
@@ -43,6 +45,8 @@ void Piece_Writer::Write_Queued_Pieces() {
     try {
       const std::string bytes = line_ends_.Convert(piece());
       written = sink_.Append(bytes.data(), bytes.size());
+    } catch (const Outside_Win1251&) {
+      outside_ = true;
     } catch (...) {
       // Out of memory on a huge piece: the save fails and says so.
     }

@@ -25,6 +25,9 @@ class Piece_Writer {
   bool Post(Text_Piece piece);
   // Waits until every queued piece is in the file; true when all are.
   bool Finish();
+  // After Finish: the save failed because a piece holds a character that
+  // Windows-1251 cannot store.
+  bool Found_Outside_Win1251() const { return outside_; }
 
  private:
   void Write_Queued_Pieces();
@@ -36,5 +39,6 @@ class Piece_Writer {
   std::condition_variable changed_;
   std::deque<Text_Piece> waiting_;
   bool closed_ = false, failed_ = false;
-  std::thread worker_;  // last: it starts once the rest is in place
+  bool outside_ = false;  // written by the worker before failed_, read after the join
+  std::thread worker_;    // last: it starts once the rest is in place
 };

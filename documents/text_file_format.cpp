@@ -2,41 +2,45 @@
 
 // Both directions write through a pointer into a buffer sized for the most
 // they can produce: documents run to tens of megabytes.
-std::string Disk_To_Working_Text(const std::string& bytes) {
-  std::string text(bytes.size(), '\0');
-  const char* in = bytes.data();
-  const char* const end = in + bytes.size();
-  char* out = text.data();
+namespace {
+
+template <typename Text>
+Text To_Working(const Text& bytes) {
+  using Char = typename Text::value_type;
+  Text text(bytes.size(), Char(0));
+  const Char* in = bytes.data();
+  const Char* const end = in + bytes.size();
+  Char* out = text.data();
   while (in < end) {
-    const char c = *in++;
-    if (c == '\n') {
-      *out++ = '\r';
+    const Char c = *in++;
+    if (c == Char('\n')) {
+      *out++ = Char('\r');
     } else {
       *out++ = c;
-      if (c == '\r' && in < end && *in == '\n') ++in;
+      if (c == Char('\r') && in < end && *in == Char('\n')) ++in;
     }
   }
   text.resize(size_t(out - text.data()));
   return text;
 }
 
-std::string Working_Text_To_Disk(const std::string& text) { return Disk_Line_Ends().Convert(text); }
-
-std::string Disk_Line_Ends::Convert(const std::string& piece) {
+template <typename Text>
+Text To_Disk(const Text& piece, bool& after_cr) {
+  using Char = typename Text::value_type;
   size_t breaks = 0;
-  for (const char c : piece) breaks += (c == '\r') | (c == '\n');
-  std::string bytes(piece.size() + breaks, '\0');
-  const char* in = piece.data();
-  const char* const end = in + piece.size();
-  if (after_cr_ && in < end && *in == '\n') ++in;
-  if (!piece.empty()) after_cr_ = piece.back() == '\r';
-  char* out = bytes.data();
+  for (const Char c : piece) breaks += (c == Char('\r')) | (c == Char('\n'));
+  Text bytes(piece.size() + breaks, Char(0));
+  const Char* in = piece.data();
+  const Char* const end = in + piece.size();
+  if (after_cr && in < end && *in == Char('\n')) ++in;
+  if (!piece.empty()) after_cr = piece.back() == Char('\r');
+  Char* out = bytes.data();
   while (in < end) {
-    const char c = *in++;
-    if (c == '\r' || c == '\n') {
-      *out++ = '\r';
-      *out++ = '\n';
-      if (c == '\r' && in < end && *in == '\n') ++in;
+    const Char c = *in++;
+    if (c == Char('\r') || c == Char('\n')) {
+      *out++ = Char('\r');
+      *out++ = Char('\n');
+      if (c == Char('\r') && in < end && *in == Char('\n')) ++in;
     } else {
       *out++ = c;
     }
@@ -44,3 +48,17 @@ std::string Disk_Line_Ends::Convert(const std::string& piece) {
   bytes.resize(size_t(out - bytes.data()));
   return bytes;
 }
+
+}  // namespace
+
+std::string Disk_To_Working_Text(const std::string& bytes) { return To_Working(bytes); }
+std::string Working_Text_To_Disk(const std::string& text) { return Disk_Line_Ends().Convert(text); }
+
+std::wstring Disk_To_Working_Text(const std::wstring& text) { return To_Working(text); }
+
+std::wstring Working_Text_To_Disk(const std::wstring& text) {
+  bool after_cr = false;
+  return To_Disk(text, after_cr);
+}
+
+std::string Disk_Line_Ends::Convert(const std::string& piece) { return To_Disk(piece, after_cr_); }

@@ -6,6 +6,9 @@
 
 std::string Disk_To_Working_Text(const std::string& bytes);
 std::string Working_Text_To_Disk(const std::string& text);
+// The same for the text of a Unicode file, one UTF-16 code unit at a time.
+std::wstring Disk_To_Working_Text(const std::wstring& text);
+std::wstring Working_Text_To_Disk(const std::wstring& text);
 
 // Working_Text_To_Disk for a text that comes in pieces: a CR LF split between
 // two pieces is still one line end.

@@ -8,7 +8,9 @@
 
 // A piece of the document, already read from the edit area; calling it
 // yields the piece's working text. The conversion waits for the call, so it
-// can run on another thread while the next piece is read.
+// can run on another thread while the next piece is read. It throws
+// Outside_Win1251 (common/control_text.h) when the piece holds a character
+// that Windows-1251 cannot store, rather than put a '?' in its place.
 using Text_Piece = std::function<std::string()>;
 
 class Document_Text {
@@ -17,6 +19,11 @@ class Document_Text {
   // Working text (Windows-1251, CR line breaks); the caret ends at offset 0.
   virtual void Put(const std::string& text) = 0;
   virtual std::string Take() = 0;
+  // The text of a Unicode file: UTF-16 code units, CR line breaks, no NUL;
+  // the caret ends at offset 0. Take_Unicode gives back whatever the edit
+  // area holds, NUL bytes of a Windows-1251 text as U+2400.
+  virtual void Put_Unicode(const std::wstring& text) = 0;
+  virtual std::wstring Take_Unicode() = 0;
   // The same text handed to `sink` in order, in one piece or more, until the
   // sink returns false. False when the edit area handed out less than it
   // holds; what the sink got is then incomplete.

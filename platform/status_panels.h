@@ -1,5 +1,5 @@
 #pragma once
-// The five panels of the main window's status bar.
+// The six panels of the main window's status bar.
 #include <string>
 
 class Status_Panels {

@@ -12,6 +12,10 @@ std::string Line_Count_Text(int32_t count) { return " Всего строк: " +
 std::string Found_Count_Text(int32_t count) { return " Всего найдено: " + std::to_string(count); }
 std::string Replaced_Count_Text(int32_t count) { return " Всего замен: " + std::to_string(count); }
 
+std::string File_Encoding_Panel_Text(File_Encoding encoding) {
+  return std::string(" ") + File_Encoding_Name(encoding);
+}
+
 std::string Insert_Key_Toggle(const std::string& panel2) {
   if (panel2 == kInsertText) return kOverwriteText;
   if (panel2 == kOverwriteText) return kInsertText;

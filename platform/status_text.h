@@ -3,13 +3,22 @@
 #include <cstdint>
 #include <string>
 
+#include "common/file_encoding.h"
 #include "platform/edit_area.h"
 #include "platform/status_panels.h"
 
 constexpr const char* kInsertText = " Вставка";
 constexpr const char* kOverwriteText = " Замена";
 
-enum Status_Panel { kPanelLine = 0, kPanelCount = 1, kPanelMode = 2, kPanelProgress = 3, kPanelSpare = 4 };
+enum Status_Panel {
+  kPanelLine = 0,
+  kPanelCount = 1,
+  kPanelMode = 2,
+  kPanelProgress = 3,
+  kPanelSpare = 4,
+  kPanelEncoding = 5,
+  kPanelTotal = 6
+};
 
 struct Search_State {
   bool Find_Next_Ready = false;
@@ -25,6 +34,7 @@ int32_t Shown_Line_Count(int32_t reported, bool last_line_empty);
 std::string Line_Count_Text(int32_t count);
 std::string Found_Count_Text(int32_t count);
 std::string Replaced_Count_Text(int32_t count);
+std::string File_Encoding_Panel_Text(File_Encoding encoding);
 // Insert swaps the mode indicator and leaves any other text of panel 2 alone.
 std::string Insert_Key_Toggle(const std::string& panel2);
 

@@ -92,7 +92,7 @@ void Main_Window::On_First_Activation() {
   const Command_Line_Document doc = Open_Command_Line(Args, Program_Prefix(Exe_Path), Files, Prompts, Shell);
   if (doc.Bytes) {
     Reset_Editor();
-    Put_Start_Up_Document(*Documents, doc.Name, *doc.Bytes);
+    Put_Start_Up_File(*Documents, doc.Name, *doc.Bytes);
   }
   Restore_Layout(Keyboard, layout);
   Set_Document_Name(doc.Name);
@@ -296,7 +296,10 @@ void Main_Window::Set_Application_Title(const std::string& title) {
   SetWindowTextW(Application, Wide(title).c_str());
 }
 
-void Main_Window::Refresh_Status() { Status_Refresh(Edit, Status, Search); }
+void Main_Window::Refresh_Status() {
+  Status_Refresh(Edit, Status, Search);
+  Status.Set_Text(kPanelEncoding, File_Encoding_Panel_Text(Encoding));
+}
 
 void Main_Window::Apply_Text_Font() { ::Apply_Text_Font(*Documents); }
 

@@ -109,6 +109,8 @@ class Main_Window : public Document_Window {
   std::vector<std::string> Args;  // command-line arguments after the program name
 
   std::string Current_Path;
+  // The encoding the document's file is written in; New makes it WIN.
+  File_Encoding Encoding = File_Encoding::Win;
   Text_Look Look;
   Window_Bounds Normal_Bounds;
   bool Started_Maximized = false;

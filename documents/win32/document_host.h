@@ -31,6 +31,7 @@ struct Document_Host {
   bool& Find_Next_Ready;
   const Settings_Model& Settings;
   const std::string& Exe_Path;
+  File_Encoding& Encoding;  // the document's file encoding
   // Where the save dialog starts next time, for as long as the window lives.
   Save_Dialog_State Save_Dialog;
 };
@@ -44,8 +45,9 @@ void Register_Print_Help_Commands(Command_Table& table, Document_Host& host);
 void With_Document_Session(Document_Host& host, const std::function<void(Document_Session&)>& command);
 // Whether the main window may close: the unsaved-changes guard answers.
 bool Document_May_Close(Document_Host& host);
-// Puts the file named on the command line into the edit area, by the file
-// format rule every other way of opening a file follows.
-void Put_Start_Up_Document(Document_Host& host, const std::string& path, const std::string& bytes);
+// Puts the file named on the command line into the edit area by the rule
+// every other way of opening a file follows (rich text included), and takes
+// its encoding.
+void Put_Start_Up_File(Document_Host& host, const std::string& path, const std::string& bytes);
 // The text font applied to the edit area, as a font object the host keeps.
 void Apply_Text_Font(Document_Host& host);

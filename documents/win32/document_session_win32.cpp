@@ -33,7 +33,8 @@ void With_Document_Session(Document_Host& host, const std::function<void(Documen
                            host.Saved_Layout,
                            host.Find_Next_Ready,
                            host.Settings.Caret_Memory,
-                           host.Save_Dialog};
+                           host.Save_Dialog,
+                           host.Encoding};
   command(session);
 }
 
@@ -43,9 +44,9 @@ bool Document_May_Close(Document_Host& host) {
   return may_close;
 }
 
-void Put_Start_Up_Document(Document_Host& host, const std::string& path, const std::string& bytes) {
+void Put_Start_Up_File(Document_Host& host, const std::string& path, const std::string& bytes) {
   Rich_Edit_Document text(host.Control.Edit().Handle());
-  Put_Document(text, path, bytes);
+  host.Encoding = Put_Document(text, path, bytes);
 }
 
 void Apply_Text_Font(Document_Host& host) {

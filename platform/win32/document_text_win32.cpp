@@ -44,6 +44,13 @@ void Rich_Edit_Document::Put(const std::string& text) {
 
 std::string Rich_Edit_Document::Take() { return edit_->Text(); }
 
+void Rich_Edit_Document::Put_Unicode(const std::wstring& text) {
+  edit_->Set_Control_Text(text);
+  Caret_To_Start(Control());
+}
+
+std::wstring Rich_Edit_Document::Take_Unicode() { return edit_->Control_Text(); }
+
 bool Rich_Edit_Document::Take_Pieces(const std::function<bool(Text_Piece)>& sink) {
   const int32_t total = edit_->Text_Length();
   for (int32_t at = 0; at < total;) {
@@ -58,7 +65,7 @@ bool Rich_Edit_Document::Take_Pieces(const std::function<bool(Text_Piece)>& sink
     const auto got = SendMessageW(Control(), EM_GETTEXTRANGE, 0, LPARAM(&range));
     if (got != end - at) return false;
     wide.resize(size_t(got));
-    if (!sink([wide = std::move(wide)] { return Control_Text_To_Document(wide); })) return true;
+    if (!sink([wide = std::move(wide)] { return Control_Text_To_Document_Exactly(wide); })) return true;
     at = end;
   }
   return true;

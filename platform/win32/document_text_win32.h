@@ -15,6 +15,8 @@ class Rich_Edit_Document : public Document_Text {
   Rich_Edit_Document& operator=(const Rich_Edit_Document&) = delete;
   void Put(const std::string& text) override;
   std::string Take() override;
+  void Put_Unicode(const std::wstring& text) override;
+  std::wstring Take_Unicode() override;
   // Pieces of at least Set_Piece_Chars characters, so that a worker can
   // write one while the next is read.
   bool Take_Pieces(const std::function<bool(Text_Piece)>& sink) override;

@@ -35,7 +35,9 @@ HWND Rich_Edit::Create(HWND parent, int id, bool word_wrap, bool scroll_bars) {
   return edit;
 }
 
-std::string Rich_Edit::Text() {
+std::string Rich_Edit::Text() { return Control_Text_To_Document(Control_Text()); }
+
+std::wstring Rich_Edit::Control_Text() {
   GETTEXTLENGTHEX len{GTL_NUMCHARS | GTL_PRECISE, 1200};
   const auto count = SendMessageW(hwnd_, EM_GETTEXTLENGTHEX, WPARAM(&len), 0);
   std::wstring wide(size_t(count) + 1, L'\0');
@@ -45,11 +47,12 @@ std::string Rich_Edit::Text() {
   get.codepage = 1200;
   const auto got = SendMessageW(hwnd_, EM_GETTEXTEX, WPARAM(&get), LPARAM(wide.data()));
   wide.resize(size_t(got));
-  return Control_Text_To_Document(wide);
+  return wide;
 }
 
-void Rich_Edit::Set_Text(const std::string& text) {
-  const std::wstring wide = Document_To_Control_Text(text);
+void Rich_Edit::Set_Text(const std::string& text) { Set_Control_Text(Document_To_Control_Text(text)); }
+
+void Rich_Edit::Set_Control_Text(const std::wstring& wide) {
   SETTEXTEX set{ST_DEFAULT, 1200};
   // The replaced text is not undoable anyway, and without undo records the
   // control takes a large text several times faster.

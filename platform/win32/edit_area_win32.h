@@ -30,6 +30,10 @@ class Rich_Edit : public Edit_Area {
   int32_t Undo_Limit() override;
   void Set_Undo_Limit(int32_t limit) override;
 
+  // The whole text as the control holds it, and a new text given that way:
+  // the Unicode documents travel so.
+  std::wstring Control_Text();
+  void Set_Control_Text(const std::wstring& wide);
   // The text between two offsets, as the document's bytes.
   std::string Text_Range(int32_t start, int32_t end);
   // Formatting of the whole text; the modified flag is left as it was.

@@ -2,10 +2,11 @@
 
 #include <commctrl.h>
 
+#include "platform/status_text.h"
 #include "platform/win32/platform_win32.h"
 
 namespace {
-constexpr int kWidths[5] = {130, 130, 150, 206, 50};
+constexpr int kWidths[kPanelTotal] = {130, 130, 150, 206, 50, 80};
 constexpr int kHeight = 19;
 }  // namespace
 
@@ -16,10 +17,10 @@ HWND Status_Bar::Create(HWND parent) {
                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Arial");
   SendMessageW(hwnd_, WM_SETFONT, WPARAM(font_), FALSE);
   SendMessageW(hwnd_, SB_SETMINHEIGHT, kHeight, 0);
-  int right[5];
+  int right[kPanelTotal];
   int x = 0;
-  for (int i = 0; i < 5; ++i) right[i] = x += kWidths[i];
-  SendMessageW(hwnd_, SB_SETPARTS, 5, LPARAM(right));
+  for (int i = 0; i < kPanelTotal; ++i) right[i] = x += kWidths[i];
+  SendMessageW(hwnd_, SB_SETPARTS, kPanelTotal, LPARAM(right));
   SendMessageW(hwnd_, WM_SIZE, 0, 0);
   return hwnd_;
 }
@@ -30,10 +31,10 @@ int Status_Bar::Height() const {
   return r.bottom - r.top;
 }
 
-std::string Status_Bar::Text(int panel) { return panel >= 0 && panel < 5 ? texts_[panel] : ""; }
+std::string Status_Bar::Text(int panel) { return panel >= 0 && panel < kPanelTotal ? texts_[panel] : ""; }
 
 void Status_Bar::Set_Text(int panel, const std::string& text) {
-  if (panel < 0 || panel >= 5) return;
+  if (panel < 0 || panel >= kPanelTotal) return;
   texts_[panel] = text;
   Show(panel);
 }

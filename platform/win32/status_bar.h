@@ -1,10 +1,11 @@
 #pragma once
-// The main window's status bar: five panels, Arial of 11 pixels, 19 pixels high.
+// The main window's status bar: six panels (the file encoding last), Arial of 11 pixels, 19 pixels high.
 #include <windows.h>
 
 #include <string>
 
 #include "platform/status_panels.h"
+#include "platform/status_text.h"
 
 class Status_Bar : public Status_Panels {
  public:
@@ -20,6 +21,6 @@ class Status_Bar : public Status_Panels {
   void Show(int panel);
   HWND hwnd_ = nullptr;
   HFONT font_ = nullptr;
-  std::string texts_[5];
+  std::string texts_[kPanelTotal];
   bool mode_right_ = false;
 };

@@ -1,6 +1,7 @@
 // New, open, save and save as over fakes, with their failures.
 #include <gtest/gtest.h>
 
+#include "documents/document_files.h"
 #include "fakes/documents_fakes.h"
 
 namespace {
@@ -259,6 +260,81 @@ TEST(DocumentsHistoryLoad, CancelInTheGuardLoadsNothing) {
   Open_From_History(f.s, "C:\\b.txt");
   EXPECT_EQ(f.edit.text, "changed");
   EXPECT_EQ(f.window.resets, 0);
+}
+
+// Each file keeps its own encoding from open to save; New goes back to WIN.
+TEST(DocumentsEncoding, AnOpenedUnicodeFileIsShownAsUnicodeAndSavedInItsOwnEncoding) {
+  Document_Fixture f;
+  const std::string utf8 = "\xD0\x9F\xD1\x80\xD0\xB8\r\n\xE2\x82\xAC\xCE\xA9\r\n";
+  const std::string utf16 = std::string("\xFF\xFE\x1F\x04\x0D\x00\x0A\x00", 8);
+  f.disk.files["C:\\Docs\\u8.txt"] = utf8;
+  f.disk.files["C:\\Docs\\u16.txt"] = utf16;
+  f.dialogs.answers = {std::string("C:\\Docs\\u8.txt")};
+  Open_Document(f.s);
+  EXPECT_EQ(f.encoding, File_Encoding::Utf8);
+  ASSERT_TRUE(f.text.unicode.has_value());
+  EXPECT_EQ(*f.text.unicode, (std::wstring{0x41F, 0x440, 0x438, '\r', 0x20AC, 0x3A9, '\r'}));
+  f.disk.files["C:\\Docs\\u8.txt"] = "";
+  Save_Command(f.s);
+  EXPECT_EQ(f.disk.files["C:\\Docs\\u8.txt"], utf8);
+  EXPECT_TRUE(f.prompts.asked.empty());
+
+  Open_From_History(f.s, "C:\\Docs\\u16.txt");
+  EXPECT_EQ(f.encoding, File_Encoding::Utf16_Le);
+  f.disk.files["C:\\Docs\\u16.txt"] = "";
+  Save_Command(f.s);
+  EXPECT_EQ(f.disk.files["C:\\Docs\\u16.txt"], utf16);
+
+  const int refreshes = f.window.refreshes;
+  New_Document(f.s);
+  EXPECT_EQ(f.encoding, File_Encoding::Win);
+  EXPECT_GT(f.window.refreshes, refreshes);  // the status bar shows WIN again
+}
+
+// Windows-1251 cannot store the euro's neighbours: the user is told how many
+// and which, and either saves as UTF-8 or keeps the file and the text.
+TEST(DocumentsEncoding, SavingAWinDocumentThatHoldsOtherCharactersAsksAndNeverWritesQuestionMarks) {
+  Document_Fixture f;
+  f.window.caption = "C:\\Docs\\w.txt";
+  f.disk.files["C:\\Docs\\w.txt"] = "old";
+  f.text.Put_Unicode(std::wstring{0x430, '?', 0x20AC, 0x3A9, 0xD83D, 0xDE00, 0x3A9, '\r'});
+  f.edit.modified = true;
+  for (const Answer answer : {Answer::No, Answer::Cancel}) {
+    f.prompts.answers = {answer};
+    Save_Command(f.s);
+    EXPECT_EQ(f.disk.files["C:\\Docs\\w.txt"], "old");
+    EXPECT_TRUE(f.edit.modified);
+    EXPECT_EQ(f.encoding, File_Encoding::Win);
+  }
+  EXPECT_EQ(f.prompts.asked.back(),
+            "В тексте 3 знака, которых нет в кодировке WIN, первый: «Ω». Сохранить файл в кодировке UTF-8?");
+  EXPECT_TRUE(f.prompts.file_errors.empty());
+  f.prompts.answers = {Answer::Yes};
+  const int refreshes = f.window.refreshes;
+  Save_Command(f.s);
+  EXPECT_EQ(f.disk.files["C:\\Docs\\w.txt"], "\xD0\xB0?\xE2\x82\xAC\xCE\xA9\xF0\x9F\x98\x80\xCE\xA9\r\n");
+  EXPECT_EQ(f.encoding, File_Encoding::Utf8);
+  EXPECT_FALSE(f.edit.modified);
+  EXPECT_GT(f.window.refreshes, refreshes);
+  // Now UTF-8, the next save asks nothing.
+  Save_Command(f.s);
+  EXPECT_EQ(f.prompts.asked.size(), 3u);
+
+  // A text that fits stays WIN, the NUL symbol as the NUL byte.
+  f.encoding = File_Encoding::Win;
+  f.text.Put_Unicode(std::wstring{0x430, 0x20AC, 0x2400, '\r'});
+  Save_Command(f.s);
+  EXPECT_EQ(f.disk.files["C:\\Docs\\w.txt"], std::string("\xE0\x88\0\r\n", 5));
+  EXPECT_EQ(f.prompts.asked.size(), 3u);
+}
+
+TEST(DocumentsEncoding, TheQuestionCountsInRussian) {
+  EXPECT_EQ(Outside_Encoding_Question({1, "Ω"}),
+            "В тексте 1 знак, которого нет в кодировке WIN: «Ω». Сохранить файл в кодировке UTF-8?");
+  EXPECT_NE(Outside_Encoding_Question({5, "Ω"}).find(" 5 знаков, которых"), std::string::npos);
+  EXPECT_NE(Outside_Encoding_Question({12, "Ω"}).find(" 12 знаков,"), std::string::npos);
+  EXPECT_NE(Outside_Encoding_Question({22, "Ω"}).find(" 22 знака,"), std::string::npos);
+  EXPECT_NE(Outside_Encoding_Question({21, "Ω"}).find(" 21 знак,"), std::string::npos);
 }
 
 }  // namespace

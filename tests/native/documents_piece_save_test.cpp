@@ -24,7 +24,7 @@ TEST(DocumentsPieceSave, PiecesMakeTheSameFileAsOneWhole) {
   Document_Fixture f;
   f.edit.text = Lines(500) + std::string("\0tail", 5);
   f.text.piece_size = 7;  // cuts lines, and some CRs from nothing
-  ASSERT_TRUE(Save_Document(f.text, f.disk, "C:\\Docs\\a.txt"));
+  ASSERT_EQ(Save_Result::Saved, Save_Document(f.text, f.disk, "C:\\Docs\\a.txt"));
   EXPECT_EQ(f.disk.files["C:\\Docs\\a.txt"], Working_Text_To_Disk(f.edit.text));
   EXPECT_EQ(f.disk.appends.size(), f.text.pieces_taken);
   EXPECT_GT(f.text.pieces_taken, 100u);
@@ -34,7 +34,7 @@ TEST(DocumentsPieceSave, AnEmptyDocumentMakesAnEmptyFile) {
   Document_Fixture f;
   f.disk.files["C:\\Docs\\a.txt"] = "old";
   f.text.piece_size = 4;
-  ASSERT_TRUE(Save_Document(f.text, f.disk, "C:\\Docs\\a.txt"));
+  ASSERT_EQ(Save_Result::Saved, Save_Document(f.text, f.disk, "C:\\Docs\\a.txt"));
   EXPECT_EQ(f.disk.files["C:\\Docs\\a.txt"], "");
 }
 
@@ -44,7 +44,7 @@ TEST(DocumentsPieceSave, AFullDiskLeavesTheOldFileAndStopsReading) {
   f.edit.text = Lines(2000);
   f.text.piece_size = 10;
   f.disk.room = 100;
-  EXPECT_FALSE(Save_Document(f.text, f.disk, "C:\\Docs\\a.txt"));
+  EXPECT_EQ(Save_Result::Failed, Save_Document(f.text, f.disk, "C:\\Docs\\a.txt"));
   EXPECT_EQ(f.disk.files["C:\\Docs\\a.txt"], "old");
   EXPECT_TRUE(f.disk.written.empty());
   // The few pieces that were waiting are read, not the other thousands.
@@ -56,7 +56,7 @@ TEST(DocumentsPieceSave, PiecesThatComeShortAreReplacedByTheWholeText) {
   f.edit.text = Lines(50);
   f.text.piece_size = 16;
   f.text.short_pieces = true;
-  ASSERT_TRUE(Save_Document(f.text, f.disk, "C:\\Docs\\a.txt"));
+  ASSERT_EQ(Save_Result::Saved, Save_Document(f.text, f.disk, "C:\\Docs\\a.txt"));
   EXPECT_EQ(f.disk.files["C:\\Docs\\a.txt"], Working_Text_To_Disk(f.edit.text));
   EXPECT_EQ(f.disk.written.size(), 1u);
 }
@@ -66,7 +66,7 @@ TEST(DocumentsPieceSave, RunningOutOfMemoryFailsTheSaveAndKeepsTheFile) {
   f.disk.files["C:\\Docs\\a.txt"] = "old";
   f.edit.text = "new";
   f.text.out_of_memory = true;
-  EXPECT_FALSE(Save_Document(f.text, f.disk, "C:\\Docs\\a.txt"));
+  EXPECT_EQ(Save_Result::Failed, Save_Document(f.text, f.disk, "C:\\Docs\\a.txt"));
   EXPECT_EQ(f.disk.files["C:\\Docs\\a.txt"], "old");
 }
 

@@ -99,7 +99,8 @@ TEST(DocumentsBenchmark, DISABLED_OpenAndSave) {
       const auto bytes = Win32_Files().Read_All(path);
       Put_Document(text, path, *bytes);
     });
-    const double save_time = Seconds([&] { ASSERT_TRUE(Save_Document(text, writer, path)); });
+    const double save_time =
+        Seconds([&] { ASSERT_EQ(Save_Document(text, writer, path), Save_Result::Saved); });
     // The save's floor: the control handing out its text in the same pieces,
     // with nothing done with them.
     const double take_time = Seconds([&] { text.Take_Pieces([](Text_Piece) { return true; }); });

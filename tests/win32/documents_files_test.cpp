@@ -67,13 +67,14 @@ class DocumentsFiles : public ::testing::Test {
     text.Set_Piece_Chars(piece_chars);
     const auto bytes = Win32_Files().Read_All(Path(from));
     EXPECT_TRUE(bytes.has_value());
-    Put_Document(text, Path(from), bytes.value_or(""));
+    encoding_ = Put_Document(text, Path(from), bytes.value_or(""));
     Win32_File_Writer writer;
-    EXPECT_TRUE(Save_Document(text, writer, Path(to)));
+    EXPECT_EQ(Save_Document(text, writer, Path(to), encoding_), Save_Result::Saved);
     return Read_Raw(to);
   }
 
   std::string folder_;
+  File_Encoding encoding_ = File_Encoding::Win;  // of the last Round_Trip's file
   HWND parent_ = nullptr;
   HWND edit_ = nullptr;
 };
@@ -90,6 +91,7 @@ TEST_F(DocumentsFiles, EveryLineEndComesBackAsCrLfAndEveryOtherByteUnchanged) {
   expected += "\r\n";
   Write_Raw("in.txt", bytes);
   const std::string out = Round_Trip("in.txt", "out.txt");
+  EXPECT_EQ(encoding_, File_Encoding::Win);
   ASSERT_EQ(out.size(), expected.size());
   for (size_t i = 0; i < out.size(); ++i)
     ASSERT_EQ(unsigned(uint8_t(out[i])), unsigned(uint8_t(expected[i]))) << "at " << i;
@@ -119,6 +121,57 @@ TEST_F(DocumentsFiles, TheControlsTextInSmallPiecesIsItsWholeText) {
   }
 }
 
+// "Привет, мир!" and a line beyond Windows-1251 (the euro is in it, the
+// Greek letter and the emoji, a surrogate pair, are not).
+const char kUtf8Text[] =
+    "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82, \xD0\xBC\xD0\xB8\xD1\x80!\r\n"
+    "\xE2\x82\xAC \xCE\xA9 \xF0\x9F\x98\x80\r\n";
+
+std::string Utf16(const std::string& utf8, bool little) {
+  std::string bytes = little ? "\xFF\xFE" : "\xFE\xFF";
+  for (const wchar_t c : Wide(utf8)) {
+    bytes += char(little ? c & 0xFF : c >> 8);
+    bytes += char(little ? c >> 8 : c & 0xFF);
+  }
+  return bytes;
+}
+
+TEST_F(DocumentsFiles, UnicodeFilesShowReadableAndComeBackByteForByte) {
+  const struct {
+    std::string bytes;
+    File_Encoding encoding;
+  } files[] = {{kUtf8Text, File_Encoding::Utf8},
+               {std::string("\xEF\xBB\xBF") + kUtf8Text, File_Encoding::Utf8_Bom},
+               {Utf16(kUtf8Text, true), File_Encoding::Utf16_Le},
+               {Utf16(kUtf8Text, false), File_Encoding::Utf16_Be}};
+  std::wstring shown = Wide(kUtf8Text);
+  for (size_t at; (at = shown.find(L"\r\n")) != std::wstring::npos;) shown.erase(at + 1, 1);
+  for (const auto& file : files) {
+    Write_Raw("in.txt", file.bytes);
+    EXPECT_EQ(Round_Trip("in.txt", "out.txt", 5), file.bytes) << File_Encoding_Name(file.encoding);
+    EXPECT_EQ(encoding_, file.encoding);
+    EXPECT_EQ(Rich_Edit(edit_).Control_Text(), shown);
+  }
+}
+
+// The edit area holds UTF-16: what Windows-1251 cannot store stops the save
+// of a WIN document instead of turning into '?'.
+TEST_F(DocumentsFiles, AWinDocumentHoldingCharactersOutsideWin1251IsNotWritten) {
+  Write_Raw("win.txt", "old");
+  Rich_Edit_Document text(edit_);
+  Win32_File_Writer writer;
+  for (int32_t piece : {2, 4096}) {
+    text.Set_Piece_Chars(piece);
+    text.Put_Unicode(L"\u0430\u0431\u0432 \u20AC? \u03A9");
+    EXPECT_EQ(Save_Document(text, writer, Path("win.txt")), Save_Result::Outside_Encoding) << piece;
+    EXPECT_EQ(Read_Raw("win.txt"), "old");
+    EXPECT_EQ(Listing().size(), 1u);
+  }
+  text.Put_Unicode(L"\u0430\u0431\u0432 \u20AC?");
+  ASSERT_EQ(Save_Document(text, writer, Path("win.txt")), Save_Result::Saved);
+  EXPECT_EQ(Read_Raw("win.txt"), "\xE0\xE1\xE2 \x88?");
+}
+
 TEST_F(DocumentsFiles, NulBytesSurviveTheControl) {
   const char raw[] = "before\0after\r\n\0\0two NULs\r\nlast\0";
   const std::string bytes(raw, sizeof raw - 1);
@@ -132,7 +185,7 @@ TEST_F(DocumentsFiles, RichTextFilesTravelAsRichText) {
   Put_Document(text, Path("memo.rtf"), Read_Raw("memo.rtf"));
   EXPECT_EQ(Rich_Edit(edit_).Text().substr(0, 11), "Hello\rWorld");
   Win32_File_Writer writer;
-  ASSERT_TRUE(Save_Document(text, writer, Path("copy.RTF")));
+  ASSERT_EQ(Save_Document(text, writer, Path("copy.RTF")), Save_Result::Saved);
   const std::string saved = Read_Raw("copy.RTF");
   EXPECT_EQ(saved.compare(0, 5, "{\\rtf"), 0) << saved;
   EXPECT_NE(saved.find("Hello"), std::string::npos);

@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "common/control_text.h"
+#include "common/win1251_unicode.h"
 #include "documents/document_commands.h"
 #include "fake_platform.h"
 #include "platform/clipboard.h"
@@ -22,8 +24,19 @@ class Fake_Document_Text : public Document_Text {
   explicit Fake_Document_Text(Fake_Edit& edit) : edit_(edit) {}
   std::string rich;  // what Put_Rich was given, returned by Take_Rich
   bool refuse_rich = false;
-  void Put(const std::string& text) override { edit_.Set_Text(text); }
+  void Put(const std::string& text) override {
+    unicode.reset();
+    edit_.Set_Text(text);
+  }
   std::string Take() override { return edit_.text; }
+  // A text put in as Unicode is kept as it is and goes out through the exact
+  // conversion, as the edit area's does; the edit shows it as Windows-1251.
+  std::optional<std::wstring> unicode;
+  void Put_Unicode(const std::wstring& text) override {
+    unicode = text;
+    edit_.Set_Text(Utf16_To_Win1251(text));
+  }
+  std::wstring Take_Unicode() override { return unicode ? *unicode : Document_To_Control_Text(edit_.text); }
   // With piece_size set, the text goes out in pieces of that many bytes; with
   // short_pieces as well, the last piece never comes.
   size_t piece_size = 0;
@@ -32,6 +45,10 @@ class Fake_Document_Text : public Document_Text {
   bool out_of_memory = false;  // reading a piece throws
   bool Take_Pieces(const std::function<bool(Text_Piece)>& sink) override {
     if (out_of_memory) throw std::bad_alloc();
+    if (unicode) {
+      sink([wide = *unicode] { return Control_Text_To_Document_Exactly(wide); });
+      return true;
+    }
     if (!piece_size) return Document_Text::Take_Pieces(sink);
     for (size_t at = 0; at < edit_.text.size(); at += piece_size) {
       if (short_pieces && at + piece_size >= edit_.text.size()) return false;
@@ -223,9 +240,10 @@ struct Document_Fixture {
   bool find_next_ready = true;
   bool caret_memory = true;
   Save_Dialog_State save_dialog;
-  Document_Session s{edit,         text,       window, disk,    disk,         dialogs,      name_part,
-                     prompts,      shell,      keys,   history, current_path, saved_layout, find_next_ready,
-                     caret_memory, save_dialog};
+  File_Encoding encoding = File_Encoding::Win;
+  Document_Session s{edit,         text,        window,  disk,    disk,         dialogs,      name_part,
+                     prompts,      shell,       keys,    history, current_path, saved_layout, find_next_ready,
+                     caret_memory, save_dialog, encoding};
 
   Document_Fixture() {
     window.edit = &edit;

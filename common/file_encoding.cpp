@@ -1,0 +1,203 @@
+#include "common/file_encoding.h"
+
+#include <cstdint>
+
+#include "common/win1251_unicode.h"
+
+namespace {
+
+bool Starts_With(const std::string& bytes, const char* mark, size_t size) {
+  return bytes.size() >= size && bytes.compare(0, size, mark, size) == 0;
+}
+
+constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
+constexpr char kUtf16LeMark[] = "\xFF\xFE";
+constexpr char kUtf16BeMark[] = "\xFE\xFF";
+
+size_t Mark_Size(File_Encoding encoding) {
+  switch (encoding) {
+    case File_Encoding::Utf8_Bom:
+      return 3;
+    case File_Encoding::Utf16_Le:
+    case File_Encoding::Utf16_Be:
+      return 2;
+    default:
+      return 0;
+  }
+}
+
+// One UTF-8 sequence at `at`: its code point and length, or length 0 when
+// the bytes there are no valid sequence.
+struct Sequence {
+  uint32_t Code_Point;
+  size_t Length;
+};
+
+Sequence Read_Utf8(const std::string& bytes, size_t at) {
+  const auto b = static_cast<unsigned char>(bytes[at]);
+  if (b < 0x80) return {b, 1};
+  size_t length;
+  uint32_t cp, least;
+  if (b >= 0xC2 && b <= 0xDF) {
+    length = 2, cp = b & 0x1F, least = 0x80;
+  } else if (b >= 0xE0 && b <= 0xEF) {
+    length = 3, cp = b & 0x0F, least = 0x800;
+  } else if (b >= 0xF0 && b <= 0xF4) {
+    length = 4, cp = b & 0x07, least = 0x10000;
+  } else {
+    return {0, 0};  // a continuation byte, C0/C1 (always overlong) or F5 and up
+  }
+  if (bytes.size() - at < length) return {0, 0};
+  for (size_t k = 1; k < length; ++k) {
+    const auto c = static_cast<unsigned char>(bytes[at + k]);
+    if ((c & 0xC0) != 0x80) return {0, 0};
+    cp = (cp << 6) | (c & 0x3F);
+  }
+  if (cp < least || cp > 0x10FFFF || (cp >= 0xD800 && cp < 0xE000)) return {0, 0};
+  return {cp, length};
+}
+
+void Append_Utf16(std::wstring& out, uint32_t cp) {
+  if (cp < 0x10000) {
+    out += wchar_t(cp);
+  } else {
+    cp -= 0x10000;
+    out += wchar_t(0xD800 + (cp >> 10));
+    out += wchar_t(0xDC00 + (cp & 0x3FF));
+  }
+}
+
+bool Is_High_Surrogate(uint32_t u) { return u >= 0xD800 && u < 0xDC00; }
+bool Is_Low_Surrogate(uint32_t u) { return u >= 0xDC00 && u < 0xE000; }
+
+void Append_Utf8(std::string& out, uint32_t cp) {
+  if (cp < 0x80) {
+    out += char(cp);
+  } else if (cp < 0x800) {
+    out += char(0xC0 | (cp >> 6));
+    out += char(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += char(0xE0 | (cp >> 12));
+    out += char(0x80 | ((cp >> 6) & 0x3F));
+    out += char(0x80 | (cp & 0x3F));
+  } else {
+    out += char(0xF0 | (cp >> 18));
+    out += char(0x80 | ((cp >> 12) & 0x3F));
+    out += char(0x80 | ((cp >> 6) & 0x3F));
+    out += char(0x80 | (cp & 0x3F));
+  }
+}
+
+bool Holds_Nul(const std::wstring& text) { return text.find(L'\0') != std::wstring::npos; }
+
+}  // namespace
+
+const char* File_Encoding_Name(File_Encoding encoding) {
+  switch (encoding) {
+    case File_Encoding::Win:
+      return "WIN";
+    case File_Encoding::Utf8:
+      return "UTF-8";
+    case File_Encoding::Utf8_Bom:
+      return "UTF-8 BOM";
+    case File_Encoding::Utf16_Le:
+      return "UTF-16 LE";
+    case File_Encoding::Utf16_Be:
+      return "UTF-16 BE";
+  }
+  return "WIN";
+}
+
+bool Is_Valid_Utf8(const std::string& bytes) {
+  for (size_t at = 0; at < bytes.size();) {
+    const size_t length = Read_Utf8(bytes, at).Length;
+    if (!length) return false;
+    at += length;
+  }
+  return true;
+}
+
+File_Encoding Recognize_File_Encoding(const std::string& bytes) {
+  File_Encoding found = File_Encoding::Win;
+  if (Starts_With(bytes, kUtf16LeMark, 2)) {
+    if (bytes.size() % 2 == 0) found = File_Encoding::Utf16_Le;
+  } else if (Starts_With(bytes, kUtf16BeMark, 2)) {
+    if (bytes.size() % 2 == 0) found = File_Encoding::Utf16_Be;
+  } else if (Starts_With(bytes, kUtf8Mark, 3)) {
+    if (Is_Valid_Utf8(bytes.substr(3))) found = File_Encoding::Utf8_Bom;
+  } else {
+    bool beyond_ascii = false;
+    for (const char c : bytes) beyond_ascii |= static_cast<unsigned char>(c) >= 0x80;
+    if (beyond_ascii && Is_Valid_Utf8(bytes)) found = File_Encoding::Utf8;
+  }
+  if (found != File_Encoding::Win && Holds_Nul(Decode_File_Text(bytes, found))) return File_Encoding::Win;
+  return found;
+}
+
+std::wstring Decode_File_Text(const std::string& bytes, File_Encoding encoding) {
+  std::wstring text;
+  const size_t start = Mark_Size(encoding);
+  if (encoding == File_Encoding::Utf16_Le || encoding == File_Encoding::Utf16_Be) {
+    const bool little = encoding == File_Encoding::Utf16_Le;
+    text.reserve(bytes.size() / 2);
+    for (size_t at = start; at + 1 < bytes.size(); at += 2) {
+      const auto a = static_cast<unsigned char>(bytes[at]), b = static_cast<unsigned char>(bytes[at + 1]);
+      text += wchar_t(little ? a | (b << 8) : (a << 8) | b);
+    }
+    if ((bytes.size() - start) % 2) text += wchar_t(0xFFFD);
+    return text;
+  }
+  text.reserve(bytes.size());
+  for (size_t at = start; at < bytes.size();) {
+    const Sequence s = Read_Utf8(bytes, at);
+    if (s.Length) {
+      Append_Utf16(text, s.Code_Point);
+      at += s.Length;
+    } else {
+      text += wchar_t(0xFFFD);
+      ++at;
+    }
+  }
+  return text;
+}
+
+std::string Encode_File_Text(const std::wstring& text, File_Encoding encoding) {
+  std::string bytes;
+  if (encoding == File_Encoding::Utf16_Le || encoding == File_Encoding::Utf16_Be) {
+    const bool little = encoding == File_Encoding::Utf16_Le;
+    bytes.reserve(2 + text.size() * 2);
+    bytes.append(little ? kUtf16LeMark : kUtf16BeMark, 2);
+    for (const wchar_t c : text) {
+      const auto u = uint32_t(c) & 0xFFFF;
+      bytes += char(little ? u & 0xFF : u >> 8);
+      bytes += char(little ? u >> 8 : u & 0xFF);
+    }
+    return bytes;
+  }
+  bytes.reserve(3 + text.size() * 2);
+  if (encoding == File_Encoding::Utf8_Bom) bytes.append(kUtf8Mark, 3);
+  for (size_t i = 0; i < text.size(); ++i) {
+    uint32_t cp = uint32_t(text[i]) & 0xFFFF;
+    if (Is_High_Surrogate(cp) && i + 1 < text.size() && Is_Low_Surrogate(uint32_t(text[i + 1]) & 0xFFFF)) {
+      cp = 0x10000 + ((cp - 0xD800) << 10) + ((uint32_t(text[i + 1]) & 0xFFFF) - 0xDC00);
+      ++i;
+    } else if (Is_High_Surrogate(cp) || Is_Low_Surrogate(cp)) {
+      cp = 0xFFFD;
+    }
+    Append_Utf8(bytes, cp);
+  }
+  return bytes;
+}
+
+Characters_Outside Characters_Outside_Win1251(const std::wstring& text, wchar_t nul_symbol) {
+  Characters_Outside outside;
+  const std::string bytes = Utf16_To_Win1251(text);
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (bytes[i] != '?' || text[i] == L'?' || text[i] == nul_symbol) continue;
+    const bool pair = Is_High_Surrogate(uint32_t(text[i])) && i + 1 < text.size() &&
+                      Is_Low_Surrogate(uint32_t(text[i + 1]));
+    if (!outside.Count++) outside.First = Encode_File_Text(text.substr(i, pair ? 2 : 1), File_Encoding::Utf8);
+    if (pair) ++i;
+  }
+  return outside;
+}

@@ -1,0 +1,46 @@
+#pragma once
+// The encodings a document's file may be in. Inside the program the text is
+// Windows-1251 or, for the Unicode files, UTF-16 code units (one wchar_t
+// each, surrogate pairs kept as two units whatever the size of wchar_t).
+#include <cstddef>
+#include <string>
+
+enum class File_Encoding {
+  Win,  // Windows-1251, every byte as it is: the program's own
+  Utf8,
+  Utf8_Bom,
+  Utf16_Le,  // with its byte-order mark
+  Utf16_Be,  // with its byte-order mark
+  // The other 8-bit pages (DOS, KOI, ISO, MAC) come after these.
+};
+
+// The short name the status bar shows: "WIN", "UTF-8", "UTF-8 BOM", "UTF-16 LE", "UTF-16 BE".
+const char* File_Encoding_Name(File_Encoding encoding);
+
+// The encoding of a file's bytes. A byte-order mark names UTF-16 LE, BE or
+// UTF-8; bytes without one are UTF-8 when they are valid UTF-8 and hold at
+// least one character beyond ASCII. Anything else is WIN. A file is taken as
+// Unicode only when its text comes back to the same bytes: a mark followed by
+// broken sequences, an odd byte, or a NUL character (which the edit area
+// cannot hold) leaves it WIN, opened byte for byte.
+File_Encoding Recognize_File_Encoding(const std::string& bytes);
+
+// Strictly valid UTF-8: no overlong forms, no surrogates, nothing past
+// U+10FFFF, no sequence cut off at the end.
+bool Is_Valid_Utf8(const std::string& bytes);
+
+// The text of a Unicode file without its byte-order mark. Bytes that do not
+// decode come out as U+FFFD; Recognize_File_Encoding never picks an encoding
+// the bytes do not decode in.
+std::wstring Decode_File_Text(const std::string& bytes, File_Encoding encoding);
+// The file's bytes for a text, byte-order mark included. An unpaired
+// surrogate is written as U+FFFD in UTF-8 and as it is in UTF-16.
+std::string Encode_File_Text(const std::wstring& text, File_Encoding encoding);
+
+// The characters of a text that Windows-1251 cannot store.
+struct Characters_Outside {
+  size_t Count = 0;   // a surrogate pair counts once
+  std::string First;  // the first of them, as UTF-8; empty when there is none
+};
+// `nul_symbol` stands for the NUL byte and is not counted.
+Characters_Outside Characters_Outside_Win1251(const std::wstring& text, wchar_t nul_symbol);

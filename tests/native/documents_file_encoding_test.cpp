@@ -1,0 +1,100 @@
+// Which encoding a file's bytes are in, and the way there and back.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "common/file_encoding.h"
+#include "documents/text_file_format.h"
+
+namespace {
+
+const std::string kPrivet = "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82";  // "Привет" in UTF-8
+
+TEST(FileEncodingRecognition, ByteOrderMarksNameTheirEncoding) {
+  EXPECT_EQ(Recognize_File_Encoding("\xEF\xBB\xBF" + kPrivet), File_Encoding::Utf8_Bom);
+  EXPECT_EQ(Recognize_File_Encoding("\xEF\xBB\xBF"), File_Encoding::Utf8_Bom);
+  EXPECT_EQ(Recognize_File_Encoding(std::string("\xFF\xFE\x1F\x04", 4)), File_Encoding::Utf16_Le);
+  EXPECT_EQ(Recognize_File_Encoding(std::string("\xFE\xFF\x04\x1F", 4)), File_Encoding::Utf16_Be);
+  // A mark whose text would not come back whole leaves the file WIN.
+  EXPECT_EQ(Recognize_File_Encoding(std::string("\xFF\xFE\x1F\x04\x20", 5)), File_Encoding::Win);
+  EXPECT_EQ(Recognize_File_Encoding("\xEF\xBB\xBF\xCF\xF0"), File_Encoding::Win);
+  EXPECT_EQ(Recognize_File_Encoding(std::string("\xFF\xFE\x41\x00\x00\x00", 6)), File_Encoding::Win);
+}
+
+TEST(FileEncodingRecognition, UnmarkedUtf8NeedsValidSequencesAndOneBeyondAscii) {
+  EXPECT_EQ(Recognize_File_Encoding(kPrivet + ", world\r\n"), File_Encoding::Utf8);
+  EXPECT_EQ(Recognize_File_Encoding("\xF0\x9F\x98\x80"), File_Encoding::Utf8);  // U+1F600
+  EXPECT_EQ(Recognize_File_Encoding("\xF4\x8F\xBF\xBF"), File_Encoding::Utf8);  // U+10FFFF
+  EXPECT_EQ(Recognize_File_Encoding("plain ASCII\r\n"), File_Encoding::Win);
+  EXPECT_EQ(Recognize_File_Encoding(""), File_Encoding::Win);
+  EXPECT_EQ(Recognize_File_Encoding("\xCF\xF0\xE8\xE2\xE5\xF2"), File_Encoding::Win);  // "Привет" in 1251
+  const char* broken[] = {
+      "\xC0\xAF",          // overlong '/'
+      "\xC1\xBF",          // overlong
+      "\xE0\x80\xAF",      // overlong in three bytes
+      "\xF0\x80\x80\xAF",  // overlong in four bytes
+      "\xED\xA0\x80",      // a surrogate, U+D800
+      "\xED\xBF\xBF",      // U+DFFF
+      "\xF4\x90\x80\x80",  // past U+10FFFF
+      "\xF5\x80\x80\x80",  // a lead byte that never starts a sequence
+      "\x80",              // a continuation byte alone
+      "\xD0\x9F\xD0",      // cut off at the end
+      "\xE2\x82",          // cut off at the end
+      "\xD0\x41",          // a lead byte without its continuation
+  };
+  for (const char* bytes : broken) {
+    EXPECT_FALSE(Is_Valid_Utf8(kPrivet + bytes)) << bytes;
+    EXPECT_EQ(Recognize_File_Encoding(kPrivet + bytes), File_Encoding::Win) << bytes;
+  }
+  EXPECT_EQ(Recognize_File_Encoding(kPrivet + std::string("\0", 1)), File_Encoding::Win);
+}
+
+TEST(FileEncodingText, DecodesWithoutTheMarkAndEncodesBackTheSameBytes) {
+  const std::wstring privet = {0x41F, 0x440, 0x438, 0x432, 0x435, 0x442};
+  EXPECT_EQ(Decode_File_Text(kPrivet, File_Encoding::Utf8), privet);
+  EXPECT_EQ(Decode_File_Text("\xEF\xBB\xBF" + kPrivet, File_Encoding::Utf8_Bom), privet);
+  EXPECT_EQ(Decode_File_Text(std::string("\xFF\xFE\x1F\x04\x40\x04", 6), File_Encoding::Utf16_Le),
+            privet.substr(0, 2));
+  EXPECT_EQ(Decode_File_Text(std::string("\xFE\xFF\x04\x1F\x04\x40", 6), File_Encoding::Utf16_Be),
+            privet.substr(0, 2));
+  // Outside the basic plane a character is two UTF-16 units whatever wchar_t holds.
+  EXPECT_EQ(Decode_File_Text("\xF0\x9F\x98\x80", File_Encoding::Utf8), (std::wstring{0xD83D, 0xDE00}));
+
+  const std::string samples[] = {kPrivet + "\r\n\xE2\x82\xAC \xF0\x9F\x98\x80 \xEF\xBF\xBF", "", "a"};
+  const File_Encoding encodings[] = {File_Encoding::Utf8, File_Encoding::Utf8_Bom, File_Encoding::Utf16_Le,
+                                     File_Encoding::Utf16_Be};
+  for (const std::string& sample : samples)
+    for (const File_Encoding encoding : encodings) {
+      const std::string bytes = Encode_File_Text(Decode_File_Text(sample, File_Encoding::Utf8), encoding);
+      // Plain ASCII and nothing at all are WIN without a mark.
+      const bool ascii = sample.size() < 2 && encoding == File_Encoding::Utf8;
+      EXPECT_EQ(Recognize_File_Encoding(bytes), ascii ? File_Encoding::Win : encoding)
+          << File_Encoding_Name(encoding);
+      EXPECT_EQ(Encode_File_Text(Decode_File_Text(bytes, encoding), encoding), bytes)
+          << File_Encoding_Name(encoding);
+    }
+  // An unpaired surrogate keeps its place in UTF-16 and is U+FFFD in UTF-8.
+  EXPECT_EQ(Encode_File_Text(std::wstring{0xD800, 'a'}, File_Encoding::Utf16_Le),
+            std::string("\xFF\xFE\x00\xD8\x61\x00", 6));
+  EXPECT_EQ(Encode_File_Text(std::wstring{0xD800, 'a'}, File_Encoding::Utf8),
+            "\xEF\xBF\xBD"
+            "a");
+}
+
+TEST(FileEncodingText, UnicodeLineEndsGoInAsCrAndOutAsCrLf) {
+  EXPECT_EQ(Disk_To_Working_Text(std::wstring(L"a\r\nb\nc\rd\r\n")), L"a\rb\rc\rd\r");
+  EXPECT_EQ(Working_Text_To_Disk(std::wstring(L"a\rb\nc\r\n")), L"a\r\nb\r\nc\r\n");
+}
+
+TEST(FileEncodingText, CountsWhatWin1251CannotStoreAndNamesTheFirst) {
+  const Characters_Outside none = Characters_Outside_Win1251(L"\u0430? \u20AC \u2400", 0x2400);
+  EXPECT_EQ(none.Count, 0u);
+  EXPECT_EQ(none.First, "");
+  const Characters_Outside some =
+      Characters_Outside_Win1251(std::wstring{0x430, 0xD83D, 0xDE00, '?', 0x3A9, 0x2400}, 0x2400);
+  EXPECT_EQ(some.Count, 2u);  // the pair is one character
+  EXPECT_EQ(some.First, "\xF0\x9F\x98\x80");
+  EXPECT_EQ(File_Encoding_Name(File_Encoding::Utf16_Be), std::string("UTF-16 BE"));
+}
+
+}  // namespace
