@@ -53,11 +53,13 @@ find_windows() {  # find_windows pattern
 
 # Waits for a visible window whose caption matches; prints its id.
 wait_window() {  # wait_window pattern [seconds]
-  local pattern=$1 limit=${2:-90} id
-  for _ in $(seq 1 $((limit * 50))); do
+  local pattern=$1 limit=${2:-90} id end
+  # A deadline, not a count of tries: each look at the windows takes its own time.
+  end=$(($(date +%s) + limit))
+  while [ "$(date +%s)" -lt "$end" ]; do
     id=$(find_windows "$pattern" | head -n 1)
     [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.02
+    sleep 0.05
   done
   echo "no window '$pattern' after ${limit}s; on the screen:" >&2
   xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | sed 's/^/  /' >&2
