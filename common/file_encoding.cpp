@@ -70,24 +70,6 @@ void Append_Utf16(std::wstring& out, uint32_t cp) {
 bool Is_High_Surrogate(uint32_t u) { return u >= 0xD800 && u < 0xDC00; }
 bool Is_Low_Surrogate(uint32_t u) { return u >= 0xDC00 && u < 0xE000; }
 
-void Append_Utf8(std::string& out, uint32_t cp) {
-  if (cp < 0x80) {
-    out += char(cp);
-  } else if (cp < 0x800) {
-    out += char(0xC0 | (cp >> 6));
-    out += char(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += char(0xE0 | (cp >> 12));
-    out += char(0x80 | ((cp >> 6) & 0x3F));
-    out += char(0x80 | (cp & 0x3F));
-  } else {
-    out += char(0xF0 | (cp >> 18));
-    out += char(0x80 | ((cp >> 12) & 0x3F));
-    out += char(0x80 | ((cp >> 6) & 0x3F));
-    out += char(0x80 | (cp & 0x3F));
-  }
-}
-
 bool Holds_Nul(const std::wstring& text) { return text.find(L'\0') != std::wstring::npos; }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // the edit control and the user interface speak UTF-16, so text crosses that
 // edge through these converters. Every one of the 256 bytes survives a round
 // trip (0x98, unassigned in 1251, travels as U+0098).
+#include <cstdint>
 #include <string>
 
 std::wstring Win1251_To_Utf16(const std::string& text);
@@ -14,3 +15,5 @@ std::wstring Utf8_To_Utf16(const std::string& text);
 std::string Utf16_To_Utf8(const std::wstring& text);
 std::string Utf8_To_Win1251(const std::string& text);
 std::string Win1251_To_Utf8(const std::string& text);
+// Appends one code point as UTF-8.
+void Append_Utf8(std::string& out, uint32_t cp);
