@@ -3,6 +3,7 @@
 // the edit control and the user interface speak UTF-16, so text crosses that
 // edge through these converters. Every one of the 256 bytes survives a round
 // trip (0x98, unassigned in 1251, travels as U+0098).
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -17,3 +18,7 @@ std::string Utf8_To_Win1251(const std::string& text);
 std::string Win1251_To_Utf8(const std::string& text);
 // Appends one code point as UTF-8.
 void Append_Utf8(std::string& out, uint32_t cp);
+
+// The upper half of Windows-1251 (bytes 0x80..0xFF); the lower half is ASCII.
+// 0x98, which the code page leaves unassigned, stands for U+0098.
+extern const std::array<char16_t, 128> kWin1251_Upper_Half;

@@ -18,7 +18,7 @@
 #include "text/codepages.h"
 
 // Code_Page_Chart[page][b - 0x80] is byte b of the page, b >= 0x80.
-extern const char16_t Code_Page_Chart[Codepage_Count][128];
+extern const char16_t* const Code_Page_Chart[Codepage_Count];
 
 constexpr char16_t Page_Char(Codepage page, std::uint8_t b) {
   return b < 0x80 ? char16_t{b} : Code_Page_Chart[page][b - 0x80];
