@@ -14,7 +14,7 @@ void Whole_Text_History::Drop_All(std::vector<Parked>& parked) {
   parked.clear();
 }
 
-void Whole_Text_History::Replace(const std::string& text, bool undoable) {
+void Whole_Text_History::Replace(const std::wstring& text, bool undoable) {
   const Text_Holders::Id old = holders_.Current();
   const Text_Holders::Id fresh = holders_.Make_With(text);
   holders_.Show(fresh);

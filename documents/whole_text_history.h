@@ -23,7 +23,7 @@ class Whole_Text_History {
   // Puts the text in place of the whole document. An undoable replacement
   // parks the current holder as one undo step; otherwise the whole history
   // goes, as after any unrecorded edit.
-  void Replace(const std::string& text, bool undoable);
+  void Replace(const std::wstring& text, bool undoable);
 
   bool Can_Undo();
   bool Can_Redo();

@@ -13,8 +13,9 @@ class Text_Holders {
   virtual ~Text_Holders() = default;
   // The holder that is shown and edited.
   virtual Id Current() = 0;
-  // A new hidden holder with the text, no undo history, modified.
-  virtual Id Make_With(const std::string& text) = 0;
+  // A new hidden holder with the text (as the control holds it), no undo
+  // history, modified.
+  virtual Id Make_With(const std::wstring& text) = 0;
   // Makes the holder the shown and current one and hides the one that was.
   virtual void Show(Id id) = 0;
   virtual void Drop(Id id) = 0;

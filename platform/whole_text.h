@@ -9,8 +9,9 @@ class Whole_Text_Edits {
   virtual ~Whole_Text_Edits() = default;
   // Whether the selection covers the whole, non-empty text.
   virtual bool Whole_Text_Selected() = 0;
-  // The caret stands behind the new text and the document is modified.
-  virtual void Replace_Whole_Text(const std::string& text, bool undoable) = 0;
+  // The text as the control holds it, so that nothing Windows-1251 lacks is
+  // lost. The caret stands behind the new text and the document is modified.
+  virtual void Replace_Whole_Text(const std::wstring& text, bool undoable) = 0;
   // An unrecorded edit ends the undo history.
   virtual void Forget_History() = 0;
 };

@@ -1,5 +1,6 @@
 #include "text/command_frame.h"
 
+#include "common/win1251_unicode.h"
 #include "platform/status_text.h"
 
 Long_Command::Long_Command(Status_Panels& panels, Command_Window& window, Keyboard& keyboard,
@@ -54,4 +55,18 @@ std::vector<std::size_t> Line_Starts_Of(Edit_Area& edit) {
     starts.push_back(std::size_t(start));
   }
   return starts;
+}
+
+std::string Outside_Win1251_Refusal(const std::wstring& first) {
+  return "В тексте есть знаки, которых нет в кодировке WIN, первый: «" + Utf16_To_Utf8(first) +
+         "». Эта команда их не сохранит, поэтому текст оставлен как есть.";
+}
+
+bool Refuse_Outside_Win1251(Text_Command_Host& host, const Kept_Text& text) {
+  for (const std::wstring& kept : text.Kept) {
+    if (kept == std::wstring(1, wchar_t(0x98))) continue;
+    host.window.Notice(Outside_Win1251_Refusal(kept));
+    return true;
+  }
+  return false;
 }

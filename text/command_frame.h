@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "common/kept_text.h"
 #include "platform/keyboard_layout.h"
 #include "platform/clipboard_writer.h"
 #include "platform/edit_area.h"
@@ -25,9 +26,19 @@
 class Edit_Area_Extras {
  public:
   virtual ~Edit_Area_Extras() = default;
-  // Replaces the selection without an undo record; the caret then stands
-  // behind the new text with nothing selected.
+  // The selection as the commands work on it, characters Windows-1251
+  // lacks kept aside.
+  virtual Kept_Text Take_Selection() = 0;
+  // Replaces the selection with a text as the control holds it, as one undo
+  // step that leaves the earlier ones reachable; the caret then stands behind
+  // the new text with nothing selected.
+  virtual void Replace_Selection_Step(const std::wstring& text) = 0;
+  // Replaces the selection without an undo record, which ends the undo
+  // history; the caret then stands behind the new text with nothing selected.
   virtual void Replace_Selection_Unrecorded(const std::string& text) = 0;
+  // The whole text as the commands work on it, characters Windows-1251
+  // lacks kept aside.
+  virtual Kept_Text Take_Text() = 0;
   // Gives the selected text the character set of the edit area's font.
   virtual void Selection_Charset_To_Font() = 0;
   virtual void Empty_Undo() = 0;
@@ -103,3 +114,10 @@ class Long_Command {
   std::string Saved_Status_Text;
   bool labelled_;
 };
+
+// The commands that read the text as Windows-1251 bytes throughout (the
+// code-page conversions, smart formatting) would spoil a character the code
+// page lacks, so they leave such a text alone: true, after telling the user
+// which character stops them, when the text holds one.
+bool Refuse_Outside_Win1251(Text_Command_Host& host, const Kept_Text& text);
+std::string Outside_Win1251_Refusal(const std::wstring& first);

@@ -2,8 +2,9 @@
 
 bool Convert_Document(Text_Command_Host& host, const std::string& Conversion_Name, Codepage source,
                       Codepage target) {
-  const std::string text = host.edit.Text();
-  if (text.empty()) return false;
+  const Kept_Text whole = host.extras.Take_Text();
+  const std::string& text = whole.Bytes;
+  if (text.empty() || Refuse_Outside_Win1251(host, whole)) return false;
   const std::string converted = Convert_Text(text, source, target);
   const std::int32_t start = host.edit.Get_Selection().Start;
   {

@@ -11,7 +11,8 @@
 constexpr const char* No_Conversion_Mark = "Убрать галки";
 
 // Converts the document from source to target. An empty document changes
-// nothing, not even the marks or the clipboard. Otherwise the converted text
+// nothing, not even the marks or the clipboard, and neither does one that
+// holds a character Windows-1251 lacks, after a notice. Otherwise the converted text
 // goes to the clipboard (left there for the user), replaces the document in
 // one undoable edit, the caret returns to the old selection start with nothing
 // selected and the conversion's menu item alone is checked. True when the

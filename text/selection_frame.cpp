@@ -6,12 +6,18 @@
 
 namespace {
 
+// The result with the kept characters back in place, as one undo step.
+void Put_Back(Text_Command_Host& host, const Kept_Text& taken, const std::string& result) {
+  host.extras.Replace_Selection_Step(Put_Back_Kept(result, taken.Kept));
+}
+
 // Puts the result over the range that was taken. The range is selected again
 // first: a repaint in the middle of the command must never make the result
 // land on another selection.
-void Put_Over(Text_Command_Host& host, const Selection& taken, const std::string& result) {
-  host.edit.Set_Selection(taken.Start, taken.End);
-  host.extras.Replace_Selection_Unrecorded(result);
+void Put_Over(Text_Command_Host& host, const Selection& range, const Kept_Text& taken,
+              const std::string& result) {
+  host.edit.Set_Selection(range.Start, range.End);
+  Put_Back(host, taken, result);
 }
 
 }  // namespace
@@ -19,8 +25,8 @@ void Put_Over(Text_Command_Host& host, const Selection& taken, const std::string
 void Retype_To_Russian_Command(Text_Command_Host& host) {
   Layout_Guard layout(host.keyboard);
   const Selection sel = host.edit.Get_Selection();
-  const std::string result = Retype_To_Russian(host.edit.Selected_Text());
-  host.extras.Replace_Selection_Unrecorded(result);
+  const Kept_Text taken = host.extras.Take_Selection();
+  Put_Back(host, taken, Retype_To_Russian(taken.Bytes));
   host.edit.Set_Selection(sel.Start, sel.End);
   host.extras.Selection_Charset_To_Font();
   host.edit.Set_Selection(sel.End, sel.End);
@@ -28,29 +34,31 @@ void Retype_To_Russian_Command(Text_Command_Host& host) {
 
 void Retype_To_Latin_Command(Text_Command_Host& host) {
   Layout_Guard layout(host.keyboard);
-  host.extras.Replace_Selection_Unrecorded(Retype_To_Latin(host.edit.Selected_Text()));
+  const Kept_Text taken = host.extras.Take_Selection();
+  Put_Back(host, taken, Retype_To_Latin(taken.Bytes));
 }
 
 void Toggle_Case_Command(Text_Command_Host& host) {
   Layout_Guard layout(host.keyboard);
   const Selection sel = host.edit.Get_Selection();
-  host.extras.Replace_Selection_Unrecorded(Toggle_Case_Text(host.edit.Selected_Text()));
+  const Kept_Text taken = host.extras.Take_Selection();
+  Put_Back(host, taken, Toggle_Case_Text(taken.Bytes));
   host.edit.Set_Selection(sel.Start, sel.End);
 }
 
 void Selection_Command(Text_Command_Host& host, Text_Transform transform) {
-  const Selection taken = host.edit.Get_Selection();
-  const std::string Work_Text = host.edit.Selected_Text();
-  Long_Command command(host, std::int64_t(Work_Text.size()), {Progress_Label, true});
-  const std::string result = transform(Work_Text, command.On_Position());
+  const Selection range = host.edit.Get_Selection();
+  const Kept_Text taken = host.extras.Take_Selection();
+  Long_Command command(host, std::int64_t(taken.Bytes.size()), {Progress_Label, true});
+  const std::string result = transform(taken.Bytes, command.On_Position());
   command.Full_Bar();
-  Put_Over(host, taken, result);
+  Put_Over(host, range, taken, result);
 }
 
 void Space_Plus_Command(Text_Command_Host& host) {
-  const Selection taken = host.edit.Get_Selection();
-  const std::string text = host.edit.Selected_Text();
-  Long_Command command(host, std::int64_t(text.size()), {nullptr, false});
-  const std::string result = Add_Spaces_Into_Words(text, command.On_Position());
-  Put_Over(host, taken, result);
+  const Selection range = host.edit.Get_Selection();
+  const Kept_Text taken = host.extras.Take_Selection();
+  Long_Command command(host, std::int64_t(taken.Bytes.size()), {nullptr, false});
+  const std::string result = Add_Spaces_Into_Words(taken.Bytes, command.On_Position());
+  Put_Over(host, range, taken, result);
 }

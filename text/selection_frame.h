@@ -18,7 +18,7 @@ void Toggle_Case_Command(Text_Command_Host& host);
 
 // Take the selection, transform it with the progress display running (the
 // window disabled, "Делаю:" in panel 2), show the full bar and put the result
-// in place of the range taken, without an undo record. Used by the clean-ups
+// in place of the range taken as one undo step. Used by the clean-ups
 // and transliteration.
 void Selection_Command(Text_Command_Host& host, Text_Transform transform);
 

@@ -10,6 +10,7 @@ Line_List Shown_Lines(Edit_Area& edit, Edit_Area_Extras& extras) {
 }
 
 Smart_Format_Outcome Smart_Format_Document(Text_Command_Host& host) {
+  if (Refuse_Outside_Win1251(host, host.extras.Take_Text())) return Smart_Format_Outcome::Declined;
   Line_List lines = Shown_Lines(host.edit, host.extras);
   if (Smart_Format_Too_Short(lines.size())) {
     host.prompts.Beep();

@@ -9,7 +9,8 @@ enum class Smart_Format_Outcome { Too_Short, Declined, Done };
 // under word wrap, the text's lines otherwise.
 Line_List Shown_Lines(Edit_Area& edit, Edit_Area_Extras& extras);
 
-// Beeps for a document of fewer than two lines, asks the warning, then runs
+// Refuses a document that holds a character Windows-1251 lacks (a notice,
+// then Declined). Beeps for a document of fewer than two lines, asks the warning, then runs
 // both passes under the progress display and replaces the whole document once
 // with the justified text, without an undo record. The undo history is
 // emptied and the closing notice shown once the window is back.

@@ -26,18 +26,18 @@ class Document_Operations : public Rich_Edit_Operations {
   void Cut() override {
     if (!control_.Whole_Text_Selected()) return Rich_Edit_Operations::Cut();
     Copy();
-    control_.Replace_Whole_Text("", true);
+    control_.Replace_Whole_Text(L"", true);
   }
   void Delete_Selection() override {
     if (!control_.Whole_Text_Selected()) return Rich_Edit_Operations::Delete_Selection();
-    control_.Replace_Whole_Text("", true);
+    control_.Replace_Whole_Text(L"", true);
   }
   // So is pasting over the whole document; the text goes in with the CR line
   // breaks the control's own paste would give it.
   void Paste() override {
     if (!control_.Whole_Text_Selected()) return Rich_Edit_Operations::Paste();
     const std::wstring pasted = Clipboard_Unicode_Text(host_.Window);
-    control_.Replace_Whole_Text(Disk_To_Working_Text(Control_Text_To_Document(pasted)), true);
+    control_.Replace_Whole_Text(Disk_To_Working_Text(pasted), true);
   }
 
  private:

@@ -6,6 +6,8 @@
 #include <memory>
 #include <new>
 
+#include "common/control_text.h"
+
 namespace {
 
 // What a control was last shown with; a parked control catches up with any
@@ -43,7 +45,7 @@ class Document_Control::Edit_Controls : public Text_Holders {
 
   Id Current() override { return Id(edit_.Handle()); }
 
-  Id Make_With(const std::string& text) override {
+  Id Make_With(const std::wstring& text) override {
     HWND edit = Rich_Edit::Create(GetParent(edit_.Handle()), GetDlgCtrlID(edit_.Handle()), look_.Word_Wrap);
     if (!edit) throw std::bad_alloc();
     ShowWindow(edit, SW_HIDE);
@@ -55,7 +57,7 @@ class Document_Control::Edit_Controls : public Text_Holders {
     control.Set_Background(look_.Back_Color);
     control.Set_Word_Wrap(look_.Word_Wrap);
     if (look_.Font_Handle) control.Apply_Font(look_.Font, look_.Font_Handle);
-    control.Set_Text(text);
+    control.Set_Control_Text(text);
     control.Set_Modified(true);
     views_[edit] = Current_View(look_);
     return Id(edit);
@@ -119,7 +121,7 @@ Document_Control::Document_Control(Rich_Edit& edit, const Text_Look& look,
 
 Document_Control::~Document_Control() = default;
 
-void Document_Control::Replace_Whole_Text(const std::string& text, bool undoable) {
+void Document_Control::Replace_Whole_Text(const std::wstring& text, bool undoable) {
   history_.Replace(text, undoable);
   const int32_t end = edit_.Text_Length();
   edit_.Set_Selection(end, end);
@@ -140,7 +142,7 @@ std::string Document_Edit_Area::Selected_Text() { return edit().Selected_Text();
 
 void Document_Edit_Area::Replace_Selection(const std::string& text) {
   if (control_.Whole_Text_Selected()) {
-    control_.Replace_Whole_Text(text, true);
+    control_.Replace_Whole_Text(Document_To_Control_Text(text), true);
   } else {
     edit().Replace_Selection(text);
   }

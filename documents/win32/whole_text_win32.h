@@ -54,7 +54,7 @@ class Document_Control : public Whole_Text_Edits {
   Whole_Text_History& History() { return history_; }
 
   bool Whole_Text_Selected() override;
-  void Replace_Whole_Text(const std::string& text, bool undoable) override;
+  void Replace_Whole_Text(const std::wstring& text, bool undoable) override;
   void Forget_History() override { history_.Forget(); }
 
  private:

@@ -77,13 +77,17 @@ void Rich_Edit::Set_Selection(int32_t start, int32_t end) {
   SendMessageW(hwnd_, EM_EXSETSEL, 0, LPARAM(&range));
 }
 
-std::string Rich_Edit::Text_Range(int32_t start, int32_t end) {
+std::wstring Rich_Edit::Control_Text_Range(int32_t start, int32_t end) {
   if (end <= start) return {};
   std::wstring wide(size_t(end - start) + 1, L'\0');
   TEXTRANGEW range{{start, end}, wide.data()};
   const auto got = SendMessageW(hwnd_, EM_GETTEXTRANGE, 0, LPARAM(&range));
   wide.resize(size_t(got));
-  return Control_Text_To_Document(wide);
+  return wide;
+}
+
+std::string Rich_Edit::Text_Range(int32_t start, int32_t end) {
+  return Control_Text_To_Document(Control_Text_Range(start, end));
 }
 
 std::string Rich_Edit::Selected_Text() {

@@ -34,8 +34,9 @@ class Rich_Edit : public Edit_Area {
   // the Unicode documents travel so.
   std::wstring Control_Text();
   void Set_Control_Text(const std::wstring& wide);
-  // The text between two offsets, as the document's bytes.
+  // The text between two offsets, as the document's bytes and as the control holds it.
   std::string Text_Range(int32_t start, int32_t end);
+  std::wstring Control_Text_Range(int32_t start, int32_t end);
   // Formatting of the whole text; the modified flag is left as it was.
   void Apply_Font(const Text_Font_Spec& font, HFONT handle);
   void Set_Background(int32_t colour);

@@ -2,9 +2,14 @@
 #include <gtest/gtest.h>
 
 #include "common/control_text.h"
+#include "common/kept_text.h"
 #include "documents/document_files.h"
 #include "documents/text_file_format.h"
 #include "fakes/documents_fakes.h"
+#include "text/layout_retype.h"
+#include "text/letter_case.h"
+#include "text/line_cleanup.h"
+#include "text/translit.h"
 
 namespace {
 
@@ -22,6 +27,38 @@ TEST(DocumentsControlText, EveryByteCrossesTheControlAndComesBack) {
 TEST(DocumentsControlText, CharactersTheDocumentCannotHoldBecomeQuestionMarks) {
   EXPECT_EQ(Control_Text_To_Document(std::wstring{L'a', wchar_t(0x4E2D), kNulSymbol, L'b'}),
             std::string("a?\0b", 4));
+}
+
+// Latin with umlauts, a Chinese letter, an emoji as a surrogate pair, U+0098
+// and the NUL sign behind Russian words.
+std::wstring Mixed(const std::wstring& russian_words) {
+  const std::wstring emoji{wchar_t(0xD83D), wchar_t(0xDE00)};
+  return russian_words + L" \u00E4\u00DF " + wchar_t(0x4E2D) + emoji + L"\u0098" + kNulSymbol + L" ";
+}
+
+TEST(DocumentsControlText, CharactersOutsideWin1251StandAsteadAndComeBack) {
+  const std::wstring text = Mixed(L"\u0429\u0443\u043A\u0430");  // Щука
+  const Kept_Text taken = Keep_Outside_Win1251(text);
+  EXPECT_EQ(taken.Bytes, std::string("\xD9\xF3\xEA\xE0 \x98\x98 \x98\x98\x98\0 ", 13));
+  ASSERT_EQ(taken.Kept.size(), 5u);
+  EXPECT_EQ(taken.Kept[3], (std::wstring{wchar_t(0xD83D), wchar_t(0xDE00)}));
+  EXPECT_EQ(Put_Back_Kept(taken.Bytes, taken.Kept), text);
+  // Text within the code page goes through as it always did.
+  EXPECT_TRUE(Keep_Outside_Win1251(L"\u0429? \u20AC").Kept.empty());
+}
+
+TEST(DocumentsControlText, EveryCommandLeavesTheStandInsInPlace) {
+  const Kept_Text taken = Keep_Outside_Win1251(Mixed(L"\u0429\u0443\u043A\u0430\t"));
+  const auto after = [&](const std::string& result) { return Put_Back_Kept(result, taken.Kept); };
+  EXPECT_EQ(after(Translit_Text(taken.Bytes)), Mixed(L"Schuka\t"));
+  EXPECT_EQ(after(Toggle_Case_Text(taken.Bytes)), Mixed(L"\u0429\u0423\u041A\u0410\t"));
+  EXPECT_EQ(after(Retype_To_Latin(taken.Bytes)), Mixed(L"Oerf\t"));
+  EXPECT_EQ(after(Retype_To_Russian(Retype_To_Latin(taken.Bytes))), Mixed(L"\u0429\u0443\u043A\u0430\t"));
+  EXPECT_EQ(after(Replace_Tabs(taken.Bytes)), Mixed(L"\u0429\u0443\u043A\u0430    "));
+  // A surrogate pair is one character, not two.
+  const Kept_Text pair = Keep_Outside_Win1251(std::wstring{wchar_t(0xD83D), wchar_t(0xDE00), L'b'});
+  EXPECT_EQ(Put_Back_Kept(Add_Spaces_Into_Words(pair.Bytes), pair.Kept),
+            (std::wstring{wchar_t(0xD83D), wchar_t(0xDE00), L' ', L'b'}));
 }
 
 TEST(DocumentsFileNames, UntitledIsExactAndRichTextGoesByTheExtension) {

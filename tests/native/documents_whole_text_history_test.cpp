@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/win1251_unicode.h"
+
 #include <map>
 #include <string>
 #include <vector>
@@ -20,8 +22,8 @@ class Fake_Holders : public Text_Holders {
   Fake_Holders() { holders_[current_] = Holder{"original", {}, {}}; }
 
   Id Current() override { return current_; }
-  Id Make_With(const std::string& text) override {
-    holders_[++last_] = Holder{text, {}, {}};
+  Id Make_With(const std::wstring& text) override {
+    holders_[++last_] = Holder{Utf16_To_Utf8(text), {}, {}};
     return last_;
   }
   void Show(Id id) override { current_ = id; }
@@ -70,7 +72,7 @@ TEST(WholeTextHistory, ReplacementIsOneUndoStepAndRedoComesBack) {
   Fake_Holders h;
   Whole_Text_History history(h);
   EXPECT_FALSE(history.Can_Undo());
-  history.Replace("converted", true);
+  history.Replace(L"converted", true);
   EXPECT_EQ(h.Text(), "converted");
   ASSERT_TRUE(history.Can_Undo());
   EXPECT_FALSE(history.Can_Redo());
@@ -87,9 +89,9 @@ TEST(WholeTextHistory, TypingAroundReplacementsUndoesInTheOrderItHappened) {
   Fake_Holders h;
   Whole_Text_History history(h);
   h.Type("a");
-  history.Replace("A", true);
+  history.Replace(L"A", true);
   h.Type("Ab");
-  history.Replace("AB", true);
+  history.Replace(L"AB", true);
   h.Type("ABc");
   EXPECT_EQ(Walk(h, history, true), (std::vector<std::string>{"AB", "Ab", "A", "a", "original"}));
   EXPECT_EQ(Walk(h, history, false), (std::vector<std::string>{"a", "A", "Ab", "AB", "ABc"}));
@@ -98,8 +100,8 @@ TEST(WholeTextHistory, TypingAroundReplacementsUndoesInTheOrderItHappened) {
 TEST(WholeTextHistory, EditingAfterUndoEndsTheRedoLineAndFreesItsHolders) {
   Fake_Holders h;
   Whole_Text_History history(h);
-  history.Replace("one", true);
-  history.Replace("two", true);
+  history.Replace(L"one", true);
+  history.Replace(L"two", true);
   history.Undo();
   history.Undo();
   EXPECT_EQ(history.Parked_Ahead(), 2u);
@@ -117,7 +119,7 @@ TEST(WholeTextHistory, RedoStepsFromBeforeAReplacementAreNotRedoneAfterUndoingIt
   h.Type("x");
   history.Undo();  // "x" is now the holder's redo step
   EXPECT_EQ(h.Text(), "original");
-  history.Replace("converted", true);
+  history.Replace(L"converted", true);
   history.Undo();
   EXPECT_EQ(h.Text(), "original");
   // Redo goes forward to the replacement, not to the "x" the replacement ended.
@@ -129,9 +131,9 @@ TEST(WholeTextHistory, RedoStepsFromBeforeAReplacementAreNotRedoneAfterUndoingIt
 TEST(WholeTextHistory, UndoneStepsInsideAHolderAreRedoneBeforeMovingOn) {
   Fake_Holders h;
   Whole_Text_History history(h);
-  history.Replace("A", true);
+  history.Replace(L"A", true);
   h.Type("Ab");
-  history.Replace("AB", true);
+  history.Replace(L"AB", true);
   EXPECT_EQ(Walk(h, history, true), (std::vector<std::string>{"Ab", "A", "original"}));
   EXPECT_EQ(Walk(h, history, false), (std::vector<std::string>{"A", "Ab", "AB"}));
 }
@@ -139,9 +141,9 @@ TEST(WholeTextHistory, UndoneStepsInsideAHolderAreRedoneBeforeMovingOn) {
 TEST(WholeTextHistory, UnrecordedReplacementDropsTheWholeHistory) {
   Fake_Holders h;
   Whole_Text_History history(h);
-  history.Replace("one", true);
+  history.Replace(L"one", true);
   h.Type("one!");
-  history.Replace("formatted", false);
+  history.Replace(L"formatted", false);
   EXPECT_EQ(h.Text(), "formatted");
   EXPECT_FALSE(history.Can_Undo());
   EXPECT_FALSE(history.Can_Redo());
@@ -152,13 +154,13 @@ TEST(WholeTextHistory, ParkedHoldersAreBoundedByTheUndoLimit) {
   Fake_Holders h;
   Whole_Text_History history(h);
   h.limit = 2;
-  for (const char* text : {"1", "2", "3", "4"}) history.Replace(text, true);
+  for (const char* text : {"1", "2", "3", "4"}) history.Replace(Utf8_To_Utf16(text), true);
   EXPECT_EQ(history.Parked_Behind(), 2u);
   EXPECT_EQ(h.Alive(), 3u);
   EXPECT_EQ(Walk(h, history, true), (std::vector<std::string>{"3", "2"}));
 
   h.limit = 0;
-  history.Replace("5", true);
+  history.Replace(L"5", true);
   EXPECT_FALSE(history.Can_Undo());
   EXPECT_EQ(h.Alive(), 1u);
 }
@@ -167,9 +169,9 @@ TEST(WholeTextHistory, HugeTextsKeepOnlyTheLatestStepBehind) {
   Fake_Holders h;
   Whole_Text_History history(h);
   const std::string huge(20u << 20, 'a');
-  history.Replace(huge, true);
-  history.Replace(huge + "b", true);
-  history.Replace(huge + "c", true);
+  history.Replace(Utf8_To_Utf16(huge), true);
+  history.Replace(Utf8_To_Utf16(huge + "b"), true);
+  history.Replace(Utf8_To_Utf16(huge + "c"), true);
   // Two huge texts parked would pass the bound: only the newest stays.
   EXPECT_EQ(history.Parked_Behind(), 1u);
   history.Undo();
@@ -180,8 +182,8 @@ TEST(WholeTextHistory, HugeTextsKeepOnlyTheLatestStepBehind) {
 TEST(WholeTextHistory, ForgetLeavesOnlyTheCurrentHolder) {
   Fake_Holders h;
   Whole_Text_History history(h);
-  history.Replace("one", true);
-  history.Replace("two", true);
+  history.Replace(L"one", true);
+  history.Replace(L"two", true);
   history.Undo();
   history.Forget();
   EXPECT_EQ(h.Alive(), 1u);

@@ -36,8 +36,7 @@ TEST(TextFrameSelection, RetypeToRussianReselectsForCharsetAndLeavesCaretBehind)
   EXPECT_EQ(f.edit.charset_given[0].Start, 2);
   EXPECT_EQ(f.edit.charset_given[0].End, 14);
   f.Expect_Caret(14);
-  EXPECT_TRUE(f.edit.undo.empty());
-  EXPECT_EQ(f.edit.unrecorded_replacements, 1);
+  EXPECT_EQ(f.edit.undo, (std::vector<std::string>{"<<Ghbdtn Ntrcn>>"}));
   EXPECT_TRUE(f.edit.modified);
   EXPECT_EQ(f.keyboard.activated, (std::vector<std::string>{"00000419", "00000409"}));
 }
@@ -49,7 +48,7 @@ TEST(TextFrameSelection, RetypeToLatinLeavesCaretBehind) {
   EXPECT_EQ(f.Body(), "hello []");
   f.Expect_Caret(10);
   EXPECT_TRUE(f.edit.charset_given.empty());
-  EXPECT_TRUE(f.edit.undo.empty());
+  EXPECT_EQ(f.edit.undo.size(), 1u);
 }
 
 TEST(TextFrameSelection, ToggleCaseTogglesAndKeepsTheRangeSelected) {
@@ -62,7 +61,8 @@ TEST(TextFrameSelection, ToggleCaseTogglesAndKeepsTheRangeSelected) {
   Toggle_Case_Command(f.host);
   EXPECT_EQ(f.Body(), W("ёлка"));
   EXPECT_EQ(f.edit.sel.End, 6);
-  EXPECT_TRUE(f.edit.undo.empty());
+  // Each toggle is a step of its own.
+  EXPECT_EQ(f.edit.undo, (std::vector<std::string>{W("<<ёЛКА>>"), W("<<ЁЛКА>>")}));
 }
 
 struct Cleanup_Case {
@@ -87,7 +87,7 @@ TEST(TextFrameSelection, CleanupsReplaceOnlyTheSelectionCaretBehind) {
     Selection_Command(f.host, c.transform);
     EXPECT_EQ(f.Body(), c.after) << c.before;
     f.Expect_Caret(int32_t(2 + std::string(c.after).size()));
-    EXPECT_TRUE(f.edit.undo.empty());
+    EXPECT_EQ(f.edit.undo, (std::vector<std::string>{"<<" + std::string(c.before) + ">>"}));
     EXPECT_TRUE(f.edit.modified);
   }
 }

@@ -69,12 +69,20 @@ TEST_F(Whole_Text, KeysOverPartOfTheTextStayTheControlsOwn) {
 
 TEST_F(Whole_Text, PasteOverTheWholeTextReplacesItUndoably) {
   Load("old\rtext");
-  Put_Clipboard_Text(Window().Handle, L"\u041D\u043E\u0432\u044B\u0439\r\n\u0442\u0435\u043A\u0441\u0442");
+  // Characters Windows-1251 lacks go in as they are.
+  const std::wstring emoji{wchar_t(0xD83D), wchar_t(0xDE00)};
+  Put_Clipboard_Text(Window().Handle, L"\u4E2D\u00E4" + emoji + L"\r\n");
   Window().Edit.Set_Selection(0, -1);
+  Command(IDM_Paste);
+  EXPECT_EQ(Window().Edit.Control_Text(), L"\u4E2D\u00E4" + emoji + L"\r");
+  Window().Edit.Set_Selection(0, -1);
+  Put_Clipboard_Text(Window().Handle, L"\u041D\u043E\u0432\u044B\u0439\r\n\u0442\u0435\u043A\u0441\u0442");
   Command(IDM_Paste);
   EXPECT_EQ(Window().Edit.Text(), "\xCD\xEE\xE2\xFB\xE9\r\xF2\xE5\xEA\xF1\xF2");
   EXPECT_EQ(Window().Edit.Get_Selection().Start, 11);  // behind the pasted text
   EXPECT_TRUE(Window().Edit.Modified());
+  Command(IDM_Undo);
+  EXPECT_EQ(Window().Edit.Control_Text(), L"\u4E2D\u00E4" + emoji + L"\r");
   Command(IDM_Undo);
   EXPECT_EQ(Window().Edit.Text(), "old\rtext");
   // Over part of the text, the paste stays the control's own.

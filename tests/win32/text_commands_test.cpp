@@ -17,6 +17,7 @@
 #include "test_main_window.h"
 #include "common/clipboard_text.h"
 #include "text/codepages.h"
+#include "text/command_frame.h"
 #include "text/smart_format.h"
 #include "common/win1251_unicode.h"
 #include "text/win32/conversion_marks.h"
@@ -82,21 +83,45 @@ TEST_F(Text_Commands, DosWinWholeDocumentIsOneUndoStepCaretBackOnClipboardChecke
   EXPECT_FALSE(Can_Redo());
 }
 
-// Conversions follow one another and typing in between; undo walks back
-// through all of it in order, and the parked texts never show.
-TEST_F(Text_Commands, UndoWalksBackThroughConversionsAndTyping) {
+void Type(const std::string& keys) {
+  for (char c : keys) SendMessageW(Edit(), WM_CHAR, WPARAM(c), 1);
+}
+
+// Conversions, commands on the selection and over the whole text follow one
+// another with typing in between; each is one undo step, undo walks back
+// through all of it in order, redo forward again, and the parked texts never
+// show.
+TEST_F(Text_Commands, UndoWalksBackThroughConversionsCommandsAndTyping) {
   const std::string win = W("Ёлка в лесу\r");
   Load(win, 0, 0);
   Command(IDM_WIN_KOI);
   const std::string koi = Convert_Text(win, Codepage_WIN, Codepage_KOI);
   ASSERT_EQ(Window().Edit.Text(), koi);
-  SendMessageW(Edit(), WM_CHAR, 'x', 1);
+  Type("x");
   ASSERT_EQ(Window().Edit.Text(), "x" + koi);
   Command(IDM_KOI_WIN);
   const std::string back = Convert_Text("x" + koi, Codepage_KOI, Codepage_WIN);
   ASSERT_EQ(Window().Edit.Text(), back);
+  Window().Edit.Set_Selection(0, 0);
+  Type("ghbdtn ");
+  Window().Edit.Set_Selection(0, 6);
+  Command(IDM_Retype_To_Russian);
+  const std::string retyped = W("привет ") + back;
+  ASSERT_EQ(Window().Edit.Text(), retyped);
+  Window().Edit.Set_Selection(7, 7);
+  Type("ab  ");
+  Window().Edit.Set_Selection(0, 3);
+  Command(IDM_Toggle_Case);
+  const std::string toggled = W("ПРИвет ab  ") + back;
+  ASSERT_EQ(Window().Edit.Text(), toggled);
+  Window().Edit.Set_Selection(0, -1);
+  Command(IDM_Squeeze_Spaces);
+  const std::string squeezed = W("ПРИвет ab ") + back;
+  ASSERT_EQ(Window().Edit.Text(), squeezed);
+  Type("!");
 
-  const std::vector<std::string> expected = {"x" + koi, koi, win};
+  const std::vector<std::string> expected = {
+      squeezed, toggled, W("привет ab  ") + back, retyped, "ghbdtn " + back, back, "x" + koi, koi, win};
   for (const std::string& text : expected) {
     ASSERT_TRUE(Can_Undo());
     Command(IDM_Undo);
@@ -104,6 +129,16 @@ TEST_F(Text_Commands, UndoWalksBackThroughConversionsAndTyping) {
     EXPECT_TRUE(Window().Edit.Modified());
   }
   EXPECT_FALSE(Can_Undo());
+  for (auto text = expected.rbegin() + 1; text != expected.rend(); ++text) {
+    ASSERT_TRUE(Can_Redo());
+    Command(IDM_Redo);
+    EXPECT_EQ(Window().Edit.Text(), *text);
+  }
+  Command(IDM_Redo);
+  EXPECT_EQ(Window().Edit.Text(), squeezed + "!");
+  EXPECT_FALSE(Can_Redo());
+  for (size_t i = 0; i < expected.size(); ++i) Command(IDM_Undo);
+  EXPECT_EQ(Window().Edit.Text(), win);
   // One edit control shows the document; the parked ones are hidden.
   int shown = 0;
   for (HWND child = GetWindow(Window().Handle, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -183,6 +218,55 @@ TEST_F(Text_Commands, RetypingAndCaseOnTheSelection) {
   Load(with_nul, 1, 7);
   Command(IDM_Retype_To_Russian);
   EXPECT_EQ(Window().Edit.Text(), W("[фи") + std::string(1, '\0') + W("св") + std::string("\0] e", 4));
+}
+
+void Load_Wide(const std::wstring& text, int32_t start, int32_t end) {
+  Load("", 0, 0);
+  Window().Edit.Set_Control_Text(text);
+  Window().Edit.Set_Selection(start, end);
+}
+
+std::wstring Shown() { return Window().Edit.Control_Text(); }
+
+// Characters Windows-1251 lacks pass through the commands on the selection
+// as they are, undo brings back exactly what was there, and the commands
+// that read the whole text as its bytes leave it alone and say why.
+TEST_F(Text_Commands, CharactersOutsideWin1251StayAsTheyAre) {
+  const std::wstring emoji{wchar_t(0xD83D), wchar_t(0xDE00)};
+  const std::wstring other = L" \u00E4\u00DF \u4E2D" + emoji + L" ";
+  const std::wstring before = L"<\u0429\u0443\u043A\u0430" + other + L"ab>";
+  Load_Wide(before, 1, int32_t(before.size() - 1));
+  Command(IDM_Toggle_Case);
+  EXPECT_EQ(Shown(), L"<\u0429\u0423\u041A\u0410" + other + L"AB>");
+  Command(IDM_Undo);
+  EXPECT_EQ(Shown(), before);
+
+  Window().Edit.Set_Selection(0, -1);  // the whole text goes through a new control
+  Command(IDM_Transliterate);
+  EXPECT_EQ(Shown(), L"<Schuka" + other + L"ab>");
+  Command(IDM_Undo);
+  EXPECT_EQ(Shown(), before);
+
+  Load_Wide(L"ghbdtn" + emoji + L"x", 0, 8);
+  Command(IDM_Retype_To_Russian);
+  EXPECT_EQ(Shown(), L"\u043F\u0440\u0438\u0432\u0435\u0442" + emoji + L"x");
+  Load_Wide(L"a" + emoji + L"bc", 0, 4);
+  Command(IDM_Add_Spaces);
+  EXPECT_EQ(Shown(), L"a " + emoji + L" bc");
+
+  for (const int id : {IDM_WIN_KOI, IDM_Smart_Format}) {
+    Load_Wide(L"one\r\u00E4 two\r" + emoji, 0, 0);
+    std::vector<std::wstring> texts;
+    {
+      Box_Answerer answerer(IDYES);
+      Command(id);
+      texts = answerer.texts;
+    }
+    EXPECT_EQ(Shown(), L"one\r\u00E4 two\r" + emoji) << id;
+    ASSERT_EQ(texts.size(), 1u) << id;
+    EXPECT_EQ(Narrow(texts[0]), Outside_Win1251_Refusal(L"\u00E4")) << id;
+    EXPECT_FALSE(Can_Undo());
+  }
 }
 
 // What a repaint in the middle of a long command sees.

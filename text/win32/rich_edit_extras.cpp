@@ -6,11 +6,33 @@
 
 #include "common/control_text.h"
 
+Kept_Text Rich_Edit_Extras::Take_Selection() {
+  const Selection sel = host_.Edit.Get_Selection();
+  return Keep_Outside_Win1251(host_.Edit.Control_Text_Range(sel.Start, sel.End));
+}
+
+Kept_Text Rich_Edit_Extras::Take_Text() { return Keep_Outside_Win1251(host_.Edit.Control_Text()); }
+
+void Rich_Edit_Extras::Replace_Selection_Step(const std::wstring& text) {
+  // A new control takes a long text far faster than the old one gives its
+  // text up, and the old one stays behind as the undo step.
+  if (host_.Whole_Text.Whole_Text_Selected()) {
+    host_.Whole_Text.Replace_Whole_Text(text, true);
+    return;
+  }
+  // The control's own undo record, kept apart from typing on either side so
+  // that one undo takes back the command and nothing else.
+  HWND edit = host_.Edit.Handle();
+  SendMessageW(edit, EM_STOPGROUPTYPING, 0, 0);
+  SendMessageW(edit, EM_REPLACESEL, TRUE, LPARAM(text.c_str()));
+  SendMessageW(edit, EM_STOPGROUPTYPING, 0, 0);
+}
+
 void Rich_Edit_Extras::Replace_Selection_Unrecorded(const std::string& text) {
   // An unrecorded edit ends the undo history in any case, and a new control
   // takes a long text far faster than the old one gives its text up.
   if (host_.Whole_Text.Whole_Text_Selected()) {
-    host_.Whole_Text.Replace_Whole_Text(text, false);
+    host_.Whole_Text.Replace_Whole_Text(Document_To_Control_Text(text), false);
     return;
   }
   // A NUL in the text would end it there; it goes in as the control's NUL sign.

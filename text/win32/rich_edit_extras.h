@@ -8,6 +8,9 @@
 class Rich_Edit_Extras : public Edit_Area_Extras {
  public:
   explicit Rich_Edit_Extras(Text_Host& host) : host_(host) {}
+  Kept_Text Take_Selection() override;
+  Kept_Text Take_Text() override;
+  void Replace_Selection_Step(const std::wstring& text) override;
   void Replace_Selection_Unrecorded(const std::string& text) override;
   void Selection_Charset_To_Font() override;
   void Empty_Undo() override;

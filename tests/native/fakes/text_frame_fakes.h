@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/control_text.h"
 #include "fake_platform.h"
 #include "platform/clipboard_writer.h"
 #include "text/command_frame.h"
@@ -22,6 +23,14 @@ class Fake_Text_Edit : public Fake_Edit, public Edit_Area_Extras {
   void Replace_Selection(const std::string& t) override {
     undo.push_back(text);
     Fake_Edit::Replace_Selection(t);
+  }
+  // The fake holds Windows-1251 text only, as the control would show it.
+  Kept_Text Take_Selection() override {
+    return Keep_Outside_Win1251(Document_To_Control_Text(Selected_Text()));
+  }
+  Kept_Text Take_Text() override { return Keep_Outside_Win1251(Document_To_Control_Text(text)); }
+  void Replace_Selection_Step(const std::wstring& t) override {
+    Replace_Selection(Control_Text_To_Document(t));
   }
   void Replace_Selection_Unrecorded(const std::string& t) override {
     ++unrecorded_replacements;
