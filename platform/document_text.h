@@ -21,7 +21,8 @@ class Document_Text {
   virtual std::string Take() = 0;
   // The text of a Unicode file: UTF-16 code units, CR line breaks, no NUL;
   // the caret ends at offset 0. Take_Unicode gives back whatever the edit
-  // area holds, NUL bytes of a Windows-1251 text as U+2400.
+  // area holds, NUL bytes of a Windows-1251 text as the
+  // NUL sign of common/control_text.h.
   virtual void Put_Unicode(const std::wstring& text) = 0;
   virtual std::wstring Take_Unicode() = 0;
   // The same text handed to `sink` in order, in one piece or more, until the

@@ -297,7 +297,8 @@ TEST(DocumentsEncoding, SavingAWinDocumentThatHoldsOtherCharactersAsksAndNeverWr
   Document_Fixture f;
   f.window.caption = "C:\\Docs\\w.txt";
   f.disk.files["C:\\Docs\\w.txt"] = "old";
-  f.text.Put_Unicode(std::wstring{0x430, '?', 0x20AC, 0x3A9, 0xD83D, 0xDE00, 0x3A9, '\r'});
+  // A typed U+2400 is the symbol for NUL, not a NUL byte.
+  f.text.Put_Unicode(std::wstring{0x430, '?', 0x20AC, 0x3A9, 0xD83D, 0xDE00, 0x2400, 0x3A9, '\r'});
   f.edit.modified = true;
   for (const Answer answer : {Answer::No, Answer::Cancel}) {
     f.prompts.answers = {answer};
@@ -307,12 +308,13 @@ TEST(DocumentsEncoding, SavingAWinDocumentThatHoldsOtherCharactersAsksAndNeverWr
     EXPECT_EQ(f.encoding, File_Encoding::Win);
   }
   EXPECT_EQ(f.prompts.asked.back(),
-            "В тексте 3 знака, которых нет в кодировке WIN, первый: «Ω». Сохранить файл в кодировке UTF-8?");
+            "В тексте 4 знака, которых нет в кодировке WIN, первый: «Ω». Сохранить файл в кодировке UTF-8?");
   EXPECT_TRUE(f.prompts.file_errors.empty());
   f.prompts.answers = {Answer::Yes};
   const int refreshes = f.window.refreshes;
   Save_Command(f.s);
-  EXPECT_EQ(f.disk.files["C:\\Docs\\w.txt"], "\xD0\xB0?\xE2\x82\xAC\xCE\xA9\xF0\x9F\x98\x80\xCE\xA9\r\n");
+  EXPECT_EQ(f.disk.files["C:\\Docs\\w.txt"],
+            "\xD0\xB0?\xE2\x82\xAC\xCE\xA9\xF0\x9F\x98\x80\xE2\x90\x80\xCE\xA9\r\n");
   EXPECT_EQ(f.encoding, File_Encoding::Utf8);
   EXPECT_FALSE(f.edit.modified);
   EXPECT_GT(f.window.refreshes, refreshes);
@@ -322,7 +324,7 @@ TEST(DocumentsEncoding, SavingAWinDocumentThatHoldsOtherCharactersAsksAndNeverWr
 
   // A text that fits stays WIN, the NUL symbol as the NUL byte.
   f.encoding = File_Encoding::Win;
-  f.text.Put_Unicode(std::wstring{0x430, 0x20AC, 0x2400, '\r'});
+  f.text.Put_Unicode(std::wstring{0x430, 0x20AC, kNulSymbol, '\r'});
   Save_Command(f.s);
   EXPECT_EQ(f.disk.files["C:\\Docs\\w.txt"], std::string("\xE0\x88\0\r\n", 5));
   EXPECT_EQ(f.prompts.asked.size(), 3u);
