@@ -150,7 +150,7 @@ void Main_Window::On_Close() {
 bool Main_Window::On_Edit_Key(const MSGFILTER& filter) {
   const bool deleting = filter.wParam == VK_DELETE || filter.wParam == VK_BACK;
   if (filter.msg == WM_KEYDOWN && deleting && Control.Whole_Text_Selected()) {
-    Control.Replace_Whole_Text("", true);
+    Control.Replace_Whole_Text(L"", true);
     return true;
   }
   if (filter.msg == WM_KEYDOWN && filter.wParam == VK_INSERT) {
@@ -164,7 +164,8 @@ bool Main_Window::On_Edit_Key(const MSGFILTER& filter) {
 
 void Main_Window::On_Link(const ENLINK& link) {
   if (link.msg != WM_LBUTTONUP) return;
-  Shell.Open(Win1251_To_Utf8(Edit.Text_Range(link.chrg.cpMin, link.chrg.cpMax)));
+  // As the control holds it: a link may name characters Windows-1251 lacks.
+  Link_Opener->Open(Utf16_To_Utf8(Edit.Control_Text_Range(link.chrg.cpMin, link.chrg.cpMax)));
 }
 
 LRESULT Main_Window::On_Notify(NMHDR* header) {

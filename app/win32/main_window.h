@@ -100,6 +100,8 @@ class Main_Window : public Document_Window {
   // Where the window events send their sounds; tests listen in here.
   Sound_Player* Event_Sounds = &Sound;
   Win32_Shell Shell{nullptr};
+  // What opens a link clicked in the text; tests listen in here.
+  ::Shell* Link_Opener = &Shell;
   Win32_Files Files;
   Win32_Keyboard Keyboard{nullptr};
 

@@ -384,3 +384,39 @@ TEST_F(AppApplicationWindow, CloseWhileMinimisedStoresTheMainWindowsPlace) {
   ShowWindow(Window().Handle, SW_RESTORE);
   Settle();
 }
+
+namespace {
+
+class Link_Recorder : public Shell {
+ public:
+  std::vector<std::string> opened;
+  void Open(const std::string& target) override { opened.push_back(target); }
+  void Add_To_Recent_Documents(const std::string&) override {}
+};
+
+// A left click on the edit area at a character, as the mouse gives it.
+void Click_At_Character(int32_t offset) {
+  HWND edit = Window().Edit.Handle();
+  const LRESULT at = SendMessageW(edit, EM_POSFROMCHAR, WPARAM(offset), 0);
+  const LPARAM point = MAKELPARAM(LOWORD(at) + 2, HIWORD(at) + 4);
+  SendMessageW(edit, WM_LBUTTONDOWN, MK_LBUTTON, point);
+  SendMessageW(edit, WM_LBUTTONUP, 0, point);
+  Settle();
+}
+
+}  // namespace
+
+// The edit area finds the addresses in the text; a click on one opens it,
+// once, with every character as it is, and a click beside it opens nothing.
+TEST_F(AppApplicationWindow, AClickOnALinkInTheTextOpensItOnce) {
+  Link_Recorder links;
+  Window().Link_Opener = &links;
+  const std::wstring text = L"see http://example.com/\u00E4\u0436 here\r";
+  Window().Edit.Set_Control_Text(text);
+  Settle();
+  Click_At_Character(1);
+  EXPECT_TRUE(links.opened.empty());
+  Click_At_Character(int32_t(text.find(L"example")));
+  EXPECT_EQ(links.opened, (std::vector<std::string>{"http://example.com/äж"}));
+  Window().Link_Opener = &Window().Shell;
+}
