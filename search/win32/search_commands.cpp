@@ -102,6 +102,11 @@ void Search_Commands::Go_To_Line() {
 
 void Search_Commands::Run_Report(Search_Dialog which, DWORD flags) {
   Command_Frame frame(host_);
+  const std::string outside = dialogs_.Outside_Win1251(which);
+  if (!outside.empty() && (flags & (FR_FINDNEXT | FR_REPLACE | FR_REPLACEALL))) {
+    frame.ui.Notice(Search_Outside_Win1251_Notice(outside));
+    return;
+  }
   const Find_Query query = dialogs_.Query(which);
   if (which == Search_Dialog::Find) {
     if (!(flags & FR_FINDNEXT)) return;

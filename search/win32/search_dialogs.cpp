@@ -2,9 +2,19 @@
 
 #include <dlgs.h>
 
+#include "common/control_text.h"
+#include "common/file_encoding.h"
 #include "common/win1251_unicode.h"
 
 namespace {
+
+// A field of the dialog, or the report's copy of it when the dialog is gone.
+std::wstring Field_Text(HWND dialog, int id, const wchar_t* reported) {
+  if (!dialog || !GetDlgItem(dialog, id)) return reported;
+  wchar_t text[kDialogTextLimit + 1] = {};
+  GetDlgItemTextW(dialog, id, text, kDialogTextLimit + 1);
+  return text;
+}
 
 void Copy_Field(wchar_t (&field)[kDialogTextLimit + 1], const std::wstring& text) {
   const size_t length = std::min(text.size(), kDialogTextLimit);
@@ -74,3 +84,13 @@ Find_Query Search_Dialogs::Query(Search_Dialog which) {
 }
 
 std::string Search_Dialogs::Replace_Text() const { return Utf16_To_Win1251(replace_.With); }
+
+// Read from the dialog's fields, not from the report: Wine's dialogs pass
+// their texts through the system's 8-bit code page, which has already turned
+// such a character into '?' there.
+std::string Search_Dialogs::Outside_Win1251(Search_Dialog which) {
+  const Dialog_Slot& slot = Slot(which);
+  std::wstring texts = Field_Text(slot.Window, edt1, slot.What);
+  if (which == Search_Dialog::Replace) texts.append(L" ").append(Field_Text(slot.Window, edt2, slot.With));
+  return Characters_Outside_Win1251(texts, kNulSymbol).First;
+}

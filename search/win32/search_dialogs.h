@@ -37,6 +37,9 @@ class Search_Dialogs {
   Find_Query Query(Search_Dialog which);
   // The Replace dialog's replace text (Windows-1251).
   std::string Replace_Text() const;
+  // The first character of the dialog's texts (find, and replace in the
+  // Replace dialog) that Windows-1251 lacks, as UTF-8; empty when none.
+  std::string Outside_Win1251(Search_Dialog which);
 
  private:
   struct Dialog_Slot {

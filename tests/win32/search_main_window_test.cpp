@@ -7,8 +7,10 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <functional>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "common/command_ids.h"
@@ -16,6 +18,7 @@
 #include "app/win32/main_window.h"
 #include "test_main_window.h"
 #include "platform/win32/platform_win32.h"
+#include "search/find_command.h"
 #include "search/win32/search_commands.h"
 #include "search/win32/search_dialogs.h"
 #include "search/win32/search_ids.h"
@@ -63,11 +66,15 @@ std::wstring Field(HWND dialog, int id) {
 // Plays the user at the modal windows of the main thread from another
 // thread: answers message boxes with `answer` (OK when there is no such
 // button) and types `typed` into the input box, then OK (Cancel when
-// `typed` is null). Notes the texts of the message boxes.
+// `typed` is null). Notes the texts of the message boxes. `at_first_box`
+// runs on that thread while the first message box is up, before it is answered.
 class Modal_Player {
  public:
-  Modal_Player(int answer, const wchar_t* typed = nullptr)
-      : answer_(answer), typed_(typed), thread_id_(GetCurrentThreadId()) {
+  Modal_Player(int answer, const wchar_t* typed = nullptr, std::function<void()> at_first_box = {})
+      : answer_(answer),
+        typed_(typed),
+        at_first_box_(std::move(at_first_box)),
+        thread_id_(GetCurrentThreadId()) {
     worker_ = std::thread([this] { Watch(); });
   }
   ~Modal_Player() {
@@ -102,6 +109,7 @@ class Modal_Player {
         wchar_t text[2048] = {};
         GetDlgItemTextW(box, 0xFFFF, text, 2048);
         texts.push_back(text);
+        if (at_first_box_) std::exchange(at_first_box_, nullptr)();
         Press(box, GetDlgItem(box, answer_) ? answer_ : IDOK);
       }
       Sleep(20);
@@ -109,6 +117,7 @@ class Modal_Player {
   }
   int answer_;
   const wchar_t* typed_;
+  std::function<void()> at_first_box_;
   DWORD thread_id_;
   std::atomic<bool> stop_{false};
   std::thread worker_;
@@ -225,11 +234,21 @@ TEST_F(Search_Main_Window, ReplaceAllCountsInTheStatusBarAndAsksTheTwoLineQuesti
   EXPECT_FALSE(Shortcut('V', true));
   SetDlgItemTextW(dialog, edt2, L"пёс");
   std::vector<std::wstring> texts;
+  const auto replace_all = [dialog] {
+    return SendMessageTimeoutW(dialog, WM_COMMAND, MAKEWPARAM(psh2, BN_CLICKED),
+                               LPARAM(GetDlgItem(dialog, psh2)), SMTO_NORMAL, 3000, nullptr);
+  };
+  bool clicked_again = false;
   {
-    Modal_Player player(IDCANCEL);
+    // Replace all, pressed again while the first runs (the run lets posted
+    // messages through after each replacement) and while its question
+    // stands, does not start a second run inside the first.
+    Modal_Player player(IDCANCEL, nullptr, [&] { clicked_again = replace_all() != 0; });
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(psh2, BN_CLICKED), LPARAM(GetDlgItem(dialog, psh2)));
     SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(psh2, BN_CLICKED), LPARAM(GetDlgItem(dialog, psh2)));
     texts = player.texts;
   }
+  EXPECT_TRUE(clicked_again);
   Pump();
   EXPECT_EQ(Win1251_To_Utf8(Window().Edit.Text()), "пёс, пёс и пёс");
   EXPECT_EQ(Window().Search.Search_Count, 3);
@@ -240,6 +259,18 @@ TEST_F(Search_Main_Window, ReplaceAllCountsInTheStatusBarAndAsksTheTwoLineQuesti
   EXPECT_EQ(Sel(), std::make_pair(Window().Edit.Text_Length(), Window().Edit.Text_Length()));
   EXPECT_TRUE(IsWindowEnabled(Window().Handle));
   EXPECT_TRUE(Above_Main_Window(dialog));
+
+  // A replacement Windows-1251 cannot hold is refused, never put in as '?'.
+  SetDlgItemTextW(dialog, edt1, L"\u043F");
+  SetDlgItemTextW(dialog, edt2, L"\u4E2D");
+  {
+    Modal_Player player(IDOK);
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(psh2, BN_CLICKED), LPARAM(GetDlgItem(dialog, psh2)));
+    texts = player.texts;
+  }
+  EXPECT_EQ(Win1251_To_Utf8(Window().Edit.Text()), "пёс, пёс и пёс");
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_EQ(Narrow(texts[0]), Search_Outside_Win1251_Notice("中"));
 
   Window().Searches->Close_Replace_Dialog();
   Pump();
