@@ -226,7 +226,7 @@ void Load_Wide(const std::wstring& text, int32_t start, int32_t end) {
   Window().Edit.Set_Selection(start, end);
 }
 
-std::wstring Shown() { return Window().Edit.Control_Text(); }
+std::wstring Held() { return Window().Edit.Control_Text(); }
 
 // Characters Windows-1251 lacks pass through the commands on the selection
 // as they are, undo brings back exactly what was there, and the commands
@@ -237,22 +237,22 @@ TEST_F(Text_Commands, CharactersOutsideWin1251StayAsTheyAre) {
   const std::wstring before = L"<\u0429\u0443\u043A\u0430" + other + L"ab>";
   Load_Wide(before, 1, int32_t(before.size() - 1));
   Command(IDM_Toggle_Case);
-  EXPECT_EQ(Shown(), L"<\u0429\u0423\u041A\u0410" + other + L"AB>");
+  EXPECT_EQ(Held(), L"<\u0429\u0423\u041A\u0410" + other + L"AB>");
   Command(IDM_Undo);
-  EXPECT_EQ(Shown(), before);
+  EXPECT_EQ(Held(), before);
 
   Window().Edit.Set_Selection(0, -1);  // the whole text goes through a new control
   Command(IDM_Transliterate);
-  EXPECT_EQ(Shown(), L"<Schuka" + other + L"ab>");
+  EXPECT_EQ(Held(), L"<Schuka" + other + L"ab>");
   Command(IDM_Undo);
-  EXPECT_EQ(Shown(), before);
+  EXPECT_EQ(Held(), before);
 
   Load_Wide(L"ghbdtn" + emoji + L"x", 0, 8);
   Command(IDM_Retype_To_Russian);
-  EXPECT_EQ(Shown(), L"\u043F\u0440\u0438\u0432\u0435\u0442" + emoji + L"x");
+  EXPECT_EQ(Held(), L"\u043F\u0440\u0438\u0432\u0435\u0442" + emoji + L"x");
   Load_Wide(L"a" + emoji + L"bc", 0, 4);
   Command(IDM_Add_Spaces);
-  EXPECT_EQ(Shown(), L"a " + emoji + L" bc");
+  EXPECT_EQ(Held(), L"a " + emoji + L" bc");
 
   for (const int id : {IDM_WIN_KOI, IDM_Smart_Format}) {
     Load_Wide(L"one\r\u00E4 two\r" + emoji, 0, 0);
@@ -262,7 +262,7 @@ TEST_F(Text_Commands, CharactersOutsideWin1251StayAsTheyAre) {
       Command(id);
       texts = answerer.texts;
     }
-    EXPECT_EQ(Shown(), L"one\r\u00E4 two\r" + emoji) << id;
+    EXPECT_EQ(Held(), L"one\r\u00E4 two\r" + emoji) << id;
     ASSERT_EQ(texts.size(), 1u) << id;
     EXPECT_EQ(Narrow(texts[0]), Outside_Win1251_Refusal(L"\u00E4")) << id;
     EXPECT_FALSE(Can_Undo());
