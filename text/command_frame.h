@@ -29,6 +29,9 @@ class Edit_Area_Extras {
   // The selection as the commands work on it, characters Windows-1251
   // lacks kept aside.
   virtual Kept_Text Take_Selection() = 0;
+  // The whole text as the commands work on it, characters Windows-1251
+  // lacks kept aside.
+  virtual Kept_Text Take_Text() = 0;
   // Replaces the selection with a text as the control holds it, as one undo
   // step that leaves the earlier ones reachable; the caret then stands behind
   // the new text with nothing selected.
@@ -36,9 +39,6 @@ class Edit_Area_Extras {
   // Replaces the selection without an undo record, which ends the undo
   // history; the caret then stands behind the new text with nothing selected.
   virtual void Replace_Selection_Unrecorded(const std::string& text) = 0;
-  // The whole text as the commands work on it, characters Windows-1251
-  // lacks kept aside.
-  virtual Kept_Text Take_Text() = 0;
   // Gives the selected text the character set of the edit area's font.
   virtual void Selection_Charset_To_Font() = 0;
   virtual void Empty_Undo() = 0;
