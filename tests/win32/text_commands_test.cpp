@@ -247,13 +247,6 @@ TEST_F(Text_Commands, CharactersOutsideWin1251StayAsTheyAre) {
   Command(IDM_Undo);
   EXPECT_EQ(Held(), before);
 
-  Load_Wide(L"ghbdtn" + emoji + L"x", 0, 8);
-  Command(IDM_Retype_To_Russian);
-  EXPECT_EQ(Held(), L"\u043F\u0440\u0438\u0432\u0435\u0442" + emoji + L"x");
-  Load_Wide(L"a" + emoji + L"bc", 0, 4);
-  Command(IDM_Add_Spaces);
-  EXPECT_EQ(Held(), L"a " + emoji + L" bc");
-
   for (const int id : {IDM_WIN_KOI, IDM_Smart_Format}) {
     Load_Wide(L"one\r\u00E4 two\r" + emoji, 0, 0);
     std::vector<std::wstring> texts;
