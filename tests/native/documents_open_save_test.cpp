@@ -1,6 +1,8 @@
 // New, open, save and save as over fakes, with their failures.
 #include <gtest/gtest.h>
 
+#include "documents/encoding_choice.h"
+
 #include "documents/document_files.h"
 #include "fakes/documents_fakes.h"
 
@@ -326,6 +328,62 @@ TEST(DocumentsEncoding, SavingAWinDocumentThatHoldsOtherCharactersAsksAndNeverWr
   Save_Command(f.s);
   EXPECT_EQ(f.disk.files["C:\\Docs\\w.txt"], std::string("\xE0\x88\0\r\n", 5));
   EXPECT_EQ(f.prompts.asked.size(), 3u);
+}
+
+// A file in another 8-bit page opens in it when a recogniser names it, comes
+// back byte for byte, and a choice from the menu asks nothing of the text.
+TEST(DocumentsEncoding, AFileInARecognisedPageOpensInItAndSavesBackTheSameBytes) {
+  Document_Fixture f;
+  const std::string koi = "\xF0\xD2\xC9\xD7\xC5\xD4 \xB3\xCC\xCB\xC1\r\n";  // "Привет Ёлка" in KOI8-R
+  f.disk.files["C:\\Docs\\koi.txt"] = koi;
+  f.s.Recognize_Page = [](const std::string&) { return File_Encoding::Koi; };
+  Open_From_History(f.s, "C:\\Docs\\koi.txt");
+  EXPECT_EQ(f.encoding, File_Encoding::Koi);
+  ASSERT_TRUE(f.text.unicode.has_value());
+  EXPECT_EQ(f.text.unicode->substr(0, 8),
+            (std::wstring{0x41F, 0x440, 0x438, 0x432, 0x435, 0x442, ' ', 0x401}));
+  f.disk.files["C:\\Docs\\koi.txt"] = "";
+  Save_Command(f.s);
+  EXPECT_EQ(f.disk.files["C:\\Docs\\koi.txt"], koi);
+
+  // Without a recogniser the same bytes are WIN.
+  f.s.Recognize_Page = {};
+  Open_From_History(f.s, "C:\\Docs\\koi.txt");
+  EXPECT_EQ(f.encoding, File_Encoding::Win);
+
+  Choose_Encoding(f.s, File_Encoding::Iso);  // ISO holds the Ukrainian і that 0xB3 is in WIN
+  EXPECT_EQ(f.encoding, File_Encoding::Iso);
+  EXPECT_TRUE(f.prompts.notices.empty());
+  Save_Command(f.s);
+  EXPECT_EQ(f.disk.files["C:\\Docs\\koi.txt"],
+            Encode_File_Text(Decode_File_Text(koi, File_Encoding::Win), File_Encoding::Iso));
+}
+
+// A page that lacks characters warns at once, stays chosen, and the save
+// asks as WIN does, naming the page.
+TEST(DocumentsEncoding, AChosenPageLackingCharactersWarnsAndTheSaveAsks) {
+  Document_Fixture f;
+  f.window.caption = "C:\\Docs\\d.txt";
+  f.disk.files["C:\\Docs\\d.txt"] = "old";
+  f.text.Put_Unicode(std::wstring{0x430, 0xAB, 0x431, 0xBB, '\r'});  // а«б»: DOS has no « »
+  f.edit.modified = true;
+  const int refreshes = f.window.refreshes;
+  Choose_Encoding(f.s, File_Encoding::Dos);
+  EXPECT_EQ(f.encoding, File_Encoding::Dos);
+  EXPECT_GT(f.window.refreshes, refreshes);
+  ASSERT_EQ(f.prompts.notices.size(), 1u);
+  EXPECT_EQ(f.prompts.notices[0].rfind("В тексте 2 знака, которых нет в кодировке DOS, первый: «\u00AB».", 0),
+            0u);
+  f.prompts.answers = {Answer::No};
+  Save_Command(f.s);
+  EXPECT_EQ(f.disk.files["C:\\Docs\\d.txt"], "old");
+  EXPECT_EQ(
+      f.prompts.asked.back(),
+      "В тексте 2 знака, которых нет в кодировке DOS, первый: «\u00AB». Сохранить файл в кодировке UTF-8?");
+  Choose_Encoding(f.s, File_Encoding::Win);  // 1251 has « »
+  EXPECT_EQ(f.prompts.notices.size(), 1u);
+  Save_Command(f.s);
+  EXPECT_EQ(f.disk.files["C:\\Docs\\d.txt"], "\xE0\xAB\xE1\xBB\r\n");
 }
 
 TEST(DocumentsEncoding, TheQuestionCountsInRussian) {
