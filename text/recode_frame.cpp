@@ -43,7 +43,7 @@ void Recognize_Page_Command(Text_Command_Host& host, Unicode_Edit& edit) {
   const Page_Guess guess = Detect_Page(*bytes);
   const bool readable = guess.page != Page_UTF8 || Is_Valid_Utf8(*bytes);
   if (guess.page == Page_Unknown || guess.confidence < kLeast_Page_Confidence || !readable) {
-    host.panels.Set_Text(kPanelProgress, kNot_Recognized_Status);
+    host.panels.Set_Text(kPanelCount, kNot_Recognized_Status);
     host.window.Notice(kNot_Recognized_Notice);
     return;
   }
@@ -51,12 +51,12 @@ void Recognize_Page_Command(Text_Command_Host& host, Unicode_Edit& edit) {
   const std::wstring read = Bytes_As_Text(*bytes, page);
   // Pages that read these bytes as this very text are WIN as far as the user sees.
   if (read == text) {
-    host.panels.Set_Text(kPanelProgress, Recognized_Status_Text(Text_Page_Name(Page_WIN)));
+    host.panels.Set_Text(kPanelCount, Recognized_Status_Text(Text_Page_Name(Page_WIN)));
     host.window.Notice(kAlready_Win_Notice);
     return;
   }
   Put_In_Place(host, edit, read);
-  host.panels.Set_Text(kPanelProgress, Recognized_Status_Text(Text_Page_Name(page)));
+  host.panels.Set_Text(kPanelCount, Recognized_Status_Text(Text_Page_Name(page)));
 }
 
 void Utf8_To_Win_Command(Text_Command_Host& host, Unicode_Edit& edit) {

@@ -8,9 +8,11 @@
 #include "platform/unicode_edit.h"
 #include "text/command_frame.h"
 
-// Status panel 3 after "Определить кодировку": " Распознано: KOI" and so on.
+// What "Определить кодировку" found, in status panel 1 in place of the line
+// count until the status bar is next refreshed: " Распознано: KOI" and so on.
+// That panel shows in the narrowest window, and the insert mode beside it stays.
 std::string Recognized_Status_Text(const char* page_name);
-constexpr const char* kNot_Recognized_Status = " Кодировка не распознана";
+constexpr const char* kNot_Recognized_Status = " Не распознано";
 constexpr const char* kNot_Recognized_Notice =
     "Кодировку распознать не удалось: текст слишком короткий или не похож на русский. Текст не изменён.";
 constexpr const char* kAlready_Win_Notice = "Текст уже в кодировке WIN. Текст не изменён.";

@@ -116,7 +116,7 @@ TEST(TextFrameRecode, RecognisesThePageAndReadsTheTextInItInOneUndoStep) {
   EXPECT_NE(edit.text.find(L"\u0416\u0451\u043B\u0442\u044B\u0435"), std::wstring::npos);  // Жёлтые
   ASSERT_EQ(edit.undo.size(), 1u);
   EXPECT_EQ(edit.undo[0], Koi_Read_As_Win());
-  EXPECT_EQ(f.panels.panels[3], " Распознано: KOI");
+  EXPECT_EQ(f.panels.panels[1], " Распознано: KOI");
   EXPECT_EQ(f.edit.sel.Start, 4);
   EXPECT_EQ(f.edit.sel.End, 4);
   EXPECT_EQ(f.marks, (std::vector<std::string>{No_Conversion_Mark}));
@@ -125,7 +125,7 @@ TEST(TextFrameRecode, RecognisesThePageAndReadsTheTextInItInOneUndoStep) {
   // Now WIN, a second run changes nothing and says so.
   Recognize_Page_Command(f.host, edit);
   EXPECT_EQ(edit.undo.size(), 1u);
-  EXPECT_EQ(f.panels.panels[3], " Распознано: WIN");
+  EXPECT_EQ(f.panels.panels[1], " Распознано: WIN");
   EXPECT_EQ(f.window.notices, (std::vector<std::string>{kAlready_Win_Notice}));
 }
 
@@ -134,7 +134,7 @@ TEST(TextFrameRecode, TooLittleRussianOrCharactersOutsideWinChangeNothing) {
   Fake_Unicode_Edit edit;
   edit.text = L"plain ASCII";
   Recognize_Page_Command(f.host, edit);
-  EXPECT_EQ(f.panels.panels[3], kNot_Recognized_Status);
+  EXPECT_EQ(f.panels.panels[1], kNot_Recognized_Status);
   edit.text = Koi_Read_As_Win() + L"\u2561";  // a DOS box sign: no byte of WIN
   Recognize_Page_Command(f.host, edit);
   Utf8_To_Win_Command(f.host, edit);

@@ -387,7 +387,8 @@ TEST_F(Text_Commands, RecognizePageReadsTheTextInItsPageAsOneUndoStep) {
   Window().Edit.Set_Selection(3, 3);
   Command(IDM_Recognize_Page);
   EXPECT_EQ(Window().Edit.Control_Text(), Utf8_To_Utf16("Привет, мир! Ещё ещё\r"));
-  EXPECT_EQ(Window().Status.Text(kPanelProgress), " Распознано: KOI");
+  Settle();
+  EXPECT_EQ(Window().Status.Text(kPanelCount), " Распознано: KOI");
   EXPECT_EQ(Window().Edit.Get_Selection().Start, 3);
   ASSERT_TRUE(Can_Undo());
   Command(IDM_Undo);
@@ -400,7 +401,7 @@ TEST_F(Text_Commands, RecognizePageReadsTheTextInItsPageAsOneUndoStep) {
   Load(dos_box, 0, 0);
   Command(IDM_Recognize_Page);
   EXPECT_EQ(Window().Edit.Control_Text(), Utf8_To_Utf16("╔═╗ Привет, мир! Ещё ещё № 5\r"));
-  EXPECT_EQ(Window().Status.Text(kPanelProgress), " Распознано: DOS");
+  EXPECT_EQ(Window().Status.Text(kPanelCount), " Распознано: DOS");
 }
 
 TEST_F(Text_Commands, Utf8AndWinConversionsUndoEachOther) {
