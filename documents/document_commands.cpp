@@ -24,9 +24,9 @@ void Add_To_History(Document_Session& s, const std::string& path) {
 namespace {
 
 // A failed write is reported and leaves the file, the document and every
-// setting as they were; the caller then stops. A text that its 8-bit page cannot hold is
-// never written with '?' in its place: the user either saves it as UTF-8,
-// which becomes the document's encoding, or saves nothing.
+// setting as they were; the caller then stops. A text that its 8-bit page
+// cannot hold is never written with '?' in its place: the user either saves
+// it as UTF-8, which becomes the document's encoding, or saves nothing.
 bool Save_To(Document_Session& s, const std::string& path) {
   const Save_Result result = Save_Document(s.Text, s.Writer, path, s.Encoding);
   if (result == Save_Result::Saved) return true;
