@@ -330,35 +330,6 @@ TEST(DocumentsEncoding, SavingAWinDocumentThatHoldsOtherCharactersAsksAndNeverWr
   EXPECT_EQ(f.prompts.asked.size(), 3u);
 }
 
-// A file in another 8-bit page opens in it when a recogniser names it, comes
-// back byte for byte, and a choice from the menu asks nothing of the text.
-TEST(DocumentsEncoding, AFileInARecognisedPageOpensInItAndSavesBackTheSameBytes) {
-  Document_Fixture f;
-  const std::string koi = "\xF0\xD2\xC9\xD7\xC5\xD4 \xB3\xCC\xCB\xC1\r\n";  // "Привет Ёлка" in KOI8-R
-  f.disk.files["C:\\Docs\\koi.txt"] = koi;
-  f.s.Recognize_Page = [](const std::string&) { return File_Encoding::Koi; };
-  Open_From_History(f.s, "C:\\Docs\\koi.txt");
-  EXPECT_EQ(f.encoding, File_Encoding::Koi);
-  ASSERT_TRUE(f.text.unicode.has_value());
-  EXPECT_EQ(f.text.unicode->substr(0, 8),
-            (std::wstring{0x41F, 0x440, 0x438, 0x432, 0x435, 0x442, ' ', 0x401}));
-  f.disk.files["C:\\Docs\\koi.txt"] = "";
-  Save_Command(f.s);
-  EXPECT_EQ(f.disk.files["C:\\Docs\\koi.txt"], koi);
-
-  // Without a recogniser the same bytes are WIN.
-  f.s.Recognize_Page = {};
-  Open_From_History(f.s, "C:\\Docs\\koi.txt");
-  EXPECT_EQ(f.encoding, File_Encoding::Win);
-
-  Choose_Encoding(f.s, File_Encoding::Iso);  // ISO holds the Ukrainian і that 0xB3 is in WIN
-  EXPECT_EQ(f.encoding, File_Encoding::Iso);
-  EXPECT_TRUE(f.prompts.notices.empty());
-  Save_Command(f.s);
-  EXPECT_EQ(f.disk.files["C:\\Docs\\koi.txt"],
-            Encode_File_Text(Decode_File_Text(koi, File_Encoding::Win), File_Encoding::Iso));
-}
-
 // A page that lacks characters warns at once, stays chosen, and the save
 // asks as WIN does, naming the page.
 TEST(DocumentsEncoding, AChosenPageLackingCharactersWarnsAndTheSaveAsks) {

@@ -404,19 +404,4 @@ TEST_F(Text_Commands, RecognizePageReadsTheTextInItsPageAsOneUndoStep) {
   EXPECT_EQ(Window().Status.Text(kPanelCount), " Распознано: DOS");
 }
 
-TEST_F(Text_Commands, Utf8AndWinConversionsUndoEachOther) {
-  const std::wstring text = Utf8_To_Utf16("Ёж — «ёлка» №5 ╬\r");
-  Load("", 0, 0);
-  Window().Edit.Set_Control_Text(text);
-  Command(IDM_WIN_UTF8);
-  // The edit area now shows the UTF-8 bytes, each as its Windows-1251 character.
-  EXPECT_EQ(Window().Edit.Text(), Utf16_To_Utf8(text));
-  Command(IDM_UTF8_WIN);
-  EXPECT_EQ(Window().Edit.Control_Text(), text);
-  Command(IDM_Undo);
-  EXPECT_EQ(Window().Edit.Text(), Utf16_To_Utf8(text));
-  Command(IDM_Undo);
-  EXPECT_EQ(Window().Edit.Control_Text(), text);
-}
-
 }  // namespace
