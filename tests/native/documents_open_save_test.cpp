@@ -337,10 +337,10 @@ TEST(DocumentsEncoding, AChosenPageLackingCharactersWarnsAndTheSaveAsks) {
   f.window.caption = "C:\\Docs\\d.txt";
   f.disk.files["C:\\Docs\\d.txt"] = "old";
   f.text.Put_Unicode(std::wstring{0x430, 0xAB, 0x431, 0xBB, '\r'});  // а«б»: DOS has no « »
-  f.edit.modified = true;
   const int refreshes = f.window.refreshes;
   Choose_Encoding(f.s, File_Encoding::Dos);
   EXPECT_EQ(f.encoding, File_Encoding::Dos);
+  EXPECT_TRUE(f.edit.modified);  // the file is not yet in DOS
   EXPECT_GT(f.window.refreshes, refreshes);
   ASSERT_EQ(f.prompts.notices.size(), 1u);
   EXPECT_EQ(f.prompts.notices[0].rfind("В тексте 2 знака, которых нет в кодировке DOS, первый: «\u00AB».", 0),
