@@ -61,6 +61,7 @@ Settings_Model Read_Activation_Settings(Settings_File& file) {
   m.Layout_Mode = std::clamp(file.Read_Integer(kSize, "Raskladka_Default", 1), 1, 4);
   m.Escape_Closes = file.Read_Bool(kSize, "Escape", true);
   m.Caret_Memory = file.Read_Bool(kSize, "Poziciya_Kursora", true);
+  m.Recognize_Page_On_Open = file.Read_Bool(kSize, "Raspoznavat_Kodirovku", false);
   for (int n = 1; n <= kSoundCount; ++n) m.Sound_On[n - 1] = file.Read_Bool(kSound, Nth("Sound", n), true);
   m.Show_Status_Bar = file.Read_Bool(kSize, "StatusBar", true);
   for (int n = 1; n <= kSoundCount; ++n)
@@ -86,6 +87,7 @@ void Write_Close_Settings(Settings_File& file, const Close_State& s) {
   file.Write_Bool(kSize, "Escape", s.Model.Escape_Closes);
   file.Write_Bool(kSize, "StatusBar", s.Model.Show_Status_Bar);
   file.Write_Bool(kSize, "Poziciya_Kursora", s.Model.Caret_Memory);
+  file.Write_Bool(kSize, "Raspoznavat_Kodirovku", s.Model.Recognize_Page_On_Open);
   for (int n = 1; n <= kSoundCount; ++n) file.Write_Bool(kSound, Nth("Sound", n), s.Model.Sound_On[n - 1]);
   for (int n = 1; n <= kSoundCount; ++n) file.Write_String(kSound, Nth("Play", n), s.Model.Sound_File[n - 1]);
   file.Write_Integer(kFont, "BackColor", s.Back_Color);

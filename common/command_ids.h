@@ -84,6 +84,23 @@
 #define IDM_MAC_KOI 1519
 #define IDM_MAC_ISO 1520
 
+/* The text read as a file's bytes */
+#define IDM_Recognize_Page 1521
+#define IDM_UTF8_WIN       1522
+#define IDM_WIN_UTF8       1523
+
+/* File encodings, in the order of kFile_Encodings (common/file_encoding.h) */
+#define IDM_Encoding_First    1531
+#define IDM_Encoding_Win      1531
+#define IDM_Encoding_Utf8     1532
+#define IDM_Encoding_Utf8_Bom 1533
+#define IDM_Encoding_Utf16_Le 1534
+#define IDM_Encoding_Utf16_Be 1535
+#define IDM_Encoding_Dos      1536
+#define IDM_Encoding_Koi      1537
+#define IDM_Encoding_Iso      1538
+#define IDM_Encoding_Mac      1539
+
 /* Help */
 #define IDM_Help_Contents 1601
 #define IDM_Tips          1602

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "common/page_encoding.h"
 #include "common/win1251_unicode.h"
 
 namespace {
@@ -86,6 +87,14 @@ const char* File_Encoding_Name(File_Encoding encoding) {
       return "UTF-16 LE";
     case File_Encoding::Utf16_Be:
       return "UTF-16 BE";
+    case File_Encoding::Dos:
+      return "DOS";
+    case File_Encoding::Koi:
+      return "KOI";
+    case File_Encoding::Iso:
+      return "ISO";
+    case File_Encoding::Mac:
+      return "MAC";
   }
   return "WIN";
 }
@@ -117,6 +126,7 @@ File_Encoding Recognize_File_Encoding(const std::string& bytes) {
 }
 
 std::wstring Decode_File_Text(const std::string& bytes, File_Encoding encoding) {
+  if (Is_8_Bit_Encoding(encoding)) return Decode_Page_Text(bytes, encoding);
   std::wstring text;
   const size_t start = Mark_Size(encoding);
   if (encoding == File_Encoding::Utf16_Le || encoding == File_Encoding::Utf16_Be) {
@@ -144,6 +154,7 @@ std::wstring Decode_File_Text(const std::string& bytes, File_Encoding encoding) 
 }
 
 std::string Encode_File_Text(const std::wstring& text, File_Encoding encoding) {
+  if (Is_8_Bit_Encoding(encoding)) return Encode_Page_Text(text, encoding);
   std::string bytes;
   if (encoding == File_Encoding::Utf16_Le || encoding == File_Encoding::Utf16_Be) {
     const bool little = encoding == File_Encoding::Utf16_Le;

@@ -16,7 +16,8 @@ constexpr int kTopicStatusBar = 122;
 constexpr int kTopicCaretMemory = 123;
 constexpr int kTopicSounds = 124;
 constexpr int kTopicUndoLimit = 125;
+constexpr int kTopicRecognizePage = 126;
 
 constexpr int kHelpTopics[] = {kTopicWhatsNew,    kTopicTips,   kTopicReadFirst, kTopicShortcomings,
                                kTopicFileTypes,   kTopicTray,   kTopicEscape,    kTopicStatusBar,
-                               kTopicCaretMemory, kTopicSounds, kTopicUndoLimit};
+                               kTopicCaretMemory, kTopicSounds, kTopicUndoLimit, kTopicRecognizePage};

@@ -16,6 +16,8 @@ struct Settings_Model {
   bool Escape_Closes = false;
   bool Show_Status_Bar = false;
   bool Caret_Memory = false;
+  // An 8-bit file opens in the page its bytes are recognised as, not as WIN.
+  bool Recognize_Page_On_Open = false;
   int32_t Undo_Limit = 0;   // 0..65535
   int32_t Layout_Mode = 1;  // 1..4
   std::array<bool, kSoundCount> Sound_On{};

@@ -24,15 +24,17 @@ void Add_To_History(Document_Session& s, const std::string& path) {
 namespace {
 
 // A failed write is reported and leaves the file, the document and every
-// setting as they were; the caller then stops. A text that WIN cannot hold is
-// never written with '?' in its place: the user either saves it as UTF-8,
-// which becomes the document's encoding, or saves nothing.
+// setting as they were; the caller then stops. A text that its 8-bit page
+// cannot hold is never written with '?' in its place: the user either saves
+// it as UTF-8, which becomes the document's encoding, or saves nothing.
 bool Save_To(Document_Session& s, const std::string& path) {
   const Save_Result result = Save_Document(s.Text, s.Writer, path, s.Encoding);
   if (result == Save_Result::Saved) return true;
   if (result == Save_Result::Outside_Encoding) {
-    const Characters_Outside outside = Characters_Outside_Win1251(s.Text.Take_Unicode(), kNulSymbol);
-    if (s.Prompts.Ask_Save_Changes(Outside_Encoding_Question(outside)) != Answer::Yes) return false;
+    const Characters_Outside outside =
+        Characters_Outside_Encoding(s.Text.Take_Unicode(), s.Encoding, kNulSymbol);
+    if (s.Prompts.Ask_Save_Changes(Outside_Encoding_Question(outside, s.Encoding)) != Answer::Yes)
+      return false;
     if (Save_Document(s.Text, s.Writer, path, File_Encoding::Utf8) == Save_Result::Saved) {
       s.Encoding = File_Encoding::Utf8;
       s.Window.Refresh_Status();
@@ -96,7 +98,7 @@ std::optional<std::string> Read_Whole(Document_Session& s, const std::string& pa
 void Take_In(Document_Session& s, const std::string& path, const std::string& bytes) {
   Remember_Caret(s);
   s.Window.Reset_Editor();
-  s.Encoding = Put_Document(s.Text, path, bytes);
+  s.Encoding = Put_Document(s.Text, path, bytes, s.Recognize_Page);
   s.Window.Set_Document_Name(path);
   s.Window.Set_Application_Title(path);
   Restore_Caret(s);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/file_encoding.h"
+#include "documents/document_files.h"
 #include "documents/history.h"
 #include "platform/document_prompts.h"
 #include "platform/document_text.h"
@@ -47,6 +48,8 @@ struct Document_Session {
   // The encoding the document's file is written in: the opened file's, WIN
   // for a new document.
   File_Encoding& Encoding;
+  // Names the page of an 8-bit file being opened; empty opens it as WIN.
+  Page_Recognizer Recognize_Page = {};
 };
 
 // Where the guard runs; each place has its own follow-up steps.

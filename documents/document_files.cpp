@@ -28,10 +28,17 @@ namespace {
 bool Looks_Like_Rich_Text(const std::string& bytes) { return bytes.compare(0, 5, "{\\rtf") == 0; }
 }  // namespace
 
-File_Encoding Put_Document(Document_Text& text, const std::string& path, const std::string& bytes) {
+File_Encoding Put_Document(Document_Text& text, const std::string& path, const std::string& bytes,
+                           const Page_Recognizer& recognize_page) {
   if (Is_Rich_Text_Name(path) && Looks_Like_Rich_Text(bytes) && text.Put_Rich(bytes))
     return File_Encoding::Win;
-  const File_Encoding encoding = Recognize_File_Encoding(bytes);
+  File_Encoding encoding = Recognize_File_Encoding(bytes);
+  // The edit area cannot hold a NUL as Unicode; such a file stays WIN.
+  const bool holds_nul = bytes.find('\0') != std::string::npos;
+  if (encoding == File_Encoding::Win && recognize_page && !holds_nul) {
+    const File_Encoding page = recognize_page(bytes);
+    if (Is_8_Bit_Encoding(page)) encoding = page;
+  }
   if (encoding == File_Encoding::Win)
     text.Put(Disk_To_Working_Text(bytes));
   else
@@ -61,6 +68,14 @@ Save_Result Save_Win1251(Document_Text& text, File_Writer& writer, const std::st
       writer.Write_Whole(path, Working_Text_To_Disk(Control_Text_To_Document_Exactly(text.Take_Unicode()))));
 }
 
+// The other pages are checked whole before a byte is written.
+Save_Result Save_Page(Document_Text& text, File_Writer& writer, const std::string& path,
+                      File_Encoding encoding) {
+  const std::wstring unicode = text.Take_Unicode();
+  if (Characters_Outside_Encoding(unicode, encoding, kNulSymbol).Count) return Save_Result::Outside_Encoding;
+  return Written(writer.Write_Whole(path, Encode_File_Text(Working_Text_To_Disk(unicode), encoding)));
+}
+
 }  // namespace
 
 Save_Result Save_Document(Document_Text& text, File_Writer& writer, const std::string& path,
@@ -68,6 +83,7 @@ Save_Result Save_Document(Document_Text& text, File_Writer& writer, const std::s
   try {
     if (Is_Rich_Text_Name(path)) return Written(writer.Write_Whole(path, text.Take_Rich()));
     if (encoding == File_Encoding::Win) return Save_Win1251(text, writer, path);
+    if (Is_8_Bit_Encoding(encoding)) return Save_Page(text, writer, path, encoding);
     return Written(
         writer.Write_Whole(path, Encode_File_Text(Working_Text_To_Disk(text.Take_Unicode()), encoding)));
   } catch (const Outside_Win1251&) {
@@ -90,11 +106,21 @@ std::string Characters_Text(size_t count) {
   return std::to_string(count) + " " + word;
 }
 
+// "В тексте 3 знака, которых нет в кодировке KOI, первый: «Ω»."
+std::string Outside_Text(const Characters_Outside& outside, File_Encoding encoding) {
+  const std::string name = File_Encoding_Name(encoding);
+  const std::string which = outside.Count == 1 ? ", которого нет в кодировке " + name + ": «"
+                                               : ", которых нет в кодировке " + name + ", первый: «";
+  return "В тексте " + Characters_Text(outside.Count) + which + outside.First + "».";
+}
+
 }  // namespace
 
-std::string Outside_Encoding_Question(const Characters_Outside& outside) {
-  const std::string which =
-      outside.Count == 1 ? ", которого нет в кодировке WIN: «" : ", которых нет в кодировке WIN, первый: «";
-  return "В тексте " + Characters_Text(outside.Count) + which + outside.First +
-         "». Сохранить файл в кодировке UTF-8?";
+std::string Outside_Encoding_Question(const Characters_Outside& outside, File_Encoding encoding) {
+  return Outside_Text(outside, encoding) + " Сохранить файл в кодировке UTF-8?";
+}
+
+std::string Outside_Chosen_Encoding_Warning(const Characters_Outside& outside, File_Encoding encoding) {
+  return Outside_Text(outside, encoding) +
+         " Кодировка выбрана; при сохранении будет предложено сохранить файл в кодировке UTF-8.";
 }

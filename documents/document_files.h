@@ -1,6 +1,7 @@
 #pragma once
 // A document's way between disk and the edit area: plain text files in the
 // text file format, files named "*.rtf" as rich text.
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -17,17 +18,22 @@ bool Is_Rich_Text_Name(const std::string& path);
 std::string Open_Error_Text(const std::string& path);
 std::string Create_Error_Text(const std::string& path);
 
+// The 8-bit page a file's bytes were written in, WIN when unsure.
+using Page_Recognizer = std::function<File_Encoding(const std::string& bytes)>;
+
 // Puts a file's bytes, already read whole, into the edit area, and gives the
 // file's encoding: a Unicode file's text goes in as Unicode, any other byte
-// for byte as Windows-1251. A "*.rtf" file that holds no rich text is shown
-// as the plain text it is.
-File_Encoding Put_Document(Document_Text& text, const std::string& path, const std::string& bytes);
+// for byte as Windows-1251 unless `recognize_page` names another page, whose
+// text then goes in as Unicode. A "*.rtf" file that holds no rich text is
+// shown as the plain text it is.
+File_Encoding Put_Document(Document_Text& text, const std::string& path, const std::string& bytes,
+                           const Page_Recognizer& recognize_page = {});
 
 enum class Save_Result {
   Saved,
   Failed,  // the file could not be written
-  // The encoding is WIN and the text holds characters Windows-1251 cannot
-  // store; nothing was written.
+  // The encoding is an 8-bit page and the text holds characters the page
+  // cannot store; nothing was written.
   Outside_Encoding,
 };
 // Writes the edit area's document to `path` in `encoding`, line ends as CR
@@ -35,5 +41,9 @@ enum class Save_Result {
 Save_Result Save_Document(Document_Text& text, File_Writer& writer, const std::string& path,
                           File_Encoding encoding = File_Encoding::Win);
 
-// The question Save asks when the text does not fit in WIN.
-std::string Outside_Encoding_Question(const Characters_Outside& outside);
+// The question Save asks when the text does not fit in its 8-bit page.
+std::string Outside_Encoding_Question(const Characters_Outside& outside,
+                                      File_Encoding encoding = File_Encoding::Win);
+// The warning when an 8-bit page lacking some of the text's characters is
+// chosen for the next save.
+std::string Outside_Chosen_Encoding_Warning(const Characters_Outside& outside, File_Encoding encoding);

@@ -3,6 +3,7 @@
 #include "about/win32/about_box.h"
 #include "app/win32/main_window.h"
 #include "common/command_ids.h"
+#include "text/text_as_bytes.h"
 
 void Register_Shell_Commands(Main_Window& window);
 
@@ -24,7 +25,8 @@ void Register_All_Commands(Main_Window& w) {
                                     w.Settings,
                                     w.Exe_Path,
                                     w.Encoding,
-                                    {}});
+                                    {},
+                                    Recognize_File_Page});
   w.Text.emplace(Text_Host{w.Handle, w.Menu, w.Edit, w.Control.Area(), w.Control, w.Look, w.Keyboard,
                            w.Status, w.Prompts});
   w.Searches = std::make_unique<Search_Commands>(Search_Host{w.Handle, w.Menu, w.Accelerators, w.Edit,
@@ -36,6 +38,7 @@ void Register_All_Commands(Main_Window& w) {
   Register_Edit_Commands(table, *w.Documents);
   Register_View_Commands(table, *w.Documents);
   Register_Print_Help_Commands(table, *w.Documents);
+  Register_Encoding_Commands(table, *w.Documents);
   Register_Text_Commands(table, *w.Text);
   w.Searches->Register(table);
   w.Settings_Box->Register(table);

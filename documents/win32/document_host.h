@@ -34,12 +34,16 @@ struct Document_Host {
   File_Encoding& Encoding;  // the document's file encoding
   // Where the save dialog starts next time, for as long as the window lives.
   Save_Dialog_State Save_Dialog;
+  // The page of an 8-bit file, asked when the settings say so.
+  Page_Recognizer Recognize_Page;
 };
 
 void Register_File_Commands(Command_Table& table, Document_Host& host);
 void Register_Edit_Commands(Command_Table& table, Document_Host& host);
 void Register_View_Commands(Command_Table& table, Document_Host& host);
 void Register_Print_Help_Commands(Command_Table& table, Document_Host& host);
+// The radio items of "Кодировка файла".
+void Register_Encoding_Commands(Command_Table& table, Document_Host& host);
 
 // Runs `command` over the main window's document session.
 void With_Document_Session(Document_Host& host, const std::function<void(Document_Session&)>& command);

@@ -11,6 +11,14 @@
 #include "platform/win32/file_dialogs_win32.h"
 #include "platform/win32/file_writer_win32.h"
 
+namespace {
+
+Page_Recognizer Page_Recognizer_Of(const Document_Host& host) {
+  return host.Settings.Recognize_Page_On_Open ? host.Recognize_Page : Page_Recognizer{};
+}
+
+}  // namespace
+
 void With_Document_Session(Document_Host& host, const std::function<void(Document_Session&)>& command) {
   Rich_Edit& edit = host.Control.Edit();
   Rich_Edit_Document text(edit);
@@ -34,7 +42,8 @@ void With_Document_Session(Document_Host& host, const std::function<void(Documen
                            host.Find_Next_Ready,
                            host.Settings.Caret_Memory,
                            host.Save_Dialog,
-                           host.Encoding};
+                           host.Encoding,
+                           Page_Recognizer_Of(host)};
   command(session);
 }
 
@@ -46,7 +55,7 @@ bool Document_May_Close(Document_Host& host) {
 
 void Put_Start_Up_File(Document_Host& host, const std::string& path, const std::string& bytes) {
   Rich_Edit_Document text(host.Control.Edit().Handle());
-  host.Encoding = Put_Document(text, path, bytes);
+  host.Encoding = Put_Document(text, path, bytes, Page_Recognizer_Of(host));
 }
 
 void Apply_Text_Font(Document_Host& host) {

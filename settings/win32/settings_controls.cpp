@@ -11,10 +11,11 @@
 
 namespace {
 
-constexpr int kControl_Ids_Page1[] = {IDC_Group_Types,   IDC_Group_Misc,        IDC_Minimize_To_Tray,
-                                      IDC_Escape_Closes, IDC_Status_Bar,        IDC_Remember_Caret,
-                                      IDC_Undo_Limit,    IDC_Undo_Limit_Spin,   IDC_Undo_Limit_Label,
-                                      IDC_Layout_Mode,   IDC_Layout_Mode_Label, IDC_Layout_Label};
+constexpr int kControl_Ids_Page1[] = {IDC_Group_Types,      IDC_Group_Misc,  IDC_Minimize_To_Tray,
+                                      IDC_Escape_Closes,    IDC_Status_Bar,  IDC_Remember_Caret,
+                                      IDC_Recognize_Page,   IDC_Undo_Limit,  IDC_Undo_Limit_Spin,
+                                      IDC_Undo_Limit_Label, IDC_Layout_Mode, IDC_Layout_Mode_Label,
+                                      IDC_Layout_Label};
 
 const char* const kRow_Check_Hints[kSoundCount] = {
     "Запуск программы", "Разворачивание, восстановление или изменение размера окна", "Распахивание окна",
@@ -73,6 +74,7 @@ void Show_Controls(HWND dialog, const Settings_Controls& c) {
   Set_Check(dialog, IDC_Escape_Closes, s.Escape_Closes);
   Set_Check(dialog, IDC_Status_Bar, s.Show_Status_Bar);
   Set_Check(dialog, IDC_Remember_Caret, s.Caret_Memory);
+  Set_Check(dialog, IDC_Recognize_Page, s.Recognize_Page_On_Open);
   SendDlgItemMessageW(dialog, IDC_Undo_Limit_Spin, UDM_SETPOS32, 0, s.Undo_Limit);
   SendDlgItemMessageW(dialog, IDC_Layout_Mode, TBM_SETPOS, TRUE, std::clamp(s.Layout_Mode, 1, 4));
   for (int row = 0; row < kSoundCount; ++row) {
@@ -90,6 +92,7 @@ Settings_Controls Read_Controls(HWND dialog) {
   s.Escape_Closes = Checked(dialog, IDC_Escape_Closes);
   s.Show_Status_Bar = Checked(dialog, IDC_Status_Bar);
   s.Caret_Memory = Checked(dialog, IDC_Remember_Caret);
+  s.Recognize_Page_On_Open = Checked(dialog, IDC_Recognize_Page);
   s.Undo_Limit = Read_Undo_Limit(dialog);
   s.Layout_Mode = int32_t(SendDlgItemMessageW(dialog, IDC_Layout_Mode, TBM_GETPOS, 0, 0));
   for (int row = 0; row < kSoundCount; ++row) {
@@ -162,6 +165,8 @@ DWORD Help_Context(int id) {
       return kTopicStatusBar;
     case IDC_Remember_Caret:
       return kTopicCaretMemory;
+    case IDC_Recognize_Page:
+      return kTopicRecognizePage;
     case IDC_Undo_Limit:
     case IDC_Undo_Limit_Spin:
       return kTopicUndoLimit;

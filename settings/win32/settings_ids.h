@@ -31,6 +31,7 @@
 #define IDC_Layout_Mode       5037
 #define IDC_Layout_Mode_Label 5038
 #define IDC_Layout_Label      5039
+#define IDC_Recognize_Page    5040
 
 /* Sound row N (0..4): label, check box, file field, browse and play button. */
 #define IDC_Sound_Row_First 5100

@@ -48,9 +48,9 @@ INI
 check "Size starts with the path and the default bounds" \
   test "$(ini | tr -d '\r' | head -n 10)" = "$expected"
 order=$(ini | tr -d '\r' | grep -v '^Raskladka=' | sed -n '11,$p' | cut -d= -f1 | tr '\n' ' ')
-check "every key follows in its order" test "$order" = "WindowState Sys_Tray Kol_Undo Raskladka_Default Escape StatusBar Poziciya_Kursora [Sound] Sound1 Sound2 Sound3 Sound4 Sound5 Play1 Play2 Play3 Play4 Play5 [Font] BackColor FontColor FontName Charset FontSize FontStyle WordWrap [File_Store] FileName1 FileName2 FileName3 FileName4 FileName5 FileName6 FileName7 FileName8 [Poziciya_Store] Poziciya_Kursora_1 Poziciya_Kursora_2 Poziciya_Kursora_3 Poziciya_Kursora_4 Poziciya_Kursora_5 Poziciya_Kursora_6 Poziciya_Kursora_7 Poziciya_Kursora_8 "
+check "every key follows in its order" test "$order" = "WindowState Sys_Tray Kol_Undo Raskladka_Default Escape StatusBar Poziciya_Kursora Raspoznavat_Kodirovku [Sound] Sound1 Sound2 Sound3 Sound4 Sound5 Play1 Play2 Play3 Play4 Play5 [Font] BackColor FontColor FontName Charset FontSize FontStyle WordWrap [File_Store] FileName1 FileName2 FileName3 FileName4 FileName5 FileName6 FileName7 FileName8 [Poziciya_Store] Poziciya_Kursora_1 Poziciya_Kursora_2 Poziciya_Kursora_3 Poziciya_Kursora_4 Poziciya_Kursora_5 Poziciya_Kursora_6 Poziciya_Kursora_7 Poziciya_Kursora_8 "
 for kv in WindowState=wsNormal Sys_Tray=0 Kol_Undo=50 Raskladka_Default=1 Escape=1 StatusBar=1 \
-          Poziciya_Kursora=1 Play1='Sound\Zapusk.wav' Play5='Sound\Vyhod.wav' BackColor=-2147483624 \
+          Poziciya_Kursora=1 Raspoznavat_Kodirovku=0 Play1='Sound\Zapusk.wav' Play5='Sound\Vyhod.wav' BackColor=-2147483624 \
           FontColor=0 'FontName=Courier New' Charset=204 FontSize=12 FontStyle=0 WordWrap=1 FileName8= \
           Poziciya_Kursora_8=0; do
   check "default $kv" ini_has "$kv"

@@ -183,7 +183,7 @@ TEST(SettingsFile, FirstRunCloseWritesEveryDefaultInOrder) {
       "[Size]\r\nPath=C:\\Prog\\Lirovant.exe\r\nTop=80\r\nLeft=80\r\nHeight=300\r\nWidth=400\r\n"
       "Top_Store=80\r\nLeft_Store=80\r\nHeight_Store=300\r\nWidth_Store=400\r\n"
       "Raskladka=00000409\r\nWindowState=wsNormal\r\nSys_Tray=0\r\nKol_Undo=50\r\n"
-      "Raskladka_Default=1\r\nEscape=1\r\nStatusBar=1\r\nPoziciya_Kursora=1\r\n"
+      "Raskladka_Default=1\r\nEscape=1\r\nStatusBar=1\r\nPoziciya_Kursora=1\r\nRaspoznavat_Kodirovku=0\r\n"
       "[Sound]\r\nSound1=1\r\nSound2=1\r\nSound3=1\r\nSound4=1\r\nSound5=1\r\n"
       "Play1=Sound\\Zapusk.wav\r\nPlay2=Sound\\Razvern.wav\r\nPlay3=Sound\\Raspahn.wav\r\n"
       "Play4=Sound\\Svernut.wav\r\nPlay5=Sound\\Vyhod.wav\r\n"

@@ -36,6 +36,7 @@ TEST_F(StartupSettings, DefaultsOfAFirstRun) {
   const auto m = Read_Activation_Settings(file);
   EXPECT_FALSE(m.Minimize_To_Tray);
   EXPECT_TRUE(m.Escape_Closes && m.Show_Status_Bar && m.Caret_Memory);
+  EXPECT_FALSE(m.Recognize_Page_On_Open);  // files open as WIN until asked otherwise
   EXPECT_EQ(m.Undo_Limit, 50);
   EXPECT_EQ(m.Layout_Mode, 1);
   for (int i = 0; i < 5; ++i) EXPECT_TRUE(m.Sound_On[i]);
@@ -146,6 +147,11 @@ TEST_F(StartupSettings, UnknownLayoutLeavesTheStoredLayoutAlone) {
   Write_Close_Settings(file, state);
   EXPECT_EQ(profile.values["Size/Raskladka"], "00000407");
   for (auto& w : profile.writes) EXPECT_NE(w.first, "Size/Raskladka");
+  // Settings keys go out and come back, the page recognition among them.
+  state.Model.Recognize_Page_On_Open = true;
+  Write_Close_Settings(file, state);
+  EXPECT_EQ(profile.values["Size/Raspoznavat_Kodirovku"], "1");
+  EXPECT_TRUE(Read_Activation_Settings(file).Recognize_Page_On_Open);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/file_encoding.h"
+#include "common/win1251_unicode.h"
 #include "documents/text_file_format.h"
 
 namespace {
@@ -95,6 +96,38 @@ TEST(FileEncodingText, CountsWhatWin1251CannotStoreAndNamesTheFirst) {
   EXPECT_EQ(some.Count, 2u);  // the pair is one character
   EXPECT_EQ(some.First, "\xF0\x9F\x98\x80");
   EXPECT_EQ(File_Encoding_Name(File_Encoding::Utf16_Be), std::string("UTF-16 BE"));
+}
+
+// Every byte of every 8-bit page reads as its chart's character and is
+// written back as the same byte; what a page lacks is counted, written '?'.
+TEST(FileEncodingText, EightBitPagesKeepAll256Bytes) {
+  std::string all;
+  for (int b = 0; b < 256; ++b) all += char(b);
+  const File_Encoding pages[] = {File_Encoding::Win, File_Encoding::Dos, File_Encoding::Koi,
+                                 File_Encoding::Iso, File_Encoding::Mac};
+  for (const File_Encoding page : pages) {
+    const std::wstring text = Decode_File_Text(all, page);
+    ASSERT_EQ(text.size(), 256u) << File_Encoding_Name(page);
+    EXPECT_EQ(Encode_File_Text(text, page), all) << File_Encoding_Name(page);
+    EXPECT_EQ(Characters_Outside_Encoding(text, page, 0x2400).Count, 0u) << File_Encoding_Name(page);
+    EXPECT_TRUE(Is_8_Bit_Encoding(page));
+  }
+  EXPECT_EQ(Decode_File_Text("\xF0\xCC\xFC", File_Encoding::Dos), (std::wstring{0x401, 0x2560, 0x2116}));
+  EXPECT_EQ(Decode_File_Text("\xB3\xA3", File_Encoding::Koi), (std::wstring{0x401, 0x451}));
+  EXPECT_EQ(Decode_File_Text("\xA1\xF0", File_Encoding::Iso), (std::wstring{0x401, 0x2116}));
+  EXPECT_EQ(Decode_File_Text("\xDD\xC7", File_Encoding::Mac), (std::wstring{0x401, 0xAB}));
+  EXPECT_EQ(Decode_File_Text(all, File_Encoding::Win), Win1251_To_Utf16(all));
+
+  const Characters_Outside lacking =
+      Characters_Outside_Encoding(L"\u00AB\u0430\u00BB\u2400", File_Encoding::Koi, 0x2400);
+  EXPECT_EQ(lacking.Count, 2u);
+  EXPECT_EQ(lacking.First, "\xC2\xAB");
+  EXPECT_EQ(Encode_File_Text(L"\u00AB\u0430\u2400", File_Encoding::Koi), std::string("?\xC1\0", 3));
+  EXPECT_EQ(Characters_Outside_Encoding(L"\u00AB", File_Encoding::Utf8, 0x2400).Count, 0u);
+  EXPECT_FALSE(Is_8_Bit_Encoding(File_Encoding::Utf16_Le));
+  EXPECT_EQ(File_Encoding_Name(File_Encoding::Mac), std::string("MAC"));
+  // Without a mark and outside UTF-8 a file is still WIN: a page is a guess about the language.
+  EXPECT_EQ(Recognize_File_Encoding("\xF0\xD2\xC9\xD7\xC5\xD4"), File_Encoding::Win);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // New, open, save and save as over fakes, with their failures.
 #include <gtest/gtest.h>
 
+#include "documents/encoding_choice.h"
+
 #include "documents/document_files.h"
 #include "fakes/documents_fakes.h"
 
@@ -328,6 +330,33 @@ TEST(DocumentsEncoding, SavingAWinDocumentThatHoldsOtherCharactersAsksAndNeverWr
   Save_Command(f.s);
   EXPECT_EQ(f.disk.files["C:\\Docs\\w.txt"], std::string("\xE0\x88\0\r\n", 5));
   EXPECT_EQ(f.prompts.asked.size(), 3u);
+}
+
+// A page that lacks characters warns at once, stays chosen, and the save
+// asks as WIN does, naming the page.
+TEST(DocumentsEncoding, AChosenPageLackingCharactersWarnsAndTheSaveAsks) {
+  Document_Fixture f;
+  f.window.caption = "C:\\Docs\\d.txt";
+  f.disk.files["C:\\Docs\\d.txt"] = "old";
+  f.text.Put_Unicode(std::wstring{0x430, 0xAB, 0x431, 0xBB, '\r'});  // а«б»: DOS has no « »
+  const int refreshes = f.window.refreshes;
+  Choose_Encoding(f.s, File_Encoding::Dos);
+  EXPECT_EQ(f.encoding, File_Encoding::Dos);
+  EXPECT_TRUE(f.edit.modified);  // the file is not yet in DOS
+  EXPECT_GT(f.window.refreshes, refreshes);
+  ASSERT_EQ(f.prompts.notices.size(), 1u);
+  EXPECT_EQ(f.prompts.notices[0].rfind("В тексте 2 знака, которых нет в кодировке DOS, первый: «\u00AB».", 0),
+            0u);
+  f.prompts.answers = {Answer::No};
+  Save_Command(f.s);
+  EXPECT_EQ(f.disk.files["C:\\Docs\\d.txt"], "old");
+  EXPECT_EQ(
+      f.prompts.asked.back(),
+      "В тексте 2 знака, которых нет в кодировке DOS, первый: «\u00AB». Сохранить файл в кодировке UTF-8?");
+  Choose_Encoding(f.s, File_Encoding::Win);  // 1251 has « »
+  EXPECT_EQ(f.prompts.notices.size(), 1u);
+  Save_Command(f.s);
+  EXPECT_EQ(f.disk.files["C:\\Docs\\d.txt"], "\xE0\xAB\xE1\xBB\r\n");
 }
 
 TEST(DocumentsEncoding, TheQuestionCountsInRussian) {

@@ -6,6 +6,8 @@
 #include "fakes/text_frame_fakes.h"
 #include "text/codepages.h"
 #include "text/conversion_frame.h"
+#include "text/recode_frame.h"
+#include "text/text_as_bytes.h"
 
 namespace {
 
@@ -83,6 +85,94 @@ TEST(TextFrameConversion, AtMostOneItemCheckedAndClearingNameChecksNone) {
   for (const char* name : {No_Conversion_Mark, "dos_win", "DOS_WIN ", ""}) {
     for (const Conversion& item : Conversions) EXPECT_FALSE(Conversion_Checked(item, name)) << name;
   }
+}
+
+// The document as UTF-16 with an undo history of whole texts.
+struct Fake_Unicode_Edit : Unicode_Edit {
+  std::wstring text;
+  std::vector<std::wstring> undo;
+  std::wstring Text() override { return text; }
+  void Replace_Text(const std::wstring& fresh) override {
+    undo.push_back(text);
+    text = fresh;
+  }
+};
+
+// "Ёлка в 1917 году: привет, мир! Жёлтые листья" written in KOI8-R and read as WIN.
+std::wstring Koi_Read_As_Win() {
+  const std::string koi =
+      "\xB3\xCC\xCB\xC1 \xD7 1917 \xC7\xCF\xC4\xD5: \xD0\xD2\xC9\xD7\xC5\xD4, \xCD\xC9\xD2! "
+      "\xF6\xA3\xCC\xD4\xD9\xC5 \xCC\xC9\xD3\xD4\xD8\xD1\r";
+  return Bytes_As_Text(koi, Page_WIN);
+}
+
+TEST(TextFrameRecode, RecognisesThePageAndReadsTheTextInItInOneUndoStep) {
+  Text_Frame_Fixture f;
+  Fake_Unicode_Edit edit;
+  edit.text = Koi_Read_As_Win();
+  f.Select(4, 9);
+  Recognize_Page_Command(f.host, edit);
+  EXPECT_EQ(edit.text.substr(0, 4), L"\u0401\u043B\u043A\u0430");                          // Ёлка
+  EXPECT_NE(edit.text.find(L"\u0416\u0451\u043B\u0442\u044B\u0435"), std::wstring::npos);  // Жёлтые
+  ASSERT_EQ(edit.undo.size(), 1u);
+  EXPECT_EQ(edit.undo[0], Koi_Read_As_Win());
+  EXPECT_EQ(f.panels.panels[1], " Распознано: KOI");
+  EXPECT_EQ(f.edit.sel.Start, 4);
+  EXPECT_EQ(f.edit.sel.End, 4);
+  EXPECT_EQ(f.marks, (std::vector<std::string>{No_Conversion_Mark}));
+  EXPECT_TRUE(f.window.notices.empty());
+
+  // Now WIN, a second run changes nothing and says so.
+  Recognize_Page_Command(f.host, edit);
+  EXPECT_EQ(edit.undo.size(), 1u);
+  EXPECT_EQ(f.panels.panels[1], " Распознано: WIN");
+  EXPECT_EQ(f.window.notices, (std::vector<std::string>{kAlready_Win_Notice}));
+}
+
+TEST(TextFrameRecode, TooLittleRussianOrCharactersOutsideWinChangeNothing) {
+  Text_Frame_Fixture f;
+  Fake_Unicode_Edit edit;
+  edit.text = L"plain ASCII";
+  Recognize_Page_Command(f.host, edit);
+  EXPECT_EQ(f.panels.panels[1], kNot_Recognized_Status);
+  edit.text = Koi_Read_As_Win() + L"\u2561";  // a DOS box sign: no byte of WIN
+  Recognize_Page_Command(f.host, edit);
+  Utf8_To_Win_Command(f.host, edit);
+  EXPECT_TRUE(edit.undo.empty());
+  ASSERT_EQ(f.window.notices.size(), 3u);
+  EXPECT_EQ(f.window.notices[0], kNot_Recognized_Notice);
+  EXPECT_EQ(f.window.notices[1], Not_File_Bytes_Notice("\xE2\x95\xA1"));
+  EXPECT_EQ(f.window.notices[2], f.window.notices[1]);
+}
+
+// Each UTF-8 conversion undoes the other, the NUL sign included.
+TEST(TextFrameRecode, Utf8AndWinConversionsUndoEachOther) {
+  Text_Frame_Fixture f;
+  Fake_Unicode_Edit edit;
+  const std::wstring unicode = L"\u041F\u0440\u0438 \u2116 \u00AB\u2014\u00BB \u2561 \xD83D\xDE00 \u2400\r";
+  edit.text = unicode;
+  Win_To_Utf8_Command(f.host, edit);
+  EXPECT_EQ(edit.text.substr(0, 2), L"\u0420\u045F");  // П as UTF-8 D0 9F read as WIN
+  EXPECT_TRUE(Text_As_Win1251_Bytes(edit.text).has_value());
+  Utf8_To_Win_Command(f.host, edit);
+  EXPECT_EQ(edit.text, unicode);
+  EXPECT_EQ(edit.undo.size(), 2u);
+  EXPECT_TRUE(f.window.notices.empty());
+
+  edit.text = L"\u041F\u0440\u0438";  // При in WIN is no UTF-8
+  Utf8_To_Win_Command(f.host, edit);
+  EXPECT_EQ(edit.text, L"\u041F\u0440\u0438");
+  EXPECT_EQ(f.window.notices, (std::vector<std::string>{kNot_Utf8_Notice}));
+}
+
+TEST(TextFrameRecode, FilesOpenInTheRecognisedPageOnlyWhenItReadsDifferently) {
+  std::string koi;
+  for (const wchar_t c : Koi_Read_As_Win()) koi += char(Text_As_Win1251_Bytes(std::wstring(1, c))->at(0));
+  EXPECT_EQ(Recognize_File_Page(koi), File_Encoding::Koi);
+  EXPECT_EQ(Recognize_File_Page("plain ASCII\r\n"), File_Encoding::Win);
+  EXPECT_EQ(Recognize_File_Page(*Text_As_Win1251_Bytes(
+                L"\u0441\u044A\u0435\u0448\u044C \u044D\u0442\u0438\u0445 \u0431\u0443\u043B\u043E\u043A")),
+            File_Encoding::Win);  // small letters read alike in MAC and WIN
 }
 
 }  // namespace

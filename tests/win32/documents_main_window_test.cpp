@@ -227,4 +227,59 @@ TEST_F(DocumentsMainWindow, AHistoryItemLoadsItsFileAndSaveWritesItBack) {
   DeleteFileW(Wide(path).c_str());
 }
 
+// The submenu "Кодировка файла" with its radio items checked as on opening.
+HMENU Opened_Encoding_Menu() {
+  HMENU found = nullptr;
+  for (int i = 0; i < GetMenuItemCount(Window().Menu) && !found; ++i) {
+    HMENU top = GetSubMenu(Window().Menu, i);
+    for (int k = 0; k < GetMenuItemCount(top) && !found; ++k) {
+      HMENU sub = GetSubMenu(top, k);
+      if (sub && GetMenuItemID(sub, 0) == IDM_Encoding_Win) found = sub;
+    }
+  }
+  if (found) SendMessageW(Window().Handle, WM_INITMENUPOPUP, WPARAM(found), 0);
+  return found;
+}
+
+int Checked_Encoding_Item() {
+  HMENU menu = Opened_Encoding_Menu();
+  int checked = 0;
+  for (int id = IDM_Encoding_Win; id <= IDM_Encoding_Mac; ++id)
+    if (GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED) checked = checked ? -1 : id;
+  return checked;
+}
+
+TEST_F(DocumentsMainWindow, TheFileEncodingItemFollowsTheDocumentAndAChoiceIsTheNextSave) {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  const std::string path = Narrow(temp) + "lv_docs_koi_" + std::to_string(GetCurrentProcessId()) + ".txt";
+  const std::string koi =
+      "\xF0\xD2\xC9\xD7\xC5\xD4, \xCD\xC9\xD2! \xE5\xDD\xA3 \xC5\xDD\xA3\r\n";  // Привет, мир! Ещё ещё
+  ASSERT_TRUE(Win32_File_Writer().Write_Whole(path, koi));
+  ASSERT_NE(Opened_Encoding_Menu(), nullptr);
+  EXPECT_EQ(Checked_Encoding_Item(), IDM_Encoding_Win);
+  Window().Settings.Recognize_Page_On_Open = true;
+  Set_Document("", 0, 0);
+  Window().History_List.Add(path, 0);
+  Window().Fill_History_Menu();
+  SendMessageW(Window().Handle, WM_COMMAND, IDM_Recent_1, 0);
+  Window().Settings.Recognize_Page_On_Open = false;
+  EXPECT_EQ(Window().Encoding, File_Encoding::Koi);
+  EXPECT_EQ(Window().Status.Text(kPanelEncoding), " KOI");
+  EXPECT_EQ(Window().Edit.Text(), Utf8_To_Win1251("Привет, мир! Ещё ещё\r"));
+  EXPECT_EQ(Checked_Encoding_Item(), IDM_Encoding_Koi);
+
+  Box_Watch boxes;
+  SendMessageW(Window().Handle, WM_COMMAND, IDM_Encoding_Iso, 0);
+  EXPECT_EQ(Window().Encoding, File_Encoding::Iso);
+  EXPECT_EQ(Checked_Encoding_Item(), IDM_Encoding_Iso);
+  EXPECT_EQ(Window().Status.Text(kPanelEncoding), " ISO");
+  EXPECT_EQ(Window().Edit.Text(), Utf8_To_Win1251("Привет, мир! Ещё ещё\r"));
+  EXPECT_TRUE(Shortcut('S', true));
+  EXPECT_EQ(Win32_Files().Read_All(path).value_or(""),
+            "\xBF\xE0\xD8\xD2\xD5\xE2, \xDC\xD8\xE0! \xB5\xE9\xF1 \xD5\xE9\xF1\r\n");
+  EXPECT_EQ(boxes.Shown(), 0);  // ISO holds every character: no warning, no question
+  DeleteFileW(Wide(path).c_str());
+}
+
 }  // namespace

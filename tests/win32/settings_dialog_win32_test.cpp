@@ -249,8 +249,11 @@ TEST_F(SettingsDialogWin32, OkAppliesStatusBarAndUndoLimit) {
   Options_With([](HWND dialog) {
     CheckDlgButton(dialog, IDC_Status_Bar, BST_UNCHECKED);
     SetDlgItemTextW(dialog, IDC_Undo_Limit, L"90");
+    EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_Recognize_Page), UINT(BST_UNCHECKED));
+    CheckDlgButton(dialog, IDC_Recognize_Page, BST_CHECKED);
     Press(dialog, IDOK);
   });
+  EXPECT_TRUE(Window().Settings.Recognize_Page_On_Open);
   EXPECT_FALSE(Window().Settings.Show_Status_Bar);
   EXPECT_FALSE(IsWindowVisible(Window().Status.Handle()));
   EXPECT_EQ(GetMenuState(Window().Menu, IDM_Time_Date_Separator, MF_BYCOMMAND), UINT(-1));
@@ -258,9 +261,12 @@ TEST_F(SettingsDialogWin32, OkAppliesStatusBarAndUndoLimit) {
 
   Options_With([](HWND dialog) {
     EXPECT_EQ(GetDlgItemInt(dialog, IDC_Undo_Limit, nullptr, FALSE), 90u);
+    EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_Recognize_Page), UINT(BST_CHECKED));
     CheckDlgButton(dialog, IDC_Status_Bar, BST_CHECKED);
+    CheckDlgButton(dialog, IDC_Recognize_Page, BST_UNCHECKED);
     Press(dialog, IDOK);
   });
+  EXPECT_FALSE(Window().Settings.Recognize_Page_On_Open);
   EXPECT_TRUE(IsWindowVisible(Window().Status.Handle()));
   EXPECT_NE(GetMenuState(Window().Menu, IDM_Time_Date_Separator, MF_BYCOMMAND), UINT(-1));
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/command_ids.h"
+#include "platform/status_text.h"
 #include "app/win32/main_window.h"
 #include "documents/win32/whole_text_win32.h"
 #include "box_answerer.h"
@@ -451,6 +452,33 @@ TEST_F(Text_Commands, DisplayLineStartsAreTheEditAreasOwn) {
     EXPECT_EQ(batched, own) << "text of " << sample.size() << " bytes, " << batched.size() << " against "
                             << own.size() << " lines, first difference at line " << first_difference;
   }
+}
+
+// "Определить кодировку" reads a KOI8-R text shown as WIN in KOI8-R, one
+// undo step; a DOS text with box drawing comes out with the boxes themselves.
+TEST_F(Text_Commands, RecognizePageReadsTheTextInItsPageAsOneUndoStep) {
+  const std::wstring koi_as_win =
+      Win1251_To_Utf16("\xF0\xD2\xC9\xD7\xC5\xD4, \xCD\xC9\xD2! \xE5\xDD\xA3 \xC5\xDD\xA3\r");
+  Load("", 0, 0);
+  Window().Edit.Set_Control_Text(koi_as_win);
+  Window().Edit.Set_Selection(3, 3);
+  Command(IDM_Recognize_Page);
+  EXPECT_EQ(Window().Edit.Control_Text(), Utf8_To_Utf16("Привет, мир! Ещё ещё\r"));
+  Settle();
+  EXPECT_EQ(Window().Status.Text(kPanelCount), " Распознано: KOI");
+  EXPECT_EQ(Window().Edit.Get_Selection().Start, 3);
+  ASSERT_TRUE(Can_Undo());
+  Command(IDM_Undo);
+  EXPECT_EQ(Window().Edit.Control_Text(), koi_as_win);
+  Command(IDM_Redo);
+  EXPECT_EQ(Window().Edit.Control_Text(), Utf8_To_Utf16("Привет, мир! Ещё ещё\r"));
+
+  const std::string dos_box =
+      "\xC9\xCD\xBB \x8F\xE0\xA8\xA2\xA5\xE2, \xAC\xA8\xE0! \x85\xE9\xF1 \xA5\xE9\xF1 \xFC 5\r";
+  Load(dos_box, 0, 0);
+  Command(IDM_Recognize_Page);
+  EXPECT_EQ(Window().Edit.Control_Text(), Utf8_To_Utf16("╔═╗ Привет, мир! Ещё ещё № 5\r"));
+  EXPECT_EQ(Window().Status.Text(kPanelCount), " Распознано: DOS");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "text/codepages.h"
 #include "text/conversion_frame.h"
 #include "text/line_cleanup.h"
+#include "text/recode_frame.h"
 #include "text/selection_frame.h"
 #include "text/smart_format_frame.h"
 #include "text/translit.h"
@@ -14,6 +15,7 @@
 #include "text/win32/progress_display.h"
 #include "text/win32/rich_edit_extras.h"
 #include "text/win32/text_host.h"
+#include "text/win32/unicode_edit_win32.h"
 
 namespace {
 
@@ -24,6 +26,7 @@ class Text_Commands {
       : host_(host),
         extras_(host),
         progress_(host),
+        unicode_(host.Edit),
         frame_{host.Document, extras_,    host.Keys,     host.Status,
                progress_,     clipboard_, host.Messages, [this](const std::string& name) { Mark(name); }} {}
 
@@ -40,12 +43,18 @@ class Text_Commands {
     }
   }
 
+  // The commands that read the document as a file's bytes.
+  void Run_Recode(void (*command)(Text_Command_Host&, Unicode_Edit&)) {
+    Run_Guarded([this, command](Text_Command_Host& frame) { command(frame, unicode_); });
+  }
+
  private:
   void Mark(const std::string& name) { Mark_Conversion(host_.Menu, name); }
 
   Text_Host& host_;
   Rich_Edit_Extras extras_;
   Main_Window_Progress progress_;
+  Rich_Edit_Unicode unicode_;
   Win32_Clipboard_Writer clipboard_;
   Text_Command_Host frame_;
 };
@@ -80,4 +89,7 @@ void Register_Text_Commands(Command_Table& table, Text_Host& host) {
   add(IDM_Remove_Trailing_Spaces, Selection_Transform<Remove_Trailing_Spaces>);
   add(IDM_Add_Spaces, Space_Plus_Command);
   add(IDM_Smart_Format, [](Text_Command_Host& frame) { Smart_Format_Document(frame); });
+  table.Add(IDM_Recognize_Page, [commands] { commands->Run_Recode(Recognize_Page_Command); });
+  table.Add(IDM_UTF8_WIN, [commands] { commands->Run_Recode(Utf8_To_Win_Command); });
+  table.Add(IDM_WIN_UTF8, [commands] { commands->Run_Recode(Win_To_Utf8_Command); });
 }

@@ -1,0 +1,33 @@
+// The radio items of "Кодировка файла": the document's encoding checked, and
+// a choice made the encoding of the next save.
+#include <iterator>
+
+#include "common/command_ids.h"
+#include "documents/encoding_choice.h"
+#include "documents/win32/document_host.h"
+
+namespace {
+
+constexpr int kEncoding_Count = int(std::size(kFile_Encodings));
+
+int Item_Of(File_Encoding encoding) {
+  for (int i = 0; i < kEncoding_Count; ++i)
+    if (kFile_Encodings[i] == encoding) return IDM_Encoding_First + i;
+  return IDM_Encoding_First;
+}
+
+}  // namespace
+
+void Register_Encoding_Commands(Command_Table& table, Document_Host& host) {
+  Document_Host* h = &host;
+  for (int i = 0; i < kEncoding_Count; ++i) {
+    const File_Encoding encoding = kFile_Encodings[i];
+    table.Add(IDM_Encoding_First + i, [h, encoding] {
+      With_Document_Session(*h, [encoding](Document_Session& s) { Choose_Encoding(s, encoding); });
+    });
+  }
+  table.Add_Opening(IDM_Encoding_Win, [h](HMENU menu) {
+    CheckMenuRadioItem(menu, IDM_Encoding_First, IDM_Encoding_First + kEncoding_Count - 1,
+                       Item_Of(h->Encoding), MF_BYCOMMAND);
+  });
+}

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# A KOI8-R file opened as WIN is put right by "Определить кодировку" (Alt+O)
+# and saved as Windows-1251 with Ё and the signs in place; with the setting
+# "Распознавать кодировку при открытии" written in the settings file, the
+# same file opens readable and is saved back in KOI8-R byte for byte.
+source "$(dirname "$0")/lib.sh"
+
+hex() { od -An -tx1 < "$1"; }
+
+# KOI8-R has no №, so the text carries Ё, ё, the degree sign and the no-break space.
+text='Ёлка в лесу стояла, зелёная была.\r\nМороз и солнце; день чудесный!\r\nЖёлтые листья, -5 °C, тёплый чай.\r\n'
+printf "$text" | iconv -f utf-8 -t koi8-r > "$app/koi.txt"
+cp "$app/koi.txt" "$work/koi.orig"
+touch -d '2001-01-01' "$app/koi.txt"
+
+start_app "$app_win\\koi.txt"
+id=$(wait_window "koi.txt") || { check "the KOI8-R file opens" false; finish; exit; }
+sleep 1
+shot opened-as-win
+keys "$id" alt+o
+sleep 1
+shot recognised
+keys "$id" ctrl+s
+sleep 1
+# A question about characters WIN lacks would mean the text is not all WIN.
+check "the save asks nothing" test -z "$(find_windows 'Лированик 2.8' | grep -v "^$id$")"
+keys "$id" Escape
+wait_gone "koi.txt" 20
+check "the file is written again" test "$app/koi.txt" -nt "$work/koi.orig"
+check "it is the text in Windows-1251, Ё and the signs in place" \
+  test "$(hex "$app/koi.txt")" = "$(printf "$text" | iconv -f utf-8 -t cp1251 | od -An -tx1)"
+
+# The setting on, the KOI8-R file opens readable and saves back as it came.
+cp "$work/koi.orig" "$app/koi.txt"
+touch -d '2001-01-01' "$app/koi.txt"
+check "the settings file holds the setting, off" ini_has "Raspoznavat_Kodirovku=0"
+sed -i 's/^Raspoznavat_Kodirovku=0/Raspoznavat_Kodirovku=1/' "$app/Lirovant.ini"
+start_app "$app_win\\koi.txt"
+id=$(wait_window "koi.txt") || { check "the KOI8-R file opens with the setting on" false; finish; exit; }
+sleep 1
+shot opened-as-koi
+keys "$id" ctrl+s
+sleep 1
+keys "$id" Escape
+wait_gone "koi.txt" 20
+sleep 1
+check "with the setting on it is written again" test "$app/koi.txt" -nt "$work/koi.orig"
+check "byte for byte in KOI8-R" test "$(hex "$app/koi.txt")" = "$(hex "$work/koi.orig")"
+check "the setting stays in the settings file" ini_has "Raspoznavat_Kodirovku=1"
+finish

@@ -1,0 +1,80 @@
+#include "text/recode_frame.h"
+
+#include <optional>
+
+#include "common/control_text.h"
+#include "common/file_encoding.h"
+#include "platform/status_text.h"
+#include "text/conversion_frame.h"
+#include "text/page_detector.h"
+#include "text/text_as_bytes.h"
+
+namespace {
+
+// The text's bytes, or a notice and none.
+std::optional<std::string> File_Bytes_Of(Text_Command_Host& host, const std::wstring& text) {
+  std::optional<std::string> bytes = Text_As_Win1251_Bytes(text);
+  if (!bytes) host.window.Notice(Not_File_Bytes_Notice(Characters_Outside_Win1251(text, kNulSymbol).First));
+  return bytes;
+}
+
+void Put_In_Place(Text_Command_Host& host, Unicode_Edit& edit, const std::wstring& text) {
+  const std::int32_t start = host.edit.Get_Selection().Start;
+  edit.Replace_Text(text);
+  host.edit.Set_Selection(start, start);
+  // The text is no longer what the last code-page conversion made it.
+  host.Mark_Conversion(No_Conversion_Mark);
+}
+
+}  // namespace
+
+std::string Recognized_Status_Text(const char* page_name) { return std::string(" Распознано: ") + page_name; }
+
+std::string Not_File_Bytes_Notice(const std::string& first_character) {
+  return "В тексте есть знаки, которых нет в кодировке WIN, первый: «" + first_character +
+         "». Такой текст не может быть байтами файла. Текст не изменён.";
+}
+
+void Recognize_Page_Command(Text_Command_Host& host, Unicode_Edit& edit) {
+  const std::wstring text = edit.Text();
+  if (text.empty()) return;
+  const std::optional<std::string> bytes = File_Bytes_Of(host, text);
+  if (!bytes) return;
+  const Page_Guess guess = Detect_Page(*bytes);
+  const bool readable = guess.page != Page_UTF8 || Is_Valid_Utf8(*bytes);
+  if (guess.page == Page_Unknown || guess.confidence < kLeast_Page_Confidence || !readable) {
+    host.panels.Set_Text(kPanelCount, kNot_Recognized_Status);
+    host.window.Notice(kNot_Recognized_Notice);
+    return;
+  }
+  const auto page = static_cast<Text_Page>(guess.page);
+  const std::wstring read = Bytes_As_Text(*bytes, page);
+  // Pages that read these bytes as this very text are WIN as far as the user sees.
+  if (read == text) {
+    host.panels.Set_Text(kPanelCount, Recognized_Status_Text(Text_Page_Name(Page_WIN)));
+    host.window.Notice(kAlready_Win_Notice);
+    return;
+  }
+  Put_In_Place(host, edit, read);
+  host.panels.Set_Text(kPanelCount, Recognized_Status_Text(Text_Page_Name(page)));
+}
+
+void Utf8_To_Win_Command(Text_Command_Host& host, Unicode_Edit& edit) {
+  const std::wstring text = edit.Text();
+  if (text.empty()) return;
+  const std::optional<std::string> bytes = File_Bytes_Of(host, text);
+  if (!bytes) return;
+  if (!Is_Valid_Utf8(*bytes)) {
+    host.window.Notice(kNot_Utf8_Notice);
+    return;
+  }
+  const std::wstring read = Bytes_As_Text(*bytes, Page_UTF8);
+  if (read != text) Put_In_Place(host, edit, read);
+}
+
+void Win_To_Utf8_Command(Text_Command_Host& host, Unicode_Edit& edit) {
+  const std::wstring text = edit.Text();
+  if (text.empty()) return;
+  const std::wstring shown = Utf8_Bytes_As_Win1251(text);
+  if (shown != text) Put_In_Place(host, edit, shown);
+}

@@ -1,0 +1,59 @@
+#include "text/text_as_bytes.h"
+
+#include "common/control_text.h"
+#include "common/file_encoding.h"
+#include "common/page_encoding.h"
+#include "text/page_detector.h"
+
+namespace {
+
+File_Encoding Encoding_Of(Text_Page page) {
+  switch (page) {
+    case Page_DOS:
+      return File_Encoding::Dos;
+    case Page_ISO:
+      return File_Encoding::Iso;
+    case Page_KOI:
+      return File_Encoding::Koi;
+    case Page_MAC:
+      return File_Encoding::Mac;
+    case Page_UTF8:
+      return File_Encoding::Utf8;
+    default:
+      return File_Encoding::Win;
+  }
+}
+
+void Nul_To_Sign(std::wstring& text) {
+  for (wchar_t& c : text)
+    if (c == L'\0') c = kNulSymbol;
+}
+
+}  // namespace
+
+std::optional<std::string> Text_As_Win1251_Bytes(const std::wstring& text) {
+  if (Characters_Outside_Encoding(text, File_Encoding::Win, kNulSymbol).Count) return std::nullopt;
+  return Encode_Page_Text(text, File_Encoding::Win, kNulSymbol);
+}
+
+std::wstring Bytes_As_Text(const std::string& bytes, Text_Page page) {
+  std::wstring text = Decode_File_Text(bytes, Encoding_Of(page));
+  Nul_To_Sign(text);
+  return text;
+}
+
+std::wstring Utf8_Bytes_As_Win1251(const std::wstring& text) {
+  std::wstring plain = text;
+  for (wchar_t& c : plain)
+    if (c == kNulSymbol) c = L'\0';
+  return Bytes_As_Text(Encode_File_Text(plain, File_Encoding::Utf8), Page_WIN);
+}
+
+File_Encoding Recognize_File_Page(const std::string& bytes) {
+  const Page_Guess guess = Detect_Page(bytes);
+  if (guess.page == Page_Unknown || guess.page == Page_UTF8 || guess.confidence < kLeast_Page_Confidence)
+    return File_Encoding::Win;
+  const File_Encoding page = Encoding_Of(static_cast<Text_Page>(guess.page));
+  return Decode_File_Text(bytes, page) == Decode_File_Text(bytes, File_Encoding::Win) ? File_Encoding::Win
+                                                                                      : page;
+}
