@@ -6,7 +6,7 @@
 class Unicode_Edit {
  public:
   virtual ~Unicode_Edit() = default;
-  // NUL bytes of the text come as the control's NUL sign, U+2400.
+  // NUL bytes of the text come as the control's NUL sign (kNulSymbol).
   virtual std::wstring Text() = 0;
   // Puts text in place of the whole document as one undoable edit.
   virtual void Replace_Text(const std::wstring& text) = 0;

@@ -1,7 +1,7 @@
 #pragma once
 // The document's text taken as the bytes of a file, and bytes read back as
 // text: how a text that was read in the wrong encoding is put right. The
-// edit area's NUL sign (U+2400) stands for the NUL byte both ways.
+// edit area's NUL sign stands for the NUL byte both ways.
 #include <optional>
 #include <string>
 

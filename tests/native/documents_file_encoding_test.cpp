@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "common/control_text.h"
 #include "common/file_encoding.h"
 #include "common/win1251_unicode.h"
 #include "documents/text_file_format.h"
@@ -109,7 +110,7 @@ TEST(FileEncodingText, EightBitPagesKeepAll256Bytes) {
     const std::wstring text = Decode_File_Text(all, page);
     ASSERT_EQ(text.size(), 256u) << File_Encoding_Name(page);
     EXPECT_EQ(Encode_File_Text(text, page), all) << File_Encoding_Name(page);
-    EXPECT_EQ(Characters_Outside_Encoding(text, page, 0x2400).Count, 0u) << File_Encoding_Name(page);
+    EXPECT_EQ(Characters_Outside_Encoding(text, page, kNulSymbol).Count, 0u) << File_Encoding_Name(page);
     EXPECT_TRUE(Is_8_Bit_Encoding(page));
   }
   EXPECT_EQ(Decode_File_Text("\xF0\xCC\xFC", File_Encoding::Dos), (std::wstring{0x401, 0x2560, 0x2116}));
@@ -119,11 +120,11 @@ TEST(FileEncodingText, EightBitPagesKeepAll256Bytes) {
   EXPECT_EQ(Decode_File_Text(all, File_Encoding::Win), Win1251_To_Utf16(all));
 
   const Characters_Outside lacking =
-      Characters_Outside_Encoding(L"\u00AB\u0430\u00BB\u2400", File_Encoding::Koi, 0x2400);
+      Characters_Outside_Encoding(L"\u00AB\u0430\u00BB\uE000", File_Encoding::Koi, kNulSymbol);
   EXPECT_EQ(lacking.Count, 2u);
   EXPECT_EQ(lacking.First, "\xC2\xAB");
-  EXPECT_EQ(Encode_File_Text(L"\u00AB\u0430\u2400", File_Encoding::Koi), std::string("?\xC1\0", 3));
-  EXPECT_EQ(Characters_Outside_Encoding(L"\u00AB", File_Encoding::Utf8, 0x2400).Count, 0u);
+  EXPECT_EQ(Encode_File_Text(L"\u00AB\u0430\uE000", File_Encoding::Koi), std::string("?\xC1\0", 3));
+  EXPECT_EQ(Characters_Outside_Encoding(L"\u00AB", File_Encoding::Utf8, kNulSymbol).Count, 0u);
   EXPECT_FALSE(Is_8_Bit_Encoding(File_Encoding::Utf16_Le));
   EXPECT_EQ(File_Encoding_Name(File_Encoding::Mac), std::string("MAC"));
   // Without a mark and outside UTF-8 a file is still WIN: a page is a guess about the language.

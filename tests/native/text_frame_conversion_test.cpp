@@ -149,7 +149,7 @@ TEST(TextFrameRecode, TooLittleRussianOrCharactersOutsideWinChangeNothing) {
 TEST(TextFrameRecode, Utf8AndWinConversionsUndoEachOther) {
   Text_Frame_Fixture f;
   Fake_Unicode_Edit edit;
-  const std::wstring unicode = L"\u041F\u0440\u0438 \u2116 \u00AB\u2014\u00BB \u2561 \xD83D\xDE00 \u2400\r";
+  const std::wstring unicode = L"\u041F\u0440\u0438 \u2116 \u00AB\u2014\u00BB \u2561 \xD83D\xDE00 \uE000\r";
   edit.text = unicode;
   Win_To_Utf8_Command(f.host, edit);
   EXPECT_EQ(edit.text.substr(0, 2), L"\u0420\u045F");  // П as UTF-8 D0 9F read as WIN
