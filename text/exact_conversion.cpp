@@ -212,15 +212,24 @@ void Exact_Converter::From_Utf8(std::string_view text, std::string* out) {
     }
     long code;
     // Two-byte sequences, which every Cyrillic letter is, without the general
-    // path, as many in a row as the chunk has room for.
+    // path, and what follows them for as long as the chunk has room.
     if (lead >= 0xC2 && lead < 0xE0 && at + 1 < size && (bytes[at + 1] & 0xC0) == 0x80) {
       code = (lead & 0x1F) << 6 | (bytes[at + 1] & 0x3F);
       at += 2;
       if (const int b = reverse_.empty() ? -1 : reverse_[code]; b >= 0) {
         chunk[filled++] = static_cast<char>(b);
-        while (filled < Chunk && at + 1 < size && bytes[at] >= 0xC2 && bytes[at] < 0xE0 &&
-               (bytes[at + 1] & 0xC0) == 0x80) {
-          const int next = reverse_[(bytes[at] & 0x1F) << 6 | (bytes[at + 1] & 0x3F)];
+        // Words are letters between single spaces and signs: those stay in
+        // this loop too.
+        while (filled < Chunk && at < size) {
+          const std::uint8_t next_lead = bytes[at];
+          if (next_lead < 0x80) {
+            chunk[filled++] = static_cast<char>(next_lead);
+            ++at;
+            continue;
+          }
+          if (next_lead < 0xC2 || next_lead >= 0xE0 || at + 1 >= size || (bytes[at + 1] & 0xC0) != 0x80)
+            break;
+          const int next = reverse_[(next_lead & 0x1F) << 6 | (bytes[at + 1] & 0x3F)];
           if (next < 0) break;
           chunk[filled++] = static_cast<char>(next);
           at += 2;

@@ -149,6 +149,11 @@ TEST(ExactConversion, LongRunsOfAsciiAndLettersKeepEveryCharacterInPlace) {
   EXPECT_EQ(win.text, ascii + win_letters + "\xB3" + win_letters + "?" + ascii);
   EXPECT_EQ(Convert_Exact(ascii + win_letters + ascii, Page_WIN, Page_UTF8).text, ascii + letters + ascii);
   EXPECT_EQ(Convert_Exact(text, Page_UTF8, Page_UTF8).text, ascii + letters + u8"і" + letters + "?" + ascii);
+  // Between words: a lacking letter and a bad byte right after a space.
+  const Exact_Conversion words = Convert_Exact(u8"Жя, я і\x80 ё!", Page_UTF8, Page_KOI);
+  EXPECT_EQ(words.text, "\xF6\xD1, \xD1 ?? \xA3!");
+  EXPECT_EQ(words.first_missing_at, 9u);
+  EXPECT_EQ(words.first_invalid_at, 11u);
 }
 
 TEST(ExactConversion, PiecesGiveTheSameAsTheWhole) {
