@@ -1,6 +1,8 @@
 #include "common/file_encoding.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 #include "common/page_encoding.h"
 #include "common/win1251_unicode.h"
@@ -58,20 +60,55 @@ Sequence Read_Utf8(const std::string& bytes, size_t at) {
   return {cp, length};
 }
 
-void Append_Utf16(std::wstring& out, uint32_t cp) {
+// Writes the code point's one or two units at `out`; returns the end.
+wchar_t* Put_Utf16(wchar_t* out, uint32_t cp) {
   if (cp < 0x10000) {
-    out += wchar_t(cp);
+    *out++ = wchar_t(cp);
   } else {
     cp -= 0x10000;
-    out += wchar_t(0xD800 + (cp >> 10));
-    out += wchar_t(0xDC00 + (cp & 0x3FF));
+    *out++ = wchar_t(0xD800 + (cp >> 10));
+    *out++ = wchar_t(0xDC00 + (cp & 0x3FF));
   }
+  return out;
+}
+
+// How many bytes from `in` on are ASCII, looked at eight at a time.
+size_t Ascii_Run(const unsigned char* in, size_t size) {
+  size_t at = 0;
+  for (; at + 8 <= size; at += 8) {
+    uint64_t word;
+    std::memcpy(&word, in + at, 8);
+    if (word & 0x8080808080808080ull) break;
+  }
+  while (at < size && in[at] < 0x80) ++at;
+  return at;
+}
+
+// Writes a code point of three or four bytes at `out`; returns the end.
+char* Put_Utf8(char* out, uint32_t cp) {
+  if (cp < 0x10000) {
+    *out++ = char(0xE0 | (cp >> 12));
+  } else {
+    *out++ = char(0xF0 | (cp >> 18));
+    *out++ = char(0x80 | ((cp >> 12) & 0x3F));
+  }
+  *out++ = char(0x80 | ((cp >> 6) & 0x3F));
+  *out++ = char(0x80 | (cp & 0x3F));
+  return out;
 }
 
 bool Is_High_Surrogate(uint32_t u) { return u >= 0xD800 && u < 0xDC00; }
 bool Is_Low_Surrogate(uint32_t u) { return u >= 0xDC00 && u < 0xE000; }
 
 bool Holds_Nul(const std::wstring& text) { return text.find(L'\0') != std::wstring::npos; }
+
+// Valid UTF-8 makes a NUL of a zero byte only, so its bytes answer without
+// decoding them.
+bool Decodes_To_Nul(const std::string& bytes, File_Encoding encoding) {
+  if (encoding == File_Encoding::Utf8 || encoding == File_Encoding::Utf8_Bom)
+    return bytes.find('\0') != std::string::npos;
+  return Holds_Nul(Decode_File_Text(bytes, encoding));
+}
 
 }  // namespace
 
@@ -100,7 +137,18 @@ const char* File_Encoding_Name(File_Encoding encoding) {
 }
 
 bool Is_Valid_Utf8(const std::string& bytes) {
-  for (size_t at = 0; at < bytes.size();) {
+  const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+  const size_t size = bytes.size();
+  for (size_t at = 0; at < size;) {
+    const unsigned b = in[at];
+    if (b < 0x80) {
+      at += Ascii_Run(in + at, size - at);
+      continue;
+    }
+    if (b >= 0xC2 && b <= 0xDF && at + 1 < size && (in[at + 1] & 0xC0) == 0x80) {
+      at += 2;
+      continue;
+    }
     const size_t length = Read_Utf8(bytes, at).Length;
     if (!length) return false;
     at += length;
@@ -117,11 +165,11 @@ File_Encoding Recognize_File_Encoding(const std::string& bytes) {
   } else if (Starts_With(bytes, kUtf8Mark, 3)) {
     if (Is_Valid_Utf8(bytes.substr(3))) found = File_Encoding::Utf8_Bom;
   } else {
-    bool beyond_ascii = false;
-    for (const char c : bytes) beyond_ascii |= static_cast<unsigned char>(c) >= 0x80;
+    const bool beyond_ascii =
+        Ascii_Run(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()) < bytes.size();
     if (beyond_ascii && Is_Valid_Utf8(bytes)) found = File_Encoding::Utf8;
   }
-  if (found != File_Encoding::Win && Holds_Nul(Decode_File_Text(bytes, found))) return File_Encoding::Win;
+  if (found != File_Encoding::Win && Decodes_To_Nul(bytes, found)) return File_Encoding::Win;
   return found;
 }
 
@@ -139,17 +187,37 @@ std::wstring Decode_File_Text(const std::string& bytes, File_Encoding encoding) 
     if ((bytes.size() - start) % 2) text += wchar_t(0xFFFD);
     return text;
   }
-  text.reserve(bytes.size());
-  for (size_t at = start; at < bytes.size();) {
+  // A byte never makes more than one unit, so the text is sized once and
+  // cut to what was written.
+  text.resize(bytes.size() - std::min(start, bytes.size()));
+  wchar_t* out = text.data();
+  const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+  const size_t size = bytes.size();
+  for (size_t at = start; at < size;) {
+    const unsigned b = in[at];
+    if (b < 0x80) {
+      const size_t ascii = Ascii_Run(in + at, size - at);
+      for (size_t k = 0; k < ascii; ++k) out[k] = wchar_t(in[at + k]);
+      out += ascii;
+      at += ascii;
+      continue;
+    }
+    // Two-byte sequences, which every Cyrillic letter is, without the general path.
+    if (b >= 0xC2 && b <= 0xDF && at + 1 < size && (in[at + 1] & 0xC0) == 0x80) {
+      *out++ = wchar_t(((b & 0x1F) << 6) | (in[at + 1] & 0x3F));
+      at += 2;
+      continue;
+    }
     const Sequence s = Read_Utf8(bytes, at);
     if (s.Length) {
-      Append_Utf16(text, s.Code_Point);
+      out = Put_Utf16(out, s.Code_Point);
       at += s.Length;
     } else {
-      text += wchar_t(0xFFFD);
+      *out++ = wchar_t(0xFFFD);
       ++at;
     }
   }
+  text.resize(size_t(out - text.data()));
   return text;
 }
 
@@ -167,18 +235,32 @@ std::string Encode_File_Text(const std::wstring& text, File_Encoding encoding) {
     }
     return bytes;
   }
-  bytes.reserve(3 + text.size() * 2);
-  if (encoding == File_Encoding::Utf8_Bom) bytes.append(kUtf8Mark, 3);
+  // A unit never takes more than three bytes (a pair takes four for two),
+  // so the bytes are sized once and cut to what was written.
+  const size_t mark = encoding == File_Encoding::Utf8_Bom ? 3 : 0;
+  bytes.resize(mark + text.size() * 3);
+  if (mark) bytes.replace(0, 3, kUtf8Mark, 3);
+  char* out = bytes.data() + mark;
   for (size_t i = 0; i < text.size(); ++i) {
     uint32_t cp = uint32_t(text[i]) & 0xFFFF;
+    if (cp < 0x80) {
+      *out++ = char(cp);
+      continue;
+    }
+    if (cp < 0x800) {
+      *out++ = char(0xC0 | (cp >> 6));
+      *out++ = char(0x80 | (cp & 0x3F));
+      continue;
+    }
     if (Is_High_Surrogate(cp) && i + 1 < text.size() && Is_Low_Surrogate(uint32_t(text[i + 1]) & 0xFFFF)) {
       cp = 0x10000 + ((cp - 0xD800) << 10) + ((uint32_t(text[i + 1]) & 0xFFFF) - 0xDC00);
       ++i;
     } else if (Is_High_Surrogate(cp) || Is_Low_Surrogate(cp)) {
       cp = 0xFFFD;
     }
-    Append_Utf8(bytes, cp);
+    out = Put_Utf8(out, cp);
   }
+  bytes.resize(size_t(out - bytes.data()));
   return bytes;
 }
 

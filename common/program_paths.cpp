@@ -17,6 +17,20 @@ std::string Help_File_Path(const std::string& exe_path) {
   return Program_Prefix(exe_path) + "Help\\Lirovant.hlp";
 }
 
+std::string Long_Path_Form(const std::string& full) {
+  if (full.compare(0, 4, "\\\\?\\") == 0 || full.compare(0, 4, "\\\\.\\") == 0) return full;
+  if (full.compare(0, 2, "\\\\") == 0) return "\\\\?\\UNC\\" + full.substr(2);
+  const bool drive = full.size() >= 3 && std::isalpha(static_cast<unsigned char>(full[0])) &&
+                     full[1] == ':' && full[2] == '\\';
+  return drive ? "\\\\?\\" + full : full;
+}
+
+std::string Without_Long_Path_Prefix(const std::string& path) {
+  if (path.compare(0, 8, "\\\\?\\UNC\\") == 0) return "\\\\" + path.substr(8);
+  if (path.compare(0, 4, "\\\\?\\") == 0) return path.substr(4);
+  return path;
+}
+
 bool Is_Device_Name(const std::string& path) {
   const size_t slash = path.find_last_of("\\/:");
   std::string stem = path.substr(slash == std::string::npos ? 0 : slash + 1);

@@ -155,6 +155,9 @@ void Exact_Converter::Page_To_Page(std::string_view text, std::string* out) {
 }
 
 void Exact_Converter::Page_To_Utf8(std::string_view text, std::string* out) {
+  // Russian text takes at most two bytes a character: room for that is taken
+  // once, so the chunks are appended without the string growing again.
+  out->reserve(out->size() + text.size() * 2);
   char chunk[Chunk * 3 + 4];  // a form is stored whole, four bytes, however long it is
   for (std::size_t done = 0; done < text.size(); done += Chunk) {
     const std::size_t count = std::min(Chunk, text.size() - done);
@@ -168,12 +171,31 @@ void Exact_Converter::Page_To_Utf8(std::string_view text, std::string* out) {
   }
 }
 
+namespace {
+
+// How many of the first `size` bytes at `in` are ASCII, looked at eight at a time.
+std::size_t Ascii_Prefix(const std::uint8_t* in, std::size_t size) {
+  std::size_t at = 0;
+  for (; at + 8 <= size; at += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, in + at, 8);
+    if (word & 0x8080808080808080ull) break;
+  }
+  while (at < size && in[at] < 0x80) ++at;
+  return at;
+}
+
+}  // namespace
+
 void Exact_Converter::From_Utf8(std::string_view text, std::string* out) {
+  // A page's text is never longer than the UTF-8 it comes from.
+  if (to_ != Page_UTF8) out->reserve(out->size() + text.size());
   char chunk[Chunk + 4];
   std::size_t filled = 0;
   const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+  const std::size_t size = text.size();
   std::size_t at = 0;
-  while (at < text.size()) {
+  while (at < size) {
     if (filled >= Chunk) {
       out->append(chunk, filled);
       filled = 0;
@@ -181,15 +203,39 @@ void Exact_Converter::From_Utf8(std::string_view text, std::string* out) {
     const std::size_t start = at;
     const std::uint8_t lead = bytes[at];
     if (lead < 0x80) {
-      chunk[filled++] = static_cast<char>(lead);
-      ++at;
+      // ASCII is the same in every page: a run of it goes over as it is.
+      const std::size_t run = Ascii_Prefix(bytes + at, std::min(Chunk - filled, size - at));
+      std::memcpy(chunk + filled, bytes + at, run);
+      filled += run;
+      at += run;
       continue;
     }
     long code;
-    // Two-byte sequences, which every Cyrillic letter is, without the general path.
-    if (lead >= 0xC2 && lead < 0xE0 && at + 1 < text.size() && (bytes[at + 1] & 0xC0) == 0x80) {
+    // Two-byte sequences, which every Cyrillic letter is, without the general
+    // path, and what follows them for as long as the chunk has room.
+    if (lead >= 0xC2 && lead < 0xE0 && at + 1 < size && (bytes[at + 1] & 0xC0) == 0x80) {
       code = (lead & 0x1F) << 6 | (bytes[at + 1] & 0x3F);
       at += 2;
+      if (const int b = reverse_.empty() ? -1 : reverse_[code]; b >= 0) {
+        chunk[filled++] = static_cast<char>(b);
+        // Words are letters between single spaces and signs: those stay in
+        // this loop too.
+        while (filled < Chunk && at < size) {
+          const std::uint8_t next_lead = bytes[at];
+          if (next_lead < 0x80) {
+            chunk[filled++] = static_cast<char>(next_lead);
+            ++at;
+            continue;
+          }
+          if (next_lead < 0xC2 || next_lead >= 0xE0 || at + 1 >= size || (bytes[at + 1] & 0xC0) != 0x80)
+            break;
+          const int next = reverse_[(next_lead & 0x1F) << 6 | (bytes[at + 1] & 0x3F)];
+          if (next < 0) break;
+          chunk[filled++] = static_cast<char>(next);
+          at += 2;
+        }
+        continue;
+      }
     } else {
       code = Decode_Utf8(text, &at);
     }

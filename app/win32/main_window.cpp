@@ -374,6 +374,7 @@ class Settings_Link : public Settings_Dialog_Host {
   Edit_Area& Edit() override { return window_.Edit; }
   Sound_Player& Sounds() override { return window_.Sound; }
   const std::string& Exe_Path() override { return window_.Exe_Path; }
+  Help_Viewer& Help() override { return *window_.Help_Display; }
   bool Status_Bar_Visible() override { return window_.Status_Visible; }
   void Set_Status_Bar_Visible(bool visible) override { window_.Set_Status_Bar_Visible(visible); }
 
@@ -442,6 +443,7 @@ bool Main_Window::Create(HINSTANCE instance, const std::vector<std::string>& arg
   if (!Handle) return false;
   Prompts.Set_Owner(Handle);
   Shell.Set_Owner(Handle);
+  Help.Set_Owner(Handle);
   Keyboard.Set_Window(Handle);
   Status.Create(Handle);
   HWND edit = Rich_Edit::Create(Handle, kEditId, true);

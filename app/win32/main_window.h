@@ -21,6 +21,7 @@
 #include "platform/status_text.h"
 #include "platform/win32/command_table.h"
 #include "platform/win32/edit_area_win32.h"
+#include "platform/win32/help_viewer_win32.h"
 #include "platform/win32/modeless_dialogs.h"
 #include "platform/win32/platform_win32.h"
 #include "platform/win32/status_bar.h"
@@ -103,6 +104,9 @@ class Main_Window : public Document_Window {
   // What opens a link clicked in the text; tests listen in here.
   ::Shell* Link_Opener = &Shell;
   Win32_Files Files;
+  Win32_Help_Viewer Help{nullptr};
+  // Where the help commands send their topics; tests look in here.
+  Help_Viewer* Help_Display = &Help;
   Win32_Keyboard Keyboard{nullptr};
 
   // The program's own path: the settings file and the help file lie beside

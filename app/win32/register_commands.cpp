@@ -17,6 +17,7 @@ void Register_All_Commands(Main_Window& w) {
                                     w.Prompts,
                                     w.Files,
                                     w.Shell,
+                                    w.Help_Display,
                                     w.Keyboard,
                                     w.History_List,
                                     w.Current_Path,

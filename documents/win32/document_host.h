@@ -10,6 +10,7 @@
 #include "common/settings_model.h"
 #include "documents/document_commands.h"
 #include "documents/win32/whole_text_win32.h"
+#include "platform/help_viewer.h"
 #include "platform/win32/command_table.h"
 #include "platform/win32/platform_win32.h"
 #include "platform/win32/text_look.h"
@@ -24,6 +25,7 @@ struct Document_Host {
   Win32_Prompts& Prompts;
   Files& Reader;
   Shell& System_Shell;
+  Help_Viewer*& Help;  // the main window's, which tests may replace
   Keyboard& Keys;
   Recent_Files& History;
   std::string& Current_Path;

@@ -4,7 +4,6 @@
 #include <commdlg.h>
 
 #include "common/command_ids.h"
-#include "common/program_paths.h"
 #include "common/help_topics.h"
 #include "documents/win32/document_host.h"
 #include "documents/print_document.h"
@@ -105,9 +104,10 @@ void Print_Document(Document_Host& host) {
   if (dialog.hDevNames) GlobalFree(dialog.hDevNames);
 }
 
-// The viewer opens beside the editor; a missing file or topic is its to report.
-void Show_Help(Document_Host& host, UINT command, ULONG_PTR data) {
-  WinHelpW(host.Window, Wide(Help_File_Path(host.Exe_Path)).c_str(), command, data);
+// The viewer opens beside the editor; a missing topic is its to report.
+void Show_Help(Document_Host& host, std::optional<int> topic) {
+  if (!Show_Help_Topic(*host.Help, host.Exe_Path, topic))
+    host.Prompts.Error(Help_Missing_Text(Help_Page_Path(host.Exe_Path, topic)));
 }
 
 }  // namespace
@@ -115,9 +115,9 @@ void Show_Help(Document_Host& host, UINT command, ULONG_PTR data) {
 void Register_Print_Help_Commands(Command_Table& table, Document_Host& host) {
   Document_Host* h = &host;
   table.Add(IDM_Print, [h] { Print_Document(*h); });
-  table.Add(IDM_Help_Contents, [h] { Show_Help(*h, HELP_FINDER, 0); });
-  table.Add(IDM_Tips, [h] { Show_Help(*h, HELP_CONTEXT, kTopicTips); });
-  table.Add(IDM_Whats_New, [h] { Show_Help(*h, HELP_CONTEXT, kTopicWhatsNew); });
-  table.Add(IDM_Shortcomings, [h] { Show_Help(*h, HELP_CONTEXT, kTopicShortcomings); });
-  table.Add(IDM_Lines_Help, [h] { Show_Help(*h, HELP_CONTEXT, kTopicReadFirst); });
+  table.Add(IDM_Help_Contents, [h] { Show_Help(*h, std::nullopt); });
+  table.Add(IDM_Tips, [h] { Show_Help(*h, kTopicTips); });
+  table.Add(IDM_Whats_New, [h] { Show_Help(*h, kTopicWhatsNew); });
+  table.Add(IDM_Shortcomings, [h] { Show_Help(*h, kTopicShortcomings); });
+  table.Add(IDM_Lines_Help, [h] { Show_Help(*h, kTopicReadFirst); });
 }

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "common/program_paths.h"
 #include "platform/win32/platform_win32.h"
 #include "zmk/zmk.h"
 
@@ -15,15 +16,33 @@ const wchar_t kSaveFilter[] = L"Лировушка.txt (*.txt)\0*.txt\0Проч�
 constexpr size_t kNameRoom = 32768;
 
 bool Is_Folder(const std::wstring& path) {
-  const DWORD attributes = GetFileAttributesW(path.c_str());
+  const DWORD attributes = GetFileAttributesW(File_Api_Path(Narrow(path)).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// The folder as the dialogs can take it: as it is when short enough, else
+// its short form when that is, else none.
+std::wstring Within_Dialog_Limit(const std::wstring& folder) {
+  if (folder.size() < MAX_PATH) return folder;
+  const std::wstring api = File_Api_Path(Narrow(folder));
+  const DWORD size = GetShortPathNameW(api.c_str(), nullptr, 0);
+  if (size == 0) return {};
+  std::wstring short_form(size, L'\0');
+  const DWORD got = GetShortPathNameW(api.c_str(), short_form.data(), size);
+  if (got == 0 || got >= size) return {};
+  short_form.resize(got);
+  const std::wstring plain = Wide(Without_Long_Path_Prefix(Narrow(short_form)));
+  return plain.size() < MAX_PATH ? plain : std::wstring();
 }
 
 // The dialog must not move the process's current folder: the event sounds
 // are found relative to it.
 std::optional<std::string> Run(HWND owner, const std::string& folder, const std::string& name, bool save) {
   std::vector<wchar_t> file(kNameRoom, L'\0');
-  const std::wstring given = Wide(name);
+  std::wstring given = Wide(name);
+  // The dialogs break on a proposal past 260 characters: a long path
+  // proposes only its file name, in the folder the dialog starts in.
+  if (given.size() >= MAX_PATH) given = given.substr(given.find_last_of(L"\\/") + 1);
   if (given.size() < kNameRoom) std::copy(given.begin(), given.end(), file.begin());
   const std::wstring start = Dialog_Start_Folder(folder);
   OPENFILENAMEW ofn{};
@@ -48,11 +67,11 @@ std::optional<std::string> Run(HWND owner, const std::string& folder, const std:
 
 std::wstring Dialog_Start_Folder(const std::string& path) {
   const std::wstring wide = Wide(path);
-  if (wide.empty() || Is_Folder(wide)) return wide;
+  if (wide.empty() || Is_Folder(wide)) return Within_Dialog_Limit(wide);
   const size_t slash = wide.find_last_of(L"\\/");
   if (slash == std::wstring::npos) return {};
   const std::wstring parent = wide.substr(0, slash + 1);
-  return Is_Folder(parent) ? parent : std::wstring();
+  return Is_Folder(parent) ? Within_Dialog_Limit(parent) : std::wstring();
 }
 
 std::optional<std::string> Win32_File_Dialogs::Ask_Open(const std::string& initial_folder) {

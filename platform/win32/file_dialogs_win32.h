@@ -22,5 +22,7 @@ class Zmk_File_Name_Part : public File_Name_Part {
 };
 
 // The folder a dialog starts in: the path itself when it is a folder, else
-// the folder that holds it; empty when neither exists.
+// the folder that holds it; empty when neither exists. A folder past the
+// dialogs' 260 characters comes in its short 8.3 form, or not at all when even
+// that is too long: the dialogs break on a longer one.
 std::wstring Dialog_Start_Folder(const std::string& path);

@@ -34,16 +34,6 @@ bool Copy_All(HANDLE from, HANDLE to) {
 constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
                                   FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
 
-std::wstring Full_Path(const std::wstring& path) {
-  const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-  if (size == 0) return {};
-  std::wstring full(size, L'\0');
-  const DWORD got = GetFullPathNameW(path.c_str(), size, full.data(), nullptr);
-  if (got == 0 || got >= size) return {};
-  full.resize(got);
-  return full;
-}
-
 std::wstring Folder_Of(const std::wstring& full) {
   const size_t slash = full.find_last_of(L"\\/");
   return slash == std::wstring::npos ? std::wstring() : full.substr(0, slash + 1);
@@ -187,14 +177,25 @@ void Clear_Leftovers(const std::wstring& folder) {
   FindClose(search);
 }
 
+// The temporary folder with its trailing backslash, in the form the file
+// functions take at any length; empty when the system names none.
+std::wstring Temporary_Folder() {
+  const DWORD size = GetTempPathW(0, nullptr);
+  if (size == 0) return {};
+  std::wstring temp(size, L'\0');
+  const DWORD got = GetTempPathW(size, temp.data());
+  if (got == 0 || got >= size) return {};
+  temp.resize(got);
+  return File_Api_Path(Narrow(temp));
+}
+
 std::unique_ptr<File_Sink> Begin_In_Place(const std::wstring& target) {
   HANDLE file =
       CreateFileW(target.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return nullptr;
-  wchar_t temp[MAX_PATH + 1] = {};
-  const DWORD length = GetTempPathW(MAX_PATH + 1, temp);
+  const std::wstring temp = Temporary_Folder();
   std::wstring keep;
-  HANDLE copy = length && length <= MAX_PATH ? Create_Scratch(temp, kKeepStem, keep) : INVALID_HANDLE_VALUE;
+  HANDLE copy = temp.empty() ? INVALID_HANDLE_VALUE : Create_Scratch(temp, kKeepStem, keep);
   const bool kept = copy != INVALID_HANDLE_VALUE && Copy_All(file, copy) && FlushFileBuffers(copy);
   if (copy != INVALID_HANDLE_VALUE) CloseHandle(copy);
   if (!kept) {
@@ -208,7 +209,9 @@ std::unique_ptr<File_Sink> Begin_In_Place(const std::wstring& target) {
 }  // namespace
 
 std::unique_ptr<File_Sink> Win32_File_Writer::Begin(const std::string& path) {
-  const std::wstring target = Full_Path(Wide(path));
+  // Past 260 characters only the prefixed form reaches the file; the
+  // scratch names made from its folder carry the prefix along.
+  const std::wstring target = File_Api_Path(Narrow(Full_Path(Wide(path))));
   const std::wstring folder = Folder_Of(target);
   if (folder.empty()) return nullptr;
   const DWORD old = GetFileAttributesW(target.c_str());

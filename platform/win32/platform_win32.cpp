@@ -60,7 +60,7 @@ void Win32_Shell::Add_To_Recent_Documents(const std::string& path) {
 }
 
 bool Win32_Files::Exists(const std::string& path) {
-  if (GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES) return true;
+  if (GetFileAttributesW(File_Api_Path(path).c_str()) != INVALID_FILE_ATTRIBUTES) return true;
   // A file the user may not even look at still answers "denied", not "missing".
   const DWORD error = GetLastError();
   return error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND && error != ERROR_INVALID_NAME &&
@@ -68,8 +68,8 @@ bool Win32_Files::Exists(const std::string& path) {
 }
 
 std::optional<std::string> Win32_Files::Read_All(const std::string& path) {
-  HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = CreateFileW(File_Api_Path(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return std::nullopt;
   LARGE_INTEGER size{};
   std::optional<std::string> bytes;
@@ -96,6 +96,24 @@ uint32_t Win32_Keyboard::Current_Layout() {
 
 void Win32_Keyboard::Activate_Layout(const std::string& name) {
   LoadKeyboardLayoutA(name.c_str(), KLF_ACTIVATE);
+}
+
+std::wstring Full_Path(const std::wstring& path) {
+  const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+  if (size == 0) return {};
+  std::wstring full(size, L'\0');
+  const DWORD got = GetFullPathNameW(path.c_str(), size, full.data(), nullptr);
+  if (got == 0 || got >= size) return {};
+  full.resize(got);
+  return full;
+}
+
+std::wstring File_Api_Path(const std::string& path) {
+  const std::wstring given = Wide(path);
+  const std::wstring full = Full_Path(given);
+  constexpr size_t kLongestShortPath = MAX_PATH - 12;
+  if (full.size() < kLongestShortPath) return given;
+  return Wide(Long_Path_Form(Narrow(full)));
 }
 
 std::string Executable_Path() {

@@ -64,5 +64,14 @@ class Win32_Keyboard : public Keyboard {
   HWND window_;
 };
 
+// The path completed by the system (the current folder and drive filled in);
+// empty when it cannot be completed.
+std::wstring Full_Path(const std::wstring& path);
+// The path as the file functions take it at any length: a full path of 248
+// characters or more (the limit of a folder's name) in its long form, so
+// that names past the old limit still reach their files; a shorter one as
+// given, so that device names and relative names work as they always did.
+std::wstring File_Api_Path(const std::string& path);
+
 // The executable's full path.
 std::string Executable_Path();

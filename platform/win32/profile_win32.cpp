@@ -13,10 +13,20 @@ constexpr const char* kAbsent =
 }  // namespace
 
 std::optional<std::string> Win32_Profile::Read(const std::string& section, const std::string& key) {
-  char buffer[2048];
-  GetPrivateProfileStringA(To_Ansi(section).c_str(), To_Ansi(key).c_str(), kAbsent, buffer, sizeof buffer,
-                           To_Ansi(path_).c_str());
-  if (std::string(buffer) == kAbsent) return std::nullopt;
+  const std::string ansi_section = To_Ansi(section), ansi_key = To_Ansi(key), file = To_Ansi(path_);
+  // A value that fills the buffer may have been cut: the buffer grows until
+  // the whole value fits, however long a path the history holds.
+  std::string buffer(2048, '\0');
+  for (;;) {
+    const DWORD got = GetPrivateProfileStringA(ansi_section.c_str(), ansi_key.c_str(), kAbsent, buffer.data(),
+                                               DWORD(buffer.size()), file.c_str());
+    if (got + 1 < buffer.size() || buffer.size() >= (1u << 20)) {
+      buffer.resize(got);
+      break;
+    }
+    buffer.resize(buffer.size() * 2);
+  }
+  if (buffer == kAbsent) return std::nullopt;
   return From_Ansi(buffer);
 }
 

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "common/command_ids.h"
-#include "common/program_paths.h"
 #include "platform/win32/platform_win32.h"
 #include "platform/win32/registry_win32.h"
 #include "settings/settings_form.h"
@@ -75,15 +74,16 @@ void Settings_Dialog::Browse_Sound(int row) {
   for (wchar_t& c : filter)
     if (c == L'|') c = L'\0';
   filter.push_back(L'\0');
-  wchar_t file[MAX_PATH * 4] = {};
+  // Room for the longest name the system has, not only the old 260 characters.
+  std::vector<wchar_t> file(32768, L'\0');
   OPENFILENAMEW ofn{};
   ofn.lStructSize = sizeof(ofn);
   ofn.hwndOwner = dialog_;
   ofn.lpstrFilter = filter.c_str();
-  ofn.lpstrFile = file;
-  ofn.nMaxFile = DWORD(std::size(file));
+  ofn.lpstrFile = file.data();
+  ofn.nMaxFile = DWORD(file.size());
   ofn.Flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_EXPLORER;
-  if (GetOpenFileNameW(&ofn)) Set_Row_File(dialog_, row, Narrow(file));
+  if (GetOpenFileNameW(&ofn)) Set_Row_File(dialog_, row, Narrow(file.data()));
 }
 
 // A row's play button: the name as typed, returning at once.
@@ -141,7 +141,8 @@ void Settings_Dialog::On_Help(const HELPINFO& info) {
   if (info.iContextType != HELPINFO_WINDOW) return;
   const DWORD context = Help_Context(info.iCtrlId);
   if (context == 0) return;
-  WinHelpW(dialog_, Wide(Help_File_Path(host_.Exe_Path())).c_str(), HELP_CONTEXT, context);
+  if (!Show_Help_Topic(host_.Help(), host_.Exe_Path(), int(context)))
+    prompts_->Error(Help_Missing_Text(Help_Page_Path(host_.Exe_Path(), int(context))));
 }
 
 INT_PTR CALLBACK Settings_Dialog::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

@@ -9,6 +9,7 @@
 
 #include "common/settings_model.h"
 #include "platform/edit_area.h"
+#include "platform/help_viewer.h"
 #include "platform/sound.h"
 #include "platform/win32/command_table.h"
 #include "settings/win32/layout_mode_label_win32.h"
@@ -28,6 +29,8 @@ class Settings_Dialog_Host {
   virtual Edit_Area& Edit() = 0;
   virtual Sound_Player& Sounds() = 0;
   virtual const std::string& Exe_Path() = 0;
+  // Where F1 and the title bar's "?" show their topics.
+  virtual Help_Viewer& Help() = 0;
   virtual bool Status_Bar_Visible() = 0;
   // Shows or hides the status bar together with its menu separator.
   virtual void Set_Status_Bar_Visible(bool visible) = 0;

@@ -110,6 +110,13 @@ TEST(ProgramPaths, PrefixIsTheFolderWhateverTheFileIsCalled) {
   EXPECT_TRUE(Is_Rooted_Path("C:\\x.txt"));
   EXPECT_TRUE(Is_Rooted_Path("\\\\srv\\share\\x.txt"));
   EXPECT_FALSE(Is_Rooted_Path("notes\\x.txt"));
+  EXPECT_EQ(Long_Path_Form("C:\\Док\\a.txt"), "\\\\?\\C:\\Док\\a.txt");
+  EXPECT_EQ(Long_Path_Form("\\\\srv\\share\\a.txt"), "\\\\?\\UNC\\srv\\share\\a.txt");
+  EXPECT_EQ(Without_Long_Path_Prefix("\\\\?\\C:\\Док\\a.txt"), "C:\\Док\\a.txt");
+  EXPECT_EQ(Without_Long_Path_Prefix("\\\\?\\UNC\\srv\\share\\a.txt"), "\\\\srv\\share\\a.txt");
+  EXPECT_EQ(Without_Long_Path_Prefix("C:\\a.txt"), "C:\\a.txt");
+  for (const char* kept : {"\\\\?\\C:\\a.txt", "\\\\.\\COM1", "notes\\a.txt", "C:a.txt", ""})
+    EXPECT_EQ(Long_Path_Form(kept), kept);
   for (const char* device : {"nul.txt", "C:\\x\\COM1.log", "Con", "lpt9", "aux .txt", "D:prn"})
     EXPECT_TRUE(Is_Device_Name(device)) << device;
   for (const char* file : {"null.txt", "C:\\nul\\a.txt", "COM0", "com10.txt", "Лировушка.txt", ""})

@@ -83,6 +83,37 @@ TEST(FileEncodingText, DecodesWithoutTheMarkAndEncodesBackTheSameBytes) {
             "a");
 }
 
+// ASCII is taken eight bytes at a time: a bad byte at any place of such a
+// word, or right after a run of them, still becomes one U+FFFD of its own.
+TEST(FileEncodingText, BadBytesAmongLongAsciiRunsDecodeOneByOne) {
+  for (size_t offset = 0; offset <= 16; ++offset) {
+    const std::string bytes = std::string(offset, 'a') + "\xFF" + std::string(16 - offset, 'b');
+    EXPECT_FALSE(Is_Valid_Utf8(bytes)) << offset;
+    EXPECT_EQ(Decode_File_Text(bytes, File_Encoding::Utf8),
+              std::wstring(offset, L'a') + wchar_t(0xFFFD) + std::wstring(16 - offset, L'b'))
+        << offset;
+  }
+  const std::string run(21, 'x');
+  const std::wstring wide_run(21, L'x');
+  const std::wstring privet = {0x41F, 0x440, 0x438, 0x432, 0x435, 0x442};
+  const std::wstring bad(1, wchar_t(0xFFFD));
+  EXPECT_EQ(Decode_File_Text(run + "\xD0" + run + kPrivet + "\x80\xC3", File_Encoding::Utf8),
+            wide_run + bad + wide_run + privet + bad + bad);
+  EXPECT_TRUE(Is_Valid_Utf8(run + kPrivet + run + "\xF0\x9F\x98\x80" + run));
+  // A zero byte far into the text still keeps it WIN.
+  EXPECT_EQ(Recognize_File_Encoding(kPrivet + run + std::string(1, '\0') + run), File_Encoding::Win);
+  EXPECT_EQ(Recognize_File_Encoding("\xEF\xBB\xBF" + run + std::string(1, '\0')), File_Encoding::Win);
+}
+
+TEST(FileEncodingText, EncodesEachLengthOfSequence) {
+  const std::wstring text = {'a', 0x44F, 0x7FF, 0x800, 0x20AC, 0xD83D, 0xDE00, 0xDC00, 'z'};
+  EXPECT_EQ(Encode_File_Text(text, File_Encoding::Utf8_Bom),
+            "\xEF\xBB\xBF"
+            "a\xD1\x8F\xDF\xBF\xE0\xA0\x80\xE2\x82\xAC\xF0\x9F\x98\x80\xEF\xBF\xBDz");
+  EXPECT_EQ(Encode_File_Text(std::wstring(), File_Encoding::Utf8), "");
+  EXPECT_EQ(Encode_File_Text(std::wstring(), File_Encoding::Utf8_Bom), "\xEF\xBB\xBF");
+}
+
 TEST(FileEncodingText, UnicodeLineEndsGoInAsCrAndOutAsCrLf) {
   EXPECT_EQ(Disk_To_Working_Text(std::wstring(L"a\r\nb\nc\rd\r\n")), L"a\rb\rc\rd\r");
   EXPECT_EQ(Working_Text_To_Disk(std::wstring(L"a\rb\nc\r\n")), L"a\r\nb\r\nc\r\n");

@@ -125,6 +125,37 @@ TEST(ExactConversion, InvalidUtf8IsReportedWhereItStands) {
   }
 }
 
+// Runs of ASCII and of Cyrillic letters go over in bulk: runs longer than a
+// chunk of work, a letter the target lacks and a bad byte inside such runs
+// still come out one by one, each where it stands.
+TEST(ExactConversion, LongRunsOfAsciiAndLettersKeepEveryCharacterInPlace) {
+  const std::string ascii(9000, 'a');
+  std::string letters, win_letters;
+  for (int i = 0; i < 6000; ++i) {
+    letters += i % 2 ? u8"я" : u8"Ж";
+    win_letters += i % 2 ? "\xFF" : "\xC6";
+  }
+  const std::string text = ascii + letters + u8"і" + letters + "\x80" + ascii;
+  const Exact_Conversion koi = Convert_Exact(text, Page_UTF8, Page_KOI);
+  std::string koi_letters;
+  for (int i = 0; i < 6000; ++i) koi_letters += i % 2 ? "\xD1" : "\xF6";
+  EXPECT_EQ(koi.text, ascii + koi_letters + "?" + koi_letters + "?" + ascii);
+  EXPECT_EQ(koi.missing, 1u);
+  EXPECT_EQ(koi.first_missing, U'і');
+  EXPECT_EQ(koi.first_missing_at, ascii.size() + letters.size());
+  EXPECT_EQ(koi.invalid, 1u);
+  EXPECT_EQ(koi.first_invalid_at, ascii.size() + 2 * letters.size() + 2);
+  const Exact_Conversion win = Convert_Exact(text, Page_UTF8, Page_WIN);
+  EXPECT_EQ(win.text, ascii + win_letters + "\xB3" + win_letters + "?" + ascii);
+  EXPECT_EQ(Convert_Exact(ascii + win_letters + ascii, Page_WIN, Page_UTF8).text, ascii + letters + ascii);
+  EXPECT_EQ(Convert_Exact(text, Page_UTF8, Page_UTF8).text, ascii + letters + u8"і" + letters + "?" + ascii);
+  // Between words: a lacking letter and a bad byte right after a space.
+  const Exact_Conversion words = Convert_Exact(u8"Жя, я і\x80 ё!", Page_UTF8, Page_KOI);
+  EXPECT_EQ(words.text, "\xF6\xD1, \xD1 ?? \xA3!");
+  EXPECT_EQ(words.first_missing_at, 9u);
+  EXPECT_EQ(words.first_invalid_at, 11u);
+}
+
 TEST(ExactConversion, PiecesGiveTheSameAsTheWhole) {
   const std::string text = u8"Съешь же ещё этих мягких «булок» — №5 ─ 😀 é";
   for (const Text_Page to : {Page_WIN, Page_UTF8, Page_DOS}) {

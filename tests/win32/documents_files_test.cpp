@@ -10,6 +10,7 @@
 #include "documents/document_files.h"
 #include "platform/win32/document_text_win32.h"
 #include "platform/win32/edit_area_win32.h"
+#include "platform/win32/file_dialogs_win32.h"
 #include "platform/win32/file_writer_win32.h"
 #include "platform/win32/platform_win32.h"
 
@@ -213,6 +214,45 @@ TEST_F(DocumentsFiles, AFailedSaveLeavesTheOldFileWholeAndNothingBehind) {
   EXPECT_FALSE(writer.Write_Whole(Path("bad|name?.txt"), "x"));
   EXPECT_FALSE(writer.Write_Whole(folder_, "x"));  // a folder is no file
   EXPECT_EQ(Listing(), std::vector<std::string>{"ro.txt"});
+}
+
+// A folder whose path runs past 260 characters, made and removed in the
+// long-path form; the document in it is named as users see it.
+TEST_F(DocumentsFiles, ADocumentPastTheOldPathLimitRoundTripsAndTheDialogsStartSafely) {
+  std::string deep = folder_;
+  std::vector<std::string> made;
+  for (int level = 0; level < 5; ++level) {
+    deep += "\xD0\xBF\xD0\xB0\xD0\xBF\xD0\xBA\xD0\xB0_" + std::string(60, char('a' + level)) +
+            "\\";  // "папка_..."
+    ASSERT_TRUE(CreateDirectoryW(File_Api_Path(deep).c_str(), nullptr)) << level;
+    made.push_back(deep);
+  }
+  const std::string path = deep + "long.txt";
+  ASSERT_GT(Wide(path).size(), size_t(MAX_PATH));
+  Rich_Edit_Document text(edit_);
+  text.Put("first line\rsecond");
+  Win32_File_Writer writer;
+  ASSERT_EQ(Save_Document(text, writer, path, File_Encoding::Win), Save_Result::Saved);
+  EXPECT_EQ(Win32_Files().Read_All(path).value_or("<missing>"), "first line\r\nsecond");
+  EXPECT_TRUE(Win32_Files().Exists(path));
+  // Saved again over itself: the scratch file beside it takes its place.
+  text.Put("again");
+  ASSERT_EQ(Save_Document(text, writer, path, File_Encoding::Utf8), Save_Result::Saved);
+  EXPECT_EQ(Win32_Files().Read_All(path).value_or("<missing>"), "again");
+  // The dialogs break on a folder this long: they get a short one or none.
+  EXPECT_LT(Dialog_Start_Folder(path).size(), size_t(MAX_PATH));
+
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((File_Api_Path(deep) + L"*").c_str(), &found);
+  ASSERT_NE(search, INVALID_HANDLE_VALUE);
+  int files = 0;
+  do files += !(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+  while (FindNextFileW(search, &found));
+  FindClose(search);
+  EXPECT_EQ(files, 1) << "a scratch file stayed beside the document";
+  EXPECT_TRUE(DeleteFileW(File_Api_Path(path).c_str()));
+  for (auto level = made.rbegin(); level != made.rend(); ++level)
+    RemoveDirectoryW(File_Api_Path(*level).c_str());
 }
 
 }  // namespace
