@@ -63,6 +63,8 @@ wait_window() {  # wait_window pattern [seconds]
   done
   echo "no window '$pattern' after ${limit}s; on the screen:" >&2
   xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | sed 's/^/  /' >&2
+  echo "and running:" >&2
+  ps -eo pid,stat,etime,rss,args | grep -i -e '\.exe' -e wineserver | grep -v grep | sed 's/^/  /' >&2
   return 1
 }
 
