@@ -173,6 +173,18 @@ void Exact_Converter::Page_To_Utf8(std::string_view text, std::string* out) {
 
 namespace {
 
+// A word as its bytes stand in memory, the first one lowest.
+template <typename Word>
+Word Little_Endian(Word word) {
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+  Word swapped = 0;
+  for (std::size_t k = 0; k < sizeof word; ++k) swapped = swapped << 8 | (word >> (8 * k) & 0xFF);
+  return swapped;
+#else
+  return word;
+#endif
+}
+
 // How many of the first `size` bytes at `in` are ASCII, looked at eight at a time.
 std::size_t Ascii_Prefix(const std::uint8_t* in, std::size_t size) {
   std::size_t at = 0;
@@ -221,6 +233,23 @@ void Exact_Converter::From_Utf8(std::string_view text, std::string* out) {
         // Words are letters between single spaces and signs: those stay in
         // this loop too.
         while (filled < Chunk && at < size) {
+          // Two Cyrillic letters (lead D0 or D1 each) at once while the word lasts.
+          if (at + 4 <= size && filled + 2 <= Chunk) {
+            std::uint32_t four;
+            std::memcpy(&four, bytes + at, 4);
+            four = Little_Endian(four);
+            if ((four & 0xC0FEC0FEu) == 0x80D080D0u) {
+              const int first = reverse_[0x400 | (four & 1) << 6 | (four >> 8 & 0x3F)];
+              const int second = reverse_[0x400 | (four >> 16 & 1) << 6 | (four >> 24 & 0x3F)];
+              if ((first | second) >= 0) {
+                chunk[filled] = static_cast<char>(first);
+                chunk[filled + 1] = static_cast<char>(second);
+                filled += 2;
+                at += 4;
+                continue;
+              }
+            }
+          }
           const std::uint8_t next_lead = bytes[at];
           if (next_lead < 0x80) {
             chunk[filled++] = static_cast<char>(next_lead);
