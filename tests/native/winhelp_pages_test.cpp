@@ -13,27 +13,12 @@
 #include "platform/help_viewer.h"
 #include "tools/winhelp/help_pages.h"
 #include "tools/winhelp/help_source.h"
+#include "tests/native/shipped_help.h"
 
 namespace {
 
 using winhelp::HelpPage;
 using winhelp::HelpProject;
-
-HelpProject shipped_project() {
-  const std::filesystem::path folder =
-      std::filesystem::path(TEST_DATA_DIR) / ".." / ".." / "documents" / "help";
-  std::vector<std::filesystem::path> files;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) files.push_back(entry.path());
-  std::sort(files.begin(), files.end());
-  HelpProject project;
-  for (const auto& file : files) {
-    std::ifstream in(file, std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    winhelp::parse_help_source(text, file.filename().string(), project);
-  }
-  winhelp::finish_project(project);
-  return project;
-}
 
 std::map<std::string, std::string> pages_by_name(const std::vector<HelpPage>& pages) {
   std::map<std::string, std::string> named;
@@ -52,7 +37,7 @@ std::vector<std::string> links_of(const std::string& html) {
 }
 
 TEST(HelpPages, EveryTopicTheProgramOpensHasItsPageAndTheContentsTheIndex) {
-  const std::vector<HelpPage> pages = winhelp::build_help_pages(shipped_project());
+  const std::vector<HelpPage> pages = winhelp::build_help_pages(Shipped_Help_Project());
   const auto named = pages_by_name(pages);
   EXPECT_EQ(named.size(), pages.size()) << "two topics share a page name";
   for (int number : kHelpTopics)
@@ -63,7 +48,7 @@ TEST(HelpPages, EveryTopicTheProgramOpensHasItsPageAndTheContentsTheIndex) {
 }
 
 TEST(HelpPages, EveryLinkLeadsToAPageOfTheFolder) {
-  const auto named = pages_by_name(winhelp::build_help_pages(shipped_project()));
+  const auto named = pages_by_name(winhelp::build_help_pages(Shipped_Help_Project()));
   size_t links = 0;
   for (const auto& [name, html] : named) {
     for (const std::string& link : links_of(html)) {

@@ -10,6 +10,7 @@
 
 #include "tools/winhelp/cp1251.h"
 #include "tools/winhelp/help_source.h"
+#include "tests/native/shipped_help.h"
 
 namespace {
 
@@ -133,18 +134,7 @@ TEST(WinhelpSource, ChecksTheWholeProject) {
 // The program opens topics by number: one the help file lacks would end in
 // the viewer's "topic not found".
 TEST(WinhelpSource, EveryTopicTheProgramOpensIsInTheShippedHelp) {
-  const std::filesystem::path folder =
-      std::filesystem::path(TEST_DATA_DIR) / ".." / ".." / "documents" / "help";
-  std::vector<std::filesystem::path> files;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) files.push_back(entry.path());
-  std::sort(files.begin(), files.end());
-  HelpProject project;
-  for (const auto& file : files) {
-    std::ifstream in(file, std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    winhelp::parse_help_source(text, file.filename().string(), project);
-  }
-  winhelp::finish_project(project);
+  const HelpProject project = Shipped_Help_Project();
   for (int number : kHelpTopics) {
     const bool found = std::any_of(project.topics.begin(), project.topics.end(),
                                    [number](const winhelp::Topic& t) { return t.number == number; });
