@@ -24,6 +24,7 @@
 #include "platform/win32/modeless_dialogs.h"
 #include "platform/win32/platform_win32.h"
 #include "platform/win32/status_bar.h"
+#include "platform/win32/text_intake_win32.h"
 #include "platform/win32/text_look.h"
 #include "search/win32/search_commands.h"
 #include "settings/win32/settings_dialog.h"
@@ -137,6 +138,8 @@ class Main_Window : public Document_Window {
 
   Command_Table Commands;
   Modeless_Dialogs Modeless;
+  // A long text goes into the edit area a screen first (platform/win32/text_intake_win32.h).
+  Text_Intake Intake;
   Document_Control Control;
   std::optional<Document_Host> Documents;
   std::optional<Text_Host> Text;
@@ -157,6 +160,8 @@ class Main_Window : public Document_Window {
   LRESULT On_Notify(NMHDR* header);
   void On_Edit_Change();
   void Replace_Edit_Control();
+  void Show_Intake(std::size_t taken, std::size_t total);
+  void Intake_Done();
 };
 
 // Every subsystem's commands, registered once at creation (register_commands.cpp).
