@@ -327,6 +327,7 @@ void Main_Window::Replace_Edit_Control() {
 
 void Main_Window::Reset_Editor() {
   Intake.Stop();
+  Put_Mode_Back();
   Control.History().Forget();
   if (Edit.Text_Length() > 0) Replace_Edit_Control();
   Edit.Set_Text("");
@@ -479,12 +480,20 @@ bool Main_Window::Take_Message(MSG& msg) {
   return Modeless.Take(msg) || Translate_Shortcut(msg);
 }
 
+// The share taken in stands in the mode panel, which shows in the narrowest
+// window, as the label of a long command does.
 void Main_Window::Show_Intake(std::size_t taken, std::size_t total) {
-  Status.Set_Text(kPanelProgress, Intake_Progress_Text(taken, total));
+  if (!Mode_Before_Intake) Mode_Before_Intake = Status.Text(kPanelMode);
+  Status.Set_Text(kPanelMode, Intake_Progress_Text(taken, total));
+}
+
+void Main_Window::Put_Mode_Back() {
+  if (Mode_Before_Intake) Status.Set_Text(kPanelMode, *Mode_Before_Intake);
+  Mode_Before_Intake.reset();
 }
 
 void Main_Window::Intake_Done() {
-  Status.Set_Text(kPanelProgress, "");
+  Put_Mode_Back();
   Refresh_Status();
 }
 

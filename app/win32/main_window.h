@@ -162,6 +162,9 @@ class Main_Window : public Document_Window {
   void Replace_Edit_Control();
   void Show_Intake(std::size_t taken, std::size_t total);
   void Intake_Done();
+  void Put_Mode_Back();
+  // The mode panel's text while it shows the share of a long text taken in.
+  std::optional<std::string> Mode_Before_Intake;
 };
 
 // Every subsystem's commands, registered once at creation (register_commands.cpp).

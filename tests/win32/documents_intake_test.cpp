@@ -66,7 +66,7 @@ TEST_F(Intake, AnOpenedLongFileShowsItsStartAtOnceAndEndsAsInOneStep) {
   EXPECT_GE(size_t(first), kFirstPieceChars * 3 / 4);
   EXPECT_LT(size_t(first), Working(file).size());
   EXPECT_FALSE(Window().Edit.Modified());
-  EXPECT_EQ(Window().Status.Text(kPanelProgress).rfind("Загружено: ", 0), 0u);
+  EXPECT_EQ(Window().Status.Text(kPanelMode).rfind("Загружено: ", 0), 0u);
 
   ASSERT_TRUE(Whole_Text_In());
   EXPECT_EQ(Window().Edit.Text(), Working(file));
@@ -75,7 +75,7 @@ TEST_F(Intake, AnOpenedLongFileShowsItsStartAtOnceAndEndsAsInOneStep) {
   EXPECT_EQ(Window().Edit.Get_Selection().End, 0);
   EXPECT_EQ(SendMessageW(Window().Edit.Handle(), EM_CANUNDO, 0, 0), 0);
   EXPECT_EQ(GetWindowLongW(Window().Edit.Handle(), GWL_STYLE) & ES_READONLY, 0);
-  EXPECT_EQ(Window().Status.Text(kPanelProgress), "");
+  EXPECT_EQ(Window().Status.Text(kPanelMode), kInsertText);
   const int32_t lines = Window().Edit.Line_Count();
 
   // The same text in one step shows as many lines.
