@@ -6,7 +6,8 @@
 #   intake_bench.sh path/to/Lirovant.exe [megabytes...]
 source "$(dirname "$0")/lib.sh"
 shift
-bench_win="Z:${exe_dir//\//\\}\\intake_bench.exe"
+exe_abs=$(cd "$exe_dir" && pwd)
+bench_win="Z:${exe_abs//\//\\}\\intake_bench.exe"
 wineserver -w 2>/dev/null || true
 echo "large files, the first screen and the whole text from the start of the process:"
 (cd "$app" && "$here/tools/wine-run" "$bench_win" "$app_win\\Lirovant.exe" "$@" 2>/dev/null)
