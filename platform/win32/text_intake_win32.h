@@ -1,8 +1,9 @@
 #pragma once
 // A long text put into an edit control a screen first: the start goes in at
 // once, the rest in pieces between messages on a timer of the control, so
-// the window paints, scrolls and closes meanwhile. The control is read-only
-// until the whole text is in; its modified flag, selection and scroll
+// the window paints, resizes and closes meanwhile. Whoever lets the user
+// change the text takes the rest in first (Finish); the pieces always go in
+// behind the end. The control's modified flag, selection and scroll
 // position stay as they are set, and it keeps no undo steps of the intake.
 #include <windows.h>
 

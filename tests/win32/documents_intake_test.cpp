@@ -74,7 +74,6 @@ TEST_F(Intake, AnOpenedLongFileShowsItsStartAtOnceAndEndsAsInOneStep) {
   EXPECT_EQ(Window().Edit.Get_Selection().Start, 0);
   EXPECT_EQ(Window().Edit.Get_Selection().End, 0);
   EXPECT_EQ(SendMessageW(Window().Edit.Handle(), EM_CANUNDO, 0, 0), 0);
-  EXPECT_EQ(GetWindowLongW(Window().Edit.Handle(), GWL_STYLE) & ES_READONLY, 0);
   EXPECT_EQ(Window().Status.Text(kPanelMode), kInsertText);
   const int32_t lines = Window().Edit.Line_Count();
 
@@ -148,6 +147,19 @@ TEST_F(Intake, MovingAboutThePartInLeavesTheRestComing) {
   MSG msg{Window().Edit.Handle(), WM_KEYDOWN, VK_NEXT, 1, 0, {0, 0}};
   Window().Take_Message(msg);
   EXPECT_TRUE(Window().Intake.Busy());
+}
+
+TEST_F(Intake, AnEditOfThePartInLeavesTheRestComingInBehindTheEnd) {
+  const std::string file = Long_File(size_t(1) << 20);
+  ASSERT_TRUE(Win32_File_Writer().Write_Whole(path_, file));
+  Open(path_);
+  ASSERT_TRUE(Window().Intake.Busy());
+  // As a drop of text by the mouse would: straight into the control.
+  Window().Edit.Set_Selection(0, 2);
+  Window().Edit.Replace_Selection("abc");
+  ASSERT_TRUE(Whole_Text_In());
+  EXPECT_EQ(Window().Edit.Text(), "abc" + Working(file).substr(2));
+  EXPECT_TRUE(Window().Edit.Modified());
 }
 
 TEST_F(Intake, AWholeTextReplacementComesInAndUndoesInOneStep) {
