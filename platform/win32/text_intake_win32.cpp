@@ -72,6 +72,9 @@ void Text_Intake::Take_Run() {
     piece_chars_ = Next_Piece_Chars(chars, Milliseconds_Since(piece_start));
   } while (taken_ < text_.size() && Milliseconds_Since(start) < kMostRunMilliseconds && !Input_Waiting());
   Place_Waiting_Caret();
+  // Drawing was off while the pieces went in: what the user scrolled into
+  // view meanwhile is painted now, once a run.
+  InvalidateRect(control_, nullptr, FALSE);
   if (taken_ < text_.size()) {
     if (progress_) progress_(taken_, text_.size());
     return;
