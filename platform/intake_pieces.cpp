@@ -28,6 +28,15 @@ std::size_t Piece_End(const std::wstring& text, std::size_t at, std::size_t want
   return end > at ? end : std::min(size, at + 2);
 }
 
+std::size_t Longest_Unbroken_Run(const std::wstring& text) {
+  std::size_t longest = 0, run = 0;
+  for (wchar_t c : text) {
+    run = (c == L' ' || c == L'\t' || c == L'\r' || c == L'\n') ? 0 : run + 1;
+    longest = std::max(longest, run);
+  }
+  return longest;
+}
+
 std::size_t Next_Piece_Chars(std::size_t last_chars, double last_milliseconds) {
   double factor = last_milliseconds > 0 ? kPieceMilliseconds / last_milliseconds : 2.0;
   factor = std::min(2.0, std::max(0.5, factor));

@@ -41,6 +41,7 @@ void Text_Intake::Begin(HWND control, std::wstring text) {
   Stop();
   const std::size_t first = Piece_End(text, 0, kFirstPieceChars);
   Rich_Edit edit(control);
+  if (Longest_Unbroken_Run(text) > kLongestWrappedRun) edit.Set_Word_Wrap(false);
   if (first == text.size()) {
     edit.Set_Control_Text(text);
     return;

@@ -62,6 +62,13 @@ TEST(IntakePieces, PiecesJoinBackToTheWholeText) {
   EXPECT_EQ(count, 10u);
 }
 
+TEST(IntakePieces, TheLongestRunEndsAtSpacesTabsAndLineBreaks) {
+  EXPECT_EQ(Longest_Unbroken_Run(L""), 0u);
+  EXPECT_EQ(Longest_Unbroken_Run(L"ab cde\tf\rghij\nk"), 4u);
+  EXPECT_EQ(Longest_Unbroken_Run(std::wstring(3000, L'x') + L" y"), 3000u);
+  EXPECT_EQ(Longest_Unbroken_Run(L"   "), 0u);
+}
+
 TEST(IntakePieces, NextPieceGrowsOrShrinksTowardsItsTime) {
   EXPECT_EQ(Next_Piece_Chars(100000, kPieceMilliseconds), 100000u);
   EXPECT_EQ(Next_Piece_Chars(100000, kPieceMilliseconds / 2), 200000u);

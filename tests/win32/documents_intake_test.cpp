@@ -162,6 +162,13 @@ TEST_F(Intake, AnEditOfThePartInLeavesTheRestComingInBehindTheEnd) {
   EXPECT_TRUE(Window().Edit.Modified());
 }
 
+TEST_F(Intake, ATextWithARunTooLongToWrapIsShownUnwrapped) {
+  Window().Control.Replace_Whole_Text(std::string(kLongestWrappedRun + 1, 'x'), false);
+  EXPECT_EQ(Window().Edit.Line_Count(), 1);
+  Window().Control.Replace_Whole_Text(std::string(kLongestWrappedRun, 'x'), false);
+  EXPECT_GT(Window().Edit.Line_Count(), 1);
+}
+
 TEST_F(Intake, AWholeTextReplacementComesInAndUndoesInOneStep) {
   Window().Edit.Set_Text("before");
   const std::string text = Working(Long_File(size_t(1) << 20));

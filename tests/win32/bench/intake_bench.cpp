@@ -10,7 +10,7 @@
 // next piece. The whole text is in when the length first reaches the value
 // it then keeps for two seconds.
 //
-//   intake_bench.exe Lirovant.exe [megabytes...]
+//   intake_bench.exe Lirovant.exe [megabytes...] [L<kilobytes of one line>...]
 #include <windows.h>
 
 #include <richedit.h>
@@ -40,6 +40,13 @@ std::string Sample_File(size_t size) {
     out += (i % 13 == 12) ? "\r\n" : " ";
   }
   out.resize(size);
+  return out;
+}
+
+// One line of Russian letters without a space or a line break.
+std::string Long_Line_File(size_t size) {
+  std::string out;
+  for (size_t i = 0; i < size; ++i) out += char(0xE0 + i % 32);
   return out;
 }
 
@@ -167,6 +174,9 @@ int Run_Bare(const std::wstring& path) {
   SendMessageW(edit, EM_SETTEXTMODE, TM_PLAINTEXT, 0);
   SendMessageW(edit, EM_EXLIMITTEXT, 0, 2147483645);
   SendMessageW(edit, EM_SETUNDOLIMIT, 0, 0);
+  // LV_BENCH_NO_WRAP: the control's lines are not wrapped, for a look at
+  // what wrapping costs.
+  if (GetEnvironmentVariableW(L"LV_BENCH_NO_WRAP", nullptr, 0)) SendMessageW(edit, EM_SETTARGETDEVICE, 0, 1);
   const std::string bytes = Read_File(path);
   std::wstring wide(bytes.size() + 1, L'\0');
   const int n = MultiByteToWideChar(1251, 0, bytes.data(), int(bytes.size()), wide.data(), int(wide.size()));
@@ -189,22 +199,29 @@ void Print_Row(const char* who, const Figures& f) {
 int wmain(int argc, wchar_t** argv) {
   if (argc >= 3 && std::wstring(argv[1]) == L"--bare") return Run_Bare(argv[2]);
   if (argc < 2) {
-    std::fprintf(stderr, "usage: intake_bench.exe Lirovant.exe [megabytes...]\n");
+    std::fprintf(stderr, "usage: intake_bench.exe Lirovant.exe [megabytes...] [L<kilobytes>...]\n");
     return 2;
   }
   const std::wstring program = argv[1];
-  std::vector<unsigned> sizes;
-  for (int i = 2; i < argc; ++i) sizes.push_back(unsigned(_wtoi(argv[i])));
-  if (sizes.empty()) sizes = {1, 10, 50};
+  // "L200" stands for one line of 200 KB without a space.
+  std::vector<std::wstring> sizes;
+  for (int i = 2; i < argc; ++i) sizes.push_back(argv[i]);
+  if (sizes.empty()) sizes = {L"1", L"10", L"50"};
   wchar_t self[MAX_PATH];
   GetModuleFileNameW(nullptr, self, MAX_PATH);
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);
-  for (unsigned megabytes : sizes) {
-    const std::wstring path = std::wstring(temp) + L"lv_intake_" + std::to_wstring(megabytes) + L".txt";
-    if (!Write_File(path, Sample_File(size_t(megabytes) << 20))) return 1;
-    const double limit = 60.0 + 4.0 * megabytes;
-    std::printf("%u MB Russian text:\n", megabytes);
+  for (const std::wstring& size : sizes) {
+    const bool line = size[0] == L'L';
+    const unsigned count = unsigned(_wtoi(size.c_str() + (line ? 1 : 0)));
+    const std::wstring path = std::wstring(temp) + L"lv_intake_" + size + L".txt";
+    if (!Write_File(path, line ? Long_Line_File(size_t(count) << 10) : Sample_File(size_t(count) << 20)))
+      return 1;
+    const double limit = line ? 60.0 : 60.0 + 4.0 * count;
+    if (line)
+      std::printf("one line of %u KB without a space, word wrap on:\n", count);
+    else
+      std::printf("%u MB Russian text:\n", count);
     Print_Row("Lirovant.exe", Measure(L"\"" + program + L"\" \"" + path + L"\"", L"RichEdit20W", limit));
     Print_Row("bare RichEdit",
               Measure(L"\"" + std::wstring(self) + L"\" --bare \"" + path + L"\"", L"RichEdit20W", limit));
