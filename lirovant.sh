@@ -63,7 +63,7 @@ case "${1:-}" in
     build
     start_display
     "$here/tests/e2e/startup_bench.sh" "$mingw/Lirovant.exe"
-    "$here/tests/e2e/intake_bench.sh" "$mingw/Lirovant.exe"
+    "$here/tests/e2e/intake_bench.sh" "$mingw/Lirovant.exe" 1 10 50 L200
     ;;
   *)
     echo "usage: $0 run [file] | test | bench" >&2
