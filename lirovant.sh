@@ -2,7 +2,7 @@
 # Installs what is missing, builds both trees, then runs the editor or the tests.
 #   ./lirovant.sh run [file]   start the editor under Wine, optionally with a file
 #   ./lirovant.sh test         run every test: native, Win32 under Wine, end-to-end
-#   ./lirovant.sh bench        print the start-up and size figures
+#   ./lirovant.sh bench        print the start-up, size and large-file figures
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 native=$here/build/native
@@ -63,6 +63,7 @@ case "${1:-}" in
     build
     start_display
     "$here/tests/e2e/startup_bench.sh" "$mingw/Lirovant.exe"
+    "$here/tests/e2e/intake_bench.sh" "$mingw/Lirovant.exe" 1 10 50 L200
     ;;
   *)
     echo "usage: $0 run [file] | test | bench" >&2

@@ -7,17 +7,24 @@
 #include "common/control_text.h"
 #include "documents/document_files.h"
 
+namespace {
+// Where the reader stands: the caret, or where it goes once its text is in.
+int32_t Document_Caret(Document_Session& s) {
+  return s.Text.Waiting_Caret().value_or(s.Edit.Get_Selection().Start);
+}
+}  // namespace
+
 void Remember_Caret(Document_Session& s) {
-  s.History.Remember_Caret(s.Window.Document_Name(), s.Edit.Get_Selection().Start);
+  s.History.Remember_Caret(s.Window.Document_Name(), Document_Caret(s));
 }
 
 void Restore_Caret(Document_Session& s) {
   if (auto caret = s.History.Caret_To_Restore(s.Window.Document_Name(), s.Caret_Memory))
-    s.Edit.Set_Selection(*caret, *caret);
+    if (!s.Text.Caret_Waits_For_Text(*caret)) s.Edit.Set_Selection(*caret, *caret);
 }
 
 void Add_To_History(Document_Session& s, const std::string& path) {
-  s.History.Add(path, s.Edit.Get_Selection().Start);
+  s.History.Add(path, Document_Caret(s));
   s.Window.History_Changed();
 }
 

@@ -2,7 +2,9 @@
 // The whole document in and out of the edit area. Unlike Edit_Area::Text and
 // Set_Text, every byte travels, NUL included, so a file loaded through here
 // comes back whole when it is saved.
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -32,6 +34,15 @@ class Document_Text {
     sink([text = Take()]() mutable { return std::move(text); });
     return true;
   }
+  // A long text may still be coming in after Put: a caret at `offset` then
+  // waits until the text there is in, and true says so; false leaves the
+  // caret to the caller.
+  virtual bool Caret_Waits_For_Text(int32_t offset) {
+    (void)offset;
+    return false;
+  }
+  // The caret that waits for its text, if any: where the document stands.
+  virtual std::optional<int32_t> Waiting_Caret() { return std::nullopt; }
   // Rich text as the edit area reads and writes it; false when it refuses the data.
   virtual bool Put_Rich(const std::string& rtf) = 0;
   virtual std::string Take_Rich() = 0;

@@ -11,6 +11,7 @@
 
 #include "common/command_ids.h"
 #include "app/event_sounds.h"
+#include "platform/intake_pieces.h"
 #include "platform/keyboard_layout.h"
 #include "app/lifecycle.h"
 #include "common/program_paths.h"
@@ -105,7 +106,7 @@ void Main_Window::On_First_Activation() {
   Edit.Set_Modified(false);
   Refresh_Status();
   if (auto caret = History_List.Caret_To_Restore(doc.Name, Settings.Caret_Memory))
-    Edit.Set_Selection(*caret, *caret);
+    if (!Intake.Place_Caret_Later(*caret)) Edit.Set_Selection(*caret, *caret);
   Started = true;
 }
 
@@ -132,7 +133,7 @@ Close_State Main_Window::Gather_Close_State() {
   s.Back_Color = Look.Back_Color;
   s.Font = Look.Font;
   s.Word_Wrap = Look.Word_Wrap;
-  History_List.Remember_Caret(Document_Name(), Edit.Get_Selection().Start);
+  History_List.Remember_Caret(Document_Name(), Intake.Waiting_Caret().value_or(Edit.Get_Selection().Start));
   s.Files = History_List.Files;
   return s;
 }
@@ -326,6 +327,8 @@ void Main_Window::Replace_Edit_Control() {
 }
 
 void Main_Window::Reset_Editor() {
+  Intake.Stop();
+  Put_Mode_Back();
   Control.History().Forget();
   if (Edit.Text_Length() > 0) Replace_Edit_Control();
   Edit.Set_Text("");
@@ -391,7 +394,9 @@ bool Register_Class(const WNDCLASSEXW& wc) {
 }  // namespace
 
 Main_Window::Main_Window()
-    : Control(Edit, Look, [this] { Refresh_Status(); }),
+    : Intake([this](std::size_t taken, std::size_t total) { Show_Intake(taken, total); },
+             [this] { Intake_Done(); }),
+      Control(Edit, Look, Intake, [this] { Refresh_Status(); }),
       Settings_Link(std::make_unique<::Settings_Link>(*this)),
       Settings_Box(std::make_unique<Settings_Dialog>(*Settings_Link)) {}
 
@@ -469,7 +474,31 @@ void Main_Window::Show(int show_command) {
   if (minimised) Minimize_Application(*this);
 }
 
-bool Main_Window::Take_Message(MSG& msg) { return Modeless.Take(msg) || Translate_Shortcut(msg); }
+// A key that changes the text, or goes beyond what is in, waits for the
+// whole text; moving about the part that is in does not.
+bool Main_Window::Take_Message(MSG& msg) {
+  if (Intake.Busy() && msg.hwnd == Edit.Handle() && (msg.message == WM_KEYDOWN || msg.message == WM_CHAR) &&
+      (msg.message == WM_CHAR || Key_Needs_Whole_Text(unsigned(msg.wParam), GetKeyState(VK_CONTROL) < 0)))
+    Intake.Finish();
+  return Modeless.Take(msg) || Translate_Shortcut(msg);
+}
+
+// The share taken in stands in the mode panel, which shows in the narrowest
+// window, as the label of a long command does.
+void Main_Window::Show_Intake(std::size_t taken, std::size_t total) {
+  if (!Mode_Before_Intake) Mode_Before_Intake = Status.Text(kPanelMode);
+  Status.Set_Text(kPanelMode, Intake_Progress_Text(taken, total));
+}
+
+void Main_Window::Put_Mode_Back() {
+  if (Mode_Before_Intake) Status.Set_Text(kPanelMode, *Mode_Before_Intake);
+  Mode_Before_Intake.reset();
+}
+
+void Main_Window::Intake_Done() {
+  Put_Mode_Back();
+  Refresh_Status();
+}
 
 bool Main_Window::May_Close() { return Document_May_Close(*Documents); }
 

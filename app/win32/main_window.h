@@ -25,6 +25,7 @@
 #include "platform/win32/modeless_dialogs.h"
 #include "platform/win32/platform_win32.h"
 #include "platform/win32/status_bar.h"
+#include "platform/win32/text_intake_win32.h"
 #include "platform/win32/text_look.h"
 #include "search/win32/search_commands.h"
 #include "settings/win32/settings_dialog.h"
@@ -143,6 +144,8 @@ class Main_Window : public Document_Window {
 
   Command_Table Commands;
   Modeless_Dialogs Modeless;
+  // A long text goes into the edit area a screen first (platform/win32/text_intake_win32.h).
+  Text_Intake Intake;
   Document_Control Control;
   std::optional<Document_Host> Documents;
   std::optional<Text_Host> Text;
@@ -163,6 +166,11 @@ class Main_Window : public Document_Window {
   LRESULT On_Notify(NMHDR* header);
   void On_Edit_Change();
   void Replace_Edit_Control();
+  void Show_Intake(std::size_t taken, std::size_t total);
+  void Intake_Done();
+  void Put_Mode_Back();
+  // The mode panel's text while it shows the share of a long text taken in.
+  std::optional<std::string> Mode_Before_Intake;
 };
 
 // Every subsystem's commands, registered once at creation (register_commands.cpp).

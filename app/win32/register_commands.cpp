@@ -34,6 +34,9 @@ void Register_All_Commands(Main_Window& w) {
                                                              w.Keyboard, w.Status, w.Search, w.Saved_Layout,
                                                              w.Modeless, w.Exe_Path});
   Command_Table& table = w.Commands;
+  // Every command works on the whole text: a long one still coming in is
+  // taken in first.
+  table.Before_Each([&w] { w.Intake.Finish(); });
   Register_Shell_Commands(w);
   Register_File_Commands(table, *w.Documents);
   Register_Edit_Commands(table, *w.Documents);

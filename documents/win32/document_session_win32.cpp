@@ -21,7 +21,7 @@ Page_Recognizer Page_Recognizer_Of(const Document_Host& host) {
 
 void With_Document_Session(Document_Host& host, const std::function<void(Document_Session&)>& command) {
   Rich_Edit& edit = host.Control.Edit();
-  Rich_Edit_Document text(edit);
+  Rich_Edit_Document text(edit, &host.Control.Intake());
   Win32_File_Writer writer;
   Win32_File_Dialogs dialogs(host.Window);
   Zmk_File_Name_Part name_part;
@@ -48,13 +48,16 @@ void With_Document_Session(Document_Host& host, const std::function<void(Documen
 }
 
 bool Document_May_Close(Document_Host& host) {
+  // Changes may be saved: the whole text goes, never a part of it. An
+  // unchanged text closes at once, whatever is still to come in.
+  if (host.Control.Edit().Modified()) host.Control.Intake().Finish();
   bool may_close = true;
   With_Document_Session(host, [&may_close](Document_Session& s) { may_close = May_Close(s); });
   return may_close;
 }
 
 void Put_Start_Up_File(Document_Host& host, const std::string& path, const std::string& bytes) {
-  Rich_Edit_Document text(host.Control.Edit().Handle());
+  Rich_Edit_Document text(host.Control.Edit().Handle(), &host.Control.Intake());
   host.Encoding = Put_Document(text, path, bytes, Page_Recognizer_Of(host));
 }
 

@@ -1,5 +1,7 @@
 #include "documents/win32/whole_text_win32.h"
 
+#include "common/control_text.h"
+
 #include <richedit.h>
 
 #include <map>
@@ -40,8 +42,9 @@ void Take_Place_Of(HWND edit, HWND other) {
 // all children of the main window with the edit area's id.
 class Document_Control::Edit_Controls : public Text_Holders {
  public:
-  Edit_Controls(Rich_Edit& edit, const Text_Look& look, std::function<void()> refresh_status)
-      : edit_(edit), look_(look), refresh_status_(std::move(refresh_status)) {}
+  Edit_Controls(Rich_Edit& edit, const Text_Look& look, Text_Intake& intake,
+                std::function<void()> refresh_status)
+      : edit_(edit), look_(look), intake_(intake), refresh_status_(std::move(refresh_status)) {}
 
   Id Current() override { return Id(edit_.Handle()); }
 
@@ -57,7 +60,7 @@ class Document_Control::Edit_Controls : public Text_Holders {
     control.Set_Background(look_.Back_Color);
     control.Set_Word_Wrap(look_.Word_Wrap);
     if (look_.Font_Handle) control.Apply_Font(look_.Font, look_.Font_Handle);
-    control.Set_Control_Text(text);
+    intake_.Begin(edit, text);
     control.Set_Modified(true);
     views_[edit] = Current_View(look_);
     return Id(edit);
@@ -83,6 +86,7 @@ class Document_Control::Edit_Controls : public Text_Holders {
   void Drop(Id id) override {
     HWND edit = Handle_Of(id);
     views_.erase(edit);
+    if (edit == intake_.Control()) intake_.Stop();
     if (edit != edit_.Handle()) DestroyWindow(edit);
   }
 
@@ -108,50 +112,75 @@ class Document_Control::Edit_Controls : public Text_Holders {
 
   Rich_Edit& edit_;
   const Text_Look& look_;
+  Text_Intake& intake_;
   std::function<void()> refresh_status_;
   std::map<HWND, View> views_;
 };
 
-Document_Control::Document_Control(Rich_Edit& edit, const Text_Look& look,
+Document_Control::Document_Control(Rich_Edit& edit, const Text_Look& look, Text_Intake& intake,
                                    std::function<void()> refresh_status)
     : edit_(edit),
-      controls_(std::make_unique<Edit_Controls>(edit, look, std::move(refresh_status))),
+      intake_(intake),
+      controls_(std::make_unique<Edit_Controls>(edit, look, intake, std::move(refresh_status))),
       history_(*controls_),
       area_(*this) {}
 
 Document_Control::~Document_Control() = default;
 
 void Document_Control::Replace_Whole_Text(const std::wstring& text, bool undoable) {
+  // The control parked as the undo step keeps the whole of its text.
+  intake_.Finish();
   history_.Replace(text, undoable);
+  if (intake_.Place_Caret_Later(int32_t(intake_.Total()))) return;
   const int32_t end = edit_.Text_Length();
   edit_.Set_Selection(end, end);
 }
 
 bool Document_Control::Whole_Text_Selected() {
-  const Selection sel = edit_.Get_Selection();
-  const int32_t length = edit_.Text_Length();
+  const Selection sel = area_.Get_Selection();
+  const int32_t length = area_.Text_Length();
   return length > 0 && sel.Start <= 0 && (sel.End < 0 || sel.End >= length);
 }
 
-std::string Document_Edit_Area::Text() { return edit().Text(); }
-void Document_Edit_Area::Set_Text(const std::string& text) { edit().Set_Text(text); }
-int32_t Document_Edit_Area::Text_Length() { return edit().Text_Length(); }
-Selection Document_Edit_Area::Get_Selection() { return edit().Get_Selection(); }
-void Document_Edit_Area::Set_Selection(int32_t start, int32_t end) { edit().Set_Selection(start, end); }
-std::string Document_Edit_Area::Selected_Text() { return edit().Selected_Text(); }
+bool Document_Edit_Area::Coming_In() { return control_.Intake().Control() == edit().Handle(); }
+
+Rich_Edit& Document_Edit_Area::whole() {
+  if (Coming_In()) control_.Intake().Finish();
+  return edit();
+}
+
+std::string Document_Edit_Area::Text() { return whole().Text(); }
+void Document_Edit_Area::Set_Text(const std::string& text) { whole().Set_Text(text); }
+
+int32_t Document_Edit_Area::Text_Length() {
+  return Coming_In() ? int32_t(control_.Intake().Total()) : edit().Text_Length();
+}
+
+Selection Document_Edit_Area::Get_Selection() {
+  if (Coming_In())
+    if (const auto waiting = control_.Intake().Waiting_Selection()) return {waiting->cpMin, waiting->cpMax};
+  return edit().Get_Selection();
+}
+
+void Document_Edit_Area::Set_Selection(int32_t start, int32_t end) {
+  if (Coming_In() && control_.Intake().Select_Later(start, end)) return;
+  edit().Set_Selection(start, end);
+}
+
+std::string Document_Edit_Area::Selected_Text() { return whole().Selected_Text(); }
 
 void Document_Edit_Area::Replace_Selection(const std::string& text) {
   if (control_.Whole_Text_Selected()) {
     control_.Replace_Whole_Text(Document_To_Control_Text(text), true);
   } else {
-    edit().Replace_Selection(text);
+    whole().Replace_Selection(text);
   }
 }
 
-int32_t Document_Edit_Area::Line_Count() { return edit().Line_Count(); }
-int32_t Document_Edit_Area::Line_From_Char(int32_t offset) { return edit().Line_From_Char(offset); }
-int32_t Document_Edit_Area::Line_Index(int32_t line) { return edit().Line_Index(line); }
-int32_t Document_Edit_Area::Line_Length(int32_t line) { return edit().Line_Length(line); }
+int32_t Document_Edit_Area::Line_Count() { return whole().Line_Count(); }
+int32_t Document_Edit_Area::Line_From_Char(int32_t offset) { return whole().Line_From_Char(offset); }
+int32_t Document_Edit_Area::Line_Index(int32_t line) { return whole().Line_Index(line); }
+int32_t Document_Edit_Area::Line_Length(int32_t line) { return whole().Line_Length(line); }
 bool Document_Edit_Area::Modified() { return edit().Modified(); }
 void Document_Edit_Area::Set_Modified(bool modified) { edit().Set_Modified(modified); }
 int32_t Document_Edit_Area::Undo_Limit() { return edit().Undo_Limit(); }

@@ -10,12 +10,16 @@
 #include "platform/edit_area.h"
 #include "platform/whole_text.h"
 #include "platform/win32/edit_area_win32.h"
+#include "platform/win32/text_intake_win32.h"
 #include "platform/win32/text_look.h"
 
 class Document_Control;
 
 // The document's edit area, whichever control holds the document at the
 // moment; replacing a selection that covers the whole text replaces the text.
+// While a long text is still coming in, a selection beyond what is in waits
+// for its text, the length is the whole text's, and whatever reads or
+// changes the text takes the rest in first.
 class Document_Edit_Area : public Edit_Area {
  public:
   explicit Document_Edit_Area(Document_Control& control) : control_(control) {}
@@ -37,19 +41,26 @@ class Document_Edit_Area : public Edit_Area {
 
  private:
   Rich_Edit& edit();
+  // The shown control is still taking its text in.
+  bool Coming_In();
+  // The edit area with its whole text.
+  Rich_Edit& whole();
   Document_Control& control_;
 };
 
 class Document_Control : public Whole_Text_Edits {
  public:
   // `edit` is the main window's edit area; a replacement attaches it to the
-  // new control. `refresh_status` runs whenever another control is shown.
-  Document_Control(Rich_Edit& edit, const Text_Look& look, std::function<void()> refresh_status);
+  // new control, which takes its text through `intake`. `refresh_status`
+  // runs whenever another control is shown.
+  Document_Control(Rich_Edit& edit, const Text_Look& look, Text_Intake& intake,
+                   std::function<void()> refresh_status);
   ~Document_Control() override;
   Document_Control(const Document_Control&) = delete;
   Document_Control& operator=(const Document_Control&) = delete;
 
   Rich_Edit& Edit() { return edit_; }
+  Text_Intake& Intake() { return intake_; }
   Edit_Area& Area() { return area_; }
   Whole_Text_History& History() { return history_; }
 
@@ -60,6 +71,7 @@ class Document_Control : public Whole_Text_Edits {
  private:
   class Edit_Controls;
   Rich_Edit& edit_;
+  Text_Intake& intake_;
   std::unique_ptr<Edit_Controls> controls_;
   Whole_Text_History history_;
   Document_Edit_Area area_;

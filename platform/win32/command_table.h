@@ -19,6 +19,8 @@ class Command_Table {
     openings_.push_back({member, std::move(handler)});
   }
   bool Has(int id) const { return handlers_.count(id) != 0; }
+  // Runs before every command: what the commands need in place first.
+  void Before_Each(Command_Handler handler) { before_each_ = std::move(handler); }
   bool Run(int id) const;
   // Runs the opening event of the menu that holds `id` (or the given menu).
   void Open_Menu_Of(int id, HMENU root) const;
@@ -31,4 +33,5 @@ class Command_Table {
   };
   std::unordered_map<int, Command_Handler> handlers_;
   std::vector<Opening> openings_;
+  Command_Handler before_each_;
 };

@@ -37,16 +37,27 @@ void Caret_To_Start(HWND control) {
 
 }  // namespace
 
-void Rich_Edit_Document::Put(const std::string& text) {
-  edit_->Set_Text(text);
+void Rich_Edit_Document::Put_Control_Text(std::wstring wide) {
+  if (intake_)
+    intake_->Begin(Control(), std::move(wide));
+  else
+    edit_->Set_Control_Text(wide);
   Caret_To_Start(Control());
 }
 
+void Rich_Edit_Document::Put(const std::string& text) { Put_Control_Text(Document_To_Control_Text(text)); }
+
 std::string Rich_Edit_Document::Take() { return edit_->Text(); }
 
-void Rich_Edit_Document::Put_Unicode(const std::wstring& text) {
-  edit_->Set_Control_Text(text);
-  Caret_To_Start(Control());
+void Rich_Edit_Document::Put_Unicode(const std::wstring& text) { Put_Control_Text(text); }
+
+bool Rich_Edit_Document::Caret_Waits_For_Text(int32_t offset) {
+  return intake_ && intake_->Control() == Control() && intake_->Place_Caret_Later(offset);
+}
+
+std::optional<int32_t> Rich_Edit_Document::Waiting_Caret() {
+  if (!intake_ || intake_->Control() != Control()) return std::nullopt;
+  return intake_->Waiting_Caret();
 }
 
 std::wstring Rich_Edit_Document::Take_Unicode() { return edit_->Control_Text(); }

@@ -1,0 +1,70 @@
+#include "platform/intake_pieces.h"
+
+#include <algorithm>
+
+namespace {
+
+bool Is_High_Surrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+
+// The last position in [from, to) just behind `mark`, or `to` when none.
+std::size_t Behind_Last(const std::wstring& text, std::size_t from, std::size_t to, wchar_t mark) {
+  for (std::size_t i = to; i > from; --i)
+    if (text[i - 1] == mark) return i;
+  return to;
+}
+
+}  // namespace
+
+std::size_t Piece_End(const std::wstring& text, std::size_t at, std::size_t wanted) {
+  const std::size_t size = text.size();
+  if (at >= size || wanted >= size - at) return size;
+  std::size_t end = at + std::max<std::size_t>(wanted, 1);
+  const std::size_t quarter = end - (end - at) / 4;
+  std::size_t found = Behind_Last(text, quarter, end, L'\r');
+  if (found == end) found = Behind_Last(text, quarter, end, L' ');
+  end = found;
+  if (Is_High_Surrogate(text[end - 1])) --end;
+  // A piece of one high surrogate alone would be empty: take the pair.
+  return end > at ? end : std::min(size, at + 2);
+}
+
+std::size_t Longest_Unbroken_Run(const std::wstring& text) {
+  std::size_t longest = 0, run = 0;
+  for (wchar_t c : text) {
+    run = (c == L' ' || c == L'\t' || c == L'\r' || c == L'\n') ? 0 : run + 1;
+    longest = std::max(longest, run);
+  }
+  return longest;
+}
+
+std::size_t Next_Piece_Chars(std::size_t last_chars, double last_milliseconds) {
+  double factor = last_milliseconds > 0 ? kPieceMilliseconds / last_milliseconds : 2.0;
+  factor = std::min(2.0, std::max(0.5, factor));
+  const auto next = std::size_t(double(last_chars) * factor);
+  return std::min(kMostPieceChars, std::max(kLeastPieceChars, next));
+}
+
+std::string Intake_Progress_Text(std::size_t taken, std::size_t total) {
+  const std::size_t percent = total ? std::min<std::size_t>(100, taken * 100 / total) : 100;
+  return "Загружено: " + std::to_string(percent) + "%";
+}
+
+bool Key_Needs_Whole_Text(unsigned virtual_key, bool control_down) {
+  switch (virtual_key) {
+    case 0x21:  // Page Up
+    case 0x22:  // Page Down
+    case 0x24:  // Home
+    case 0x25:  // Left
+    case 0x26:  // Up
+    case 0x27:  // Right
+    case 0x28:  // Down
+    case 0x10:  // Shift
+    case 0x11:  // Control
+    case 0x12:  // Alt
+      return false;
+    case 0x23:  // End: the end of a line is in, the end of the text may not be
+      return control_down;
+    default:
+      return true;
+  }
+}

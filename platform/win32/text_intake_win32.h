@@ -1,0 +1,64 @@
+#pragma once
+// A long text put into an edit control a screen first: the start goes in at
+// once, the rest in pieces between messages on a timer of the control, so
+// the window paints, resizes and closes meanwhile. Whoever lets the user
+// change the text takes the rest in first (Finish); the pieces always go in
+// behind the end. The control's modified flag, selection and scroll
+// position stay as they are set, and it keeps no undo steps of the intake.
+#include <windows.h>
+
+#include <richedit.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+class Text_Intake {
+ public:
+  // `progress` gets the characters in and the total after each run of
+  // pieces; `done` runs once the last piece is in.
+  Text_Intake(std::function<void(std::size_t taken, std::size_t total)> progress, std::function<void()> done);
+  ~Text_Intake();
+  Text_Intake(const Text_Intake&) = delete;
+  Text_Intake& operator=(const Text_Intake&) = delete;
+
+  // Puts `text` in place of the control's text: the first piece now, the
+  // rest later. A text that fits in the first piece is in on return.
+  void Begin(HWND control, std::wstring text);
+  bool Busy() const { return control_ != nullptr; }
+  HWND Control() const { return control_; }
+  // Takes the rest in now.
+  void Finish();
+  // Drops the rest: the control is going away with its document.
+  void Stop();
+  // While the text up to `offset` and a screen beyond is not in, the caret
+  // goes there once it is, unless the user has moved it meanwhile; true
+  // then. False when the caller can place the caret itself.
+  bool Place_Caret_Later(int32_t offset) { return Select_Later(offset, offset); }
+  // The same for a selection; an end of -1 is the end of the whole text.
+  // A selection the caller can make itself ends any waiting one.
+  bool Select_Later(int32_t start, int32_t end);
+  // The caret that waits for its text, if any.
+  std::optional<int32_t> Waiting_Caret() const;
+  std::optional<CHARRANGE> Waiting_Selection() const { return waiting_; }
+  std::size_t Total() const { return text_.size(); }
+
+ private:
+  static void CALLBACK On_Timer(HWND control, UINT, UINT_PTR, DWORD);
+  void Take_Run();
+  void Take_Piece(std::size_t end);
+  void Place_Waiting_Caret();
+  void End();
+
+  std::function<void(std::size_t, std::size_t)> progress_;
+  std::function<void()> done_;
+  HWND control_ = nullptr;
+  std::wstring text_;
+  std::size_t taken_ = 0;
+  std::size_t piece_chars_ = 0;
+  std::optional<CHARRANGE> waiting_;
+  // The selection when the waiting one began to wait: another one means the user moved.
+  CHARRANGE caret_from_{0, 0};
+};

@@ -1,0 +1,95 @@
+#include "platform/intake_pieces.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+// The pieces a text is cut into at a fixed wanted size, joined back.
+std::wstring Joined_Pieces(const std::wstring& text, std::size_t wanted, std::size_t* count = nullptr) {
+  std::wstring joined;
+  std::size_t pieces = 0;
+  for (std::size_t at = 0; at < text.size(); ++pieces) {
+    const std::size_t end = Piece_End(text, at, wanted);
+    EXPECT_GT(end, at);
+    joined += text.substr(at, end - at);
+    at = end;
+  }
+  if (count) *count = pieces;
+  return joined;
+}
+
+}  // namespace
+
+TEST(IntakePieces, PieceEndsBehindTheLastLineBreakOfItsLastQuarter) {
+  const std::wstring text = L"aaaa\rbbbbbb\rcc cc cc";
+  EXPECT_EQ(Piece_End(text, 0, 14), 12u);  // behind the second CR
+  EXPECT_EQ(Piece_End(text, 0, 8), 8u);    // the first CR lies before the last quarter
+  // A line break wins over a later space.
+  EXPECT_EQ(Piece_End(L"xxxxxxxxx\r x x", 0, 12), 10u);
+}
+
+TEST(IntakePieces, PieceEndsBehindASpaceWhenNoLineBreakIsNear) {
+  const std::wstring text = L"one two three four five six";
+  EXPECT_EQ(Piece_End(text, 0, 15), 14u);  // behind the space after "three"
+  EXPECT_EQ(Piece_End(text, 0, 13), 13u);  // no space in its last quarter
+}
+
+TEST(IntakePieces, PieceWithoutBreaksEndsWhereWanted) {
+  const std::wstring text(100, L'x');
+  EXPECT_EQ(Piece_End(text, 10, 30), 40u);
+  EXPECT_EQ(Piece_End(text, 90, 30), 100u);
+  EXPECT_EQ(Piece_End(text, 100, 30), 100u);
+}
+
+TEST(IntakePieces, PieceNeverPartsASurrogatePair) {
+  std::wstring text(10, L'x');
+  text[4] = wchar_t(0xD83D);
+  text[5] = wchar_t(0xDE00);
+  EXPECT_EQ(Piece_End(text, 0, 5), 4u);
+  EXPECT_EQ(Piece_End(text, 4, 1), 6u);
+}
+
+TEST(IntakePieces, PiecesJoinBackToTheWholeText) {
+  std::wstring text;
+  for (int i = 0; i < 5000; ++i) text += (i % 7 == 0) ? L"\r" : (i % 3 == 0) ? L" " : L"\x0436";
+  text += wchar_t(0xD83D);
+  text += wchar_t(0xDE00);
+  for (std::size_t wanted : {1u, 2u, 3u, 17u, 1000u, 100000u}) EXPECT_EQ(Joined_Pieces(text, wanted), text);
+  std::size_t count = 0;
+  Joined_Pieces(std::wstring(1000, L'y'), 100, &count);
+  EXPECT_EQ(count, 10u);
+}
+
+TEST(IntakePieces, TheLongestRunEndsAtSpacesTabsAndLineBreaks) {
+  EXPECT_EQ(Longest_Unbroken_Run(L""), 0u);
+  EXPECT_EQ(Longest_Unbroken_Run(L"ab cde\tf\rghij\nk"), 4u);
+  EXPECT_EQ(Longest_Unbroken_Run(std::wstring(3000, L'x') + L" y"), 3000u);
+  EXPECT_EQ(Longest_Unbroken_Run(L"   "), 0u);
+}
+
+TEST(IntakePieces, NextPieceGrowsOrShrinksTowardsItsTime) {
+  EXPECT_EQ(Next_Piece_Chars(100000, kPieceMilliseconds), 100000u);
+  EXPECT_EQ(Next_Piece_Chars(100000, kPieceMilliseconds / 2), 200000u);
+  EXPECT_EQ(Next_Piece_Chars(100000, kPieceMilliseconds * 10), 50000u);
+  EXPECT_EQ(Next_Piece_Chars(100000, 0), 200000u);
+  EXPECT_EQ(Next_Piece_Chars(10, 1000), kLeastPieceChars);
+  EXPECT_EQ(Next_Piece_Chars(kMostPieceChars, 1), kMostPieceChars);
+}
+
+TEST(IntakePieces, ProgressTextShowsTheShareIn) {
+  EXPECT_EQ(Intake_Progress_Text(0, 1000), "Загружено: 0%");
+  EXPECT_EQ(Intake_Progress_Text(371, 1000), "Загружено: 37%");
+  EXPECT_EQ(Intake_Progress_Text(1000, 1000), "Загружено: 100%");
+  EXPECT_EQ(Intake_Progress_Text(std::size_t(1) << 31, std::size_t(1) << 32), "Загружено: 50%");
+}
+
+TEST(IntakePieces, OnlyMovingAboutThePartInGoesWithoutTheWholeText) {
+  for (unsigned key : {0x21u, 0x22u, 0x24u, 0x25u, 0x26u, 0x27u, 0x28u, 0x10u, 0x11u})
+    EXPECT_FALSE(Key_Needs_Whole_Text(key, false)) << key;
+  EXPECT_FALSE(Key_Needs_Whole_Text(0x23, false));  // End of the line
+  EXPECT_TRUE(Key_Needs_Whole_Text(0x23, true));    // Ctrl+End
+  for (unsigned key : {0x41u, 0x08u, 0x2Eu, 0x0Du, 0x20u, 0x2Du, 0x56u})
+    EXPECT_TRUE(Key_Needs_Whole_Text(key, false)) << key;
+}

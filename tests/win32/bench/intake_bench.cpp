@@ -1,0 +1,232 @@
+// Large files from the outside: for 1, 10 and 50 MB Russian texts, the time
+// until the first screen shows, the time until the whole text is in, and the
+// process's peak memory, for Lirovant.exe, a bare RichEdit 2.0 control taking
+// the same text in one step (this program run with --bare), and the notepad
+// that Wine ships. Each is its own process, started with the file.
+//
+// The first screen counts as shown when the visible edit control of the
+// process first answers WM_GETTEXTLENGTH with a non-zero length: the answer
+// comes from its message loop, which paints the window before it takes the
+// next piece. The whole text is in when the length first reaches the value
+// it then keeps for two seconds.
+//
+//   intake_bench.exe Lirovant.exe [megabytes...] [L<kilobytes of one line>...]
+#include <windows.h>
+
+#include <richedit.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Seconds_Since(Clock::time_point start) {
+  return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// Russian and English words in lines of varying length, CR LF line ends.
+std::string Sample_File(size_t size) {
+  const std::string words[] = {"\xCF\xF0\xE8\xE2\xE5\xF2", "text", "\xEB\xE8\xF0\xEE\xE2\xEA\xE0",    "line",
+                               "\xF1\xEB\xEE\xE2\xEE",     "--",   "\xAB\xF6\xE8\xF2\xE0\xF2\xE0\xBB"};
+  std::string out;
+  out.reserve(size + 64);
+  for (size_t i = 0; out.size() < size; ++i) {
+    out += words[i % 7];
+    out += (i % 13 == 12) ? "\r\n" : " ";
+  }
+  out.resize(size);
+  return out;
+}
+
+// One line of Russian letters without a space or a line break.
+std::string Long_Line_File(size_t size) {
+  std::string out;
+  for (size_t i = 0; i < size; ++i) out += char(0xE0 + i % 32);
+  return out;
+}
+
+bool Write_File(const std::wstring& path, const std::string& bytes) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  const BOOL ok = WriteFile(file, bytes.data(), DWORD(bytes.size()), &written, nullptr);
+  CloseHandle(file);
+  return ok && written == bytes.size();
+}
+
+std::string Read_File(const std::wstring& path) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return {};
+  LARGE_INTEGER size{};
+  GetFileSizeEx(file, &size);
+  std::string bytes(size_t(size.QuadPart), '\0');
+  DWORD got = 0;
+  ReadFile(file, bytes.data(), DWORD(bytes.size()), &got, nullptr);
+  CloseHandle(file);
+  bytes.resize(got);
+  return bytes;
+}
+
+struct Memory_Counters {
+  DWORD cb;
+  DWORD PageFaultCount;
+  SIZE_T PeakWorkingSetSize, WorkingSetSize, QuotaPeakPagedPoolUsage, QuotaPagedPoolUsage,
+      QuotaPeakNonPagedPoolUsage, QuotaNonPagedPoolUsage, PagefileUsage, PeakPagefileUsage;
+};
+
+// The larger of the peak working set and the peak committed memory, in MB.
+unsigned Peak_Megabytes(HANDLE process) {
+  Memory_Counters counters{sizeof(Memory_Counters), 0, 0, 0, 0, 0, 0, 0, 0, 0};
+  using Get = BOOL(WINAPI*)(HANDLE, Memory_Counters*, DWORD);
+  auto get = reinterpret_cast<Get>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "K32GetProcessMemoryInfo")));
+  if (!get || !get(process, &counters, sizeof counters)) return 0;
+  const SIZE_T peak = std::max(counters.PeakWorkingSetSize, counters.PeakPagefileUsage);
+  return unsigned(peak >> 20);
+}
+
+struct Search {
+  DWORD process;
+  const wchar_t* edit_class;
+  HWND edit;
+};
+
+// The visible edit control of a visible top-level window of the process.
+HWND Visible_Edit_Of(DWORD process, const wchar_t* edit_class) {
+  Search search{process, edit_class, nullptr};
+  EnumWindows(
+      [](HWND top, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(top, &owner);
+        if (owner != s->process || !IsWindowVisible(top)) return TRUE;
+        EnumChildWindows(
+            top,
+            [](HWND child, LPARAM data) -> BOOL {
+              auto* s = reinterpret_cast<Search*>(data);
+              wchar_t name[64] = {};
+              GetClassNameW(child, name, 64);
+              if (_wcsicmp(name, s->edit_class) != 0 || !IsWindowVisible(child)) return TRUE;
+              s->edit = child;
+              return FALSE;
+            },
+            data);
+        return s->edit ? FALSE : TRUE;
+      },
+      LPARAM(&search));
+  return search.edit;
+}
+
+struct Figures {
+  double first = -1, whole = -1;
+  unsigned peak_mb = 0;
+};
+
+// Starts the command and watches its edit control; ends the process after.
+Figures Measure(const std::wstring& command, const wchar_t* edit_class, double limit_seconds) {
+  Figures figures;
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION process{};
+  std::wstring line = command;
+  const auto start = Clock::now();
+  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    return figures;
+  LRESULT last = -1;
+  Clock::time_point last_change = start;
+  while (Seconds_Since(start) < limit_seconds) {
+    HWND edit = Visible_Edit_Of(process.dwProcessId, edit_class);
+    DWORD_PTR length = 0;
+    if (edit && SendMessageTimeoutW(edit, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 60000, &length)) {
+      if (LRESULT(length) != last) {
+        last = LRESULT(length);
+        last_change = Clock::now();
+        if (length > 0 && figures.first < 0) figures.first = Seconds_Since(start);
+        figures.whole = std::chrono::duration<double>(last_change - start).count();
+      } else if (length > 0 && std::chrono::duration<double>(Clock::now() - last_change).count() > 2.0) {
+        break;
+      }
+    }
+    Sleep(5);
+  }
+  figures.peak_mb = Peak_Megabytes(process.hProcess);
+  TerminateProcess(process.hProcess, 0);
+  WaitForSingleObject(process.hProcess, 10000);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return figures;
+}
+
+// --bare FILE: a window of the main window's size with one RichEdit 2.0
+// control that takes the file's text in one step, as Windows-1251.
+int Run_Bare(const std::wstring& path) {
+  LoadLibraryW(L"riched20.dll");
+  HWND window = CreateWindowExW(0, L"STATIC", L"bare", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 600, 400,
+                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  HWND edit = CreateWindowExW(WS_EX_CLIENTEDGE, RICHEDIT_CLASSW, L"",
+                              WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL, 0, 0, 584,
+                              361, window, nullptr, GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(edit, EM_SETTEXTMODE, TM_PLAINTEXT, 0);
+  SendMessageW(edit, EM_EXLIMITTEXT, 0, 2147483645);
+  SendMessageW(edit, EM_SETUNDOLIMIT, 0, 0);
+  // LV_BENCH_NO_WRAP: the control's lines are not wrapped, for a look at
+  // what wrapping costs.
+  if (GetEnvironmentVariableW(L"LV_BENCH_NO_WRAP", nullptr, 0)) SendMessageW(edit, EM_SETTARGETDEVICE, 0, 1);
+  const std::string bytes = Read_File(path);
+  std::wstring wide(bytes.size() + 1, L'\0');
+  const int n = MultiByteToWideChar(1251, 0, bytes.data(), int(bytes.size()), wide.data(), int(wide.size()));
+  wide.resize(size_t(n));
+  SETTEXTEX set{ST_DEFAULT, 1200};
+  SendMessageW(edit, EM_SETTEXTEX, WPARAM(&set), LPARAM(wide.c_str()));
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
+  return 0;
+}
+
+void Print_Row(const char* who, const Figures& f) {
+  std::printf("  %-16s first screen %7.2f s   whole text %7.2f s   peak memory %5u MB\n", who, f.first,
+              f.whole, f.peak_mb);
+  std::fflush(stdout);
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc >= 3 && std::wstring(argv[1]) == L"--bare") return Run_Bare(argv[2]);
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: intake_bench.exe Lirovant.exe [megabytes...] [L<kilobytes>...]\n");
+    return 2;
+  }
+  const std::wstring program = argv[1];
+  // "L200" stands for one line of 200 KB without a space.
+  std::vector<std::wstring> sizes;
+  for (int i = 2; i < argc; ++i) sizes.push_back(argv[i]);
+  if (sizes.empty()) sizes = {L"1", L"10", L"50"};
+  wchar_t self[MAX_PATH];
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  for (const std::wstring& size : sizes) {
+    const bool line = size[0] == L'L';
+    const unsigned count = unsigned(_wtoi(size.c_str() + (line ? 1 : 0)));
+    const std::wstring path = std::wstring(temp) + L"lv_intake_" + size + L".txt";
+    if (!Write_File(path, line ? Long_Line_File(size_t(count) << 10) : Sample_File(size_t(count) << 20)))
+      return 1;
+    const double limit = line ? 60.0 : 60.0 + 4.0 * count;
+    if (line)
+      std::printf("one line of %u KB without a space, word wrap on:\n", count);
+    else
+      std::printf("%u MB Russian text:\n", count);
+    Print_Row("Lirovant.exe", Measure(L"\"" + program + L"\" \"" + path + L"\"", L"RichEdit20W", limit));
+    Print_Row("bare RichEdit",
+              Measure(L"\"" + std::wstring(self) + L"\" --bare \"" + path + L"\"", L"RichEdit20W", limit));
+    Print_Row("wine notepad", Measure(L"notepad.exe \"" + path + L"\"", L"Edit", limit));
+    DeleteFileW(path.c_str());
+  }
+  return 0;
+}

@@ -1,0 +1,214 @@
+// A long text in the real main window: the first screen is in at once, the
+// rest comes in between messages, and once it is in everything stands as
+// after a text put in in one step. Commands, keys and saves wait for it.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+#include <richedit.h>
+
+#include <string>
+
+#include "app/win32/main_window.h"
+#include "common/command_ids.h"
+#include "common/control_text.h"
+#include "documents/win32/document_host.h"
+#include "platform/intake_pieces.h"
+#include "platform/win32/file_writer_win32.h"
+#include "platform/win32/platform_win32.h"
+#include "box_answerer.h"
+#include "test_main_window.h"
+
+namespace {
+
+// Numbered lines of Russian words, CR LF line ends, about `size` bytes.
+std::string Long_File(size_t size) {
+  std::string out;
+  for (int line = 0; out.size() < size; ++line)
+    out += std::to_string(line) + " \xF1\xEB\xEE\xE2\xEE \xF2\xE5\xEA\xF1\xF2 words\r\n";
+  return out;
+}
+
+std::string Working(std::string file) {
+  std::string out;
+  for (char c : file)
+    if (c != '\n') out += c;
+  return out;
+}
+
+std::string Temp_Path(const char* name) {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  return Narrow(temp) + name + std::to_string(GetCurrentProcessId()) + ".txt";
+}
+
+void Open(const std::string& path) {
+  With_Document_Session(*Window().Documents, [&](Document_Session& s) { Open_Chosen_File(s, path); });
+}
+
+bool Whole_Text_In() {
+  return Wait_Until([] { return !Window().Intake.Busy(); }, 60000);
+}
+
+class Intake : public Main_Window_Test {
+ protected:
+  void TearDown() override {
+    DeleteFileW(Wide(path_).c_str());
+    Main_Window_Test::TearDown();
+  }
+  std::string path_ = Temp_Path("lv_intake_");
+};
+
+TEST_F(Intake, AnOpenedLongFileShowsItsStartAtOnceAndEndsAsInOneStep) {
+  const std::string file = Long_File(size_t(1) << 20);
+  ASSERT_TRUE(Win32_File_Writer().Write_Whole(path_, file));
+  Open(path_);
+  ASSERT_TRUE(Window().Intake.Busy());
+  const int32_t first = Window().Edit.Text_Length();
+  EXPECT_GE(size_t(first), kFirstPieceChars * 3 / 4);
+  EXPECT_LT(size_t(first), Working(file).size());
+  EXPECT_FALSE(Window().Edit.Modified());
+  EXPECT_EQ(Window().Status.Text(kPanelMode).rfind("Загружено: ", 0), 0u);
+
+  ASSERT_TRUE(Whole_Text_In());
+  EXPECT_EQ(Window().Edit.Text(), Working(file));
+  EXPECT_FALSE(Window().Edit.Modified());
+  EXPECT_EQ(Window().Edit.Get_Selection().Start, 0);
+  EXPECT_EQ(Window().Edit.Get_Selection().End, 0);
+  EXPECT_EQ(SendMessageW(Window().Edit.Handle(), EM_CANUNDO, 0, 0), 0);
+  EXPECT_EQ(Window().Status.Text(kPanelMode), kInsertText);
+  const int32_t lines = Window().Edit.Line_Count();
+
+  // The same text in one step shows as many lines.
+  Window().Reset_Editor();
+  Window().Edit.Set_Text(Working(file));
+  EXPECT_EQ(Window().Edit.Line_Count(), lines);
+}
+
+TEST_F(Intake, TheRememberedCaretWaitsForItsTextAndIsKeptMeanwhile) {
+  const std::string file = Long_File(size_t(1) << 20);
+  ASSERT_TRUE(Win32_File_Writer().Write_Whole(path_, file));
+  const int32_t caret = 700000;
+  Window().Settings.Caret_Memory = true;
+  Window().History_List.Add(path_, caret);
+  Open(path_);
+  ASSERT_TRUE(Window().Intake.Busy());
+  EXPECT_EQ(Window().Intake.Waiting_Caret().value_or(-1), caret);
+  // The history keeps where the reader stands, not where the caret waits.
+  EXPECT_EQ(Window().History_List.Caret_To_Restore(path_, true).value_or(-1), caret);
+  ASSERT_TRUE(Whole_Text_In());
+  EXPECT_EQ(Window().Edit.Get_Selection().Start, caret);
+  EXPECT_EQ(Window().Edit.Get_Selection().End, caret);
+}
+
+TEST_F(Intake, ACaretMovedByTheUserStaysWhereTheUserPutIt) {
+  ASSERT_TRUE(Win32_File_Writer().Write_Whole(path_, Long_File(size_t(1) << 20)));
+  Window().Settings.Caret_Memory = true;
+  Window().History_List.Add(path_, 700000);
+  Open(path_);
+  ASSERT_TRUE(Window().Intake.Busy());
+  Window().Edit.Set_Selection(10, 12);
+  ASSERT_TRUE(Whole_Text_In());
+  EXPECT_EQ(Window().Edit.Get_Selection().Start, 10);
+  EXPECT_EQ(Window().Edit.Get_Selection().End, 12);
+}
+
+TEST_F(Intake, SaveAndCommandsTakeTheWholeTextInFirst) {
+  const std::string file = Long_File(size_t(1) << 20);
+  ASSERT_TRUE(Win32_File_Writer().Write_Whole(path_, file));
+  Open(path_);
+  ASSERT_TRUE(Window().Intake.Busy());
+  SendMessageW(Window().Handle, WM_COMMAND, IDM_Save, 0);
+  EXPECT_FALSE(Window().Intake.Busy());
+  EXPECT_EQ(Win32_Files().Read_All(path_).value_or(""), file);
+  EXPECT_FALSE(Window().Edit.Modified());
+}
+
+TEST_F(Intake, TypingWaitsForTheWholeTextAndLandsWhereTheCaretIs) {
+  const std::string file = Long_File(size_t(1) << 20);
+  ASSERT_TRUE(Win32_File_Writer().Write_Whole(path_, file));
+  Open(path_);
+  ASSERT_TRUE(Window().Intake.Busy());
+  Window().Edit.Set_Selection(3, 3);
+  MSG msg{Window().Edit.Handle(), WM_CHAR, 'Z', 1, 0, {0, 0}};
+  EXPECT_FALSE(Window().Take_Message(msg));
+  EXPECT_FALSE(Window().Intake.Busy());
+  DispatchMessageW(&msg);
+  std::string expected = Working(file);
+  expected.insert(3, "Z");
+  EXPECT_EQ(Window().Edit.Text(), expected);
+  EXPECT_TRUE(Window().Edit.Modified());
+  // The control records the user's own edits again.
+  EXPECT_NE(SendMessageW(Window().Edit.Handle(), EM_CANUNDO, 0, 0), 0);
+}
+
+TEST_F(Intake, MovingAboutThePartInLeavesTheRestComing) {
+  ASSERT_TRUE(Win32_File_Writer().Write_Whole(path_, Long_File(size_t(1) << 20)));
+  Open(path_);
+  ASSERT_TRUE(Window().Intake.Busy());
+  MSG msg{Window().Edit.Handle(), WM_KEYDOWN, VK_NEXT, 1, 0, {0, 0}};
+  Window().Take_Message(msg);
+  EXPECT_TRUE(Window().Intake.Busy());
+}
+
+TEST_F(Intake, AnEditOfThePartInLeavesTheRestComingInBehindTheEnd) {
+  const std::string file = Long_File(size_t(1) << 20);
+  ASSERT_TRUE(Win32_File_Writer().Write_Whole(path_, file));
+  Open(path_);
+  ASSERT_TRUE(Window().Intake.Busy());
+  // As a drop of text by the mouse would: straight into the control.
+  Window().Edit.Set_Selection(0, 2);
+  Window().Edit.Replace_Selection("abc");
+  ASSERT_TRUE(Whole_Text_In());
+  EXPECT_EQ(Window().Edit.Text(), "abc" + Working(file).substr(2));
+  EXPECT_TRUE(Window().Edit.Modified());
+}
+
+TEST_F(Intake, ATextWithARunTooLongToWrapIsShownUnwrapped) {
+  Window().Control.Replace_Whole_Text(Document_To_Control_Text(std::string(kLongestWrappedRun + 1, 'x')),
+                                      false);
+  EXPECT_EQ(Window().Edit.Line_Count(), 1);
+  Window().Control.Replace_Whole_Text(Document_To_Control_Text(std::string(kLongestWrappedRun, 'x')), false);
+  EXPECT_GT(Window().Edit.Line_Count(), 1);
+}
+
+TEST_F(Intake, AWholeTextReplacementComesInAndUndoesInOneStep) {
+  Window().Edit.Set_Text("before");
+  const std::string text = Working(Long_File(size_t(1) << 20));
+  Window().Control.Replace_Whole_Text(Document_To_Control_Text(text), true);
+  ASSERT_TRUE(Window().Intake.Busy());
+  // Read through the document's edit area, a long text is whole at once.
+  Edit_Area& area = Window().Control.Area();
+  EXPECT_EQ(area.Text_Length(), int32_t(text.size()));
+  EXPECT_EQ(area.Get_Selection().Start, int32_t(text.size()));
+  ASSERT_TRUE(Whole_Text_In());
+  EXPECT_EQ(Window().Edit.Text(), text);
+  EXPECT_EQ(Window().Edit.Get_Selection().Start, int32_t(text.size()));
+  EXPECT_TRUE(Window().Edit.Modified());
+  SendMessageW(Window().Handle, WM_COMMAND, IDM_Undo, 0);
+  EXPECT_EQ(Window().Edit.Text(), "before");
+  SendMessageW(Window().Handle, WM_COMMAND, IDM_Redo, 0);
+  EXPECT_EQ(Window().Edit.Text(), text);
+}
+
+TEST_F(Intake, ReadingTheDocumentTakesTheRestInAtOnce) {
+  const std::string text = Working(Long_File(size_t(1) << 20));
+  Window().Control.Replace_Whole_Text(Document_To_Control_Text(text), false);
+  ASSERT_TRUE(Window().Intake.Busy());
+  EXPECT_EQ(Window().Control.Area().Text(), text);
+  EXPECT_FALSE(Window().Intake.Busy());
+}
+
+TEST_F(Intake, AnUnchangedDocumentClosesWithoutWaitingAndAChangedOneIsWholeFirst) {
+  ASSERT_TRUE(Win32_File_Writer().Write_Whole(path_, Long_File(size_t(1) << 20)));
+  Open(path_);
+  ASSERT_TRUE(Window().Intake.Busy());
+  EXPECT_TRUE(Window().May_Close());
+  EXPECT_TRUE(Window().Intake.Busy());
+  Window().Edit.Set_Modified(true);
+  Box_Answerer answerer(IDCANCEL);
+  EXPECT_FALSE(Window().May_Close());
+  EXPECT_EQ(answerer.texts.size(), 1u);
+  EXPECT_FALSE(Window().Intake.Busy());
+}
+
+}  // namespace
