@@ -35,8 +35,8 @@ CHARRANGE Selection_Of(HWND control) {
 // window hears of no change. With drawing off, the control leaves the view
 // where it was; with it on, the view would follow the selection to the end
 // and back. A read-only control, or one repainted after each piece, takes
-// the text in half as fast again under Wine; so does saving and restoring
-// all this around each piece rather than once around a run of them.
+// the text in half as fast again under Wine. All this is saved and put back
+// once around a run of pieces, not around each one.
 class Quiet_Appending {
  public:
   explicit Quiet_Appending(HWND control) : control_(control) {
