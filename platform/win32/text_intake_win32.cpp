@@ -30,11 +30,12 @@ CHARRANGE Selection_Of(HWND control) {
   return range;
 }
 
-// Pieces go in behind the text as if nothing happened: the user's selection,
-// the scroll position and the modified flag are put back, and the main
-// window hears of no change. With drawing off, the control leaves the view
-// where it was; with it on, the view would follow the selection to the end
-// and back. A read-only control, or one repainted after each piece, takes
+// Pieces go in behind the text as if nothing happened: the user's selection
+// and the modified flag are put back, and the main window hears of no
+// change. With drawing off, the control leaves the view where it was; with
+// it on, the view would follow the selection to the end and back. Putting
+// back a scroll position read here would undo the user's scrolling between
+// runs under Wine, so the view is left alone. A read-only control, or one repainted after each piece, takes
 // the text in half as fast again under Wine. All this is saved and put back
 // once around a run of pieces, not around each one.
 class Quiet_Appending {
@@ -42,13 +43,11 @@ class Quiet_Appending {
   explicit Quiet_Appending(HWND control) : control_(control) {
     modified_ = SendMessageW(control, EM_GETMODIFY, 0, 0) != 0;
     selection_ = Selection_Of(control);
-    SendMessageW(control, EM_GETSCROLLPOS, 0, LPARAM(&scroll_));
     events_ = SendMessageW(control, EM_SETEVENTMASK, 0, 0);
     SendMessageW(control, WM_SETREDRAW, FALSE, 0);
   }
   ~Quiet_Appending() {
     SendMessageW(control_, EM_EXSETSEL, 0, LPARAM(&selection_));
-    SendMessageW(control_, EM_SETSCROLLPOS, 0, LPARAM(&scroll_));
     SendMessageW(control_, WM_SETREDRAW, TRUE, 0);
     SendMessageW(control_, EM_SETMODIFY, modified_, 0);
     SendMessageW(control_, EM_SETEVENTMASK, 0, events_);
@@ -60,7 +59,6 @@ class Quiet_Appending {
   HWND control_;
   bool modified_ = false;
   CHARRANGE selection_{};
-  POINT scroll_{};
   LRESULT events_ = 0;
 };
 
