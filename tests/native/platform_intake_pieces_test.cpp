@@ -22,33 +22,23 @@ std::wstring Joined_Pieces(const std::wstring& text, std::size_t wanted, std::si
 
 }  // namespace
 
-TEST(IntakePieces, PieceEndsBehindTheLastLineBreakOfItsLastQuarter) {
-  const std::wstring text = L"aaaa\rbbbbbb\rcc cc cc";
-  EXPECT_EQ(Piece_End(text, 0, 14), 12u);  // behind the second CR
-  EXPECT_EQ(Piece_End(text, 0, 8), 8u);    // the first CR lies before the last quarter
-  // A line break wins over a later space.
-  EXPECT_EQ(Piece_End(L"xxxxxxxxx\r x x", 0, 12), 10u);
-}
-
-TEST(IntakePieces, PieceEndsBehindASpaceWhenNoLineBreakIsNear) {
-  const std::wstring text = L"one two three four five six";
-  EXPECT_EQ(Piece_End(text, 0, 15), 14u);  // behind the space after "three"
-  EXPECT_EQ(Piece_End(text, 0, 13), 13u);  // no space in its last quarter
-}
-
-TEST(IntakePieces, PieceWithoutBreaksEndsWhereWanted) {
-  const std::wstring text(100, L'x');
-  EXPECT_EQ(Piece_End(text, 10, 30), 40u);
-  EXPECT_EQ(Piece_End(text, 90, 30), 100u);
-  EXPECT_EQ(Piece_End(text, 100, 30), 100u);
-}
-
-TEST(IntakePieces, PieceNeverPartsASurrogatePair) {
-  std::wstring text(10, L'x');
-  text[4] = wchar_t(0xD83D);
-  text[5] = wchar_t(0xDE00);
-  EXPECT_EQ(Piece_End(text, 0, 5), 4u);
-  EXPECT_EQ(Piece_End(text, 4, 1), 6u);
+// A piece ends behind a line break in its last quarter, else behind a
+// space there, else where wanted; never inside a surrogate pair.
+TEST(IntakePieces, PieceEndsBehindALineBreakOrSpaceAndKeepsPairsWhole) {
+  EXPECT_EQ(Piece_End(L"aaaa\rbbbbbb\rcc cc cc", 0, 14), 12u);
+  EXPECT_EQ(Piece_End(L"aaaa\rbbbbbb\rcc cc cc", 0, 8), 8u);  // the first CR lies before the last quarter
+  EXPECT_EQ(Piece_End(L"xxxxxxxxx\r x x", 0, 12), 10u);       // a line break wins over a later space
+  EXPECT_EQ(Piece_End(L"one two three four five six", 0, 15), 14u);
+  EXPECT_EQ(Piece_End(L"one two three four five six", 0, 13), 13u);
+  const std::wstring plain(100, L'x');
+  EXPECT_EQ(Piece_End(plain, 10, 30), 40u);
+  EXPECT_EQ(Piece_End(plain, 90, 30), 100u);
+  EXPECT_EQ(Piece_End(plain, 100, 30), 100u);
+  std::wstring pair(10, L'x');
+  pair[4] = wchar_t(0xD83D);
+  pair[5] = wchar_t(0xDE00);
+  EXPECT_EQ(Piece_End(pair, 0, 5), 4u);
+  EXPECT_EQ(Piece_End(pair, 4, 1), 6u);
 }
 
 TEST(IntakePieces, PiecesJoinBackToTheWholeText) {
