@@ -9,50 +9,45 @@
 
 namespace {
 
-const std::array<char16_t, 128>& Upper_Half_Of(File_Encoding page) {
+// WIN, DOS, KOI, ISO, MAC: the order of both tables below.
+int Page_Index(File_Encoding page) {
   switch (page) {
     case File_Encoding::Dos:
-      return kDos866_Upper_Half;
+      return 1;
     case File_Encoding::Koi:
-      return kKoi8r_Upper_Half;
+      return 2;
     case File_Encoding::Iso:
-      return kIso8859_5_Upper_Half;
+      return 3;
     case File_Encoding::Mac:
-      return kMac_Cyrillic_Upper_Half;
+      return 4;
     default:
-      return kWin1251_Upper_Half;
+      return 0;
   }
+}
+
+const std::array<char16_t, 128>* const kUpper_Halves[] = {&kWin1251_Upper_Half, &kDos866_Upper_Half,
+                                                          &kKoi8r_Upper_Half, &kIso8859_5_Upper_Half,
+                                                          &kMac_Cyrillic_Upper_Half};
+
+const std::array<char16_t, 128>& Upper_Half_Of(File_Encoding page) {
+  return *kUpper_Halves[Page_Index(page)];
 }
 
 // For each UTF-16 code unit the page's byte, 0 where the page lacks it (no
 // upper-half byte is 0, and the lower half is looked up without the table).
 using Reverse_Chart = std::array<std::uint8_t, 0x10000>;
 
-std::unique_ptr<Reverse_Chart> Make_Reverse_Chart(File_Encoding page) {
-  auto chart = std::make_unique<Reverse_Chart>();
-  chart->fill(0);
-  const auto& half = Upper_Half_Of(page);
-  for (int i = 0; i < 128; ++i) (*chart)[half[i]] = std::uint8_t(0x80 + i);
-  return chart;
-}
-
 const Reverse_Chart& Reverse_Of(File_Encoding page) {
-  static const std::unique_ptr<Reverse_Chart> charts[] = {
-      Make_Reverse_Chart(File_Encoding::Win), Make_Reverse_Chart(File_Encoding::Dos),
-      Make_Reverse_Chart(File_Encoding::Koi), Make_Reverse_Chart(File_Encoding::Iso),
-      Make_Reverse_Chart(File_Encoding::Mac)};
-  switch (page) {
-    case File_Encoding::Dos:
-      return *charts[1];
-    case File_Encoding::Koi:
-      return *charts[2];
-    case File_Encoding::Iso:
-      return *charts[3];
-    case File_Encoding::Mac:
-      return *charts[4];
-    default:
-      return *charts[0];
-  }
+  static const auto charts = [] {
+    std::array<std::unique_ptr<Reverse_Chart>, 5> made;
+    for (int p = 0; p < 5; ++p) {
+      made[p] = std::make_unique<Reverse_Chart>();
+      made[p]->fill(0);
+      for (int i = 0; i < 128; ++i) (*made[p])[(*kUpper_Halves[p])[i]] = std::uint8_t(0x80 + i);
+    }
+    return made;
+  }();
+  return *charts[Page_Index(page)];
 }
 
 // The byte of `c` in the page, or -1 when the page lacks it.
