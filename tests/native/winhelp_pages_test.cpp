@@ -77,16 +77,14 @@ TEST(HelpPages, MarkupBecomesHtmlAndItsCharactersAreEscaped) {
   const std::string& second = named.at("topic7.html");
   EXPECT_NE(second.find("<a href=\"index.html\">Start</a>"), std::string::npos);
   EXPECT_EQ(first.find("class=\"back\""), std::string::npos);
-}
-
-TEST(HelpPages, AnUnnumberedTopicIsNamedAfterItsContextId) {
-  HelpProject project;
+  // A topic without a number is named after its context id.
+  HelpProject other;
   winhelp::parse_help_source("@title T\n@topic A Start\n[[Idh_More]]\n@topic Idh_More More\nx\n", "t.txt",
-                             project);
-  winhelp::finish_project(project);
-  const auto named = pages_by_name(winhelp::build_help_pages(project));
-  EXPECT_EQ(named.count("idh_more.html"), 1u);
-  EXPECT_NE(named.at(kHelpContentsPage).find("href=\"idh_more.html\""), std::string::npos);
+                             other);
+  winhelp::finish_project(other);
+  const auto unnumbered = pages_by_name(winhelp::build_help_pages(other));
+  EXPECT_EQ(unnumbered.count("idh_more.html"), 1u);
+  EXPECT_NE(unnumbered.at(kHelpContentsPage).find("href=\"idh_more.html\""), std::string::npos);
 }
 
 // Stands in for the system: WinHelp answers as told, pages are noted.
