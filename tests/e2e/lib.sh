@@ -35,7 +35,24 @@ start_app() {  # start_app [argument]
   # A Wine client that starts while the last run's wineserver is shutting down
   # can fail to start at all: let that server finish first.
   wineserver -w 2>/dev/null || true
-  (cd "$app" && "$here/tools/wine-run" "$app/Lirovant.exe" "$@" >/dev/null 2>&1 &)
+  # Kept until a window shows, for the one retry in wait_window.
+  if [ $# -gt 0 ]; then printf '%s\n' "$@"; fi > "$work/starting"
+  # The program holds none of the caller's output: a start from inside $(...)
+  # must not keep the substitution waiting until the program ends.
+  (cd "$app" && exec "$here/tools/wine-run" "$app/Lirovant.exe" "$@" </dev/null >>"$work/wine.log" 2>&1 &)
+}
+
+# Under load, Wine now and then ends a just-started program before it shows
+# anything, with no message and no process left. Such a start is made once
+# more, and said so; a program that ends by itself again still fails.
+retry_lost_start() {
+  [ -f "$work/starting" ] && [ ! -f "$work/retried" ] || return 0
+  pgrep -x wineserver >/dev/null && return 0
+  touch "$work/retried"
+  echo "Wine ended the program before any window showed; starting it once more" >&2
+  local args=()
+  mapfile -t args < "$work/starting"
+  start_app "${args[@]}"
 }
 
 # Visible windows whose caption matches. The program's application window
@@ -58,13 +75,16 @@ wait_window() {  # wait_window pattern [seconds]
   end=$(($(date +%s) + limit))
   while [ "$(date +%s)" -lt "$end" ]; do
     id=$(find_windows "$pattern" | head -n 1)
-    [ -n "$id" ] && { echo "$id"; return 0; }
+    [ -n "$id" ] && { rm -f "$work/starting"; echo "$id"; return 0; }
+    [ $(($(date +%s) + limit - end)) -ge 10 ] && retry_lost_start
     sleep 0.05
   done
   echo "no window '$pattern' after ${limit}s; on the screen:" >&2
   xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | sed 's/^/  /' >&2
   echo "and running:" >&2
   ps -eo pid,stat,etime,rss,args | grep -i -e '\.exe' -e wineserver | grep -v grep | sed 's/^/  /' >&2
+  echo "and Wine said:" >&2
+  tail -n 20 "$work/wine.log" 2>/dev/null | sed 's/^/  /' >&2
   return 1
 }
 
