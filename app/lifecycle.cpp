@@ -13,12 +13,12 @@ std::string Create_File_Question(const std::string& argument) {
 Command_Line_Document Open_Command_Line(const std::vector<std::string>& args,
                                         const std::string& program_prefix, Files& files, Prompts& prompts,
                                         Shell& shell) {
-  Command_Line_Document doc{kUntitledName, std::nullopt};
+  Command_Line_Document doc{kUntitledName, nullptr};
   if (args.size() != 1) return doc;
   const std::string& argument = args[0];
-  if (auto bytes = files.Read_All(argument)) {
+  if (auto bytes = files.Read_Shared(argument)) {
     doc.Name = argument;
-    doc.Bytes = std::move(*bytes);
+    doc.Bytes = std::move(bytes);
   } else if (files.Exists(argument)) {
     // Offering to create it would end in a save over a file the user never saw.
     prompts.Error(Open_Error_Text(argument));

@@ -15,7 +15,7 @@ struct Command_Line_Document {
   std::string Name;  // the document name (caption)
   // The file as read, when one was: it goes into the edit area by the same
   // rule as a file chosen in the open dialog, rich text included.
-  std::optional<std::string> Bytes;
+  Shared_File_Bytes Bytes;
 };
 
 // The document named by the command line: exactly one argument loads that file

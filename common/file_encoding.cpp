@@ -9,7 +9,7 @@
 
 namespace {
 
-bool Starts_With(const std::string& bytes, const char* mark, size_t size) {
+bool Starts_With(std::string_view bytes, const char* mark, size_t size) {
   return bytes.size() >= size && bytes.compare(0, size, mark, size) == 0;
 }
 
@@ -36,7 +36,7 @@ struct Sequence {
   size_t Length;
 };
 
-Sequence Read_Utf8(const std::string& bytes, size_t at) {
+Sequence Read_Utf8(std::string_view bytes, size_t at) {
   const auto b = static_cast<unsigned char>(bytes[at]);
   if (b < 0x80) return {b, 1};
   size_t length;
@@ -104,10 +104,10 @@ bool Holds_Nul(const std::wstring& text) { return text.find(L'\0') != std::wstri
 
 // Valid UTF-8 makes a NUL of a zero byte only, so its bytes answer without
 // decoding them.
-bool Decodes_To_Nul(const std::string& bytes, File_Encoding encoding) {
+bool Decodes_To_Nul(std::string_view bytes, File_Encoding encoding) {
   if (encoding == File_Encoding::Utf8 || encoding == File_Encoding::Utf8_Bom)
-    return bytes.find('\0') != std::string::npos;
-  return Holds_Nul(Decode_File_Text(bytes, encoding));
+    return bytes.find('\0') != std::string_view::npos;
+  return Holds_Nul(Decode_File_Text(std::string(bytes), encoding));
 }
 
 }  // namespace
@@ -136,7 +136,7 @@ const char* File_Encoding_Name(File_Encoding encoding) {
   return "WIN";
 }
 
-bool Is_Valid_Utf8(const std::string& bytes) {
+bool Is_Valid_Utf8(std::string_view bytes) {
   const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
   const size_t size = bytes.size();
   for (size_t at = 0; at < size;) {
@@ -156,7 +156,7 @@ bool Is_Valid_Utf8(const std::string& bytes) {
   return true;
 }
 
-File_Encoding Recognize_File_Encoding(const std::string& bytes) {
+File_Encoding Recognize_File_Encoding(std::string_view bytes) {
   File_Encoding found = File_Encoding::Win;
   if (Starts_With(bytes, kUtf16LeMark, 2)) {
     if (bytes.size() % 2 == 0) found = File_Encoding::Utf16_Le;

@@ -4,6 +4,7 @@
 // each, surrogate pairs kept as two units whatever the size of wchar_t).
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 enum class File_Encoding {
   Win,  // Windows-1251, every byte as it is: the program's own
@@ -38,11 +39,11 @@ bool Is_8_Bit_Encoding(File_Encoding encoding);
 // Unicode only when its text comes back to the same bytes: a mark followed by
 // broken sequences, an odd byte, or a NUL character (which the edit area
 // cannot hold) leaves it WIN, opened byte for byte.
-File_Encoding Recognize_File_Encoding(const std::string& bytes);
+File_Encoding Recognize_File_Encoding(std::string_view bytes);
 
 // Strictly valid UTF-8: no overlong forms, no surrogates, nothing past
 // U+10FFFF, no sequence cut off at the end.
-bool Is_Valid_Utf8(const std::string& bytes);
+bool Is_Valid_Utf8(std::string_view bytes);
 
 // The text of a file without its byte-order mark. Bytes that do not decode
 // come out as U+FFFD; Recognize_File_Encoding never picks an encoding the

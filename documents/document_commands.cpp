@@ -98,11 +98,11 @@ void Empty_Document(Document_Session& s) {
 
 // Reads the whole file before anything is touched, so that a file that
 // cannot be read leaves the current document exactly as it was.
-std::optional<std::string> Read_Whole(Document_Session& s, const std::string& path) {
-  return s.Reader.Read_All(path);
+Shared_File_Bytes Read_Whole(Document_Session& s, const std::string& path) {
+  return s.Reader.Read_Shared(path);
 }
 
-void Take_In(Document_Session& s, const std::string& path, const std::string& bytes) {
+void Take_In(Document_Session& s, const std::string& path, const Shared_File_Bytes& bytes) {
   Remember_Caret(s);
   s.Window.Reset_Editor();
   s.Encoding = Put_Document(s.Text, path, bytes, s.Recognize_Page);
@@ -151,7 +151,7 @@ void Open_Chosen_File(Document_Session& s, const std::string& path) {
     return;
   }
   s.Saved_Layout = s.Keys.Current_Layout();
-  Take_In(s, path, *bytes);
+  Take_In(s, path, bytes);
   s.Window.Clear_Conversion_Marks();
   s.Current_Path = path;
   Add_To_History(s, s.Current_Path);
@@ -173,7 +173,7 @@ void Open_From_History(Document_Session& s, const std::string& path) {
       s.Prompts.Notice(kHistoryFileMissing);
     return;
   }
-  Take_In(s, path, *bytes);
+  Take_In(s, path, bytes);
   s.Current_Path = path;
   s.Edit.Set_Modified(false);
   s.Window.Clear_Conversion_Marks();

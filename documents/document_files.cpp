@@ -25,25 +25,36 @@ std::string Open_Error_Text(const std::string& path) { return "Cannot open file 
 std::string Create_Error_Text(const std::string& path) { return "Cannot create file " + path; }
 
 namespace {
-bool Looks_Like_Rich_Text(const std::string& bytes) { return bytes.compare(0, 5, "{\\rtf") == 0; }
+bool Looks_Like_Rich_Text(std::string_view bytes) { return bytes.compare(0, 5, "{\\rtf") == 0; }
 }  // namespace
+
+File_Encoding Put_Document(Document_Text& text, const std::string& path, const Shared_File_Bytes& file,
+                           const Page_Recognizer& recognize_page) {
+  const std::string_view view = file->View();
+  if (Is_Rich_Text_Name(path) && Looks_Like_Rich_Text(view) && text.Put_Rich(std::string(view)))
+    return File_Encoding::Win;
+  // The other encodings are decoded whole; only Windows-1251, the common
+  // case, goes in straight from the file's bytes.
+  File_Encoding encoding = Recognize_File_Encoding(view);
+  // The edit area cannot hold a NUL as Unicode; such a file stays WIN.
+  if (encoding == File_Encoding::Win && recognize_page && view.find('\0') == std::string_view::npos) {
+    const std::string bytes(view);
+    const File_Encoding page = recognize_page(bytes);
+    if (Is_8_Bit_Encoding(page)) {
+      text.Put_Unicode(Disk_To_Working_Text(Decode_File_Text(bytes, page)));
+      return page;
+    }
+  }
+  if (encoding == File_Encoding::Win)
+    text.Put_File_Win1251(file);
+  else
+    text.Put_Unicode(Disk_To_Working_Text(Decode_File_Text(std::string(view), encoding)));
+  return encoding;
+}
 
 File_Encoding Put_Document(Document_Text& text, const std::string& path, const std::string& bytes,
                            const Page_Recognizer& recognize_page) {
-  if (Is_Rich_Text_Name(path) && Looks_Like_Rich_Text(bytes) && text.Put_Rich(bytes))
-    return File_Encoding::Win;
-  File_Encoding encoding = Recognize_File_Encoding(bytes);
-  // The edit area cannot hold a NUL as Unicode; such a file stays WIN.
-  const bool holds_nul = bytes.find('\0') != std::string::npos;
-  if (encoding == File_Encoding::Win && recognize_page && !holds_nul) {
-    const File_Encoding page = recognize_page(bytes);
-    if (Is_8_Bit_Encoding(page)) encoding = page;
-  }
-  if (encoding == File_Encoding::Win)
-    text.Put(Disk_To_Working_Text(bytes));
-  else
-    text.Put_Unicode(Disk_To_Working_Text(Decode_File_Text(bytes, encoding)));
-  return encoding;
+  return Put_Document(text, path, Hold_File_Bytes(bytes), recognize_page);
 }
 
 namespace {

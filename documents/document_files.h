@@ -26,6 +26,8 @@ using Page_Recognizer = std::function<File_Encoding(const std::string& bytes)>;
 // for byte as Windows-1251 unless `recognize_page` names another page, whose
 // text then goes in as Unicode. A "*.rtf" file that holds no rich text is
 // shown as the plain text it is.
+File_Encoding Put_Document(Document_Text& text, const std::string& path, const Shared_File_Bytes& file,
+                           const Page_Recognizer& recognize_page = {});
 File_Encoding Put_Document(Document_Text& text, const std::string& path, const std::string& bytes,
                            const Page_Recognizer& recognize_page = {});
 

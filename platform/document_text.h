@@ -8,6 +8,8 @@
 #include <string>
 #include <utility>
 
+#include "platform/file_bytes.h"
+
 // A piece of the document, already read from the edit area; calling it
 // yields the piece's working text. The conversion waits for the call, so it
 // can run on another thread while the next piece is read. It throws
@@ -20,6 +22,10 @@ class Document_Text {
   virtual ~Document_Text() = default;
   // Working text (Windows-1251, CR line breaks); the caret ends at offset 0.
   virtual void Put(const std::string& text) = 0;
+  // A Windows-1251 file as it stands on the disk, its line breaks of any
+  // kind: it becomes working text as it goes in, and `bytes` are held until
+  // then. The caret ends at offset 0.
+  virtual void Put_File_Win1251(Shared_File_Bytes bytes) = 0;
   virtual std::string Take() = 0;
   // The text of a Unicode file: UTF-16 code units, CR line breaks, no NUL;
   // the caret ends at offset 0. Take_Unicode gives back whatever the edit

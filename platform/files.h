@@ -2,12 +2,21 @@
 // Whole-file access for documents.
 #include <optional>
 #include <string>
+#include <utility>
+
+#include "platform/file_bytes.h"
 
 class Files {
  public:
   virtual ~Files() = default;
   // The file's bytes, or nothing when it is missing or cannot be read.
   virtual std::optional<std::string> Read_All(const std::string& path) = 0;
+  // The same, to be held for as long as it is wanted; a large file may come
+  // as a view of the file itself.
+  virtual Shared_File_Bytes Read_Shared(const std::string& path) {
+    auto bytes = Read_All(path);
+    return bytes ? Hold_File_Bytes(std::move(*bytes)) : nullptr;
+  }
   // Whether anything stands under the name, readable or not: a file that
   // cannot be read is still there and must not be taken for a new one.
   virtual bool Exists(const std::string& path) = 0;

@@ -93,7 +93,7 @@ void Main_Window::On_First_Activation() {
   const Command_Line_Document doc = Open_Command_Line(Args, Program_Prefix(Exe_Path), Files, Prompts, Shell);
   if (doc.Bytes) {
     Reset_Editor();
-    Put_Start_Up_File(*Documents, doc.Name, *doc.Bytes);
+    Put_Start_Up_File(*Documents, doc.Name, doc.Bytes);
   }
   Restore_Layout(Keyboard, layout);
   Set_Document_Name(doc.Name);

@@ -56,7 +56,7 @@ bool Document_May_Close(Document_Host& host) {
   return may_close;
 }
 
-void Put_Start_Up_File(Document_Host& host, const std::string& path, const std::string& bytes) {
+void Put_Start_Up_File(Document_Host& host, const std::string& path, const Shared_File_Bytes& bytes) {
   Rich_Edit_Document text(host.Control.Edit().Handle(), &host.Control.Intake());
   host.Encoding = Put_Document(text, path, bytes, Page_Recognizer_Of(host));
 }

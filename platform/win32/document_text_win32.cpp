@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "common/control_text.h"
+#include "platform/intake_source.h"
 
 namespace {
 
@@ -46,6 +47,14 @@ void Rich_Edit_Document::Put_Control_Text(std::wstring wide) {
 }
 
 void Rich_Edit_Document::Put(const std::string& text) { Put_Control_Text(Document_To_Control_Text(text)); }
+
+void Rich_Edit_Document::Put_File_Win1251(Shared_File_Bytes bytes) {
+  if (intake_)
+    intake_->Begin(Control(), Disk_Win1251_Intake_Source(std::move(bytes)));
+  else
+    edit_->Set_Control_Text(Disk_Win1251_To_Control_Text(bytes->View()));
+  Caret_To_Start(Control());
+}
 
 std::string Rich_Edit_Document::Take() { return edit_->Text(); }
 

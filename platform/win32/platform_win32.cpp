@@ -67,6 +67,67 @@ bool Win32_Files::Exists(const std::string& path) {
          error != ERROR_BAD_NETPATH && error != ERROR_INVALID_DRIVE;
 }
 
+namespace {
+
+constexpr LONGLONG kViewedFileBytes = LONGLONG(1) << 20;
+
+class Viewed_File_Bytes : public File_Bytes {
+ public:
+  Viewed_File_Bytes(HANDLE file, HANDLE mapping, const char* view, std::size_t size)
+      : file_(file), mapping_(mapping), view_(view), size_(size) {}
+  ~Viewed_File_Bytes() override {
+    UnmapViewOfFile(view_);
+    CloseHandle(mapping_);
+    CloseHandle(file_);
+  }
+  Viewed_File_Bytes(const Viewed_File_Bytes&) = delete;
+  Viewed_File_Bytes& operator=(const Viewed_File_Bytes&) = delete;
+  std::string_view View() const override { return {view_, size_}; }
+
+ private:
+  HANDLE file_, mapping_;
+  const char* view_;
+  std::size_t size_;
+};
+
+// A view's pages are read when they are first touched; on a removable or
+// network drive that read may fail long after the file was opened, and a
+// failed read in a view ends the program. Only fixed disks are viewed.
+bool On_Fixed_Disk(const std::wstring& path) {
+  wchar_t volume[MAX_PATH + 1];
+  return GetVolumePathNameW(path.c_str(), volume, MAX_PATH + 1) && GetDriveTypeW(volume) == DRIVE_FIXED;
+}
+
+Shared_File_Bytes View_Of_File(const std::wstring& path) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return nullptr;
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(file, &size) || size.QuadPart < kViewedFileBytes || size.QuadPart >= 0x7FFFFFFF) {
+    CloseHandle(file);
+    return nullptr;
+  }
+  HANDLE mapping = CreateFileMappingW(file, nullptr, PAGE_READONLY, 0, 0, nullptr);
+  const void* view = mapping ? MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 0) : nullptr;
+  if (!view) {
+    if (mapping) CloseHandle(mapping);
+    CloseHandle(file);
+    return nullptr;
+  }
+  return std::make_shared<Viewed_File_Bytes>(file, mapping, static_cast<const char*>(view),
+                                             std::size_t(size.QuadPart));
+}
+
+}  // namespace
+
+Shared_File_Bytes Win32_Files::Read_Shared(const std::string& path) {
+  const std::wstring api_path = File_Api_Path(path);
+  // A file someone is writing cannot be viewed; it is read as it stands.
+  if (On_Fixed_Disk(api_path))
+    if (auto view = View_Of_File(api_path)) return view;
+  return Files::Read_Shared(path);
+}
+
 std::optional<std::string> Win32_Files::Read_All(const std::string& path) {
   HANDLE file = CreateFileW(File_Api_Path(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -50,6 +50,10 @@ class Win32_Shell : public Shell {
 class Win32_Files : public Files {
  public:
   std::optional<std::string> Read_All(const std::string& path) override;
+  // A file of a megabyte and more on a local disk comes as a view of the
+  // file: reading it into memory first would cost more than the first
+  // screen may take. Others may read the file meanwhile but not change it.
+  Shared_File_Bytes Read_Shared(const std::string& path) override;
   bool Exists(const std::string& path) override;
 };
 

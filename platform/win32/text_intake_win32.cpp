@@ -70,24 +70,28 @@ Text_Intake::Text_Intake(std::function<void(std::size_t, std::size_t)> progress,
 Text_Intake::~Text_Intake() { Stop(); }
 
 void Text_Intake::Begin(HWND control, std::wstring text) {
+  Begin(control, Wide_Intake_Source(std::move(text)));
+}
+
+void Text_Intake::Begin(HWND control, std::unique_ptr<Intake_Source> source) {
   Stop();
-  const std::size_t first = Piece_End(text, 0, kFirstPieceChars);
   Rich_Edit edit(control);
-  if (Longest_Unbroken_Run(text) > kLongestWrappedRun) edit.Set_Word_Wrap(false);
-  if (first == text.size()) {
-    edit.Set_Control_Text(text);
+  if (source->Longest_Run() > kLongestWrappedRun) edit.Set_Word_Wrap(false);
+  source->Next(kFirstPieceChars, piece_);
+  edit.Set_Control_Text(piece_);
+  if (piece_.size() == source->Size()) {
+    std::wstring().swap(piece_);
     return;
   }
-  edit.Set_Control_Text(text.substr(0, first));
   control_ = control;
-  text_ = std::move(text);
-  taken_ = first;
+  source_ = std::move(source);
+  taken_ = piece_.size();
   piece_chars_ = kFirstPieceChars;
   // Undo steps of the intake would only cost time: the text was not typed.
   SendMessageW(control, EM_SETUNDOLIMIT, 0, 0);
   SetPropW(control, kIntakeProperty, this);
   SetTimer(control, kIntakeTimer, USER_TIMER_MINIMUM, On_Timer);
-  if (progress_) progress_(taken_, text_.size());
+  if (progress_) progress_(taken_, Total());
 }
 
 void Text_Intake::On_Timer(HWND control, UINT, UINT_PTR, DWORD) {
@@ -101,37 +105,37 @@ void Text_Intake::Take_Run() {
     Quiet_Appending quiet(control_);
     do {
       const auto piece_start = std::chrono::steady_clock::now();
-      const std::size_t end = Piece_End(text_, taken_, piece_chars_);
-      const std::size_t chars = end - taken_;
-      Take_Piece(end);
+      const std::size_t chars = Take_Piece(piece_chars_);
       piece_chars_ = Next_Piece_Chars(chars, Milliseconds_Since(piece_start));
-    } while (taken_ < text_.size() && Milliseconds_Since(start) < kMostRunMilliseconds && !Input_Waiting());
+    } while (taken_ < Total() && Milliseconds_Since(start) < kMostRunMilliseconds && !Input_Waiting());
   }
   Place_Waiting_Caret();
   // Drawing was off while the pieces went in: what the user scrolled into
   // view meanwhile is painted now, once a run.
   InvalidateRect(control_, nullptr, FALSE);
-  if (taken_ < text_.size()) {
-    if (progress_) progress_(taken_, text_.size());
+  if (taken_ < Total()) {
+    if (progress_) progress_(taken_, Total());
     return;
   }
   End();
 }
 
 // Past the end, wherever an edit of the user's has left it.
-void Text_Intake::Take_Piece(std::size_t end) {
+std::size_t Text_Intake::Take_Piece(std::size_t wanted) {
+  source_->Next(wanted, piece_);
   CHARRANGE behind{LONG_MAX, LONG_MAX};
   SendMessageW(control_, EM_EXSETSEL, 0, LPARAM(&behind));
-  const std::wstring piece = text_.substr(taken_, end - taken_);
-  SendMessageW(control_, EM_REPLACESEL, FALSE, LPARAM(piece.c_str()));
-  taken_ = end;
+  SendMessageW(control_, EM_REPLACESEL, FALSE, LPARAM(piece_.c_str()));
+  taken_ += piece_.size();
+  return piece_.size();
 }
 
 void Text_Intake::Finish() {
   if (!control_) return;
   {
     Quiet_Appending quiet(control_);
-    while (taken_ < text_.size()) Take_Piece(Piece_End(text_, taken_, kFastestPieceChars));
+    while (taken_ < Total() && Take_Piece(kFastestPieceChars) > 0) {
+    }
   }
   End();
 }
@@ -142,11 +146,13 @@ void Text_Intake::Stop() {
   RemovePropW(control_, kIntakeProperty);
   control_ = nullptr;
   waiting_.reset();
-  std::wstring().swap(text_);
+  // The source may hold a view of the file, which must not outlive the intake.
+  source_.reset();
+  std::wstring().swap(piece_);
 }
 
 bool Text_Intake::Select_Later(int32_t start, int32_t end) {
-  const std::size_t last = end < 0 ? text_.size() : std::size_t(std::max(start, end));
+  const std::size_t last = end < 0 ? Total() : std::size_t(std::max(start, end));
   if (!control_ || last + kFirstPieceChars <= taken_) {
     waiting_.reset();
     return false;
@@ -164,8 +170,8 @@ std::optional<int32_t> Text_Intake::Waiting_Caret() const {
 void Text_Intake::Place_Waiting_Caret() {
   if (!waiting_) return;
   const std::size_t last =
-      waiting_->cpMax < 0 ? text_.size() : std::size_t(std::max(waiting_->cpMin, waiting_->cpMax));
-  if (taken_ < text_.size() && last + kFirstPieceChars > taken_) return;
+      waiting_->cpMax < 0 ? Total() : std::size_t(std::max(waiting_->cpMin, waiting_->cpMax));
+  if (taken_ < Total() && last + kFirstPieceChars > taken_) return;
   const CHARRANGE now = Selection_Of(control_);
   if (now.cpMin == caret_from_.cpMin && now.cpMax == caret_from_.cpMax) {
     CHARRANGE at = *waiting_;

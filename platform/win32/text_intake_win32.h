@@ -12,8 +12,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
+
+#include "platform/intake_source.h"
 
 class Text_Intake {
  public:
@@ -27,6 +30,7 @@ class Text_Intake {
   // Puts `text` in place of the control's text: the first piece now, the
   // rest later. A text that fits in the first piece is in on return.
   void Begin(HWND control, std::wstring text);
+  void Begin(HWND control, std::unique_ptr<Intake_Source> source);
   bool Busy() const { return control_ != nullptr; }
   HWND Control() const { return control_; }
   // Takes the rest in now.
@@ -43,19 +47,21 @@ class Text_Intake {
   // The caret that waits for its text, if any.
   std::optional<int32_t> Waiting_Caret() const;
   std::optional<CHARRANGE> Waiting_Selection() const { return waiting_; }
-  std::size_t Total() const { return text_.size(); }
+  std::size_t Total() const { return source_ ? source_->Size() : 0; }
 
  private:
   static void CALLBACK On_Timer(HWND control, UINT, UINT_PTR, DWORD);
   void Take_Run();
-  void Take_Piece(std::size_t end);
+  // Puts the next piece in; its length.
+  std::size_t Take_Piece(std::size_t wanted);
   void Place_Waiting_Caret();
   void End();
 
   std::function<void(std::size_t, std::size_t)> progress_;
   std::function<void()> done_;
   HWND control_ = nullptr;
-  std::wstring text_;
+  std::unique_ptr<Intake_Source> source_;
+  std::wstring piece_;  // the last piece, its room kept for the next
   std::size_t taken_ = 0;
   std::size_t piece_chars_ = 0;
   std::optional<CHARRANGE> waiting_;

@@ -138,8 +138,8 @@ TEST_F(CommandLine, AnExistingFileIsLoadedAsItIsOnDisk) {
   files.contents["C:\\d\\a.rtf"] = "{\\rtf1 one\r\ntwo}";
   auto doc = Open({"C:\\d\\a.rtf"});
   EXPECT_EQ(doc.Name, "C:\\d\\a.rtf");
-  ASSERT_TRUE(doc.Bytes.has_value());
-  EXPECT_EQ(*doc.Bytes, "{\\rtf1 one\r\ntwo}");
+  ASSERT_TRUE(doc.Bytes);
+  EXPECT_EQ(doc.Bytes->View(), "{\\rtf1 one\r\ntwo}");
   EXPECT_TRUE(prompts.asked.empty());
   EXPECT_EQ(shell.recent, std::vector<std::string>{"C:\\d\\a.rtf"});
 }
@@ -149,7 +149,7 @@ TEST_F(CommandLine, MissingRelativeFileAnsweredYesGoesBehindThePrefix) {
   ASSERT_EQ(prompts.asked.size(), 1u);
   EXPECT_EQ(prompts.asked[0], "Создать файл с именем: new.txt ?");
   EXPECT_EQ(doc.Name, "C:\\Prog\\new.txt");
-  EXPECT_FALSE(doc.Bytes.has_value());
+  EXPECT_FALSE(doc.Bytes);
   EXPECT_EQ(shell.recent, std::vector<std::string>{"C:\\Prog\\new.txt"});
 }
 
@@ -172,7 +172,7 @@ TEST_F(CommandLine, AFileThatIsThereButCannotBeReadIsReportedNotOfferedAsNew) {
   EXPECT_TRUE(prompts.asked.empty());
   EXPECT_EQ(prompts.errors, std::vector<std::string>{"Cannot open file C:\\d\\locked.txt"});
   EXPECT_EQ(doc.Name, "Лировушка.txt");
-  EXPECT_FALSE(doc.Bytes.has_value());
+  EXPECT_FALSE(doc.Bytes);
 }
 
 TEST_F(CommandLine, NoneOrSeveralArgumentsGiveTheUntitledDocument) {

@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
+
+#include "common/control_text.h"
+#include "documents/text_file_format.h"
+#include "platform/intake_source.h"
 
 namespace {
 
@@ -50,6 +55,36 @@ TEST(IntakePieces, PiecesJoinBackToTheWholeText) {
   std::size_t count = 0;
   Joined_Pieces(std::wstring(1000, L'y'), 100, &count);
   EXPECT_EQ(count, 10u);
+}
+
+// A Windows-1251 file's bytes, converted a piece at a time, give the very
+// pieces that the text made whole first would give: line ends of every kind
+// split anywhere, NUL bytes and 0x98 included.
+TEST(IntakePieces, FileBytesComeOutAsTheWholeConvertedTextWould) {
+  std::mt19937 random(7);
+  const std::string alphabet("ab \xE6\xFF\t\r\n\r\n\0\x98", 12);
+  for (int round = 0; round < 40; ++round) {
+    std::string bytes;
+    const int length = round == 0 ? 0 : int(random() % 3000);
+    for (int i = 0; i < length; ++i) bytes += alphabet[random() % alphabet.size()];
+    if (round == 1) bytes = std::string(5000, 'z') + "\r";
+    const std::wstring whole = Document_To_Control_Text(Disk_To_Working_Text(bytes));
+    EXPECT_EQ(Disk_Win1251_To_Control_Text(bytes), whole);
+    const auto disk = Disk_Win1251_Intake_Source(Hold_File_Bytes(bytes));
+    const auto wide = Wide_Intake_Source(whole);
+    ASSERT_EQ(disk->Size(), whole.size());
+    EXPECT_EQ(disk->Longest_Run(), Longest_Unbroken_Run(whole));
+    EXPECT_EQ(wide->Longest_Run(), Longest_Unbroken_Run(whole));
+    std::wstring from_disk, from_wide, joined;
+    do {
+      const std::size_t wanted = 1 + random() % 200;
+      disk->Next(wanted, from_disk);
+      wide->Next(wanted, from_wide);
+      ASSERT_EQ(from_disk, from_wide) << "round " << round << " at " << joined.size();
+      joined += from_disk;
+    } while (!from_disk.empty());
+    EXPECT_EQ(joined, whole);
+  }
 }
 
 TEST(IntakePieces, TheLongestRunEndsAtSpacesTabsAndLineBreaks) {

@@ -115,12 +115,23 @@ TEST_F(Intake, ACaretMovedByTheUserStaysWhereTheUserPutIt) {
 TEST_F(Intake, SaveAndCommandsTakeTheWholeTextInFirst) {
   const std::string file = Long_File(size_t(1) << 20);
   ASSERT_TRUE(Win32_File_Writer().Write_Whole(path_, file));
+  // A file of this size comes in from a view of the file, which must be let
+  // go before the file is saved over: the save then writes it anew.
+  const FILETIME long_ago{0, 0x01000000};
+  HANDLE handle =
+      CreateFileW(Wide(path_).c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(handle, INVALID_HANDLE_VALUE);
+  SetFileTime(handle, nullptr, nullptr, &long_ago);
+  CloseHandle(handle);
   Open(path_);
   ASSERT_TRUE(Window().Intake.Busy());
   SendMessageW(Window().Handle, WM_COMMAND, IDM_Save, 0);
   EXPECT_FALSE(Window().Intake.Busy());
   EXPECT_EQ(Win32_Files().Read_All(path_).value_or(""), file);
   EXPECT_FALSE(Window().Edit.Modified());
+  WIN32_FILE_ATTRIBUTE_DATA saved{};
+  ASSERT_TRUE(GetFileAttributesExW(Wide(path_).c_str(), GetFileExInfoStandard, &saved));
+  EXPECT_GT(saved.ftLastWriteTime.dwHighDateTime, long_ago.dwHighDateTime);
 }
 
 TEST_F(Intake, TypingWaitsForTheWholeTextAndLandsWhereTheCaretIs) {

@@ -12,6 +12,7 @@
 
 #include "common/control_text.h"
 #include "common/win1251_unicode.h"
+#include "documents/text_file_format.h"
 #include "documents/document_commands.h"
 #include "fake_platform.h"
 #include "platform/clipboard.h"
@@ -27,6 +28,9 @@ class Fake_Document_Text : public Document_Text {
   void Put(const std::string& text) override {
     unicode.reset();
     edit_.Set_Text(text);
+  }
+  void Put_File_Win1251(Shared_File_Bytes bytes) override {
+    Put(Disk_To_Working_Text(std::string(bytes->View())));
   }
   std::string Take() override { return edit_.text; }
   // A text put in as Unicode is kept as it is and goes out through the exact

@@ -1,0 +1,32 @@
+#pragma once
+// Where the pieces of a long text come from as it goes into the edit area:
+// a text already in the control's UTF-16, or the bytes of a Windows-1251
+// file, which become the control's text a piece at a time, so that the whole
+// text is never made twice over before the first screen shows.
+#include <cstddef>
+#include <memory>
+#include <string>
+
+#include "platform/file_bytes.h"
+
+class Intake_Source {
+ public:
+  virtual ~Intake_Source() = default;
+  // The whole text's length in the control's UTF-16 units.
+  virtual std::size_t Size() const = 0;
+  // The longest run without a space, tab or line break.
+  virtual std::size_t Longest_Run() const = 0;
+  // The next piece of about `wanted` units, ending where Piece_End would end
+  // it, in place of `piece`; empty once the whole text is out.
+  virtual void Next(std::size_t wanted, std::wstring& piece) = 0;
+};
+
+std::unique_ptr<Intake_Source> Wide_Intake_Source(std::wstring text);
+
+// A Windows-1251 file as it stands on the disk: CR LF, LF and CR end lines
+// and become CR, a NUL byte becomes the NUL sign, as Document_To_Control_Text
+// would make them of the working text.
+std::unique_ptr<Intake_Source> Disk_Win1251_Intake_Source(Shared_File_Bytes bytes);
+
+// The whole of such a file at once, for a control that takes it in one step.
+std::wstring Disk_Win1251_To_Control_Text(std::string_view bytes);
