@@ -1,0 +1,329 @@
+#include "text/utf8_kernels.h"
+
+#include <algorithm>
+
+#if (defined(__GNUC__) || defined(__clang__)) && (defined(__x86_64__) || defined(__i386__))
+#define LIROVANT_X86_KERNELS 1
+#include <immintrin.h>
+#else
+#define LIROVANT_X86_KERNELS 0
+#endif
+
+namespace {
+
+#if LIROVANT_X86_KERNELS
+
+// A page's text grows by a continuation after each byte that is not ASCII.
+// The kernels interleave lead and continuation bytes of eight bytes into
+// sixteen and take, by which of them are ASCII, the lanes that stand.
+struct Spread_Table {
+  alignas(16) std::uint8_t index[256][16];
+  std::uint8_t length[256];
+};
+
+constexpr Spread_Table Make_Spread() {
+  Spread_Table t{};
+  for (int ascii = 0; ascii < 256; ++ascii) {
+    int n = 0;
+    for (int i = 0; i < 8; ++i) {
+      t.index[ascii][n++] = static_cast<std::uint8_t>(2 * i);
+      if ((ascii >> i & 1) == 0) t.index[ascii][n++] = static_cast<std::uint8_t>(2 * i + 1);
+    }
+    t.length[ascii] = static_cast<std::uint8_t>(n);
+    while (n < 16) t.index[ascii][n++] = 0x80;
+  }
+  return t;
+}
+
+// UTF-8 shrinks by its continuations: the lanes of eight that are not
+// dropped, in order.
+struct Pack_Table {
+  alignas(16) std::uint8_t index[256][16];
+  std::uint8_t kept[256];
+};
+
+constexpr Pack_Table Make_Pack() {
+  Pack_Table t{};
+  for (int drop = 0; drop < 256; ++drop) {
+    int n = 0;
+    for (int i = 0; i < 8; ++i)
+      if ((drop >> i & 1) == 0) t.index[drop][n++] = static_cast<std::uint8_t>(i);
+    t.kept[drop] = static_cast<std::uint8_t>(n);
+    while (n < 16) t.index[drop][n++] = 0x80;
+  }
+  return t;
+}
+
+constexpr Spread_Table Spread = Make_Spread();
+constexpr Pack_Table Pack = Make_Pack();
+
+// The lookup of byte_map_kernels.cpp over eight rows: a key whose high nibble
+// is not h leaves bit 7 set after the saturating add, and the shuffle yields
+// zero there, so keys of 0x80 and up find nothing at all.
+__attribute__((target("ssse3"))) inline __m128i Row(const std::uint8_t* table, int h, __m128i key) {
+  const __m128i in_row = _mm_xor_si128(key, _mm_set1_epi8(static_cast<char>(h << 4)));
+  const __m128i index = _mm_adds_epu8(in_row, _mm_set1_epi8(0x70));
+  return _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(table + 16 * h)), index);
+}
+
+__attribute__((target("ssse3"))) inline bool Page_Block_16(const std::uint8_t* in, std::uint8_t*& out,
+                                                           const Page_Forms& forms) {
+  const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in));
+  const int high = _mm_movemask_epi8(bytes);
+  if (high == 0) {
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), bytes);
+    out += 16;
+    return true;
+  }
+  // The rows are those of bytes 0x80..0xFF: flipping bit 7 makes ASCII the
+  // keys that find nothing.
+  const __m128i key = _mm_xor_si128(bytes, _mm_set1_epi8(static_cast<char>(0x80)));
+  __m128i lead = _mm_setzero_si128(), cont = _mm_setzero_si128();
+  for (int h = 0; h < 8; ++h) {
+    lead = _mm_or_si128(lead, Row(forms.lead, h, key));
+    cont = _mm_or_si128(cont, Row(forms.cont, h, key));
+  }
+  if (_mm_movemask_epi8(_mm_cmpeq_epi8(lead, _mm_set1_epi8(-1))) != 0) return false;
+  lead = _mm_or_si128(lead, _mm_andnot_si128(_mm_cmplt_epi8(bytes, _mm_setzero_si128()), bytes));
+  const int ascii = ~high & 0xFFFF;
+  const __m128i first = _mm_unpacklo_epi8(lead, cont), second = _mm_unpackhi_epi8(lead, cont);
+  const int low8 = ascii & 0xFF, high8 = ascii >> 8;
+  _mm_storeu_si128(
+      reinterpret_cast<__m128i*>(out),
+      _mm_shuffle_epi8(first, _mm_load_si128(reinterpret_cast<const __m128i*>(Spread.index[low8]))));
+  out += Spread.length[low8];
+  _mm_storeu_si128(
+      reinterpret_cast<__m128i*>(out),
+      _mm_shuffle_epi8(second, _mm_load_si128(reinterpret_cast<const __m128i*>(Spread.index[high8]))));
+  out += Spread.length[high8];
+  return true;
+}
+
+// Sixteen bytes of UTF-8; *read becomes 15 when a character starting in the
+// last lane goes on beyond the block, which then waits for the next block.
+__attribute__((target("ssse3"))) inline bool Utf8_Block_16(const std::uint8_t* in, std::size_t* read,
+                                                           std::uint8_t*& out, const Utf8_Keys& keys) {
+  const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in));
+  const int high = _mm_movemask_epi8(bytes);
+  if (high == 0) {
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), bytes);
+    out += 16;
+    *read = 16;
+    return true;
+  }
+  const __m128i next = _mm_srli_si128(bytes, 1);
+  const int cont = _mm_movemask_epi8(_mm_cmplt_epi8(bytes, _mm_set1_epi8(-64)));
+  const __m128i d0 = _mm_cmpeq_epi8(bytes, _mm_set1_epi8(static_cast<char>(0xD0)));
+  const __m128i d1 = _mm_cmpeq_epi8(bytes, _mm_set1_epi8(static_cast<char>(0xD1)));
+  const __m128i c2 = _mm_cmpeq_epi8(bytes, _mm_set1_epi8(static_cast<char>(0xC2)));
+  const __m128i bit_5 = _mm_set1_epi8(0x20);
+  const __m128i upper = _mm_cmpeq_epi8(_mm_and_si128(next, bit_5), bit_5);
+  const __m128i keyed = _mm_or_si128(d0, _mm_or_si128(_mm_andnot_si128(upper, d1), _mm_and_si128(upper, c2)));
+  const int leads = _mm_movemask_epi8(keyed);
+  // Every byte above ASCII a keyed lead or its continuation, nothing else.
+  if ((leads | cont) != high || ((leads << 1) & 0xFFFF) != cont) return false;
+  __m128i key =
+      _mm_or_si128(_mm_and_si128(next, _mm_set1_epi8(0x3F)), _mm_andnot_si128(d0, _mm_set1_epi8(0x40)));
+  key = _mm_or_si128(key, _mm_andnot_si128(keyed, _mm_set1_epi8(static_cast<char>(0x80))));
+  __m128i mapped = _mm_setzero_si128();
+  for (int h = 0; h < 8; ++h) mapped = _mm_or_si128(mapped, Row(keys.byte, h, key));
+  // The last lane's key had no continuation to go by.
+  if ((_mm_movemask_epi8(_mm_cmpeq_epi8(mapped, _mm_setzero_si128())) & leads & 0x7FFF) != 0) return false;
+  const __m128i result = _mm_or_si128(mapped, _mm_andnot_si128(keyed, bytes));
+  const int drop = cont | (leads & 0x8000);
+  const int low8 = drop & 0xFF, high8 = drop >> 8;
+  const __m128i low_index = _mm_load_si128(reinterpret_cast<const __m128i*>(Pack.index[low8]));
+  const __m128i high_index =
+      _mm_add_epi8(_mm_load_si128(reinterpret_cast<const __m128i*>(Pack.index[high8])), _mm_set1_epi8(8));
+  _mm_storel_epi64(reinterpret_cast<__m128i*>(out), _mm_shuffle_epi8(result, low_index));
+  out += Pack.kept[low8];
+  _mm_storel_epi64(reinterpret_cast<__m128i*>(out), _mm_shuffle_epi8(result, high_index));
+  out += Pack.kept[high8];
+  *read = 16 - static_cast<std::size_t>(leads >> 15);
+  return true;
+}
+
+__attribute__((target("ssse3"))) Kernel_Run Page_Ssse3(const std::uint8_t* in, std::size_t count,
+                                                       std::uint8_t* out, const Page_Forms& forms) {
+  std::uint8_t* write = out;
+  std::size_t read = 0;
+  while (read + 16 <= count && Page_Block_16(in + read, write, forms)) read += 16;
+  return {read, static_cast<std::size_t>(write - out)};
+}
+
+__attribute__((target("ssse3"))) Kernel_Run Utf8_Ssse3(const std::uint8_t* in, std::size_t count,
+                                                       std::uint8_t* out, const Utf8_Keys& keys) {
+  std::uint8_t* write = out;
+  std::size_t read = 0, step = 0;
+  while (read + 16 <= count && Utf8_Block_16(in + read, &step, write, keys)) read += step;
+  return {read, static_cast<std::size_t>(write - out)};
+}
+
+#define LIROVANT_AVX512 "avx512f,avx512bw,avx512vl,avx512vbmi,avx512vbmi2,popcnt"
+
+// Byte permutes look a 128-entry table up in one step, and compression
+// drops the unwanted lanes without shuffle tables.
+__attribute__((target(LIROVANT_AVX512))) inline bool Page_Block_64(const std::uint8_t* in, std::uint8_t*& out,
+                                                                   __m512i lead_low, __m512i lead_high,
+                                                                   __m512i cont_low, __m512i cont_high) {
+  const __m512i bytes = _mm512_loadu_si512(in);
+  const __mmask64 high = _mm512_movepi8_mask(bytes);
+  if (high == 0) {
+    _mm512_storeu_si512(out, bytes);
+    out += 64;
+    return true;
+  }
+  __m512i lead = _mm512_permutex2var_epi8(lead_low, bytes, lead_high);
+  if (_mm512_mask_cmpeq_epi8_mask(high, lead, _mm512_set1_epi8(-1)) != 0) return false;
+  lead = _mm512_mask_blend_epi8(high, bytes, lead);
+  const __m512i cont = _mm512_maskz_permutex2var_epi8(high, cont_low, bytes, cont_high);
+  // Byte i and its continuation to lanes 2i and 2i + 1, of the first and then the second half.
+  const __m512i pairs = _mm512_set_epi64(0x5F1F5E1E5D1D5C1Cull, 0x5B1B5A1A59195818ull, 0x5717561655155414ull,
+                                         0x5313521251115010ull, 0x4F0F4E0E4D0D4C0Cull, 0x4B0B4A0A49094808ull,
+                                         0x4707460645054404ull, 0x4303420241014000ull);
+  const __m512i second_half = _mm512_set1_epi8(32);
+  const __m512i first = _mm512_permutex2var_epi8(lead, pairs, cont);
+  const __m512i second = _mm512_permutex2var_epi8(lead, _mm512_add_epi8(pairs, second_half), cont);
+  // A continuation is never zero; the high byte of an ASCII pair always is.
+  const __mmask64 leads = 0x5555555555555555ull;
+  const __mmask64 keep_first = _mm512_test_epi8_mask(first, first) | leads;
+  const __mmask64 keep_second = _mm512_test_epi8_mask(second, second) | leads;
+  _mm512_storeu_si512(out, _mm512_maskz_compress_epi8(keep_first, first));
+  out += _mm_popcnt_u64(keep_first);
+  _mm512_storeu_si512(out, _mm512_maskz_compress_epi8(keep_second, second));
+  out += _mm_popcnt_u64(keep_second);
+  return true;
+}
+
+// Sixty-four bytes of UTF-8 and the byte after them, which a character
+// starting in the last lane needs to be told apart.
+__attribute__((target(LIROVANT_AVX512))) inline bool Utf8_Block_64(const std::uint8_t* in, std::size_t* read,
+                                                                   std::uint8_t*& out, __m512i keys_low,
+                                                                   __m512i keys_high) {
+  const __m512i bytes = _mm512_loadu_si512(in);
+  const __mmask64 high = _mm512_movepi8_mask(bytes);
+  if (high == 0) {
+    _mm512_storeu_si512(out, bytes);
+    out += 64;
+    *read = 64;
+    return true;
+  }
+  const __m512i next = _mm512_loadu_si512(in + 1);
+  const __mmask64 cont = _mm512_cmplt_epi8_mask(bytes, _mm512_set1_epi8(-64));
+  const __mmask64 d0 = _mm512_cmpeq_epi8_mask(bytes, _mm512_set1_epi8(static_cast<char>(0xD0)));
+  const __mmask64 d1 = _mm512_cmpeq_epi8_mask(bytes, _mm512_set1_epi8(static_cast<char>(0xD1)));
+  const __mmask64 c2 = _mm512_cmpeq_epi8_mask(bytes, _mm512_set1_epi8(static_cast<char>(0xC2)));
+  const __mmask64 upper = _mm512_test_epi8_mask(next, _mm512_set1_epi8(0x20));
+  const __mmask64 leads = d0 | (d1 & ~upper) | (c2 & upper);
+  if ((leads | cont) != high || leads << 1 != cont) return false;
+  const __m512i key = _mm512_or_si512(_mm512_and_si512(next, _mm512_set1_epi8(0x3F)),
+                                      _mm512_maskz_mov_epi8(~d0, _mm512_set1_epi8(0x40)));
+  const __m512i mapped = _mm512_permutex2var_epi8(keys_low, key, keys_high);
+  if (_mm512_mask_testn_epi8_mask(leads, mapped, mapped) != 0) return false;
+  const __mmask64 cut = leads & (1ull << 63);
+  const __mmask64 keep = ~(cont | cut);
+  _mm512_storeu_si512(out, _mm512_maskz_compress_epi8(keep, _mm512_mask_blend_epi8(leads, bytes, mapped)));
+  out += _mm_popcnt_u64(keep);
+  *read = cut ? 63 : 64;
+  return true;
+}
+
+// Sixteen bytes at a time from where a block of 64 could not be taken, up to
+// the end of that block, so that only the trouble itself is left behind.
+__attribute__((target(LIROVANT_AVX512))) Kernel_Run Page_Avx512(const std::uint8_t* in, std::size_t count,
+                                                                std::uint8_t* out, const Page_Forms& forms) {
+  const __m512i lead_low = _mm512_loadu_si512(forms.lead), lead_high = _mm512_loadu_si512(forms.lead + 64);
+  const __m512i cont_low = _mm512_loadu_si512(forms.cont), cont_high = _mm512_loadu_si512(forms.cont + 64);
+  std::uint8_t* write = out;
+  std::size_t read = 0;
+  for (;;) {
+    while (read + 64 <= count && Page_Block_64(in + read, write, lead_low, lead_high, cont_low, cont_high))
+      read += 64;
+    const std::size_t end = std::min(count, read + 64);
+    while (read + 16 <= end) {
+      if (!Page_Block_16(in + read, write, forms)) return {read, static_cast<std::size_t>(write - out)};
+      read += 16;
+    }
+    if (read + 16 > count) return {read, static_cast<std::size_t>(write - out)};
+  }
+}
+
+__attribute__((target(LIROVANT_AVX512))) Kernel_Run Utf8_Avx512(const std::uint8_t* in, std::size_t count,
+                                                                std::uint8_t* out, const Utf8_Keys& keys) {
+  const __m512i keys_low = _mm512_loadu_si512(keys.byte), keys_high = _mm512_loadu_si512(keys.byte + 64);
+  std::uint8_t* write = out;
+  std::size_t read = 0, step = 0;
+  for (;;) {
+    while (read + 65 <= count && Utf8_Block_64(in + read, &step, write, keys_low, keys_high)) read += step;
+    const std::size_t end = std::min(count, read + 64);
+    while (read + 16 <= end) {
+      if (!Utf8_Block_16(in + read, &step, write, keys)) return {read, static_cast<std::size_t>(write - out)};
+      read += step;
+    }
+    if (read + 16 > count) return {read, static_cast<std::size_t>(write - out)};
+  }
+}
+
+bool Processor_Has(Utf8_Kernel kernel) {
+  __builtin_cpu_init();
+  switch (kernel) {
+    case Utf8_Kernel::Scalar:
+      return true;
+    case Utf8_Kernel::Ssse3:
+      return __builtin_cpu_supports("ssse3");
+    case Utf8_Kernel::Avx512:
+      return __builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("avx512vl") &&
+             __builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512vbmi2") &&
+             __builtin_cpu_supports("popcnt");
+  }
+  return false;
+}
+
+#else
+
+bool Processor_Has(Utf8_Kernel kernel) { return kernel == Utf8_Kernel::Scalar; }
+
+#endif
+
+Utf8_Kernel Detect_Fastest() {
+  for (Utf8_Kernel kernel : {Utf8_Kernel::Avx512, Utf8_Kernel::Ssse3})
+    if (Processor_Has(kernel)) return kernel;
+  return Utf8_Kernel::Scalar;
+}
+
+}  // namespace
+
+bool Utf8_Kernel_Available(Utf8_Kernel kernel) { return Processor_Has(kernel); }
+
+Utf8_Kernel Fastest_Utf8_Kernel() {
+  static const Utf8_Kernel fastest = Detect_Fastest();
+  return fastest;
+}
+
+Kernel_Run Page_To_Utf8_Blocks(Utf8_Kernel kernel, const std::uint8_t* in, std::size_t count,
+                               std::uint8_t* out, const Page_Forms& forms) {
+  switch (kernel) {
+#if LIROVANT_X86_KERNELS
+    case Utf8_Kernel::Avx512:
+      return Page_Avx512(in, count, out, forms);
+    case Utf8_Kernel::Ssse3:
+      return Page_Ssse3(in, count, out, forms);
+#endif
+    default:
+      return {};
+  }
+}
+
+Kernel_Run Utf8_To_Page_Blocks(Utf8_Kernel kernel, const std::uint8_t* in, std::size_t count,
+                               std::uint8_t* out, const Utf8_Keys& keys) {
+  switch (kernel) {
+#if LIROVANT_X86_KERNELS
+    case Utf8_Kernel::Avx512:
+      return Utf8_Avx512(in, count, out, keys);
+    case Utf8_Kernel::Ssse3:
+      return Utf8_Ssse3(in, count, out, keys);
+#endif
+    default:
+      return {};
+  }
+}
