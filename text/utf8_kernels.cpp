@@ -99,20 +99,24 @@ __attribute__((target("ssse3"))) inline bool Page_Block_16(const std::uint8_t* i
   return true;
 }
 
-// Sixteen bytes of UTF-8; *read becomes 15 when a character starting in the
-// last lane goes on beyond the block, which then waits for the next block.
-__attribute__((target("ssse3"))) inline bool Utf8_Block_16(const std::uint8_t* in, std::size_t* read,
+// Sixteen bytes of UTF-8 and the byte after them. A character starting in
+// the last lane is taken whole, and *carry tells the next block that its
+// first lane is that character's continuation. Blocks of a fixed width keep
+// the next load from waiting for this block's work.
+__attribute__((target("ssse3"))) inline bool Utf8_Block_16(const std::uint8_t* in, int* carry,
                                                            std::uint8_t*& out, const Utf8_Keys& keys) {
   const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in));
   const int high = _mm_movemask_epi8(bytes);
   if (high == 0) {
     _mm_storeu_si128(reinterpret_cast<__m128i*>(out), bytes);
     out += 16;
-    *read = 16;
+    *carry = 0;
     return true;
   }
-  const __m128i next = _mm_srli_si128(bytes, 1);
-  const int cont = _mm_movemask_epi8(_mm_cmplt_epi8(bytes, _mm_set1_epi8(-64)));
+  const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + 1));
+  const __m128i below_c0 = _mm_set1_epi8(-64);
+  const int cont = _mm_movemask_epi8(_mm_cmplt_epi8(bytes, below_c0));
+  const int next_cont = _mm_movemask_epi8(_mm_cmplt_epi8(next, below_c0));
   const __m128i d0 = _mm_cmpeq_epi8(bytes, _mm_set1_epi8(static_cast<char>(0xD0)));
   const __m128i d1 = _mm_cmpeq_epi8(bytes, _mm_set1_epi8(static_cast<char>(0xD1)));
   const __m128i c2 = _mm_cmpeq_epi8(bytes, _mm_set1_epi8(static_cast<char>(0xC2)));
@@ -121,17 +125,15 @@ __attribute__((target("ssse3"))) inline bool Utf8_Block_16(const std::uint8_t* i
   const __m128i keyed = _mm_or_si128(d0, _mm_or_si128(_mm_andnot_si128(upper, d1), _mm_and_si128(upper, c2)));
   const int leads = _mm_movemask_epi8(keyed);
   // Every byte above ASCII a keyed lead or its continuation, nothing else.
-  if ((leads | cont) != high || ((leads << 1) & 0xFFFF) != cont) return false;
+  if ((leads | cont) != high || (leads << 1 | *carry) != (cont | (next_cont & 0x8000) << 1)) return false;
   __m128i key =
       _mm_or_si128(_mm_and_si128(next, _mm_set1_epi8(0x3F)), _mm_andnot_si128(d0, _mm_set1_epi8(0x40)));
   key = _mm_or_si128(key, _mm_andnot_si128(keyed, _mm_set1_epi8(static_cast<char>(0x80))));
   __m128i mapped = _mm_setzero_si128();
   for (int h = 0; h < 8; ++h) mapped = _mm_or_si128(mapped, Row(keys.byte, h, key));
-  // The last lane's key had no continuation to go by.
-  if ((_mm_movemask_epi8(_mm_cmpeq_epi8(mapped, _mm_setzero_si128())) & leads & 0x7FFF) != 0) return false;
+  if ((_mm_movemask_epi8(_mm_cmpeq_epi8(mapped, _mm_setzero_si128())) & leads) != 0) return false;
   const __m128i result = _mm_or_si128(mapped, _mm_andnot_si128(keyed, bytes));
-  const int drop = cont | (leads & 0x8000);
-  const int low8 = drop & 0xFF, high8 = drop >> 8;
+  const int low8 = cont & 0xFF, high8 = cont >> 8;
   const __m128i low_index = _mm_load_si128(reinterpret_cast<const __m128i*>(Pack.index[low8]));
   const __m128i high_index =
       _mm_add_epi8(_mm_load_si128(reinterpret_cast<const __m128i*>(Pack.index[high8])), _mm_set1_epi8(8));
@@ -139,7 +141,7 @@ __attribute__((target("ssse3"))) inline bool Utf8_Block_16(const std::uint8_t* i
   out += Pack.kept[low8];
   _mm_storel_epi64(reinterpret_cast<__m128i*>(out), _mm_shuffle_epi8(result, high_index));
   out += Pack.kept[high8];
-  *read = 16 - static_cast<std::size_t>(leads >> 15);
+  *carry = leads >> 15;
   return true;
 }
 
@@ -154,9 +156,11 @@ __attribute__((target("ssse3"))) Kernel_Run Page_Ssse3(const std::uint8_t* in, s
 __attribute__((target("ssse3"))) Kernel_Run Utf8_Ssse3(const std::uint8_t* in, std::size_t count,
                                                        std::uint8_t* out, const Utf8_Keys& keys) {
   std::uint8_t* write = out;
-  std::size_t read = 0, step = 0;
-  while (read + 16 <= count && Utf8_Block_16(in + read, &step, write, keys)) read += step;
-  return {read, static_cast<std::size_t>(write - out)};
+  std::size_t read = 0;
+  int carry = 0;
+  while (read + 17 <= count && Utf8_Block_16(in + read, &carry, write, keys)) read += 16;
+  // The run ends where a character starts.
+  return {read + carry, static_cast<std::size_t>(write - out)};
 }
 
 #define LIROVANT_AVX512 "avx512f,avx512bw,avx512vl,avx512vbmi,avx512vbmi2,popcnt"
@@ -195,9 +199,8 @@ __attribute__((target(LIROVANT_AVX512))) inline bool Page_Block_64(const std::ui
   return true;
 }
 
-// Sixty-four bytes of UTF-8 and the byte after them, which a character
-// starting in the last lane needs to be told apart.
-__attribute__((target(LIROVANT_AVX512))) inline bool Utf8_Block_64(const std::uint8_t* in, std::size_t* read,
+// Sixty-four bytes of UTF-8 and the byte after them, as Utf8_Block_16 takes them.
+__attribute__((target(LIROVANT_AVX512))) inline bool Utf8_Block_64(const std::uint8_t* in, int* carry,
                                                                    std::uint8_t*& out, __m512i keys_low,
                                                                    __m512i keys_high) {
   const __m512i bytes = _mm512_loadu_si512(in);
@@ -205,26 +208,28 @@ __attribute__((target(LIROVANT_AVX512))) inline bool Utf8_Block_64(const std::ui
   if (high == 0) {
     _mm512_storeu_si512(out, bytes);
     out += 64;
-    *read = 64;
+    *carry = 0;
     return true;
   }
   const __m512i next = _mm512_loadu_si512(in + 1);
-  const __mmask64 cont = _mm512_cmplt_epi8_mask(bytes, _mm512_set1_epi8(-64));
+  const __m512i below_c0 = _mm512_set1_epi8(-64);
+  const __mmask64 cont = _mm512_cmplt_epi8_mask(bytes, below_c0);
+  const __mmask64 next_cont = _mm512_cmplt_epi8_mask(next, below_c0);
   const __mmask64 d0 = _mm512_cmpeq_epi8_mask(bytes, _mm512_set1_epi8(static_cast<char>(0xD0)));
   const __mmask64 d1 = _mm512_cmpeq_epi8_mask(bytes, _mm512_set1_epi8(static_cast<char>(0xD1)));
   const __mmask64 c2 = _mm512_cmpeq_epi8_mask(bytes, _mm512_set1_epi8(static_cast<char>(0xC2)));
   const __mmask64 upper = _mm512_test_epi8_mask(next, _mm512_set1_epi8(0x20));
   const __mmask64 leads = d0 | (d1 & ~upper) | (c2 & upper);
-  if ((leads | cont) != high || leads << 1 != cont) return false;
+  if ((leads | cont) != high || (leads << 1 | static_cast<__mmask64>(*carry)) != cont ||
+      (leads & ~next_cont) >> 63 != 0)
+    return false;
   const __m512i key = _mm512_or_si512(_mm512_and_si512(next, _mm512_set1_epi8(0x3F)),
                                       _mm512_maskz_mov_epi8(~d0, _mm512_set1_epi8(0x40)));
   const __m512i mapped = _mm512_permutex2var_epi8(keys_low, key, keys_high);
   if (_mm512_mask_testn_epi8_mask(leads, mapped, mapped) != 0) return false;
-  const __mmask64 cut = leads & (1ull << 63);
-  const __mmask64 keep = ~(cont | cut);
-  _mm512_storeu_si512(out, _mm512_maskz_compress_epi8(keep, _mm512_mask_blend_epi8(leads, bytes, mapped)));
-  out += _mm_popcnt_u64(keep);
-  *read = cut ? 63 : 64;
+  _mm512_storeu_si512(out, _mm512_maskz_compress_epi8(~cont, _mm512_mask_blend_epi8(leads, bytes, mapped)));
+  out += _mm_popcnt_u64(~cont);
+  *carry = static_cast<int>(leads >> 63);
   return true;
 }
 
@@ -252,15 +257,17 @@ __attribute__((target(LIROVANT_AVX512))) Kernel_Run Utf8_Avx512(const std::uint8
                                                                 std::uint8_t* out, const Utf8_Keys& keys) {
   const __m512i keys_low = _mm512_loadu_si512(keys.byte), keys_high = _mm512_loadu_si512(keys.byte + 64);
   std::uint8_t* write = out;
-  std::size_t read = 0, step = 0;
+  std::size_t read = 0;
+  int carry = 0;
   for (;;) {
-    while (read + 65 <= count && Utf8_Block_64(in + read, &step, write, keys_low, keys_high)) read += step;
-    const std::size_t end = std::min(count, read + 64);
-    while (read + 16 <= end) {
-      if (!Utf8_Block_16(in + read, &step, write, keys)) return {read, static_cast<std::size_t>(write - out)};
-      read += step;
+    while (read + 65 <= count && Utf8_Block_64(in + read, &carry, write, keys_low, keys_high)) read += 64;
+    const std::size_t end = std::min(count, read + 65);
+    bool stopped = false;
+    while (!stopped && read + 17 <= end) {
+      stopped = !Utf8_Block_16(in + read, &carry, write, keys);
+      if (!stopped) read += 16;
     }
-    if (read + 16 > count) return {read, static_cast<std::size_t>(write - out)};
+    if (stopped || read + 17 > count) return {read + carry, static_cast<std::size_t>(write - out)};
   }
 }
 
