@@ -163,6 +163,148 @@ __attribute__((target("ssse3"))) Kernel_Run Utf8_Ssse3(const std::uint8_t* in, s
   return {read + carry, static_cast<std::size_t>(write - out)};
 }
 
+// A 128-entry table in eight rows looked up by a key of seven bits: the low
+// nibble picks a lane of every row, and bits 4, 5 and 6, each shifted up to
+// bit 7 for the blends, pick the row in three rounds. Keys of 0x80 and up
+// find zero in every row.
+__attribute__((target("avx2"))) inline __m256i Row_Of(const std::uint8_t* table, int h, __m256i key) {
+  const __m128i row = _mm_loadu_si128(reinterpret_cast<const __m128i*>(table + 16 * h));
+  return _mm256_shuffle_epi8(_mm256_broadcastsi128_si256(row), key);
+}
+
+__attribute__((target("avx2"))) inline __m256i Lookup_128(const std::uint8_t* table, __m256i key) {
+  const __m256i bit_4 = _mm256_slli_epi16(key, 3), bit_5 = _mm256_slli_epi16(key, 2);
+  const __m256i quarter_0 = _mm256_blendv_epi8(Row_Of(table, 0, key), Row_Of(table, 1, key), bit_4);
+  const __m256i quarter_1 = _mm256_blendv_epi8(Row_Of(table, 2, key), Row_Of(table, 3, key), bit_4);
+  const __m256i quarter_2 = _mm256_blendv_epi8(Row_Of(table, 4, key), Row_Of(table, 5, key), bit_4);
+  const __m256i quarter_3 = _mm256_blendv_epi8(Row_Of(table, 6, key), Row_Of(table, 7, key), bit_4);
+  return _mm256_blendv_epi8(_mm256_blendv_epi8(quarter_0, quarter_1, bit_5),
+                            _mm256_blendv_epi8(quarter_2, quarter_3, bit_5), _mm256_slli_epi16(key, 1));
+}
+
+__attribute__((target("avx2"))) inline __m256i Two_Rows(const std::uint8_t* first,
+                                                        const std::uint8_t* second) {
+  return _mm256_inserti128_si256(
+      _mm256_castsi128_si256(_mm_load_si128(reinterpret_cast<const __m128i*>(first))),
+      _mm_load_si128(reinterpret_cast<const __m128i*>(second)), 1);
+}
+
+__attribute__((target("avx2"))) inline bool Page_Block_32(const std::uint8_t* in, std::uint8_t*& out,
+                                                          const Page_Forms& forms) {
+  const __m256i bytes = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(in));
+  const auto high = static_cast<std::uint32_t>(_mm256_movemask_epi8(bytes));
+  if (high == 0) {
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(out), bytes);
+    out += 32;
+    return true;
+  }
+  const __m256i key = _mm256_xor_si256(bytes, _mm256_set1_epi8(static_cast<char>(0x80)));
+  __m256i lead = Lookup_128(forms.lead, key);
+  if (_mm256_movemask_epi8(_mm256_cmpeq_epi8(lead, _mm256_set1_epi8(-1))) != 0) return false;
+  const __m256i cont = Lookup_128(forms.cont, key);
+  lead = _mm256_or_si256(lead, _mm256_andnot_si256(_mm256_cmpgt_epi8(_mm256_setzero_si256(), bytes), bytes));
+  // The unpacks work within each half: bytes 0-7 and 16-23, then 8-15 and 24-31.
+  const std::uint32_t ascii = ~high;
+  const unsigned g0 = ascii & 0xFF, g1 = ascii >> 8 & 0xFF, g2 = ascii >> 16 & 0xFF, g3 = ascii >> 24;
+  const __m256i first =
+      _mm256_shuffle_epi8(_mm256_unpacklo_epi8(lead, cont), Two_Rows(Spread.index[g0], Spread.index[g2]));
+  const __m256i second =
+      _mm256_shuffle_epi8(_mm256_unpackhi_epi8(lead, cont), Two_Rows(Spread.index[g1], Spread.index[g3]));
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm256_castsi256_si128(first));
+  out += Spread.length[g0];
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm256_castsi256_si128(second));
+  out += Spread.length[g1];
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm256_extracti128_si256(first, 1));
+  out += Spread.length[g2];
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm256_extracti128_si256(second, 1));
+  out += Spread.length[g3];
+  return true;
+}
+
+// Thirty-two bytes of UTF-8 and the byte after them, as Utf8_Block_16 takes them.
+__attribute__((target("avx2"))) inline bool Utf8_Block_32(const std::uint8_t* in, int* carry,
+                                                          std::uint8_t*& out, const Utf8_Keys& keys) {
+  const __m256i bytes = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(in));
+  const auto high = static_cast<std::uint32_t>(_mm256_movemask_epi8(bytes));
+  if (high == 0) {
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(out), bytes);
+    out += 32;
+    *carry = 0;
+    return true;
+  }
+  const __m256i next = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(in + 1));
+  const __m256i below_c0 = _mm256_set1_epi8(-64);
+  const auto cont = static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_cmpgt_epi8(below_c0, bytes)));
+  const auto next_cont = static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_cmpgt_epi8(below_c0, next)));
+  const __m256i d0 = _mm256_cmpeq_epi8(bytes, _mm256_set1_epi8(static_cast<char>(0xD0)));
+  const __m256i d1 = _mm256_cmpeq_epi8(bytes, _mm256_set1_epi8(static_cast<char>(0xD1)));
+  const __m256i c2 = _mm256_cmpeq_epi8(bytes, _mm256_set1_epi8(static_cast<char>(0xC2)));
+  const __m256i bit_5 = _mm256_set1_epi8(0x20);
+  const __m256i upper = _mm256_cmpeq_epi8(_mm256_and_si256(next, bit_5), bit_5);
+  const __m256i keyed =
+      _mm256_or_si256(d0, _mm256_or_si256(_mm256_andnot_si256(upper, d1), _mm256_and_si256(upper, c2)));
+  const auto leads = static_cast<std::uint32_t>(_mm256_movemask_epi8(keyed));
+  if ((leads | cont) != high || (std::uint64_t{leads} << 1 | static_cast<std::uint64_t>(*carry)) !=
+                                    (std::uint64_t{cont} | std::uint64_t{next_cont >> 31} << 32))
+    return false;
+  __m256i key = _mm256_or_si256(_mm256_and_si256(next, _mm256_set1_epi8(0x3F)),
+                                _mm256_andnot_si256(d0, _mm256_set1_epi8(0x40)));
+  key = _mm256_or_si256(key, _mm256_andnot_si256(keyed, _mm256_set1_epi8(static_cast<char>(0x80))));
+  const __m256i mapped = Lookup_128(keys.byte, key);
+  const auto unmapped =
+      static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(mapped, _mm256_setzero_si256())));
+  if ((unmapped & leads) != 0) return false;
+  const __m256i result = _mm256_or_si256(mapped, _mm256_andnot_si256(keyed, bytes));
+  const unsigned g0 = cont & 0xFF, g1 = cont >> 8 & 0xFF, g2 = cont >> 16 & 0xFF, g3 = cont >> 24;
+  const __m256i low_halves = _mm256_shuffle_epi8(result, Two_Rows(Pack.index[g0], Pack.index[g2]));
+  const __m256i high_halves = _mm256_shuffle_epi8(
+      result, _mm256_add_epi8(Two_Rows(Pack.index[g1], Pack.index[g3]), _mm256_set1_epi8(8)));
+  _mm_storel_epi64(reinterpret_cast<__m128i*>(out), _mm256_castsi256_si128(low_halves));
+  out += Pack.kept[g0];
+  _mm_storel_epi64(reinterpret_cast<__m128i*>(out), _mm256_castsi256_si128(high_halves));
+  out += Pack.kept[g1];
+  _mm_storel_epi64(reinterpret_cast<__m128i*>(out), _mm256_extracti128_si256(low_halves, 1));
+  out += Pack.kept[g2];
+  _mm_storel_epi64(reinterpret_cast<__m128i*>(out), _mm256_extracti128_si256(high_halves, 1));
+  out += Pack.kept[g3];
+  *carry = static_cast<int>(leads >> 31);
+  return true;
+}
+
+// Sixteen bytes at a time from where a wide block could not be taken, up to
+// the end of that block, so that only the trouble itself is left behind.
+__attribute__((target("avx2"))) Kernel_Run Page_Avx2(const std::uint8_t* in, std::size_t count,
+                                                     std::uint8_t* out, const Page_Forms& forms) {
+  std::uint8_t* write = out;
+  std::size_t read = 0;
+  for (;;) {
+    while (read + 32 <= count && Page_Block_32(in + read, write, forms)) read += 32;
+    const std::size_t end = std::min(count, read + 32);
+    while (read + 16 <= end) {
+      if (!Page_Block_16(in + read, write, forms)) return {read, static_cast<std::size_t>(write - out)};
+      read += 16;
+    }
+    if (read + 16 > count) return {read, static_cast<std::size_t>(write - out)};
+  }
+}
+
+__attribute__((target("avx2"))) Kernel_Run Utf8_Avx2(const std::uint8_t* in, std::size_t count,
+                                                     std::uint8_t* out, const Utf8_Keys& keys) {
+  std::uint8_t* write = out;
+  std::size_t read = 0;
+  int carry = 0;
+  for (;;) {
+    while (read + 33 <= count && Utf8_Block_32(in + read, &carry, write, keys)) read += 32;
+    const std::size_t end = std::min(count, read + 33);
+    bool stopped = false;
+    while (!stopped && read + 17 <= end) {
+      stopped = !Utf8_Block_16(in + read, &carry, write, keys);
+      if (!stopped) read += 16;
+    }
+    if (stopped || read + 17 > count) return {read + carry, static_cast<std::size_t>(write - out)};
+  }
+}
+
 #define LIROVANT_AVX512 "avx512f,avx512bw,avx512vl,avx512vbmi,avx512vbmi2,popcnt"
 
 // Byte permutes look a 128-entry table up in one step, and compression
@@ -233,8 +375,6 @@ __attribute__((target(LIROVANT_AVX512))) inline bool Utf8_Block_64(const std::ui
   return true;
 }
 
-// Sixteen bytes at a time from where a block of 64 could not be taken, up to
-// the end of that block, so that only the trouble itself is left behind.
 __attribute__((target(LIROVANT_AVX512))) Kernel_Run Page_Avx512(const std::uint8_t* in, std::size_t count,
                                                                 std::uint8_t* out, const Page_Forms& forms) {
   const __m512i lead_low = _mm512_loadu_si512(forms.lead), lead_high = _mm512_loadu_si512(forms.lead + 64);
@@ -278,6 +418,8 @@ bool Processor_Has(Utf8_Kernel kernel) {
       return true;
     case Utf8_Kernel::Ssse3:
       return __builtin_cpu_supports("ssse3");
+    case Utf8_Kernel::Avx2:
+      return __builtin_cpu_supports("avx2");
     case Utf8_Kernel::Avx512:
       return __builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("avx512vl") &&
              __builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512vbmi2") &&
@@ -293,7 +435,7 @@ bool Processor_Has(Utf8_Kernel kernel) { return kernel == Utf8_Kernel::Scalar; }
 #endif
 
 Utf8_Kernel Detect_Fastest() {
-  for (Utf8_Kernel kernel : {Utf8_Kernel::Avx512, Utf8_Kernel::Ssse3})
+  for (Utf8_Kernel kernel : {Utf8_Kernel::Avx512, Utf8_Kernel::Avx2, Utf8_Kernel::Ssse3})
     if (Processor_Has(kernel)) return kernel;
   return Utf8_Kernel::Scalar;
 }
@@ -313,6 +455,8 @@ Kernel_Run Page_To_Utf8_Blocks(Utf8_Kernel kernel, const std::uint8_t* in, std::
 #if LIROVANT_X86_KERNELS
     case Utf8_Kernel::Avx512:
       return Page_Avx512(in, count, out, forms);
+    case Utf8_Kernel::Avx2:
+      return Page_Avx2(in, count, out, forms);
     case Utf8_Kernel::Ssse3:
       return Page_Ssse3(in, count, out, forms);
 #endif
@@ -327,6 +471,8 @@ Kernel_Run Utf8_To_Page_Blocks(Utf8_Kernel kernel, const std::uint8_t* in, std::
 #if LIROVANT_X86_KERNELS
     case Utf8_Kernel::Avx512:
       return Utf8_Avx512(in, count, out, keys);
+    case Utf8_Kernel::Avx2:
+      return Utf8_Avx2(in, count, out, keys);
     case Utf8_Kernel::Ssse3:
       return Utf8_Ssse3(in, count, out, keys);
 #endif

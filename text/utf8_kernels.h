@@ -10,7 +10,8 @@
 enum class Utf8_Kernel {
   Scalar,  // no blocks at all: the caller's path does everything
   Ssse3,   // 16 bytes per step
-  Avx512,  // 64 (from UTF-8) or 32 (to UTF-8) bytes per step; needs the byte permutes and compression
+  Avx2,    // 32 bytes per step
+  Avx512,  // 64 bytes per step; needs the byte permutes and compression
 };
 
 bool Utf8_Kernel_Available(Utf8_Kernel kernel);
@@ -38,8 +39,7 @@ struct Kernel_Run {
 };
 
 // Converts blocks from the start of in while they hold only what the kernel
-// handles. Writes at most 2 * count + 64 bytes to out (and never more than
-// the result's length beyond out + written).
+// handles. Writes no byte at or beyond out + 2 * count.
 Kernel_Run Page_To_Utf8_Blocks(Utf8_Kernel kernel, const std::uint8_t* in, std::size_t count,
                                std::uint8_t* out, const Page_Forms& forms);
 
