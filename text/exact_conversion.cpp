@@ -168,7 +168,7 @@ void Exact_Converter::Page_To_Utf8(std::string_view text, std::string* out) {
   out->reserve(out->size() + text.size() * 2);
   std::uint8_t chunk[Chunk * 3 + 4];  // a form is stored whole, four bytes, however long it is
   const auto* in = reinterpret_cast<const std::uint8_t*>(text.data());
-  const std::size_t block = kernel_ == Utf8_Kernel::Scalar ? Chunk : 16;
+  const std::size_t block = kernel_ == Utf8_Kernel::Scalar ? Chunk : 1;
   for (std::size_t done = 0; done < text.size(); done += Chunk) {
     const std::size_t count = std::min(Chunk, text.size() - done);
     const std::uint8_t* const chunk_in = in + done;
@@ -177,7 +177,7 @@ void Exact_Converter::Page_To_Utf8(std::string_view text, std::string* out) {
       const Kernel_Run run = Page_To_Utf8_Blocks(kernel_, chunk_in + at, count - at, write, page_forms_);
       at += run.read;
       write += run.written;
-      // The block the kernel stopped at, which holds a longer form.
+      // The byte the kernel stopped at, whose form is longer.
       for (const std::size_t stop = std::min(count, at + block); at < stop; ++at) {
         const auto& form = forms_[chunk_in[at]];
         std::memcpy(write, form.data(), 4);
@@ -224,8 +224,8 @@ void Exact_Converter::From_Utf8(std::string_view text, std::string* out) {
   const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
   const std::size_t size = text.size();
   std::size_t at = 0;
-  // The kernel stops at a block it cannot take; from there this loop goes on
-  // to the end of that block before the kernel is tried again.
+  // The kernel stops at a character it cannot take, which this loop takes
+  // before the kernel is tried again.
   const bool kernel = kernel_ != Utf8_Kernel::Scalar && to_ != Page_UTF8;
   std::size_t careful_until = 0;
   while (at < size) {
@@ -238,7 +238,7 @@ void Exact_Converter::From_Utf8(std::string_view text, std::string* out) {
                                                  reinterpret_cast<std::uint8_t*>(chunk + filled), keys_);
       at += run.read;
       filled += run.written;
-      careful_until = at + 16;
+      careful_until = at + 1;
       continue;
     }
     const std::size_t start = at;

@@ -66,14 +66,26 @@ __attribute__((target("ssse3"))) inline __m128i Row(const std::uint8_t* table, i
   return _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(table + 16 * h)), index);
 }
 
-__attribute__((target("ssse3"))) inline bool Page_Block_16(const std::uint8_t* in, std::uint8_t*& out,
-                                                           const Page_Forms& forms) {
+// Every block returns how many of its bytes it took: all of them, or those
+// before the first character it cannot take, whose output stays in place
+// while the rest of what it stored is overwritten later. The caller's
+// careful path then takes that one character.
+
+// How much output the lanes before `at` give: a byte each, and one more (to
+// UTF-8) or one fewer (from it) for each lane marked.
+inline std::size_t Before(std::uint64_t marked, int at, int per_mark) {
+  const int n = __builtin_popcountll(marked & ((std::uint64_t{1} << at) - 1));
+  return static_cast<std::size_t>(at + per_mark * n);
+}
+
+__attribute__((target("ssse3"))) inline int Page_Block_16(const std::uint8_t* in, std::uint8_t*& out,
+                                                          const Page_Forms& forms) {
   const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in));
   const int high = _mm_movemask_epi8(bytes);
   if (high == 0) {
     _mm_storeu_si128(reinterpret_cast<__m128i*>(out), bytes);
     out += 16;
-    return true;
+    return 16;
   }
   // The rows are those of bytes 0x80..0xFF: flipping bit 7 makes ASCII the
   // keys that find nothing.
@@ -83,7 +95,7 @@ __attribute__((target("ssse3"))) inline bool Page_Block_16(const std::uint8_t* i
     lead = _mm_or_si128(lead, Row(forms.lead, h, key));
     cont = _mm_or_si128(cont, Row(forms.cont, h, key));
   }
-  if (_mm_movemask_epi8(_mm_cmpeq_epi8(lead, _mm_set1_epi8(-1))) != 0) return false;
+  const int longer = _mm_movemask_epi8(_mm_cmpeq_epi8(lead, _mm_set1_epi8(-1)));
   lead = _mm_or_si128(lead, _mm_andnot_si128(_mm_cmplt_epi8(bytes, _mm_setzero_si128()), bytes));
   const int ascii = ~high & 0xFFFF;
   const __m128i first = _mm_unpacklo_epi8(lead, cont), second = _mm_unpackhi_epi8(lead, cont);
@@ -91,27 +103,31 @@ __attribute__((target("ssse3"))) inline bool Page_Block_16(const std::uint8_t* i
   _mm_storeu_si128(
       reinterpret_cast<__m128i*>(out),
       _mm_shuffle_epi8(first, _mm_load_si128(reinterpret_cast<const __m128i*>(Spread.index[low8]))));
-  out += Spread.length[low8];
   _mm_storeu_si128(
-      reinterpret_cast<__m128i*>(out),
+      reinterpret_cast<__m128i*>(out + Spread.length[low8]),
       _mm_shuffle_epi8(second, _mm_load_si128(reinterpret_cast<const __m128i*>(Spread.index[high8]))));
-  out += Spread.length[high8];
-  return true;
+  if (longer != 0) {
+    const int at = __builtin_ctz(static_cast<unsigned>(longer));
+    out += Before(static_cast<unsigned>(high), at, 1);
+    return at;
+  }
+  out += Spread.length[low8] + Spread.length[high8];
+  return 16;
 }
 
 // Sixteen bytes of UTF-8 and the byte after them. A character starting in
 // the last lane is taken whole, and *carry tells the next block that its
 // first lane is that character's continuation. Blocks of a fixed width keep
 // the next load from waiting for this block's work.
-__attribute__((target("ssse3"))) inline bool Utf8_Block_16(const std::uint8_t* in, int* carry,
-                                                           std::uint8_t*& out, const Utf8_Keys& keys) {
+__attribute__((target("ssse3"))) inline int Utf8_Block_16(const std::uint8_t* in, int* carry,
+                                                          std::uint8_t*& out, const Utf8_Keys& keys) {
   const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in));
   const int high = _mm_movemask_epi8(bytes);
   if (high == 0) {
     _mm_storeu_si128(reinterpret_cast<__m128i*>(out), bytes);
     out += 16;
     *carry = 0;
-    return true;
+    return 16;
   }
   const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + 1));
   const __m128i below_c0 = _mm_set1_epi8(-64);
@@ -124,42 +140,55 @@ __attribute__((target("ssse3"))) inline bool Utf8_Block_16(const std::uint8_t* i
   const __m128i upper = _mm_cmpeq_epi8(_mm_and_si128(next, bit_5), bit_5);
   const __m128i keyed = _mm_or_si128(d0, _mm_or_si128(_mm_andnot_si128(upper, d1), _mm_and_si128(upper, c2)));
   const int leads = _mm_movemask_epi8(keyed);
-  // Every byte above ASCII a keyed lead or its continuation, nothing else.
-  if ((leads | cont) != high || (leads << 1 | *carry) != (cont | (next_cont & 0x8000) << 1)) return false;
   __m128i key =
       _mm_or_si128(_mm_and_si128(next, _mm_set1_epi8(0x3F)), _mm_andnot_si128(d0, _mm_set1_epi8(0x40)));
   key = _mm_or_si128(key, _mm_andnot_si128(keyed, _mm_set1_epi8(static_cast<char>(0x80))));
   __m128i mapped = _mm_setzero_si128();
   for (int h = 0; h < 8; ++h) mapped = _mm_or_si128(mapped, Row(keys.byte, h, key));
-  if ((_mm_movemask_epi8(_mm_cmpeq_epi8(mapped, _mm_setzero_si128())) & leads) != 0) return false;
+  // Trouble is a byte that is neither ASCII nor a keyed lead nor the
+  // continuation of one, a lead without its continuation and a character the
+  // target lacks.
+  const int expected = leads << 1 | *carry, found = cont | (next_cont & 0x8000) << 1;
+  const int unmapped = _mm_movemask_epi8(_mm_cmpeq_epi8(mapped, _mm_setzero_si128())) & leads;
+  const int trouble =
+      ((high & ~(leads | cont)) | unmapped | (found & ~expected) | (expected & ~found) >> 1) & 0xFFFF;
   const __m128i result = _mm_or_si128(mapped, _mm_andnot_si128(keyed, bytes));
   const int low8 = cont & 0xFF, high8 = cont >> 8;
   const __m128i low_index = _mm_load_si128(reinterpret_cast<const __m128i*>(Pack.index[low8]));
   const __m128i high_index =
       _mm_add_epi8(_mm_load_si128(reinterpret_cast<const __m128i*>(Pack.index[high8])), _mm_set1_epi8(8));
   _mm_storel_epi64(reinterpret_cast<__m128i*>(out), _mm_shuffle_epi8(result, low_index));
-  out += Pack.kept[low8];
-  _mm_storel_epi64(reinterpret_cast<__m128i*>(out), _mm_shuffle_epi8(result, high_index));
-  out += Pack.kept[high8];
+  _mm_storel_epi64(reinterpret_cast<__m128i*>(out + Pack.kept[low8]), _mm_shuffle_epi8(result, high_index));
+  if (trouble != 0) {
+    const int at = __builtin_ctz(static_cast<unsigned>(trouble));
+    out += Before(static_cast<unsigned>(cont), at, -1);
+    return at;
+  }
+  out += Pack.kept[low8] + Pack.kept[high8];
   *carry = leads >> 15;
-  return true;
+  return 16;
 }
 
 __attribute__((target("ssse3"))) Kernel_Run Page_Ssse3(const std::uint8_t* in, std::size_t count,
                                                        std::uint8_t* out, const Page_Forms& forms) {
   std::uint8_t* write = out;
   std::size_t read = 0;
-  while (read + 16 <= count && Page_Block_16(in + read, write, forms)) read += 16;
+  for (int took = 16; took == 16 && read + 16 <= count; read += took)
+    took = Page_Block_16(in + read, write, forms);
   return {read, static_cast<std::size_t>(write - out)};
 }
 
+// The run ends where a character starts: after the continuation a block
+// carried over, or at trouble, where nothing is carried.
 __attribute__((target("ssse3"))) Kernel_Run Utf8_Ssse3(const std::uint8_t* in, std::size_t count,
                                                        std::uint8_t* out, const Utf8_Keys& keys) {
   std::uint8_t* write = out;
   std::size_t read = 0;
   int carry = 0;
-  while (read + 17 <= count && Utf8_Block_16(in + read, &carry, write, keys)) read += 16;
-  // The run ends where a character starts.
+  for (int took = 16; read + 17 <= count; read += took) {
+    took = Utf8_Block_16(in + read, &carry, write, keys);
+    if (took < 16) return {read + took, static_cast<std::size_t>(write - out)};
+  }
   return {read + carry, static_cast<std::size_t>(write - out)};
 }
 
@@ -189,19 +218,20 @@ __attribute__((target("avx2"))) inline __m256i Two_Rows(const std::uint8_t* firs
       _mm_load_si128(reinterpret_cast<const __m128i*>(second)), 1);
 }
 
-__attribute__((target("avx2"))) inline bool Page_Block_32(const std::uint8_t* in, std::uint8_t*& out,
-                                                          const Page_Forms& forms) {
+__attribute__((target("avx2"))) inline int Page_Block_32(const std::uint8_t* in, std::uint8_t*& out,
+                                                         const Page_Forms& forms) {
   const __m256i bytes = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(in));
   const auto high = static_cast<std::uint32_t>(_mm256_movemask_epi8(bytes));
   if (high == 0) {
     _mm256_storeu_si256(reinterpret_cast<__m256i*>(out), bytes);
     out += 32;
-    return true;
+    return 32;
   }
   const __m256i key = _mm256_xor_si256(bytes, _mm256_set1_epi8(static_cast<char>(0x80)));
   __m256i lead = Lookup_128(forms.lead, key);
-  if (_mm256_movemask_epi8(_mm256_cmpeq_epi8(lead, _mm256_set1_epi8(-1))) != 0) return false;
   const __m256i cont = Lookup_128(forms.cont, key);
+  const auto longer =
+      static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(lead, _mm256_set1_epi8(-1))));
   lead = _mm256_or_si256(lead, _mm256_andnot_si256(_mm256_cmpgt_epi8(_mm256_setzero_si256(), bytes), bytes));
   // The unpacks work within each half: bytes 0-7 and 16-23, then 8-15 and 24-31.
   const std::uint32_t ascii = ~high;
@@ -210,27 +240,33 @@ __attribute__((target("avx2"))) inline bool Page_Block_32(const std::uint8_t* in
       _mm256_shuffle_epi8(_mm256_unpacklo_epi8(lead, cont), Two_Rows(Spread.index[g0], Spread.index[g2]));
   const __m256i second =
       _mm256_shuffle_epi8(_mm256_unpackhi_epi8(lead, cont), Two_Rows(Spread.index[g1], Spread.index[g3]));
-  _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm256_castsi256_si128(first));
-  out += Spread.length[g0];
-  _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm256_castsi256_si128(second));
-  out += Spread.length[g1];
-  _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm256_extracti128_si256(first, 1));
-  out += Spread.length[g2];
-  _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm256_extracti128_si256(second, 1));
-  out += Spread.length[g3];
-  return true;
+  std::uint8_t* write = out;
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(write), _mm256_castsi256_si128(first));
+  write += Spread.length[g0];
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(write), _mm256_castsi256_si128(second));
+  write += Spread.length[g1];
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(write), _mm256_extracti128_si256(first, 1));
+  write += Spread.length[g2];
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(write), _mm256_extracti128_si256(second, 1));
+  if (longer != 0) {
+    const int at = __builtin_ctz(longer);
+    out += Before(high, at, 1);
+    return at;
+  }
+  out = write + Spread.length[g3];
+  return 32;
 }
 
 // Thirty-two bytes of UTF-8 and the byte after them, as Utf8_Block_16 takes them.
-__attribute__((target("avx2"))) inline bool Utf8_Block_32(const std::uint8_t* in, int* carry,
-                                                          std::uint8_t*& out, const Utf8_Keys& keys) {
+__attribute__((target("avx2"))) inline int Utf8_Block_32(const std::uint8_t* in, int* carry,
+                                                         std::uint8_t*& out, const Utf8_Keys& keys) {
   const __m256i bytes = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(in));
   const auto high = static_cast<std::uint32_t>(_mm256_movemask_epi8(bytes));
   if (high == 0) {
     _mm256_storeu_si256(reinterpret_cast<__m256i*>(out), bytes);
     out += 32;
     *carry = 0;
-    return true;
+    return 32;
   }
   const __m256i next = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(in + 1));
   const __m256i below_c0 = _mm256_set1_epi8(-64);
@@ -244,48 +280,49 @@ __attribute__((target("avx2"))) inline bool Utf8_Block_32(const std::uint8_t* in
   const __m256i keyed =
       _mm256_or_si256(d0, _mm256_or_si256(_mm256_andnot_si256(upper, d1), _mm256_and_si256(upper, c2)));
   const auto leads = static_cast<std::uint32_t>(_mm256_movemask_epi8(keyed));
-  if ((leads | cont) != high || (std::uint64_t{leads} << 1 | static_cast<std::uint64_t>(*carry)) !=
-                                    (std::uint64_t{cont} | std::uint64_t{next_cont >> 31} << 32))
-    return false;
   __m256i key = _mm256_or_si256(_mm256_and_si256(next, _mm256_set1_epi8(0x3F)),
                                 _mm256_andnot_si256(d0, _mm256_set1_epi8(0x40)));
   key = _mm256_or_si256(key, _mm256_andnot_si256(keyed, _mm256_set1_epi8(static_cast<char>(0x80))));
   const __m256i mapped = Lookup_128(keys.byte, key);
+  const std::uint64_t expected = std::uint64_t{leads} << 1 | static_cast<std::uint64_t>(*carry);
+  const std::uint64_t found = std::uint64_t{cont} | std::uint64_t{next_cont >> 31} << 32;
   const auto unmapped =
-      static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(mapped, _mm256_setzero_si256())));
-  if ((unmapped & leads) != 0) return false;
+      static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(mapped, _mm256_setzero_si256()))) &
+      leads;
+  const auto trouble = static_cast<std::uint32_t>((high & ~(leads | cont)) | unmapped | (found & ~expected) |
+                                                  (expected & ~found) >> 1);
   const __m256i result = _mm256_or_si256(mapped, _mm256_andnot_si256(keyed, bytes));
   const unsigned g0 = cont & 0xFF, g1 = cont >> 8 & 0xFF, g2 = cont >> 16 & 0xFF, g3 = cont >> 24;
   const __m256i low_halves = _mm256_shuffle_epi8(result, Two_Rows(Pack.index[g0], Pack.index[g2]));
   const __m256i high_halves = _mm256_shuffle_epi8(
       result, _mm256_add_epi8(Two_Rows(Pack.index[g1], Pack.index[g3]), _mm256_set1_epi8(8)));
-  _mm_storel_epi64(reinterpret_cast<__m128i*>(out), _mm256_castsi256_si128(low_halves));
-  out += Pack.kept[g0];
-  _mm_storel_epi64(reinterpret_cast<__m128i*>(out), _mm256_castsi256_si128(high_halves));
-  out += Pack.kept[g1];
-  _mm_storel_epi64(reinterpret_cast<__m128i*>(out), _mm256_extracti128_si256(low_halves, 1));
-  out += Pack.kept[g2];
-  _mm_storel_epi64(reinterpret_cast<__m128i*>(out), _mm256_extracti128_si256(high_halves, 1));
-  out += Pack.kept[g3];
+  std::uint8_t* write = out;
+  _mm_storel_epi64(reinterpret_cast<__m128i*>(write), _mm256_castsi256_si128(low_halves));
+  write += Pack.kept[g0];
+  _mm_storel_epi64(reinterpret_cast<__m128i*>(write), _mm256_castsi256_si128(high_halves));
+  write += Pack.kept[g1];
+  _mm_storel_epi64(reinterpret_cast<__m128i*>(write), _mm256_extracti128_si256(low_halves, 1));
+  write += Pack.kept[g2];
+  _mm_storel_epi64(reinterpret_cast<__m128i*>(write), _mm256_extracti128_si256(high_halves, 1));
+  if (trouble != 0) {
+    const int at = __builtin_ctz(trouble);
+    out += Before(cont, at, -1);
+    return at;
+  }
+  out = write + Pack.kept[g3];
   *carry = static_cast<int>(leads >> 31);
-  return true;
+  return 32;
 }
 
-// Sixteen bytes at a time from where a wide block could not be taken, up to
-// the end of that block, so that only the trouble itself is left behind.
 __attribute__((target("avx2"))) Kernel_Run Page_Avx2(const std::uint8_t* in, std::size_t count,
                                                      std::uint8_t* out, const Page_Forms& forms) {
   std::uint8_t* write = out;
   std::size_t read = 0;
-  for (;;) {
-    while (read + 32 <= count && Page_Block_32(in + read, write, forms)) read += 32;
-    const std::size_t end = std::min(count, read + 32);
-    while (read + 16 <= end) {
-      if (!Page_Block_16(in + read, write, forms)) return {read, static_cast<std::size_t>(write - out)};
-      read += 16;
-    }
-    if (read + 16 > count) return {read, static_cast<std::size_t>(write - out)};
-  }
+  int took = 32;
+  for (; took == 32 && read + 32 <= count; read += took) took = Page_Block_32(in + read, write, forms);
+  for (took = took == 32 ? 16 : 0; took == 16 && read + 16 <= count; read += took)
+    took = Page_Block_16(in + read, write, forms);
+  return {read, static_cast<std::size_t>(write - out)};
 }
 
 __attribute__((target("avx2"))) Kernel_Run Utf8_Avx2(const std::uint8_t* in, std::size_t count,
@@ -293,65 +330,67 @@ __attribute__((target("avx2"))) Kernel_Run Utf8_Avx2(const std::uint8_t* in, std
   std::uint8_t* write = out;
   std::size_t read = 0;
   int carry = 0;
-  for (;;) {
-    while (read + 33 <= count && Utf8_Block_32(in + read, &carry, write, keys)) read += 32;
-    const std::size_t end = std::min(count, read + 33);
-    bool stopped = false;
-    while (!stopped && read + 17 <= end) {
-      stopped = !Utf8_Block_16(in + read, &carry, write, keys);
-      if (!stopped) read += 16;
-    }
-    if (stopped || read + 17 > count) return {read + carry, static_cast<std::size_t>(write - out)};
+  for (int took = 32; read + 33 <= count; read += took) {
+    took = Utf8_Block_32(in + read, &carry, write, keys);
+    if (took < 32) return {read + took, static_cast<std::size_t>(write - out)};
   }
+  for (int took = 16; read + 17 <= count; read += took) {
+    took = Utf8_Block_16(in + read, &carry, write, keys);
+    if (took < 16) return {read + took, static_cast<std::size_t>(write - out)};
+  }
+  return {read + carry, static_cast<std::size_t>(write - out)};
 }
 
 #define LIROVANT_AVX512 "avx512f,avx512bw,avx512vl,avx512vbmi,avx512vbmi2,popcnt"
 
 // Byte permutes look a 128-entry table up in one step, and compression
 // drops the unwanted lanes without shuffle tables.
-__attribute__((target(LIROVANT_AVX512))) inline bool Page_Block_64(const std::uint8_t* in, std::uint8_t*& out,
-                                                                   __m512i lead_low, __m512i lead_high,
-                                                                   __m512i cont_low, __m512i cont_high) {
+__attribute__((target(LIROVANT_AVX512))) inline int Page_Block_64(const std::uint8_t* in, std::uint8_t*& out,
+                                                                  __m512i lead_low, __m512i lead_high,
+                                                                  __m512i cont_low, __m512i cont_high) {
   const __m512i bytes = _mm512_loadu_si512(in);
   const __mmask64 high = _mm512_movepi8_mask(bytes);
   if (high == 0) {
     _mm512_storeu_si512(out, bytes);
     out += 64;
-    return true;
+    return 64;
   }
   __m512i lead = _mm512_permutex2var_epi8(lead_low, bytes, lead_high);
-  if (_mm512_mask_cmpeq_epi8_mask(high, lead, _mm512_set1_epi8(-1)) != 0) return false;
+  const __mmask64 longer = _mm512_mask_cmpeq_epi8_mask(high, lead, _mm512_set1_epi8(-1));
   lead = _mm512_mask_blend_epi8(high, bytes, lead);
   const __m512i cont = _mm512_maskz_permutex2var_epi8(high, cont_low, bytes, cont_high);
   // Byte i and its continuation to lanes 2i and 2i + 1, of the first and then the second half.
   const __m512i pairs = _mm512_set_epi64(0x5F1F5E1E5D1D5C1Cull, 0x5B1B5A1A59195818ull, 0x5717561655155414ull,
                                          0x5313521251115010ull, 0x4F0F4E0E4D0D4C0Cull, 0x4B0B4A0A49094808ull,
                                          0x4707460645054404ull, 0x4303420241014000ull);
-  const __m512i second_half = _mm512_set1_epi8(32);
   const __m512i first = _mm512_permutex2var_epi8(lead, pairs, cont);
-  const __m512i second = _mm512_permutex2var_epi8(lead, _mm512_add_epi8(pairs, second_half), cont);
+  const __m512i second = _mm512_permutex2var_epi8(lead, _mm512_add_epi8(pairs, _mm512_set1_epi8(32)), cont);
   // A continuation is never zero; the high byte of an ASCII pair always is.
   const __mmask64 leads = 0x5555555555555555ull;
   const __mmask64 keep_first = _mm512_test_epi8_mask(first, first) | leads;
   const __mmask64 keep_second = _mm512_test_epi8_mask(second, second) | leads;
   _mm512_storeu_si512(out, _mm512_maskz_compress_epi8(keep_first, first));
-  out += _mm_popcnt_u64(keep_first);
-  _mm512_storeu_si512(out, _mm512_maskz_compress_epi8(keep_second, second));
-  out += _mm_popcnt_u64(keep_second);
-  return true;
+  _mm512_storeu_si512(out + _mm_popcnt_u64(keep_first), _mm512_maskz_compress_epi8(keep_second, second));
+  if (longer != 0) {
+    const int at = __builtin_ctzll(longer);
+    out += Before(high, at, 1);
+    return at;
+  }
+  out += _mm_popcnt_u64(keep_first) + _mm_popcnt_u64(keep_second);
+  return 64;
 }
 
 // Sixty-four bytes of UTF-8 and the byte after them, as Utf8_Block_16 takes them.
-__attribute__((target(LIROVANT_AVX512))) inline bool Utf8_Block_64(const std::uint8_t* in, int* carry,
-                                                                   std::uint8_t*& out, __m512i keys_low,
-                                                                   __m512i keys_high) {
+__attribute__((target(LIROVANT_AVX512))) inline int Utf8_Block_64(const std::uint8_t* in, int* carry,
+                                                                  std::uint8_t*& out, __m512i keys_low,
+                                                                  __m512i keys_high) {
   const __m512i bytes = _mm512_loadu_si512(in);
   const __mmask64 high = _mm512_movepi8_mask(bytes);
   if (high == 0) {
     _mm512_storeu_si512(out, bytes);
     out += 64;
     *carry = 0;
-    return true;
+    return 64;
   }
   const __m512i next = _mm512_loadu_si512(in + 1);
   const __m512i below_c0 = _mm512_set1_epi8(-64);
@@ -362,17 +401,23 @@ __attribute__((target(LIROVANT_AVX512))) inline bool Utf8_Block_64(const std::ui
   const __mmask64 c2 = _mm512_cmpeq_epi8_mask(bytes, _mm512_set1_epi8(static_cast<char>(0xC2)));
   const __mmask64 upper = _mm512_test_epi8_mask(next, _mm512_set1_epi8(0x20));
   const __mmask64 leads = d0 | (d1 & ~upper) | (c2 & upper);
-  if ((leads | cont) != high || (leads << 1 | static_cast<__mmask64>(*carry)) != cont ||
-      (leads & ~next_cont) >> 63 != 0)
-    return false;
   const __m512i key = _mm512_or_si512(_mm512_and_si512(next, _mm512_set1_epi8(0x3F)),
                                       _mm512_maskz_mov_epi8(~d0, _mm512_set1_epi8(0x40)));
   const __m512i mapped = _mm512_permutex2var_epi8(keys_low, key, keys_high);
-  if (_mm512_mask_testn_epi8_mask(leads, mapped, mapped) != 0) return false;
-  _mm512_storeu_si512(out, _mm512_maskz_compress_epi8(~cont, _mm512_mask_blend_epi8(leads, bytes, mapped)));
-  out += _mm_popcnt_u64(~cont);
+  // Sixty-five lanes with the byte after the block: its bit is added apart.
+  const __mmask64 expected = leads << 1 | static_cast<__mmask64>(*carry);
+  const __mmask64 trouble = (high & ~(leads | cont)) | _mm512_mask_testn_epi8_mask(leads, mapped, mapped) |
+                            (cont & ~expected) | (expected & ~cont) >> 1 | (leads & ~next_cont & 1ull << 63);
+  const __mmask64 keep = ~cont;
+  _mm512_storeu_si512(out, _mm512_maskz_compress_epi8(keep, _mm512_mask_blend_epi8(leads, bytes, mapped)));
+  if (trouble != 0) {
+    const int at = __builtin_ctzll(trouble);
+    out += Before(cont, at, -1);
+    return at;
+  }
+  out += _mm_popcnt_u64(keep);
   *carry = static_cast<int>(leads >> 63);
-  return true;
+  return 64;
 }
 
 __attribute__((target(LIROVANT_AVX512))) Kernel_Run Page_Avx512(const std::uint8_t* in, std::size_t count,
@@ -381,16 +426,12 @@ __attribute__((target(LIROVANT_AVX512))) Kernel_Run Page_Avx512(const std::uint8
   const __m512i cont_low = _mm512_loadu_si512(forms.cont), cont_high = _mm512_loadu_si512(forms.cont + 64);
   std::uint8_t* write = out;
   std::size_t read = 0;
-  for (;;) {
-    while (read + 64 <= count && Page_Block_64(in + read, write, lead_low, lead_high, cont_low, cont_high))
-      read += 64;
-    const std::size_t end = std::min(count, read + 64);
-    while (read + 16 <= end) {
-      if (!Page_Block_16(in + read, write, forms)) return {read, static_cast<std::size_t>(write - out)};
-      read += 16;
-    }
-    if (read + 16 > count) return {read, static_cast<std::size_t>(write - out)};
-  }
+  int took = 64;
+  for (; took == 64 && read + 64 <= count; read += took)
+    took = Page_Block_64(in + read, write, lead_low, lead_high, cont_low, cont_high);
+  for (took = took == 64 ? 16 : 0; took == 16 && read + 16 <= count; read += took)
+    took = Page_Block_16(in + read, write, forms);
+  return {read, static_cast<std::size_t>(write - out)};
 }
 
 __attribute__((target(LIROVANT_AVX512))) Kernel_Run Utf8_Avx512(const std::uint8_t* in, std::size_t count,
@@ -399,16 +440,15 @@ __attribute__((target(LIROVANT_AVX512))) Kernel_Run Utf8_Avx512(const std::uint8
   std::uint8_t* write = out;
   std::size_t read = 0;
   int carry = 0;
-  for (;;) {
-    while (read + 65 <= count && Utf8_Block_64(in + read, &carry, write, keys_low, keys_high)) read += 64;
-    const std::size_t end = std::min(count, read + 65);
-    bool stopped = false;
-    while (!stopped && read + 17 <= end) {
-      stopped = !Utf8_Block_16(in + read, &carry, write, keys);
-      if (!stopped) read += 16;
-    }
-    if (stopped || read + 17 > count) return {read + carry, static_cast<std::size_t>(write - out)};
+  for (int took = 64; read + 65 <= count; read += took) {
+    took = Utf8_Block_64(in + read, &carry, write, keys_low, keys_high);
+    if (took < 64) return {read + took, static_cast<std::size_t>(write - out)};
   }
+  for (int took = 16; read + 17 <= count; read += took) {
+    took = Utf8_Block_16(in + read, &carry, write, keys);
+    if (took < 16) return {read + took, static_cast<std::size_t>(write - out)};
+  }
+  return {read + carry, static_cast<std::size_t>(write - out)};
 }
 
 bool Processor_Has(Utf8_Kernel kernel) {
