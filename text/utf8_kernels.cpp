@@ -57,13 +57,22 @@ constexpr Pack_Table Make_Pack() {
 constexpr Spread_Table Spread = Make_Spread();
 constexpr Pack_Table Pack = Make_Pack();
 
-// The lookup of byte_map_kernels.cpp over eight rows: a key whose high nibble
-// is not h leaves bit 7 set after the saturating add, and the shuffle yields
-// zero there, so keys of 0x80 and up find nothing at all.
-__attribute__((target("ssse3"))) inline __m128i Row(const std::uint8_t* table, int h, __m128i key) {
-  const __m128i in_row = _mm_xor_si128(key, _mm_set1_epi8(static_cast<char>(h << 4)));
-  const __m128i index = _mm_adds_epu8(in_row, _mm_set1_epi8(0x70));
-  return _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(table + 16 * h)), index);
+// A 128-entry table in eight rows looked up by a key of seven bits: the low
+// nibble picks a lane of every row, and bits 4, 5 and 6, each shifted up to
+// bit 7 for the blends, pick the row in three rounds. Keys of 0x80 and up
+// find zero in every row.
+__attribute__((target("sse4.1"))) inline __m128i Row(const std::uint8_t* table, int h, __m128i key) {
+  return _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(table + 16 * h)), key);
+}
+
+__attribute__((target("sse4.1"))) inline __m128i Lookup_128(const std::uint8_t* table, __m128i key) {
+  const __m128i bit_4 = _mm_slli_epi16(key, 3), bit_5 = _mm_slli_epi16(key, 2);
+  const __m128i quarter_0 = _mm_blendv_epi8(Row(table, 0, key), Row(table, 1, key), bit_4);
+  const __m128i quarter_1 = _mm_blendv_epi8(Row(table, 2, key), Row(table, 3, key), bit_4);
+  const __m128i quarter_2 = _mm_blendv_epi8(Row(table, 4, key), Row(table, 5, key), bit_4);
+  const __m128i quarter_3 = _mm_blendv_epi8(Row(table, 6, key), Row(table, 7, key), bit_4);
+  return _mm_blendv_epi8(_mm_blendv_epi8(quarter_0, quarter_1, bit_5),
+                         _mm_blendv_epi8(quarter_2, quarter_3, bit_5), _mm_slli_epi16(key, 1));
 }
 
 // Every block returns how many of its bytes it took: all of them, or those
@@ -78,8 +87,8 @@ inline std::size_t Before(std::uint64_t marked, int at, int per_mark) {
   return static_cast<std::size_t>(at + per_mark * n);
 }
 
-__attribute__((target("ssse3"))) inline int Page_Block_16(const std::uint8_t* in, std::uint8_t*& out,
-                                                          const Page_Forms& forms) {
+__attribute__((target("sse4.1"))) inline int Page_Block_16(const std::uint8_t* in, std::uint8_t*& out,
+                                                           const Page_Forms& forms) {
   const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in));
   const int high = _mm_movemask_epi8(bytes);
   if (high == 0) {
@@ -90,11 +99,8 @@ __attribute__((target("ssse3"))) inline int Page_Block_16(const std::uint8_t* in
   // The rows are those of bytes 0x80..0xFF: flipping bit 7 makes ASCII the
   // keys that find nothing.
   const __m128i key = _mm_xor_si128(bytes, _mm_set1_epi8(static_cast<char>(0x80)));
-  __m128i lead = _mm_setzero_si128(), cont = _mm_setzero_si128();
-  for (int h = 0; h < 8; ++h) {
-    lead = _mm_or_si128(lead, Row(forms.lead, h, key));
-    cont = _mm_or_si128(cont, Row(forms.cont, h, key));
-  }
+  __m128i lead = Lookup_128(forms.lead, key);
+  const __m128i cont = Lookup_128(forms.cont, key);
   const int longer = _mm_movemask_epi8(_mm_cmpeq_epi8(lead, _mm_set1_epi8(-1)));
   lead = _mm_or_si128(lead, _mm_andnot_si128(_mm_cmplt_epi8(bytes, _mm_setzero_si128()), bytes));
   const int ascii = ~high & 0xFFFF;
@@ -119,8 +125,8 @@ __attribute__((target("ssse3"))) inline int Page_Block_16(const std::uint8_t* in
 // the last lane is taken whole, and *carry tells the next block that its
 // first lane is that character's continuation. Blocks of a fixed width keep
 // the next load from waiting for this block's work.
-__attribute__((target("ssse3"))) inline int Utf8_Block_16(const std::uint8_t* in, int* carry,
-                                                          std::uint8_t*& out, const Utf8_Keys& keys) {
+__attribute__((target("sse4.1"))) inline int Utf8_Block_16(const std::uint8_t* in, int* carry,
+                                                           std::uint8_t*& out, const Utf8_Keys& keys) {
   const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in));
   const int high = _mm_movemask_epi8(bytes);
   if (high == 0) {
@@ -143,8 +149,7 @@ __attribute__((target("ssse3"))) inline int Utf8_Block_16(const std::uint8_t* in
   __m128i key =
       _mm_or_si128(_mm_and_si128(next, _mm_set1_epi8(0x3F)), _mm_andnot_si128(d0, _mm_set1_epi8(0x40)));
   key = _mm_or_si128(key, _mm_andnot_si128(keyed, _mm_set1_epi8(static_cast<char>(0x80))));
-  __m128i mapped = _mm_setzero_si128();
-  for (int h = 0; h < 8; ++h) mapped = _mm_or_si128(mapped, Row(keys.byte, h, key));
+  const __m128i mapped = Lookup_128(keys.byte, key);
   // Trouble is a byte that is neither ASCII nor a keyed lead nor the
   // continuation of one, a lead without its continuation and a character the
   // target lacks.
@@ -169,8 +174,8 @@ __attribute__((target("ssse3"))) inline int Utf8_Block_16(const std::uint8_t* in
   return 16;
 }
 
-__attribute__((target("ssse3"))) Kernel_Run Page_Ssse3(const std::uint8_t* in, std::size_t count,
-                                                       std::uint8_t* out, const Page_Forms& forms) {
+__attribute__((target("sse4.1"))) Kernel_Run Page_Sse41(const std::uint8_t* in, std::size_t count,
+                                                        std::uint8_t* out, const Page_Forms& forms) {
   std::uint8_t* write = out;
   std::size_t read = 0;
   for (int took = 16; took == 16 && read + 16 <= count; read += took)
@@ -180,8 +185,8 @@ __attribute__((target("ssse3"))) Kernel_Run Page_Ssse3(const std::uint8_t* in, s
 
 // The run ends where a character starts: after the continuation a block
 // carried over, or at trouble, where nothing is carried.
-__attribute__((target("ssse3"))) Kernel_Run Utf8_Ssse3(const std::uint8_t* in, std::size_t count,
-                                                       std::uint8_t* out, const Utf8_Keys& keys) {
+__attribute__((target("sse4.1"))) Kernel_Run Utf8_Sse41(const std::uint8_t* in, std::size_t count,
+                                                        std::uint8_t* out, const Utf8_Keys& keys) {
   std::uint8_t* write = out;
   std::size_t read = 0;
   int carry = 0;
@@ -192,10 +197,7 @@ __attribute__((target("ssse3"))) Kernel_Run Utf8_Ssse3(const std::uint8_t* in, s
   return {read + carry, static_cast<std::size_t>(write - out)};
 }
 
-// A 128-entry table in eight rows looked up by a key of seven bits: the low
-// nibble picks a lane of every row, and bits 4, 5 and 6, each shifted up to
-// bit 7 for the blends, pick the row in three rounds. Keys of 0x80 and up
-// find zero in every row.
+// Lookup_128 thirty-two lanes wide.
 __attribute__((target("avx2"))) inline __m256i Row_Of(const std::uint8_t* table, int h, __m256i key) {
   const __m128i row = _mm_loadu_si128(reinterpret_cast<const __m128i*>(table + 16 * h));
   return _mm256_shuffle_epi8(_mm256_broadcastsi128_si256(row), key);
@@ -456,8 +458,8 @@ bool Processor_Has(Utf8_Kernel kernel) {
   switch (kernel) {
     case Utf8_Kernel::Scalar:
       return true;
-    case Utf8_Kernel::Ssse3:
-      return __builtin_cpu_supports("ssse3");
+    case Utf8_Kernel::Sse41:
+      return __builtin_cpu_supports("sse4.1");
     case Utf8_Kernel::Avx2:
       return __builtin_cpu_supports("avx2");
     case Utf8_Kernel::Avx512:
@@ -475,7 +477,7 @@ bool Processor_Has(Utf8_Kernel kernel) { return kernel == Utf8_Kernel::Scalar; }
 #endif
 
 Utf8_Kernel Detect_Fastest() {
-  for (Utf8_Kernel kernel : {Utf8_Kernel::Avx512, Utf8_Kernel::Avx2, Utf8_Kernel::Ssse3})
+  for (Utf8_Kernel kernel : {Utf8_Kernel::Avx512, Utf8_Kernel::Avx2, Utf8_Kernel::Sse41})
     if (Processor_Has(kernel)) return kernel;
   return Utf8_Kernel::Scalar;
 }
@@ -497,8 +499,8 @@ Kernel_Run Page_To_Utf8_Blocks(Utf8_Kernel kernel, const std::uint8_t* in, std::
       return Page_Avx512(in, count, out, forms);
     case Utf8_Kernel::Avx2:
       return Page_Avx2(in, count, out, forms);
-    case Utf8_Kernel::Ssse3:
-      return Page_Ssse3(in, count, out, forms);
+    case Utf8_Kernel::Sse41:
+      return Page_Sse41(in, count, out, forms);
 #endif
     default:
       return {};
@@ -513,8 +515,8 @@ Kernel_Run Utf8_To_Page_Blocks(Utf8_Kernel kernel, const std::uint8_t* in, std::
       return Utf8_Avx512(in, count, out, keys);
     case Utf8_Kernel::Avx2:
       return Utf8_Avx2(in, count, out, keys);
-    case Utf8_Kernel::Ssse3:
-      return Utf8_Ssse3(in, count, out, keys);
+    case Utf8_Kernel::Sse41:
+      return Utf8_Sse41(in, count, out, keys);
 #endif
     default:
       return {};

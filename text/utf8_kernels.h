@@ -9,7 +9,7 @@
 
 enum class Utf8_Kernel {
   Scalar,  // no blocks at all: the caller's path does everything
-  Ssse3,   // 16 bytes per step
+  Sse41,   // 16 bytes per step
   Avx2,    // 32 bytes per step
   Avx512,  // 64 bytes per step; needs the byte permutes and compression
 };

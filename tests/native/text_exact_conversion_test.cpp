@@ -238,7 +238,7 @@ Exact_Conversion Expected(const Mixed_Text& text, Text_Page to) {
 
 std::vector<Utf8_Kernel> Utf8_Kernels() {
   std::vector<Utf8_Kernel> kernels;
-  for (Utf8_Kernel k : {Utf8_Kernel::Scalar, Utf8_Kernel::Ssse3, Utf8_Kernel::Avx2, Utf8_Kernel::Avx512})
+  for (Utf8_Kernel k : {Utf8_Kernel::Scalar, Utf8_Kernel::Sse41, Utf8_Kernel::Avx2, Utf8_Kernel::Avx512})
     if (Utf8_Kernel_Available(k)) kernels.push_back(k);
   return kernels;
 }
