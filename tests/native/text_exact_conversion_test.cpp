@@ -305,6 +305,42 @@ TEST(ExactConversion, EveryKernelGivesWhatTheCarefulPathGives) {
   }
 }
 
+// A character no kernel takes, after every number of bytes that a block can
+// hold before it: what precedes it stands, and it is counted where it is.
+TEST(ExactConversion, EveryKernelStopsAtTheCharacterItCannotTakeInEveryLane) {
+  for (const long trouble : {long{U'—'}, long{U'і'}, long{U'Ґ'}, -1L}) {
+    for (int before = 0; before < 140; ++before) {
+      Mixed_Text text;
+      std::string page_text, page_utf8;  // — among ж and ё in WIN
+      for (int i = 0; i < before; ++i) {
+        Add(text, i % 3 ? U'ж' : U'a');
+        page_text += i % 3 ? '\xE6' : 'a';
+        page_utf8 += i % 3 ? u8"ж" : "a";
+      }
+      if (trouble < 0) {
+        text.utf8 += '\x80';
+        text.codes.push_back(-1);
+      } else {
+        Add(text, trouble);
+      }
+      page_text += '\x97';
+      page_utf8 += u8"—";
+      for (int i = 0; i < 80; ++i) {
+        Add(text, U'ё');
+        page_text += '\xB8';
+        page_utf8 += u8"ё";
+      }
+      for (const Utf8_Kernel kernel : Utf8_Kernels()) {
+        const std::string what = "kernel " + std::to_string(static_cast<int>(kernel)) + ", " +
+                                 std::to_string(before) + " before " + std::to_string(trouble);
+        Expect_Same(Through(kernel, text.utf8, Page_UTF8, Page_KOI, nullptr), Expected(text, Page_KOI), what);
+        Expect_Same(Through(kernel, text.utf8, Page_UTF8, Page_WIN, nullptr), Expected(text, Page_WIN), what);
+        EXPECT_EQ(Through(kernel, page_text, Page_WIN, Page_UTF8, nullptr).text, page_utf8) << what;
+      }
+    }
+  }
+}
+
 TEST(ExactConversion, PageNames) {
   Text_Page page = Page_DOS;
   EXPECT_TRUE(Parse_Text_Page("koi", &page));
