@@ -90,11 +90,19 @@ Exact_Converter::Exact_Converter(Text_Page from, Text_Page to, char replacement)
       Append_Utf8(form, Page_Char(static_cast<Codepage>(from), static_cast<std::uint8_t>(b)));
       forms_[b][3] = static_cast<char>(form.size());
       form.copy(forms_[b].data(), form.size());
+      if (b < 0x80) continue;
+      const bool two = form.size() == 2;
+      page_forms_.lead[b - 0x80] = two ? static_cast<std::uint8_t>(form[0]) : 0xFF;
+      page_forms_.cont[b - 0x80] = two ? static_cast<std::uint8_t>(form[1]) : 0;
     }
   } else if (to != Page_UTF8) {
     reverse_.resize(Dense_Limit);
     for (char32_t code = 0; code < Dense_Limit; ++code)
       reverse_[code] = static_cast<std::int16_t>(Page_Byte(static_cast<Codepage>(to), code));
+    for (int key = 0; key < 128; ++key) {
+      const int code = key < 0x60 ? 0x400 + key : 0xA0 + key - 0x60;
+      keys_.byte[key] = static_cast<std::uint8_t>(std::max<int>(reverse_[code], 0));
+    }
   }
 }
 
@@ -158,16 +166,25 @@ void Exact_Converter::Page_To_Utf8(std::string_view text, std::string* out) {
   // Russian text takes at most two bytes a character: room for that is taken
   // once, so the chunks are appended without the string growing again.
   out->reserve(out->size() + text.size() * 2);
-  char chunk[Chunk * 3 + 4];  // a form is stored whole, four bytes, however long it is
+  std::uint8_t chunk[Chunk * 3 + 4];  // a form is stored whole, four bytes, however long it is
+  const auto* in = reinterpret_cast<const std::uint8_t*>(text.data());
+  const std::size_t block = kernel_ == Utf8_Kernel::Scalar ? Chunk : 1;
   for (std::size_t done = 0; done < text.size(); done += Chunk) {
     const std::size_t count = std::min(Chunk, text.size() - done);
-    char* write = chunk;
-    for (const char c : text.substr(done, count)) {
-      const auto& form = forms_[static_cast<std::uint8_t>(c)];
-      std::memcpy(write, form.data(), 4);
-      write += form[3];
+    const std::uint8_t* const chunk_in = in + done;
+    std::uint8_t* write = chunk;
+    for (std::size_t at = 0; at < count;) {
+      const Kernel_Run run = Page_To_Utf8_Blocks(kernel_, chunk_in + at, count - at, write, page_forms_);
+      at += run.read;
+      write += run.written;
+      // The byte the kernel stopped at, whose form is longer.
+      for (const std::size_t stop = std::min(count, at + block); at < stop; ++at) {
+        const auto& form = forms_[chunk_in[at]];
+        std::memcpy(write, form.data(), 4);
+        write += form[3];
+      }
     }
-    out->append(chunk, static_cast<std::size_t>(write - chunk));
+    out->append(reinterpret_cast<const char*>(chunk), static_cast<std::size_t>(write - chunk));
   }
 }
 
@@ -207,10 +224,22 @@ void Exact_Converter::From_Utf8(std::string_view text, std::string* out) {
   const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
   const std::size_t size = text.size();
   std::size_t at = 0;
+  // The kernel stops at a character it cannot take, which this loop takes
+  // before the kernel is tried again.
+  const bool kernel = kernel_ != Utf8_Kernel::Scalar && to_ != Page_UTF8;
+  std::size_t careful_until = 0;
   while (at < size) {
     if (filled >= Chunk) {
       out->append(chunk, filled);
       filled = 0;
+    }
+    if (kernel && at >= careful_until) {
+      const Kernel_Run run = Utf8_To_Page_Blocks(kernel_, bytes + at, std::min(Chunk - filled, size - at),
+                                                 reinterpret_cast<std::uint8_t*>(chunk + filled), keys_);
+      at += run.read;
+      filled += run.written;
+      careful_until = at + 1;
+      continue;
     }
     const std::size_t start = at;
     const std::uint8_t lead = bytes[at];
@@ -232,7 +261,7 @@ void Exact_Converter::From_Utf8(std::string_view text, std::string* out) {
         chunk[filled++] = static_cast<char>(b);
         // Words are letters between single spaces and signs: those stay in
         // this loop too.
-        while (filled < Chunk && at < size) {
+        while (filled < Chunk && at < size && (!kernel || at < careful_until)) {
           // Two Cyrillic letters (lead D0 or D1 each) at once while the word lasts.
           if (at + 4 <= size && filled + 2 <= Chunk) {
             std::uint32_t four;

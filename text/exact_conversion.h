@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "text/codepages.h"
+#include "text/utf8_kernels.h"
 
 // The five code pages by their Codepage numbers, then UTF-8.
 enum Text_Page : int {
@@ -53,6 +54,9 @@ class Exact_Converter {
   void Finish(std::string* out);
   // All but the text, which went to out.
   const Exact_Conversion& Report() const { return report_; }
+  // The vector kernel for the UTF-8 conversions, the fastest by default; any
+  // available one gives the same text and report.
+  void Use_Kernel(Utf8_Kernel kernel) { kernel_ = kernel; }
 
  private:
   void Convert_Whole(std::string_view text, std::string* out);
@@ -67,8 +71,11 @@ class Exact_Converter {
   bool lacks_any_ = false;
   std::array<std::array<char, 4>, 256> forms_{};  // a page's bytes as UTF-8; [3] is the length
   std::vector<std::int16_t> reverse_;             // code point to byte of the target
-  std::string pending_;                           // a UTF-8 sequence cut by a piece's end
-  std::size_t offset_ = 0;                        // where the next text to convert starts
+  Page_Forms page_forms_{};                       // forms_ as the kernels read them
+  Utf8_Keys keys_{};                              // reverse_ as the kernels read it
+  Utf8_Kernel kernel_ = Fastest_Utf8_Kernel();
+  std::string pending_;     // a UTF-8 sequence cut by a piece's end
+  std::size_t offset_ = 0;  // where the next text to convert starts
   Exact_Conversion report_;
 };
 

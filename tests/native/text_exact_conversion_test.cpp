@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 #include <iconv.h>
 
+#include <random>
 #include <string>
+#include <vector>
 
 #include "text/code_page_charts.h"
+#include "text/utf8_kernels.h"
 
 namespace {
 
@@ -170,6 +173,170 @@ TEST(ExactConversion, PiecesGiveTheSameAsTheWhole) {
       EXPECT_EQ(converter.Report().missing, whole.missing);
       EXPECT_EQ(converter.Report().first_missing_at, whole.first_missing_at);
       EXPECT_EQ(converter.Report().invalid, 0u);
+    }
+  }
+}
+
+// Random text for the kernels: words of letters of every length, signs of
+// two and three bytes, a few of four, letters some page lacks, and bytes
+// that are no UTF-8, each piece known for what it stands for.
+struct Mixed_Text {
+  std::string utf8;
+  std::vector<long> codes;  // per character; -1 per byte that is no UTF-8
+};
+
+void Add(Mixed_Text& text, long code) {
+  Append_Utf8(text.utf8, static_cast<char32_t>(code));
+  text.codes.push_back(code);
+}
+
+Mixed_Text Random_Mix(std::mt19937& random, std::size_t characters) {
+  auto pick = [&random](long below) { return static_cast<long>(random() % static_cast<unsigned>(below)); };
+  static const long signs[] = {U'Ё', U'ё', U'«', U'»', U'—',  U'№', 0xA0, U'°',
+                               U'─', U'€', U'Ґ', U'і', 0x460, 0xDF, 0x80, 0x1F600};
+  Mixed_Text text;
+  while (text.codes.size() < characters) {
+    for (long n = pick(4) == 0 ? 1 + pick(60) : 1 + pick(10); n > 0; --n) Add(text, 0x410 + pick(64));
+    switch (pick(8)) {
+      case 0:
+        Add(text, signs[pick(sizeof signs / sizeof *signs)]);
+        break;
+      case 1: {
+        // A stray continuation, a lead cut short before ASCII, a surrogate.
+        static const char* const bad[] = {"\x80", "\xD0", "\xE2\x94", "\xFF", "\xED\xA0\x80", "\xC0\x80"};
+        const std::string bytes = bad[pick(6)];
+        text.utf8 += bytes;
+        text.codes.insert(text.codes.end(), bytes.size(), -1);
+        Add(text, 'x');
+        break;
+      }
+      default:
+        for (long n = pick(3); n >= 0; --n) Add(text, " ,.\t\r"[pick(5)]);
+    }
+  }
+  return text;
+}
+
+// What the pieces say the conversion must give.
+Exact_Conversion Expected(const Mixed_Text& text, Text_Page to) {
+  Exact_Conversion expected;
+  std::size_t at = 0;
+  for (const long code : text.codes) {
+    std::string form;
+    if (code >= 0) Append_Utf8(form, static_cast<char32_t>(code));
+    const int b = code < 0 ? -1 : Page_Byte(static_cast<Codepage>(to), static_cast<char32_t>(code));
+    if (code < 0 && expected.invalid++ == 0) expected.first_invalid_at = at;
+    if (code >= 0 && b < 0 && expected.missing++ == 0) {
+      expected.first_missing = static_cast<char32_t>(code);
+      expected.first_missing_at = at;
+    }
+    expected.text += b < 0 ? '?' : static_cast<char>(b);
+    at += code < 0 ? 1 : form.size();
+  }
+  return expected;
+}
+
+std::vector<Utf8_Kernel> Utf8_Kernels() {
+  std::vector<Utf8_Kernel> kernels;
+  for (Utf8_Kernel k : {Utf8_Kernel::Scalar, Utf8_Kernel::Sse41, Utf8_Kernel::Avx2, Utf8_Kernel::Avx512})
+    if (Utf8_Kernel_Available(k)) kernels.push_back(k);
+  return kernels;
+}
+
+// The text through one kernel, cut into pieces at random unless whole.
+Exact_Conversion Through(Utf8_Kernel kernel, const std::string& text, Text_Page from, Text_Page to,
+                         std::mt19937* cuts) {
+  Exact_Converter converter(from, to);
+  converter.Use_Kernel(kernel);
+  Exact_Conversion result;
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t size = cuts ? (*cuts)() % 300 : text.size();
+    converter.Convert(std::string_view(text).substr(at, size), &result.text);
+    at += size;
+  }
+  converter.Finish(&result.text);
+  const std::string converted = std::move(result.text);
+  result = converter.Report();
+  result.text = converted;
+  return result;
+}
+
+void Expect_Same(const Exact_Conversion& got, const Exact_Conversion& expected, const std::string& what) {
+  EXPECT_EQ(got.text, expected.text) << what;
+  EXPECT_EQ(got.missing, expected.missing) << what;
+  EXPECT_EQ(got.first_missing, expected.first_missing) << what;
+  EXPECT_EQ(got.first_missing_at, expected.first_missing_at) << what;
+  EXPECT_EQ(got.invalid, expected.invalid) << what;
+  EXPECT_EQ(got.first_invalid_at, expected.first_invalid_at) << what;
+}
+
+// Every kernel and the careful path alone give what the pieces say, with
+// every alignment of the text to the blocks, whole and in random pieces.
+TEST(ExactConversion, EveryKernelGivesWhatTheCarefulPathGives) {
+  std::mt19937 random(866);
+  const Mixed_Text mix = Random_Mix(random, 1500);
+  for (std::size_t shift = 0; shift < 70; shift += 3) {
+    Mixed_Text text;
+    text.codes.assign(shift, 'a');
+    text.utf8.assign(shift, 'a');
+    text.codes.insert(text.codes.end(), mix.codes.begin(), mix.codes.end());
+    text.utf8 += mix.utf8;
+    std::string page_text;  // every byte of a page, letters and ASCII most
+    for (std::size_t i = 0; i < text.utf8.size() / 2; ++i) {
+      const unsigned r = random();
+      page_text += static_cast<char>(r % 4 == 0   ? r >> 8
+                                     : r % 4 == 1 ? 0x20 + (r >> 8) % 0x60
+                                                  : 0xC0 + (r >> 8) % 64);
+    }
+    for (int p = 0; p < Codepage_Count; ++p) {
+      const auto page = static_cast<Text_Page>(p);
+      const Exact_Conversion expected = Expected(text, page);
+      std::string expected_utf8;
+      for (const char c : page_text) Append_Utf8(expected_utf8, Page_Char(static_cast<Codepage>(p), c));
+      for (const Utf8_Kernel kernel : Utf8_Kernels()) {
+        const std::string what = std::string(Text_Page_Name(page)) + ", kernel " +
+                                 std::to_string(static_cast<int>(kernel)) + ", shift " +
+                                 std::to_string(shift);
+        Expect_Same(Through(kernel, text.utf8, Page_UTF8, page, nullptr), expected, what);
+        Expect_Same(Through(kernel, text.utf8, Page_UTF8, page, &random), expected, what + ", in pieces");
+        EXPECT_EQ(Through(kernel, page_text, page, Page_UTF8, &random).text, expected_utf8) << what;
+      }
+    }
+  }
+}
+
+// A character no kernel takes, after every number of bytes that a block can
+// hold before it: what precedes it stands, and it is counted where it is.
+TEST(ExactConversion, EveryKernelStopsAtTheCharacterItCannotTakeInEveryLane) {
+  for (const long trouble : {long{U'—'}, long{U'і'}, long{U'Ґ'}, -1L}) {
+    for (int before = 0; before < 140; ++before) {
+      Mixed_Text text;
+      std::string page_text, page_utf8;  // — among ж and ё in WIN
+      for (int i = 0; i < before; ++i) {
+        Add(text, i % 3 ? U'ж' : U'a');
+        page_text += i % 3 ? '\xE6' : 'a';
+        page_utf8 += i % 3 ? u8"ж" : "a";
+      }
+      if (trouble < 0) {
+        text.utf8 += '\x80';
+        text.codes.push_back(-1);
+      } else {
+        Add(text, trouble);
+      }
+      page_text += '\x97';
+      page_utf8 += u8"—";
+      for (int i = 0; i < 80; ++i) {
+        Add(text, U'ё');
+        page_text += '\xB8';
+        page_utf8 += u8"ё";
+      }
+      for (const Utf8_Kernel kernel : Utf8_Kernels()) {
+        const std::string what = "kernel " + std::to_string(static_cast<int>(kernel)) + ", " +
+                                 std::to_string(before) + " before " + std::to_string(trouble);
+        Expect_Same(Through(kernel, text.utf8, Page_UTF8, Page_KOI, nullptr), Expected(text, Page_KOI), what);
+        Expect_Same(Through(kernel, text.utf8, Page_UTF8, Page_WIN, nullptr), Expected(text, Page_WIN), what);
+        EXPECT_EQ(Through(kernel, page_text, Page_WIN, Page_UTF8, nullptr).text, page_utf8) << what;
+      }
     }
   }
 }
