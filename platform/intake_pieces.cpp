@@ -28,6 +28,13 @@ std::size_t Piece_End(const std::wstring& text, std::size_t at, std::size_t want
   return end > at ? end : std::min(size, at + 2);
 }
 
+std::size_t First_Piece_Chars(int width, int height, int line_pixels) {
+  const auto line = std::size_t(std::max(line_pixels, 3));
+  const std::size_t rows = std::size_t(std::max(height, 0)) / line + 1;
+  const std::size_t columns = std::size_t(std::max(width, 0)) / (line / 3) + 1;
+  return std::min(kFirstPieceChars, std::max(kLeastPieceChars, 2 * rows * columns));
+}
+
 std::size_t Longest_Unbroken_Run(const std::wstring& text) {
   std::size_t longest = 0, run = 0;
   for (wchar_t c : text) {

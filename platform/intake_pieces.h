@@ -5,8 +5,8 @@
 #include <cstddef>
 #include <string>
 
-// The first piece: more than the largest window shows at the smallest font,
-// and small enough for the control to take and paint at once.
+// The first piece at most: more than the largest window shows at the
+// smallest font, and small enough for the control to take and paint at once.
 constexpr std::size_t kFirstPieceChars = std::size_t(64) << 10;
 // What one piece should cost the control, and the bounds of a piece. Under
 // Wine the control takes pieces of some ten thousand characters and more
@@ -17,6 +17,13 @@ constexpr double kPieceMilliseconds = 40;
 constexpr std::size_t kLeastPieceChars = std::size_t(4) << 10;
 constexpr std::size_t kMostPieceChars = std::size_t(256) << 10;
 constexpr std::size_t kFastestPieceChars = std::size_t(64) << 10;
+
+// The first piece for an edit area of that many pixels whose lines are
+// `line_pixels` high: two screens of the narrowest characters a font has
+// (a third of the line's height), as if every line were full, so that the
+// window and a Page Down show text; never more than kFirstPieceChars. The
+// control takes what it does not show for nothing but time.
+std::size_t First_Piece_Chars(int width, int height, int line_pixels);
 
 // Where the piece of about `wanted` characters that starts at `at` ends.
 // It ends behind a line break, or else behind a space, found in the last

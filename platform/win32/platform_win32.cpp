@@ -53,10 +53,27 @@ void Win32_Shell::Open(const std::string& target) {
   ShellExecuteW(owner_, L"open", Wide(target).c_str(), L"", L"", SW_SHOW);
 }
 
+Win32_Shell::~Win32_Shell() {
+  if (owner_ && !waiting_.empty()) KillTimer(owner_, UINT_PTR(this));
+  Tell_Waiting();
+}
+
 void Win32_Shell::Add_To_Recent_Documents(const std::string& path) {
   // The shell's list follows a device name into the device and never returns.
   if (Is_Device_Name(path)) return;
-  SHAddToRecentDocs(SHARD_PATHW, Wide(path).c_str());
+  waiting_.push_back(Wide(path));
+  // A timer's message comes after the paint messages.
+  if (!owner_ || !SetTimer(owner_, UINT_PTR(this), 0, Tell_Later)) Tell_Waiting();
+}
+
+void CALLBACK Win32_Shell::Tell_Later(HWND owner, UINT, UINT_PTR id, DWORD) {
+  KillTimer(owner, id);
+  reinterpret_cast<Win32_Shell*>(id)->Tell_Waiting();
+}
+
+void Win32_Shell::Tell_Waiting() {
+  for (const std::wstring& path : waiting_) SHAddToRecentDocs(SHARD_PATHW, path.c_str());
+  waiting_.clear();
 }
 
 bool Win32_Files::Exists(const std::string& path) {

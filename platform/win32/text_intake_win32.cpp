@@ -22,6 +22,20 @@ double Milliseconds_Since(std::chrono::steady_clock::time_point start) {
   return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 }
 
+// What the control shows, at the height of its default font.
+std::size_t First_Piece_Chars_Of(HWND control) {
+  RECT client{};
+  GetClientRect(control, &client);
+  CHARFORMAT2W format{};
+  format.cbSize = sizeof format;
+  SendMessageW(control, EM_GETCHARFORMAT, SCF_DEFAULT, LPARAM(&format));
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  const int line = MulDiv(format.yHeight, dpi, 1440);
+  return First_Piece_Chars(client.right - client.left, client.bottom - client.top, line);
+}
+
 bool Input_Waiting() { return HIWORD(GetQueueStatus(QS_INPUT)) != 0; }
 
 CHARRANGE Selection_Of(HWND control) {
@@ -77,7 +91,7 @@ void Text_Intake::Begin(HWND control, std::unique_ptr<Intake_Source> source) {
   Stop();
   Rich_Edit edit(control);
   if (source->Longest_Run() > kLongestWrappedRun) edit.Set_Word_Wrap(false);
-  source->Next(kFirstPieceChars, piece_);
+  source->Next(First_Piece_Chars_Of(control), piece_);
   edit.Set_Control_Text(piece_);
   if (piece_.size() == source->Size()) {
     std::wstring().swap(piece_);
@@ -86,7 +100,7 @@ void Text_Intake::Begin(HWND control, std::unique_ptr<Intake_Source> source) {
   control_ = control;
   source_ = std::move(source);
   taken_ = piece_.size();
-  piece_chars_ = kFirstPieceChars;
+  piece_chars_ = kFastestPieceChars;
   // Undo steps of the intake would only cost time: the text was not typed.
   SendMessageW(control, EM_SETUNDOLIMIT, 0, 0);
   SetPropW(control, kIntakeProperty, this);
@@ -103,9 +117,11 @@ void Text_Intake::Take_Run() {
   const auto start = std::chrono::steady_clock::now();
   {
     Quiet_Appending quiet(control_);
+    bool seek_end = true;
     do {
       const auto piece_start = std::chrono::steady_clock::now();
-      const std::size_t chars = Take_Piece(piece_chars_);
+      const std::size_t chars = Take_Piece(piece_chars_, seek_end);
+      seek_end = false;
       piece_chars_ = Next_Piece_Chars(chars, Milliseconds_Since(piece_start));
     } while (taken_ < Total() && Milliseconds_Since(start) < kMostRunMilliseconds && !Input_Waiting());
   }
@@ -120,11 +136,14 @@ void Text_Intake::Take_Run() {
   End();
 }
 
-// Past the end, wherever an edit of the user's has left it.
-std::size_t Text_Intake::Take_Piece(std::size_t wanted) {
+// Past the end, wherever an edit of the user's has left the selection. The
+// control finds a position by walking its text from the start, a walk that
+// grows with every piece; the pieces of one run follow one another, so only
+// the first of them seeks the end.
+std::size_t Text_Intake::Take_Piece(std::size_t wanted, bool seek_end) {
   source_->Next(wanted, piece_);
   CHARRANGE behind{LONG_MAX, LONG_MAX};
-  SendMessageW(control_, EM_EXSETSEL, 0, LPARAM(&behind));
+  if (seek_end) SendMessageW(control_, EM_EXSETSEL, 0, LPARAM(&behind));
   SendMessageW(control_, EM_REPLACESEL, FALSE, LPARAM(piece_.c_str()));
   taken_ += piece_.size();
   return piece_.size();
@@ -134,8 +153,8 @@ void Text_Intake::Finish() {
   if (!control_) return;
   {
     Quiet_Appending quiet(control_);
-    while (taken_ < Total() && Take_Piece(kFastestPieceChars) > 0) {
-    }
+    bool seek_end = true;
+    while (taken_ < Total() && Take_Piece(kFastestPieceChars, seek_end) > 0) seek_end = false;
   }
   End();
 }

@@ -53,7 +53,7 @@ class Text_Intake {
   static void CALLBACK On_Timer(HWND control, UINT, UINT_PTR, DWORD);
   void Take_Run();
   // Puts the next piece in; its length.
-  std::size_t Take_Piece(std::size_t wanted);
+  std::size_t Take_Piece(std::size_t wanted, bool seek_end);
   void Place_Waiting_Caret();
   void End();
 

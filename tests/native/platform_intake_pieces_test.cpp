@@ -94,7 +94,13 @@ TEST(IntakePieces, TheLongestRunEndsAtSpacesTabsAndLineBreaks) {
   EXPECT_EQ(Longest_Unbroken_Run(L"   "), 0u);
 }
 
-TEST(IntakePieces, NextPieceGrowsOrShrinksTowardsItsTime) {
+TEST(IntakePieces, PiecesAreSizedByTheWindowAndByTheirTime) {
+  // Two screens of characters a third as wide as the line is high.
+  EXPECT_GE(First_Piece_Chars(800, 600, 15), 2u * (600 / 15) * (800 / 5));
+  EXPECT_LT(First_Piece_Chars(800, 600, 15), First_Piece_Chars(1600, 1200, 15));
+  EXPECT_EQ(First_Piece_Chars(0, 0, 0), kLeastPieceChars);
+  EXPECT_EQ(First_Piece_Chars(7680, 4320, 6), kFirstPieceChars);
+
   EXPECT_EQ(Next_Piece_Chars(100000, kPieceMilliseconds), 100000u);
   EXPECT_EQ(Next_Piece_Chars(100000, kPieceMilliseconds / 2), 200000u);
   EXPECT_EQ(Next_Piece_Chars(100000, kPieceMilliseconds * 10), 50000u);
