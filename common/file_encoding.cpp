@@ -190,10 +190,16 @@ std::wstring Decode_File_Text(const std::string& bytes, File_Encoding encoding) 
   // A byte never makes more than one unit, so the text is sized once and
   // cut to what was written.
   text.resize(bytes.size() - std::min(start, bytes.size()));
-  wchar_t* out = text.data();
+  const wchar_t* end =
+      Decode_Utf8_Units(std::string_view(bytes).substr(std::min(start, bytes.size())), text.data());
+  text.resize(size_t(end - text.data()));
+  return text;
+}
+
+wchar_t* Decode_Utf8_Units(std::string_view bytes, wchar_t* out) {
   const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
   const size_t size = bytes.size();
-  for (size_t at = start; at < size;) {
+  for (size_t at = 0; at < size;) {
     const unsigned b = in[at];
     if (b < 0x80) {
       const size_t ascii = Ascii_Run(in + at, size - at);
@@ -217,8 +223,7 @@ std::wstring Decode_File_Text(const std::string& bytes, File_Encoding encoding) 
       ++at;
     }
   }
-  text.resize(size_t(out - text.data()));
-  return text;
+  return out;
 }
 
 std::string Encode_File_Text(const std::wstring& text, File_Encoding encoding) {

@@ -49,6 +49,9 @@ bool Is_Valid_Utf8(std::string_view bytes);
 // come out as U+FFFD; Recognize_File_Encoding never picks an encoding the
 // bytes do not decode in. In an 8-bit page every byte decodes.
 std::wstring Decode_File_Text(const std::string& bytes, File_Encoding encoding);
+// The UTF-16 units of UTF-8 bytes, by the same rule, written from `out` on:
+// never more units than bytes. The end of what was written.
+wchar_t* Decode_Utf8_Units(std::string_view bytes, wchar_t* out);
 // The file's bytes for a text, byte-order mark included. An unpaired
 // surrogate is written as U+FFFD in UTF-8 and as it is in UTF-16. A
 // character an 8-bit page lacks is written as '?': ask

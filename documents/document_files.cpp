@@ -7,6 +7,7 @@
 #include "common/control_text.h"
 #include "common/settings_model.h"
 #include "documents/piece_writer.h"
+#include "platform/intake_source.h"
 #include "documents/text_file_format.h"
 
 bool Is_Untitled(const std::string& name) { return name == kUntitledName; }
@@ -33,8 +34,8 @@ File_Encoding Put_Document(Document_Text& text, const std::string& path, const S
   const std::string_view view = file->View();
   if (Is_Rich_Text_Name(path) && Looks_Like_Rich_Text(view) && text.Put_Rich(std::string(view)))
     return File_Encoding::Win;
-  // The other encodings are decoded whole; only Windows-1251, the common
-  // case, goes in straight from the file's bytes.
+  // Windows-1251 and UTF-8, the encodings of large texts, go in straight
+  // from the file's bytes; the others are decoded whole first.
   File_Encoding encoding = Recognize_File_Encoding(view);
   // The edit area cannot hold a NUL as Unicode; such a file stays WIN.
   if (encoding == File_Encoding::Win && recognize_page && view.find('\0') == std::string_view::npos) {
@@ -45,8 +46,8 @@ File_Encoding Put_Document(Document_Text& text, const std::string& path, const S
       return page;
     }
   }
-  if (encoding == File_Encoding::Win)
-    text.Put_File_Win1251(file);
+  if (Intake_Reads_Encoding(encoding))
+    text.Put_File(file, encoding);
   else
     text.Put_Unicode(Disk_To_Working_Text(Decode_File_Text(std::string(view), encoding)));
   return encoding;

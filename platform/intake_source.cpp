@@ -14,7 +14,7 @@
 
 namespace {
 
-const std::array<wchar_t, 256>& Control_Units() {
+const std::array<wchar_t, 256>& Win1251_Units() {
   static const std::array<wchar_t, 256> units = [] {
     std::array<wchar_t, 256> made{};
     for (int b = 0; b < 0x80; ++b) made[std::size_t(b)] = wchar_t(b);
@@ -26,10 +26,11 @@ const std::array<wchar_t, 256>& Control_Units() {
   return units;
 }
 
-// Appends the control's units for `bytes`. A CR at the end of the bytes
-// before, told by `after_cr`, takes the LF that may open these.
-void Append_Control_Text(std::string_view bytes, bool& after_cr, std::wstring& out) {
-  const auto& units = Control_Units();
+// Appends the control's units for Windows-1251 bytes, line ends made CR in
+// the same step. A CR at the end of the bytes before, told by `after_cr`,
+// takes the LF that may open these.
+void Append_Win1251(std::string_view bytes, bool& after_cr, std::wstring& out) {
+  const auto& units = Win1251_Units();
   const std::size_t old = out.size();
   out.resize(old + bytes.size());  // never more units than bytes
   wchar_t* write = out.data() + old;
@@ -44,6 +45,30 @@ void Append_Control_Text(std::string_view bytes, bool& after_cr, std::wstring& o
     }
   }
   if (!bytes.empty()) after_cr = bytes.back() == '\r';
+  out.resize(std::size_t(write - out.data()));
+}
+
+// The same for UTF-8 bytes that end with a whole sequence: decoded first,
+// then the line ends made CR where they stand.
+void Append_Utf8(std::string_view bytes, bool& after_cr, std::wstring& out) {
+  const std::size_t old = out.size();
+  out.resize(old + bytes.size());
+  wchar_t* const start = out.data() + old;
+  const wchar_t* const end = Decode_Utf8_Units(bytes, start);
+  // Read before the line ends are made CR where they stand.
+  const bool ends_with_cr = end > start && end[-1] == L'\r';
+  wchar_t* write = start;
+  const wchar_t* read = start;
+  if (after_cr && read < end && *read == L'\n') ++read;
+  for (; read < end; ++read) {
+    if (*read == L'\n') {
+      *write++ = L'\r';
+    } else {
+      *write++ = *read;
+      if (*read == L'\r' && read + 1 < end && read[1] == L'\n') ++read;
+    }
+  }
+  if (end > start) after_cr = ends_with_cr;
   out.resize(std::size_t(write - out.data()));
 }
 
@@ -64,22 +89,105 @@ class Wide_Source : public Intake_Source {
   std::size_t at_ = 0;
 };
 
-class Disk_Win1251_Source : public Intake_Source {
- public:
-  explicit Disk_Win1251_Source(Shared_File_Bytes bytes) : bytes_(std::move(bytes)) {
-    Measure(bytes_->View());
+// What one pass over a file's bytes tells before any piece: the length in
+// the control's units, once CR LF is one, and the longest run. Every byte is
+// a unit but the LF of a CR LF; in UTF-8 a continuation byte is none and a
+// four-byte lead two (a surrogate pair).
+struct File_Measure {
+  std::size_t units = 0;
+  std::size_t longest = 0;
+};
+
+#if defined(__SSE2__)
+unsigned Mask_Of(__m128i block, char c) {
+  return unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(block, _mm_set1_epi8(c))));
+}
+#endif
+
+// It reads the whole file before the first screen, so it goes sixteen bytes a step.
+File_Measure Measure(std::string_view bytes, bool utf8) {
+  const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+  const std::size_t size = bytes.size();
+  std::size_t units = 0, pairs = 0, longest = 0;
+  std::size_t run = 0;  // the run that ends where the pass stands, in units
+  bool after_cr = false;
+  std::size_t i = 0;
+#if defined(__SSE2__)
+  for (; i + 16 <= size; i += 16) {
+    const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + i));
+    const unsigned cr = Mask_Of(block, '\r'), lf = Mask_Of(block, '\n');
+    const unsigned breaks = cr | lf | Mask_Of(block, ' ') | Mask_Of(block, '\t');
+    unsigned leads = 0xFFFF, fours = 0;
+    if (utf8) {
+      // As signed bytes, continuations are below -64 and four-byte leads above -17.
+      leads &= ~unsigned(_mm_movemask_epi8(_mm_cmplt_epi8(block, _mm_set1_epi8(-64))));
+      fours = unsigned(_mm_movemask_epi8(_mm_and_si128(_mm_cmpgt_epi8(block, _mm_set1_epi8(-17)),
+                                                       _mm_cmplt_epi8(block, _mm_setzero_si128()))));
+    }
+    const auto weight = [leads, fours](unsigned mask) {
+      return std::size_t(__builtin_popcount(leads & mask) + __builtin_popcount(fours & mask));
+    };
+    units += weight(0xFFFF);
+    pairs += unsigned(__builtin_popcount(lf & (cr << 1 | unsigned(after_cr))));
+    after_cr = cr >> 15 != 0;
+    if (breaks == 0) {
+      run += weight(0xFFFF);
+      continue;
+    }
+    int last = __builtin_ctz(breaks);
+    longest = std::max(longest, run + weight((1u << last) - 1));
+    // Runs between two breaks of one block are shorter than 15 units: they
+    // matter only while nothing longer has been seen.
+    if (longest < 15) {
+      for (unsigned rest = breaks & (breaks - 1); rest; rest &= rest - 1) {
+        const int next = __builtin_ctz(rest);
+        longest = std::max(longest, weight(((1u << next) - 1) & ~((2u << last) - 1)));
+        last = next;
+      }
+    }
+    last = 31 - __builtin_clz(breaks);
+    run = weight(0xFFFF & ~((2u << last) - 1));
   }
-  std::size_t Size() const override { return size_; }
-  std::size_t Longest_Run() const override { return longest_; }
+#endif
+  for (; i < size; ++i) {
+    const auto b = in[i];
+    const std::size_t weight = utf8 ? std::size_t((b & 0xC0) != 0x80) + (b >= 0xF0) : 1;
+    units += weight;
+    pairs += b == '\n' && after_cr;
+    after_cr = b == '\r';
+    if (b == ' ' || b == '\t' || b == '\r' || b == '\n') {
+      longest = std::max(longest, run);
+      run = 0;
+    } else {
+      run += weight;
+    }
+  }
+  return {units - pairs, std::max(longest, run)};
+}
+
+class File_Source : public Intake_Source {
+ public:
+  File_Source(Shared_File_Bytes bytes, bool utf8, std::size_t start)
+      : bytes_(std::move(bytes)), utf8_(utf8), at_(start) {
+    measure_ = Measure(bytes_->View().substr(start), utf8);
+  }
+  std::size_t Size() const override { return measure_.units; }
+  std::size_t Longest_Run() const override { return measure_.longest; }
 
   void Next(std::size_t wanted, std::wstring& piece) override {
     const std::string_view all = bytes_->View();
     wanted = std::max<std::size_t>(wanted, 1);
     // A unit beyond the piece lets Piece_End look for where to end it.
     while (pending_.size() <= wanted && at_ < all.size()) {
-      const std::size_t take = std::min(all.size() - at_, wanted + 1 - pending_.size());
-      Append_Control_Text(all.substr(at_, take), after_cr_, pending_);
-      at_ += take;
+      std::size_t end = at_ + std::min(all.size() - at_, wanted + 1 - pending_.size());
+      // A UTF-8 sequence is decoded whole.
+      while (utf8_ && end < all.size() && (static_cast<unsigned char>(all[end]) & 0xC0) == 0x80) ++end;
+      const std::string_view bytes = all.substr(at_, end - at_);
+      if (utf8_)
+        Append_Utf8(bytes, after_cr_, pending_);
+      else
+        Append_Win1251(bytes, after_cr_, pending_);
+      at_ = end;
     }
     const std::size_t end = Piece_End(pending_, 0, wanted);
     piece.assign(pending_, 0, end);
@@ -87,66 +195,18 @@ class Disk_Win1251_Source : public Intake_Source {
   }
 
  private:
-  // One pass, before any piece: the length once CR LF is one unit, and the
-  // longest run. Every byte is a unit but the LF of a CR LF. It reads the
-  // whole file before the first screen, so it goes sixteen bytes a step.
-  void Measure(std::string_view bytes) {
-    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
-    const std::size_t size = bytes.size();
-    std::size_t pairs = 0, longest = 0;
-    std::size_t run = 0;  // the run that ends where the pass stands
-    bool after_cr = false;
-    std::size_t i = 0;
-#if defined(__SSE2__)
-    const auto mask_of = [](__m128i block, char c) {
-      return unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(block, _mm_set1_epi8(c))));
-    };
-    for (; i + 16 <= size; i += 16) {
-      const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + i));
-      const unsigned cr = mask_of(block, '\r'), lf = mask_of(block, '\n');
-      const unsigned breaks = cr | lf | mask_of(block, ' ') | mask_of(block, '\t');
-      pairs += unsigned(__builtin_popcount(lf & (cr << 1 | unsigned(after_cr))));
-      after_cr = cr >> 15 != 0;
-      if (breaks == 0) {
-        run += 16;
-        continue;
-      }
-      int last = __builtin_ctz(breaks);
-      longest = std::max(longest, run + std::size_t(last));
-      // Runs between two breaks of one block are shorter than 15: they
-      // matter only while nothing longer has been seen.
-      if (longest < 15) {
-        for (unsigned rest = breaks & (breaks - 1); rest; rest &= rest - 1) {
-          const int next = __builtin_ctz(rest);
-          longest = std::max(longest, std::size_t(next - last - 1));
-          last = next;
-        }
-      }
-      run = std::size_t(15 - (31 - __builtin_clz(breaks)));
-    }
-#endif
-    for (; i < size; ++i) {
-      const auto b = in[i];
-      pairs += b == '\n' && after_cr;
-      after_cr = b == '\r';
-      if (b == ' ' || b == '\t' || b == '\r' || b == '\n') {
-        longest = std::max(longest, run);
-        run = 0;
-      } else {
-        ++run;
-      }
-    }
-    size_ = size - pairs;
-    longest_ = std::max(longest, run);
-  }
-
   Shared_File_Bytes bytes_;
-  std::size_t size_ = 0;
-  std::size_t longest_ = 0;
-  std::size_t at_ = 0;  // the next byte to convert
+  bool utf8_;
+  std::size_t at_;  // the next byte to convert
+  File_Measure measure_;
   bool after_cr_ = false;
   std::wstring pending_;  // converted, not yet handed out
 };
+
+// Where the text of a file in `encoding` starts: behind a byte-order mark.
+std::size_t Text_Start(std::string_view bytes, File_Encoding encoding) {
+  return encoding == File_Encoding::Utf8_Bom ? std::min<std::size_t>(3, bytes.size()) : 0;
+}
 
 }  // namespace
 
@@ -154,13 +214,23 @@ std::unique_ptr<Intake_Source> Wide_Intake_Source(std::wstring text) {
   return std::make_unique<Wide_Source>(std::move(text));
 }
 
-std::unique_ptr<Intake_Source> Disk_Win1251_Intake_Source(Shared_File_Bytes bytes) {
-  return std::make_unique<Disk_Win1251_Source>(std::move(bytes));
+bool Intake_Reads_Encoding(File_Encoding encoding) {
+  return encoding == File_Encoding::Win || encoding == File_Encoding::Utf8 ||
+         encoding == File_Encoding::Utf8_Bom;
 }
 
-std::wstring Disk_Win1251_To_Control_Text(std::string_view bytes) {
+std::unique_ptr<Intake_Source> File_Intake_Source(Shared_File_Bytes bytes, File_Encoding encoding) {
+  const std::size_t start = Text_Start(bytes->View(), encoding);
+  return std::make_unique<File_Source>(std::move(bytes), encoding != File_Encoding::Win, start);
+}
+
+std::wstring File_To_Control_Text(std::string_view bytes, File_Encoding encoding) {
   std::wstring text;
   bool after_cr = false;
-  Append_Control_Text(bytes, after_cr, text);
+  bytes.remove_prefix(Text_Start(bytes, encoding));
+  if (encoding == File_Encoding::Win)
+    Append_Win1251(bytes, after_cr, text);
+  else
+    Append_Utf8(bytes, after_cr, text);
   return text;
 }

@@ -1,12 +1,13 @@
 #pragma once
 // Where the pieces of a long text come from as it goes into the edit area:
-// a text already in the control's UTF-16, or the bytes of a Windows-1251
-// file, which become the control's text a piece at a time, so that the whole
+// a text already in the control's UTF-16, or the bytes of a file, which
+// become the control's text a piece at a time, so that the whole
 // text is never made twice over before the first screen shows.
 #include <cstddef>
 #include <memory>
 #include <string>
 
+#include "common/file_encoding.h"
 #include "platform/file_bytes.h"
 
 class Intake_Source {
@@ -23,10 +24,15 @@ class Intake_Source {
 
 std::unique_ptr<Intake_Source> Wide_Intake_Source(std::wstring text);
 
-// A Windows-1251 file as it stands on the disk: CR LF, LF and CR end lines
-// and become CR, a NUL byte becomes the NUL sign, as Document_To_Control_Text
-// would make them of the working text.
-std::unique_ptr<Intake_Source> Disk_Win1251_Intake_Source(Shared_File_Bytes bytes);
+// Whether a file in `encoding` goes in straight from its bytes: Windows-1251
+// and UTF-8, the encodings of large texts.
+bool Intake_Reads_Encoding(File_Encoding encoding);
+
+// A file in such an encoding as it stands on the disk: CR LF, LF and CR end
+// lines and become CR, a NUL byte of Windows-1251 becomes the NUL sign, as
+// Document_To_Control_Text would make them of the working text; a UTF-8 text
+// is decoded as Decode_File_Text decodes it.
+std::unique_ptr<Intake_Source> File_Intake_Source(Shared_File_Bytes bytes, File_Encoding encoding);
 
 // The whole of such a file at once, for a control that takes it in one step.
-std::wstring Disk_Win1251_To_Control_Text(std::string_view bytes);
+std::wstring File_To_Control_Text(std::string_view bytes, File_Encoding encoding);

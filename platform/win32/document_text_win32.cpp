@@ -48,11 +48,11 @@ void Rich_Edit_Document::Put_Control_Text(std::wstring wide) {
 
 void Rich_Edit_Document::Put(const std::string& text) { Put_Control_Text(Document_To_Control_Text(text)); }
 
-void Rich_Edit_Document::Put_File_Win1251(Shared_File_Bytes bytes) {
+void Rich_Edit_Document::Put_File(Shared_File_Bytes bytes, File_Encoding encoding) {
   if (intake_)
-    intake_->Begin(Control(), Disk_Win1251_Intake_Source(std::move(bytes)));
+    intake_->Begin(Control(), File_Intake_Source(std::move(bytes), encoding));
   else
-    edit_->Set_Control_Text(Disk_Win1251_To_Control_Text(bytes->View()));
+    edit_->Set_Control_Text(File_To_Control_Text(bytes->View(), encoding));
   Caret_To_Start(Control());
 }
 

@@ -121,6 +121,8 @@ void Text_Intake::Take_Run() {
     do {
       const auto piece_start = std::chrono::steady_clock::now();
       const std::size_t chars = Take_Piece(piece_chars_, seek_end);
+      // A file that holds less than it measured, such as broken UTF-8, is in.
+      if (chars == 0) taken_ = Total();
       seek_end = false;
       piece_chars_ = Next_Piece_Chars(chars, Milliseconds_Since(piece_start));
     } while (taken_ < Total() && Milliseconds_Since(start) < kMostRunMilliseconds && !Input_Waiting());

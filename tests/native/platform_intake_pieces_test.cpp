@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <random>
 #include <string>
 
 #include "common/control_text.h"
+#include "common/file_encoding.h"
 #include "documents/text_file_format.h"
 #include "platform/intake_source.h"
 
@@ -57,32 +59,41 @@ TEST(IntakePieces, PiecesJoinBackToTheWholeText) {
   EXPECT_EQ(count, 10u);
 }
 
-// A Windows-1251 file's bytes, converted a piece at a time, give the very
-// pieces that the text made whole first would give: line ends of every kind
-// split anywhere, NUL bytes and 0x98 included.
+// A file's bytes, converted a piece at a time, give the very pieces that the
+// text made whole first would give: line ends of every kind split anywhere,
+// NUL bytes and 0x98 of Windows-1251, UTF-8 sequences of every length and a
+// byte-order mark included.
 TEST(IntakePieces, FileBytesComeOutAsTheWholeConvertedTextWould) {
   std::mt19937 random(7);
-  const std::string alphabet("ab \xE6\xFF\t\r\n\r\n\0\x98", 12);
-  for (int round = 0; round < 40; ++round) {
-    std::string bytes;
-    const int length = round == 0 ? 0 : int(random() % 3000);
-    for (int i = 0; i < length; ++i) bytes += alphabet[random() % alphabet.size()];
-    if (round == 1) bytes = std::string(5000, 'z') + "\r";
-    const std::wstring whole = Document_To_Control_Text(Disk_To_Working_Text(bytes));
-    EXPECT_EQ(Disk_Win1251_To_Control_Text(bytes), whole);
-    const auto disk = Disk_Win1251_Intake_Source(Hold_File_Bytes(bytes));
+  const std::string win1251("ab \xE6\xFF\t\r\n\r\n\0\x98", 12);
+  const std::string utf8[] = {
+      "a", " ", "\t", "\r", "\n", "\r\n", "\xD0\xB6", "\xE2\x80\x94", "\xF0\x9F\x98\x80"};
+  const File_Encoding encodings[] = {File_Encoding::Win, File_Encoding::Utf8, File_Encoding::Utf8_Bom};
+  for (int round = 0; round < 60; ++round) {
+    const File_Encoding encoding = encodings[round % 3];
+    std::string bytes = encoding == File_Encoding::Utf8_Bom ? "\xEF\xBB\xBF" : "";
+    const int length = round < 3 ? 0 : int(random() % 3000);
+    for (int i = 0; i < length; ++i)
+      bytes += encoding == File_Encoding::Win ? std::string(1, win1251[random() % win1251.size()])
+                                              : utf8[random() % std::size(utf8)];
+    if (round == 3) bytes = std::string(5000, 'z') + "\r";
+    const std::wstring whole = encoding == File_Encoding::Win
+                                   ? Document_To_Control_Text(Disk_To_Working_Text(bytes))
+                                   : Disk_To_Working_Text(Decode_File_Text(bytes, encoding));
+    EXPECT_EQ(File_To_Control_Text(bytes, encoding), whole);
+    const auto file = File_Intake_Source(Hold_File_Bytes(bytes), encoding);
     const auto wide = Wide_Intake_Source(whole);
-    ASSERT_EQ(disk->Size(), whole.size());
-    EXPECT_EQ(disk->Longest_Run(), Longest_Unbroken_Run(whole));
+    ASSERT_EQ(file->Size(), whole.size()) << "round " << round;
+    EXPECT_EQ(file->Longest_Run(), Longest_Unbroken_Run(whole)) << "round " << round;
     EXPECT_EQ(wide->Longest_Run(), Longest_Unbroken_Run(whole));
-    std::wstring from_disk, from_wide, joined;
+    std::wstring from_file, from_wide, joined;
     do {
       const std::size_t wanted = 1 + random() % 200;
-      disk->Next(wanted, from_disk);
+      file->Next(wanted, from_file);
       wide->Next(wanted, from_wide);
-      ASSERT_EQ(from_disk, from_wide) << "round " << round << " at " << joined.size();
-      joined += from_disk;
-    } while (!from_disk.empty());
+      ASSERT_EQ(from_file, from_wide) << "round " << round << " at " << joined.size();
+      joined += from_file;
+    } while (!from_file.empty());
     EXPECT_EQ(joined, whole);
   }
 }

@@ -11,6 +11,7 @@
 #include "app/win32/main_window.h"
 #include "common/command_ids.h"
 #include "common/control_text.h"
+#include "common/win1251_unicode.h"
 #include "documents/win32/document_host.h"
 #include "platform/intake_pieces.h"
 #include "platform/win32/file_writer_win32.h"
@@ -87,6 +88,15 @@ TEST_F(Intake, AnOpenedLongFileShowsItsStartAtOnceAndEndsAsInOneStep) {
   Window().Reset_Editor();
   Window().Edit.Set_Text(Working(file));
   EXPECT_EQ(Window().Edit.Line_Count(), lines);
+
+  // A UTF-8 file comes in from its bytes too, every character as it is.
+  const std::wstring wide = Win1251_To_Utf16(Working(file)) + L"\u2014\U0001F600";
+  ASSERT_TRUE(Win32_File_Writer().Write_Whole(path_, "\xEF\xBB\xBF" + Utf16_To_Utf8(wide)));
+  Open(path_);
+  ASSERT_TRUE(Window().Intake.Busy());
+  ASSERT_TRUE(Whole_Text_In());
+  EXPECT_EQ(Window().Encoding, File_Encoding::Utf8_Bom);
+  EXPECT_TRUE(Window().Edit.Control_Text() == wide);
 }
 
 TEST_F(Intake, TheRememberedCaretWaitsForItsTextAndIsKeptMeanwhile) {

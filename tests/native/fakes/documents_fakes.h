@@ -29,8 +29,12 @@ class Fake_Document_Text : public Document_Text {
     unicode.reset();
     edit_.Set_Text(text);
   }
-  void Put_File_Win1251(Shared_File_Bytes bytes) override {
-    Put(Disk_To_Working_Text(std::string(bytes->View())));
+  void Put_File(Shared_File_Bytes bytes, File_Encoding encoding) override {
+    const std::string file(bytes->View());
+    if (encoding == File_Encoding::Win)
+      Put(Disk_To_Working_Text(file));
+    else
+      Put_Unicode(Disk_To_Working_Text(Decode_File_Text(file, encoding)));
   }
   std::string Take() override { return edit_.text; }
   // A text put in as Unicode is kept as it is and goes out through the exact

@@ -10,7 +10,8 @@
 // next piece. The whole text is in when the length first reaches the value
 // it then keeps for two seconds.
 //
-//   intake_bench.exe Lirovant.exe [megabytes...] [L<kilobytes of one line>...]
+//   intake_bench.exe Lirovant.exe [megabytes...] [U<megabytes as UTF-8>...]
+//                    [L<kilobytes of one line>...]
 #include <windows.h>
 
 #include <richedit.h>
@@ -35,6 +36,16 @@ double Seconds_Since(Clock::time_point start) {
 std::string Long_Line_File(size_t size) {
   std::string out;
   for (size_t i = 0; i < size; ++i) out += char(0xE0 + i % 32);
+  return out;
+}
+
+std::string Utf8_Of(const std::string& win1251) {
+  const int units = MultiByteToWideChar(1251, 0, win1251.data(), int(win1251.size()), nullptr, 0);
+  std::wstring wide(size_t(units), L'\0');
+  MultiByteToWideChar(1251, 0, win1251.data(), int(win1251.size()), wide.data(), units);
+  const int bytes = WideCharToMultiByte(CP_UTF8, 0, wide.data(), units, nullptr, 0, nullptr, nullptr);
+  std::string out(size_t(bytes), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), units, out.data(), bytes, nullptr, nullptr);
   return out;
 }
 
@@ -151,8 +162,9 @@ Figures Measure(const std::wstring& command, const wchar_t* edit_class, double l
 }
 
 // --bare FILE: a window of the main window's size with one RichEdit 2.0
-// control that takes the file's text in one step, as Windows-1251.
-int Run_Bare(const std::wstring& path) {
+// control that takes the file's text in one step, as Windows-1251 (or as
+// UTF-8 with --bare-utf8).
+int Run_Bare(const std::wstring& path, UINT code_page) {
   LoadLibraryW(L"riched20.dll");
   HWND window = CreateWindowExW(0, L"STATIC", L"bare", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 600, 400,
                                 nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
@@ -167,7 +179,8 @@ int Run_Bare(const std::wstring& path) {
   if (GetEnvironmentVariableW(L"LV_BENCH_NO_WRAP", nullptr, 0)) SendMessageW(edit, EM_SETTARGETDEVICE, 0, 1);
   const std::string bytes = Read_File(path);
   std::wstring wide(bytes.size() + 1, L'\0');
-  const int n = MultiByteToWideChar(1251, 0, bytes.data(), int(bytes.size()), wide.data(), int(wide.size()));
+  const int n =
+      MultiByteToWideChar(code_page, 0, bytes.data(), int(bytes.size()), wide.data(), int(wide.size()));
   wide.resize(size_t(n));
   SETTEXTEX set{ST_DEFAULT, 1200};
   SendMessageW(edit, EM_SETTEXTEX, WPARAM(&set), LPARAM(wide.c_str()));
@@ -185,7 +198,8 @@ void Print_Row(const char* who, const Figures& f) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc >= 3 && std::wstring(argv[1]) == L"--bare") return Run_Bare(argv[2]);
+  if (argc >= 3 && std::wstring(argv[1]) == L"--bare") return Run_Bare(argv[2], 1251);
+  if (argc >= 3 && std::wstring(argv[1]) == L"--bare-utf8") return Run_Bare(argv[2], CP_UTF8);
   if (argc < 2) {
     std::fprintf(stderr, "usage: intake_bench.exe Lirovant.exe [megabytes...] [L<kilobytes>...]\n");
     return 2;
@@ -200,14 +214,17 @@ int wmain(int argc, wchar_t** argv) {
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);
   for (const std::wstring& size : sizes) {
-    const bool line = size[0] == L'L';
-    const unsigned count = unsigned(_wtoi(size.c_str() + (line ? 1 : 0)));
+    const bool line = size[0] == L'L', utf8 = size[0] == L'U';
+    const unsigned count = unsigned(_wtoi(size.c_str() + (line || utf8 ? 1 : 0)));
     const std::wstring path = std::wstring(temp) + L"lv_intake_" + size + L".txt";
-    if (!Write_File(path, line ? Long_Line_File(size_t(count) << 10) : Sample_File(size_t(count) << 20)))
-      return 1;
+    const std::string text = line ? Long_Line_File(size_t(count) << 10) : Sample_File(size_t(count) << 20);
+    if (!Write_File(path, utf8 ? Utf8_Of(text) : text)) return 1;
     const double limit = line ? 60.0 : 60.0 + 4.0 * count;
     if (line)
       std::printf("one line of %u KB without a space, word wrap on:\n", count);
+    else if (utf8)
+      std::printf("%u MB Russian text as UTF-8 (%u MB in the file):\n", count,
+                  unsigned(Utf8_Of(text).size() >> 20));
     else
       std::printf("%u MB Russian text:\n", count);
     Print_Row("Lirovant.exe", Measure(L"\"" + program + L"\" \"" + path + L"\"", L"RichEdit20W", limit));
@@ -216,8 +233,9 @@ int wmain(int argc, wchar_t** argv) {
       DeleteFileW(path.c_str());
       continue;
     }
-    Print_Row("bare RichEdit",
-              Measure(L"\"" + std::wstring(self) + L"\" --bare \"" + path + L"\"", L"RichEdit20W", limit));
+    Print_Row("bare RichEdit", Measure(L"\"" + std::wstring(self) +
+                                           (utf8 ? L"\" --bare-utf8 \"" : L"\" --bare \"") + path + L"\"",
+                                       L"RichEdit20W", limit));
     Print_Row("wine notepad", Measure(L"notepad.exe \"" + path + L"\"", L"Edit", limit));
     DeleteFileW(path.c_str());
   }
