@@ -44,10 +44,22 @@ TEST(FileEncodingRecognition, UnmarkedUtf8NeedsValidSequencesAndOneBeyondAscii) 
       "\xE2\x82",          // cut off at the end
       "\xD0\x41",          // a lead byte without its continuation
   };
+  // Sixteen bytes of letters are checked at once: every sequence stands at
+  // every place of such a block, between Cyrillic letters.
+  const auto at_place = [](std::size_t place, const std::string& bytes) {
+    std::string text(place % 2, 'a');
+    for (std::size_t i = 0; i < place / 2; ++i) text += "\xD0\xB6";
+    return text + bytes + kPrivet + kPrivet + kPrivet;
+  };
   for (const char* bytes : broken) {
     EXPECT_FALSE(Is_Valid_Utf8(kPrivet + bytes)) << bytes;
     EXPECT_EQ(Recognize_File_Encoding(kPrivet + bytes), File_Encoding::Win) << bytes;
+    for (std::size_t place = 0; place < 34; ++place)
+      EXPECT_FALSE(Is_Valid_Utf8(at_place(place, bytes))) << place;
   }
+  for (const char* bytes : {"\xE2\x82\xAC", "\xF0\x9F\x98\x80", "\xC2\xA0", "\xD1\x8F", "\xEF\xBF\xBF"})
+    for (std::size_t place = 0; place < 34; ++place)
+      EXPECT_TRUE(Is_Valid_Utf8(at_place(place, bytes))) << place;
   EXPECT_EQ(Recognize_File_Encoding(kPrivet + std::string("\0", 1)), File_Encoding::Win);
 }
 
