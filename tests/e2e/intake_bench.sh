@@ -3,7 +3,7 @@
 # 200 KB without a space), the first screen,
 # the whole text and the peak memory of Lirovant.exe, of a bare RichEdit
 # control taking the text in one step and of the notepad that Wine ships,
-# measured in one run by intake_bench.exe (tests/win32/bench/intake_bench.cpp).
+# measured in one run by intake_bench.exe (tools/bench/intake_bench.cpp).
 #   intake_bench.sh path/to/Lirovant.exe [megabytes...] [L<kilobytes of one line>...]
 source "$(dirname "$0")/lib.sh"
 shift

@@ -25,7 +25,7 @@
 #include "platform/win32/edit_area_win32.h"
 #include "platform/win32/file_writer_win32.h"
 #include "platform/win32/platform_win32.h"
-#include "sample_text.h"
+#include "tools/bench/sample_text.h"
 
 namespace {
 

@@ -22,7 +22,7 @@
 #include <string>
 #include <vector>
 
-#include "../sample_text.h"
+#include "sample_text.h"
 
 namespace {
 
