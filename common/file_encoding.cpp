@@ -101,9 +101,6 @@ char* Put_Utf8(char* out, uint32_t cp) {
   return out;
 }
 
-bool Is_High_Surrogate(uint32_t u) { return u >= 0xD800 && u < 0xDC00; }
-bool Is_Low_Surrogate(uint32_t u) { return u >= 0xDC00 && u < 0xE000; }
-
 bool Holds_Nul(const std::wstring& text) { return text.find(L'\0') != std::wstring::npos; }
 
 // Valid UTF-8 makes a NUL of a zero byte only, so its bytes answer without

@@ -1,11 +1,9 @@
 #include "common/kept_text.h"
 
 #include "common/control_text.h"
+#include "common/win1251_unicode.h"
 
 namespace {
-
-bool Is_High_Surrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool Is_Low_Surrogate(wchar_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
 // The control's units that make up the character at `at`.
 std::size_t Character_Units(const std::wstring& text, std::size_t at) {

@@ -59,9 +59,6 @@ int Page_Byte_Of(const Reverse_Chart& chart, wchar_t c, wchar_t nul_symbol) {
   return b ? b : -1;
 }
 
-bool Is_High_Surrogate(std::uint32_t u) { return u >= 0xD800 && u < 0xDC00; }
-bool Is_Low_Surrogate(std::uint32_t u) { return u >= 0xDC00 && u < 0xE000; }
-
 }  // namespace
 
 bool Is_8_Bit_Encoding(File_Encoding encoding) {

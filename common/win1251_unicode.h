@@ -11,6 +11,10 @@ std::wstring Win1251_To_Utf16(const std::string& text);
 // Characters that 1251 cannot hold become '?'.
 std::string Utf16_To_Win1251(const std::wstring& text);
 
+// The halves of a UTF-16 surrogate pair.
+constexpr bool Is_High_Surrogate(uint32_t unit) { return unit >= 0xD800 && unit < 0xDC00; }
+constexpr bool Is_Low_Surrogate(uint32_t unit) { return unit >= 0xDC00 && unit < 0xE000; }
+
 // UTF-8 is how the sources spell the interface texts and paths.
 std::wstring Utf8_To_Utf16(const std::string& text);
 std::string Utf16_To_Utf8(const std::wstring& text);

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-namespace {
+#include "common/win1251_unicode.h"
 
-bool Is_High_Surrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+namespace {
 
 // The last position in [from, to) just behind `mark`, or `to` when none.
 std::size_t Behind_Last(const std::wstring& text, std::size_t from, std::size_t to, wchar_t mark) {
