@@ -139,8 +139,11 @@ Shared_File_Bytes View_Of_File(const std::wstring& path) {
 
 Shared_File_Bytes Win32_Files::Read_Shared(const std::string& path) {
   const std::wstring api_path = File_Api_Path(path);
+  WIN32_FILE_ATTRIBUTE_DATA found{};
+  const bool large = GetFileAttributesExW(api_path.c_str(), GetFileExInfoStandard, &found) &&
+                     (LONGLONG(found.nFileSizeHigh) << 32 | found.nFileSizeLow) >= kViewedFileBytes;
   // A file someone is writing cannot be viewed; it is read as it stands.
-  if (On_Fixed_Disk(api_path))
+  if (large && On_Fixed_Disk(api_path))
     if (auto view = View_Of_File(api_path)) return view;
   return Files::Read_Shared(path);
 }
