@@ -8,6 +8,7 @@
 #include <richedit.h>
 
 #include <memory>
+#include <chrono>
 #include <optional>
 #include <string>
 #include <vector>
@@ -171,6 +172,8 @@ class Main_Window : public Document_Window {
   void Put_Mode_Back();
   // The mode panel's text while it shows the share of a long text taken in.
   std::optional<std::string> Mode_Before_Intake;
+  // When the line panels next follow the text coming in.
+  std::chrono::steady_clock::time_point Next_Intake_Count{};
 };
 
 // Every subsystem's commands, registered once at creation (register_commands.cpp).

@@ -158,10 +158,7 @@ void Text_Intake::Take_Run() {
     } while (taken_ < Total() && Milliseconds_Since(start) < kMostRunMilliseconds && !Input_Waiting());
   }
   Place_Waiting_Caret();
-  // Drawing was off while the pieces went in. A view that reached the end
-  // of the text shows some of them now; any other view is as it was, and
-  // painting it again would cost a twentieth of the run under Wine.
-  if (Last_Shown(control_) + 1 >= in_before) InvalidateRect(control_, nullptr, FALSE);
+  Paint_If_Shown(in_before);
   if (taken_ < Total()) {
     if (progress_) progress_(taken_, Total());
     return;
@@ -182,13 +179,22 @@ std::size_t Text_Intake::Take_Piece(std::size_t wanted, bool seek_end) {
   return piece_.size();
 }
 
+// Drawing was off while the pieces went in. A view that reached the end of
+// the text shows some of them now; any other view is as it was, and painting
+// it again would cost a twentieth of the run under Wine.
+void Text_Intake::Paint_If_Shown(std::size_t in_before) {
+  if (Last_Shown(control_) + 1 >= in_before) InvalidateRect(control_, nullptr, FALSE);
+}
+
 void Text_Intake::Finish() {
   if (!control_) return;
+  const std::size_t in_before = taken_;
   {
     Quiet_Appending quiet(control_);
     bool seek_end = true;
     while (taken_ < Total() && Take_Piece(kFastestPieceChars, seek_end) > 0) seek_end = false;
   }
+  Paint_If_Shown(in_before);
   End();
 }
 

@@ -55,6 +55,8 @@ class Text_Intake {
   // Puts the next piece in; its length.
   std::size_t Take_Piece(std::size_t wanted, bool seek_end);
   void Place_Waiting_Caret();
+  // Drawing is off while pieces go in; what they show is painted after.
+  void Paint_If_Shown(std::size_t in_before);
   void End();
 
   std::function<void(std::size_t, std::size_t)> progress_;

@@ -189,9 +189,12 @@ TEST_F(Intake, MovingAboutThePartInLeavesTheRestComing) {
     UpdateWindow(edit);
     const LRESULT first = SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0);
     const int32_t lines = Window().Edit.Line_Count();
+    const std::string count = Window().Status.Text(kPanelCount);
     ASSERT_TRUE(Window().Intake.Busy());
     ASSERT_TRUE(Take_Next_Run(edit));
     EXPECT_GT(Window().Edit.Line_Count(), lines);
+    // The status bar counts the lines in so far.
+    EXPECT_NE(Window().Status.Text(kPanelCount), count);
     EXPECT_EQ(SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0), first);
     EXPECT_EQ(GetUpdateRect(edit, nullptr, FALSE) != FALSE, at_end);
   }
