@@ -37,12 +37,13 @@ File_Encoding Put_Document(Document_Text& text, const std::string& path, const S
   // Windows-1251 and UTF-8, the encodings of large texts, go in straight
   // from the file's bytes; the others are decoded whole first.
   File_Encoding encoding = Recognize_File_Encoding(view);
-  // The edit area cannot hold a NUL as Unicode; such a file stays WIN.
-  if (encoding == File_Encoding::Win && recognize_page && view.find('\0') == std::string_view::npos) {
-    const std::string bytes(view);
-    const File_Encoding page = recognize_page(bytes);
-    if (Is_8_Bit_Encoding(page)) {
-      text.Put_Unicode(Disk_To_Working_Text(Decode_File_Text(bytes, page)));
+  // A file recognised as WIN goes in from its bytes as when nothing is
+  // recognised. The edit area cannot hold a NUL as Unicode; a file with one
+  // stays WIN.
+  if (encoding == File_Encoding::Win && recognize_page) {
+    const File_Encoding page = recognize_page(view);
+    if (page != File_Encoding::Win && Is_8_Bit_Encoding(page) && view.find('\0') == std::string_view::npos) {
+      text.Put_Unicode(Disk_To_Working_Text(Decode_File_Text(std::string(view), page)));
       return page;
     }
   }

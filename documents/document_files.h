@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "common/file_encoding.h"
 #include "platform/document_text.h"
@@ -19,7 +20,7 @@ std::string Open_Error_Text(const std::string& path);
 std::string Create_Error_Text(const std::string& path);
 
 // The 8-bit page a file's bytes were written in, WIN when unsure.
-using Page_Recognizer = std::function<File_Encoding(const std::string& bytes)>;
+using Page_Recognizer = std::function<File_Encoding(std::string_view bytes)>;
 
 // Puts a file's bytes, already read whole, into the edit area, and gives the
 // file's encoding: a Unicode file's text goes in as Unicode, any other byte

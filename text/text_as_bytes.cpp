@@ -49,11 +49,20 @@ std::wstring Utf8_Bytes_As_Win1251(const std::wstring& text) {
   return Bytes_As_Text(Encode_File_Text(plain, File_Encoding::Utf8), Page_WIN);
 }
 
-File_Encoding Recognize_File_Page(const std::string& bytes) {
+File_Encoding Recognize_File_Page(std::string_view bytes) {
   const Page_Guess guess = Detect_Page(bytes);
   if (guess.page == Page_Unknown || guess.page == Page_UTF8 || guess.confidence < kLeast_Page_Confidence)
     return File_Encoding::Win;
   const File_Encoding page = Encoding_Of(static_cast<Text_Page>(guess.page));
-  return Decode_File_Text(bytes, page) == Decode_File_Text(bytes, File_Encoding::Win) ? File_Encoding::Win
-                                                                                      : page;
+  if (page == File_Encoding::Win) return page;
+  // The file is judged by a sample; whether it reads alike in both pages
+  // is a look at each byte, not a decoding of a text that may be large.
+  bool alike[256];
+  for (int byte = 0; byte < 256; ++byte) {
+    const std::string one(1, char(byte));
+    alike[byte] = Decode_File_Text(one, page) == Decode_File_Text(one, File_Encoding::Win);
+  }
+  for (const char c : bytes)
+    if (!alike[static_cast<unsigned char>(c)]) return page;
+  return File_Encoding::Win;
 }

@@ -4,6 +4,7 @@
 // edit area's NUL sign stands for the NUL byte both ways.
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "common/file_encoding.h"
 #include "text/exact_conversion.h"
@@ -22,7 +23,7 @@ std::wstring Bytes_As_Text(const std::string& bytes, Text_Page page);
 // The 8-bit page a file's bytes were written in, as its file encoding: WIN
 // when the detector is unsure or finds no Russian, when it names UTF-8, and
 // when the bytes read in the page as they do in WIN.
-File_Encoding Recognize_File_Page(const std::string& bytes);
+File_Encoding Recognize_File_Page(std::string_view bytes);
 
 // The text's characters as UTF-8 bytes, those bytes shown as Windows-1251:
 // the text as it looks when a UTF-8 file is read as WIN.

@@ -124,6 +124,24 @@ TEST(DocumentsOpen, RichTextFilesGoInAndOutAsRichText) {
   EXPECT_EQ(f.edit.text, "plain\rlines");
 }
 
+// A recognised page is decoded whole; a file recognised as WIN goes in from
+// its bytes, as a long text must to show its first screen at once.
+TEST(DocumentsOpen, ARecognisedPageIsDecodedAndAWinFileGoesInFromItsBytes) {
+  Document_Fixture f;
+  File_Encoding recognised = File_Encoding::Koi;
+  f.s.Recognize_Page = [&recognised](std::string_view) { return recognised; };
+  f.disk.files["C:\\Docs\\a.txt"] = "\xF0\xD2\xC9\xD7\xC5\xD4\r\n";  // Привет in KOI
+  f.dialogs.answers = {std::string("C:\\Docs\\a.txt"), std::string("C:\\Docs\\a.txt")};
+  Open_Document(f.s);
+  EXPECT_EQ(f.encoding, File_Encoding::Koi);
+  EXPECT_EQ(f.edit.text, "\xCF\xF0\xE8\xE2\xE5\xF2\r");
+  recognised = File_Encoding::Win;
+  Open_Document(f.s);
+  EXPECT_EQ(f.encoding, File_Encoding::Win);
+  EXPECT_FALSE(f.text.unicode);
+  EXPECT_EQ(f.edit.text, "\xF0\xD2\xC9\xD7\xC5\xD4\r");
+}
+
 TEST(DocumentsSave, ANamedDocumentIsWrittenWithoutADialogAndBecomesTheRememberedFolder) {
   Document_Fixture f;
   f.Modified_Document("C:\\Docs\\a.txt", "a\rb\r");
