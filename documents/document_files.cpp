@@ -34,16 +34,16 @@ File_Encoding Put_Document(Document_Text& text, const std::string& path, const S
   const std::string_view view = file->View();
   if (Is_Rich_Text_Name(path) && Looks_Like_Rich_Text(view) && text.Put_Rich(std::string(view)))
     return File_Encoding::Win;
-  // Windows-1251 and UTF-8, the encodings of large texts, go in straight
-  // from the file's bytes; the others are decoded whole first.
+  // The 8-bit pages and UTF-8, the encodings of large texts, go in straight
+  // from the file's bytes; UTF-16 is decoded whole first.
   File_Encoding encoding = Recognize_File_Encoding(view);
-  // A file recognised as WIN goes in from its bytes as when nothing is
-  // recognised. The edit area cannot hold a NUL as Unicode; a file with one
-  // stays WIN.
+  // The page is judged by a sample of the file. Only a file that reads as
+  // another page is searched for a NUL byte, which only WIN keeps as it is:
+  // a file with one stays WIN.
   if (encoding == File_Encoding::Win && recognize_page) {
     const File_Encoding page = recognize_page(view);
     if (page != File_Encoding::Win && Is_8_Bit_Encoding(page) && view.find('\0') == std::string_view::npos) {
-      text.Put_Unicode(Disk_To_Working_Text(Decode_File_Text(std::string(view), page)));
+      text.Put_File(file, page);
       return page;
     }
   }

@@ -14,23 +14,46 @@
 
 namespace {
 
-const std::array<wchar_t, 256>& Win1251_Units() {
-  static const std::array<wchar_t, 256> units = [] {
-    std::array<wchar_t, 256> made{};
-    for (int b = 0; b < 0x80; ++b) made[std::size_t(b)] = wchar_t(b);
+using Page_Units = std::array<wchar_t, 256>;
+
+// The control's unit for each byte of an 8-bit page; a NUL byte becomes the
+// NUL sign, which the control can hold.
+Page_Units Units_Of(File_Encoding page) {
+  Page_Units units{};
+  if (page == File_Encoding::Win) {
+    for (int b = 0; b < 0x80; ++b) units[std::size_t(b)] = wchar_t(b);
     for (int b = 0x80; b < 0x100; ++b)
-      made[std::size_t(b)] = wchar_t(kWin1251_Upper_Half[std::size_t(b - 0x80)]);
-    made[0] = kNulSymbol;
-    return made;
-  }();
+      units[std::size_t(b)] = wchar_t(kWin1251_Upper_Half[std::size_t(b - 0x80)]);
+  } else {
+    for (int b = 0; b < 0x100; ++b)
+      units[std::size_t(b)] = Decode_File_Text(std::string(1, char(b)), page)[0];
+  }
+  units[0] = kNulSymbol;
   return units;
 }
 
-// Appends the control's units for Windows-1251 bytes, line ends made CR in
-// the same step. A CR at the end of the bytes before, told by `after_cr`,
+const Page_Units& Units_Of_Page(File_Encoding page) {
+  static const Page_Units win = Units_Of(File_Encoding::Win), dos = Units_Of(File_Encoding::Dos),
+                          koi = Units_Of(File_Encoding::Koi), iso = Units_Of(File_Encoding::Iso),
+                          mac = Units_Of(File_Encoding::Mac);
+  switch (page) {
+    case File_Encoding::Dos:
+      return dos;
+    case File_Encoding::Koi:
+      return koi;
+    case File_Encoding::Iso:
+      return iso;
+    case File_Encoding::Mac:
+      return mac;
+    default:
+      return win;
+  }
+}
+
+// Appends the control's units for bytes of an 8-bit page, line ends made CR
+// in the same step. A CR at the end of the bytes before, told by `after_cr`,
 // takes the LF that may open these.
-void Append_Win1251(std::string_view bytes, bool& after_cr, std::wstring& out) {
-  const auto& units = Win1251_Units();
+void Append_Page(std::string_view bytes, const Page_Units& units, bool& after_cr, std::wstring& out) {
   const std::size_t old = out.size();
   out.resize(old + bytes.size());  // never more units than bytes
   wchar_t* write = out.data() + old;
@@ -167,9 +190,10 @@ File_Measure Measure(std::string_view bytes, bool utf8) {
 
 class File_Source : public Intake_Source {
  public:
-  File_Source(Shared_File_Bytes bytes, bool utf8, std::size_t start)
-      : bytes_(std::move(bytes)), utf8_(utf8), at_(start) {
-    measure_ = Measure(bytes_->View().substr(start), utf8);
+  // `units` is null for UTF-8.
+  File_Source(Shared_File_Bytes bytes, const Page_Units* units, std::size_t start)
+      : bytes_(std::move(bytes)), units_(units), utf8_(!units), at_(start) {
+    measure_ = Measure(bytes_->View().substr(start), utf8_);
   }
   std::size_t Size() const override { return measure_.units; }
   std::size_t Longest_Run() const override { return measure_.longest; }
@@ -186,7 +210,7 @@ class File_Source : public Intake_Source {
       if (utf8_)
         Append_Utf8(bytes, after_cr_, pending_);
       else
-        Append_Win1251(bytes, after_cr_, pending_);
+        Append_Page(bytes, *units_, after_cr_, pending_);
       at_ = end;
     }
     const std::size_t end = Piece_End(pending_, 0, wanted);
@@ -196,6 +220,7 @@ class File_Source : public Intake_Source {
 
  private:
   Shared_File_Bytes bytes_;
+  const Page_Units* units_;
   bool utf8_;
   std::size_t at_;  // the next byte to convert
   File_Measure measure_;
@@ -215,21 +240,22 @@ std::unique_ptr<Intake_Source> Wide_Intake_Source(std::wstring text) {
 }
 
 bool Intake_Reads_Encoding(File_Encoding encoding) {
-  return encoding == File_Encoding::Win || encoding == File_Encoding::Utf8 ||
+  return Is_8_Bit_Encoding(encoding) || encoding == File_Encoding::Utf8 ||
          encoding == File_Encoding::Utf8_Bom;
 }
 
 std::unique_ptr<Intake_Source> File_Intake_Source(Shared_File_Bytes bytes, File_Encoding encoding) {
   const std::size_t start = Text_Start(bytes->View(), encoding);
-  return std::make_unique<File_Source>(std::move(bytes), encoding != File_Encoding::Win, start);
+  const Page_Units* units = Is_8_Bit_Encoding(encoding) ? &Units_Of_Page(encoding) : nullptr;
+  return std::make_unique<File_Source>(std::move(bytes), units, start);
 }
 
 std::wstring File_To_Control_Text(std::string_view bytes, File_Encoding encoding) {
   std::wstring text;
   bool after_cr = false;
   bytes.remove_prefix(Text_Start(bytes, encoding));
-  if (encoding == File_Encoding::Win)
-    Append_Win1251(bytes, after_cr, text);
+  if (Is_8_Bit_Encoding(encoding))
+    Append_Page(bytes, Units_Of_Page(encoding), after_cr, text);
   else
     Append_Utf8(bytes, after_cr, text);
   return text;

@@ -24,14 +24,14 @@ class Intake_Source {
 
 std::unique_ptr<Intake_Source> Wide_Intake_Source(std::wstring text);
 
-// Whether a file in `encoding` goes in straight from its bytes: Windows-1251
-// and UTF-8, the encodings of large texts.
+// Whether a file in `encoding` goes in straight from its bytes: the 8-bit
+// pages and UTF-8, the encodings of large texts.
 bool Intake_Reads_Encoding(File_Encoding encoding);
 
 // A file in such an encoding as it stands on the disk: CR LF, LF and CR end
-// lines and become CR, a NUL byte of Windows-1251 becomes the NUL sign, as
-// Document_To_Control_Text would make them of the working text; a UTF-8 text
-// is decoded as Decode_File_Text decodes it.
+// lines and become CR, a NUL byte becomes the NUL sign, as
+// Document_To_Control_Text would make them of the working text; the rest is
+// decoded as Decode_File_Text decodes it.
 std::unique_ptr<Intake_Source> File_Intake_Source(Shared_File_Bytes bytes, File_Encoding encoding);
 
 // The whole of such a file at once, for a control that takes it in one step.

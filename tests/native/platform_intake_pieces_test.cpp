@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <iterator>
 #include <random>
 #include <string>
@@ -61,25 +62,30 @@ TEST(IntakePieces, PiecesJoinBackToTheWholeText) {
 
 // A file's bytes, converted a piece at a time, give the very pieces that the
 // text made whole first would give: line ends of every kind split anywhere,
-// NUL bytes and 0x98 of Windows-1251, UTF-8 sequences of every length and a
-// byte-order mark included.
+// NUL bytes and 0x98 of Windows-1251, the other pages' upper halves, UTF-8
+// sequences of every length and a byte-order mark included.
 TEST(IntakePieces, FileBytesComeOutAsTheWholeConvertedTextWould) {
   std::mt19937 random(7);
   const std::string win1251("ab \xE6\xFF\t\r\n\r\n\0\x98", 12);
   const std::string utf8[] = {
       "a", " ", "\t", "\r", "\n", "\r\n", "\xD0\xB6", "\xE2\x80\x94", "\xF0\x9F\x98\x80"};
-  const File_Encoding encodings[] = {File_Encoding::Win, File_Encoding::Utf8, File_Encoding::Utf8_Bom};
-  for (int round = 0; round < 60; ++round) {
-    const File_Encoding encoding = encodings[round % 3];
+  const File_Encoding encodings[] = {File_Encoding::Win, File_Encoding::Utf8, File_Encoding::Utf8_Bom,
+                                     File_Encoding::Koi, File_Encoding::Dos};
+  for (int round = 0; round < 75; ++round) {
+    const File_Encoding encoding = encodings[round % 5];
+    const bool page = Is_8_Bit_Encoding(encoding);
     std::string bytes = encoding == File_Encoding::Utf8_Bom ? "\xEF\xBB\xBF" : "";
-    const int length = round < 3 ? 0 : int(random() % 3000);
+    const int length = round < 5 ? 0 : int(random() % 3000);
     for (int i = 0; i < length; ++i)
-      bytes += encoding == File_Encoding::Win ? std::string(1, win1251[random() % win1251.size()])
-                                              : utf8[random() % std::size(utf8)];
-    if (round == 3) bytes = std::string(5000, 'z') + "\r";
-    const std::wstring whole = encoding == File_Encoding::Win
-                                   ? Document_To_Control_Text(Disk_To_Working_Text(bytes))
-                                   : Disk_To_Working_Text(Decode_File_Text(bytes, encoding));
+      bytes += page ? std::string(1, encoding != File_Encoding::Win && random() % 3 == 0
+                                         ? char(0x80 + random() % 0x80)
+                                         : win1251[random() % win1251.size()])
+                    : utf8[random() % std::size(utf8)];
+    if (round == 5) bytes = std::string(5000, 'z') + "\r";
+    std::wstring whole = encoding == File_Encoding::Win
+                             ? Document_To_Control_Text(Disk_To_Working_Text(bytes))
+                             : Disk_To_Working_Text(Decode_File_Text(bytes, encoding));
+    if (page) std::replace(whole.begin(), whole.end(), L'\0', kNulSymbol);
     EXPECT_EQ(File_To_Control_Text(bytes, encoding), whole);
     const auto file = File_Intake_Source(Hold_File_Bytes(bytes), encoding);
     const auto wide = Wide_Intake_Source(whole);
