@@ -29,10 +29,6 @@ const std::array<char16_t, 128>* const kUpper_Halves[] = {&kWin1251_Upper_Half, 
                                                           &kKoi8r_Upper_Half, &kIso8859_5_Upper_Half,
                                                           &kMac_Cyrillic_Upper_Half};
 
-const std::array<char16_t, 128>& Upper_Half_Of(File_Encoding page) {
-  return *kUpper_Halves[Page_Index(page)];
-}
-
 // For each UTF-16 code unit the page's byte, 0 where the page lacks it (no
 // upper-half byte is 0, and the lower half is looked up without the table).
 using Reverse_Chart = std::array<std::uint8_t, 0x10000>;
@@ -60,6 +56,10 @@ int Page_Byte_Of(const Reverse_Chart& chart, wchar_t c, wchar_t nul_symbol) {
 }
 
 }  // namespace
+
+const std::array<char16_t, 128>& Upper_Half_Of(File_Encoding page) {
+  return *kUpper_Halves[Page_Index(page)];
+}
 
 bool Is_8_Bit_Encoding(File_Encoding encoding) {
   switch (encoding) {

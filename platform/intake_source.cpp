@@ -9,7 +9,7 @@
 #endif
 
 #include "common/control_text.h"
-#include "common/win1251_unicode.h"
+#include "common/page_encoding.h"
 #include "platform/intake_pieces.h"
 
 namespace {
@@ -19,35 +19,11 @@ using Page_Units = std::array<wchar_t, 256>;
 // The control's unit for each byte of an 8-bit page; a NUL byte becomes the
 // NUL sign, which the control can hold.
 Page_Units Units_Of(File_Encoding page) {
+  const auto& half = Upper_Half_Of(page);
   Page_Units units{};
-  if (page == File_Encoding::Win) {
-    for (int b = 0; b < 0x80; ++b) units[std::size_t(b)] = wchar_t(b);
-    for (int b = 0x80; b < 0x100; ++b)
-      units[std::size_t(b)] = wchar_t(kWin1251_Upper_Half[std::size_t(b - 0x80)]);
-  } else {
-    for (int b = 0; b < 0x100; ++b)
-      units[std::size_t(b)] = Decode_File_Text(std::string(1, char(b)), page)[0];
-  }
+  for (std::size_t b = 0; b < units.size(); ++b) units[b] = b < 0x80 ? wchar_t(b) : wchar_t(half[b - 0x80]);
   units[0] = kNulSymbol;
   return units;
-}
-
-const Page_Units& Units_Of_Page(File_Encoding page) {
-  static const Page_Units win = Units_Of(File_Encoding::Win), dos = Units_Of(File_Encoding::Dos),
-                          koi = Units_Of(File_Encoding::Koi), iso = Units_Of(File_Encoding::Iso),
-                          mac = Units_Of(File_Encoding::Mac);
-  switch (page) {
-    case File_Encoding::Dos:
-      return dos;
-    case File_Encoding::Koi:
-      return koi;
-    case File_Encoding::Iso:
-      return iso;
-    case File_Encoding::Mac:
-      return mac;
-    default:
-      return win;
-  }
 }
 
 // Appends the control's units for bytes of an 8-bit page, line ends made CR
@@ -190,9 +166,9 @@ File_Measure Measure(std::string_view bytes, bool utf8) {
 
 class File_Source : public Intake_Source {
  public:
-  // `units` is null for UTF-8.
-  File_Source(Shared_File_Bytes bytes, const Page_Units* units, std::size_t start)
-      : bytes_(std::move(bytes)), units_(units), utf8_(!units), at_(start) {
+  File_Source(Shared_File_Bytes bytes, File_Encoding encoding, std::size_t start)
+      : bytes_(std::move(bytes)), utf8_(!Is_8_Bit_Encoding(encoding)), at_(start) {
+    if (!utf8_) units_ = Units_Of(encoding);
     measure_ = Measure(bytes_->View().substr(start), utf8_);
   }
   std::size_t Size() const override { return measure_.units; }
@@ -210,7 +186,7 @@ class File_Source : public Intake_Source {
       if (utf8_)
         Append_Utf8(bytes, after_cr_, pending_);
       else
-        Append_Page(bytes, *units_, after_cr_, pending_);
+        Append_Page(bytes, units_, after_cr_, pending_);
       at_ = end;
     }
     const std::size_t end = Piece_End(pending_, 0, wanted);
@@ -220,9 +196,9 @@ class File_Source : public Intake_Source {
 
  private:
   Shared_File_Bytes bytes_;
-  const Page_Units* units_;
   bool utf8_;
-  std::size_t at_;  // the next byte to convert
+  Page_Units units_{};  // an 8-bit page's
+  std::size_t at_;      // the next byte to convert
   File_Measure measure_;
   bool after_cr_ = false;
   std::wstring pending_;  // converted, not yet handed out
@@ -246,8 +222,7 @@ bool Intake_Reads_Encoding(File_Encoding encoding) {
 
 std::unique_ptr<Intake_Source> File_Intake_Source(Shared_File_Bytes bytes, File_Encoding encoding) {
   const std::size_t start = Text_Start(bytes->View(), encoding);
-  const Page_Units* units = Is_8_Bit_Encoding(encoding) ? &Units_Of_Page(encoding) : nullptr;
-  return std::make_unique<File_Source>(std::move(bytes), units, start);
+  return std::make_unique<File_Source>(std::move(bytes), encoding, start);
 }
 
 std::wstring File_To_Control_Text(std::string_view bytes, File_Encoding encoding) {
@@ -255,7 +230,7 @@ std::wstring File_To_Control_Text(std::string_view bytes, File_Encoding encoding
   bool after_cr = false;
   bytes.remove_prefix(Text_Start(bytes, encoding));
   if (Is_8_Bit_Encoding(encoding))
-    Append_Page(bytes, Units_Of_Page(encoding), after_cr, text);
+    Append_Page(bytes, Units_Of(encoding), after_cr, text);
   else
     Append_Utf8(bytes, after_cr, text);
   return text;

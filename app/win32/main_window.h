@@ -7,8 +7,8 @@
 
 #include <richedit.h>
 
-#include <memory>
 #include <chrono>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
