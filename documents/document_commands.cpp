@@ -14,12 +14,10 @@ int32_t Document_Caret(Document_Session& s) {
 }
 }  // namespace
 
-void Remember_Caret(Document_Session& s) {
-  s.History.Remember_Caret(s.Window.Document_Name(), Document_Caret(s));
-}
+void Remember_Caret(Document_Session& s) { s.History.Remember_Caret(s.Doc.Name, Document_Caret(s)); }
 
 void Restore_Caret(Document_Session& s) {
-  if (auto caret = s.History.Caret_To_Restore(s.Window.Document_Name(), s.Caret_Memory))
+  if (auto caret = s.History.Caret_To_Restore(s.Doc.Name, s.Caret_Memory))
     if (!s.Text.Caret_Waits_For_Text(*caret)) s.Edit.Set_Selection(*caret, *caret);
 }
 
@@ -35,16 +33,16 @@ namespace {
 // cannot hold is never written with '?' in its place: the user either saves
 // it as UTF-8, which becomes the document's encoding, or saves nothing.
 bool Save_To(Document_Session& s, const std::string& path) {
-  const Save_Result result = Save_Document(s.Text, s.Writer, path, s.Encoding);
+  const Save_Result result = Save_Document(s.Text, s.Writer, path, s.Doc.Encoding, s.Doc.Ends);
   if (result == Save_Result::Saved) return true;
   if (result == Save_Result::Outside_Encoding) {
     const Characters_Outside outside =
-        Characters_Outside_Encoding(s.Text.Take_Unicode(), s.Encoding, kNulSymbol);
-    if (s.Prompts.Ask_Save_Changes(Outside_Encoding_Question(outside, s.Encoding)) != Answer::Yes)
+        Characters_Outside_Encoding(s.Text.Take_Unicode(), s.Doc.Encoding, kNulSymbol);
+    if (s.Prompts.Ask_Save_Changes(Outside_Encoding_Question(outside, s.Doc.Encoding)) != Answer::Yes)
       return false;
-    if (Save_Document(s.Text, s.Writer, path, File_Encoding::Utf8) == Save_Result::Saved) {
-      s.Encoding = File_Encoding::Utf8;
-      s.Window.Refresh_Status();
+    if (Save_Document(s.Text, s.Writer, path, File_Encoding::Utf8, s.Doc.Ends) == Save_Result::Saved) {
+      s.Doc.Encoding = File_Encoding::Utf8;
+      s.Window.Show_Document();
       return true;
     }
   }
@@ -81,17 +79,22 @@ Guard_Result Guard_Dialog_Save(Document_Session& s, Guard_Column column) {
   if (!Save_To(s, *chosen)) return Guard_Result::Stop;
   s.Current_Path = *chosen;
   if (Loads_Follow(column)) {
-    s.Window.Set_Document_Name(*chosen);
+    s.Doc.Name = *chosen;
+    s.Window.Show_Document();
     s.Edit.Set_Modified(false);
   }
   Add_To_History(s, *chosen);
   return Guard_Result::Go_On;
 }
 
-void Empty_Document(Document_Session& s) {
-  s.Encoding = File_Encoding::Win;
+// A new document is WIN with CR LF line ends. The taskbar keeps its title
+// unless the caller names it anew.
+void Empty_Document(Document_Session& s, bool new_title) {
   s.Window.Reset_Editor();
-  s.Window.Set_Document_Name(kUntitledName);
+  const std::string title = new_title ? kUntitledName : s.Doc.Title;
+  s.Doc = Document{};
+  s.Doc.Title = title;
+  s.Window.Show_Document();
   s.Edit.Set_Modified(false);
   s.Window.Refresh_Status();
 }
@@ -105,9 +108,9 @@ Shared_File_Bytes Read_Whole(Document_Session& s, const std::string& path) {
 void Take_In(Document_Session& s, const std::string& path, const Shared_File_Bytes& bytes) {
   Remember_Caret(s);
   s.Window.Reset_Editor();
-  s.Encoding = Put_Document(s.Text, path, bytes, s.Recognize_Page);
-  s.Window.Set_Document_Name(path);
-  s.Window.Set_Application_Title(path);
+  Take_File_Form(s.Doc, Put_Document(s.Text, path, bytes, s.Recognize_Page));
+  s.Doc.Name = s.Doc.Title = path;
+  s.Window.Show_Document();
   Restore_Caret(s);
 }
 
@@ -123,18 +126,16 @@ Guard_Result Save_Changes_Guard(Document_Session& s, Guard_Column column) {
     case Answer::Yes:
       break;
   }
-  const std::string name = s.Window.Document_Name();
-  return Is_Untitled(name) ? Guard_Dialog_Save(s, column) : Guard_Named_Save(s, column, name);
+  return s.Doc.Untitled() ? Guard_Dialog_Save(s, column) : Guard_Named_Save(s, column, s.Doc.Name);
 }
 
 void New_Document(Document_Session& s) {
   if (!s.Edit.Modified()) {
-    Empty_Document(s);
-    s.Window.Set_Application_Title(kUntitledName);
+    Empty_Document(s, true);
     return;
   }
   if (Save_Changes_Guard(s, Guard_Column::New) == Guard_Result::Stop) return;
-  Empty_Document(s);
+  Empty_Document(s, false);
 }
 
 void Open_Document(Document_Session& s) {
@@ -187,16 +188,17 @@ void Open_From_History(Document_Session& s, const std::string& path) {
 static void Save_Under_Chosen_Name(Document_Session& s) {
   const auto chosen = Show_Save_Dialog(s);
   if (!chosen || !Save_To(s, *chosen)) return;
-  s.Window.Set_Document_Name(*chosen);
+  s.Doc.Name = *chosen;
+  s.Window.Show_Document();
   s.Current_Path = *chosen;
   s.Edit.Set_Modified(false);
   Add_To_History(s, *chosen);
 }
 
 void Save_Command(Document_Session& s) {
-  const std::string name = s.Window.Document_Name();
+  const std::string name = s.Doc.Name;
   s.Save_Dialog.Initial_Folder = s.Current_Path;
-  if (!Is_Untitled(name)) {
+  if (!s.Doc.Untitled()) {
     if (!Save_To(s, name)) return;
     s.Edit.Set_Modified(false);
     s.Current_Path = name;
@@ -208,10 +210,10 @@ void Save_Command(Document_Session& s) {
 }
 
 void Save_As_Command(Document_Session& s) {
-  const std::string name = s.Window.Document_Name();
+  const std::string name = s.Doc.Name;
   // The untitled name is a bare file name: as a start folder it would send
   // the dialog to wherever the system likes.
-  const auto proposal = Is_Untitled(name) ? std::nullopt : s.Name_Part.Name_Of(name);
+  const auto proposal = s.Doc.Untitled() ? std::nullopt : s.Name_Part.Name_Of(name);
   if (proposal) {
     s.Save_Dialog.File_Name = *proposal;
     s.Save_Dialog.Initial_Folder = name;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/file_encoding.h"
+#include "documents/document.h"
 #include "documents/document_files.h"
 #include "documents/history.h"
 #include "platform/document_prompts.h"
@@ -45,9 +46,8 @@ struct Document_Session {
   bool& Find_Next_Ready;
   const bool& Caret_Memory;
   Save_Dialog_State& Save_Dialog;
-  // The encoding the document's file is written in: the opened file's, WIN
-  // for a new document.
-  File_Encoding& Encoding;
+  // The document's name, encoding and line ends, which the window shows.
+  Document& Doc;
   // Names the page of an 8-bit file being opened; empty opens it as WIN.
   Page_Recognizer Recognize_Page = {};
 };

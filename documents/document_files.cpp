@@ -5,10 +5,10 @@
 #include <utility>
 
 #include "common/control_text.h"
+#include "common/line_ends.h"
 #include "common/settings_model.h"
 #include "documents/piece_writer.h"
 #include "platform/intake_source.h"
-#include "documents/text_file_format.h"
 
 bool Is_Untitled(const std::string& name) { return name == kUntitledName; }
 
@@ -29,34 +29,49 @@ namespace {
 bool Looks_Like_Rich_Text(std::string_view bytes) { return bytes.compare(0, 5, "{\\rtf") == 0; }
 }  // namespace
 
-File_Encoding Put_Document(Document_Text& text, const std::string& path, const Shared_File_Bytes& file,
-                           const Page_Recognizer& recognize_page) {
-  const std::string_view view = file->View();
-  if (Is_Rich_Text_Name(path) && Looks_Like_Rich_Text(view) && text.Put_Rich(std::string(view)))
-    return File_Encoding::Win;
-  // The 8-bit pages and UTF-8, the encodings of large texts, go in straight
-  // from the file's bytes; UTF-16 is decoded whole first.
-  File_Encoding encoding = Recognize_File_Encoding(view);
-  // The page is judged by a sample of the file. Only a file that reads as
-  // another page is searched for a NUL byte, which only WIN keeps as it is:
-  // a file with one stays WIN.
-  if (encoding == File_Encoding::Win && recognize_page) {
-    const File_Encoding page = recognize_page(view);
-    if (page != File_Encoding::Win && Is_8_Bit_Encoding(page) && view.find('\0') == std::string_view::npos) {
-      text.Put_File(file, page);
-      return page;
-    }
-  }
-  if (Intake_Reads_Encoding(encoding))
-    text.Put_File(file, encoding);
-  else
-    text.Put_Unicode(Disk_To_Working_Text(Decode_File_Text(std::string(view), encoding)));
-  return encoding;
+namespace {
+
+Line_End_Count Ends_Of(const std::wstring& text) {
+  Line_End_Counter counter;
+  counter.Add(text.data(), text.size());
+  return counter.Count();
 }
 
-File_Encoding Put_Document(Document_Text& text, const std::string& path, const std::string& bytes,
-                           const Page_Recognizer& recognize_page) {
+}  // namespace
+
+Loaded_File Put_Document(Document_Text& text, const std::string& path, const Shared_File_Bytes& file,
+                         const Page_Recognizer& recognize_page) {
+  const std::string_view view = file->View();
+  if (Is_Rich_Text_Name(path) && Looks_Like_Rich_Text(view) && text.Put_Rich(std::string(view))) return {};
+  // The 8-bit pages and UTF-8, the encodings of large texts, go in straight
+  // from the file's bytes; UTF-16 is decoded whole first.
+  const File_Survey survey = Survey_File(view);
+  File_Encoding encoding = survey.Encoding;
+  // The page is judged by a sample of the file. A file with a NUL byte,
+  // which only WIN keeps as it is, stays WIN.
+  if (encoding == File_Encoding::Win && recognize_page && !survey.Holds_Nul) {
+    const File_Encoding page = recognize_page(view);
+    if (Is_8_Bit_Encoding(page)) encoding = page;
+  }
+  if (Intake_Reads_Encoding(encoding)) {
+    text.Put_File(file, encoding, survey);
+    return {encoding, survey.Ends};
+  }
+  const std::wstring decoded = Decode_File_Text(std::string(view), encoding);
+  const Line_End_Count ends = Ends_Of(decoded);
+  text.Put_Unicode(Disk_To_Working_Text(decoded));
+  return {encoding, ends};
+}
+
+Loaded_File Put_Document(Document_Text& text, const std::string& path, const std::string& bytes,
+                         const Page_Recognizer& recognize_page) {
   return Put_Document(text, path, Hold_File_Bytes(bytes), recognize_page);
+}
+
+void Take_File_Form(Document& document, const Loaded_File& file) {
+  document.Encoding = file.Encoding;
+  document.Ends = Prevailing_Line_End(file.Ends);
+  document.Mixed_Ends = Mixed_Line_Ends(file.Ends);
 }
 
 namespace {
@@ -65,11 +80,11 @@ Save_Result Written(bool written) { return written ? Save_Result::Saved : Save_R
 
 // Windows-1251 files are written piece by piece while the edit area hands
 // out the next piece: they are the program's own and can be large.
-Save_Result Save_Win1251(Document_Text& text, File_Writer& writer, const std::string& path) {
+Save_Result Save_Win1251(Document_Text& text, File_Writer& writer, const std::string& path, Line_End ends) {
   {
     const std::unique_ptr<File_Sink> sink = writer.Begin(path);
     if (!sink) return Save_Result::Failed;
-    Piece_Writer pieces(*sink);
+    Piece_Writer pieces(*sink, ends);
     const bool whole =
         text.Take_Pieces([&pieces](Text_Piece piece) { return pieces.Post(std::move(piece)); });
     const bool written = pieces.Finish();
@@ -77,28 +92,28 @@ Save_Result Save_Win1251(Document_Text& text, File_Writer& writer, const std::st
     if (whole) return Written(written && sink->Commit());
   }
   // The edit area handed out less than it holds: take it whole instead.
-  return Written(
-      writer.Write_Whole(path, Working_Text_To_Disk(Control_Text_To_Document_Exactly(text.Take_Unicode()))));
+  return Written(writer.Write_Whole(
+      path, Working_Text_To_Disk(Control_Text_To_Document_Exactly(text.Take_Unicode()), ends)));
 }
 
 // The other pages are checked whole before a byte is written.
 Save_Result Save_Page(Document_Text& text, File_Writer& writer, const std::string& path,
-                      File_Encoding encoding) {
+                      File_Encoding encoding, Line_End ends) {
   const std::wstring unicode = text.Take_Unicode();
   if (Characters_Outside_Encoding(unicode, encoding, kNulSymbol).Count) return Save_Result::Outside_Encoding;
-  return Written(writer.Write_Whole(path, Encode_File_Text(Working_Text_To_Disk(unicode), encoding)));
+  return Written(writer.Write_Whole(path, Encode_File_Text(Working_Text_To_Disk(unicode, ends), encoding)));
 }
 
 }  // namespace
 
 Save_Result Save_Document(Document_Text& text, File_Writer& writer, const std::string& path,
-                          File_Encoding encoding) {
+                          File_Encoding encoding, Line_End ends) {
   try {
     if (Is_Rich_Text_Name(path)) return Written(writer.Write_Whole(path, text.Take_Rich()));
-    if (encoding == File_Encoding::Win) return Save_Win1251(text, writer, path);
-    if (Is_8_Bit_Encoding(encoding)) return Save_Page(text, writer, path, encoding);
-    return Written(
-        writer.Write_Whole(path, Encode_File_Text(Working_Text_To_Disk(text.Take_Unicode()), encoding)));
+    if (encoding == File_Encoding::Win) return Save_Win1251(text, writer, path, ends);
+    if (Is_8_Bit_Encoding(encoding)) return Save_Page(text, writer, path, encoding, ends);
+    return Written(writer.Write_Whole(
+        path, Encode_File_Text(Working_Text_To_Disk(text.Take_Unicode(), ends), encoding)));
   } catch (const Outside_Win1251&) {
     return Save_Result::Outside_Encoding;
   } catch (const std::exception&) {

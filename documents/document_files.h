@@ -7,6 +7,9 @@
 #include <string_view>
 
 #include "common/file_encoding.h"
+#include "common/file_survey.h"
+#include "common/line_ends.h"
+#include "documents/document.h"
 #include "platform/document_text.h"
 #include "platform/file_writer.h"
 #include "platform/files.h"
@@ -22,15 +25,23 @@ std::string Create_Error_Text(const std::string& path);
 // The 8-bit page a file's bytes were written in, WIN when unsure.
 using Page_Recognizer = std::function<File_Encoding(std::string_view bytes)>;
 
-// Puts a file's bytes, already read whole, into the edit area, and gives the
-// file's encoding: a Unicode file's text goes in as Unicode, any other byte
-// for byte as Windows-1251 unless `recognize_page` names another page, whose
-// text then goes in as Unicode. A "*.rtf" file that holds no rich text is
-// shown as the plain text it is.
-File_Encoding Put_Document(Document_Text& text, const std::string& path, const Shared_File_Bytes& file,
-                           const Page_Recognizer& recognize_page = {});
-File_Encoding Put_Document(Document_Text& text, const std::string& path, const std::string& bytes,
-                           const Page_Recognizer& recognize_page = {});
+// What a file put into the edit area turned out to be.
+struct Loaded_File {
+  File_Encoding Encoding = File_Encoding::Win;
+  Line_End_Count Ends;
+};
+
+// Puts a file's bytes, already read, into the edit area after one survey of
+// them (common/file_survey.h), and tells what the file is: a Unicode file's
+// text goes in as Unicode, any other byte for byte as Windows-1251 unless
+// `recognize_page` names another page, whose text then goes in as Unicode.
+// A "*.rtf" file that holds no rich text is shown as the plain text it is.
+Loaded_File Put_Document(Document_Text& text, const std::string& path, const Shared_File_Bytes& file,
+                         const Page_Recognizer& recognize_page = {});
+Loaded_File Put_Document(Document_Text& text, const std::string& path, const std::string& bytes,
+                         const Page_Recognizer& recognize_page = {});
+// The document takes the file's encoding and the line ends it holds most of.
+void Take_File_Form(Document& document, const Loaded_File& file);
 
 enum class Save_Result {
   Saved,
@@ -39,10 +50,10 @@ enum class Save_Result {
   // cannot store; nothing was written.
   Outside_Encoding,
 };
-// Writes the edit area's document to `path` in `encoding`, line ends as CR
-// LF. Anything but Saved leaves the file as it was.
+// Writes the edit area's document to `path` in `encoding`, each line ending
+// in `ends`. Anything but Saved leaves the file as it was.
 Save_Result Save_Document(Document_Text& text, File_Writer& writer, const std::string& path,
-                          File_Encoding encoding = File_Encoding::Win);
+                          File_Encoding encoding = File_Encoding::Win, Line_End ends = Line_End::Cr_Lf);
 
 // The question Save asks when the text does not fit in its 8-bit page.
 std::string Outside_Encoding_Question(const Characters_Outside& outside,

@@ -4,11 +4,11 @@
 #include "documents/document_files.h"
 
 void Choose_Encoding(Document_Session& s, File_Encoding encoding) {
-  if (encoding == s.Encoding) return;
-  s.Encoding = encoding;
+  if (encoding == s.Doc.Encoding) return;
+  s.Doc.Encoding = encoding;
   // The file on disk is not yet in the chosen encoding: closing asks to save.
   s.Edit.Set_Modified(true);
-  s.Window.Refresh_Status();
+  s.Window.Show_Document();
   const Characters_Outside outside = Characters_Outside_Encoding(s.Text.Take_Unicode(), encoding, kNulSymbol);
   if (outside.Count) s.Prompts.Notice(Outside_Chosen_Encoding_Warning(outside, encoding));
 }

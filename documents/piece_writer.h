@@ -9,13 +9,13 @@
 #include <mutex>
 #include <thread>
 
-#include "documents/text_file_format.h"
+#include "common/line_ends.h"
 #include "platform/document_text.h"
 #include "platform/file_writer.h"
 
 class Piece_Writer {
  public:
-  explicit Piece_Writer(File_Sink& sink, size_t waiting_limit = 3);
+  explicit Piece_Writer(File_Sink& sink, Line_End ends = Line_End::Cr_Lf, size_t waiting_limit = 3);
   Piece_Writer(const Piece_Writer&) = delete;
   Piece_Writer& operator=(const Piece_Writer&) = delete;
   ~Piece_Writer();

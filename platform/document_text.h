@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "common/file_encoding.h"
+#include "common/file_survey.h"
 #include "platform/file_bytes.h"
 
 // A piece of the document, already read from the edit area; calling it
@@ -24,10 +25,10 @@ class Document_Text {
   // Working text (Windows-1251, CR line breaks); the caret ends at offset 0.
   virtual void Put(const std::string& text) = 0;
   // A file as it stands on the disk, in an encoding Intake_Reads_Encoding
-  // (platform/intake_source.h) takes, its line breaks of any kind: it becomes
-  // the edit area's text as it goes in, and `bytes` are held until then.
-  // The caret ends at offset 0.
-  virtual void Put_File(Shared_File_Bytes bytes, File_Encoding encoding) = 0;
+  // (platform/intake_source.h) takes, its line breaks of any kind, with what
+  // the survey of its bytes found: it becomes the edit area's text as it
+  // goes in, and `bytes` are held until then. The caret ends at offset 0.
+  virtual void Put_File(Shared_File_Bytes bytes, File_Encoding encoding, const File_Survey& survey) = 0;
   virtual std::string Take() = 0;
   // The text of a Unicode file: UTF-16 code units, CR line breaks, no NUL;
   // the caret ends at offset 0. Take_Unicode gives back whatever the edit

@@ -1,14 +1,15 @@
 #pragma once
-// The main window as the document commands see it: the document name in the
-// caption, the application title, and the refreshes that follow a load.
+// The main window as the document commands see it: it shows the document
+// it owns (the caption, the taskbar title, the status bar) and takes the
+// refreshes that follow a load.
 #include <string>
 
 class Document_Window {
  public:
   virtual ~Document_Window() = default;
-  virtual std::string Document_Name() = 0;
-  virtual void Set_Document_Name(const std::string& name) = 0;
-  virtual void Set_Application_Title(const std::string& title) = 0;
+  // The document's name, title, encoding or line ends changed: the caption,
+  // the taskbar entry and the status bar show them again.
+  virtual void Show_Document() = 0;
   // Empties the edit area and gives it the text font.
   virtual void Reset_Editor() = 0;
   virtual void Refresh_Status() = 0;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "common/file_encoding.h"
+#include "common/file_survey.h"
 #include "platform/file_bytes.h"
 
 class Intake_Source {
@@ -32,6 +33,9 @@ bool Intake_Reads_Encoding(File_Encoding encoding);
 // lines and become CR, a NUL byte becomes the NUL sign, as
 // Document_To_Control_Text would make them of the working text; the rest is
 // decoded as Decode_File_Text decodes it.
+// Its length and longest run are the survey's of the file.
+std::unique_ptr<Intake_Source> File_Intake_Source(Shared_File_Bytes bytes, File_Encoding encoding,
+                                                  const File_Survey& survey);
 std::unique_ptr<Intake_Source> File_Intake_Source(Shared_File_Bytes bytes, File_Encoding encoding);
 
 // The whole of such a file at once, for a control that takes it in one step.

@@ -17,7 +17,8 @@ enum Status_Panel {
   kPanelProgress = 3,
   kPanelSpare = 4,
   kPanelEncoding = 5,
-  kPanelTotal = 6
+  kPanelLineEnds = 6,
+  kPanelTotal = 7
 };
 
 struct Search_State {

@@ -96,8 +96,8 @@ void Main_Window::On_First_Activation() {
     Put_Start_Up_File(*Documents, doc.Name, doc.Bytes);
   }
   Restore_Layout(Keyboard, layout);
-  Set_Document_Name(doc.Name);
-  Set_Application_Title(doc.Name);
+  Doc.Name = Doc.Title = doc.Name;
+  Show_Document();
   if (doc.Bytes) {
     History_List.Add(doc.Name, 0);
     Fill_History_Menu();
@@ -133,7 +133,7 @@ Close_State Main_Window::Gather_Close_State() {
   s.Back_Color = Look.Back_Color;
   s.Font = Look.Font;
   s.Word_Wrap = Look.Word_Wrap;
-  History_List.Remember_Caret(Document_Name(), Intake.Waiting_Caret().value_or(Edit.Get_Selection().Start));
+  History_List.Remember_Caret(Doc.Name, Intake.Waiting_Caret().value_or(Edit.Get_Selection().Start));
   s.Files = History_List.Files;
   return s;
 }
@@ -287,20 +287,25 @@ std::string Window_Text(HWND window) {
 
 }  // namespace
 
-std::string Main_Window::Document_Name() { return Window_Text(Handle); }
-
-// Only the caption: the taskbar shows the application window's text.
-void Main_Window::Set_Document_Name(const std::string& name) { SetWindowTextW(Handle, Wide(name).c_str()); }
-
+std::string Main_Window::Caption() { return Window_Text(Handle); }
 std::string Main_Window::Application_Title() { return Window_Text(Application); }
 
-void Main_Window::Set_Application_Title(const std::string& title) {
-  SetWindowTextW(Application, Wide(title).c_str());
+// The caption names the document; the taskbar entry, which belongs to the
+// application window, shows its title.
+void Main_Window::Show_Document() {
+  SetWindowTextW(Handle, Wide(Doc.Name).c_str());
+  SetWindowTextW(Application, Wide(Doc.Title).c_str());
+  Show_Document_Form();
+}
+
+void Main_Window::Show_Document_Form() {
+  Status.Set_Text(kPanelEncoding, File_Encoding_Panel_Text(Doc.Encoding));
+  Status.Set_Text(kPanelLineEnds, Line_Ends_Panel_Text(Doc));
 }
 
 void Main_Window::Refresh_Status() {
   Status_Refresh(Edit, Status, Search);
-  Status.Set_Text(kPanelEncoding, File_Encoding_Panel_Text(Encoding));
+  Show_Document_Form();
 }
 
 void Main_Window::Apply_Text_Font() { ::Apply_Text_Font(*Documents); }

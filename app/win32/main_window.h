@@ -15,6 +15,7 @@
 
 #include "common/settings_model.h"
 #include "app/lifecycle.h"
+#include "documents/document.h"
 #include "documents/history.h"
 #include "documents/win32/document_host.h"
 #include "documents/win32/whole_text_win32.h"
@@ -70,15 +71,14 @@ class Main_Window : public Document_Window {
   void Menu_Opening(HMENU menu) { Commands.Open_Menu(menu); }
 
   // Document_Window
-  std::string Document_Name() override;
-  void Set_Document_Name(const std::string& name) override;
-  // The application title: the text of the taskbar entry.
-  void Set_Application_Title(const std::string& title) override;
+  void Show_Document() override;
   void Reset_Editor() override;
   void Refresh_Status() override;
   void Clear_Conversion_Marks() override;
   void History_Changed() override { Fill_History_Menu(); }
 
+  // The texts the caption and the taskbar entry show.
+  std::string Caption();
   std::string Application_Title();
   void Apply_Text_Font();
   void Set_Status_Bar_Visible(bool visible);
@@ -117,8 +117,9 @@ class Main_Window : public Document_Window {
   std::vector<std::string> Args;  // command-line arguments after the program name
 
   std::string Current_Path;
-  // The encoding the document's file is written in; New makes it WIN.
-  File_Encoding Encoding = File_Encoding::Win;
+  // The document's name, title, encoding and line ends, which the caption,
+  // the taskbar entry and the status bar show.
+  Document Doc;
   Text_Look Look;
   Window_Bounds Normal_Bounds;
   bool Started_Maximized = false;
@@ -170,6 +171,8 @@ class Main_Window : public Document_Window {
   void Show_Intake(std::size_t taken, std::size_t total);
   void Intake_Done();
   void Put_Mode_Back();
+  // The encoding and line-end panels.
+  void Show_Document_Form();
   // The mode panel's text while it shows the share of a long text taken in.
   std::optional<std::string> Mode_Before_Intake;
   // When the line panels next follow the text coming in.

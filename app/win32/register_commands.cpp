@@ -25,7 +25,7 @@ void Register_All_Commands(Main_Window& w) {
                                     w.Search.Find_Next_Ready,
                                     w.Settings,
                                     w.Exe_Path,
-                                    w.Encoding,
+                                    w.Doc,
                                     {},
                                     Recognize_File_Page});
   w.Text.emplace(Text_Host{w.Handle, w.Menu, w.Edit, w.Control.Area(), w.Control, w.Look, w.Keyboard,

@@ -37,7 +37,7 @@ HICON Application_Icon(Main_Window& w) {
 
 bool Add_Tray_Icon(Main_Window& w) {
   NOTIFYICONDATAW record{};
-  Fill_Tray_Record(record, w.Handle, Application_Icon(w), w.Document_Name());
+  Fill_Tray_Record(record, w.Handle, Application_Icon(w), w.Doc.Name);
   return Shell_NotifyIconW(NIM_ADD, &record) != FALSE;
 }
 

@@ -33,7 +33,7 @@ struct Document_Host {
   bool& Find_Next_Ready;
   const Settings_Model& Settings;
   const std::string& Exe_Path;
-  File_Encoding& Encoding;  // the document's file encoding
+  Document& Doc;  // the main window's document
   // Where the save dialog starts next time, for as long as the window lives.
   Save_Dialog_State Save_Dialog;
   // The page of an 8-bit file, asked when the settings say so.

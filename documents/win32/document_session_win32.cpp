@@ -42,7 +42,7 @@ void With_Document_Session(Document_Host& host, const std::function<void(Documen
                            host.Find_Next_Ready,
                            host.Settings.Caret_Memory,
                            host.Save_Dialog,
-                           host.Encoding,
+                           host.Doc,
                            Page_Recognizer_Of(host)};
   command(session);
 }
@@ -58,7 +58,7 @@ bool Document_May_Close(Document_Host& host) {
 
 void Put_Start_Up_File(Document_Host& host, const std::string& path, const Shared_File_Bytes& bytes) {
   Rich_Edit_Document text(host.Control.Edit().Handle(), &host.Control.Intake());
-  host.Encoding = Put_Document(text, path, bytes, Page_Recognizer_Of(host));
+  Take_File_Form(host.Doc, Put_Document(text, path, bytes, Page_Recognizer_Of(host)));
 }
 
 void Apply_Text_Font(Document_Host& host) {

@@ -5,7 +5,7 @@
 #include "common/control_text.h"
 #include "documents/edit_area_commands.h"
 #include "documents/menu_enabling.h"
-#include "documents/text_file_format.h"
+#include "common/line_ends.h"
 #include "platform/win32/clipboard_win32.h"
 #include "platform/win32/document_prompts_win32.h"
 #include "platform/win32/edit_operations_win32.h"

@@ -28,6 +28,6 @@ void Register_Encoding_Commands(Command_Table& table, Document_Host& host) {
   }
   table.Add_Opening(IDM_Encoding_Win, [h](HMENU menu) {
     CheckMenuRadioItem(menu, IDM_Encoding_First, IDM_Encoding_First + kEncoding_Count - 1,
-                       Item_Of(h->Encoding), MF_BYCOMMAND);
+                       Item_Of(h->Doc.Encoding), MF_BYCOMMAND);
   });
 }

@@ -95,7 +95,7 @@ void Print_Document(Document_Host& host) {
   bool printed = false;
   {
     const SIZE page{GetDeviceCaps(dialog.hDC, HORZRES), GetDeviceCaps(dialog.hDC, VERTRES)};
-    Gdi_Print_Device device(dialog.hDC, host.Look.Font, page, Wide(host.Calls.Document_Name()));
+    Gdi_Print_Device device(dialog.hDC, host.Look.Font, page, Wide(host.Doc.Name));
     printed = Print_Lines(lines, device);
   }
   if (!printed) Report_Printer_Error(host);

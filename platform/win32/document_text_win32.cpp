@@ -48,9 +48,9 @@ void Rich_Edit_Document::Put_Control_Text(std::wstring wide) {
 
 void Rich_Edit_Document::Put(const std::string& text) { Put_Control_Text(Document_To_Control_Text(text)); }
 
-void Rich_Edit_Document::Put_File(Shared_File_Bytes bytes, File_Encoding encoding) {
+void Rich_Edit_Document::Put_File(Shared_File_Bytes bytes, File_Encoding encoding, const File_Survey& survey) {
   if (intake_)
-    intake_->Begin(Control(), File_Intake_Source(std::move(bytes), encoding));
+    intake_->Begin(Control(), File_Intake_Source(std::move(bytes), encoding, survey));
   else
     edit_->Set_Control_Text(File_To_Control_Text(bytes->View(), encoding));
   Caret_To_Start(Control());

@@ -18,7 +18,7 @@ class Rich_Edit_Document : public Document_Text {
   Rich_Edit_Document(const Rich_Edit_Document&) = delete;
   Rich_Edit_Document& operator=(const Rich_Edit_Document&) = delete;
   void Put(const std::string& text) override;
-  void Put_File(Shared_File_Bytes bytes, File_Encoding encoding) override;
+  void Put_File(Shared_File_Bytes bytes, File_Encoding encoding, const File_Survey& survey) override;
   std::string Take() override;
   void Put_Unicode(const std::wstring& text) override;
   std::wstring Take_Unicode() override;

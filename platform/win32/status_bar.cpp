@@ -6,7 +6,7 @@
 #include "platform/win32/platform_win32.h"
 
 namespace {
-constexpr int kWidths[kPanelTotal] = {130, 130, 150, 206, 50, 80};
+constexpr int kWidths[kPanelTotal] = {130, 130, 150, 206, 50, 80, 80};
 constexpr int kHeight = 19;
 }  // namespace
 

@@ -1,5 +1,5 @@
 #pragma once
-// The main window's status bar: six panels (the file encoding last), Arial of 11 pixels, 19 pixels high.
+// The main window's status bar: seven panels (the file encoding and the line ends last), Arial of 11 pixels, 19 pixels high.
 #include <windows.h>
 
 #include <string>

@@ -4,7 +4,7 @@
 #include "common/control_text.h"
 #include "common/kept_text.h"
 #include "documents/document_files.h"
-#include "documents/text_file_format.h"
+#include "common/line_ends.h"
 #include "fakes/documents_fakes.h"
 #include "text/layout_retype.h"
 #include "text/letter_case.h"

@@ -6,7 +6,7 @@
 #include "common/control_text.h"
 #include "common/file_encoding.h"
 #include "common/win1251_unicode.h"
-#include "documents/text_file_format.h"
+#include "common/line_ends.h"
 
 namespace {
 

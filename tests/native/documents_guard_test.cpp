@@ -29,7 +29,8 @@ class DocumentsGuard : public ::testing::TestWithParam<Column_Rules> {
 };
 
 TEST_P(DocumentsGuard, AnUnmodifiedDocumentIsNotAskedAbout) {
-  f.window.caption = "C:\\Docs\\a.txt";
+  f.doc.Name = "C:\\Docs\\a.txt";
+  f.window.Show_Document();
   EXPECT_EQ(Run(), Guard_Result::Go_On);
   EXPECT_TRUE(f.prompts.asked.empty());
   EXPECT_TRUE(f.disk.written.empty());
@@ -103,7 +104,8 @@ TEST_P(DocumentsGuard, AFailedSaveStopsTheCommandAndChangesNothing) {
   f.disk.read_only = {"C:\\Docs\\locked.txt", "C:\\New\\locked.txt"};
   f.prompts.answers = {Answer::Yes, Answer::Yes};
   EXPECT_EQ(Run(), Guard_Result::Stop);
-  f.window.caption = "Лировушка.txt";
+  f.doc.Name = "Лировушка.txt";
+  f.window.Show_Document();
   f.dialogs.answers = {std::string("C:\\New\\locked.txt")};
   EXPECT_EQ(Run(), Guard_Result::Stop);
   EXPECT_EQ(f.prompts.file_errors, (std::vector<std::string>{"Cannot create file C:\\Docs\\locked.txt",

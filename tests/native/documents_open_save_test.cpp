@@ -10,7 +10,8 @@ namespace {
 
 TEST(DocumentsNew, AnUnmodifiedDocumentBecomesUntitledInCaptionAndTitle) {
   Document_Fixture f;
-  f.window.caption = f.window.title = "C:\\Docs\\a.txt";
+  f.doc.Name = f.doc.Title = "C:\\Docs\\a.txt";
+  f.window.Show_Document();
   f.edit.text = "old";
   New_Document(f.s);
   EXPECT_EQ(f.edit.text, "");
@@ -22,7 +23,8 @@ TEST(DocumentsNew, AnUnmodifiedDocumentBecomesUntitledInCaptionAndTitle) {
 TEST(DocumentsNew, AfterNoTheCaptionChangesAndTheTitleDoesNot) {
   Document_Fixture f;
   f.Modified_Document("C:\\Docs\\a.txt");
-  f.window.title = "C:\\Docs\\a.txt";
+  f.doc.Title = "C:\\Docs\\a.txt";
+  f.window.Show_Document();
   f.prompts.answers = {Answer::No};
   New_Document(f.s);
   EXPECT_EQ(f.edit.text, "");
@@ -55,9 +57,10 @@ TEST(DocumentsOpen, LoadsTheChosenFileAndSetsEverythingThatFollows) {
   EXPECT_EQ(f.history.Files.Positions[0], "0");
   EXPECT_FALSE(f.edit.modified);
   EXPECT_FALSE(f.find_next_ready);
-  EXPECT_EQ(f.window.resets, 1);
-  EXPECT_EQ(f.window.marks_cleared, 1);
-  EXPECT_EQ(f.window.refreshes, 1);
+  // One of each kind of line end: the tie goes to CR LF, and the file was mixed.
+  EXPECT_EQ(f.doc.Encoding, File_Encoding::Win);
+  EXPECT_EQ(f.doc.Ends, Line_End::Cr_Lf);
+  EXPECT_TRUE(f.doc.Mixed_Ends);
   EXPECT_EQ(f.shell.recent, std::vector<std::string>{"C:\\Docs\\b.txt"});
   // The layout of the load is the one put back after the dialog.
   EXPECT_EQ(f.saved_layout, 0x04090409u);
@@ -133,11 +136,11 @@ TEST(DocumentsOpen, ARecognisedPageIsDecodedAndAWinFileGoesInFromItsBytes) {
   f.disk.files["C:\\Docs\\a.txt"] = "\xF0\xD2\xC9\xD7\xC5\xD4\r\n";  // Привет in KOI
   f.dialogs.answers = {std::string("C:\\Docs\\a.txt"), std::string("C:\\Docs\\a.txt")};
   Open_Document(f.s);
-  EXPECT_EQ(f.encoding, File_Encoding::Koi);
+  EXPECT_EQ(f.doc.Encoding, File_Encoding::Koi);
   EXPECT_EQ(f.edit.text, "\xCF\xF0\xE8\xE2\xE5\xF2\r");
   recognised = File_Encoding::Win;
   Open_Document(f.s);
-  EXPECT_EQ(f.encoding, File_Encoding::Win);
+  EXPECT_EQ(f.doc.Encoding, File_Encoding::Win);
   EXPECT_FALSE(f.text.unicode);
   EXPECT_EQ(f.edit.text, "\xF0\xD2\xC9\xD7\xC5\xD4\r");
 }
@@ -226,7 +229,8 @@ TEST(DocumentsHistoryLoad, LoadsInPlaceAndRestoresTheCaret) {
   f.history.Files.Positions = {"0", "5"};
   f.history.Fill();
   f.disk.files["C:\\b.txt"] = "0123456789";
-  f.window.caption = "C:\\a.txt";
+  f.doc.Name = "C:\\a.txt";
+  f.window.Show_Document();
   f.edit.sel = {2, 2};
   f.keys.current = 0x04090409u;
   Open_From_History(f.s, "C:\\b.txt");
@@ -291,7 +295,7 @@ TEST(DocumentsEncoding, AnOpenedUnicodeFileIsShownAsUnicodeAndSavedInItsOwnEncod
   f.disk.files["C:\\Docs\\u16.txt"] = utf16;
   f.dialogs.answers = {std::string("C:\\Docs\\u8.txt")};
   Open_Document(f.s);
-  EXPECT_EQ(f.encoding, File_Encoding::Utf8);
+  EXPECT_EQ(f.doc.Encoding, File_Encoding::Utf8);
   ASSERT_TRUE(f.text.unicode.has_value());
   EXPECT_EQ(*f.text.unicode, (std::wstring{0x41F, 0x440, 0x438, '\r', 0x20AC, 0x3A9, '\r'}));
   f.disk.files["C:\\Docs\\u8.txt"] = "";
@@ -300,14 +304,14 @@ TEST(DocumentsEncoding, AnOpenedUnicodeFileIsShownAsUnicodeAndSavedInItsOwnEncod
   EXPECT_TRUE(f.prompts.asked.empty());
 
   Open_From_History(f.s, "C:\\Docs\\u16.txt");
-  EXPECT_EQ(f.encoding, File_Encoding::Utf16_Le);
+  EXPECT_EQ(f.doc.Encoding, File_Encoding::Utf16_Le);
   f.disk.files["C:\\Docs\\u16.txt"] = "";
   Save_Command(f.s);
   EXPECT_EQ(f.disk.files["C:\\Docs\\u16.txt"], utf16);
 
   const int refreshes = f.window.refreshes;
   New_Document(f.s);
-  EXPECT_EQ(f.encoding, File_Encoding::Win);
+  EXPECT_EQ(f.doc.Encoding, File_Encoding::Win);
   EXPECT_GT(f.window.refreshes, refreshes);  // the status bar shows WIN again
 }
 
@@ -315,7 +319,8 @@ TEST(DocumentsEncoding, AnOpenedUnicodeFileIsShownAsUnicodeAndSavedInItsOwnEncod
 // and which, and either saves as UTF-8 or keeps the file and the text.
 TEST(DocumentsEncoding, SavingAWinDocumentThatHoldsOtherCharactersAsksAndNeverWritesQuestionMarks) {
   Document_Fixture f;
-  f.window.caption = "C:\\Docs\\w.txt";
+  f.doc.Name = "C:\\Docs\\w.txt";
+  f.window.Show_Document();
   f.disk.files["C:\\Docs\\w.txt"] = "old";
   // A typed U+2400 is the symbol for NUL, not a NUL byte.
   f.text.Put_Unicode(std::wstring{0x430, '?', 0x20AC, 0x3A9, 0xD83D, 0xDE00, 0x2400, 0x3A9, '\r'});
@@ -325,7 +330,7 @@ TEST(DocumentsEncoding, SavingAWinDocumentThatHoldsOtherCharactersAsksAndNeverWr
     Save_Command(f.s);
     EXPECT_EQ(f.disk.files["C:\\Docs\\w.txt"], "old");
     EXPECT_TRUE(f.edit.modified);
-    EXPECT_EQ(f.encoding, File_Encoding::Win);
+    EXPECT_EQ(f.doc.Encoding, File_Encoding::Win);
   }
   EXPECT_EQ(f.prompts.asked.back(),
             "В тексте 4 знака, которых нет в кодировке WIN, первый: «Ω». Сохранить файл в кодировке UTF-8?");
@@ -335,7 +340,7 @@ TEST(DocumentsEncoding, SavingAWinDocumentThatHoldsOtherCharactersAsksAndNeverWr
   Save_Command(f.s);
   EXPECT_EQ(f.disk.files["C:\\Docs\\w.txt"],
             "\xD0\xB0?\xE2\x82\xAC\xCE\xA9\xF0\x9F\x98\x80\xE2\x90\x80\xCE\xA9\r\n");
-  EXPECT_EQ(f.encoding, File_Encoding::Utf8);
+  EXPECT_EQ(f.doc.Encoding, File_Encoding::Utf8);
   EXPECT_FALSE(f.edit.modified);
   EXPECT_GT(f.window.refreshes, refreshes);
   // Now UTF-8, the next save asks nothing.
@@ -343,7 +348,7 @@ TEST(DocumentsEncoding, SavingAWinDocumentThatHoldsOtherCharactersAsksAndNeverWr
   EXPECT_EQ(f.prompts.asked.size(), 3u);
 
   // A text that fits stays WIN, the NUL symbol as the NUL byte.
-  f.encoding = File_Encoding::Win;
+  f.doc.Encoding = File_Encoding::Win;
   f.text.Put_Unicode(std::wstring{0x430, 0x20AC, kNulSymbol, '\r'});
   Save_Command(f.s);
   EXPECT_EQ(f.disk.files["C:\\Docs\\w.txt"], std::string("\xE0\x88\0\r\n", 5));
@@ -354,12 +359,13 @@ TEST(DocumentsEncoding, SavingAWinDocumentThatHoldsOtherCharactersAsksAndNeverWr
 // asks as WIN does, naming the page.
 TEST(DocumentsEncoding, AChosenPageLackingCharactersWarnsAndTheSaveAsks) {
   Document_Fixture f;
-  f.window.caption = "C:\\Docs\\d.txt";
+  f.doc.Name = "C:\\Docs\\d.txt";
+  f.window.Show_Document();
   f.disk.files["C:\\Docs\\d.txt"] = "old";
   f.text.Put_Unicode(std::wstring{0x430, 0xAB, 0x431, 0xBB, '\r'});  // а«б»: DOS has no « »
   const int refreshes = f.window.refreshes;
   Choose_Encoding(f.s, File_Encoding::Dos);
-  EXPECT_EQ(f.encoding, File_Encoding::Dos);
+  EXPECT_EQ(f.doc.Encoding, File_Encoding::Dos);
   EXPECT_TRUE(f.edit.modified);  // the file is not yet in DOS
   EXPECT_GT(f.window.refreshes, refreshes);
   ASSERT_EQ(f.prompts.notices.size(), 1u);

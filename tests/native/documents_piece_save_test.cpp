@@ -9,7 +9,7 @@
 
 #include "documents/document_files.h"
 #include "documents/piece_writer.h"
-#include "documents/text_file_format.h"
+#include "common/line_ends.h"
 #include "fakes/documents_fakes.h"
 
 namespace {
@@ -86,7 +86,7 @@ TEST(DocumentsPieceWriter, ConvertsOnItsOwnThreadInOrder) {
   const auto caller = std::this_thread::get_id();
   std::atomic<int> on_caller{0};
   {
-    Piece_Writer writer(sink, 2);
+    Piece_Writer writer(sink, Line_End::Cr_Lf, 2);
     for (int i = 0; i < 50; ++i)
       ASSERT_TRUE(writer.Post([&, i] {
         if (std::this_thread::get_id() == caller) ++on_caller;

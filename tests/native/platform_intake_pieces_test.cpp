@@ -9,7 +9,7 @@
 
 #include "common/control_text.h"
 #include "common/file_encoding.h"
-#include "documents/text_file_format.h"
+#include "common/line_ends.h"
 #include "platform/intake_source.h"
 
 namespace {
@@ -63,7 +63,10 @@ TEST(IntakePieces, PiecesJoinBackToTheWholeText) {
 // A file's bytes, converted a piece at a time, give the very pieces that the
 // text made whole first would give: line ends of every kind split anywhere,
 // NUL bytes and 0x98 of Windows-1251, the other pages' upper halves, UTF-8
-// sequences of every length and a byte-order mark included.
+// sequences of every length and a byte-order mark included. The survey that
+// sizes the pieces names the encoding as the recogniser does and counts the
+// line ends as a plain count does, a CR LF or a sequence cut by the end of
+// one of its blocks included.
 TEST(IntakePieces, FileBytesComeOutAsTheWholeConvertedTextWould) {
   std::mt19937 random(7);
   const std::string win1251("ab \xE6\xFF\t\r\n\r\n\0\x98", 12);
@@ -82,6 +85,16 @@ TEST(IntakePieces, FileBytesComeOutAsTheWholeConvertedTextWould) {
                                          : win1251[random() % win1251.size()])
                     : utf8[random() % std::size(utf8)];
     if (round == 5) bytes = std::string(5000, 'z') + "\r";
+    if (round == 6) bytes = std::string(65535, 'a') + "\r\n\r" + std::string(70000, 'b') + "\n";
+    if (round == 7)
+      bytes = "\xEF\xBB\xBF" + std::string(65535, 'a') + "\xD0\xB6\r" + std::string(65533, 'c') + "\r\n";
+    const File_Survey survey = Survey_File(bytes);
+    EXPECT_EQ(survey.Encoding, Recognize_File_Encoding(bytes)) << "round " << round;
+    Line_End_Counter counted;
+    counted.Add(bytes.data(), bytes.size());
+    const Line_End_Count ends = counted.Count();
+    EXPECT_TRUE(survey.Ends.Cr_Lf == ends.Cr_Lf && survey.Ends.Lf == ends.Lf && survey.Ends.Cr == ends.Cr)
+        << "round " << round;
     std::wstring whole = encoding == File_Encoding::Win
                              ? Document_To_Control_Text(Disk_To_Working_Text(bytes))
                              : Disk_To_Working_Text(Decode_File_Text(bytes, encoding));

@@ -170,8 +170,8 @@ TEST_F(AppApplicationWindow, ActivatingItHandsTheKeyboardToTheMainWindow) {
 
 TEST_F(AppApplicationWindow, NewSetsTheTitleOnlyForAnUnmodifiedDocument) {
   Document_Scope scope;
-  Window().Set_Document_Name("C:\\old.txt");
-  Window().Set_Application_Title("C:\\old.txt");
+  Window().Doc.Name = Window().Doc.Title = "C:\\old.txt";
+  Window().Show_Document();
   Window().Edit.Set_Text("text");
   Window().Edit.Set_Modified(false);
   Command(IDM_New);
@@ -180,8 +180,8 @@ TEST_F(AppApplicationWindow, NewSetsTheTitleOnlyForAnUnmodifiedDocument) {
   EXPECT_EQ(Window().Application_Title(), "Лировушка.txt");
 
   // Dropping changes with No: the caption goes, the taskbar text stays.
-  Window().Set_Document_Name("C:\\old.txt");
-  Window().Set_Application_Title("C:\\old.txt");
+  Window().Doc.Name = Window().Doc.Title = "C:\\old.txt";
+  Window().Show_Document();
   Window().Edit.Set_Text("changed");
   Window().Edit.Set_Modified(true);
   {
@@ -209,14 +209,14 @@ TEST_F(AppApplicationWindow, LoadingAFileNamesBothWindowsAndSaveAsOnlyTheCaption
     Command(IDM_Open);
     EXPECT_EQ(answerer.File_Dialogs(), 1);
   }
-  EXPECT_EQ(Window().Document_Name(), first);
+  EXPECT_EQ(Window().Caption(), first);
   EXPECT_EQ(Narrow(Text_Of(Window().Application)), first);
 
   // Through a recent-files item.
   Window().History_List.Add(second, 0);
   Window().Fill_History_Menu();
   Command(IDM_Recent_1);
-  EXPECT_EQ(Window().Document_Name(), second);
+  EXPECT_EQ(Window().Caption(), second);
   EXPECT_EQ(Narrow(Text_Of(Window().Application)), second);
 
   // Saving under a new name renames the document, not the taskbar entry.
@@ -226,7 +226,7 @@ TEST_F(AppApplicationWindow, LoadingAFileNamesBothWindowsAndSaveAsOnlyTheCaption
     EXPECT_EQ(answerer.File_Dialogs(), 1);
     EXPECT_EQ(answerer.Boxes(), 0);
   }
-  EXPECT_EQ(Window().Document_Name(), copy);
+  EXPECT_EQ(Window().Caption(), copy);
   EXPECT_EQ(Win32_Files().Read_All(copy).value_or(""), "two\r\n");
   EXPECT_EQ(Narrow(Text_Of(Window().Application)), second);
 }

@@ -104,28 +104,34 @@ class MainWindow : public Main_Window_Test {
 
 // Other suites share this window and change its font and settings, so this
 // checks that the edit area shows Text_Font, not that Text_Font is the default.
-TEST_F(MainWindow, TheEditAreaShowsTextFontAndTheStatusBarHasItsSixPanels) {
+TEST_F(MainWindow, TheEditAreaShowsTextFontAndTheStatusBarHasItsSevenPanels) {
   int parts[8] = {};
-  ASSERT_EQ(SendMessageW(Window().Status.Handle(), SB_GETPARTS, 8, LPARAM(parts)), 6);
+  ASSERT_EQ(SendMessageW(Window().Status.Handle(), SB_GETPARTS, 8, LPARAM(parts)), 7);
   EXPECT_EQ(parts[0], 130);
   EXPECT_EQ(parts[1], 260);
   EXPECT_EQ(parts[2], 410);
   EXPECT_EQ(parts[3], 616);
   EXPECT_EQ(parts[4], 666);
   EXPECT_EQ(parts[5], 746);
-  // The last panel shows the document's file encoding; New makes it WIN.
-  const auto panel_text = [] {
+  EXPECT_EQ(parts[6], 826);
+  // The last panels show the document's file encoding and line ends; New
+  // makes them WIN and CR LF.
+  const auto panel_text = [](int panel) {
     wchar_t text[64] = {};
-    SendMessageW(Window().Status.Handle(), SB_GETTEXTW, kPanelEncoding, LPARAM(text));
+    SendMessageW(Window().Status.Handle(), SB_GETTEXTW, panel, LPARAM(text));
     return Narrow(text);
   };
-  Window().Encoding = File_Encoding::Utf16_Be;
+  Window().Doc.Encoding = File_Encoding::Utf16_Be;
+  Window().Doc.Ends = Line_End::Lf;
+  Window().Doc.Mixed_Ends = true;
   Window().Refresh_Status();
-  EXPECT_EQ(panel_text(), " UTF-16 BE");
+  EXPECT_EQ(panel_text(kPanelEncoding), " UTF-16 BE");
+  EXPECT_EQ(panel_text(kPanelLineEnds), " LF (смеш.)");
   Window().Edit.Set_Modified(false);
   Window().Command(IDM_New);
-  EXPECT_EQ(Window().Encoding, File_Encoding::Win);
-  EXPECT_EQ(panel_text(), " WIN");
+  EXPECT_EQ(Window().Doc.Encoding, File_Encoding::Win);
+  EXPECT_EQ(panel_text(kPanelEncoding), " WIN");
+  EXPECT_EQ(panel_text(kPanelLineEnds), " CR LF");
   Window().Reset_Editor();
   CHARFORMAT2W format{};
   format.cbSize = sizeof format;

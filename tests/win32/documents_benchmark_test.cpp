@@ -20,7 +20,7 @@
 #include "common/file_encoding.h"
 #include "common/win1251_unicode.h"
 #include "documents/document_files.h"
-#include "documents/text_file_format.h"
+#include "common/line_ends.h"
 #include "platform/win32/document_text_win32.h"
 #include "platform/win32/edit_area_win32.h"
 #include "platform/win32/file_writer_win32.h"
@@ -125,7 +125,7 @@ Open_Save_Times Time_Open_And_Save(HWND parent, const std::string& path, const s
     File_Encoding found = File_Encoding::Win;
     best.Open = std::min(best.Open, Seconds([&] {
                            const auto read = Win32_Files().Read_All(path);
-                           found = Put_Document(text, path, *read);
+                           found = Put_Document(text, path, *read).Encoding;
                          }));
     EXPECT_EQ(found, encoding);
     best.Save = std::min(best.Save, Seconds([&] {

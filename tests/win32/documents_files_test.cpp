@@ -68,9 +68,11 @@ class DocumentsFiles : public ::testing::Test {
     text.Set_Piece_Chars(piece_chars);
     const auto bytes = Win32_Files().Read_All(Path(from));
     EXPECT_TRUE(bytes.has_value());
-    encoding_ = Put_Document(text, Path(from), bytes.value_or(""));
+    Document document;
+    Take_File_Form(document, Put_Document(text, Path(from), bytes.value_or("")));
+    encoding_ = document.Encoding;
     Win32_File_Writer writer;
-    EXPECT_EQ(Save_Document(text, writer, Path(to), encoding_), Save_Result::Saved);
+    EXPECT_EQ(Save_Document(text, writer, Path(to), document.Encoding, document.Ends), Save_Result::Saved);
     return Read_Raw(to);
   }
 

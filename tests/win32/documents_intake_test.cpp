@@ -108,7 +108,7 @@ TEST_F(Intake, AnOpenedLongFileShowsItsStartAtOnceAndEndsAsInOneStep) {
   Open(path_);
   ASSERT_TRUE(Window().Intake.Busy());
   ASSERT_TRUE(Whole_Text_In());
-  EXPECT_EQ(Window().Encoding, File_Encoding::Utf8_Bom);
+  EXPECT_EQ(Window().Doc.Encoding, File_Encoding::Utf8_Bom);
   EXPECT_TRUE(Window().Edit.Control_Text() == wide);
 }
 

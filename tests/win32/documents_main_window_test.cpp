@@ -209,11 +209,11 @@ TEST_F(DocumentsMainWindow, AHistoryItemLoadsItsFileAndSaveWritesItBack) {
   const std::string path = Narrow(temp) + "lv_docs_history_" + std::to_string(GetCurrentProcessId()) + ".txt";
   ASSERT_TRUE(Win32_File_Writer().Write_Whole(path, "first\nsecond\r\n"));
   Set_Document("", 0, 0);
-  Window().Set_Document_Name("Лировушка.txt");
+  Window().Doc.Name = "Лировушка.txt";
   Window().History_List.Add(path, 0);
   Window().Fill_History_Menu();
   SendMessageW(Window().Handle, WM_COMMAND, IDM_Recent_1, 0);
-  EXPECT_EQ(Window().Document_Name(), path);
+  EXPECT_EQ(Window().Caption(), path);
   EXPECT_EQ(Window().Edit.Text(), "first\rsecond\r");
   EXPECT_FALSE(Window().Edit.Modified());
   EXPECT_EQ(Window().Current_Path, path);
@@ -264,14 +264,14 @@ TEST_F(DocumentsMainWindow, TheFileEncodingItemFollowsTheDocumentAndAChoiceIsThe
   Window().Fill_History_Menu();
   SendMessageW(Window().Handle, WM_COMMAND, IDM_Recent_1, 0);
   Window().Settings.Recognize_Page_On_Open = false;
-  EXPECT_EQ(Window().Encoding, File_Encoding::Koi);
+  EXPECT_EQ(Window().Doc.Encoding, File_Encoding::Koi);
   EXPECT_EQ(Window().Status.Text(kPanelEncoding), " KOI");
   EXPECT_EQ(Window().Edit.Text(), Utf8_To_Win1251("Привет, мир! Ещё ещё\r"));
   EXPECT_EQ(Checked_Encoding_Item(), IDM_Encoding_Koi);
 
   Box_Watch boxes;
   SendMessageW(Window().Handle, WM_COMMAND, IDM_Encoding_Iso, 0);
-  EXPECT_EQ(Window().Encoding, File_Encoding::Iso);
+  EXPECT_EQ(Window().Doc.Encoding, File_Encoding::Iso);
   EXPECT_EQ(Checked_Encoding_Item(), IDM_Encoding_Iso);
   EXPECT_EQ(Window().Status.Text(kPanelEncoding), " ISO");
   EXPECT_EQ(Window().Edit.Text(), Utf8_To_Win1251("Привет, мир! Ещё ещё\r"));

@@ -12,7 +12,7 @@
 
 #include "common/control_text.h"
 #include "common/win1251_unicode.h"
-#include "documents/text_file_format.h"
+#include "common/line_ends.h"
 #include "documents/document_commands.h"
 #include "fake_platform.h"
 #include "platform/clipboard.h"
@@ -29,7 +29,7 @@ class Fake_Document_Text : public Document_Text {
     unicode.reset();
     edit_.Set_Text(text);
   }
-  void Put_File(Shared_File_Bytes bytes, File_Encoding encoding) override {
+  void Put_File(Shared_File_Bytes bytes, File_Encoding encoding, const File_Survey&) override {
     const std::string file(bytes->View());
     if (encoding == File_Encoding::Win)
       Put(Disk_To_Working_Text(file));
@@ -77,14 +77,19 @@ class Fake_Document_Text : public Document_Text {
   Fake_Edit& edit_;
 };
 
+// What it shows of the document is what the document was when last shown.
 class Fake_Window : public Document_Window {
  public:
   std::string caption = "Лировушка.txt", title = "Лировушка.txt";
   int resets = 0, refreshes = 0, marks_cleared = 0, history_changes = 0;
   Fake_Edit* edit = nullptr;  // emptied by Reset_Editor
-  std::string Document_Name() override { return caption; }
-  void Set_Document_Name(const std::string& name) override { caption = name; }
-  void Set_Application_Title(const std::string& t) override { title = t; }
+  const Document* doc = nullptr;
+  // It redraws the status bar's document panels as well.
+  void Show_Document() override {
+    caption = doc->Name;
+    title = doc->Title;
+    ++refreshes;
+  }
   void Reset_Editor() override {
     ++resets;
     if (edit) edit->Set_Text("");
@@ -248,18 +253,20 @@ struct Document_Fixture {
   bool find_next_ready = true;
   bool caret_memory = true;
   Save_Dialog_State save_dialog;
-  File_Encoding encoding = File_Encoding::Win;
-  Document_Session s{edit,         text,        window,  disk,    disk,         dialogs,      name_part,
-                     prompts,      shell,       keys,    history, current_path, saved_layout, find_next_ready,
-                     caret_memory, save_dialog, encoding};
+  Document doc;
+  Document_Session s{edit,         text,        window, disk,    disk,         dialogs,      name_part,
+                     prompts,      shell,       keys,   history, current_path, saved_layout, find_next_ready,
+                     caret_memory, save_dialog, doc};
 
   Document_Fixture() {
     window.edit = &edit;
+    window.doc = &doc;
     history.Fill();
   }
   // A document with unsaved changes under `name`.
   void Modified_Document(const std::string& name, const std::string& content = "changed") {
-    window.caption = name;
+    doc.Name = name;
+    window.Show_Document();
     edit.text = content;
     edit.modified = true;
   }
