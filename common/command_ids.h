@@ -100,6 +100,11 @@
 #define IDM_Encoding_Koi      1537
 #define IDM_Encoding_Iso      1538
 #define IDM_Encoding_Mac      1539
+/* Line ends of the document's file, in the order of Line_End */
+#define IDM_Line_Ends_First   1541
+#define IDM_Line_Ends_Cr_Lf   1541
+#define IDM_Line_Ends_Lf      1542
+#define IDM_Line_Ends_Cr      1543
 
 /* Help */
 #define IDM_Help_Contents 1601

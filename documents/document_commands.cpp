@@ -28,24 +28,43 @@ void Add_To_History(Document_Session& s, const std::string& path) {
 
 namespace {
 
+// A text that its 8-bit page cannot hold is never written with '?' in place
+// of characters unless the user says so: the question offers UTF-8, which
+// then becomes the document's encoding, the page with '?', or no save at
+// all, which the user is told of. True when the file was written.
+bool Save_Outside_Encoding(Document_Session& s, const std::string& path) {
+  const Characters_Outside outside =
+      Characters_Outside_Encoding(s.Text.Take_Unicode(), s.Doc.Encoding, kNulSymbol);
+  File_Encoding encoding = s.Doc.Encoding;
+  Outside_Characters replace = Outside_Characters::Replace_With_Question_Mark;
+  switch (s.Prompts.Ask_Save_Changes(Outside_Encoding_Question(outside, s.Doc.Encoding))) {
+    case Answer::Yes:
+      encoding = File_Encoding::Utf8;
+      replace = Outside_Characters::Refuse;
+      break;
+    case Answer::No:
+      break;
+    case Answer::Cancel:
+      s.Prompts.Notice(Not_Saved_Text(path));
+      return false;
+  }
+  if (Save_Document(s.Text, s.Writer, path, encoding, s.Doc.Ends, replace) != Save_Result::Saved) {
+    s.Prompts.File_Error(Create_Error_Text(path));
+    return false;
+  }
+  if (encoding != s.Doc.Encoding) {
+    s.Doc.Encoding = encoding;
+    s.Window.Show_Document();
+  }
+  return true;
+}
+
 // A failed write is reported and leaves the file, the document and every
-// setting as they were; the caller then stops. A text that its 8-bit page
-// cannot hold is never written with '?' in its place: the user either saves
-// it as UTF-8, which becomes the document's encoding, or saves nothing.
+// setting as they were; the caller then stops.
 bool Save_To(Document_Session& s, const std::string& path) {
   const Save_Result result = Save_Document(s.Text, s.Writer, path, s.Doc.Encoding, s.Doc.Ends);
   if (result == Save_Result::Saved) return true;
-  if (result == Save_Result::Outside_Encoding) {
-    const Characters_Outside outside =
-        Characters_Outside_Encoding(s.Text.Take_Unicode(), s.Doc.Encoding, kNulSymbol);
-    if (s.Prompts.Ask_Save_Changes(Outside_Encoding_Question(outside, s.Doc.Encoding)) != Answer::Yes)
-      return false;
-    if (Save_Document(s.Text, s.Writer, path, File_Encoding::Utf8, s.Doc.Ends) == Save_Result::Saved) {
-      s.Doc.Encoding = File_Encoding::Utf8;
-      s.Window.Show_Document();
-      return true;
-    }
-  }
+  if (result == Save_Result::Outside_Encoding) return Save_Outside_Encoding(s, path);
   s.Prompts.File_Error(Create_Error_Text(path));
   return false;
 }

@@ -104,12 +104,31 @@ Save_Result Save_Page(Document_Text& text, File_Writer& writer, const std::strin
   return Written(writer.Write_Whole(path, Encode_File_Text(Working_Text_To_Disk(unicode, ends), encoding)));
 }
 
+// A character outside the page becomes one '?', a surrogate pair included.
+Save_Result Save_Replacing(Document_Text& text, File_Writer& writer, const std::string& path,
+                           File_Encoding encoding, Line_End ends) {
+  std::wstring unicode = text.Take_Unicode();
+  std::size_t out = 0;
+  for (std::size_t i = 0; i < unicode.size(); ++i) {
+    const bool pair = unicode[i] >= 0xD800 && unicode[i] < 0xDC00 && i + 1 < unicode.size() &&
+                      unicode[i + 1] >= 0xDC00 && unicode[i + 1] < 0xE000;
+    unicode[out++] = pair ? L'?' : unicode[i];
+    i += pair;
+  }
+  unicode.resize(out);
+  const std::wstring disk = Working_Text_To_Disk(unicode, ends);
+  return Written(writer.Write_Whole(path, encoding == File_Encoding::Win ? Control_Text_To_Document(disk)
+                                                                         : Encode_File_Text(disk, encoding)));
+}
+
 }  // namespace
 
 Save_Result Save_Document(Document_Text& text, File_Writer& writer, const std::string& path,
-                          File_Encoding encoding, Line_End ends) {
+                          File_Encoding encoding, Line_End ends, Outside_Characters outside) {
   try {
     if (Is_Rich_Text_Name(path)) return Written(writer.Write_Whole(path, text.Take_Rich()));
+    if (outside == Outside_Characters::Replace_With_Question_Mark && Is_8_Bit_Encoding(encoding))
+      return Save_Replacing(text, writer, path, encoding, ends);
     if (encoding == File_Encoding::Win) return Save_Win1251(text, writer, path, ends);
     if (Is_8_Bit_Encoding(encoding)) return Save_Page(text, writer, path, encoding, ends);
     return Written(writer.Write_Whole(
@@ -145,8 +164,14 @@ std::string Outside_Text(const Characters_Outside& outside, File_Encoding encodi
 }  // namespace
 
 std::string Outside_Encoding_Question(const Characters_Outside& outside, File_Encoding encoding) {
-  return Outside_Text(outside, encoding) + " Сохранить файл в кодировке UTF-8?";
+  const std::string name = File_Encoding_Name(encoding);
+  return Outside_Text(outside, encoding) +
+         "\n\nДа: сохранить файл в кодировке UTF-8.\nНет: сохранить в кодировке " + name +
+         ", поставив вместо " + (outside.Count == 1 ? "этого знака" : "этих знаков") +
+         " «?».\nОтмена: не сохранять.";
 }
+
+std::string Not_Saved_Text(const std::string& path) { return "Файл не сохранён: " + path; }
 
 std::string Outside_Chosen_Encoding_Warning(const Characters_Outside& outside, File_Encoding encoding) {
   return Outside_Text(outside, encoding) +

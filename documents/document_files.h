@@ -50,14 +50,20 @@ enum class Save_Result {
   // cannot store; nothing was written.
   Outside_Encoding,
 };
+// What a save does with characters its 8-bit page lacks.
+enum class Outside_Characters { Refuse, Replace_With_Question_Mark };
 // Writes the edit area's document to `path` in `encoding`, each line ending
 // in `ends`. Anything but Saved leaves the file as it was.
 Save_Result Save_Document(Document_Text& text, File_Writer& writer, const std::string& path,
-                          File_Encoding encoding = File_Encoding::Win, Line_End ends = Line_End::Cr_Lf);
+                          File_Encoding encoding = File_Encoding::Win, Line_End ends = Line_End::Cr_Lf,
+                          Outside_Characters outside = Outside_Characters::Refuse);
 
-// The question Save asks when the text does not fit in its 8-bit page.
+// The question Save asks when the text does not fit in its 8-bit page: Yes
+// saves in UTF-8, No in the page with '?' for those characters, Cancel
+// saves nothing, and then the user is told so (Not_Saved_Text).
 std::string Outside_Encoding_Question(const Characters_Outside& outside,
                                       File_Encoding encoding = File_Encoding::Win);
+std::string Not_Saved_Text(const std::string& path);
 // The warning when an 8-bit page lacking some of the text's characters is
 // chosen for the next save.
 std::string Outside_Chosen_Encoding_Warning(const Characters_Outside& outside, File_Encoding encoding);

@@ -6,7 +6,10 @@
 #include "common/control_text.h"
 
 Piece_Writer::Piece_Writer(File_Sink& sink, Line_End ends, size_t waiting_limit)
-    : sink_(sink), limit_(waiting_limit ? waiting_limit : 1), line_ends_(ends), worker_([this] { Write_Queued_Pieces(); }) {}
+    : sink_(sink),
+      limit_(waiting_limit ? waiting_limit : 1),
+      line_ends_(ends),
+      worker_([this] { Write_Queued_Pieces(); }) {}
 
 Piece_Writer::~Piece_Writer() { Finish(); }
 

@@ -1,5 +1,5 @@
-// The radio items of "Кодировка файла": the document's encoding checked, and
-// a choice made the encoding of the next save.
+// The radio items of "Кодировка файла" and "Концы строк": the document's
+// encoding and line ends checked, and a choice made those of the next save.
 #include <iterator>
 
 #include "common/command_ids.h"
@@ -29,5 +29,14 @@ void Register_Encoding_Commands(Command_Table& table, Document_Host& host) {
   table.Add_Opening(IDM_Encoding_Win, [h](HMENU menu) {
     CheckMenuRadioItem(menu, IDM_Encoding_First, IDM_Encoding_First + kEncoding_Count - 1,
                        Item_Of(h->Doc.Encoding), MF_BYCOMMAND);
+  });
+  for (const Line_End ends : {Line_End::Cr_Lf, Line_End::Lf, Line_End::Cr}) {
+    table.Add(IDM_Line_Ends_First + int(ends), [h, ends] {
+      With_Document_Session(*h, [ends](Document_Session& s) { Choose_Line_Ends(s, ends); });
+    });
+  }
+  table.Add_Opening(IDM_Line_Ends_Cr_Lf, [h](HMENU menu) {
+    CheckMenuRadioItem(menu, IDM_Line_Ends_Cr_Lf, IDM_Line_Ends_Cr, IDM_Line_Ends_First + int(h->Doc.Ends),
+                       MF_BYCOMMAND);
   });
 }

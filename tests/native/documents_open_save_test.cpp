@@ -317,25 +317,34 @@ TEST(DocumentsEncoding, AnOpenedUnicodeFileIsShownAsUnicodeAndSavedInItsOwnEncod
 
 // Windows-1251 cannot store the euro's neighbours: the user is told how many
 // and which, and either saves as UTF-8 or keeps the file and the text.
-TEST(DocumentsEncoding, SavingAWinDocumentThatHoldsOtherCharactersAsksAndNeverWritesQuestionMarks) {
+// Cancel writes nothing and says so; No writes the page with '?' for each
+// character it lacks; Yes writes UTF-8, which the document keeps.
+TEST(DocumentsEncoding, SavingAWinDocumentThatHoldsOtherCharactersAsksWhatToWrite) {
   Document_Fixture f;
   f.doc.Name = "C:\\Docs\\w.txt";
   f.window.Show_Document();
   f.disk.files["C:\\Docs\\w.txt"] = "old";
   // A typed U+2400 is the symbol for NUL, not a NUL byte.
-  f.text.Put_Unicode(std::wstring{0x430, '?', 0x20AC, 0x3A9, 0xD83D, 0xDE00, 0x2400, 0x3A9, '\r'});
+  const std::wstring text{0x430, '?', 0x20AC, 0x3A9, 0xD83D, 0xDE00, 0x2400, 0x3A9, '\r'};
+  f.text.Put_Unicode(text);
   f.edit.modified = true;
-  for (const Answer answer : {Answer::No, Answer::Cancel}) {
-    f.prompts.answers = {answer};
-    Save_Command(f.s);
-    EXPECT_EQ(f.disk.files["C:\\Docs\\w.txt"], "old");
-    EXPECT_TRUE(f.edit.modified);
-    EXPECT_EQ(f.doc.Encoding, File_Encoding::Win);
-  }
-  EXPECT_EQ(f.prompts.asked.back(),
-            "В тексте 4 знака, которых нет в кодировке WIN, первый: «Ω». Сохранить файл в кодировке UTF-8?");
+  f.prompts.answers = {Answer::Cancel};
+  Save_Command(f.s);
+  EXPECT_EQ(f.disk.files["C:\\Docs\\w.txt"], "old");
+  EXPECT_TRUE(f.edit.modified);
+  EXPECT_EQ(f.prompts.notices, std::vector<std::string>{"Файл не сохранён: C:\\Docs\\w.txt"});
+  EXPECT_EQ(
+      f.prompts.asked.back(),
+      "В тексте 4 знака, которых нет в кодировке WIN, первый: «Ω».\n\nДа: сохранить файл в кодировке "
+      "UTF-8.\nНет: сохранить в кодировке WIN, поставив вместо этих знаков «?».\nОтмена: не сохранять.");
+  f.prompts.answers = {Answer::No};
+  Save_Command(f.s);
+  EXPECT_EQ(f.disk.files["C:\\Docs\\w.txt"], "\xE0?\x88????\r\n");  // one '?' for the pair
+  EXPECT_FALSE(f.edit.modified);
+  EXPECT_EQ(f.doc.Encoding, File_Encoding::Win);
   EXPECT_TRUE(f.prompts.file_errors.empty());
   f.prompts.answers = {Answer::Yes};
+  f.edit.modified = true;
   const int refreshes = f.window.refreshes;
   Save_Command(f.s);
   EXPECT_EQ(f.disk.files["C:\\Docs\\w.txt"],
@@ -371,21 +380,24 @@ TEST(DocumentsEncoding, AChosenPageLackingCharactersWarnsAndTheSaveAsks) {
   ASSERT_EQ(f.prompts.notices.size(), 1u);
   EXPECT_EQ(f.prompts.notices[0].rfind("В тексте 2 знака, которых нет в кодировке DOS, первый: «\u00AB».", 0),
             0u);
-  f.prompts.answers = {Answer::No};
+  f.prompts.answers = {Answer::Cancel};
   Save_Command(f.s);
   EXPECT_EQ(f.disk.files["C:\\Docs\\d.txt"], "old");
   EXPECT_EQ(
-      f.prompts.asked.back(),
-      "В тексте 2 знака, которых нет в кодировке DOS, первый: «\u00AB». Сохранить файл в кодировке UTF-8?");
+      f.prompts.asked.back().rfind("В тексте 2 знака, которых нет в кодировке DOS, первый: «\u00AB».", 0),
+      0u);
+  EXPECT_NE(f.prompts.asked.back().find("Нет: сохранить в кодировке DOS,"), std::string::npos);
   Choose_Encoding(f.s, File_Encoding::Win);  // 1251 has « »
-  EXPECT_EQ(f.prompts.notices.size(), 1u);
+  EXPECT_EQ(f.prompts.notices.size(), 2u);   // the warning and "not saved"
   Save_Command(f.s);
   EXPECT_EQ(f.disk.files["C:\\Docs\\d.txt"], "\xE0\xAB\xE1\xBB\r\n");
 }
 
 TEST(DocumentsEncoding, TheQuestionCountsInRussian) {
-  EXPECT_EQ(Outside_Encoding_Question({1, "Ω"}),
-            "В тексте 1 знак, которого нет в кодировке WIN: «Ω». Сохранить файл в кодировке UTF-8?");
+  EXPECT_EQ(
+      Outside_Encoding_Question({1, "Ω"}, File_Encoding::Koi),
+      "В тексте 1 знак, которого нет в кодировке KOI: «Ω».\n\nДа: сохранить файл в кодировке UTF-8.\nНет: "
+      "сохранить в кодировке KOI, поставив вместо этого знака «?».\nОтмена: не сохранять.");
   EXPECT_NE(Outside_Encoding_Question({5, "Ω"}).find(" 5 знаков, которых"), std::string::npos);
   EXPECT_NE(Outside_Encoding_Question({12, "Ω"}).find(" 12 знаков,"), std::string::npos);
   EXPECT_NE(Outside_Encoding_Question({22, "Ω"}).find(" 22 знака,"), std::string::npos);
