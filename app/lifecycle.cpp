@@ -32,11 +32,18 @@ Command_Line_Document Open_Command_Line(const std::vector<std::string>& args,
   return doc;
 }
 
-void Close_Program(const Close_State& state, Settings_File& file, Sound_Player& sound, Prompts& prompts) {
-  Play_Event_Sound(state.Model, kSoundExit, sound);
+bool Write_All_Settings(const Close_State& state, Settings_File& file, Prompts* prompts) {
   try {
     Write_Close_Settings(file, state);
+    file.Commit();
+    return true;
   } catch (const Settings_Write_Error& e) {
-    prompts.Error(e.what());
+    if (prompts) prompts->Error(e.what());
+    return false;
   }
+}
+
+void Close_Program(const Close_State& state, Settings_File& file, Sound_Player& sound, Prompts& prompts) {
+  Play_Event_Sound(state.Model, kSoundExit, sound);
+  Write_All_Settings(state, file, &prompts);
 }

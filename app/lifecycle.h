@@ -28,6 +28,10 @@ Command_Line_Document Open_Command_Line(const std::vector<std::string>& args,
 
 std::string Create_File_Question(const std::string& argument);
 
+// Writes every setting and commits them together; a refused write is
+// reported (through `prompts`, when given) and false.
+bool Write_All_Settings(const Close_State& state, Settings_File& file, Prompts* prompts);
+
 // Plays the exit sound to its end, then writes every setting. A refused write
 // is reported and the close goes on: a read-only folder must not keep the
 // program from ending.

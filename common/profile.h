@@ -13,4 +13,7 @@ class Profile {
   virtual std::optional<std::string> Read(const std::string& section, const std::string& key) = 0;
   // false when the system refused the write (read-only file or folder, full disk).
   virtual bool Write(const std::string& section, const std::string& key, const std::string& value) = 0;
+  // A store that gathers its writes puts them in the file here, all at once;
+  // false when the file could not take them.
+  virtual bool Commit() { return true; }
 };

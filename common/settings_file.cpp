@@ -135,3 +135,7 @@ void Settings_File::Write_Integer(const std::string& section, const std::string&
 void Settings_File::Write_Bool(const std::string& section, const std::string& key, bool value) {
   Write_String(section, key, value ? "1" : "0");
 }
+
+void Settings_File::Commit() {
+  if (!profile_.Commit()) throw Settings_Write_Error(profile_.Path());
+}

@@ -1,7 +1,7 @@
 #pragma once
 // Typed access to the settings file: every read has a default, so a missing
-// or damaged file gives the built-in settings; every write goes to the file at
-// once and a refused write raises Settings_Write_Error.
+// or damaged file gives the built-in settings; a refused write, or a commit
+// the file refuses, raises Settings_Write_Error.
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
@@ -35,6 +35,8 @@ class Settings_File {
   void Write_String(const std::string& section, const std::string& key, const std::string& value);
   void Write_Integer(const std::string& section, const std::string& key, int32_t value);
   void Write_Bool(const std::string& section, const std::string& key, bool value);
+  // The writes so far go to the file, all at once where the store gathers them.
+  void Commit();
 
   const std::string& Path() const { return profile_.Path(); }
 

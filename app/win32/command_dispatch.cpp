@@ -27,7 +27,7 @@ void Register_Shell_Commands(Main_Window& w) {
   w.Commands.Add(IDM_Tray_Exit, exit);
   w.Commands.Add(IDM_Clear_History, [window] {
     window->History_List.Clear();
-    window->Fill_History_Menu();
+    window->History_Changed();
   });
   w.Commands.Add_Opening(IDM_Toggle_Case, [window](HMENU menu) { Misc_Menu_Opening(*window, menu); });
 }

@@ -108,6 +108,7 @@ void Main_Window::On_First_Activation() {
   if (auto caret = History_List.Caret_To_Restore(doc.Name, Settings.Caret_Memory))
     if (!Intake.Place_Caret_Later(*caret)) Edit.Set_Selection(*caret, *caret);
   Started = true;
+  if (doc.Bytes) Write_Settings();
 }
 
 Close_State Main_Window::Gather_Close_State() {
@@ -140,9 +141,26 @@ Close_State Main_Window::Gather_Close_State() {
 
 void Main_Window::On_Close() {
   Win32_Profile profile(Settings_File_Path(Exe_Path));
+  profile.Begin_Batch();
   Settings_File file(profile);
   Close_Program(Gather_Close_State(), file, *Event_Sounds, Prompts);
   Remove_Tray_Icon(*this);
+}
+
+// A setting confirmed or a recent file noted survives a kill. A folder that
+// refuses the file is reported once; the close reports it again.
+void Main_Window::Write_Settings() {
+  if (!Started) return;
+  Win32_Profile profile(Settings_File_Path(Exe_Path));
+  profile.Begin_Batch();
+  Settings_File file(profile);
+  if (!Write_All_Settings(Gather_Close_State(), file, Settings_Refused ? nullptr : &Prompts))
+    Settings_Refused = true;
+}
+
+void Main_Window::History_Changed() {
+  Fill_History_Menu();
+  Write_Settings();
 }
 
 // Keys that reach the edit area: Insert flips the mode indicator, Esc closes,
@@ -385,6 +403,7 @@ class Settings_Link : public Settings_Dialog_Host {
   Help_Viewer& Help() override { return *window_.Help_Display; }
   bool Status_Bar_Visible() override { return window_.Status_Visible; }
   void Set_Status_Bar_Visible(bool visible) override { window_.Set_Status_Bar_Visible(visible); }
+  void Settings_Accepted() override { window_.Write_Settings(); }
 
  private:
   Main_Window& window_;

@@ -75,7 +75,8 @@ class Main_Window : public Document_Window {
   void Reset_Editor() override;
   void Refresh_Status() override;
   void Clear_Conversion_Marks() override;
-  void History_Changed() override { Fill_History_Menu(); }
+  // The menu shows the list again, and the settings file keeps it.
+  void History_Changed() override;
 
   // The texts the caption and the taskbar entry show.
   std::string Caption();
@@ -87,6 +88,8 @@ class Main_Window : public Document_Window {
   void Layout_Children();
   // Whether the window may close: the unsaved-changes guard answers.
   bool May_Close();
+  // Writes every setting to the settings file, as the close does.
+  void Write_Settings();
 
   HWND Handle = nullptr;
   // The application window: it carries the taskbar entry and owns Handle.
@@ -173,6 +176,8 @@ class Main_Window : public Document_Window {
   void Put_Mode_Back();
   // The encoding and line-end panels.
   void Show_Document_Form();
+  // A write of the settings file was refused this session and reported.
+  bool Settings_Refused = false;
   // The mode panel's text while it shows the share of a long text taken in.
   std::optional<std::string> Mode_Before_Intake;
   // When the line panels next follow the text coming in.

@@ -46,7 +46,7 @@ void Win32_Prompts::Error(const std::string& text) { Box(owner_, text, MB_OK | M
 void Win32_Prompts::Beep() { MessageBeep(MB_OK); }
 
 void Win32_Sound::Play(const std::string& name, unsigned flags) {
-  PlaySoundA(To_Ansi(name).c_str(), nullptr, flags);
+  PlaySoundW(Wide(name).c_str(), nullptr, flags);
 }
 
 void Win32_Shell::Open(const std::string& target) {

@@ -111,6 +111,7 @@ void Settings_Dialog::On_Command(int id, int code) {
     case IDOK:
       form_->Controls = Read_Controls(dialog_);
       form_->Accept();
+      host_.Settings_Accepted();
       End_Modal();
       return;
     case IDCANCEL:

@@ -34,6 +34,8 @@ class Settings_Dialog_Host {
   virtual bool Status_Bar_Visible() = 0;
   // Shows or hides the status bar together with its menu separator.
   virtual void Set_Status_Bar_Visible(bool visible) = 0;
+  // OK applied the dialog's settings: the settings file keeps them now.
+  virtual void Settings_Accepted() = 0;
 };
 
 class Settings_Dialog {

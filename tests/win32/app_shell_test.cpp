@@ -8,6 +8,7 @@
 
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 #include "common/command_ids.h"
 #include "common/ini_file.h"
@@ -54,16 +55,29 @@ void Run_Profile_Steps(Profile& profile) {
   file.Write_String("SIZE", "top", "7");
 }
 
+std::vector<std::string> Files_In(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAW found{};
+  HANDLE h = FindFirstFileW(Wide(folder + "*").c_str(), &found);
+  if (h == INVALID_HANDLE_VALUE) return names;
+  do {
+    const std::string name = Narrow(found.cFileName);
+    if (name != "." && name != "..") names.push_back(name);
+  } while (FindNextFileW(h, &found));
+  FindClose(h);
+  return names;
+}
+
+// The system's side lies in a folder whose name Windows-1251 cannot hold.
 TEST(ProfileFile, PortableFileAndSystemProfileWriteTheSameBytes) {
-  const std::string folder = Temp_Folder("lirovant_profile");
-  const std::string system_path = folder + "system.ini";
-  const std::string portable_path = folder + "portable.ini";
+  const std::string greek = Temp_Folder("lirovant_profile_Ωμέγα");
+  const std::string system_path = greek + "Lirovant.ini";
+  const std::string portable_path = Temp_Folder("lirovant_profile") + "portable.ini";
   DeleteFileW(Wide(system_path).c_str());
   DeleteFileW(Wide(portable_path).c_str());
 
   Win32_Profile system(system_path);
   Run_Profile_Steps(system);
-  WritePrivateProfileStringA(nullptr, nullptr, nullptr, To_Ansi(system_path).c_str());  // flush
   Ini_File portable(portable_path);
   Run_Profile_Steps(portable);
 
@@ -78,6 +92,19 @@ TEST(ProfileFile, PortableFileAndSystemProfileWriteTheSameBytes) {
   EXPECT_TRUE(from_system.Key_Exists("Poziciya_Store", "Poziciya_Kursora_8"));
   EXPECT_FALSE(from_system.Key_Exists("Poziciya_Store", "Poziciya_Kursora_9"));
   EXPECT_EQ(from_system.Read_String("File_Store", "FileName3", "absent"), "");
+
+  // A batch reaches the file only at its commit, whole, and leaves no copy beside it.
+  Win32_Profile batch(system_path);
+  batch.Begin_Batch();
+  Settings_File batched(batch);
+  batched.Write_Integer("Size", "Top", 9);
+  batched.Write_String("Size", "Path", "C:\\Ωμέγα");
+  EXPECT_EQ(Slurp(system_path), a);
+  batched.Commit();
+  Win32_Profile after(system_path);
+  EXPECT_EQ(Settings_File(after).Read_Integer("Size", "Top", 0), 9);
+  EXPECT_EQ(Settings_File(after).Read_String("Size", "Path", ""), "C:\\Ωμέγα");
+  EXPECT_EQ(Files_In(greek), std::vector<std::string>{"Lirovant.ini"});
 }
 
 TEST(ProfileFile, RefusedWriteReportsTheFile) {
