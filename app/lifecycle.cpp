@@ -17,8 +17,10 @@ Command_Line_Document Open_Command_Line(const std::vector<std::string>& args,
   if (args.size() != 1) return doc;
   const std::string& argument = args[0];
   if (auto bytes = files.Read_Shared(argument)) {
+    // Its load tells the shell of it.
     doc.Name = argument;
     doc.Bytes = std::move(bytes);
+    return doc;
   } else if (files.Exists(argument)) {
     // Offering to create it would end in a save over a file the user never saw.
     prompts.Error(Open_Error_Text(argument));

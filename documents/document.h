@@ -3,11 +3,13 @@
 // The caption, the taskbar title and the status bar are drawn from it;
 // nothing reads them back to learn what the document is. Whether it holds
 // unsaved changes is the edit area's own flag, which every edit sets.
+#include <optional>
 #include <string>
 
 #include "common/file_encoding.h"
 #include "common/line_ends.h"
 #include "common/settings_model.h"
+#include "platform/files.h"
 
 struct Document {
   // The full path of its file, or exactly the untitled name.
@@ -20,9 +22,21 @@ struct Document {
   // from held more than one kind.
   Line_End Ends = Line_End::Cr_Lf;
   bool Mixed_Ends = false;
+  // Only a part of its file came in (the intake was stopped, or the file
+  // changed meanwhile): a save over the file asks first.
+  bool Partial = false;
+  // The file as it stood when last read or written; another program's
+  // change since makes a save over it ask first.
+  std::optional<File_Stamp> Stamp;
 
   bool Untitled() const { return Name == kUntitledName; }
 };
+
+// The mode panel's texts after an intake that ended with a part of the file,
+// and the message for a file that changed while it came in.
+constexpr const char* kIntakeStoppedText = " Загрузка прервана";
+constexpr const char* kIntakeBrokenText = " Файл изменился";
+std::string File_Changed_During_Intake_Text(const std::string& path);
 
 // The status bar's text for the document's line ends, as the encoding's
 // stands: " CR LF", " LF", " CR", or for a file that held more than one

@@ -59,14 +59,39 @@ bool Save_Outside_Encoding(Document_Session& s, const std::string& path) {
   return true;
 }
 
-// A failed write is reported and leaves the file, the document and every
-// setting as they were; the caller then stops.
-bool Save_To(Document_Session& s, const std::string& path) {
+// Before a save writes over the document's own file: a part of the file,
+// or a file another program has changed since it was read, goes over it
+// only when the user says so.
+bool May_Write_Over(Document_Session& s, const std::string& path) {
+  if (path != s.Doc.Name) return true;
+  std::string question;
+  if (s.Doc.Partial) {
+    question = Partial_Save_Question(path);
+  } else if (s.Doc.Stamp) {
+    const auto now = s.Reader.Stamp_Of(path);
+    if (now && *now != *s.Doc.Stamp) question = Changed_On_Disk_Question(path);
+  }
+  if (question.empty() || s.Prompts.Ask_Overwrite(question) == Answer::Yes) return true;
+  s.Prompts.Notice(Not_Saved_Text(path));
+  return false;
+}
+
+bool Write_To(Document_Session& s, const std::string& path) {
   const Save_Result result = Save_Document(s.Text, s.Writer, path, s.Doc.Encoding, s.Doc.Ends);
   if (result == Save_Result::Saved) return true;
   if (result == Save_Result::Outside_Encoding) return Save_Outside_Encoding(s, path);
   s.Prompts.File_Error(Create_Error_Text(path));
   return false;
+}
+
+// A failed write is reported and leaves the file, the document and every
+// setting as they were; the caller then stops. A written file is the
+// document's text whole, as it stands on the disk now.
+bool Save_To(Document_Session& s, const std::string& path) {
+  if (!May_Write_Over(s, path) || !Write_To(s, path)) return false;
+  s.Doc.Partial = false;
+  s.Doc.Stamp = s.Reader.Stamp_Of(path);
+  return true;
 }
 
 std::optional<std::string> Show_Save_Dialog(Document_Session& s) {
@@ -124,15 +149,6 @@ Shared_File_Bytes Read_Whole(Document_Session& s, const std::string& path) {
   return s.Reader.Read_Shared(path);
 }
 
-void Take_In(Document_Session& s, const std::string& path, const Shared_File_Bytes& bytes) {
-  Remember_Caret(s);
-  s.Window.Reset_Editor();
-  Take_File_Form(s.Doc, Put_Document(s.Text, path, bytes, s.Recognize_Page));
-  s.Doc.Name = s.Doc.Title = path;
-  s.Window.Show_Document();
-  Restore_Caret(s);
-}
-
 }  // namespace
 
 Guard_Result Save_Changes_Guard(Document_Session& s, Guard_Column column) {
@@ -164,6 +180,31 @@ void Open_Document(Document_Session& s) {
   Restore_Layout(s.Keys, s.Saved_Layout);
 }
 
+bool Load_File(Document_Session& s, const std::string& path, const Shared_File_Bytes& bytes) {
+  const File_Survey survey = Survey_File(bytes->View());
+  const Memory_Need need = Memory_For_File(s.Text, survey, bytes->View().size());
+  if (!need.Fits()) {
+    s.Prompts.File_Error(Too_Large_Text(path, need));
+    return false;
+  }
+  Remember_Caret(s);
+  s.Window.Reset_Editor();
+  Document loaded;
+  Take_File_Form(loaded, Put_Document(s.Text, path, bytes, survey, s.Recognize_Page));
+  loaded.Name = loaded.Title = path;
+  loaded.Stamp = s.Reader.Stamp_Of(path);
+  s.Doc = loaded;
+  s.Window.Show_Document();
+  Restore_Caret(s);
+  s.Window.Clear_Conversion_Marks();
+  Add_To_History(s, path);
+  s.Edit.Set_Modified(false);
+  s.Find_Next_Ready = false;
+  s.System_Shell.Add_To_Recent_Documents(path);
+  s.Window.Refresh_Status();
+  return true;
+}
+
 void Open_Chosen_File(Document_Session& s, const std::string& path) {
   const auto bytes = Read_Whole(s, path);
   if (!bytes) {
@@ -171,14 +212,7 @@ void Open_Chosen_File(Document_Session& s, const std::string& path) {
     return;
   }
   s.Saved_Layout = s.Keys.Current_Layout();
-  Take_In(s, path, bytes);
-  s.Window.Clear_Conversion_Marks();
-  s.Current_Path = path;
-  Add_To_History(s, s.Current_Path);
-  s.Edit.Set_Modified(false);
-  s.Find_Next_Ready = false;
-  s.System_Shell.Add_To_Recent_Documents(path);
-  s.Window.Refresh_Status();
+  if (Load_File(s, path, bytes)) s.Current_Path = path;
 }
 
 void Open_From_History(Document_Session& s, const std::string& path) {
@@ -193,13 +227,7 @@ void Open_From_History(Document_Session& s, const std::string& path) {
       s.Prompts.Notice(kHistoryFileMissing);
     return;
   }
-  Take_In(s, path, bytes);
-  s.Current_Path = path;
-  s.Edit.Set_Modified(false);
-  s.Window.Clear_Conversion_Marks();
-  s.Find_Next_Ready = false;
-  s.System_Shell.Add_To_Recent_Documents(path);
-  s.Window.Refresh_Status();
+  if (Load_File(s, path, bytes)) s.Current_Path = path;
   Restore_Layout(s.Keys, s.Saved_Layout);
 }
 

@@ -63,6 +63,11 @@ void Open_Document(Document_Session& s);
 // The load of the file confirmed in the open dialog.
 void Open_Chosen_File(Document_Session& s, const std::string& path);
 void Open_From_History(Document_Session& s, const std::string& path);
+// The load every way of opening a file ends in, once its bytes are read:
+// the file becomes the document, named after it, and joins the recent
+// files. A file the edit area cannot hold in the memory it can have is
+// reported and false, and the current document stays as it was.
+bool Load_File(Document_Session& s, const std::string& path, const Shared_File_Bytes& bytes);
 void Save_Command(Document_Session& s);
 void Save_As_Command(Document_Session& s);
 // True when the window may close.

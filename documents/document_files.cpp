@@ -41,11 +41,15 @@ Line_End_Count Ends_Of(const std::wstring& text) {
 
 Loaded_File Put_Document(Document_Text& text, const std::string& path, const Shared_File_Bytes& file,
                          const Page_Recognizer& recognize_page) {
+  return Put_Document(text, path, file, Survey_File(file->View()), recognize_page);
+}
+
+Loaded_File Put_Document(Document_Text& text, const std::string& path, const Shared_File_Bytes& file,
+                         const File_Survey& survey, const Page_Recognizer& recognize_page) {
   const std::string_view view = file->View();
   if (Is_Rich_Text_Name(path) && Looks_Like_Rich_Text(view) && text.Put_Rich(std::string(view))) return {};
   // The 8-bit pages and UTF-8, the encodings of large texts, go in straight
   // from the file's bytes; UTF-16 is decoded whole first.
-  const File_Survey survey = Survey_File(view);
   File_Encoding encoding = survey.Encoding;
   // The page is judged by a sample of the file. A file with a NUL byte,
   // which only WIN keeps as it is, stays WIN.
@@ -66,6 +70,36 @@ Loaded_File Put_Document(Document_Text& text, const std::string& path, const Sha
 Loaded_File Put_Document(Document_Text& text, const std::string& path, const std::string& bytes,
                          const Page_Recognizer& recognize_page) {
   return Put_Document(text, path, Hold_File_Bytes(bytes), recognize_page);
+}
+
+Memory_Need Memory_For_File(Document_Text& text, const File_Survey& survey, std::size_t bytes) {
+  const bool counted =
+      survey.Encoding != File_Encoding::Utf16_Le && survey.Encoding != File_Encoding::Utf16_Be;
+  const std::size_t units = counted ? survey.Units_In(survey.Encoding) : bytes / 2;
+  const std::size_t lines = counted ? survey.Ends.Cr_Lf + survey.Ends.Lf + survey.Ends.Cr + 1 : 1;
+  return text.Memory_For(units, lines, counted ? survey.Longest_Run_In(survey.Encoding) : units);
+}
+
+namespace {
+
+std::string Megabytes(unsigned long long bytes) { return std::to_string((bytes + (1u << 20) - 1) >> 20); }
+
+}  // namespace
+
+std::string Too_Large_Text(const std::string& path, const Memory_Need& need) {
+  return "Файл " + path + " слишком велик: чтобы показать его, нужно около " + Megabytes(need.Needed) +
+         " МБ памяти, а свободно " + Megabytes(need.Available) + " МБ. Файл не открыт.";
+}
+
+std::string Partial_Save_Question(const std::string& path) {
+  return "В окне только часть файла " + path +
+         ": загрузку прервали или файл изменился, пока загружался. Записать эту часть поверх всего файла?";
+}
+
+std::string Changed_On_Disk_Question(const std::string& path) {
+  return "Файл " + path +
+         " изменила другая программа после того, как он был открыт или сохранён здесь. Записать поверх него "
+         "текст из окна? Изменения другой программы пропадут.";
 }
 
 void Take_File_Form(Document& document, const Loaded_File& file) {

@@ -37,11 +37,20 @@ struct Loaded_File {
 // `recognize_page` names another page, whose text then goes in as Unicode.
 // A "*.rtf" file that holds no rich text is shown as the plain text it is.
 Loaded_File Put_Document(Document_Text& text, const std::string& path, const Shared_File_Bytes& file,
+                         const File_Survey& survey, const Page_Recognizer& recognize_page = {});
+Loaded_File Put_Document(Document_Text& text, const std::string& path, const Shared_File_Bytes& file,
                          const Page_Recognizer& recognize_page = {});
 Loaded_File Put_Document(Document_Text& text, const std::string& path, const std::string& bytes,
                          const Page_Recognizer& recognize_page = {});
 // The document takes the file's encoding and the line ends it holds most of.
 void Take_File_Form(Document& document, const Loaded_File& file);
+
+// What the edit area would need to hold a file of that survey and size.
+Memory_Need Memory_For_File(Document_Text& text, const File_Survey& survey, std::size_t bytes);
+std::string Too_Large_Text(const std::string& path, const Memory_Need& need);
+// The questions before a save over the document's own file.
+std::string Partial_Save_Question(const std::string& path);
+std::string Changed_On_Disk_Question(const std::string& path);
 
 enum class Save_Result {
   Saved,

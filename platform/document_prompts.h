@@ -9,6 +9,9 @@ class Document_Prompts {
   virtual ~Document_Prompts() = default;
   // Yes (the default button), No and Cancel; the program's caption, no icon.
   virtual Answer Ask_Save_Changes(const std::string& text) = 0;
+  // Yes and No (the default button), with the warning icon: for a step that
+  // may lose what is on the disk.
+  virtual Answer Ask_Overwrite(const std::string& text) = 0;
   // OK only; the program's caption, no icon.
   virtual void Notice(const std::string& text) = 0;
   // OK only; captioned "Information", with the information icon.

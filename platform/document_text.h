@@ -19,6 +19,12 @@
 // that Windows-1251 cannot store, rather than put a '?' in its place.
 using Text_Piece = std::function<std::string()>;
 
+// What a text would cost the edit area, and the memory the program can have.
+struct Memory_Need {
+  unsigned long long Needed = 0, Available = ~0ull;
+  bool Fits() const { return Needed <= Available; }
+};
+
 class Document_Text {
  public:
   virtual ~Document_Text() = default;
@@ -52,6 +58,12 @@ class Document_Text {
   }
   // The caret that waits for its text, if any: where the document stands.
   virtual std::optional<int32_t> Waiting_Caret() { return std::nullopt; }
+  // What a text of `units` UTF-16 units in `lines` lines, whose longest run
+  // without a break is `longest_run`, would cost the edit area.
+  virtual Memory_Need Memory_For(std::size_t units, std::size_t lines, std::size_t longest_run) {
+    (void)units, (void)lines, (void)longest_run;
+    return {};
+  }
   // Rich text as the edit area reads and writes it; false when it refuses the data.
   virtual bool Put_Rich(const std::string& rtf) = 0;
   virtual std::string Take_Rich() = 0;

@@ -1,6 +1,12 @@
 #include "platform/file_bytes.h"
 
+#include <cstring>
 #include <utility>
+
+bool File_Bytes::Copy(std::size_t at, std::size_t size, char* out) const {
+  std::memcpy(out, View().data() + at, size);
+  return true;
+}
 
 namespace {
 

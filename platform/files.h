@@ -6,6 +6,14 @@
 
 #include "platform/file_bytes.h"
 
+// What tells one state of a file from another: its size and the time it
+// was last written.
+struct File_Stamp {
+  unsigned long long Size = 0, Written = 0;
+  bool operator==(const File_Stamp& other) const { return Size == other.Size && Written == other.Written; }
+  bool operator!=(const File_Stamp& other) const { return !(*this == other); }
+};
+
 class Files {
  public:
   virtual ~Files() = default;
@@ -20,4 +28,9 @@ class Files {
   // Whether anything stands under the name, readable or not: a file that
   // cannot be read is still there and must not be taken for a new one.
   virtual bool Exists(const std::string& path) = 0;
+  // The file's stamp, or nothing when there is no file to stamp.
+  virtual std::optional<File_Stamp> Stamp_Of(const std::string& path) {
+    (void)path;
+    return std::nullopt;
+  }
 };

@@ -56,22 +56,6 @@ std::string Intake_Progress_Text(std::size_t taken, std::size_t total) {
   return "Загружено: " + std::to_string(percent) + "%";
 }
 
-bool Key_Needs_Whole_Text(unsigned virtual_key, bool control_down) {
-  switch (virtual_key) {
-    case 0x21:  // Page Up
-    case 0x22:  // Page Down
-    case 0x24:  // Home
-    case 0x25:  // Left
-    case 0x26:  // Up
-    case 0x27:  // Right
-    case 0x28:  // Down
-    case 0x10:  // Shift
-    case 0x11:  // Control
-    case 0x12:  // Alt
-      return false;
-    case 0x23:  // End: the end of a line is in, the end of the text may not be
-      return control_down;
-    default:
-      return true;
-  }
+unsigned long long Control_Bytes_For(std::size_t chars, std::size_t rows) {
+  return chars * kControlBytesPerChar + rows * kControlBytesPerRow;
 }

@@ -38,6 +38,13 @@ std::size_t Next_Piece_Chars(std::size_t last_chars, double last_milliseconds);
 // The status bar's share of the text taken in: "Загружено: 37%".
 std::string Intake_Progress_Text(std::size_t taken, std::size_t total);
 
+// What Wine's control takes for a text, as measured: some 40 bytes a
+// character and 3 KB a row it lays out (each row of a wrapped line counts),
+// with a fifth more on both.
+constexpr unsigned long long kControlBytesPerChar = 48;
+constexpr unsigned long long kControlBytesPerRow = 3600;
+unsigned long long Control_Bytes_For(std::size_t chars, std::size_t rows);
+
 // Wine's control wraps a run of characters that has no space in it one
 // character at a time: one line of 200 KB without a space takes it more
 // than a minute and 3.9 GB with word wrap on, 0.4 s and 28 MB without. A
@@ -45,8 +52,3 @@ std::string Intake_Progress_Text(std::size_t taken, std::size_t total);
 constexpr std::size_t kLongestWrappedRun = 2000;
 // The length of the longest run without a space, tab or line break.
 std::size_t Longest_Unbroken_Run(const std::wstring& text);
-
-// Whether a key pressed in the edit area needs the whole text: everything
-// but moving about the part that is in already (Ctrl+End goes to the end of
-// the whole text, so it waits too).
-bool Key_Needs_Whole_Text(unsigned virtual_key, bool control_down);

@@ -77,24 +77,36 @@ class File_Source : public Intake_Source {
   std::size_t Longest_Run() const override { return longest_; }
 
   void Next(std::size_t wanted, std::wstring& piece) override {
-    const std::string_view all = bytes_->View();
+    const std::size_t size = bytes_->View().size();
     wanted = std::max<std::size_t>(wanted, 1);
     // A unit beyond the piece lets Piece_End look for where to end it.
-    while (pending_.size() <= wanted && at_ < all.size()) {
-      std::size_t end = at_ + std::min(all.size() - at_, wanted + 1 - pending_.size());
-      // A UTF-8 sequence is decoded whole.
-      while (utf8_ && end < all.size() && (static_cast<unsigned char>(all[end]) & 0xC0) == 0x80) ++end;
-      const std::string_view bytes = all.substr(at_, end - at_);
+    while (!broken_ && pending_.size() <= wanted && at_ < size) {
+      const std::size_t end = at_ + std::min(size - at_, wanted + 1 - pending_.size());
+      // The bytes are copied out of the file first, with room for the rest
+      // of a UTF-8 sequence, which is decoded whole.
+      chunk_.resize(std::min(size, end + (utf8_ ? 3 : 0)) - at_);
+      if (!bytes_->Copy(at_, chunk_.size(), chunk_.data())) {
+        broken_ = true;
+        break;
+      }
+      std::size_t cut = end - at_;
+      while (utf8_ && cut < chunk_.size() && (static_cast<unsigned char>(chunk_[cut]) & 0xC0) == 0x80) ++cut;
+      const std::string_view bytes(chunk_.data(), cut);
       if (utf8_)
         Append_Utf8(bytes, after_cr_, pending_);
       else
         Append_Page(bytes, units_, after_cr_, pending_);
-      at_ = end;
+      at_ += cut;
+    }
+    if (broken_) {
+      piece.clear();
+      return;
     }
     const std::size_t end = Piece_End(pending_, 0, wanted);
     piece.assign(pending_, 0, end);
     pending_.erase(0, end);
   }
+  bool Broken() const override { return broken_; }
 
  private:
   Shared_File_Bytes bytes_;
@@ -103,6 +115,8 @@ class File_Source : public Intake_Source {
   std::size_t at_;      // the next byte to convert
   std::size_t size_, longest_;
   bool after_cr_ = false;
+  bool broken_ = false;
+  std::string chunk_;     // the bytes of the next piece, copied out of the file
   std::wstring pending_;  // converted, not yet handed out
 };
 

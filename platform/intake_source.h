@@ -21,6 +21,9 @@ class Intake_Source {
   // The next piece of about `wanted` units, ending where Piece_End would end
   // it, in place of `piece`; empty once the whole text is out.
   virtual void Next(std::size_t wanted, std::wstring& piece) = 0;
+  // The file changed while its text came in: no more pieces come, and what
+  // came is a part of some text that no longer stands anywhere.
+  virtual bool Broken() const { return false; }
 };
 
 std::unique_ptr<Intake_Source> Wide_Intake_Source(std::wstring text);

@@ -11,6 +11,7 @@
 
 #include "common/command_ids.h"
 #include "app/event_sounds.h"
+#include "documents/whole_text_need.h"
 #include "platform/intake_pieces.h"
 #include "platform/keyboard_layout.h"
 #include "app/lifecycle.h"
@@ -91,24 +92,20 @@ void Main_Window::On_First_Activation() {
 
   const uint32_t layout = Keyboard.Current_Layout();
   const Command_Line_Document doc = Open_Command_Line(Args, Program_Prefix(Exe_Path), Files, Prompts, Shell);
-  if (doc.Bytes) {
-    Reset_Editor();
-    Put_Start_Up_File(*Documents, doc.Name, doc.Bytes);
-  }
+  bool loaded = false;
+  if (doc.Bytes)
+    With_Document_Session(*Documents,
+                          [&](Document_Session& s) { loaded = Load_File(s, doc.Name, doc.Bytes); });
   Restore_Layout(Keyboard, layout);
-  Doc.Name = Doc.Title = doc.Name;
-  Show_Document();
-  if (doc.Bytes) {
-    History_List.Add(doc.Name, 0);
-    Fill_History_Menu();
+  if (!loaded) {
+    Doc.Name = Doc.Title = doc.Bytes ? kUntitledName : doc.Name;
+    Show_Document();
   }
   EnableMenuItem(Menu, IDM_Paste, IsClipboardFormatAvailable(CF_TEXT) ? MF_ENABLED : MF_GRAYED);
   Edit.Set_Modified(false);
   Refresh_Status();
-  if (auto caret = History_List.Caret_To_Restore(doc.Name, Settings.Caret_Memory))
-    if (!Intake.Place_Caret_Later(*caret)) Edit.Set_Selection(*caret, *caret);
   Started = true;
-  if (doc.Bytes) Write_Settings();
+  if (loaded) Write_Settings();
 }
 
 Close_State Main_Window::Gather_Close_State() {
@@ -419,7 +416,7 @@ bool Register_Class(const WNDCLASSEXW& wc) {
 
 Main_Window::Main_Window()
     : Intake([this](std::size_t taken, std::size_t total) { Show_Intake(taken, total); },
-             [this] { Intake_Done(); }),
+             [this] { Intake_Done(); }, [this](Intake_Cut why) { Intake_Cut_Short(why); }),
       Control(Edit, Look, Intake, [this] { Refresh_Status(); }),
       Settings_Link(std::make_unique<::Settings_Link>(*this)),
       Settings_Box(std::make_unique<Settings_Dialog>(*Settings_Link)) {}
@@ -499,11 +496,19 @@ void Main_Window::Show(int show_command) {
 }
 
 // A key that changes the text, or goes beyond what is in, waits for the
-// whole text; moving about the part that is in does not.
+// whole text, and Esc gives the wait up with the key; moving about the part
+// that is in does not wait. Esc while the text comes in ends the intake.
 bool Main_Window::Take_Message(MSG& msg) {
-  if (Intake.Busy() && msg.hwnd == Edit.Handle() && (msg.message == WM_KEYDOWN || msg.message == WM_CHAR) &&
-      (msg.message == WM_CHAR || Key_Needs_Whole_Text(unsigned(msg.wParam), GetKeyState(VK_CONTROL) < 0)))
-    Intake.Finish();
+  if (Intake.Busy() && msg.hwnd == Edit.Handle()) {
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
+      Intake.Give_Up();
+      return true;
+    }
+    const bool needs =
+        msg.message == WM_CHAR || (msg.message == WM_KEYDOWN &&
+                                   Key_Needs_Whole_Text(unsigned(msg.wParam), GetKeyState(VK_CONTROL) < 0));
+    if (needs && !Intake.Finish(true)) return true;
+  }
   return Modeless.Take(msg) || Translate_Shortcut(msg);
 }
 
@@ -530,6 +535,16 @@ void Main_Window::Put_Mode_Back() {
 void Main_Window::Intake_Done() {
   Put_Mode_Back();
   Refresh_Status();
+}
+
+// Only a part of the file is in: the document says so, and a save over the
+// file asks first.
+void Main_Window::Intake_Cut_Short(Intake_Cut why) {
+  Put_Mode_Back();
+  Doc.Partial = true;
+  Refresh_Status();
+  Status.Set_Text(kPanelMode, why == Intake_Cut::Stopped ? kIntakeStoppedText : kIntakeBrokenText);
+  if (why == Intake_Cut::File_Changed) Prompts.Error(File_Changed_During_Intake_Text(Doc.Name));
 }
 
 bool Main_Window::May_Close() { return Document_May_Close(*Documents); }

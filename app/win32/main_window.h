@@ -173,6 +173,7 @@ class Main_Window : public Document_Window {
   void Replace_Edit_Control();
   void Show_Intake(std::size_t taken, std::size_t total);
   void Intake_Done();
+  void Intake_Cut_Short(Intake_Cut why);
   void Put_Mode_Back();
   // The encoding and line-end panels.
   void Show_Document_Form();

@@ -3,6 +3,7 @@
 #include "about/win32/about_box.h"
 #include "app/win32/main_window.h"
 #include "common/command_ids.h"
+#include "documents/whole_text_need.h"
 #include "text/text_as_bytes.h"
 
 void Register_Shell_Commands(Main_Window& window);
@@ -34,9 +35,10 @@ void Register_All_Commands(Main_Window& w) {
                                                              w.Keyboard, w.Status, w.Search, w.Saved_Layout,
                                                              w.Modeless, w.Exe_Path});
   Command_Table& table = w.Commands;
-  // Every command works on the whole text: a long one still coming in is
-  // taken in first.
-  table.Before_Each([&w] { w.Intake.Finish(); });
+  // A command that works on the text takes the rest of a long one in first;
+  // Esc gives the wait up, and the command with it.
+  table.Before_Each(
+      [&w](int id) { return !Command_Needs_Whole_Text(id, w.Edit.Modified()) || w.Intake.Finish(true); });
   Register_Shell_Commands(w);
   Register_File_Commands(table, *w.Documents);
   Register_Edit_Commands(table, *w.Documents);

@@ -51,9 +51,5 @@ void Register_Encoding_Commands(Command_Table& table, Document_Host& host);
 void With_Document_Session(Document_Host& host, const std::function<void(Document_Session&)>& command);
 // Whether the main window may close: the unsaved-changes guard answers.
 bool Document_May_Close(Document_Host& host);
-// Puts the file named on the command line into the edit area by the rule
-// every other way of opening a file follows (rich text included), and takes
-// its encoding.
-void Put_Start_Up_File(Document_Host& host, const std::string& path, const Shared_File_Bytes& bytes);
 // The text font applied to the edit area, as a font object the host keeps.
 void Apply_Text_Font(Document_Host& host);

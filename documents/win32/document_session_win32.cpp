@@ -1,9 +1,9 @@
 // The document session over the main window's parts, and the document steps
-// the main window itself takes: the close guard, the start-up text and the
-// text font.
+// the main window itself takes: the close guard and the text font.
 #include "documents/win32/document_host.h"
 
 #include "documents/document_files.h"
+#include "documents/whole_text_need.h"
 #include "documents/view_font.h"
 #include "documents/win32/view_commands.h"
 #include "platform/win32/document_prompts_win32.h"
@@ -50,15 +50,10 @@ void With_Document_Session(Document_Host& host, const std::function<void(Documen
 bool Document_May_Close(Document_Host& host) {
   // Changes may be saved: the whole text goes, never a part of it. An
   // unchanged text closes at once, whatever is still to come in.
-  if (host.Control.Edit().Modified()) host.Control.Intake().Finish();
+  if (Close_Needs_Whole_Text(host.Control.Edit().Modified())) host.Control.Intake().Finish();
   bool may_close = true;
   With_Document_Session(host, [&may_close](Document_Session& s) { may_close = May_Close(s); });
   return may_close;
-}
-
-void Put_Start_Up_File(Document_Host& host, const std::string& path, const Shared_File_Bytes& bytes) {
-  Rich_Edit_Document text(host.Control.Edit().Handle(), &host.Control.Intake());
-  Take_File_Form(host.Doc, Put_Document(text, path, bytes, Page_Recognizer_Of(host)));
 }
 
 void Apply_Text_Font(Document_Host& host) {

@@ -17,8 +17,7 @@ HMENU Direct_Parent(HMENU root, int id) {
 bool Command_Table::Run(int id) const {
   auto it = handlers_.find(id);
   if (it == handlers_.end()) return false;
-  if (before_each_) before_each_();
-  it->second();
+  if (!before_each_ || before_each_(id)) it->second();
   return true;
 }
 

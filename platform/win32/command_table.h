@@ -8,6 +8,8 @@
 #include <vector>
 
 using Command_Handler = std::function<void()>;
+// Runs before a command; false keeps the command from running.
+using Command_Gate = std::function<bool(int id)>;
 // An opening event enables and disables the items of the menu it is given.
 using Menu_Opening_Handler = std::function<void(HMENU menu)>;
 
@@ -18,9 +20,8 @@ class Command_Table {
   void Add_Opening(int member, Menu_Opening_Handler handler) {
     openings_.push_back({member, std::move(handler)});
   }
-  bool Has(int id) const { return handlers_.count(id) != 0; }
   // Runs before every command: what the commands need in place first.
-  void Before_Each(Command_Handler handler) { before_each_ = std::move(handler); }
+  void Before_Each(Command_Gate gate) { before_each_ = std::move(gate); }
   bool Run(int id) const;
   // Runs the opening event of the menu that holds `id` (or the given menu).
   void Open_Menu_Of(int id, HMENU root) const;
@@ -33,5 +34,5 @@ class Command_Table {
   };
   std::unordered_map<int, Command_Handler> handlers_;
   std::vector<Opening> openings_;
-  Command_Handler before_each_;
+  Command_Gate before_each_;
 };

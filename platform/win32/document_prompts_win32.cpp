@@ -20,6 +20,11 @@ Answer Win32_Document_Prompts::Ask_Save_Changes(const std::string& text) {
   }
 }
 
+Answer Win32_Document_Prompts::Ask_Overwrite(const std::string& text) {
+  return Box(owner_, text, kMessageCaption, MB_YESNO | MB_DEFBUTTON2 | MB_ICONWARNING) == IDYES ? Answer::Yes
+                                                                                                : Answer::No;
+}
+
 void Win32_Document_Prompts::Notice(const std::string& text) { Box(owner_, text, kMessageCaption, MB_OK); }
 
 void Win32_Document_Prompts::Information(const std::string& text) {

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "common/control_text.h"
+#include "platform/intake_pieces.h"
 #include "platform/intake_source.h"
 
 namespace {
@@ -48,7 +49,8 @@ void Rich_Edit_Document::Put_Control_Text(std::wstring wide) {
 
 void Rich_Edit_Document::Put(const std::string& text) { Put_Control_Text(Document_To_Control_Text(text)); }
 
-void Rich_Edit_Document::Put_File(Shared_File_Bytes bytes, File_Encoding encoding, const File_Survey& survey) {
+void Rich_Edit_Document::Put_File(Shared_File_Bytes bytes, File_Encoding encoding,
+                                  const File_Survey& survey) {
   if (intake_)
     intake_->Begin(Control(), File_Intake_Source(std::move(bytes), encoding, survey));
   else
@@ -104,4 +106,26 @@ std::string Rich_Edit_Document::Take_Rich() {
   EDITSTREAM stream{DWORD_PTR(&out), 0, Stream_Out};
   SendMessageW(Control(), EM_STREAMOUT, SF_RTF, LPARAM(&stream));
   return out;
+}
+
+// A wrapped text takes a row for every width of the edit area it fills; a
+// character is about half as wide as the font is high.
+Memory_Need Rich_Edit_Document::Memory_For(std::size_t units, std::size_t lines, std::size_t longest_run) {
+  std::size_t rows = lines;
+  if (edit_->Word_Wrap() && longest_run <= kLongestWrappedRun) {
+    RECT client{};
+    GetClientRect(Control(), &client);
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof format;
+    SendMessageW(Control(), EM_GETCHARFORMAT, SCF_DEFAULT, LPARAM(&format));
+    const long char_pixels = std::max<long>(1, format.yHeight / 20 / 2);
+    const std::size_t row_chars = std::size_t(std::max<long>(16, (client.right - client.left) / char_pixels));
+    rows = std::max(rows, units / row_chars);
+  }
+  MEMORYSTATUSEX memory{};
+  memory.dwLength = sizeof memory;
+  Memory_Need need;
+  need.Needed = Control_Bytes_For(units, rows);
+  if (GlobalMemoryStatusEx(&memory)) need.Available = std::min(memory.ullAvailPhys, memory.ullAvailVirtual);
+  return need;
 }

@@ -28,6 +28,7 @@ class Rich_Edit_Document : public Document_Text {
   void Set_Piece_Chars(int32_t chars) { piece_chars_ = chars > 0 ? chars : 1; }
   bool Caret_Waits_For_Text(int32_t offset) override;
   std::optional<int32_t> Waiting_Caret() override;
+  Memory_Need Memory_For(std::size_t units, std::size_t lines, std::size_t longest_run) override;
   bool Put_Rich(const std::string& rtf) override;
   std::string Take_Rich() override;
 

@@ -153,6 +153,7 @@ void Rich_Edit::Set_Background(int32_t colour) {
 }
 
 void Rich_Edit::Set_Word_Wrap(bool on) {
+  wrap_ = on;
   SendMessageW(hwnd_, EM_SETTARGETDEVICE, 0, on ? 0 : 1);
   SendMessageW(hwnd_, EM_SHOWSCROLLBAR, SB_HORZ, !on);
 }

@@ -41,9 +41,12 @@ class Rich_Edit : public Edit_Area {
   void Apply_Font(const Text_Font_Spec& font, HFONT handle);
   void Set_Background(int32_t colour);
   void Set_Word_Wrap(bool on);
+  // As last set through this object; a control is made wrapping.
+  bool Word_Wrap() const { return wrap_; }
 
  private:
   HWND hwnd_;
+  bool wrap_ = true;
 };
 
 COLORREF Resolve_Colour(int32_t colour);

@@ -84,6 +84,16 @@ bool Win32_Files::Exists(const std::string& path) {
          error != ERROR_BAD_NETPATH && error != ERROR_INVALID_DRIVE;
 }
 
+std::optional<File_Stamp> Win32_Files::Stamp_Of(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA found{};
+  if (!GetFileAttributesExW(File_Api_Path(path).c_str(), GetFileExInfoStandard, &found)) return std::nullopt;
+  File_Stamp stamp;
+  stamp.Size = (unsigned long long)found.nFileSizeHigh << 32 | found.nFileSizeLow;
+  stamp.Written =
+      (unsigned long long)found.ftLastWriteTime.dwHighDateTime << 32 | found.ftLastWriteTime.dwLowDateTime;
+  return stamp;
+}
+
 namespace {
 
 constexpr LONGLONG kViewedFileBytes = LONGLONG(1) << 20;
@@ -91,7 +101,9 @@ constexpr LONGLONG kViewedFileBytes = LONGLONG(1) << 20;
 class Viewed_File_Bytes : public File_Bytes {
  public:
   Viewed_File_Bytes(HANDLE file, HANDLE mapping, const char* view, std::size_t size)
-      : file_(file), mapping_(mapping), view_(view), size_(size) {}
+      : file_(file), mapping_(mapping), view_(view), size_(size) {
+    GetFileTime(file, nullptr, nullptr, &written_);
+  }
   ~Viewed_File_Bytes() override {
     UnmapViewOfFile(view_);
     CloseHandle(mapping_);
@@ -101,10 +113,25 @@ class Viewed_File_Bytes : public File_Bytes {
   Viewed_File_Bytes& operator=(const Viewed_File_Bytes&) = delete;
   std::string_view View() const override { return {view_, size_}; }
 
+  // A view of a file that another program shrank faults where the file
+  // ends, and one the system lets be rewritten no longer holds what was
+  // read: the file's size and time are looked at first, and the bytes are
+  // read through the system, which answers a fault with a failure.
+  bool Copy(std::size_t at, std::size_t size, char* out) const override {
+    LARGE_INTEGER now_size{};
+    FILETIME now_written{};
+    if (!GetFileSizeEx(file_, &now_size) || std::size_t(now_size.QuadPart) != size_ ||
+        !GetFileTime(file_, nullptr, nullptr, &now_written) || CompareFileTime(&now_written, &written_) != 0)
+      return false;
+    SIZE_T got = 0;
+    return ReadProcessMemory(GetCurrentProcess(), view_ + at, out, size, &got) && got == size;
+  }
+
  private:
   HANDLE file_, mapping_;
   const char* view_;
   std::size_t size_;
+  FILETIME written_{};
 };
 
 // A view's pages are read when they are first touched; on a removable or

@@ -67,6 +67,7 @@ class Win32_Files : public Files {
   // screen may take. Others may read the file meanwhile but not change it.
   Shared_File_Bytes Read_Shared(const std::string& path) override;
   bool Exists(const std::string& path) override;
+  std::optional<File_Stamp> Stamp_Of(const std::string& path) override;
 };
 
 class Win32_Keyboard : public Keyboard {

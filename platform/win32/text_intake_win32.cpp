@@ -107,8 +107,9 @@ class Quiet_Appending {
 
 }  // namespace
 
-Text_Intake::Text_Intake(std::function<void(std::size_t, std::size_t)> progress, std::function<void()> done)
-    : progress_(std::move(progress)), done_(std::move(done)) {}
+Text_Intake::Text_Intake(std::function<void(std::size_t, std::size_t)> progress, std::function<void()> done,
+                         std::function<void(Intake_Cut)> cut)
+    : progress_(std::move(progress)), done_(std::move(done)), cut_(std::move(cut)) {}
 
 Text_Intake::~Text_Intake() { Stop(); }
 
@@ -143,6 +144,15 @@ void Text_Intake::On_Timer(HWND control, UINT, UINT_PTR, DWORD) {
 }
 
 void Text_Intake::Take_Run() {
+  if (!Take_Pieces_For(kMostRunMilliseconds)) return;
+  if (taken_ < Total()) {
+    if (progress_) progress_(taken_, Total());
+    return;
+  }
+  End();
+}
+
+bool Text_Intake::Take_Pieces_For(double milliseconds) {
   const auto start = std::chrono::steady_clock::now();
   const std::size_t in_before = taken_;
   {
@@ -151,19 +161,18 @@ void Text_Intake::Take_Run() {
     do {
       const auto piece_start = std::chrono::steady_clock::now();
       const std::size_t chars = Take_Piece(piece_chars_, seek_end);
+      if (source_->Broken()) break;
       // A file that holds less than it measured, such as broken UTF-8, is in.
       if (chars == 0) taken_ = Total();
       seek_end = false;
       piece_chars_ = Next_Piece_Chars(chars, Milliseconds_Since(piece_start));
-    } while (taken_ < Total() && Milliseconds_Since(start) < kMostRunMilliseconds && !Input_Waiting());
+    } while (taken_ < Total() && Milliseconds_Since(start) < milliseconds && !Input_Waiting());
   }
   Place_Waiting_Caret();
   Paint_If_Shown(in_before);
-  if (taken_ < Total()) {
-    if (progress_) progress_(taken_, Total());
-    return;
-  }
-  End();
+  if (!source_->Broken()) return true;
+  Cut(Intake_Cut::File_Changed);
+  return false;
 }
 
 // Past the end, wherever an edit of the user's has left the selection. The
@@ -186,16 +195,75 @@ void Text_Intake::Paint_If_Shown(std::size_t in_before) {
   if (Last_Shown(control_) + 1 >= in_before) InvalidateRect(control_, nullptr, FALSE);
 }
 
-void Text_Intake::Finish() {
-  if (!control_) return;
-  const std::size_t in_before = taken_;
-  {
-    Quiet_Appending quiet(control_);
-    bool seek_end = true;
-    while (taken_ < Total() && Take_Piece(kFastestPieceChars, seek_end) > 0) seek_end = false;
+namespace {
+
+// Esc waiting first among the keys: it is taken out, and the keys behind it
+// stay for the edit area.
+bool Escape_Waiting() {
+  MSG msg;
+  if (!PeekMessageW(&msg, nullptr, WM_KEYDOWN, WM_KEYDOWN, PM_NOREMOVE) || msg.wParam != VK_ESCAPE)
+    return false;
+  PeekMessageW(&msg, nullptr, WM_KEYDOWN, WM_KEYDOWN, PM_REMOVE);
+  return true;
+}
+
+void Paint_Waiting_Windows() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) DispatchMessageW(&msg);
+}
+
+}  // namespace
+
+bool Text_Intake::Finish(bool stoppable) {
+  if (!control_) return true;
+  if (!stoppable) {
+    const std::size_t in_before = taken_;
+    {
+      Quiet_Appending quiet(control_);
+      bool seek_end = true;
+      while (taken_ < Total() && Take_Piece(kFastestPieceChars, seek_end) > 0 && !source_->Broken())
+        seek_end = false;
+    }
+    Paint_If_Shown(in_before);
+    if (source_->Broken()) {
+      Cut(Intake_Cut::File_Changed);
+      return false;
+    }
+    End();
+    return true;
   }
-  Paint_If_Shown(in_before);
-  End();
+  // Runs of pieces with the share shown and the window painted between
+  // them; the user's other input waits in the queue meanwhile.
+  HCURSOR before = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+  bool whole = true;
+  while (control_ && taken_ < Total()) {
+    if (!Take_Pieces_For(kMostRunMilliseconds)) {
+      whole = false;
+      break;
+    }
+    if (progress_) progress_(taken_, Total());
+    Paint_Waiting_Windows();
+    if (Escape_Waiting()) {
+      whole = false;
+      break;
+    }
+  }
+  SetCursor(before);
+  if (whole && control_) End();
+  return whole;
+}
+
+void Text_Intake::Give_Up() {
+  if (!control_) return;
+  Cut(Intake_Cut::Stopped);
+}
+
+void Text_Intake::Cut(Intake_Cut why) {
+  HWND control = control_;
+  Place_Waiting_Caret();
+  SendMessageW(control, EM_SETUNDOLIMIT, WPARAM(Rich_Edit(control).Undo_Limit()), 0);
+  Stop();
+  if (cut_) cut_(why);
 }
 
 void Text_Intake::Stop() {

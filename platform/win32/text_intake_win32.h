@@ -18,11 +18,16 @@
 
 #include "platform/intake_source.h"
 
+// Why an intake ended before the whole text was in.
+enum class Intake_Cut { Stopped, File_Changed };
+
 class Text_Intake {
  public:
   // `progress` gets the characters in and the total after each run of
-  // pieces; `done` runs once the last piece is in.
-  Text_Intake(std::function<void(std::size_t taken, std::size_t total)> progress, std::function<void()> done);
+  // pieces; `done` runs once the last piece is in, `cut` instead when the
+  // intake ends with only a part of the text in.
+  Text_Intake(std::function<void(std::size_t taken, std::size_t total)> progress, std::function<void()> done,
+              std::function<void(Intake_Cut)> cut = {});
   ~Text_Intake();
   Text_Intake(const Text_Intake&) = delete;
   Text_Intake& operator=(const Text_Intake&) = delete;
@@ -33,8 +38,13 @@ class Text_Intake {
   void Begin(HWND control, std::unique_ptr<Intake_Source> source);
   bool Busy() const { return control_ != nullptr; }
   HWND Control() const { return control_; }
-  // Takes the rest in now.
-  void Finish();
+  // Takes the rest in now: true once it is in. A stoppable wait keeps the
+  // window painting and the share moving, and Esc gives it up: false then,
+  // with the rest still coming in as before. A file that changed meanwhile
+  // ends the intake with a part of the text: false as well.
+  bool Finish(bool stoppable = false);
+  // The user ends the intake: the part that is in stays, and `cut` hears of it.
+  void Give_Up();
   // Drops the rest: the control is going away with its document.
   void Stop();
   // While the text up to `offset` and a screen beyond is not in, the caret
@@ -57,10 +67,15 @@ class Text_Intake {
   void Place_Waiting_Caret();
   // Drawing is off while pieces go in; what they show is painted after.
   void Paint_If_Shown(std::size_t in_before);
+  // Pieces for about `milliseconds`, or all of them; false when the file
+  // changed under them.
+  bool Take_Pieces_For(double milliseconds);
   void End();
+  void Cut(Intake_Cut why);
 
   std::function<void(std::size_t, std::size_t)> progress_;
   std::function<void()> done_;
+  std::function<void(Intake_Cut)> cut_;
   HWND control_ = nullptr;
   std::unique_ptr<Intake_Source> source_;
   std::wstring piece_;  // the last piece, its room kept for the next

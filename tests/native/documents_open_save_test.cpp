@@ -286,6 +286,57 @@ TEST(DocumentsHistoryLoad, CancelInTheGuardLoadsNothing) {
   EXPECT_EQ(f.window.resets, 0);
 }
 
+// Save writes over the document's own file only when it is still the file
+// that was read, and the document holds all of it; otherwise it asks, and
+// No writes nothing and says so. Save as under another name asks nothing.
+TEST(DocumentsSave, OverAFileChangedElsewhereOrReadInPartItAsksFirst) {
+  Document_Fixture f;
+  f.disk.files["C:\\Docs\\a.txt"] = "one\r\n";
+  f.dialogs.answers = {std::string("C:\\Docs\\a.txt")};
+  Open_Document(f.s);
+  f.disk.files["C:\\Docs\\a.txt"] = "theirs\r\n";  // another program's version
+  f.prompts.answers = {Answer::No};
+  Save_Command(f.s);
+  EXPECT_EQ(f.disk.files["C:\\Docs\\a.txt"], "theirs\r\n");
+  ASSERT_EQ(f.prompts.asked.size(), 1u);
+  EXPECT_NE(f.prompts.asked[0].find("изменила другая программа"), std::string::npos);
+  EXPECT_EQ(f.prompts.notices, std::vector<std::string>{"Файл не сохранён: C:\\Docs\\a.txt"});
+  f.prompts.answers = {Answer::Yes};
+  Save_Command(f.s);
+  EXPECT_EQ(f.disk.files["C:\\Docs\\a.txt"], "one\r\n");
+  Save_Command(f.s);  // the file is the one just written: no question
+  EXPECT_EQ(f.prompts.asked.size(), 2u);
+
+  f.doc.Partial = true;
+  Save_Command(f.s);
+  EXPECT_EQ(f.prompts.asked.size(), 3u);
+  EXPECT_NE(f.prompts.asked[2].find("только часть файла"), std::string::npos);
+  EXPECT_TRUE(f.doc.Partial);
+  f.dialogs.answers = {std::string("C:\\Docs\\part.txt")};
+  Save_As_Command(f.s);
+  EXPECT_EQ(f.disk.files["C:\\Docs\\part.txt"], "one\r\n");
+  EXPECT_FALSE(f.doc.Partial);
+  EXPECT_EQ(f.prompts.asked.size(), 3u);
+}
+
+// A file the edit area cannot hold is refused before the document is touched.
+TEST(DocumentsOpen, AFileTooLargeForTheMemoryIsRefusedAndTheDocumentStays) {
+  Document_Fixture f;
+  f.Modified_Document("C:\\Docs\\a.txt", "mine");
+  f.disk.files["C:\\Docs\\big.txt"] = std::string(3u << 20, 'x');
+  f.text.available = 2u << 20;
+  f.prompts.answers = {Answer::No};
+  f.dialogs.answers = {std::string("C:\\Docs\\big.txt")};
+  Open_Document(f.s);
+  EXPECT_EQ(f.edit.text, "mine");
+  EXPECT_EQ(f.doc.Name, "C:\\Docs\\a.txt");
+  EXPECT_EQ(f.history.Files.Names[0], "");
+  EXPECT_EQ(
+      f.prompts.file_errors,
+      std::vector<std::string>{"Файл C:\\Docs\\big.txt слишком велик: чтобы показать его, нужно около 3 МБ "
+                               "памяти, а свободно 2 МБ. Файл не открыт."});
+}
+
 // Each file keeps its own encoding from open to save; New goes back to WIN.
 TEST(DocumentsEncoding, AnOpenedUnicodeFileIsShownAsUnicodeAndSavedInItsOwnEncoding) {
   Document_Fixture f;
@@ -298,15 +349,15 @@ TEST(DocumentsEncoding, AnOpenedUnicodeFileIsShownAsUnicodeAndSavedInItsOwnEncod
   EXPECT_EQ(f.doc.Encoding, File_Encoding::Utf8);
   ASSERT_TRUE(f.text.unicode.has_value());
   EXPECT_EQ(*f.text.unicode, (std::wstring{0x41F, 0x440, 0x438, '\r', 0x20AC, 0x3A9, '\r'}));
-  f.disk.files["C:\\Docs\\u8.txt"] = "";
   Save_Command(f.s);
+  EXPECT_EQ(f.disk.written, std::vector<std::string>{"C:\\Docs\\u8.txt"});
   EXPECT_EQ(f.disk.files["C:\\Docs\\u8.txt"], utf8);
   EXPECT_TRUE(f.prompts.asked.empty());
 
   Open_From_History(f.s, "C:\\Docs\\u16.txt");
   EXPECT_EQ(f.doc.Encoding, File_Encoding::Utf16_Le);
-  f.disk.files["C:\\Docs\\u16.txt"] = "";
   Save_Command(f.s);
+  EXPECT_EQ(f.disk.written.back(), "C:\\Docs\\u16.txt");
   EXPECT_EQ(f.disk.files["C:\\Docs\\u16.txt"], utf16);
 
   const int refreshes = f.window.refreshes;

@@ -11,6 +11,8 @@
 #include "common/file_encoding.h"
 #include "common/line_ends.h"
 #include "platform/intake_source.h"
+#include "common/command_ids.h"
+#include "documents/whole_text_need.h"
 
 namespace {
 
@@ -146,9 +148,21 @@ TEST(IntakePieces, ProgressTextShowsTheShareIn) {
   EXPECT_EQ(Intake_Progress_Text(std::size_t(1) << 31, std::size_t(1) << 32), "Загружено: 50%");
 }
 
-TEST(IntakePieces, OnlyMovingAboutThePartInGoesWithoutTheWholeText) {
-  for (unsigned key : {0x21u, 0x22u, 0x24u, 0x25u, 0x26u, 0x27u, 0x28u, 0x10u, 0x11u})
+// Moving about the part that is in, Esc, and dropping an unchanged
+// document go on without the rest; whatever reads or changes the text, or
+// may save it, waits for it.
+TEST(IntakePieces, OnlyMovingAboutAndDroppingAnUnchangedDocumentGoWithoutTheWholeText) {
+  for (unsigned key : {0x21u, 0x22u, 0x24u, 0x25u, 0x26u, 0x27u, 0x28u, 0x10u, 0x11u, 0x1Bu})
     EXPECT_FALSE(Key_Needs_Whole_Text(key, false)) << key;
+  for (int command : {IDM_Exit, IDM_New, IDM_Open, IDM_Recent_3, IDM_About, IDM_Options}) {
+    EXPECT_FALSE(Command_Needs_Whole_Text(command, false)) << command;
+    EXPECT_EQ(Command_Needs_Whole_Text(command, true), command != IDM_About && command != IDM_Options)
+        << command;
+  }
+  for (int command : {IDM_Save, IDM_Save_As, IDM_DOS_WIN, IDM_Find, IDM_Select_All, IDM_Print})
+    EXPECT_TRUE(Command_Needs_Whole_Text(command, false)) << command;
+  EXPECT_FALSE(Close_Needs_Whole_Text(false));
+  EXPECT_TRUE(Close_Needs_Whole_Text(true));
   EXPECT_FALSE(Key_Needs_Whole_Text(0x23, false));  // End of the line
   EXPECT_TRUE(Key_Needs_Whole_Text(0x23, true));    // Ctrl+End
   for (unsigned key : {0x41u, 0x08u, 0x2Eu, 0x0Du, 0x20u, 0x2Du, 0x56u})

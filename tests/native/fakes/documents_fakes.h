@@ -72,6 +72,9 @@ class Fake_Document_Text : public Document_Text {
     return true;
   }
   std::string Take_Rich() override { return rich; }
+  // The memory the edit area can have; it needs a byte a unit.
+  unsigned long long available = ~0ull;
+  Memory_Need Memory_For(std::size_t units, std::size_t, std::size_t) override { return {units, available}; }
 
  private:
   Fake_Edit& edit_;
@@ -115,6 +118,14 @@ class Fake_Disk : public Files, public File_Writer {
   }
   std::set<std::string> unreadable;  // there, but every read fails
   bool Exists(const std::string& path) override { return files.count(path) || unreadable.count(path); }
+  // A file's stamp is its size and how often it was written; tests change
+  // `touched` for a write of another program.
+  std::map<std::string, unsigned long long> touched;
+  std::optional<File_Stamp> Stamp_Of(const std::string& path) override {
+    const auto it = files.find(path);
+    if (it == files.end()) return std::nullopt;
+    return File_Stamp{it->second.size(), touched[path]};
+  }
   std::unique_ptr<File_Sink> Begin(const std::string& path) override {
     for (const auto& p : read_only)
       if (p == path) return nullptr;
@@ -133,6 +144,7 @@ class Fake_Disk : public Files, public File_Writer {
     }
     bool Commit() override {
       disk_.files[path_] = bytes_;
+      ++disk_.touched[path_];
       disk_.written.push_back(path_);
       return true;
     }
@@ -192,6 +204,11 @@ class Fake_Document_Prompts : public Document_Prompts {
     Answer a = answers.front();
     answers.erase(answers.begin());
     return a;
+  }
+  // From the same answers; No when they are used up.
+  Answer Ask_Overwrite(const std::string& text) override {
+    const Answer a = Ask_Save_Changes(text);
+    return a == Answer::Cancel ? Answer::No : a;
   }
   void Notice(const std::string& text) override { notices.push_back(text); }
   void Information(const std::string& text) override { information.push_back(text); }
