@@ -38,6 +38,12 @@ constexpr const char* kIntakeStoppedText = " Загрузка прервана";
 constexpr const char* kIntakeBrokenText = " Файл изменился";
 std::string File_Changed_During_Intake_Text(const std::string& path);
 
+// The questions and the report of the copies a run that did not close
+// cleanly left behind.
+std::string Recover_Question(const std::string& name, const std::string& when);
+std::string Damaged_Recovery_Text(const std::string& copy);
+std::string Kept_Copy_Question(const std::string& file, const std::string& copy);
+
 // The status bar's text for the document's line ends, as the encoding's
 // stands: " CR LF", " LF", " CR", or for a file that held more than one
 // kind, " LF (смеш.)".

@@ -274,3 +274,14 @@ void Save_As_Command(Document_Session& s) {
 bool May_Close(Document_Session& s) {
   return Save_Changes_Guard(s, Guard_Column::Close) == Guard_Result::Go_On;
 }
+
+void Restore_Document(Document_Session& s, const Recovery_Copy& copy) {
+  s.Window.Reset_Editor();
+  s.Text.Put_Unicode(copy.Text);
+  s.Doc = copy.Doc;
+  s.Doc.Title = s.Doc.Name;
+  s.Window.Show_Document();
+  s.Edit.Set_Modified(true);
+  if (!s.Text.Caret_Waits_For_Text(copy.Caret)) s.Edit.Set_Selection(copy.Caret, copy.Caret);
+  s.Window.Refresh_Status();
+}

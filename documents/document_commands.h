@@ -8,6 +8,7 @@
 #include "documents/document.h"
 #include "documents/document_files.h"
 #include "documents/history.h"
+#include "documents/recovery_copy.h"
 #include "platform/document_prompts.h"
 #include "platform/document_text.h"
 #include "platform/document_window.h"
@@ -72,6 +73,11 @@ void Save_Command(Document_Session& s);
 void Save_As_Command(Document_Session& s);
 // True when the window may close.
 bool May_Close(Document_Session& s);
+
+// A recovery copy becomes the document again: its text, name, encoding and
+// line ends, with its caret, and unsaved, so that a save writes it where it
+// belongs.
+void Restore_Document(Document_Session& s, const Recovery_Copy& copy);
 
 // The caret routines of the recent-files list for the current document.
 void Remember_Caret(Document_Session& s);

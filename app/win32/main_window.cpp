@@ -91,6 +91,15 @@ void Main_Window::On_First_Activation() {
   Play_Event_Sound(Settings, kSoundStart, *Event_Sounds);
 
   const uint32_t layout = Keyboard.Current_Layout();
+  // Text a killed run left unsaved comes first; taken back, it stands in
+  // place of the document on the command line.
+  Recovery_Files.Start(Handle, Settings_File_Path(Exe_Path));
+  if (auto copy = Recovery_Files.Offer_Left_Copies(Prompts)) {
+    With_Document_Session(*Documents, [&](Document_Session& s) { Restore_Document(s, *copy); });
+    Restore_Layout(Keyboard, layout);
+    Started = true;
+    return;
+  }
   const Command_Line_Document doc = Open_Command_Line(Args, Program_Prefix(Exe_Path), Files, Prompts, Shell);
   bool loaded = false;
   if (doc.Bytes)
@@ -106,6 +115,9 @@ void Main_Window::On_First_Activation() {
   Refresh_Status();
   Started = true;
   if (loaded) Write_Settings();
+  Recovery_Files.Offer_Kept_Copies(Prompts, [this](const std::string& copy) {
+    With_Document_Session(*Documents, [&copy](Document_Session& s) { Open_Chosen_File(s, copy); });
+  });
 }
 
 Close_State Main_Window::Gather_Close_State() {
@@ -137,6 +149,7 @@ Close_State Main_Window::Gather_Close_State() {
 }
 
 void Main_Window::On_Close() {
+  Recovery_Files.Clean_Close();
   Win32_Profile profile(Settings_File_Path(Exe_Path));
   profile.Begin_Batch();
   Settings_File file(profile);
@@ -248,6 +261,7 @@ LRESULT Main_Window::On_Message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         if (HWND(lp) == Edit.Handle() && HIWORD(wp) == EN_CHANGE) {
           Control.History().Changed();
           On_Edit_Change();
+          Recovery_Files.Text_Changed();
         }
         return 0;
       }

@@ -18,6 +18,7 @@
 #include "documents/document.h"
 #include "documents/history.h"
 #include "documents/win32/document_host.h"
+#include "documents/win32/recovery_win32.h"
 #include "documents/win32/whole_text_win32.h"
 #include "platform/document_window.h"
 #include "platform/status_text.h"
@@ -123,6 +124,8 @@ class Main_Window : public Document_Window {
   // The document's name, title, encoding and line ends, which the caption,
   // the taskbar entry and the status bar show.
   Document Doc;
+  // The recovery copies of unsaved text and the old contents of saves in place.
+  Recovery Recovery_Files{Doc, Edit};
   Text_Look Look;
   Window_Bounds Normal_Bounds;
   bool Started_Maximized = false;

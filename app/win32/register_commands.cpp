@@ -27,6 +27,7 @@ void Register_All_Commands(Main_Window& w) {
                                     w.Settings,
                                     w.Exe_Path,
                                     w.Doc,
+                                    w.Recovery_Files.Place(),
                                     {},
                                     Recognize_File_Page});
   w.Text.emplace(Text_Host{w.Handle, w.Menu, w.Edit, w.Control.Area(), w.Control, w.Look, w.Keyboard,
@@ -39,6 +40,8 @@ void Register_All_Commands(Main_Window& w) {
   // Esc gives the wait up, and the command with it.
   table.Before_Each(
       [&w](int id) { return !Command_Needs_Whole_Text(id, w.Edit.Modified()) || w.Intake.Finish(true); });
+  // A document saved, dropped or replaced keeps no recovery copy.
+  table.After_Each([&w] { w.Recovery_Files.Check_Saved(); });
   Register_Shell_Commands(w);
   Register_File_Commands(table, *w.Documents);
   Register_Edit_Commands(table, *w.Documents);

@@ -12,6 +12,7 @@
 #include "documents/win32/whole_text_win32.h"
 #include "platform/help_viewer.h"
 #include "platform/win32/command_table.h"
+#include "platform/win32/file_writer_win32.h"
 #include "platform/win32/platform_win32.h"
 #include "platform/win32/text_look.h"
 
@@ -34,6 +35,8 @@ struct Document_Host {
   const Settings_Model& Settings;
   const std::string& Exe_Path;
   Document& Doc;  // the main window's document
+  // Where a save in place keeps the old contents until it is done.
+  const Kept_Copy_Place& Keep;
   // Where the save dialog starts next time, for as long as the window lives.
   Save_Dialog_State Save_Dialog;
   // The page of an 8-bit file, asked when the settings say so.

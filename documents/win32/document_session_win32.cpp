@@ -22,7 +22,7 @@ Page_Recognizer Page_Recognizer_Of(const Document_Host& host) {
 void With_Document_Session(Document_Host& host, const std::function<void(Document_Session&)>& command) {
   Rich_Edit& edit = host.Control.Edit();
   Rich_Edit_Document text(edit, &host.Control.Intake());
-  Win32_File_Writer writer;
+  Win32_File_Writer writer(host.Keep);
   Win32_File_Dialogs dialogs(host.Window);
   Zmk_File_Name_Part name_part;
   Win32_Document_Prompts prompts(host.Window);

@@ -17,7 +17,9 @@ HMENU Direct_Parent(HMENU root, int id) {
 bool Command_Table::Run(int id) const {
   auto it = handlers_.find(id);
   if (it == handlers_.end()) return false;
-  if (!before_each_ || before_each_(id)) it->second();
+  if (before_each_ && !before_each_(id)) return true;
+  it->second();
+  if (after_each_) after_each_();
   return true;
 }
 

@@ -22,6 +22,8 @@ class Command_Table {
   }
   // Runs before every command: what the commands need in place first.
   void Before_Each(Command_Gate gate) { before_each_ = std::move(gate); }
+  // Runs after every command that ran.
+  void After_Each(Command_Handler handler) { after_each_ = std::move(handler); }
   bool Run(int id) const;
   // Runs the opening event of the menu that holds `id` (or the given menu).
   void Open_Menu_Of(int id, HMENU root) const;
@@ -35,4 +37,5 @@ class Command_Table {
   std::unordered_map<int, Command_Handler> handlers_;
   std::vector<Opening> openings_;
   Command_Gate before_each_;
+  Command_Handler after_each_;
 };

@@ -90,12 +90,14 @@ class Win32_File_Sink : public File_Sink {
 };
 
 // Where no new file can be made beside the target, the target itself is
-// rewritten. Its old contents wait in a copy in the temporary folder until the
-// new ones are complete; a failure puts them back, and if even that fails the
-// copy stays where it is rather than be lost.
+// rewritten. Its old contents wait in a copy until the new ones are
+// complete; a failure puts them back, and if even that fails the copy stays
+// where it is rather than be lost. A program killed meanwhile leaves the
+// copy, and the file that names its target, for its next start to offer.
 class In_Place_Sink : public File_Sink {
  public:
-  In_Place_Sink(HANDLE target, std::wstring keep) : target_(target), keep_(std::move(keep)) {}
+  In_Place_Sink(HANDLE target, std::wstring keep, std::wstring keep_path)
+      : target_(target), keep_(std::move(keep)), keep_path_(std::move(keep_path)) {}
   In_Place_Sink(const In_Place_Sink&) = delete;
   In_Place_Sink& operator=(const In_Place_Sink&) = delete;
   ~In_Place_Sink() override {
@@ -113,7 +115,7 @@ class In_Place_Sink : public File_Sink {
     ok_ = ok_ && SetEndOfFile(target_) && FlushFileBuffers(target_);
     if (!ok_) return false;
     done_ = true;
-    DeleteFileW(keep_.c_str());
+    Drop_Copy();
     return true;
   }
 
@@ -125,18 +127,23 @@ class In_Place_Sink : public File_Sink {
 
   void Put_Back() {
     if (!started_) {
-      DeleteFileW(keep_.c_str());
+      Drop_Copy();
       return;
     }
     HANDLE copy = CreateFileW(keep_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     const bool restored = copy != INVALID_HANDLE_VALUE && Rewind(target_) && Copy_All(copy, target_) &&
                           SetEndOfFile(target_) && FlushFileBuffers(target_);
     if (copy != INVALID_HANDLE_VALUE) CloseHandle(copy);
-    if (restored) DeleteFileW(keep_.c_str());
+    if (restored) Drop_Copy();
+  }
+
+  void Drop_Copy() {
+    DeleteFileW(keep_.c_str());
+    if (!keep_path_.empty()) DeleteFileW(keep_path_.c_str());
   }
 
   HANDLE target_;
-  std::wstring keep_;
+  std::wstring keep_, keep_path_;
   bool ok_ = true, started_ = false, done_ = false;
 };
 
@@ -189,29 +196,71 @@ std::wstring Temporary_Folder() {
   return File_Api_Path(Narrow(temp));
 }
 
-std::unique_ptr<File_Sink> Begin_In_Place(const std::wstring& target) {
+std::wstring Name_Part(const std::wstring& path) {
+  const size_t slash = path.find_last_of(L"\\/");
+  return slash == std::wstring::npos ? path : path.substr(slash + 1);
+}
+
+// A new file holding `text`; false leaves none.
+bool Write_New(const std::wstring& name, const std::string& text) {
+  HANDLE file =
+      CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  const bool written = Write_All(file, text.data(), text.size()) && FlushFileBuffers(file);
+  CloseHandle(file);
+  if (!written) DeleteFileW(name.c_str());
+  return written;
+}
+
+// In the program's own place the copy is named after this run and the file
+// it keeps, with a file beside it that names the file whole; otherwise it
+// goes to the temporary folder.
+HANDLE Create_Kept_Copy(const Kept_Copy_Place& place, const std::wstring& target, std::wstring& keep,
+                        std::wstring& keep_path) {
+  if (place.Folder.empty()) {
+    const std::wstring temp = Temporary_Folder();
+    return temp.empty() ? INVALID_HANDLE_VALUE : Create_Scratch(temp, kKeepStem, keep);
+  }
+  static unsigned count = 0;
+  const std::wstring stem = place.Folder + place.Run + L"." + std::to_wstring(++count);
+  keep_path = stem + kKeptPathExtension;
+  if (!Write_New(keep_path, Narrow(target))) {
+    keep_path.clear();
+    return INVALID_HANDLE_VALUE;
+  }
+  keep = stem + L" " + Name_Part(target) + kKeptCopyExtension;
+  return CreateFileW(keep.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+std::unique_ptr<File_Sink> Rewrite_In_Place(const std::wstring& target, const Kept_Copy_Place& place) {
   HANDLE file =
       CreateFileW(target.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return nullptr;
-  const std::wstring temp = Temporary_Folder();
-  std::wstring keep;
-  HANDLE copy = temp.empty() ? INVALID_HANDLE_VALUE : Create_Scratch(temp, kKeepStem, keep);
+  std::wstring keep, keep_path;
+  HANDLE copy = Create_Kept_Copy(place, target, keep, keep_path);
   const bool kept = copy != INVALID_HANDLE_VALUE && Copy_All(file, copy) && FlushFileBuffers(copy);
   if (copy != INVALID_HANDLE_VALUE) CloseHandle(copy);
   if (!kept) {
     if (!keep.empty()) DeleteFileW(keep.c_str());
+    if (!keep_path.empty()) DeleteFileW(keep_path.c_str());
     CloseHandle(file);
     return nullptr;
   }
-  return std::make_unique<In_Place_Sink>(file, keep);
+  return std::make_unique<In_Place_Sink>(file, keep, keep_path);
 }
+
+// Past 260 characters only the prefixed form reaches the file; the
+// scratch names made from its folder carry the prefix along.
+std::wstring Target_Of(const std::string& path) { return File_Api_Path(Narrow(Full_Path(Wide(path)))); }
 
 }  // namespace
 
+std::unique_ptr<File_Sink> Win32_File_Writer::Begin_In_Place(const std::string& path) {
+  return Rewrite_In_Place(Target_Of(path), keep_);
+}
+
 std::unique_ptr<File_Sink> Win32_File_Writer::Begin(const std::string& path) {
-  // Past 260 characters only the prefixed form reaches the file; the
-  // scratch names made from its folder carry the prefix along.
-  const std::wstring target = File_Api_Path(Narrow(Full_Path(Wide(path))));
+  const std::wstring target = Target_Of(path);
   const std::wstring folder = Folder_Of(target);
   if (folder.empty()) return nullptr;
   const DWORD old = GetFileAttributesW(target.c_str());
@@ -223,5 +272,5 @@ std::unique_ptr<File_Sink> Win32_File_Writer::Begin(const std::string& path) {
   HANDLE file = Create_Scratch(folder, kScratchStem, fresh);
   if (file != INVALID_HANDLE_VALUE) return std::make_unique<Win32_File_Sink>(target, fresh, file, old);
   // A folder that takes no new files may still let its files be rewritten.
-  return old == INVALID_FILE_ATTRIBUTES ? nullptr : Begin_In_Place(target);
+  return old == INVALID_FILE_ATTRIBUTES ? nullptr : Rewrite_In_Place(target, keep_);
 }

@@ -3,7 +3,30 @@
 // once it is complete: an interrupted or failed save leaves the old file whole.
 #include "platform/file_writer.h"
 
+#include <string>
+
+// Where a save that must rewrite its file in place keeps the old contents
+// until the new ones are complete: a folder of the program's own and the
+// name of this run, so that a copy left by a killed save is found at the
+// next start and told from one still in use. Empty: the temporary folder.
+struct Kept_Copy_Place {
+  std::wstring Folder;  // with its trailing backslash
+  std::wstring Run;
+};
+
+// The extensions of a kept copy and of the file beside it that names the
+// file it was kept for.
+constexpr wchar_t kKeptCopyExtension[] = L".kept";
+constexpr wchar_t kKeptPathExtension[] = L".kept-path";
+
 class Win32_File_Writer : public File_Writer {
  public:
+  Win32_File_Writer() = default;
+  explicit Win32_File_Writer(Kept_Copy_Place keep) : keep_(std::move(keep)) {}
   std::unique_ptr<File_Sink> Begin(const std::string& path) override;
+  // The rewrite in place alone, where a new file could be made as well.
+  std::unique_ptr<File_Sink> Begin_In_Place(const std::string& path);
+
+ private:
+  Kept_Copy_Place keep_;
 };

@@ -20,7 +20,7 @@ sleep 1
 expected=$(printf 'Привет, мир!Z\nВторая строка - елка\nТретья\n' | iconv -f utf-8 -t cp1251 | od -An -tx1)
 check "Alt+D, End, Z, Ctrl+S writes the text as Windows-1251 with LF and Z at the end of line 1" \
   test "$(od -An -tx1 < "$app/dos.txt")" = "$expected"
-check "no scratch file is left beside it" test "$(ls "$app" | grep -vc -e '^dos.txt$' -e '^Lirovant.exe$' -e '^zmk.dll$' -e '^Sound$' -e '^Help$' -e '^Lirovant.ini$')" = 0
+check "no scratch file is left beside it" test "$(ls "$app" | grep -vc -e '^dos.txt$' -e '^Lirovant.exe$' -e '^zmk.dll$' -e '^Sound$' -e '^Help$' -e '^Lirovant.ini$' -e '^Recovery$')" = 0
 keys "$id" ctrl+z
 sleep 0.5
 shot undone
@@ -31,4 +31,5 @@ check "undoing after the save asks to save the changes on close" test -n "$box"
 check "answered No, the program ends" wait_gone "dos.txt" 10
 check "the saved file is kept as it was" test "$(od -An -tx1 < "$app/dos.txt")" = "$expected"
 check "the file is history entry 1" ini_has "FileName1=$app_win\\dos.txt"
+check "the clean close leaves no recovery copy and no lock" test -z "$(ls -A "$app/Recovery" 2>/dev/null)"
 finish

@@ -54,5 +54,5 @@ check "the Windows-1251 file opens and closes" open_save_close bytes.txt
 check "it is written again" test "$app/bytes.txt" -nt "$work/bytes.orig"
 check "every byte comes back" test "$(hex "$app/bytes.txt")" = "$(hex "$work/bytes.orig")"
 check "no scratch file is left beside them" \
-  test "$(ls "$app" | grep -vc -e '\.txt$' -e '^Lirovant.exe$' -e '^zmk.dll$' -e '^Sound$' -e '^Help$' -e '^Lirovant.ini$')" = 0
+  test "$(ls "$app" | grep -vc -e '\.txt$' -e '^Lirovant.exe$' -e '^zmk.dll$' -e '^Sound$' -e '^Help$' -e '^Lirovant.ini$' -e '^Recovery$')" = 0
 finish
