@@ -23,7 +23,7 @@ Command_Line_Document Open_Command_Line(const std::vector<std::string>& args,
     return doc;
   } else if (files.Exists(argument)) {
     // Offering to create it would end in a save over a file the user never saw.
-    prompts.Error(Open_Error_Text(argument));
+    prompts.Error(Open_Error_Text(argument, files.Failure_Reason()));
     return doc;
   } else {
     const bool create = prompts.Ask_Yes_No(Create_File_Question(argument)) == Answer::Yes;

@@ -49,7 +49,7 @@ bool Save_Outside_Encoding(Document_Session& s, const std::string& path) {
       return false;
   }
   if (Save_Document(s.Text, s.Writer, path, encoding, s.Doc.Ends, replace) != Save_Result::Saved) {
-    s.Prompts.File_Error(Create_Error_Text(path));
+    s.Prompts.File_Error(Create_Error_Text(path, s.Writer.Failure_Reason()));
     return false;
   }
   if (encoding != s.Doc.Encoding) {
@@ -80,7 +80,7 @@ bool Write_To(Document_Session& s, const std::string& path) {
   const Save_Result result = Save_Document(s.Text, s.Writer, path, s.Doc.Encoding, s.Doc.Ends);
   if (result == Save_Result::Saved) return true;
   if (result == Save_Result::Outside_Encoding) return Save_Outside_Encoding(s, path);
-  s.Prompts.File_Error(Create_Error_Text(path));
+  s.Prompts.File_Error(Create_Error_Text(path, s.Writer.Failure_Reason()));
   return false;
 }
 
@@ -208,7 +208,7 @@ bool Load_File(Document_Session& s, const std::string& path, const Shared_File_B
 void Open_Chosen_File(Document_Session& s, const std::string& path) {
   const auto bytes = Read_Whole(s, path);
   if (!bytes) {
-    s.Prompts.File_Error(Open_Error_Text(path));
+    s.Prompts.File_Error(Open_Error_Text(path, s.Reader.Failure_Reason()));
     return;
   }
   s.Saved_Layout = s.Keys.Current_Layout();
@@ -222,7 +222,7 @@ void Open_From_History(Document_Session& s, const std::string& path) {
   const auto bytes = Read_Whole(s, path);
   if (!bytes) {
     if (s.Reader.Exists(path))
-      s.Prompts.File_Error(Open_Error_Text(path));
+      s.Prompts.File_Error(Open_Error_Text(path, s.Reader.Failure_Reason()));
     else
       s.Prompts.Notice(kHistoryFileMissing);
     return;

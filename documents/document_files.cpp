@@ -22,8 +22,18 @@ bool Is_Rich_Text_Name(const std::string& path) {
   return lower == "rtf";
 }
 
-std::string Open_Error_Text(const std::string& path) { return "Cannot open file " + path; }
-std::string Create_Error_Text(const std::string& path) { return "Cannot create file " + path; }
+namespace {
+std::string With_Reason(std::string text, const std::string& reason) {
+  return reason.empty() ? text : text + "\n" + reason;
+}
+}  // namespace
+
+std::string Open_Error_Text(const std::string& path, const std::string& reason) {
+  return With_Reason("Cannot open file " + path, reason);
+}
+std::string Create_Error_Text(const std::string& path, const std::string& reason) {
+  return With_Reason("Cannot create file " + path, reason);
+}
 
 namespace {
 bool Looks_Like_Rich_Text(std::string_view bytes) { return bytes.compare(0, 5, "{\\rtf") == 0; }

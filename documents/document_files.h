@@ -19,8 +19,10 @@ bool Is_Untitled(const std::string& name);
 // The extension is "rtf" in any letter case.
 bool Is_Rich_Text_Name(const std::string& path);
 
-std::string Open_Error_Text(const std::string& path);
-std::string Create_Error_Text(const std::string& path);
+// "Cannot open file <path>" and "Cannot create file <path>", with the
+// system's reason on a line of its own when there is one.
+std::string Open_Error_Text(const std::string& path, const std::string& reason = {});
+std::string Create_Error_Text(const std::string& path, const std::string& reason = {});
 
 // The 8-bit page a file's bytes were written in, WIN when unsure.
 using Page_Recognizer = std::function<File_Encoding(std::string_view bytes)>;

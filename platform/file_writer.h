@@ -22,6 +22,10 @@ class File_Writer {
   // folder, invalid name).
   virtual std::unique_ptr<File_Sink> Begin(const std::string& path) = 0;
 
+  // Why the last write that failed failed, as the user is told it (in
+  // Russian where the system says it so); empty when nothing is known.
+  virtual std::string Failure_Reason() { return {}; }
+
   // Replaces the file's content by `bytes`, or leaves the file as it was and
   // returns false (read-only file, missing folder, invalid name, full disk).
   bool Write_Whole(const std::string& path, const std::string& bytes) {

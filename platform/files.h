@@ -28,6 +28,9 @@ class Files {
   // Whether anything stands under the name, readable or not: a file that
   // cannot be read is still there and must not be taken for a new one.
   virtual bool Exists(const std::string& path) = 0;
+  // Why the last read that failed failed, as the user is told it; empty
+  // when nothing is known.
+  virtual std::string Failure_Reason() { return {}; }
   // The file's stamp, or nothing when there is no file to stamp.
   virtual std::optional<File_Stamp> Stamp_Of(const std::string& path) {
     (void)path;

@@ -10,6 +10,14 @@
 
 namespace {
 
+using Failure_Cell = std::shared_ptr<std::atomic<unsigned long>>;
+
+// Notes the system's error of the first step that failed.
+bool Noted(bool ok, const Failure_Cell& failure) {
+  if (!ok && failure && *failure == 0) *failure = GetLastError() ? GetLastError() : ERROR_WRITE_FAULT;
+  return ok;
+}
+
 bool Write_All(HANDLE file, const char* bytes, size_t size) {
   for (size_t done = 0; done < size;) {
     const DWORD chunk = DWORD(std::min<size_t>(size - done, size_t(1) << 24));
@@ -50,8 +58,13 @@ bool Put_In_Place(const std::wstring& fresh, const std::wstring& target, bool re
 // until the file is complete.
 class Win32_File_Sink : public File_Sink {
  public:
-  Win32_File_Sink(std::wstring target, std::wstring fresh, HANDLE file, DWORD old_attributes)
-      : target_(std::move(target)), fresh_(std::move(fresh)), file_(file), old_(old_attributes) {}
+  Win32_File_Sink(std::wstring target, std::wstring fresh, HANDLE file, DWORD old_attributes,
+                  Failure_Cell failure)
+      : target_(std::move(target)),
+        fresh_(std::move(fresh)),
+        file_(file),
+        old_(old_attributes),
+        failure_(std::move(failure)) {}
   Win32_File_Sink(const Win32_File_Sink&) = delete;
   Win32_File_Sink& operator=(const Win32_File_Sink&) = delete;
   ~Win32_File_Sink() override {
@@ -59,16 +72,18 @@ class Win32_File_Sink : public File_Sink {
     if (!fresh_.empty()) DeleteFileW(fresh_.c_str());
   }
 
-  bool Append(const char* bytes, size_t size) override { return ok_ = ok_ && Write_All(file_, bytes, size); }
+  bool Append(const char* bytes, size_t size) override {
+    return ok_ = ok_ && Noted(Write_All(file_, bytes, size), failure_);
+  }
 
   bool Commit() override {
     // The new file must be on the disk before it takes the old one's place.
-    ok_ = ok_ && FlushFileBuffers(file_);
-    ok_ = CloseHandle(file_) && ok_;
+    ok_ = ok_ && Noted(FlushFileBuffers(file_), failure_);
+    ok_ = Noted(CloseHandle(file_), failure_) && ok_;
     file_ = INVALID_HANDLE_VALUE;
     if (!ok_) return false;
     const bool replacing = old_ != INVALID_FILE_ATTRIBUTES;
-    if (!Put_In_Place(fresh_, target_, replacing)) {
+    if (!Noted(Put_In_Place(fresh_, target_, replacing), failure_)) {
       // A replace that failed half-way may have taken the old file away: then
       // the new one is all there is, and it stays.
       if (replacing && GetFileAttributesW(target_.c_str()) == INVALID_FILE_ATTRIBUTES) fresh_.clear();
@@ -86,6 +101,7 @@ class Win32_File_Sink : public File_Sink {
   std::wstring target_, fresh_;  // fresh_ is emptied once it is no longer ours to remove
   HANDLE file_;
   DWORD old_;
+  Failure_Cell failure_;
   bool ok_ = true;
 };
 
@@ -96,8 +112,11 @@ class Win32_File_Sink : public File_Sink {
 // copy, and the file that names its target, for its next start to offer.
 class In_Place_Sink : public File_Sink {
  public:
-  In_Place_Sink(HANDLE target, std::wstring keep, std::wstring keep_path)
-      : target_(target), keep_(std::move(keep)), keep_path_(std::move(keep_path)) {}
+  In_Place_Sink(HANDLE target, std::wstring keep, std::wstring keep_path, Failure_Cell failure)
+      : target_(target),
+        keep_(std::move(keep)),
+        keep_path_(std::move(keep_path)),
+        failure_(std::move(failure)) {}
   In_Place_Sink(const In_Place_Sink&) = delete;
   In_Place_Sink& operator=(const In_Place_Sink&) = delete;
   ~In_Place_Sink() override {
@@ -106,13 +125,13 @@ class In_Place_Sink : public File_Sink {
   }
 
   bool Append(const char* bytes, size_t size) override {
-    if (ok_ && !started_) ok_ = started_ = Rewind(target_);
-    return ok_ = ok_ && Write_All(target_, bytes, size);
+    if (ok_ && !started_) ok_ = started_ = Noted(Rewind(target_), failure_);
+    return ok_ = ok_ && Noted(Write_All(target_, bytes, size), failure_);
   }
 
   bool Commit() override {
-    if (ok_ && !started_) ok_ = started_ = Rewind(target_);
-    ok_ = ok_ && SetEndOfFile(target_) && FlushFileBuffers(target_);
+    if (ok_ && !started_) ok_ = started_ = Noted(Rewind(target_), failure_);
+    ok_ = ok_ && Noted(SetEndOfFile(target_) && FlushFileBuffers(target_), failure_);
     if (!ok_) return false;
     done_ = true;
     Drop_Copy();
@@ -144,6 +163,7 @@ class In_Place_Sink : public File_Sink {
 
   HANDLE target_;
   std::wstring keep_, keep_path_;
+  Failure_Cell failure_;
   bool ok_ = true, started_ = false, done_ = false;
 };
 
@@ -232,13 +252,15 @@ HANDLE Create_Kept_Copy(const Kept_Copy_Place& place, const std::wstring& target
   return CreateFileW(keep.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
-std::unique_ptr<File_Sink> Rewrite_In_Place(const std::wstring& target, const Kept_Copy_Place& place) {
+std::unique_ptr<File_Sink> Rewrite_In_Place(const std::wstring& target, const Kept_Copy_Place& place,
+                                            const Failure_Cell& failure) {
   HANDLE file =
       CreateFileW(target.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return nullptr;
+  if (!Noted(file != INVALID_HANDLE_VALUE, failure)) return nullptr;
   std::wstring keep, keep_path;
   HANDLE copy = Create_Kept_Copy(place, target, keep, keep_path);
-  const bool kept = copy != INVALID_HANDLE_VALUE && Copy_All(file, copy) && FlushFileBuffers(copy);
+  const bool kept =
+      Noted(copy != INVALID_HANDLE_VALUE && Copy_All(file, copy) && FlushFileBuffers(copy), failure);
   if (copy != INVALID_HANDLE_VALUE) CloseHandle(copy);
   if (!kept) {
     if (!keep.empty()) DeleteFileW(keep.c_str());
@@ -246,7 +268,7 @@ std::unique_ptr<File_Sink> Rewrite_In_Place(const std::wstring& target, const Ke
     CloseHandle(file);
     return nullptr;
   }
-  return std::make_unique<In_Place_Sink>(file, keep, keep_path);
+  return std::make_unique<In_Place_Sink>(file, keep, keep_path, failure);
 }
 
 // Past 260 characters only the prefixed form reaches the file; the
@@ -256,21 +278,35 @@ std::wstring Target_Of(const std::string& path) { return File_Api_Path(Narrow(Fu
 }  // namespace
 
 std::unique_ptr<File_Sink> Win32_File_Writer::Begin_In_Place(const std::string& path) {
-  return Rewrite_In_Place(Target_Of(path), keep_);
+  *failure_ = 0;
+  return Rewrite_In_Place(Target_Of(path), keep_, failure_);
+}
+
+std::string Win32_File_Writer::Failure_Reason() {
+  return *failure_ ? System_Error_Text(*failure_) : std::string();
 }
 
 std::unique_ptr<File_Sink> Win32_File_Writer::Begin(const std::string& path) {
+  *failure_ = 0;
   const std::wstring target = Target_Of(path);
   const std::wstring folder = Folder_Of(target);
-  if (folder.empty()) return nullptr;
-  const DWORD old = GetFileAttributesW(target.c_str());
-  if (old != INVALID_FILE_ATTRIBUTES && (old & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+  if (folder.empty()) {
+    *failure_ = ERROR_INVALID_NAME;
     return nullptr;
+  }
+  const DWORD old = GetFileAttributesW(target.c_str());
+  if (old != INVALID_FILE_ATTRIBUTES && (old & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
+    *failure_ = old & FILE_ATTRIBUTE_DIRECTORY ? ERROR_ACCESS_DENIED : ERROR_FILE_READ_ONLY;
+    return nullptr;
+  }
 
   Clear_Leftovers(folder);
   std::wstring fresh;
   HANDLE file = Create_Scratch(folder, kScratchStem, fresh);
-  if (file != INVALID_HANDLE_VALUE) return std::make_unique<Win32_File_Sink>(target, fresh, file, old);
+  if (file != INVALID_HANDLE_VALUE)
+    return std::make_unique<Win32_File_Sink>(target, fresh, file, old, failure_);
   // A folder that takes no new files may still let its files be rewritten.
-  return old == INVALID_FILE_ATTRIBUTES ? nullptr : Rewrite_In_Place(target, keep_);
+  if (old != INVALID_FILE_ATTRIBUTES) return Rewrite_In_Place(target, keep_, failure_);
+  *failure_ = GetLastError();
+  return nullptr;
 }

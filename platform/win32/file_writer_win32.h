@@ -3,6 +3,8 @@
 // once it is complete: an interrupted or failed save leaves the old file whole.
 #include "platform/file_writer.h"
 
+#include <atomic>
+#include <memory>
 #include <string>
 
 // Where a save that must rewrite its file in place keeps the old contents
@@ -26,7 +28,11 @@ class Win32_File_Writer : public File_Writer {
   std::unique_ptr<File_Sink> Begin(const std::string& path) override;
   // The rewrite in place alone, where a new file could be made as well.
   std::unique_ptr<File_Sink> Begin_In_Place(const std::string& path);
+  std::string Failure_Reason() override;
 
  private:
   Kept_Copy_Place keep_;
+  // The system's error of the last failure; the sinks write it, from
+  // whichever thread writes their pieces.
+  std::shared_ptr<std::atomic<unsigned long>> failure_ = std::make_shared<std::atomic<unsigned long>>(0);
 };

@@ -175,10 +175,55 @@ Shared_File_Bytes Win32_Files::Read_Shared(const std::string& path) {
   return Files::Read_Shared(path);
 }
 
+std::string System_Error_Text(unsigned long error) {
+  switch (error) {
+    case ERROR_ACCESS_DENIED:
+      return "Нет доступа: файл или папка только для чтения, либо нет прав на запись в них.";
+    case ERROR_FILE_READ_ONLY:
+      return "Файл только для чтения.";
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_USER_MAPPED_FILE:
+      return "Файл занят другой программой.";
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+      return "На диске не хватило места.";
+    case ERROR_FILE_NOT_FOUND:
+      return "Файла нет.";
+    case ERROR_PATH_NOT_FOUND:
+      return "Такой папки нет.";
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_PATHNAME:
+      return "Недопустимое имя файла.";
+    case ERROR_WRITE_PROTECT:
+      return "Диск защищён от записи.";
+    case ERROR_NOT_READY:
+      return "Диск не готов.";
+    case ERROR_NOT_ENOUGH_MEMORY:
+    case ERROR_OUTOFMEMORY:
+      return "Не хватило памяти.";
+    case ERROR_FILE_TOO_LARGE:
+      return "Файл слишком велик.";
+  }
+  wchar_t* text = nullptr;
+  const DWORD size = FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+      DWORD(error), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  std::wstring said = size && text ? std::wstring(text, size) : std::wstring();
+  if (text) LocalFree(text);
+  while (!said.empty() && (said.back() == L'\r' || said.back() == L'\n' || said.back() == L' '))
+    said.pop_back();
+  return said.empty() ? "Ошибка системы " + std::to_string(error) + "." : Narrow(said);
+}
+
 std::optional<std::string> Win32_Files::Read_All(const std::string& path) {
+  failure_ = 0;
   HANDLE file = CreateFileW(File_Api_Path(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+  if (file == INVALID_HANDLE_VALUE) {
+    failure_ = GetLastError();
+    return std::nullopt;
+  }
   LARGE_INTEGER size{};
   std::optional<std::string> bytes;
   if (GetFileSizeEx(file, &size) && size.QuadPart < 0x7FFFFFFF) {
@@ -193,6 +238,7 @@ std::optional<std::string> Win32_Files::Read_All(const std::string& path) {
     }
     if (ok) bytes = std::move(data);
   }
+  if (!bytes) failure_ = size.QuadPart >= 0x7FFFFFFF ? ERROR_FILE_TOO_LARGE : GetLastError();
   CloseHandle(file);
   return bytes;
 }

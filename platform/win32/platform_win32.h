@@ -17,6 +17,10 @@ constexpr UINT kTrayCallback = 1147;
 
 std::wstring Wide(const std::string& utf8);
 std::string Narrow(const std::wstring& wide);
+// What a system error means, in the program's own words for the failures a
+// file meets most (a read-only file, a full disk, a file in use), otherwise
+// as the system words it.
+std::string System_Error_Text(unsigned long error);
 // UTF-8 to the system's ANSI code page and back, for the A functions.
 std::string To_Ansi(const std::string& utf8);
 std::string From_Ansi(const std::string& ansi);
@@ -68,6 +72,10 @@ class Win32_Files : public Files {
   Shared_File_Bytes Read_Shared(const std::string& path) override;
   bool Exists(const std::string& path) override;
   std::optional<File_Stamp> Stamp_Of(const std::string& path) override;
+  std::string Failure_Reason() override { return failure_ ? System_Error_Text(failure_) : std::string(); }
+
+ private:
+  unsigned long failure_ = 0;
 };
 
 class Win32_Keyboard : public Keyboard {

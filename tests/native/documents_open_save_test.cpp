@@ -191,9 +191,11 @@ TEST(DocumentsSave, AFailedSaveReportsAndChangesNothing) {
   f.disk.read_only = {"C:\\Docs\\ro.txt", "C:\\Missing\\x.txt"};
   Save_Command(f.s);
   f.dialogs.answers = {std::string("C:\\Missing\\x.txt")};
+  f.disk.reason = "Такой папки нет.";
   Save_As_Command(f.s);
-  EXPECT_EQ(f.prompts.file_errors, (std::vector<std::string>{"Cannot create file C:\\Docs\\ro.txt",
-                                                             "Cannot create file C:\\Missing\\x.txt"}));
+  EXPECT_EQ(f.prompts.file_errors,
+            (std::vector<std::string>{"Cannot create file C:\\Docs\\ro.txt",
+                                      "Cannot create file C:\\Missing\\x.txt\nТакой папки нет."}));
   EXPECT_EQ(f.disk.files["C:\\Docs\\ro.txt"], "old");
   EXPECT_TRUE(f.edit.modified);
   EXPECT_EQ(f.window.caption, "C:\\Docs\\ro.txt");

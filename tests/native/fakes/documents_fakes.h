@@ -110,6 +110,8 @@ class Fake_Disk : public Files, public File_Writer {
   std::vector<std::string> read_only;
   std::vector<std::string> written;
   size_t room = SIZE_MAX;
+  std::string reason;  // what a failure is said to be
+  std::string Failure_Reason() override { return reason; }
   std::vector<size_t> appends;  // the size of every write, in order
   std::optional<std::string> Read_All(const std::string& path) override {
     auto it = files.find(path);
