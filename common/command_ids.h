@@ -100,6 +100,9 @@
 #define IDM_Encoding_Koi      1537
 #define IDM_Encoding_Iso      1538
 #define IDM_Encoding_Mac      1539
+#define IDM_Encoding_Koi8_U   1540
+#define IDM_Encoding_Cp1125   1541
+#define IDM_Encoding_Ibm855   1542
 
 /* Help */
 #define IDM_Help_Contents 1601

@@ -36,6 +36,17 @@ int Sign_Of(char32_t code) {
 
 bool Is_Letter(int sign) { return sign >= Sign_Classes; }
 
+// A sign that has no place between two letters of a word: one of no
+// language, or a typographic sign other than the no-break space, the
+// apostrophes and the dashes.
+bool Breaks_Words(int sign) {
+  if (sign == Odd_Class) return true;
+  if (sign < First_Typographic_Class || sign >= Odd_Class) return false;
+  const char16_t c = Typographic_Signs[sign - First_Typographic_Class];
+  return c != u'\u00a0' && c != u'\u2018' && c != u'\u2019' && c != u'\u02bc' && c != u'\u2013' &&
+         c != u'\u2014';
+}
+
 using Pair_Scores = std::array<std::int16_t, Signs * Signs>;
 
 struct Model {
@@ -82,8 +93,8 @@ class Sign_Scorer {
     const Model& model = The_Model();
     for (int l = 0; l < Language_Count; ++l) scores_[l] += model.pair_score[l][previous_ * Signs + sign];
     letters_ += Is_Letter(sign);
-    // The sign before the last one was odd, between two letters.
-    odd_in_words_ += Is_Letter(sign) && previous_ == Odd_Class && before_previous_letter_;
+    // The last sign breaks a word, between two letters.
+    odd_in_words_ += Is_Letter(sign) && Breaks_Words(previous_) && before_previous_letter_;
     before_previous_letter_ = Is_Letter(previous_);
     previous_ = sign;
   }

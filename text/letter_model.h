@@ -19,8 +19,9 @@ struct Text_Score {
   std::int64_t score = 0;                // in eighths of a natural logarithm; the higher the likelier
   Language language = Language_Russian;  // the language that scores it highest
   std::size_t letters = 0;
-  // Signs of no language between two letters: a reading that puts a box or
-  // a foreign sign inside a word is not the text's own.
+  // Signs of no language, or signs no word holds, between two letters: a
+  // reading that puts a box, a foreign sign or a quote mark inside words is
+  // not the text's own.
   std::size_t odd_in_words = 0;
 };
 

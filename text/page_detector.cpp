@@ -139,7 +139,9 @@ Page_Guess Best_Eight_Bit_Reading(std::string_view text) {
   int best = Preference[0];
   for (const int p : Preference)
     if (readings[p].score > readings[best].score) best = p;
-  if (readings[best].letters == 0 || readings[best].odd_in_words > 0) return {};
+  // A reading that still breaks words is of a page not read here: more than
+  // one word in two hundred letters, which a slip of the pen does not make.
+  if (readings[best].letters == 0 || readings[best].odd_in_words * 200 > readings[best].letters) return {};
   if (best == Page_MAC && Mac_Only_By_Capitals_At_Start(text)) best = Page_WIN;
   double total = 0, same = 0, rival_share = 0;
   int rival = best;

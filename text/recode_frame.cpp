@@ -7,6 +7,7 @@
 #include "platform/status_text.h"
 #include "text/conversion_frame.h"
 #include "text/page_detector.h"
+#include "text/reading_chain.h"
 #include "text/text_as_bytes.h"
 
 namespace {
@@ -28,7 +29,12 @@ void Put_In_Place(Text_Command_Host& host, Unicode_Edit& edit, const std::wstrin
 
 }  // namespace
 
-std::string Recognized_Status_Text(const char* page_name) { return std::string(" Распознано: ") + page_name; }
+std::string Recognized_Status_Text(const std::string& page_name) { return " Распознано: " + page_name; }
+
+std::string Recognized_Chain_Name(const std::vector<Wrong_Reading>& readings) {
+  if (readings.size() == 1 && readings[0].read_as == Page_WIN) return Text_Page_Name(readings[0].written);
+  return Chain_Name(readings, " через ", " как ");
+}
 
 std::string Not_File_Bytes_Notice(const std::string& first_character) {
   return "В тексте есть знаки, которых нет в кодировке WIN, первый: «" + first_character +
@@ -48,15 +54,22 @@ void Recognize_Page_Command(Text_Command_Host& host, Unicode_Edit& edit) {
     return;
   }
   const auto page = static_cast<Text_Page>(guess.page);
-  const std::wstring read = Bytes_As_Text(*bytes, page);
+  std::wstring read = Bytes_As_Text(*bytes, page);
   // Pages that read these bytes as this very text are WIN as far as the user sees.
   if (read == text) {
     host.panels.Set_Text(kPanelCount, Recognized_Status_Text(Text_Page_Name(Page_WIN)));
     host.window.Notice(kAlready_Win_Notice);
     return;
   }
+  // What the bytes read as may itself be garbled by wrong readings before
+  // the file came here: those are undone in the same step.
+  std::vector<Wrong_Reading> readings{{page, Page_WIN}};
+  if (const auto chain = Find_Reading_Chain(Encode_File_Text(read, File_Encoding::Utf8))) {
+    readings.insert(readings.begin(), chain->readings.begin(), chain->readings.end());
+    read = Bytes_As_Text(chain->text, Page_UTF8);
+  }
   Put_In_Place(host, edit, read);
-  host.panels.Set_Text(kPanelCount, Recognized_Status_Text(Text_Page_Name(page)));
+  host.panels.Set_Text(kPanelCount, Recognized_Status_Text(Recognized_Chain_Name(readings)));
 }
 
 void Utf8_To_Win_Command(Text_Command_Host& host, Unicode_Edit& edit) {

@@ -100,7 +100,7 @@ TEST_F(TextTool, EveryKindOfBadInputHasItsOwnExitCode) {
   EXPECT_EQ(
       Tool({"convert", "--from", "WIN", "--to", "WIN", "-", (folder_ / "no" / "dir").string()}, "x").code,
       Exit_Unwritable);
-  EXPECT_EQ(Tool({"convert", "--to", "WIN"}, "\xC1\xC2").code, Exit_Undetected);
+  EXPECT_EQ(Tool({"convert", "--to", "WIN"}, "\x01\x02\x03\xC1").code, Exit_Undetected);
   const Tool_Run help = Tool({"--help"});
   EXPECT_EQ(help.code, Exit_Done);
   EXPECT_NE(help.out.find("Exit codes"), std::string::npos);
