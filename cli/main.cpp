@@ -20,9 +20,9 @@ int main(int argc, char** argv) {
   const int code = Run_Text_Tool(args, std::cin, std::cout, std::cerr);
   // A text that never reached standard output (a full disk, a closed pipe)
   // is a failure, whatever the command thought.
-  if (!std::cout.flush()) {
+  if (!std::cout.flush() && code == Exit_Done) {
     std::cerr << "lirovant-text: cannot write standard output\n";
-    return code == Exit_Done ? Exit_Unwritable : code;
+    return Exit_Unwritable;
   }
   return code;
 }

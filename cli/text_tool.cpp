@@ -217,7 +217,9 @@ std::string Code_Point_Name(char32_t code) {
 void Check_Report(const Exact_Conversion& report, Text_Page to, bool replace) {
   if (report.invalid > 0)
     throw Tool_Error{Exit_Invalid_Utf8,
-                     "the input is not UTF-8 at offset " + std::to_string(report.first_invalid_at)};
+                     "the input is not UTF-8 at offset " + std::to_string(report.first_invalid_at) +
+                         " (UTF-8 with errors is never read as an 8-bit page; give --from PAGE "
+                         "if it is one)"};
   if (report.missing > 0 && !replace)
     throw Tool_Error{Exit_Missing_Character,
                      std::string(Text_Page_Name(to)) + " has no " + Code_Point_Name(report.first_missing) +
