@@ -62,11 +62,19 @@ void Recognize_Page_Command(Text_Command_Host& host, Unicode_Edit& edit) {
     return;
   }
   // What the bytes read as may itself be garbled by wrong readings before
-  // the file came here: those are undone in the same step.
+  // the file came here: those are looked for in a sample, as the page was,
+  // and undone over the whole text in the same step when they fit all of it.
   std::vector<Wrong_Reading> readings{{page, Page_WIN}};
-  if (const auto chain = Find_Reading_Chain(Encode_File_Text(read, File_Encoding::Utf8))) {
-    readings.insert(readings.begin(), chain->readings.begin(), chain->readings.end());
-    read = Bytes_As_Text(chain->text, Page_UTF8);
+  const std::string utf8 = Encode_File_Text(read, File_Encoding::Utf8);
+  std::vector<std::string_view> stretches;
+  for (const Byte_Range& range : Detect_Sample_Ranges(utf8.size()))
+    stretches.push_back(std::string_view(utf8).substr(range.start, range.size));
+  if (const auto chain = Find_Reading_Chain(Sample_Of(stretches))) {
+    const Exact_Conversion undone = Undo_Readings(utf8, Page_UTF8, chain->readings, Page_UTF8);
+    if (undone.missing == 0 && undone.invalid == 0) {
+      readings.insert(readings.begin(), chain->readings.begin(), chain->readings.end());
+      read = Bytes_As_Text(undone.text, Page_UTF8);
+    }
   }
   Put_In_Place(host, edit, read);
   host.panels.Set_Text(kPanelCount, Recognized_Status_Text(Recognized_Chain_Name(readings)));
