@@ -148,7 +148,9 @@ bool Has_High_Byte(std::string_view text) {
 // UTF-16 is taken from its first stretch alone, which starts at a unit.
 std::string Sample_Text(const std::vector<std::string_view>& stretches, Text_Page page) {
   if (Is_Utf16_Page(page)) return Convert_Exact(stretches[0], page, Page_UTF8).text;
-  return Convert_Exact(Sample_Of(stretches), page, Page_UTF8).text;
+  std::string sample = Sample_Of(stretches);
+  if (page == Page_UTF8 && sample.compare(0, 3, "\xEF\xBB\xBF") == 0) sample.erase(0, 3);  // a mark, not text
+  return Convert_Exact(sample, page, Page_UTF8).text;
 }
 
 Detected Detect(const std::vector<std::string_view>& stretches) {
@@ -251,16 +253,16 @@ Text_Page Stored_Page(const Detected& detected, const Tool_Input& input) {
 }
 
 // Piece by piece, so that a file of any size takes little memory. The
-// converter is an Exact_Converter or a Readings_Undoer.
+// converter is an Exact_Converter or a Readings_Undoer; a UTF-8 mark at the
+// start is dropped when drop_mark says so.
 template <typename Converter>
-void Convert_Stream(Converter& converter, Tool_Input& input, Text_Page from, Text_Page to, bool replace,
+void Convert_Stream(Converter& converter, Tool_Input& input, bool drop_mark, Text_Page to, bool replace,
                     Tool_Output& output) {
   std::string converted;
   bool first = true;
   for (std::string piece; input.Next_Piece(&piece);) {
     std::string_view text = piece;
-    if (first && from == Page_UTF8 && to != Page_UTF8 && text.substr(0, 3) == "\xEF\xBB\xBF")
-      text.remove_prefix(3);
+    if (first && drop_mark && text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
     first = false;
     converted.clear();
     converter.Convert(text, &converted);
@@ -301,7 +303,7 @@ int Run_Convert(const Options& options, std::istream& in, std::ostream& out) {
     Convert_Letters(input, from, to, output);
   } else {
     Exact_Converter converter(from, to);
-    Convert_Stream(converter, input, from, to, options.replace, output);
+    Convert_Stream(converter, input, from == Page_UTF8 && to != Page_UTF8, to, options.replace, output);
   }
   output.Commit();
   return Exit_Done;

@@ -128,6 +128,7 @@ TEST_F(TextTool, RepairUndoesEachChainInOneRun) {
     const std::string file = File("garbled.txt", garbled);
     EXPECT_EQ(Tool({"detect", file}).out, name + "\t" + file + "\n");
     EXPECT_EQ(Tool({"repair", file}).out, text) << name;
+    EXPECT_EQ(Tool({"repair"}, "\xEF\xBB\xBF" + garbled).out, text) << name << ", after a mark";
     const Tool_Run to_koi = Tool({"repair", "--to", "KOI8-R"}, garbled);
     EXPECT_EQ(to_koi.out, Convert_Exact(text, Page_UTF8, Page_KOI).text) << name;
     EXPECT_EQ(to_koi.code, Exit_Done) << to_koi.err;
