@@ -108,16 +108,16 @@ std::optional<Reading_Chain> Find_Reading_Chain(std::string_view utf8) {
   return Reading_Chain{sure, last_sure, sure_confidence};
 }
 
-std::string Chain_Name(const std::vector<Wrong_Reading>& readings, const char* via, const char* as) {
+std::string Chain_Name(const std::vector<Wrong_Reading>& readings) {
   std::string name;
   for (std::size_t i = 0; i < readings.size(); ++i) {
     if (i == 0) {
       name = Text_Page_Name(readings[i].written);
     } else if (readings[i].written != Page_UTF8) {
-      name += as;
+      name += " as ";
       name += Text_Page_Name(readings[i].written);
     }
-    name += via;
+    name += " via ";
     name += Text_Page_Name(readings[i].read_as);
   }
   return name;

@@ -36,8 +36,7 @@ std::optional<Reading_Chain> Find_Reading_Chain(std::string_view utf8);
 // "UTF-8 via WIN"; the older reading first: "UTF-8 via WIN via WIN" is UTF-8
 // read as WIN, saved as UTF-8 and read as WIN again. A page the text was saved
 // in between other than UTF-8 is named: "KOI via WIN as DOS via WIN".
-std::string Chain_Name(const std::vector<Wrong_Reading>& readings, const char* via = " via ",
-                       const char* as = " as ");
+std::string Chain_Name(const std::vector<Wrong_Reading>& readings);
 
 // Undoes the readings, the last one first, over a text of `stored` given
 // piece by piece, and writes it in `to`. The conversions may lack characters

@@ -32,8 +32,9 @@ void Put_In_Place(Text_Command_Host& host, Unicode_Edit& edit, const std::wstrin
 std::string Recognized_Status_Text(const std::string& page_name) { return " Распознано: " + page_name; }
 
 std::string Recognized_Chain_Name(const std::vector<Wrong_Reading>& readings) {
-  if (readings.size() == 1 && readings[0].read_as == Page_WIN) return Text_Page_Name(readings[0].written);
-  return Chain_Name(readings, " через ", " как ");
+  std::string name = Text_Page_Name(readings.front().written);
+  if (readings.size() > 1) name += " \u00D7" + std::to_string(readings.size());
+  return name;
 }
 
 std::string Not_File_Bytes_Notice(const std::string& first_character) {

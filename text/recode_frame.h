@@ -15,9 +15,9 @@
 // count until the status bar is next refreshed: " Распознано: KOI" and so on.
 // That panel shows in the narrowest window, and the insert mode beside it stays.
 std::string Recognized_Status_Text(const std::string& page_name);
-// The wrong readings the command undid, oldest first, as that panel names
-// them: the page alone for bytes that were only read as WIN ("KOI"), else
-// the chain ("UTF-8 через WIN через WIN").
+// The wrong readings the command undid, oldest first, as that narrow panel
+// names them: the page the text was written in, and how many readings were
+// undone when there were more than one ("KOI", "UTF-8 ×2").
 std::string Recognized_Chain_Name(const std::vector<Wrong_Reading>& readings);
 constexpr const char* kNot_Recognized_Status = " Не распознано";
 constexpr const char* kNot_Recognized_Notice =

@@ -135,7 +135,7 @@ TEST(TextFrameRecode, RecognisesThePageAndReadsTheTextInItInOneUndoStep) {
   EXPECT_EQ(edit.text.substr(0, 4), L"\u0401\u043B\u043A\u0430");  // Ёлка
   ASSERT_EQ(edit.undo.size(), 2u);
   EXPECT_EQ(edit.undo[1], koi_in_utf8);
-  EXPECT_EQ(f.panels.panels[1], " Распознано: KOI через WIN через WIN");
+  EXPECT_EQ(f.panels.panels[1], " Распознано: KOI ×2");
 }
 
 TEST(TextFrameRecode, TooLittleRussianOrCharactersOutsideWinChangeNothing) {

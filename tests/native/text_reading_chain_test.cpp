@@ -57,9 +57,8 @@ TEST(ReadingChain, TextThatIsNotGarbledIsLeftAlone) {
     EXPECT_FALSE(Find_Reading_Chain(text)) << text;
 }
 
-TEST(ReadingChain, NamesInOtherWords) {
-  EXPECT_EQ(Chain_Name({{Page_KOI, Page_WIN}, {Page_DOS, Page_WIN}}, " через ", " как "),
-            "KOI через WIN как DOS через WIN");
+TEST(ReadingChain, AnInBetweenPageIsNamedAndAChainThatDoesNotFitIsReported) {
+  EXPECT_EQ(Chain_Name({{Page_KOI, Page_WIN}, {Page_DOS, Page_WIN}}), "KOI via WIN as DOS via WIN");
   const Exact_Conversion lacking = Undo_Readings(u8"ґ", Page_UTF8, {{Page_UTF8, Page_KOI}}, Page_UTF8);
   EXPECT_EQ(lacking.missing, 1u);  // KOI8-R has no ґ: the chain does not fit this text
 }

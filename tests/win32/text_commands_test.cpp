@@ -488,7 +488,7 @@ TEST_F(Text_Commands, RecognizePageReadsTheTextInItsPageAsOneUndoStep) {
   Command(IDM_Recognize_Page);
   EXPECT_EQ(Window().Edit.Control_Text(), Utf8_To_Utf16("Привет, мир! Ещё ещё\r"));
   Settle();
-  EXPECT_EQ(Window().Status.Text(kPanelCount), " Распознано: UTF-8 через WIN через WIN");
+  EXPECT_EQ(Window().Status.Text(kPanelCount), " Распознано: UTF-8 ×2");
   Command(IDM_Undo);
   EXPECT_EQ(Window().Edit.Control_Text(), Win1251_To_Utf16(garbled));
 }
