@@ -18,6 +18,11 @@ int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   const std::vector<std::string> args(argv + 1, argv + argc);
   const int code = Run_Text_Tool(args, std::cin, std::cout, std::cerr);
-  std::cout.flush();
+  // A text that never reached standard output (a full disk, a closed pipe)
+  // is a failure, whatever the command thought.
+  if (!std::cout.flush() && code == Exit_Done) {
+    std::cerr << "lirovant-text: cannot write standard output\n";
+    return Exit_Unwritable;
+  }
   return code;
 }

@@ -3,48 +3,66 @@
 #include "cli/tool_files.h"
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iostream>
-#include <iterator>
-#include <sstream>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "text/codepages.h"
 #include "text/exact_conversion.h"
 #include "text/layout_retype.h"
 #include "text/letter_case.h"
 #include "text/page_detector.h"
+#include "text/reading_chain.h"
 #include "text/translit.h"
 
 namespace {
 
 const char Help[] =
     "Usage: lirovant-text COMMAND [OPTIONS] [IN [OUT]]\n"
-    "Russian text in the code pages DOS (866), ISO (8859-5), KOI (KOI8-R),\n"
-    "MAC (Mac OS Cyrillic), WIN (1251) and UTF-8.\n"
+    "Russian, Ukrainian and Belarusian text in the code pages DOS (866), ISO\n"
+    "(8859-5), KOI (KOI8-R), MAC (Mac OS Cyrillic), WIN (1251), KOI8-U, CP1125\n"
+    "(the Ukrainian DOS page) and IBM855, and in UTF-8, UTF-16LE, UTF-16BE and\n"
+    "UTF-16 (with its byte order mark). Pages are also known by the names\n"
+    "people use, in any case: KOI8-R, CP866, IBM866, ISO-8859-5, MacCyrillic,\n"
+    "x-mac-cyrillic, CP1251, windows-1251, CP855 ...\n"
     "\n"
     "  detect [--confidence] [FILE...]\n"
     "                                 print each file's page, a tab and its name;\n"
-    "                                 UTF-16LE/UTF-16BE by their byte order mark,\n"
-    "                                 ? when the page cannot be told; --confidence\n"
-    "                                 adds how sure, 0 to 1, before the name\n"
+    "                                 ? when the page cannot be told (no letters,\n"
+    "                                 or a page the tool does not read); \"UTF-8\n"
+    "                                 with errors\" for UTF-8 with a few bytes that\n"
+    "                                 are no UTF-8; a chain of wrong readings,\n"
+    "                                 oldest first, for garbled text: \"UTF-8 via\n"
+    "                                 WIN\" is UTF-8 read as WIN and saved again;\n"
+    "                                 --confidence adds how sure, 0 to 1, before\n"
+    "                                 the name\n"
     "  convert --to PAGE [--from PAGE|auto] [--replace] [--letters-only] [IN [OUT]]\n"
     "                                 every character kept; one the target lacks is\n"
     "                                 an error, or ? with --replace; --letters-only\n"
     "                                 moves only the Russian letters, as the editor's\n"
-    "                                 menu does (8-bit pages only)\n"
+    "                                 menu does (DOS, ISO, KOI, MAC, WIN only); text\n"
+    "                                 of ASCII alone is written as it is\n"
+    "  repair [--to PAGE] [--replace] [IN [OUT]]\n"
+    "                                 undoes up to two wrong readings (the chain\n"
+    "                                 detect names) and writes the text in UTF-8\n"
+    "                                 or PAGE; text that is not garbled is only\n"
+    "                                 written in PAGE\n"
     "  retype to-russian|to-latin     text typed in the wrong keyboard layout\n"
     "  translit                       Russian letters in Latin ones\n"
     "  case upper|lower|toggle        letter case\n"
     "\n"
     "retype, translit and case read and write WIN unless --encoding PAGE says\n"
     "otherwise. Without IN or OUT (or with -) standard input and output are used;\n"
-    "OUT is written whole or not at all.\n"
+    "input from standard input or a pipe is judged by its first part. OUT is\n"
+    "written whole or not at all: through a new file beside it that takes its\n"
+    "place at the end with its permissions; a device or a pipe named as OUT is\n"
+    "written to directly. Standard output takes the text as it is made.\n"
+    "UTF-16 is written with a byte order mark, UTF-16LE and UTF-16BE without.\n"
     "\n"
     "Exit codes: 0 done, 2 usage, 3 unknown page, 4 unreadable input,\n"
-    "5 output not written, 6 invalid UTF-8, 7 character the target lacks,\n"
+    "5 output not written (standard output too), 6 invalid UTF-8 (UTF-8 with\n"
+    "errors is never converted as an 8-bit page), 7 character the target lacks,\n"
     "8 page of the input cannot be told.\n";
 
 struct Options {
@@ -101,32 +119,62 @@ Options Parse_Options(const std::vector<std::string>& args) {
 Text_Page Page_Named(const std::string& name) {
   Text_Page page;
   if (!Parse_Text_Page(name, &page))
-    throw Tool_Error{Exit_Unknown_Page, "unknown page " + name + " (DOS, ISO, KOI, MAC, WIN or UTF-8)"};
+    throw Tool_Error{Exit_Unknown_Page, "unknown page " + name +
+                                            " (DOS, ISO, KOI, MAC, WIN, KOI8-U, CP1125, IBM855, UTF-8, "
+                                            "UTF-16LE, UTF-16BE or UTF-16)"};
   return page;
 }
 
 struct Detected {
-  const char* name;
-  double confidence;
+  Page_Guess guess;
+  bool ascii = false;  // no byte beyond ASCII: every page reads it alike
+  std::optional<Reading_Chain> chain;
+
+  std::string Name() const {
+    if (chain) return Chain_Name(chain->readings);
+    if (guess.page == Page_Unknown) return "?";
+    if (guess.utf8_errors) return "UTF-8 with errors";
+    return Text_Page_Name(static_cast<Text_Page>(guess.page));
+  }
 };
 
-Detected Detect(const std::vector<std::string_view>& stretches) {
-  const std::string_view start = stretches.empty() ? std::string_view() : stretches[0];
-  if (start.substr(0, 3) == "\xEF\xBB\xBF") return {"UTF-8", 1};
-  if (start.substr(0, 2) == "\xFF\xFE") return {"UTF-16LE", 1};
-  if (start.substr(0, 2) == "\xFE\xFF") return {"UTF-16BE", 1};
-  const Page_Guess guess = Detect_Page_Of_Sample(stretches);
-  if (guess.page == Page_Unknown) return {"?", 0};
-  return {Text_Page_Name(static_cast<Text_Page>(guess.page)), guess.confidence};
+bool Has_High_Byte(std::string_view text) {
+  for (const char c : text)
+    if (static_cast<unsigned char>(c) >= 0x80) return true;
+  return false;
 }
 
-// A file is judged by a few stretches of it, read where they lie.
+// The text the sample holds, as UTF-8, for the look for wrong readings.
+// UTF-16 is taken from its first stretch alone, which starts at a unit.
+std::string Sample_Text(const std::vector<std::string_view>& stretches, Text_Page page) {
+  if (Is_Utf16_Page(page)) return Convert_Exact(stretches[0], page, Page_UTF8).text;
+  std::string sample = Sample_Of(stretches);
+  if (page == Page_UTF8 && sample.compare(0, 3, "\xEF\xBB\xBF") == 0) sample.erase(0, 3);  // a mark, not text
+  return Convert_Exact(sample, page, Page_UTF8).text;
+}
+
+Detected Detect(const std::vector<std::string_view>& stretches) {
+  Detected detected;
+  detected.guess = Detect_Page_Of_Sample(stretches);
+  if (detected.guess.page == Page_Unknown) {
+    detected.ascii = true;
+    for (const std::string_view stretch : stretches)
+      detected.ascii = detected.ascii && !Has_High_Byte(stretch);
+    return detected;
+  }
+  if (!detected.guess.utf8_errors)
+    detected.chain = Find_Reading_Chain(Sample_Text(stretches, static_cast<Text_Page>(detected.guess.page)));
+  return detected;
+}
+
+// A file is judged by a few stretches of it, read where they lie; a stream
+// by its head, which the reading that follows gives again.
 Detected Detect(Tool_Input& input) {
-  if (!input.Is_File()) {
-    const std::string text = input.Read_Rest();
+  if (!input.Is_Seekable()) {
+    const std::string_view head = input.Head();
     std::vector<std::string_view> stretches;
-    for (const Byte_Range& range : Detect_Sample_Ranges(text.size()))
-      stretches.push_back(std::string_view(text).substr(range.start, range.size));
+    for (const Byte_Range& range : Detect_Sample_Ranges(head.size()))
+      stretches.push_back(head.substr(range.start, range.size));
     return Detect(stretches);
   }
   std::vector<std::string> texts;
@@ -143,10 +191,12 @@ int Run_Detect(const Options& options, std::istream& in, std::ostream& out, std:
     try {
       Tool_Input input(name, in);
       const Detected detected = Detect(input);
-      out << detected.name << '\t';
+      out << detected.Name() << '\t';
       if (options.confidence) {
         char figure[16];
-        std::snprintf(figure, sizeof figure, "%.3f\t", detected.confidence);
+        const double confidence =
+            detected.guess.confidence * (detected.chain ? detected.chain->confidence : 1.0);
+        std::snprintf(figure, sizeof figure, "%.3f\t", confidence);
         out << figure;
       }
       out << name << '\n';
@@ -155,6 +205,7 @@ int Run_Detect(const Options& options, std::istream& in, std::ostream& out, std:
       code = error.code;
     }
   }
+  if (!out.flush()) throw Tool_Error{Exit_Unwritable, "cannot write standard output"};
   return code;
 }
 
@@ -168,7 +219,9 @@ std::string Code_Point_Name(char32_t code) {
 void Check_Report(const Exact_Conversion& report, Text_Page to, bool replace) {
   if (report.invalid > 0)
     throw Tool_Error{Exit_Invalid_Utf8,
-                     "the input is not UTF-8 at offset " + std::to_string(report.first_invalid_at)};
+                     "the input is not UTF-8 at offset " + std::to_string(report.first_invalid_at) +
+                         " (UTF-8 with errors is never read as an 8-bit page; give --from PAGE "
+                         "if it is one)"};
   if (report.missing > 0 && !replace)
     throw Tool_Error{Exit_Missing_Character,
                      std::string(Text_Page_Name(to)) + " has no " + Code_Point_Name(report.first_missing) +
@@ -190,39 +243,44 @@ std::string Operand(const Options& options, std::size_t i) {
   return i < options.operands.size() ? options.operands[i] : std::string();
 }
 
-Text_Page Source_Page(const Options& options, Tool_Input& input) {
-  if (options.from != "auto") return Page_Named(options.from);
-  const char* name = Detect(input).name;
-  input.Rewind();
-  Text_Page page;
-  if (!Parse_Text_Page(name, &page))
-    throw Tool_Error{Exit_Undetected, std::string("cannot convert from ") + name + "; give --from"};
-  return page;
+// The page the input is stored in: ASCII alone goes as UTF-8, which every
+// page and UTF-16 read alike, and UTF-8 with errors as UTF-8, whose errors
+// the conversion then names.
+Text_Page Stored_Page(const Detected& detected, const Tool_Input& input) {
+  if (detected.guess.page != Page_Unknown) return static_cast<Text_Page>(detected.guess.page);
+  if (detected.ascii) return Page_UTF8;
+  throw Tool_Error{Exit_Undetected, "cannot tell the page of " + input.Name() + "; give --from"};
 }
 
-// Piece by piece, so that a file of any size takes little memory.
-void Convert_Stream(const Options& options, Tool_Input& input, Text_Page from, Text_Page to,
+// Piece by piece, so that a file of any size takes little memory. The
+// converter is an Exact_Converter or a Readings_Undoer; a UTF-8 mark at the
+// start is dropped when drop_mark says so.
+template <typename Converter>
+void Convert_Stream(Converter& converter, Tool_Input& input, bool drop_mark, Text_Page to, bool replace,
                     Tool_Output& output) {
-  Exact_Converter converter(from, to);
   std::string converted;
   bool first = true;
   for (std::string piece; input.Next_Piece(&piece);) {
     std::string_view text = piece;
-    if (first && from == Page_UTF8 && to != Page_UTF8 && text.substr(0, 3) == "\xEF\xBB\xBF")
-      text.remove_prefix(3);
+    if (first && drop_mark && text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
     first = false;
     converted.clear();
-    if (options.letters_only)
-      converted = Convert_Text(std::string(text), static_cast<Codepage>(from), static_cast<Codepage>(to));
-    else
-      converter.Convert(text, &converted);
-    Check_Report(converter.Report(), to, options.replace);
+    converter.Convert(text, &converted);
+    Check_Report(converter.Report(), to, replace);
     output.Write(converted);
   }
   converted.clear();
   converter.Finish(&converted);
-  Check_Report(converter.Report(), to, options.replace);
+  Check_Report(converter.Report(), to, replace);
   output.Write(converted);
+}
+
+// The menu's conversion: only the Russian letters move.
+void Convert_Letters(Tool_Input& input, Text_Page from, Text_Page to, Tool_Output& output) {
+  if (from >= Codepage_Count || to >= Codepage_Count)
+    throw Tool_Error{Exit_Usage, "--letters-only takes DOS, ISO, KOI, MAC and WIN only"};
+  for (std::string piece; input.Next_Piece(&piece);)
+    output.Write(Convert_Text(piece, static_cast<Codepage>(from), static_cast<Codepage>(to)));
 }
 
 int Run_Convert(const Options& options, std::istream& in, std::ostream& out) {
@@ -231,11 +289,37 @@ int Run_Convert(const Options& options, std::istream& in, std::ostream& out) {
   const Text_Page to = Page_Named(options.to);
   if (options.from != "auto") Page_Named(options.from);  // a bad name fails before the input is read
   Tool_Input input(Operand(options, 0), in);
-  const Text_Page from = Source_Page(options, input);
-  if (options.letters_only && (from == Page_UTF8 || to == Page_UTF8))
-    throw Tool_Error{Exit_Usage, "--letters-only takes 8-bit pages only"};
+  Text_Page from = Page_UTF8;
+  if (options.from != "auto") {
+    from = Page_Named(options.from);
+  } else {
+    from = Stored_Page(Detect(input), input);
+    input.Rewind();
+  }
+  if (options.letters_only && (from >= Codepage_Count || to >= Codepage_Count))
+    throw Tool_Error{Exit_Usage, "--letters-only takes DOS, ISO, KOI, MAC and WIN only"};
   Tool_Output output(Operand(options, 1), out);
-  Convert_Stream(options, input, from, to, output);
+  if (options.letters_only) {
+    Convert_Letters(input, from, to, output);
+  } else {
+    Exact_Converter converter(from, to);
+    Convert_Stream(converter, input, from == Page_UTF8 && to != Page_UTF8, to, options.replace, output);
+  }
+  output.Commit();
+  return Exit_Done;
+}
+
+int Run_Repair(const Options& options, std::istream& in, std::ostream& out) {
+  Check_Operands(options, 2);
+  const Text_Page to = options.to.empty() ? Page_UTF8 : Page_Named(options.to);
+  Tool_Input input(Operand(options, 0), in);
+  const Detected detected = Detect(input);
+  const Text_Page stored = Stored_Page(detected, input);
+  input.Rewind();
+  Tool_Output output(Operand(options, 1), out);
+  Readings_Undoer undoer(stored, detected.chain ? detected.chain->readings : std::vector<Wrong_Reading>{},
+                         to);
+  Convert_Stream(undoer, input, stored, to, options.replace, output);
   output.Commit();
   return Exit_Done;
 }
@@ -288,6 +372,7 @@ int Run_Text_Tool(const std::vector<std::string>& args, std::istream& in, std::o
     if (options.command.empty()) throw Tool_Error{Exit_Usage, "no command; see --help"};
     if (options.command == "detect") return Run_Detect(options, in, out, err);
     if (options.command == "convert") return Run_Convert(options, in, out);
+    if (options.command == "repair") return Run_Repair(options, in, out);
     return Run_Text_Command(options, in, out);
   } catch (const Tool_Error& error) {
     err << "lirovant-text: " << error.message << '\n';

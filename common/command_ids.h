@@ -100,11 +100,14 @@
 #define IDM_Encoding_Koi      1537
 #define IDM_Encoding_Iso      1538
 #define IDM_Encoding_Mac      1539
+#define IDM_Encoding_Koi8_U   1540
+#define IDM_Encoding_Cp1125   1541
+#define IDM_Encoding_Ibm855   1542
 /* Line ends of the document's file, in the order of Line_End */
-#define IDM_Line_Ends_First   1541
-#define IDM_Line_Ends_Cr_Lf   1541
-#define IDM_Line_Ends_Lf      1542
-#define IDM_Line_Ends_Cr      1543
+#define IDM_Line_Ends_First   1551
+#define IDM_Line_Ends_Cr_Lf   1551
+#define IDM_Line_Ends_Lf      1552
+#define IDM_Line_Ends_Cr      1553
 
 /* Help */
 #define IDM_Help_Contents 1601

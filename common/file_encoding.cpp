@@ -133,6 +133,12 @@ const char* File_Encoding_Name(File_Encoding encoding) {
       return "ISO";
     case File_Encoding::Mac:
       return "MAC";
+    case File_Encoding::Koi8_U:
+      return "KOI8-U";
+    case File_Encoding::Cp1125:
+      return "CP1125";
+    case File_Encoding::Ibm855:
+      return "IBM855";
   }
   return "WIN";
 }

@@ -18,16 +18,21 @@ enum class File_Encoding {
   Koi,
   Iso,
   Mac,
+  // Pages for Ukrainian and Belarusian text, appended so that no earlier
+  // value moves.
+  Koi8_U,
+  Cp1125,  // the Ukrainian DOS page
+  Ibm855,
 };
 
 // Every encoding, in the order the menu of file encodings lists them.
 constexpr File_Encoding kFile_Encodings[] = {
-    File_Encoding::Win,      File_Encoding::Utf8,     File_Encoding::Utf8_Bom,
-    File_Encoding::Utf16_Le, File_Encoding::Utf16_Be, File_Encoding::Dos,
-    File_Encoding::Koi,      File_Encoding::Iso,      File_Encoding::Mac};
+    File_Encoding::Win,      File_Encoding::Utf8,   File_Encoding::Utf8_Bom, File_Encoding::Utf16_Le,
+    File_Encoding::Utf16_Be, File_Encoding::Dos,    File_Encoding::Koi,      File_Encoding::Iso,
+    File_Encoding::Mac,      File_Encoding::Koi8_U, File_Encoding::Cp1125,   File_Encoding::Ibm855};
 
 // The short name the status bar shows: "WIN", "UTF-8", "UTF-8 BOM", "UTF-16 LE", "UTF-16 BE",
-// "DOS", "KOI", "ISO", "MAC".
+// "DOS", "KOI", "ISO", "MAC", "KOI8-U", "CP1125", "IBM855".
 const char* File_Encoding_Name(File_Encoding encoding);
 // WIN and the other 8-bit pages: one byte a character, and some characters missing.
 bool Is_8_Bit_Encoding(File_Encoding encoding);

@@ -9,7 +9,7 @@
 
 namespace {
 
-// WIN, DOS, KOI, ISO, MAC: the order of both tables below.
+// WIN, DOS, KOI, ISO, MAC, KOI8-U, CP1125, IBM855: the order of both tables below.
 int Page_Index(File_Encoding page) {
   switch (page) {
     case File_Encoding::Dos:
@@ -20,14 +20,21 @@ int Page_Index(File_Encoding page) {
       return 3;
     case File_Encoding::Mac:
       return 4;
+    case File_Encoding::Koi8_U:
+      return 5;
+    case File_Encoding::Cp1125:
+      return 6;
+    case File_Encoding::Ibm855:
+      return 7;
     default:
       return 0;
   }
 }
 
-const std::array<char16_t, 128>* const kUpper_Halves[] = {&kWin1251_Upper_Half, &kDos866_Upper_Half,
-                                                          &kKoi8r_Upper_Half, &kIso8859_5_Upper_Half,
-                                                          &kMac_Cyrillic_Upper_Half};
+const std::array<char16_t, 128>* const kUpper_Halves[] = {
+    &kWin1251_Upper_Half,      &kDos866_Upper_Half, &kKoi8r_Upper_Half,  &kIso8859_5_Upper_Half,
+    &kMac_Cyrillic_Upper_Half, &kKoi8u_Upper_Half,  &kCp1125_Upper_Half, &kIbm855_Upper_Half};
+constexpr int kPage_Count = int(sizeof kUpper_Halves / sizeof kUpper_Halves[0]);
 
 // For each UTF-16 code unit the page's byte, 0 where the page lacks it (no
 // upper-half byte is 0, and the lower half is looked up without the table).
@@ -35,8 +42,8 @@ using Reverse_Chart = std::array<std::uint8_t, 0x10000>;
 
 const Reverse_Chart& Reverse_Of(File_Encoding page) {
   static const auto charts = [] {
-    std::array<std::unique_ptr<Reverse_Chart>, 5> made;
-    for (int p = 0; p < 5; ++p) {
+    std::array<std::unique_ptr<Reverse_Chart>, kPage_Count> made;
+    for (int p = 0; p < kPage_Count; ++p) {
       made[p] = std::make_unique<Reverse_Chart>();
       made[p]->fill(0);
       for (int i = 0; i < 128; ++i) (*made[p])[(*kUpper_Halves[p])[i]] = std::uint8_t(0x80 + i);
@@ -68,6 +75,9 @@ bool Is_8_Bit_Encoding(File_Encoding encoding) {
     case File_Encoding::Koi:
     case File_Encoding::Iso:
     case File_Encoding::Mac:
+    case File_Encoding::Koi8_U:
+    case File_Encoding::Cp1125:
+    case File_Encoding::Ibm855:
       return true;
     default:
       return false;

@@ -8,9 +8,10 @@
 
 // The charts are those files in the pages are read by; Windows-1251's is the
 // one the edit area already speaks.
-const char16_t* const Code_Page_Chart[Codepage_Count] = {
-    kDos866_Upper_Half.data(), kIso8859_5_Upper_Half.data(), kKoi8r_Upper_Half.data(),
-    kMac_Cyrillic_Upper_Half.data(), kWin1251_Upper_Half.data()};
+const char16_t* const Code_Page_Chart[Chart_Count] = {
+    kDos866_Upper_Half.data(),       kIso8859_5_Upper_Half.data(), kKoi8r_Upper_Half.data(),
+    kMac_Cyrillic_Upper_Half.data(), kWin1251_Upper_Half.data(),   kKoi8u_Upper_Half.data(),
+    kCp1125_Upper_Half.data(),       kIbm855_Upper_Half.data()};
 
 namespace {
 
@@ -21,9 +22,9 @@ struct Reverse_Entry {
 };
 using Reverse_Chart = std::array<Reverse_Entry, 128>;
 
-std::array<Reverse_Chart, Codepage_Count> Make_Reverse_Charts() {
-  std::array<Reverse_Chart, Codepage_Count> charts{};
-  for (int page = 0; page < Codepage_Count; ++page) {
+std::array<Reverse_Chart, Chart_Count> Make_Reverse_Charts() {
+  std::array<Reverse_Chart, Chart_Count> charts{};
+  for (int page = 0; page < Chart_Count; ++page) {
     for (int i = 0; i < 128; ++i)
       charts[page][i] = {Code_Page_Chart[page][i], static_cast<std::uint8_t>(0x80 + i)};
     auto& chart = charts[page];
@@ -35,7 +36,7 @@ std::array<Reverse_Chart, Codepage_Count> Make_Reverse_Charts() {
 
 }  // namespace
 
-int Page_Byte(Codepage page, char32_t code) {
+int Page_Byte(int page, char32_t code) {
   if (code < 0x80) return static_cast<int>(code);
   static const auto charts = Make_Reverse_Charts();
   const Reverse_Chart& chart = charts[page];

@@ -11,7 +11,24 @@
 
 namespace {
 
-const char* const Page_Names[Text_Page_Count] = {"DOS", "ISO", "KOI", "MAC", "WIN", "UTF-8"};
+const char* const Page_Names[Text_Page_Count] = {"DOS",   "ISO",      "KOI",      "MAC",
+                                                 "WIN",   "KOI8-U",   "CP1125",   "IBM855",
+                                                 "UTF-8", "UTF-16LE", "UTF-16BE", "UTF-16"};
+
+// The names people give the pages besides the tool's own.
+struct Page_Alias {
+  const char* name;
+  Text_Page page;
+};
+constexpr Page_Alias Page_Aliases[] = {
+    {"CP866", Page_DOS},        {"IBM866", Page_DOS},      {"866", Page_DOS},
+    {"ISO-8859-5", Page_ISO},   {"ISO8859-5", Page_ISO},   {"KOI8-R", Page_KOI},
+    {"KOI8R", Page_KOI},        {"MacCyrillic", Page_MAC}, {"x-mac-cyrillic", Page_MAC},
+    {"Mac-Cyrillic", Page_MAC}, {"CP1251", Page_WIN},      {"windows-1251", Page_WIN},
+    {"1251", Page_WIN},         {"KOI8U", Page_KOI8U},     {"IBM1125", Page_CP1125},
+    {"RUSCII", Page_CP1125},    {"CP855", Page_IBM855},    {"UTF8", Page_UTF8},
+    {"UTF16LE", Page_UTF16LE},  {"UTF16BE", Page_UTF16BE}, {"UTF16", Page_UTF16},
+};
 
 // Code points U+0000..U+25FF hold every sign of the five charts.
 constexpr char32_t Dense_Limit = 0x2600;
@@ -60,9 +77,13 @@ bool Parse_Text_Page(std::string_view name, Text_Page* page) {
       return true;
     }
   }
-  if (!Same_Name(name, "UTF8")) return false;
-  *page = Page_UTF8;
-  return true;
+  for (const Page_Alias& alias : Page_Aliases) {
+    if (Same_Name(name, alias.name)) {
+      *page = alias.page;
+      return true;
+    }
+  }
+  return false;
 }
 
 Exact_Conversion Convert_Exact(std::string_view text, Text_Page from, Text_Page to, char replacement) {
@@ -77,17 +98,17 @@ Exact_Conversion Convert_Exact(std::string_view text, Text_Page from, Text_Page 
 
 Exact_Converter::Exact_Converter(Text_Page from, Text_Page to, char replacement)
     : from_(from), to_(to), replacement_(replacement) {
-  if (from != Page_UTF8 && to != Page_UTF8) {
+  if (Is_Eight_Bit_Page(from) && Is_Eight_Bit_Page(to)) {
     for (int b = 0; b < 256; ++b) {
-      const int target = Page_Byte(static_cast<Codepage>(to), Page_Char(static_cast<Codepage>(from), b));
+      const int target = Page_Byte(to, Page_Char(from, static_cast<std::uint8_t>(b)));
       lacking_[b] = target < 0;
       lacks_any_ |= target < 0;
       map_[b] = static_cast<std::uint8_t>(target < 0 ? replacement : target);
     }
-  } else if (from != Page_UTF8) {
+  } else if (Is_Eight_Bit_Page(from) && to == Page_UTF8) {
     for (int b = 0; b < 256; ++b) {
       std::string form;
-      Append_Utf8(form, Page_Char(static_cast<Codepage>(from), static_cast<std::uint8_t>(b)));
+      Append_Utf8(form, Page_Char(from, static_cast<std::uint8_t>(b)));
       forms_[b][3] = static_cast<char>(form.size());
       form.copy(forms_[b].data(), form.size());
       if (b < 0x80) continue;
@@ -95,10 +116,10 @@ Exact_Converter::Exact_Converter(Text_Page from, Text_Page to, char replacement)
       page_forms_.lead[b - 0x80] = two ? static_cast<std::uint8_t>(form[0]) : 0xFF;
       page_forms_.cont[b - 0x80] = two ? static_cast<std::uint8_t>(form[1]) : 0;
     }
-  } else if (to != Page_UTF8) {
+  } else if (Is_Eight_Bit_Page(to)) {
     reverse_.resize(Dense_Limit);
     for (char32_t code = 0; code < Dense_Limit; ++code)
-      reverse_[code] = static_cast<std::int16_t>(Page_Byte(static_cast<Codepage>(to), code));
+      reverse_[code] = static_cast<std::int16_t>(Page_Byte(to, code));
     for (int key = 0; key < 128; ++key) {
       const int code = key < 0x60 ? 0x400 + key : 0xA0 + key - 0x60;
       keys_.byte[key] = static_cast<std::uint8_t>(std::max<int>(reverse_[code], 0));
@@ -107,6 +128,10 @@ Exact_Converter::Exact_Converter(Text_Page from, Text_Page to, char replacement)
 }
 
 void Exact_Converter::Convert(std::string_view piece, std::string* out) {
+  if (Is_Utf16_Page(from_) || Is_Utf16_Page(to_)) {
+    Through_Code_Points(piece, out);
+    return;
+  }
   if (from_ != Page_UTF8) {
     Convert_Whole(piece, out);
     return;
@@ -125,6 +150,21 @@ void Exact_Converter::Convert(std::string_view piece, std::string* out) {
 void Exact_Converter::Finish(std::string* out) {
   const std::string rest = std::move(pending_);
   pending_.clear();
+  if (Is_Utf16_Page(from_) || Is_Utf16_Page(to_)) {
+    // What still waits is half a character: a byte, or a surrogate unpaired.
+    if (high_surrogate_ != 0) {
+      Note_Invalid(report_, high_surrogate_at_);
+      Put_Code_Point(static_cast<std::uint8_t>(replacement_), high_surrogate_at_, out);
+      high_surrogate_ = 0;
+    }
+    for (std::size_t k = 0; k < rest.size(); ++k) {
+      Note_Invalid(report_, offset_ + k);
+      if (!Is_Utf16_Page(from_) || k == 0)
+        Put_Code_Point(static_cast<std::uint8_t>(replacement_), offset_ + k, out);
+    }
+    offset_ += rest.size();
+    return;
+  }
   Convert_Whole(rest, out);
 }
 
@@ -156,7 +196,7 @@ void Exact_Converter::Page_To_Page(std::string_view text, std::string* out) {
           std::memchr(hit, replacement_, static_cast<std::size_t>(end - hit)));
       if (hit == nullptr) break;
       const std::size_t i = done + static_cast<std::size_t>(hit - chunk);
-      if (lacking_[in[i]]) Note_Missing(report_, Page_Char(static_cast<Codepage>(from_), in[i]), offset_ + i);
+      if (lacking_[in[i]]) Note_Missing(report_, Page_Char(from_, in[i]), offset_ + i);
     }
     out->append(reinterpret_cast<const char*>(chunk), count);
   }
@@ -312,6 +352,105 @@ void Exact_Converter::From_Utf8(std::string_view text, std::string* out) {
     }
   }
   out->append(chunk, filled);
+}
+
+namespace {
+
+// Which order a UTF-16 text without a mark is in: ASCII and Cyrillic have
+// their zero (or 0x04) byte high, so those bytes stand at odd places in
+// little-endian text.
+bool Looks_Little_Endian(std::string_view bytes) {
+  std::size_t even = 0, odd = 0;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    const auto b = static_cast<std::uint8_t>(bytes[i]);
+    if (b == 0 || b == 4) ++(i % 2 ? odd : even);
+  }
+  return odd >= even;
+}
+
+}  // namespace
+
+void Exact_Converter::Through_Code_Points(std::string_view piece, std::string* out) {
+  std::string joined;
+  if (!pending_.empty()) {
+    joined = pending_ + std::string(piece);
+    piece = joined;
+    pending_.clear();
+  }
+  std::size_t at = 0;
+  if (Is_Eight_Bit_Page(from_)) {
+    for (; at < piece.size(); ++at)
+      Put_Code_Point(Page_Char(from_, static_cast<std::uint8_t>(piece[at])), offset_ + at, out);
+  } else if (from_ == Page_UTF8) {
+    const std::size_t whole = piece.size() - Cut_Sequence(piece);
+    while (at < whole) {
+      const std::size_t start = at;
+      const long code = Decode_Utf8(piece.substr(0, whole), &at);
+      if (code < 0) Note_Invalid(report_, offset_ + start);
+      Put_Code_Point(code < 0 ? static_cast<std::uint8_t>(replacement_) : static_cast<char32_t>(code),
+                     offset_ + start, out);
+    }
+  } else {
+    if (!source_started_ && piece.size() >= 2) {
+      source_started_ = true;
+      const std::string_view mark = piece.substr(0, 2);
+      const bool little_mark = mark == "\xFF\xFE", big_mark = mark == "\xFE\xFF";
+      little_endian_ = from_ == Page_UTF16LE ||
+                       (from_ == Page_UTF16 && (little_mark || (!big_mark && Looks_Little_Endian(piece))));
+      if ((little_mark && little_endian_) || (big_mark && !little_endian_)) at = 2;
+    }
+    for (; source_started_ && at + 2 <= piece.size(); at += 2) {
+      const auto first = static_cast<std::uint8_t>(piece[at]),
+                 second = static_cast<std::uint8_t>(piece[at + 1]);
+      const char32_t unit = little_endian_ ? first | second << 8 : first << 8 | second;
+      if (high_surrogate_ != 0 && unit >= 0xDC00 && unit < 0xE000) {
+        Put_Code_Point(0x10000 + ((high_surrogate_ - 0xD800) << 10) + (unit - 0xDC00), high_surrogate_at_,
+                       out);
+        high_surrogate_ = 0;
+        continue;
+      }
+      if (high_surrogate_ != 0) {  // a high surrogate without its pair
+        Note_Invalid(report_, high_surrogate_at_);
+        Put_Code_Point(static_cast<std::uint8_t>(replacement_), high_surrogate_at_, out);
+        high_surrogate_ = 0;
+      }
+      if (unit >= 0xD800 && unit < 0xDC00) {
+        high_surrogate_ = unit;
+        high_surrogate_at_ = offset_ + at;
+      } else if (unit >= 0xDC00 && unit < 0xE000) {
+        Note_Invalid(report_, offset_ + at);
+        Put_Code_Point(static_cast<std::uint8_t>(replacement_), offset_ + at, out);
+      } else {
+        Put_Code_Point(unit, offset_ + at, out);
+      }
+    }
+  }
+  pending_.assign(piece.substr(at));
+  offset_ += at;
+}
+
+void Exact_Converter::Put_Code_Point(char32_t code, std::size_t at, std::string* out) {
+  if (Is_Eight_Bit_Page(to_)) {
+    const int b = code < Dense_Limit ? reverse_[code] : -1;
+    if (b < 0) Note_Missing(report_, code, at);
+    out->push_back(b < 0 ? replacement_ : static_cast<char>(b));
+  } else if (to_ == Page_UTF8) {
+    Append_Utf8(*out, code);
+  } else {
+    if (to_ == Page_UTF16 && !target_started_) out->append("\xFF\xFE");
+    target_started_ = true;
+    const bool little = to_ != Page_UTF16BE;
+    const auto unit = [out, little](char32_t u) {
+      out->push_back(static_cast<char>(little ? u & 0xFF : u >> 8));
+      out->push_back(static_cast<char>(little ? u >> 8 : u & 0xFF));
+    };
+    if (code < 0x10000) {
+      unit(code);
+    } else {
+      unit(0xD800 + ((code - 0x10000) >> 10));
+      unit(0xDC00 + ((code - 0x10000) & 0x3FF));
+    }
+  }
 }
 
 long Decode_Utf8(std::string_view text, std::size_t* at) {

@@ -1,5 +1,5 @@
 #pragma once
-// Conversion of whole texts between the five code pages and UTF-8 that keeps
+// Conversion of whole texts between the 8-bit code pages, UTF-8 and UTF-16 that keeps
 // every character: Ё, №, « », the no-break space, Ukrainian and Belarusian
 // letters and box drawing arrive as themselves wherever the target has them.
 // What the target lacks is counted, never silently dropped.
@@ -10,23 +10,40 @@
 #include <string_view>
 #include <vector>
 
-#include "text/codepages.h"
+#include "text/code_page_charts.h"
 #include "text/utf8_kernels.h"
 
-// The five code pages by their Codepage numbers, then UTF-8.
+// The 8-bit pages by their chart numbers (text/code_page_charts.h), then the
+// Unicode forms.
 enum Text_Page : int {
   Page_DOS = Codepage_DOS,
   Page_ISO = Codepage_ISO,
   Page_KOI = Codepage_KOI,
   Page_MAC = Codepage_MAC,
   Page_WIN = Codepage_WIN,
-  Page_UTF8 = Codepage_Count,
+  Page_KOI8U = Chart_KOI8U,
+  Page_CP1125 = Chart_CP1125,
+  Page_IBM855 = Chart_IBM855,
+  Page_UTF8 = Chart_Count,
+  // Without a byte-order mark; a mark at the start of a source is dropped.
+  Page_UTF16LE,
+  Page_UTF16BE,
+  // Read by its byte-order mark (without one, by where the zero bytes of
+  // ASCII stand); written little-endian after a mark.
+  Page_UTF16,
 };
-constexpr int Text_Page_Count = Codepage_Count + 1;
+constexpr int Eight_Bit_Page_Count = Chart_Count;
+constexpr int Text_Page_Count = Page_UTF16 + 1;
 
-// "DOS", "ISO", "KOI", "MAC", "WIN", "UTF-8".
+constexpr bool Is_Eight_Bit_Page(Text_Page page) { return page < Eight_Bit_Page_Count; }
+constexpr bool Is_Utf16_Page(Text_Page page) { return page >= Page_UTF16LE; }
+
+// "DOS", "ISO", "KOI", "MAC", "WIN", "KOI8-U", "CP1125", "IBM855", "UTF-8",
+// "UTF-16LE", "UTF-16BE", "UTF-16".
 const char* Text_Page_Name(Text_Page page);
-// The page named name (any case; "UTF8" too); false when there is none.
+// The page named name, in any case: the names above and the names people
+// use (KOI8-R, CP866, IBM866, ISO-8859-5, MacCyrillic, x-mac-cyrillic,
+// CP1251, windows-1251, UTF8 ...); false when there is none.
 bool Parse_Text_Page(std::string_view name, Text_Page* page);
 
 struct Exact_Conversion {
@@ -63,6 +80,9 @@ class Exact_Converter {
   void Page_To_Page(std::string_view text, std::string* out);
   void Page_To_Utf8(std::string_view text, std::string* out);
   void From_Utf8(std::string_view text, std::string* out);
+  // Every conversion from or to UTF-16, a character at a time.
+  void Through_Code_Points(std::string_view text, std::string* out);
+  void Put_Code_Point(char32_t code, std::size_t at, std::string* out);
 
   Text_Page from_, to_;
   char replacement_;
@@ -74,7 +94,12 @@ class Exact_Converter {
   Page_Forms page_forms_{};                       // forms_ as the kernels read them
   Utf8_Keys keys_{};                              // reverse_ as the kernels read it
   Utf8_Kernel kernel_ = Fastest_Utf8_Kernel();
-  std::string pending_;     // a UTF-8 sequence cut by a piece's end
+  std::string pending_;          // a UTF-8 sequence or UTF-16 unit cut by a piece's end
+  bool little_endian_ = true;    // of a UTF-16 source
+  bool source_started_ = false;  // the source's first bytes were seen
+  bool target_started_ = false;  // the target's byte-order mark was written
+  char32_t high_surrogate_ = 0;  // of a UTF-16 source, waiting for its pair
+  std::size_t high_surrogate_at_ = 0;
   std::size_t offset_ = 0;  // where the next text to convert starts
   Exact_Conversion report_;
 };

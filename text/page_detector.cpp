@@ -5,63 +5,10 @@
 #include <cstdint>
 #include <string>
 
-#include "text/code_page_charts.h"
-#include "text/russian_bigrams.h"
+#include "text/letter_bigrams.h"
+#include "text/letter_model.h"
 
 namespace {
-
-constexpr int Signs = Russian_Sign_Classes * 3;  // a class and its case
-
-// The sign one character is, as the statistics were counted: its class,
-// plus Russian_Sign_Classes for a small letter or twice that for a capital.
-int Sign_Of(char32_t code) {
-  if (code < 0x80) {
-    if (code >= '0' && code <= '9') return Russian_Digit_Class;
-    if ((code | 0x20) >= 'a' && (code | 0x20) <= 'z') return Russian_Latin_Class;
-    const bool space = code == ' ' || (code >= '\t' && code <= '\r') || (code >= 0x1C && code <= 0x1F);
-    return space ? 0 : Russian_Punctuation_Class;
-  }
-  if (code == 0x0451) code = 0x0435;  // ё counts as е
-  if (code == 0x0401) code = 0x0415;
-  if (code >= 0x0430 && code <= 0x044F) return static_cast<int>(code - 0x0430 + 1) + Russian_Sign_Classes;
-  if (code >= 0x0410 && code <= 0x042F) return static_cast<int>(code - 0x0410 + 1) + 2 * Russian_Sign_Classes;
-  for (int i = 0; Russian_Typographic_Signs[i] != 0; ++i)
-    if (Russian_Typographic_Signs[i] == code) return Russian_First_Typographic_Class + i;
-  return Russian_Odd_Class;
-}
-
-bool Is_Letter(int sign) { return sign >= Russian_Sign_Classes; }
-
-struct Model {
-  std::array<std::array<std::uint8_t, 256>, Codepage_Count> sign_of_byte;
-  std::array<std::int32_t, Signs * Signs> pair_score;
-  // differs[p][q][b]: pages p and q read byte b as different characters.
-  std::array<std::array<std::array<bool, 256>, Codepage_Count>, Codepage_Count> differs;
-};
-
-Model Make_Model() {
-  Model model{};
-  for (int p = 0; p < Codepage_Count; ++p)
-    for (int b = 0; b < 256; ++b)
-      model.sign_of_byte[p][b] = static_cast<std::uint8_t>(
-          Sign_Of(Page_Char(static_cast<Codepage>(p), static_cast<std::uint8_t>(b))));
-  for (int a = 0; a < Signs; ++a)
-    for (int c = 0; c < Signs; ++c)
-      model.pair_score[a * Signs + c] =
-          Russian_Pair_Score[a % Russian_Sign_Classes][c % Russian_Sign_Classes] +
-          Russian_Case_Score[a / Russian_Sign_Classes][c / Russian_Sign_Classes];
-  for (int p = 0; p < Codepage_Count; ++p)
-    for (int q = 0; q < Codepage_Count; ++q)
-      for (int b = 0; b < 256; ++b)
-        model.differs[p][q][b] = Page_Char(static_cast<Codepage>(p), static_cast<std::uint8_t>(b)) !=
-                                 Page_Char(static_cast<Codepage>(q), static_cast<std::uint8_t>(b));
-  return model;
-}
-
-const Model& The_Model() {
-  static const Model model = Make_Model();
-  return model;
-}
 
 bool Is_Continuation(char c) { return (static_cast<std::uint8_t>(c) & 0xC0) == 0x80; }
 
@@ -76,22 +23,11 @@ std::string_view Whole_Slice(std::string_view slice) {
   return slice;
 }
 
-// The stretches joined by line ends, without the UTF-8 pieces their cut
-// edges leave behind.
-std::string Sample_Of(const std::vector<std::string_view>& stretches) {
-  if (stretches.size() == 1) return std::string(stretches[0]);
-  std::string sample;
-  for (const std::string_view stretch : stretches) {
-    sample.append(Whole_Slice(stretch));
-    sample.push_back('\n');
-  }
-  return sample;
-}
-
 struct Utf8_Reading {
-  bool valid = true;
+  std::size_t invalid = 0;  // bytes that are no UTF-8
   std::size_t multi_byte = 0;
   std::size_t cyrillic = 0;
+  std::size_t letters = 0;  // of Russian, Ukrainian and Belarusian: U+0400..U+045F
 };
 
 Utf8_Reading Read_As_Utf8(std::string_view text) {
@@ -104,40 +40,14 @@ Utf8_Reading Read_As_Utf8(std::string_view text) {
     }
     const long code = Decode_Utf8(text, &at);
     if (code < 0) {
-      reading.valid = false;
-      return reading;
+      ++reading.invalid;
+      continue;
     }
     ++reading.multi_byte;
     reading.cyrillic += code >= 0x0400 && code <= 0x04FF;
+    reading.letters += code >= 0x0400 && code <= 0x045F;
   }
   return reading;
-}
-
-struct Page_Reading {
-  std::int64_t score = 0;
-  std::size_t letters = 0;
-};
-
-Page_Reading Read_As(std::string_view text, int page) {
-  const Model& model = The_Model();
-  const auto& sign_of_byte = model.sign_of_byte[page];
-  Page_Reading reading;
-  int previous = 0;
-  for (const char c : text) {
-    const int sign = sign_of_byte[static_cast<std::uint8_t>(c)];
-    reading.score += model.pair_score[previous * Signs + sign];
-    reading.letters += Is_Letter(sign);
-    previous = sign;
-  }
-  reading.score += model.pair_score[previous * Signs];  // the text ends as if a gap followed
-  return reading;
-}
-
-bool Same_Reading(std::string_view text, int p, int q) {
-  const auto& differs = The_Model().differs[p][q];
-  for (const char c : text)
-    if (differs[static_cast<std::uint8_t>(c)]) return false;
-  return true;
 }
 
 // Text holds few control characters beyond line ends and tabs, and no NUL;
@@ -158,23 +68,98 @@ bool Has_High_Byte(std::string_view text) {
   return false;
 }
 
-// Ties go to the page met most often; MAC and WIN tie on small letters.
-constexpr int Preference[Codepage_Count] = {Page_WIN, Page_KOI, Page_DOS, Page_MAC, Page_ISO};
+// UTF-16 without a mark: text of Latin or Cyrillic letters has a zero or
+// 0x04 byte in every unit, always on the same side.
+Page_Guess Utf16_Without_Mark(std::string_view text) {
+  std::size_t high[2] = {0, 0};
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto b = static_cast<std::uint8_t>(text[i]);
+    high[i % 2] += b == 0 || b == 4;
+  }
+  const std::size_t units = text.size() / 2;
+  for (int side = 0; side < 2; ++side)
+    if (units >= 2 && high[side] * 10 >= units * 9 && high[1 - side] * 10 <= units)
+      return {side == 1 ? Page_UTF16LE : Page_UTF16BE, 0.99};
+  return {};
+}
+
+// Ties go to the page met most often; MAC and WIN tie on small letters, KOI
+// and KOI8-U on Russian text, DOS and CP1125 on almost all of it.
+constexpr int Preference[Chart_Count] = {Page_WIN, Page_KOI,   Page_DOS,    Page_MAC,
+                                         Page_ISO, Page_KOI8U, Page_CP1125, Page_IBM855};
+
+bool Starts_Sentence(std::string_view text, std::size_t at) {
+  while (at > 0) {
+    const char c = text[--at];
+    if (c == ' ' || c == '\t' || c == '"' || c == '(' || c == '\'' || c == '-') continue;
+    return c == '\n' || c == '\r' || c == '.' || c == '!' || c == '?' || c == ':';
+  }
+  return true;
+}
+
+// WIN text whose only capitals start its sentences reads in MAC as small
+// letters and dashes (Я as я, С as —), which score as well; WIN is by far
+// the likelier page of the two.
+bool Mac_Only_By_Capitals_At_Start(std::string_view text) {
+  bool any = false;
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    const auto b = static_cast<std::uint8_t>(text[at]);
+    if (Page_Char(Page_MAC, b) == Page_Char(Page_WIN, b)) continue;
+    if (b < 0xC0 || b > 0xDF || !Starts_Sentence(text, at)) return false;
+    any = true;
+  }
+  return any;
+}
+
+bool Is_Letter_In(int page, std::uint8_t b) {
+  const char16_t c = Page_Char(page, b);
+  return (c >= 0x0400 && c <= 0x04FF) || ((c | 0x20) >= 'a' && (c | 0x20) <= 'z');
+}
+
+// Whether the two readings differ only in letters that stand alone, as in a
+// table of letters: how Russian uses one-letter words is slight evidence.
+bool Differ_Only_In_Lone_Letters(std::string_view text, int p, int q) {
+  const auto byte = [text](std::size_t at) { return static_cast<std::uint8_t>(text[at]); };
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    if (Page_Char(p, byte(at)) == Page_Char(q, byte(at))) continue;
+    for (const int page : {p, q}) {
+      if (at > 0 && Is_Letter_In(page, byte(at - 1))) return false;
+      if (at + 1 < text.size() && Is_Letter_In(page, byte(at + 1))) return false;
+    }
+  }
+  return true;
+}
+
+// The most an answer that rests on one-letter words alone is trusted.
+constexpr double Lone_Letter_Confidence = 0.75;
 
 Page_Guess Best_Eight_Bit_Reading(std::string_view text) {
-  std::array<Page_Reading, Codepage_Count> readings;
-  for (int p = 0; p < Codepage_Count; ++p) readings[p] = Read_As(text, p);
+  std::array<Text_Score, Chart_Count> readings;
+  for (int p = 0; p < Chart_Count; ++p) readings[p] = Score_Page_Reading(text, p);
   int best = Preference[0];
   for (const int p : Preference)
     if (readings[p].score > readings[best].score) best = p;
-  if (readings[best].letters == 0) return {};
-  double total = 0, same = 0;
-  for (int p = 0; p < Codepage_Count; ++p) {
-    const double share = std::exp((readings[p].score - readings[best].score) / Russian_Score_Scale);
+  // A reading that still breaks words is of a page not read here: more than
+  // one word in two hundred letters, which a slip of the pen does not make.
+  if (readings[best].letters == 0 || readings[best].odd_in_words * 200 > readings[best].letters) return {};
+  if (best == Page_MAC && Mac_Only_By_Capitals_At_Start(text)) best = Page_WIN;
+  double total = 0, same = 0, rival_share = 0;
+  int rival = best;
+  for (int p = 0; p < Chart_Count; ++p) {
+    const double share = std::exp(static_cast<double>(readings[p].score - readings[best].score) /
+                                  (Score_Scale * Model_Overconfidence));
     total += share;
-    if (p == best || (share > 1e-9 && Same_Reading(text, best, p))) same += share;
+    if (p == best || (share > 1e-9 && Same_Reading(text, best, p))) {
+      same += share;
+    } else if (share > rival_share) {
+      rival = p;
+      rival_share = share;
+    }
   }
-  return {best, same / total};
+  double confidence = same / total;
+  if (rival != best && Differ_Only_In_Lone_Letters(text, best, rival))
+    confidence = std::fmin(confidence, Lone_Letter_Confidence);
+  return {best, confidence};
 }
 
 }  // namespace
@@ -188,6 +173,16 @@ std::vector<Byte_Range> Detect_Sample_Ranges(std::size_t size) {
   return ranges;
 }
 
+std::string Sample_Of(const std::vector<std::string_view>& stretches) {
+  if (stretches.size() == 1) return std::string(stretches[0]);
+  std::string sample;
+  for (const std::string_view stretch : stretches) {
+    sample.append(Whole_Slice(stretch));
+    sample.push_back('\n');
+  }
+  return sample;
+}
+
 Page_Guess Detect_Page(std::string_view bytes) {
   std::vector<std::string_view> stretches;
   for (const Byte_Range& range : Detect_Sample_Ranges(bytes.size()))
@@ -196,13 +191,24 @@ Page_Guess Detect_Page(std::string_view bytes) {
 }
 
 Page_Guess Detect_Page_Of_Sample(const std::vector<std::string_view>& stretches) {
+  const std::string_view start = stretches.empty() ? std::string_view() : stretches[0];
+  if (start.substr(0, 3) == "\xEF\xBB\xBF") return {Page_UTF8, 1.0, Read_As_Utf8(start).invalid > 0};
+  if (start.substr(0, 2) == "\xFF\xFE") return {Page_UTF16LE, 1.0};
+  if (start.substr(0, 2) == "\xFE\xFF") return {Page_UTF16BE, 1.0};
   const std::string sample = Sample_Of(stretches);
+  if (sample.find('\0') != std::string::npos) return Utf16_Without_Mark(sample);
   if (!Has_High_Byte(sample) || Looks_Binary(sample)) return {};
   const Utf8_Reading utf8 = Read_As_Utf8(sample);
-  // Eight-bit Russian text passes for UTF-8 only by a run of coincidences,
-  // each of them rarer than one in ten.
-  if (utf8.valid && utf8.cyrillic > 0)
-    return {Page_UTF8, 1.0 - std::pow(0.1, static_cast<double>(utf8.multi_byte))};
-  if (utf8.valid) return {};  // UTF-8 of other scripts: not Russian
+  // Eight-bit text passes for UTF-8 only by a run of coincidences, each of
+  // them rarer than one in ten; it has far more bytes that are no UTF-8 than
+  // sequences that are.
+  const double utf8_confidence = 1.0 - std::pow(0.1, static_cast<double>(utf8.multi_byte));
+  if (utf8.invalid == 0 && utf8.cyrillic > 0) return {Page_UTF8, utf8_confidence};
+  if (utf8.invalid == 0) return {};  // UTF-8 of other scripts: not these languages
+  // UTF-8 with errors: most of what is UTF-8 is letters, and the errors are
+  // fewer. IBM855 puts letters where UTF-8 has its lead and following bytes,
+  // but reads as rare Cyrillic signs among them.
+  if (utf8.letters >= 2 && utf8.invalid <= utf8.multi_byte && utf8.letters * 4 >= utf8.multi_byte * 3)
+    return {Page_UTF8, utf8_confidence, true};
   return Best_Eight_Bit_Reading(sample);
 }

@@ -7,6 +7,7 @@
 #include "platform/status_text.h"
 #include "text/conversion_frame.h"
 #include "text/page_detector.h"
+#include "text/reading_chain.h"
 #include "text/text_as_bytes.h"
 
 namespace {
@@ -28,7 +29,13 @@ void Put_In_Place(Text_Command_Host& host, Unicode_Edit& edit, const std::wstrin
 
 }  // namespace
 
-std::string Recognized_Status_Text(const char* page_name) { return std::string(" Распознано: ") + page_name; }
+std::string Recognized_Status_Text(const std::string& page_name) { return " Распознано: " + page_name; }
+
+std::string Recognized_Chain_Name(const std::vector<Wrong_Reading>& readings) {
+  std::string name = Text_Page_Name(readings.front().written);
+  if (readings.size() > 1) name += " \u00D7" + std::to_string(readings.size());
+  return name;
+}
 
 std::string Not_File_Bytes_Notice(const std::string& first_character) {
   return "В тексте есть знаки, которых нет в кодировке WIN, первый: «" + first_character +
@@ -48,15 +55,30 @@ void Recognize_Page_Command(Text_Command_Host& host, Unicode_Edit& edit) {
     return;
   }
   const auto page = static_cast<Text_Page>(guess.page);
-  const std::wstring read = Bytes_As_Text(*bytes, page);
+  std::wstring read = Bytes_As_Text(*bytes, page);
   // Pages that read these bytes as this very text are WIN as far as the user sees.
   if (read == text) {
     host.panels.Set_Text(kPanelCount, Recognized_Status_Text(Text_Page_Name(Page_WIN)));
     host.window.Notice(kAlready_Win_Notice);
     return;
   }
+  // What the bytes read as may itself be garbled by wrong readings before
+  // the file came here: those are looked for in a sample, as the page was,
+  // and undone over the whole text in the same step when they fit all of it.
+  std::vector<Wrong_Reading> readings{{page, Page_WIN}};
+  const std::string utf8 = Encode_File_Text(read, File_Encoding::Utf8);
+  std::vector<std::string_view> stretches;
+  for (const Byte_Range& range : Detect_Sample_Ranges(utf8.size()))
+    stretches.push_back(std::string_view(utf8).substr(range.start, range.size));
+  if (const auto chain = Find_Reading_Chain(Sample_Of(stretches))) {
+    const Exact_Conversion undone = Undo_Readings(utf8, Page_UTF8, chain->readings, Page_UTF8);
+    if (undone.missing == 0 && undone.invalid == 0) {
+      readings.insert(readings.begin(), chain->readings.begin(), chain->readings.end());
+      read = Bytes_As_Text(undone.text, Page_UTF8);
+    }
+  }
   Put_In_Place(host, edit, read);
-  host.panels.Set_Text(kPanelCount, Recognized_Status_Text(Text_Page_Name(page)));
+  host.panels.Set_Text(kPanelCount, Recognized_Status_Text(Recognized_Chain_Name(readings)));
 }
 
 void Utf8_To_Win_Command(Text_Command_Host& host, Unicode_Edit& edit) {

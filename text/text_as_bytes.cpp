@@ -17,6 +17,12 @@ File_Encoding Encoding_Of(Text_Page page) {
       return File_Encoding::Koi;
     case Page_MAC:
       return File_Encoding::Mac;
+    case Page_KOI8U:
+      return File_Encoding::Koi8_U;
+    case Page_CP1125:
+      return File_Encoding::Cp1125;
+    case Page_IBM855:
+      return File_Encoding::Ibm855;
     case Page_UTF8:
       return File_Encoding::Utf8;
     default:
@@ -51,7 +57,8 @@ std::wstring Utf8_Bytes_As_Win1251(const std::wstring& text) {
 
 File_Encoding Recognize_File_Page(std::string_view bytes) {
   const Page_Guess guess = Detect_Page(bytes);
-  if (guess.page == Page_Unknown || guess.page == Page_UTF8 || guess.confidence < kLeast_Page_Confidence)
+  if (guess.page == Page_Unknown || !Is_Eight_Bit_Page(static_cast<Text_Page>(guess.page)) ||
+      guess.confidence < kLeast_Page_Confidence)
     return File_Encoding::Win;
   const File_Encoding page = Encoding_Of(static_cast<Text_Page>(guess.page));
   if (page == File_Encoding::Win) return page;

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # A KOI8-R file opened as WIN is put right by "Определить кодировку" (Alt+O)
-# and saved as Windows-1251 with Ё and the signs in place; with the setting
-# "Распознавать кодировку при открытии" written in the settings file, the
-# same file opens readable and is saved back in KOI8-R byte for byte.
+# and saved as Windows-1251 with Ё and the signs in place; a UTF-8 file
+# garbled twice over (UTF-8 read as WIN and saved as UTF-8, two times) is put
+# right by one Alt+O and saved as UTF-8; with the setting "Распознавать
+# кодировку при открытии" written in the settings file, the same KOI8-R file
+# and a Ukrainian one in KOI8-U open readable and are saved back byte for byte.
 source "$(dirname "$0")/lib.sh"
 
 hex() { od -An -tx1 < "$1"; }
@@ -30,6 +32,27 @@ check "the file is written again" test "$app/koi.txt" -nt "$work/koi.orig"
 check "it is the text in Windows-1251, Ё and the signs in place" \
   test "$(hex "$app/koi.txt")" = "$(printf "$text" | iconv -f utf-8 -t cp1251 | od -An -tx1)"
 
+# Twice garbled UTF-8: one Alt+O, and the save writes the text itself as UTF-8.
+# (Neither м nor ё nor Б: twice garbled, they hold the byte 0x98, which iconv
+# refuses in Windows-1251.)
+plain='Привет, друг! Как дела у тебя сегодня? «Хорошо» — № 5\r\n'
+printf "$plain" | iconv -f cp1251 -t utf-8 | iconv -f cp1251 -t utf-8 > "$app/twice.txt"
+cp "$app/twice.txt" "$work/twice.orig"
+touch -d '2001-01-01' "$app/twice.txt"
+start_app "$app_win\\twice.txt"
+id=$(wait_window "twice.txt") || { check "the twice garbled file opens" false; finish; exit; }
+sleep 1
+shot twice-opened
+keys "$id" alt+o
+sleep 1
+shot twice-recognised
+keys "$id" ctrl+s
+sleep 1
+keys "$id" Escape
+wait_gone "twice.txt" 20
+check "the twice garbled file is written again" test "$app/twice.txt" -nt "$work/twice.orig"
+check "as the text itself in UTF-8" test "$(hex "$app/twice.txt")" = "$(printf "$plain" | od -An -tx1)"
+
 # The setting on, the KOI8-R file opens readable and saves back as it came.
 cp "$work/koi.orig" "$app/koi.txt"
 touch -d '2001-01-01' "$app/koi.txt"
@@ -47,4 +70,19 @@ sleep 1
 check "with the setting on it is written again" test "$app/koi.txt" -nt "$work/koi.orig"
 check "byte for byte in KOI8-R" test "$(hex "$app/koi.txt")" = "$(hex "$work/koi.orig")"
 check "the setting stays in the settings file" ini_has "Raspoznavat_Kodirovku=1"
+
+# A Ukrainian file in KOI8-U opens readable and saves back as it came.
+printf 'Ґанок і ґрунт, її кінь і їжак. Київ є столицею України.\r\n' | iconv -f utf-8 -t koi8-u > "$app/ukr.txt"
+cp "$app/ukr.txt" "$work/ukr.orig"
+touch -d '2001-01-01' "$app/ukr.txt"
+start_app "$app_win\\ukr.txt"
+id=$(wait_window "ukr.txt") || { check "the KOI8-U file opens" false; finish; exit; }
+sleep 1
+shot opened-as-koi8-u
+keys "$id" ctrl+s
+sleep 1
+keys "$id" Escape
+wait_gone "ukr.txt" 20
+check "the KOI8-U file is written again" test "$app/ukr.txt" -nt "$work/ukr.orig"
+check "byte for byte in KOI8-U" test "$(hex "$app/ukr.txt")" = "$(hex "$work/ukr.orig")"
 finish

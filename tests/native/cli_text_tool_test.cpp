@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "text/codepages.h"
@@ -100,10 +101,68 @@ TEST_F(TextTool, EveryKindOfBadInputHasItsOwnExitCode) {
   EXPECT_EQ(
       Tool({"convert", "--from", "WIN", "--to", "WIN", "-", (folder_ / "no" / "dir").string()}, "x").code,
       Exit_Unwritable);
-  EXPECT_EQ(Tool({"convert", "--to", "WIN"}, "only ASCII").code, Exit_Undetected);
+  EXPECT_EQ(Tool({"convert", "--to", "WIN"}, "\x01\x02\x03\xC1").code, Exit_Undetected);
   const Tool_Run help = Tool({"--help"});
   EXPECT_EQ(help.code, Exit_Done);
   EXPECT_NE(help.out.find("Exit codes"), std::string::npos);
+}
+
+// The text's bytes in `written`, read as `read_as` and saved as UTF-8.
+std::string Misread(const std::string& utf8, Text_Page written, Text_Page read_as) {
+  return Convert_Exact(Convert_Exact(utf8, Page_UTF8, written).text, read_as, Page_UTF8).text;
+}
+
+// Each chain of wrong readings is named by detect and undone by repair in
+// one run, into UTF-8 or the page asked for; text that is not garbled is
+// only written in that page.
+TEST_F(TextTool, RepairUndoesEachChainInOneRun) {
+  const std::string text = u8"Привет, как дела у тебя сегодня? Всё хорошо.";
+  const std::string utf8_via_win = Misread(text, Page_UTF8, Page_WIN);
+  const std::pair<std::string, std::string> chains[] = {
+      {utf8_via_win, "UTF-8 via WIN"},
+      {Misread(text, Page_KOI, Page_WIN), "KOI via WIN"},
+      {Misread(utf8_via_win, Page_UTF8, Page_WIN), "UTF-8 via WIN via WIN"},
+      {Misread(text, Page_DOS, Page_WIN), "DOS via WIN"},
+  };
+  for (const auto& [garbled, name] : chains) {
+    const std::string file = File("garbled.txt", garbled);
+    EXPECT_EQ(Tool({"detect", file}).out, name + "\t" + file + "\n");
+    EXPECT_EQ(Tool({"repair", file}).out, text) << name;
+    EXPECT_EQ(Tool({"repair"}, "\xEF\xBB\xBF" + garbled).out, text) << name << ", after a mark";
+    const Tool_Run to_koi = Tool({"repair", "--to", "KOI8-R"}, garbled);
+    EXPECT_EQ(to_koi.out, Convert_Exact(text, Page_UTF8, Page_KOI).text) << name;
+    EXPECT_EQ(to_koi.code, Exit_Done) << to_koi.err;
+  }
+  EXPECT_EQ(Tool({"repair"}, text).out, text);
+  EXPECT_EQ(Tool({"repair", "--to", "WIN"}, Convert_Exact(text, Page_UTF8, Page_KOI).text).out,
+            Convert_Exact(text, Page_UTF8, Page_WIN).text);
+  EXPECT_EQ(Tool({"repair", "--to", "KOI"}, u8"ґанок").code, Exit_Missing_Character);
+}
+
+// ASCII alone, or nothing, is the same in every page and goes as it is; UTF-8
+// with a stray word of another page is named so and never converted as an
+// 8-bit page; UTF-16 is read and written by the names people use.
+TEST_F(TextTool, AsciiUtf8WithErrorsAndUtf16) {
+  EXPECT_EQ(Tool({"convert", "--to", "KOI"}, "only ASCII").out, "only ASCII");
+  const Tool_Run empty = Tool({"convert", "--to", "UTF-16"});
+  EXPECT_EQ(empty.code, Exit_Done);
+  EXPECT_EQ(empty.out, "");
+  const std::string stray = Russian + " " + Convert_Exact(u8"даст", Page_UTF8, Page_WIN).text + " " + Russian;
+  EXPECT_EQ(Tool({"detect"}, stray).out, "UTF-8 with errors\t-\n");
+  const Tool_Run garbled = Tool({"convert", "--to", "WIN"}, stray);
+  EXPECT_EQ(garbled.code, Exit_Invalid_Utf8);
+  EXPECT_NE(garbled.err.find("not UTF-8 at offset"), std::string::npos) << garbled.err;
+
+  const std::string utf16 = File("u16.txt", Convert_Exact(Russian, Page_UTF8, Page_UTF16).text);
+  EXPECT_EQ(Tool({"detect", utf16}).out, "UTF-16LE\t" + utf16 + "\n");
+  EXPECT_EQ(Tool({"convert", "--to", "windows-1251", utf16}).out,
+            Convert_Exact(Russian, Page_UTF8, Page_WIN).text);
+  EXPECT_EQ(Tool({"convert", "--from", "cp1251", "--to", "UTF-16BE"},
+                 Convert_Exact(u8"Ёж", Page_UTF8, Page_WIN).text)
+                .out,
+            std::string("\x04\x01\x04\x36", 4));
+  EXPECT_EQ(Tool({"convert", "--to", "IBM855"}, Convert_Exact(u8"Ґанок", Page_UTF8, Page_KOI8U).text).code,
+            Exit_Missing_Character);  // IBM855 has no Ґ
 }
 
 TEST_F(TextTool, TextCommandsWorkInTheGivenEncoding) {

@@ -134,8 +134,9 @@ TEST(FileEncodingText, EncodesEachLengthOfSequenceAndLineEnd) {
 TEST(FileEncodingText, EightBitPagesKeepAll256BytesAndCountWhatTheyLack) {
   std::string all;
   for (int b = 0; b < 256; ++b) all += char(b);
-  const File_Encoding pages[] = {File_Encoding::Win, File_Encoding::Dos, File_Encoding::Koi,
-                                 File_Encoding::Iso, File_Encoding::Mac};
+  const File_Encoding pages[] = {File_Encoding::Win,    File_Encoding::Dos,   File_Encoding::Koi,
+                                 File_Encoding::Iso,    File_Encoding::Mac,   File_Encoding::Koi8_U,
+                                 File_Encoding::Cp1125, File_Encoding::Ibm855};
   for (const File_Encoding page : pages) {
     const std::wstring text = Decode_File_Text(all, page);
     ASSERT_EQ(text.size(), 256u) << File_Encoding_Name(page);
@@ -147,6 +148,10 @@ TEST(FileEncodingText, EightBitPagesKeepAll256BytesAndCountWhatTheyLack) {
   EXPECT_EQ(Decode_File_Text("\xB3\xA3", File_Encoding::Koi), (std::wstring{0x401, 0x451}));
   EXPECT_EQ(Decode_File_Text("\xA1\xF0", File_Encoding::Iso), (std::wstring{0x401, 0x2116}));
   EXPECT_EQ(Decode_File_Text("\xDD\xC7", File_Encoding::Mac), (std::wstring{0x401, 0xAB}));
+  EXPECT_EQ(Decode_File_Text("\xA4\xA6\xA7\xAD", File_Encoding::Koi8_U),
+            (std::wstring{0x454, 0x456, 0x457, 0x491}));
+  EXPECT_EQ(Decode_File_Text("\xF2\xF7\xF9", File_Encoding::Cp1125), (std::wstring{0x490, 0x456, 0x457}));
+  EXPECT_EQ(Decode_File_Text("\xA0\xA1\x8B", File_Encoding::Ibm855), (std::wstring{0x430, 0x410, 0x406}));
   EXPECT_EQ(Decode_File_Text(all, File_Encoding::Win), Win1251_To_Utf16(all));
 
   const Characters_Outside lacking =

@@ -5,6 +5,7 @@
 
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "text/code_page_charts.h"
@@ -12,7 +13,8 @@
 
 namespace {
 
-const char* const Iconv_Names[Codepage_Count] = {"CP866", "ISO-8859-5", "KOI8-R", "MACCYRILLIC", "CP1251"};
+const char* const Iconv_Names[Chart_Count] = {"CP866",  "ISO-8859-5", "KOI8-R", "MACCYRILLIC",
+                                              "CP1251", "KOI8-U",     "CP1125", "IBM855"};
 
 // One byte through the system's iconv; -1 when it refuses it.
 long Iconv_One(iconv_t cd, std::uint8_t byte, unsigned char* out, std::size_t out_size,
@@ -40,7 +42,7 @@ bool Known_Difference_Of(int page, char32_t code) {
 std::string One_Byte(int b) { return std::string(1, static_cast<char>(b)); }
 
 TEST(ExactConversion, EveryByteRoundTripsAndAgreesWithIconv) {
-  for (int page = 0; page < Codepage_Count; ++page) {
+  for (int page = 0; page < Chart_Count; ++page) {
     iconv_t to_utf32 = iconv_open("UTF-32LE", Iconv_Names[page]);
     ASSERT_NE(to_utf32, reinterpret_cast<iconv_t>(-1)) << Iconv_Names[page];
     for (int b = 0; b < 256; ++b) {
@@ -60,8 +62,8 @@ TEST(ExactConversion, EveryByteRoundTripsAndAgreesWithIconv) {
 
 // Every pair of pages, every byte: the same character or a report of it.
 TEST(ExactConversion, PagesAgreeWithIconvOnEveryPair) {
-  for (int from = 0; from < Codepage_Count; ++from) {
-    for (int to = 0; to < Codepage_Count; ++to) {
+  for (int from = 0; from < Chart_Count; ++from) {
+    for (int to = 0; to < Chart_Count; ++to) {
       iconv_t cd = iconv_open(Iconv_Names[to], Iconv_Names[from]);
       for (int b = 0; b < 256; ++b) {
         const char32_t code = Page_Char(static_cast<Codepage>(from), static_cast<std::uint8_t>(b));
@@ -341,15 +343,62 @@ TEST(ExactConversion, EveryKernelStopsAtTheCharacterItCannotTakeInEveryLane) {
   }
 }
 
+// The tool's own names and the ones people use, in any case.
 TEST(ExactConversion, PageNames) {
-  Text_Page page = Page_DOS;
-  EXPECT_TRUE(Parse_Text_Page("koi", &page));
-  EXPECT_EQ(page, Page_KOI);
-  EXPECT_TRUE(Parse_Text_Page("utf8", &page));
-  EXPECT_EQ(page, Page_UTF8);
-  EXPECT_STREQ(Text_Page_Name(page), "UTF-8");
+  const std::pair<const char*, Text_Page> names[] = {{"koi", Page_KOI},          {"KOI8-R", Page_KOI},
+                                                     {"koi8-u", Page_KOI8U},     {"cp866", Page_DOS},
+                                                     {"IBM866", Page_DOS},       {"CP1125", Page_CP1125},
+                                                     {"ibm855", Page_IBM855},    {"ISO-8859-5", Page_ISO},
+                                                     {"MacCyrillic", Page_MAC},  {"x-mac-cyrillic", Page_MAC},
+                                                     {"Windows-1251", Page_WIN}, {"cp1251", Page_WIN},
+                                                     {"utf8", Page_UTF8},        {"UTF-16le", Page_UTF16LE},
+                                                     {"UTF-16BE", Page_UTF16BE}, {"utf-16", Page_UTF16}};
+  for (const auto& [name, expected] : names) {
+    Text_Page page = Page_DOS;
+    EXPECT_TRUE(Parse_Text_Page(name, &page)) << name;
+    EXPECT_EQ(page, expected) << name;
+  }
+  EXPECT_STREQ(Text_Page_Name(Page_CP1125), "CP1125");
+  Text_Page page = Page_UTF8;
   EXPECT_FALSE(Parse_Text_Page("KOI8", &page));
   EXPECT_EQ(page, Page_UTF8);
+}
+
+// UTF-16 both ways, in pieces cut anywhere: the mark read and dropped, the
+// order told without one, pairs joined across pieces, a lone surrogate and an
+// odd last byte reported, and UTF-16 written with its mark only when asked.
+TEST(ExactConversion, Utf16ReadAndWrittenInAnyPieces) {
+  const std::string text = u8"Ёж ґ \U0001F600 ok";
+  const std::u16string units = u"Ёж ґ \U0001F600 ok";
+  std::string le, be;
+  for (const char16_t u : units) {
+    le += {static_cast<char>(u & 0xFF), static_cast<char>(u >> 8)};
+    be += {static_cast<char>(u >> 8), static_cast<char>(u & 0xFF)};
+  }
+  const auto in_pieces = [](const std::string& bytes, Text_Page from, Text_Page to, std::size_t piece) {
+    Exact_Converter converter(from, to);
+    std::string out;
+    for (std::size_t at = 0; at < bytes.size(); at += piece) converter.Convert(bytes.substr(at, piece), &out);
+    converter.Finish(&out);
+    return std::make_pair(out, converter.Report());
+  };
+  for (const std::size_t piece : {1u, 3u, 1000u}) {
+    EXPECT_EQ(in_pieces("\xFF\xFE" + le, Page_UTF16, Page_UTF8, piece).first, text) << piece;
+    EXPECT_EQ(in_pieces("\xFE\xFF" + be, Page_UTF16, Page_UTF8, piece).first, text) << piece;
+    EXPECT_EQ(in_pieces(le, Page_UTF16, Page_UTF8, piece).first, text) << piece;  // told by its zero bytes
+    EXPECT_EQ(in_pieces("\xFF\xFE" + le, Page_UTF16LE, Page_UTF8, piece).first, text) << piece;
+    EXPECT_EQ(in_pieces(text, Page_UTF8, Page_UTF16BE, piece).first, be) << piece;
+    EXPECT_EQ(in_pieces(text, Page_UTF8, Page_UTF16, piece).first, "\xFF\xFE" + le) << piece;
+  }
+  EXPECT_EQ(Convert_Exact(le.substr(0, 6), Page_UTF16LE, Page_KOI8U).text, "\xB3\xD6 ");
+  const Exact_Conversion koi = Convert_Exact(le, Page_UTF16LE, Page_KOI, '?');
+  EXPECT_EQ(koi.missing, 2u);  // ґ and the face
+  EXPECT_EQ(koi.first_missing_at, 6u);
+  const Exact_Conversion broken =
+      Convert_Exact(std::string("\x3D\xD8\x41\x00\x42", 5), Page_UTF16LE, Page_UTF8);
+  EXPECT_EQ(broken.text, "?A?");
+  EXPECT_EQ(broken.invalid, 2u);
+  EXPECT_EQ(broken.first_invalid_at, 0u);
 }
 
 }  // namespace

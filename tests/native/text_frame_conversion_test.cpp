@@ -127,6 +127,15 @@ TEST(TextFrameRecode, RecognisesThePageAndReadsTheTextInItInOneUndoStep) {
   EXPECT_EQ(edit.undo.size(), 1u);
   EXPECT_EQ(f.panels.panels[1], " Распознано: WIN");
   EXPECT_EQ(f.window.notices, (std::vector<std::string>{kAlready_Win_Notice}));
+
+  // KOI read as WIN and saved as UTF-8, that file read as WIN: one step.
+  const std::wstring koi_in_utf8 = Utf8_Bytes_As_Win1251(Koi_Read_As_Win());
+  edit.text = koi_in_utf8;
+  Recognize_Page_Command(f.host, edit);
+  EXPECT_EQ(edit.text.substr(0, 4), L"\u0401\u043B\u043A\u0430");  // Ёлка
+  ASSERT_EQ(edit.undo.size(), 2u);
+  EXPECT_EQ(edit.undo[1], koi_in_utf8);
+  EXPECT_EQ(f.panels.panels[1], " Распознано: KOI ×2");
 }
 
 TEST(TextFrameRecode, TooLittleRussianOrCharactersOutsideWinChangeNothing) {
@@ -169,6 +178,14 @@ TEST(TextFrameRecode, FilesOpenInTheRecognisedPageOnlyWhenItReadsDifferently) {
   std::string koi;
   for (const wchar_t c : Koi_Read_As_Win()) koi += char(Text_As_Win1251_Bytes(std::wstring(1, c))->at(0));
   EXPECT_EQ(Recognize_File_Page(koi), File_Encoding::Koi);
+  // "Ґанок і ґрунт, її кінь і їжак" in KOI8-U, CP1125 and IBM855.
+  const std::wstring ukrainian =
+      L"\u0490\u0430\u043D\u043E\u043A \u0456 \u0491\u0440\u0443\u043D\u0442, \u0457\u0457 "
+      L"\u043A\u0456\u043D\u044C \u0456 \u0457\u0436\u0430\u043A";
+  for (const File_Encoding page : {File_Encoding::Koi8_U, File_Encoding::Cp1125})
+    EXPECT_EQ(Recognize_File_Page(Encode_File_Text(ukrainian, page)), page) << File_Encoding_Name(page);
+  EXPECT_EQ(Recognize_File_Page(Encode_File_Text(ukrainian.substr(7), File_Encoding::Ibm855)),
+            File_Encoding::Ibm855);
   EXPECT_EQ(Recognize_File_Page("plain ASCII\r\n"), File_Encoding::Win);
   EXPECT_EQ(Recognize_File_Page(*Text_As_Win1251_Bytes(
                 L"\u0441\u044A\u0435\u0448\u044C \u044D\u0442\u0438\u0445 \u0431\u0443\u043B\u043E\u043A")),

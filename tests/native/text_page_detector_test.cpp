@@ -6,7 +6,8 @@
 
 namespace {
 
-const Text_Page Eight_Bit_Pages[] = {Page_DOS, Page_ISO, Page_KOI, Page_MAC, Page_WIN};
+const Text_Page Eight_Bit_Pages[] = {Page_DOS, Page_ISO,   Page_KOI,    Page_MAC,
+                                     Page_WIN, Page_KOI8U, Page_CP1125, Page_IBM855};
 
 std::string In(Text_Page page, const std::string& utf8) { return Convert_Exact(utf8, Page_UTF8, page).text; }
 
@@ -36,6 +37,66 @@ TEST(PageDetector, TellsEveryPageOfShortAndLongRussianText) {
     const Page_Guess utf8 = Detect_Page(text);
     EXPECT_EQ(utf8.page, Page_UTF8) << text;
   }
+}
+
+// Ukrainian in every page that holds its letters, Belarusian likewise: і ї
+// є ґ read as box drawing or the Russian page's signs would be a wrong page.
+TEST(PageDetector, TellsUkrainianAndBelarusianInTheirPages) {
+  const std::string ukrainian = u8"Їжачок їсть яблука, а дід лежить на столі. Київ є столицею.";
+  for (const Text_Page page : {Page_KOI8U, Page_CP1125, Page_IBM855, Page_WIN, Page_ISO, Page_MAC}) {
+    const std::string bytes = In(page, ukrainian);
+    const Page_Guess guess = Detect_Page(bytes);
+    EXPECT_TRUE(Reads_Same(guess, bytes, ukrainian)) << Text_Page_Name(page) << " seen as " << guess.page;
+    EXPECT_GT(guess.confidence, 0.9) << Text_Page_Name(page);
+  }
+  const std::string belarusian = u8"Беларуская мова, адна з дзвюх дзяржаўных моў у краіне.";
+  for (const Text_Page page : {Page_WIN, Page_ISO, Page_MAC, Page_IBM855}) {
+    const std::string bytes = In(page, belarusian);
+    EXPECT_TRUE(Reads_Same(Detect_Page(bytes), bytes, belarusian)) << Text_Page_Name(page);
+  }
+}
+
+// WIN text whose only capital starts it reads in MAC as a small я or a dash;
+// WIN is told all the same, and the text is not changed.
+TEST(PageDetector, WinWithOneCapitalAtTheStartIsNotMac) {
+  for (const std::string text : {u8"Я милого узнаю по колготкам", u8"Сегодня тепло. Я иду гулять"}) {
+    const Page_Guess guess = Detect_Page(In(Page_WIN, text));
+    EXPECT_EQ(guess.page, Page_WIN) << text;
+  }
+}
+
+// A page the detector does not read answers ?, not a confident guess: here
+// the Bulgarian DOS page, with all the letters in a row from 0x80, so that
+// every reading puts boxes or signs inside words.
+TEST(PageDetector, APageItCannotReadIsUnknownNotAConfidentGuess) {
+  const std::u16string text = u"Широкая электрификация южных губерний даст мощный толчок.";
+  std::string mik;
+  for (const char16_t c : text) mik += static_cast<char>(c >= u'А' && c <= u'я' ? 0x80 + (c - u'А') : c);
+  EXPECT_EQ(Detect_Page(mik).page, Page_Unknown);
+}
+
+// UTF-8 with one word in Windows-1251 is UTF-8 with errors, never an 8-bit
+// page; 8-bit text is never taken for it, IBM855's letters that look like
+// UTF-8 sequences included.
+TEST(PageDetector, Utf8WithAFewBadBytesIsUtf8WithErrors) {
+  const std::string text =
+      u8"Широкая электрификация южных губерний " + In(Page_WIN, u8"даст") + u8" мощный толчок.";
+  const Page_Guess guess = Detect_Page(text);
+  EXPECT_EQ(guess.page, Page_UTF8);
+  EXPECT_TRUE(guess.utf8_errors);
+  for (const Text_Page page : Eight_Bit_Pages)
+    EXPECT_FALSE(Detect_Page(In(page, u8"терминала или inittab(5)")).utf8_errors) << Text_Page_Name(page);
+  EXPECT_FALSE(Detect_Page(u8"Широкая электрификация").utf8_errors);
+}
+
+// UTF-16 is told by its mark, or without one by its zero bytes.
+TEST(PageDetector, Utf16ByMarkOrZeroBytes) {
+  const std::string le("\x1F\x04\x40\x04\x38\x04\x20\x00\x61\x00", 10);  // "При a"
+  std::string be = le;
+  for (std::size_t at = 0; at < be.size(); at += 2) std::swap(be[at], be[at + 1]);
+  EXPECT_EQ(Detect_Page(le).page, Page_UTF16LE);
+  EXPECT_EQ(Detect_Page(be).page, Page_UTF16BE);
+  EXPECT_EQ(Detect_Page("\xFF\xFE" + le).page, Page_UTF16LE);
 }
 
 TEST(PageDetector, SmallLettersOfMacAndWinAreOneTextWithFullConfidence) {

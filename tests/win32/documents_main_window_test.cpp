@@ -244,7 +244,7 @@ HMENU Opened_Encoding_Menu() {
 int Checked_Encoding_Item() {
   HMENU menu = Opened_Encoding_Menu();
   int checked = 0;
-  for (int id = IDM_Encoding_Win; id <= IDM_Encoding_Mac; ++id)
+  for (int id = IDM_Encoding_Win; id <= IDM_Encoding_Ibm855; ++id)
     if (GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED) checked = checked ? -1 : id;
   return checked;
 }

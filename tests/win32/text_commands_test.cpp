@@ -479,6 +479,18 @@ TEST_F(Text_Commands, RecognizePageReadsTheTextInItsPageAsOneUndoStep) {
   Command(IDM_Recognize_Page);
   EXPECT_EQ(Window().Edit.Control_Text(), Utf8_To_Utf16("╔═╗ Привет, мир! Ещё ещё № 5\r"));
   EXPECT_EQ(Window().Status.Text(kPanelCount), " Распознано: DOS");
+
+  // UTF-8 read as WIN and saved as UTF-8, that file shown as WIN: one
+  // command and one undo step.
+  const std::string garbled = Utf16_To_Utf8(Win1251_To_Utf16("Привет, мир! Ещё ещё\r"));
+  Load("", 0, 0);
+  Window().Edit.Set_Control_Text(Win1251_To_Utf16(garbled));
+  Command(IDM_Recognize_Page);
+  EXPECT_EQ(Window().Edit.Control_Text(), Utf8_To_Utf16("Привет, мир! Ещё ещё\r"));
+  Settle();
+  EXPECT_EQ(Window().Status.Text(kPanelCount), " Распознано: UTF-8 ×2");
+  Command(IDM_Undo);
+  EXPECT_EQ(Window().Edit.Control_Text(), Win1251_To_Utf16(garbled));
 }
 
 }  // namespace

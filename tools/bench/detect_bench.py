@@ -1,19 +1,33 @@
 #!/usr/bin/env python3
-"""Prints how well lirovant-text detect tells the code page of short Russian
-texts, beside enca and uchardet on the very same files, then the speed of
-detect over a 64 MB file and of an exact conversion beside iconv.
+"""Prints how well lirovant-text detect tells the code page of short texts,
+beside enca and uchardet on the very same files, then how often each of its
+confidences is right, then the speed of detect over a 64 MB file and of an
+exact conversion beside iconv.
 
-The samples come from the Russian manual pages (Debian's manpages-ru), which
-the detector's statistics never saw: those are counted on message catalogues.
-A sample is a stretch of running text starting at a word, at least half of it
-Russian letters, that all five 8-bit pages can hold; each is written in DOS,
-KOI, ISO, MAC, WIN and UTF-8. A guess is right when it reads the bytes as the
-same text as the true page does (MAC and WIN agree on small letters but я).
+Every sample is held out: none of it went into the letter statistics, which
+tools/stats/make_bigrams.py counts on the message catalogues less the ones it
+names in HELD_OUT.
+- Russian running text: the Russian manual pages (manpages-ru);
+- Ukrainian running text: the Ukrainian manual pages (manpages-uk);
+- Belarusian running text: the held-out Belarusian catalogues;
+- mixed lines: lines of the Russian manual pages with English words in them;
+- subject lines: single lines of the Russian fortunes (fortunes-ru);
+- doubly encoded: Russian manual text garbled by one or two wrong readings
+  and saved as UTF-8 each time;
+- UTF-8 with errors: a paragraph of UTF-8 with one word in Windows-1251.
+A sample is a stretch of text starting at a word, at least half of it letters
+(a quarter for the mixed lines), that all the pages of its row can hold. A
+guess is right when it reads the bytes as the same text as the truth does
+(MAC and WIN agree on small letters, KOI and KOI8-U on Russian); a chain of
+wrong readings is right when undoing it gives the text. Each peer reads as
+it is best told to: enca with the language of the row.
 
 Usage: tools/bench/detect_bench.py [path of lirovant-text] [samples per page]
-Needs: apt-get install manpages-ru enca uchardet
+(LV_BENCH_SHOW_WRONG=1 prints each wrong answer given at 0.9 and above)
+Needs: apt-get install manpages-ru manpages-uk fortunes-ru enca uchardet
 """
 import codecs
+import gettext
 import gzip
 import os
 import random
@@ -25,82 +39,187 @@ import tempfile
 import time
 from pathlib import Path
 
-PAGES = {"DOS": "cp866", "KOI": "koi8_r", "ISO": "iso8859_5", "MAC": "mac_cyrillic", "WIN": "cp1251",
-         "UTF-8": "utf-8"}
-LENGTHS = (12, 24, 60, 150)
+CODECS = {"DOS": "cp866", "KOI": "koi8_r", "ISO": "iso8859_5", "MAC": "mac_cyrillic", "WIN": "cp1251",
+          "KOI8-U": "koi8_u", "CP1125": "cp1125", "IBM855": "cp855", "UTF-8": "utf-8",
+          "UTF-16LE": "utf-16-le", "UTF-16BE": "utf-16-be"}
+OLD_PAGES = ("DOS", "KOI", "ISO", "MAC", "WIN", "UTF-8")
+NEW_PAGES = ("KOI8-U", "CP1125", "IBM855")
+# The names the peers answer with.
 TOOL_NAMES = {"IBM866": "cp866", "CP866": "cp866", "KOI8-R": "koi8_r", "ISO-8859-5": "iso8859_5",
               "MACCYRILLIC": "mac_cyrillic", "MAC-CYRILLIC": "mac_cyrillic", "X-MAC-CYRILLIC": "mac_cyrillic",
-              "CP1251": "cp1251", "WINDOWS-1251": "cp1251", "UTF-8": "utf-8", "DOS": "cp866", "KOI": "koi8_r",
-              "ISO": "iso8859_5", "MAC": "mac_cyrillic", "WIN": "cp1251"}
+              "MACCYR": "mac_cyrillic", "CP1251": "cp1251", "WINDOWS-1251": "cp1251", "UTF-8": "utf-8",
+              "KOI8-U": "koi8_u", "CP1125": "cp1125", "IBM855": "cp855", "CP855": "cp855",
+              "UTF-16LE": "utf-16-le", "UTF-16BE": "utf-16-be"}
+for page, codec in CODECS.items():
+    TOOL_NAMES.setdefault(page, codec)
 ESCAPES = re.compile(r"\\(f\[[^]]*\]|f\(..|f.|\(..|\[[^]]*\]|s[-+]?\d|[-&e|^ 0~c%])")
+CYRILLIC = re.compile(r"[а-яёіїєґўА-ЯЁІЇЄҐЎ]")
+LATIN = re.compile(r"[A-Za-z]")
+HELD_OUT = ("glib20.mo", "libc.mo", "systemd.mo")  # as tools/stats/make_bigrams.py
 
 
-def manual_text():
-    """The running text of the Russian manual pages without their markup."""
+def keep_byte(error):
+    """WIN's one unassigned byte 0x98 stands for U+0098, as in the tool."""
+    if isinstance(error, UnicodeDecodeError):
+        return "".join(chr(b) for b in error.object[error.start:error.end]), error.end
+    chunk = error.object[error.start:error.end]
+    if all(ord(c) == 0x98 for c in chunk):
+        return b"\x98" * len(chunk), error.end
+    raise error
+
+
+codecs.register_error("keep", keep_byte)
+
+BANDS = ((0.0, 0.5), (0.5, 0.9), (0.9, 0.99), (0.99, 0.999), (0.999, 1.01))
+
+
+def manual_lines(language):
+    """The lines of running text of a language's manual pages, without markup."""
     lines = []
-    for path in sorted(Path("/usr/share/man/ru").rglob("*.gz")):
+    for path in sorted(Path("/usr/share/man/" + language).rglob("*.gz")):
         for line in gzip.open(path, "rt", encoding="utf-8", errors="replace"):
             if line.startswith((".", "'")):
                 continue
             lines.append(ESCAPES.sub(lambda m: "-" if m.group(1) == "-" else "", line.strip()))
-    return " ".join(lines)
+    return lines
 
 
-def fits_every_page(text):
-    for codec in PAGES.values():
+def held_out_catalogue_text(language):
+    texts = []
+    for name in HELD_OUT:
+        path = Path("/usr/share/locale/%s/LC_MESSAGES/%s" % (language, name))
+        if path.exists():
+            with open(path, "rb") as file:
+                texts += [t for k, t in gettext.GNUTranslations(file)._catalog.items() if k]
+    return " ".join(t.replace("\n", " ") for t in texts)
+
+
+def fortune_lines():
+    lines = []
+    for path in sorted(Path("/usr/share/games/fortunes/ru").glob("*")):
+        if path.suffix in (".dat", ".u8") or path.is_symlink():
+            continue
+        lines += [line.strip() for line in path.read_text(encoding="utf-8", errors="replace").splitlines()]
+    return [line for line in lines if line and line != "%"]
+
+
+def fits(text, pages):
+    for page in pages:
         try:
-            text.encode(codec)
+            text.encode(CODECS[page])
         except UnicodeEncodeError:
             return False
     return True
 
 
-def samples(text, length, count, rng):
+def letters_share(sample):
+    return len(CYRILLIC.findall(sample)) / max(1, len(sample))
+
+
+def stretches(text, length, count, rng, pages, least=0.5):
     starts = [m.start() for m in re.finditer(r"(?<=\s)\w", text)]
     found = []
-    while len(found) < count:
+    for _ in range(count * 1000):
+        if len(found) == count:
+            break
         sample = text[rng.choice(starts):][:length]
-        russian = sum("а" <= c.lower() <= "я" or c in "ёЁ" for c in sample)
-        if len(sample) == length and russian * 2 >= length and fits_every_page(sample):
+        if len(sample) == length and letters_share(sample) >= least and fits(sample, pages):
             found.append(sample)
     return found
 
 
-def guesses(command, files, prefix_separator):
-    """The encoding each file is guessed to be in, by a tool that takes many files."""
+def whole_lines(lines, count, rng, pages, low, high, least, latin=0.0):
+    chosen = [line for line in lines if low <= len(line) <= high and letters_share(line) >= least
+              and len(LATIN.findall(line)) >= latin * len(line) and fits(line, pages)]
+    rng.shuffle(chosen)
+    return chosen[:count]
+
+
+def guesses(command, files, separator):
+    """The answer for each file of a tool that takes many files."""
     answers = {}
     for start in range(0, len(files), 500):
         batch = files[start:start + 500]
         output = subprocess.run(command + batch, capture_output=True, text=True).stdout
-        for line in output.splitlines():
-            if prefix_separator == "\t":
-                guess, _, name = line.partition("\t")
-            else:
-                name, _, guess = line.rpartition(": ")
-            answers[name] = guess.strip().upper()
+        if separator == "\t":
+            for line in output.splitlines():
+                fields = line.split("\t")
+                answers[fields[-1]] = (fields[0], float(fields[1]) if len(fields) > 2 else None)
+        else:  # enca's own words: a name, then perhaps a line of what it saw besides
+            name = None
+            for line in output.splitlines():
+                if not line.startswith(" ") and ": " in line:
+                    name, _, guess = line.rpartition(": ")
+                    answers[name] = (guess.strip(), None)
+                elif name and "Doubly-encoded" in line:
+                    answers[name] = (answers[name][0] + "|" + line.strip(), None)
     return answers
 
 
-def right(guess, data, truth):
-    codec = TOOL_NAMES.get(guess)
-    if codec is None:
-        return False
+def undo_chain(data, name):
+    """The text a chain such as 'KOI via WIN via WIN' says the UTF-8 bytes hold."""
+    text = data.decode("utf-8")
+    parts = name.split(" via ")
+    readings = []  # (written, read as), oldest first
+    written = parts[0]
+    for part in parts[1:]:
+        read_as, _, next_written = part.partition(" as ")
+        readings.append((written, read_as))
+        written = next_written or "UTF-8"
+    for written, read_as in reversed(readings):
+        text = text.encode(CODECS[read_as], "keep").decode(CODECS[written], "keep")
+    return text
+
+
+def reading(tool, answer, data):
+    """What the tool's answer reads the bytes as, or None."""
     try:
-        return data.decode(codec) == truth
-    except UnicodeDecodeError:
-        return False
+        if tool == "lirovant-text" and " via " in answer:
+            return undo_chain(data, answer)
+        if tool == "enca" and "|Doubly-encoded to UTF-8 from " in answer:
+            codec = TOOL_NAMES.get(answer.rpartition(" from ")[2].upper())
+            return data.decode("utf-8").encode(codec, "keep").decode("utf-8") if codec else None
+    except (UnicodeError, LookupError):
+        return None
+    if tool == "lirovant-text" and answer == "UTF-8 with errors":
+        return ("UTF-8 with errors",)
+    name = answer.partition("|")[0].strip().upper()
+    codec = TOOL_NAMES.get(name)
+    if codec is None:
+        return None
+    try:
+        return data.decode(codec, "keep" if codec == "cp1251" else "strict")
+    except (UnicodeDecodeError, LookupError):
+        return None
 
 
-def accuracy(tool, folder, cases):
+def run_row(folder, row, cases, calibration):
     files = [str(folder / name) for name, _, _ in cases]
-    if tool == "lirovant-text":
-        answers = guesses([LIROVANT, "detect"], files, "\t")
-    elif tool == "enca":
-        answers = guesses(["enca", "-L", "russian", "-i"], files, ": ")
-    else:
-        answers = guesses(["uchardet"], files, ": ")
-    hits = sum(right(answers.get(str(folder / name), ""), data, truth) for name, data, truth in cases)
-    return 100.0 * hits / len(cases)
+    results = []
+    for tool in ("lirovant-text", "enca", "uchardet"):
+        if tool == "lirovant-text":
+            answers = guesses([LIROVANT, "detect", "--confidence"], files, "\t")
+        elif tool == "enca":
+            answers = guesses(["enca", "-L", row["enca"], "-i"], files, ": ")
+            if "chains" in row:  # what it says of doubly encoded text, in its own words
+                for name, (said, _) in guesses(["enca", "-L", row["enca"]], files, ": ").items():
+                    if "|" in said:
+                        answers[name] = (answers[name][0] + said[said.index("|"):], None)
+        else:
+            answers = guesses(["uchardet"], files, ": ")
+        hits = 0
+        for name, data, truth in cases:
+            answer, confidence = answers.get(str(folder / name), ("?", 0.0))
+            read = reading(tool, answer, data)
+            # UTF-8 with errors: right when it is not taken for an 8-bit page.
+            right = read == truth or (truth == ("UTF-8 with errors",) and answer.upper().startswith("UTF-8"))
+            hits += right
+            if tool == "lirovant-text" and answer != "?":
+                calibration.append((confidence, right))
+                if SHOW_WRONG and not right and confidence >= 0.9:
+                    print(f"    wrong at {confidence}: {answer} for {truth!r}")
+        results.append(100.0 * hits / len(cases))
+    return results
 
 
 def best_time(command, **kwargs):
@@ -141,27 +260,99 @@ def speeds(folder, text):
         print(subprocess.run([str(bench), "64", "exact"], capture_output=True, text=True).stdout, end="")
 
 
+def garble(sample, chain):
+    """The UTF-8 bytes of a sample after the wrong readings of chain, oldest first."""
+    original, *misreadings = chain
+    data = sample.encode(CODECS[original])
+    for read_as in misreadings:
+        data = data.decode(CODECS[read_as], "keep").encode("utf-8")
+    return data
+
+
+def rows(per_page, rng):
+    russian = " ".join(manual_lines("ru"))
+    ukrainian = " ".join(manual_lines("uk"))
+    belarusian = held_out_catalogue_text("be")
+    mixed = manual_lines("ru")
+    subjects = fortune_lines()
+    for length in (12, 24, 60, 150):
+        yield {"title": f"Russian, {length} chars", "enca": "russian", "pages": OLD_PAGES,
+               "samples": stretches(russian, length, per_page, rng, OLD_PAGES + NEW_PAGES)}
+    for length in (24, 60):
+        yield {"title": f"Russian in KOI8-U/CP1125/IBM855, {length}", "enca": "ukrainian", "pages": NEW_PAGES,
+               "samples": stretches(russian, length, per_page, rng, OLD_PAGES + NEW_PAGES)}
+    uk_pages = ("KOI8-U", "CP1125", "IBM855", "WIN", "ISO", "MAC", "UTF-8")
+    for length in (24, 60, 150):
+        yield {"title": f"Ukrainian, {length} chars", "enca": "ukrainian", "pages": uk_pages,
+               "samples": stretches(ukrainian, length, per_page, rng, uk_pages)}
+    be_pages = ("WIN", "ISO", "MAC", "IBM855", "UTF-8")
+    for length in (24, 60):
+        yield {"title": f"Belarusian, {length} chars", "enca": "belarusian", "pages": be_pages,
+               "samples": stretches(belarusian, length, per_page, rng, be_pages)}
+    yield {"title": "mixed Russian-English lines", "enca": "russian", "pages": OLD_PAGES,
+           "samples": whole_lines(mixed, per_page, rng, OLD_PAGES, 30, 120, 0.25, latin=0.15)}
+    yield {"title": "subject lines, 15-60 chars", "enca": "russian", "pages": OLD_PAGES,
+           "samples": whole_lines(subjects, per_page, rng, OLD_PAGES, 15, 60, 0.5)}
+    chains = {"UTF-8 via WIN": ("UTF-8", "WIN"), "KOI via WIN": ("KOI", "WIN"),
+              "UTF-8 via WIN via WIN": ("UTF-8", "WIN", "WIN"), "DOS via WIN": ("DOS", "WIN")}
+    yield {"title": "doubly encoded, 60 chars", "enca": "russian", "chains": chains,
+           "samples": stretches(russian, 60, per_page, rng, OLD_PAGES)}
+    # At 600 characters and more every tool says UTF-8.
+    yield {"title": "UTF-8 with a WIN word, 60 chars", "enca": "russian", "stray": True,
+           "samples": stretches(russian, 60, per_page, rng, OLD_PAGES)}
+
+
+def cases_of(row, folder, index):
+    cases = []
+    for i, sample in enumerate(row["samples"]):
+        if row.get("stray"):
+            words = sample.split(" ")
+            at = len(words) // 2
+            while at < len(words) - 1 and not CYRILLIC.search(words[at]):
+                at += 1
+            data = (" ".join(words[:at]) + " ").encode("utf-8") + words[at].encode("cp1251") + \
+                (" " + " ".join(words[at + 1:])).encode("utf-8")
+            variants = [("u8err", data, ("UTF-8 with errors",))]
+        elif "chains" in row:
+            variants = [(chain.replace(" ", ""), garble(sample, parts), sample)
+                        for chain, parts in row["chains"].items()]
+        else:
+            variants = [(page, sample.encode(CODECS[page]), sample) for page in row["pages"]]
+        for page, data, truth in variants:
+            name = f"{index}_{i}_{page}.txt"
+            (folder / name).write_bytes(data)
+            cases.append((name, data, truth))
+    return cases
+
+
 def main():
     per_page = int(sys.argv[2]) if len(sys.argv) > 2 else 200
     rng = random.Random(1251)
-    text = manual_text()
     tools = ["lirovant-text", "enca", "uchardet"]
-    print(f"{per_page} samples per page and length, {len(PAGES)} pages; percent right")
-    print(f"{'chars':>6}" + "".join(f"{tool:>15}" for tool in tools))
+    calibration = []
+    print(f"up to {per_page} samples per page and row; percent right")
+    print(f"{'':42}" + "".join(f"{tool:>15}" for tool in tools))
     with tempfile.TemporaryDirectory() as folder:
         folder = Path(folder)
-        for length in LENGTHS:
-            cases = []
-            for i, sample in enumerate(samples(text, length, per_page, rng)):
-                for page, codec in PAGES.items():
-                    name = f"{length}_{i}_{page}.txt"
-                    data = sample.encode(codec)
-                    (folder / name).write_bytes(data)
-                    cases.append((name, data, sample))
-            print(f"{length:>6}" + "".join(f"{accuracy(tool, folder, cases):15.2f}" for tool in tools), flush=True)
-        speeds(folder, text)
+        for index, row in enumerate(rows(per_page, rng)):
+            cases = cases_of(row, folder, index)
+            figures = run_row(folder, row, cases, calibration)
+            mark = "" if figures[0] > max(figures[1:]) else "   (not ahead)"
+            print(f"{row['title'] + f' ({len(cases)})':42}" + "".join(f"{f:15.2f}" for f in figures) + mark,
+                  flush=True)
+        print("\nlirovant-text's confidence on all the samples above: answers and how many right")
+        for low, high in BANDS:
+            band = [right for confidence, right in calibration if low <= confidence < high]
+            wrong = len(band) - sum(band)
+            share = f"{100.0 * sum(band) / len(band):7.2f}%" if band else "      -"
+            print(f"  {low:5.3f} to {min(high, 1.0):5.3f}: {len(band):6} answers, {wrong:5} wrong, {share} right")
+        sure = [right for confidence, right in calibration if confidence >= 0.9]
+        print(f"  at 0.9 and above: {len(sure) - sum(sure)} wrong in {len(sure)} "
+              f"({1000.0 * (len(sure) - sum(sure)) / max(1, len(sure)):.2f} in 1000)")
+        speeds(folder, " ".join(manual_lines("ru")))
 
 
+SHOW_WRONG = os.environ.get("LV_BENCH_SHOW_WRONG") == "1"  # print each wrong answer at 0.9 and above
 LIROVANT = sys.argv[1] if len(sys.argv) > 1 else os.path.join("build", "native", "cli", "lirovant-text")
 
 if __name__ == "__main__":

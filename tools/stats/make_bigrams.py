@@ -1,0 +1,154 @@
+#!/usr/bin/env python3
+"""Writes the letter statistics of one language for the code-page detector:
+how often one sign of its text follows another, as scaled natural logarithms.
+
+    tools/stats/make_bigrams.py ru   ->  text/russian_bigrams.cpp
+    tools/stats/make_bigrams.py uk   ->  text/ukrainian_bigrams.cpp
+    tools/stats/make_bigrams.py be   ->  text/belarusian_bigrams.cpp
+
+The text measured is the language's message catalogues installed on this
+machine (/usr/share/locale/LANG/LC_MESSAGES/*.mo) from Debian's packages;
+for Belarusian, install libgtk-3-common, gnome-desktop3-data,
+libgweather-4-common and evolution-data-server-common first, which add to the
+few catalogues a bare system has. A catalogue installed twice under two names
+counts once.
+
+What the detector is measured on stays out: the catalogues named in HELD_OUT
+are never counted (tools/bench/detect_bench.py takes its short messages and
+its Belarusian from them), and the benchmark's Russian and Ukrainian running
+text comes from manual pages and fortunes, which no catalogue holds.
+
+Usage: tools/stats/make_bigrams.py ru|uk|be [output file]
+"""
+import gettext
+import hashlib
+import math
+import subprocess
+import sys
+from pathlib import Path
+
+LANGUAGES = {"ru": ("Russian", "russian"), "uk": ("Ukrainian", "ukrainian"), "be": ("Belarusian", "belarusian")}
+HELD_OUT = ("glib20.mo", "libc.mo", "systemd.mo")
+
+# Must agree with Sign_Of in text/page_detector.cpp and with
+# text/letter_bigrams.h.
+SPACE = 0
+EXTRA_LETTERS = "іїєґў"  # after а..я, classes 33..37
+DIGIT, LATIN, PUNCTUATION = 38, 39, 40
+TYPOGRAPHIC_SIGNS = "\u00a0«»–—…“”„‘’№°§©·•®™€\u02bc"
+FIRST_TYPOGRAPHIC = 41
+ODD = FIRST_TYPOGRAPHIC + len(TYPOGRAPHIC_SIGNS)
+CLASSES = ODD + 1
+LOWER, UPPER = 1, 2
+SCALE = 8  # eighths of a natural logarithm fit a signed byte
+FLOOR = -127
+ODD_SCORE = -80
+
+
+def sign_class(ch):
+    """(class, case) of one character, as the detector sees it."""
+    code = ord(ch)
+    if code < 0x80:
+        if ch.isdigit():
+            return DIGIT, 0
+        if ch.isalpha():
+            return LATIN, 0
+        return (SPACE if ch.isspace() else PUNCTUATION), 0
+    if ch in "ёЁ":
+        ch = "е" if ch == "ё" else "Е"
+        code = ord(ch)
+    if 0x0430 <= code <= 0x044F:
+        return code - 0x0430 + 1, LOWER
+    if 0x0410 <= code <= 0x042F:
+        return code - 0x0410 + 1, UPPER
+    if ch in EXTRA_LETTERS:
+        return 33 + EXTRA_LETTERS.index(ch), LOWER
+    if ch.lower() in EXTRA_LETTERS and ch.lower() != ch:
+        return 33 + EXTRA_LETTERS.index(ch.lower()), UPPER
+    if ch in TYPOGRAPHIC_SIGNS:
+        return FIRST_TYPOGRAPHIC + TYPOGRAPHIC_SIGNS.index(ch), 0
+    return ODD, 0
+
+
+def catalogue_texts(folder):
+    seen = set()
+    for path in sorted(Path(folder).glob("*.mo")):
+        if path.name in HELD_OUT:
+            continue
+        data = path.read_bytes()
+        digest = hashlib.sha1(data).digest()
+        if digest in seen:
+            continue
+        seen.add(digest)
+        try:
+            with open(path, "rb") as file:
+                catalogue = gettext.GNUTranslations(file)
+        except Exception:  # a catalogue in another charset or broken: skip it
+            continue
+        for key, text in catalogue._catalog.items():
+            if key:  # the empty key is the catalogue's header
+                yield text
+
+
+def count(texts):
+    pairs = [[0] * CLASSES for _ in range(CLASSES)]
+    cases = [[0] * 3 for _ in range(3)]
+    letters = 0
+    for text in texts:
+        previous = (SPACE, 0)
+        for ch in text + "\n":
+            current = sign_class(ch)
+            pairs[previous[0]][current[0]] += 1
+            cases[previous[1]][current[1]] += 1
+            letters += current[1] != 0
+            previous = current
+    return pairs, cases, letters
+
+
+def log_rows(table, smoothing):
+    rows = []
+    for row in table:
+        total = sum(row) + smoothing * len(row)
+        rows.append([max(FLOOR, round(SCALE * math.log((n + smoothing) / total))) for n in row])
+    return rows
+
+
+def penalise_odd(rows):
+    """Signs outside the language's text (box drawing, other scripts,
+    symbols) score as rare whatever the catalogues hold: their
+    pseudo-graphics would otherwise make runs of them look likely."""
+    for i, row in enumerate(rows):
+        for k in range(len(row)):
+            if i == ODD or k == ODD:
+                row[k] = min(row[k], ODD_SCORE)
+    return rows
+
+
+def c_rows(rows):
+    return ",\n".join("    {" + ", ".join(str(v) for v in row) + "}" for row in rows)
+
+
+def main():
+    if len(sys.argv) < 2 or sys.argv[1] not in LANGUAGES:
+        sys.exit(__doc__)
+    language = sys.argv[1]
+    title, stem = LANGUAGES[language]
+    output = Path(sys.argv[2] if len(sys.argv) > 2 else "text/%s_bigrams.cpp" % stem)
+    pairs, cases, letters = count(catalogue_texts("/usr/share/locale/%s/LC_MESSAGES" % language))
+    if letters < 100000:
+        sys.exit("too little %s text: %d letters" % (title, letters))
+    output.write_text(
+        "// Generated by tools/stats/make_bigrams.py %s from %d letters of the\n"
+        "// %s message catalogues of Debian packages; do not edit by hand.\n"
+        '#include "text/letter_bigrams.h"\n\n'
+        "const std::int8_t %s_Pair_Score[Sign_Classes][Sign_Classes] = {\n%s};\n\n"
+        "const std::int8_t %s_Case_Score[3][3] = {\n%s};\n"
+        % (language, letters, title, title, c_rows(penalise_odd(log_rows(pairs, 0.5))), title,
+           c_rows(log_rows(cases, 0.5))),
+        encoding="utf-8")
+    # In the tree's one style, so that a fresh run shows no difference.
+    subprocess.run(["clang-format", "-i", str(output)], check=True)
+
+
+if __name__ == "__main__":
+    main()
