@@ -7,7 +7,6 @@
 
 #include <richedit.h>
 
-#include <chrono>
 #include <memory>
 #include <optional>
 #include <string>
@@ -184,8 +183,8 @@ class Main_Window : public Document_Window {
   bool Settings_Refused = false;
   // The mode panel's text while it shows the share of a long text taken in.
   std::optional<std::string> Mode_Before_Intake;
-  // When the line panels next follow the text coming in.
-  std::chrono::steady_clock::time_point Next_Intake_Count{};
+  // How much of the text coming in the line panels last counted.
+  std::size_t Counted_Intake = 0;
 };
 
 // Every subsystem's commands, registered once at creation (register_commands.cpp).
