@@ -1,4 +1,5 @@
 #include "about/about_texts.h"
+#include "common/utf8.h"
 
 const char* const About_Caption = " О программе";
 const char* const About_Program_Title = "Лированик 2.8";
@@ -40,7 +41,7 @@ const char* const Story[Story_Piece_Count] = {
     "своих находках…",
 };
 
-bool Is_Continuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+bool Is_Continuation(unsigned char byte) { return Is_Utf8_Continuation(byte); }
 
 // Byte offset of the character at index, or the length when there is none.
 std::size_t Byte_Offset(const std::string& text, std::size_t index) {

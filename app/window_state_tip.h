@@ -5,13 +5,14 @@
 #include <cstddef>
 #include <string>
 
+#include "common/utf8.h"
+
 constexpr size_t kTrayTipField = 64;  // units, the terminating zero included
 
 namespace tray_tip_detail {
 
-inline bool Starts_Code_Point(char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }
-// Four-byte UTF-8 sequences take a surrogate pair.
-inline size_t Units_Of_Lead(char c) { return static_cast<unsigned char>(c) >= 0xF0 ? 2 : 1; }
+inline bool Starts_Code_Point(char c) { return Starts_Utf8_Code_Point(static_cast<unsigned char>(c)); }
+inline size_t Units_Of_Lead(char c) { return Utf16_Units_Of_Lead(static_cast<unsigned char>(c)); }
 
 inline size_t Utf16_Length(const std::string& text) {
   size_t units = 0;

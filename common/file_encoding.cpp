@@ -9,6 +9,7 @@
 #endif
 
 #include "common/page_encoding.h"
+#include "common/utf8.h"
 #include "common/win1251_unicode.h"
 
 namespace {
@@ -31,37 +32,6 @@ size_t Mark_Size(File_Encoding encoding) {
     default:
       return 0;
   }
-}
-
-// One UTF-8 sequence at `at`: its code point and length, or length 0 when
-// the bytes there are no valid sequence.
-struct Sequence {
-  uint32_t Code_Point;
-  size_t Length;
-};
-
-Sequence Read_Utf8(std::string_view bytes, size_t at) {
-  const auto b = static_cast<unsigned char>(bytes[at]);
-  if (b < 0x80) return {b, 1};
-  size_t length;
-  uint32_t cp, least;
-  if (b >= 0xC2 && b <= 0xDF) {
-    length = 2, cp = b & 0x1F, least = 0x80;
-  } else if (b >= 0xE0 && b <= 0xEF) {
-    length = 3, cp = b & 0x0F, least = 0x800;
-  } else if (b >= 0xF0 && b <= 0xF4) {
-    length = 4, cp = b & 0x07, least = 0x10000;
-  } else {
-    return {0, 0};  // a continuation byte, C0/C1 (always overlong) or F5 and up
-  }
-  if (bytes.size() - at < length) return {0, 0};
-  for (size_t k = 1; k < length; ++k) {
-    const auto c = static_cast<unsigned char>(bytes[at + k]);
-    if ((c & 0xC0) != 0x80) return {0, 0};
-    cp = (cp << 6) | (c & 0x3F);
-  }
-  if (cp < least || cp > 0x10FFFF || (cp >= 0xD800 && cp < 0xE000)) return {0, 0};
-  return {cp, length};
 }
 
 // Writes the code point's one or two units at `out`; returns the end.
@@ -175,7 +145,7 @@ bool Is_Valid_Utf8(std::string_view bytes) {
         at += Ascii_Run(in + at, size - at);
         continue;
       }
-      if (b >= 0xC2 && b <= 0xDF && at + 1 < size && (in[at + 1] & 0xC0) == 0x80) {
+      if (b >= 0xC2 && b <= 0xDF && at + 1 < size && Is_Utf8_Continuation(in[at + 1])) {
         at += 2;
         continue;
       }
@@ -240,12 +210,12 @@ wchar_t* Decode_Utf8_Units(std::string_view bytes, wchar_t* out) {
       continue;
     }
     // Two-byte sequences, which every Cyrillic letter is, without the general path.
-    if (b >= 0xC2 && b <= 0xDF && at + 1 < size && (in[at + 1] & 0xC0) == 0x80) {
+    if (b >= 0xC2 && b <= 0xDF && at + 1 < size && Is_Utf8_Continuation(in[at + 1])) {
       *out++ = wchar_t(((b & 0x1F) << 6) | (in[at + 1] & 0x3F));
       at += 2;
       continue;
     }
-    const Sequence s = Read_Utf8(bytes, at);
+    const Utf8_Sequence s = Read_Utf8(bytes, at);
     if (s.Length) {
       out = Put_Utf16(out, s.Code_Point);
       at += s.Length;

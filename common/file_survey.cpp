@@ -1,5 +1,7 @@
 #include "common/file_survey.h"
 
+#include "common/utf8.h"
+
 #include <algorithm>
 
 #if defined(__SSE2__)
@@ -88,7 +90,7 @@ class Measure {
     ends_.Add(reinterpret_cast<const char*>(in + i), size - i);
     for (; i < size; ++i) {
       const auto b = in[i];
-      const std::size_t weight = std::size_t((b & 0xC0) != 0x80) + (b >= 0xF0);
+      const std::size_t weight = Starts_Utf8_Code_Point(b) ? Utf16_Units_Of_Lead(b) : 0;
       nul_ |= b == 0;
       beyond_ascii_ |= b >= 0x80;
       page_units_ += 1;
@@ -125,8 +127,6 @@ class Measure {
 // the measure.
 constexpr std::size_t kBlockBytes = std::size_t(64) << 10;
 
-bool Is_Continuation(unsigned char b) { return (b & 0xC0) == 0x80; }
-
 // One pass over the text: measured, and checked as UTF-8 while it may be.
 // A block ends before a byte that opens a sequence, so that every block of
 // valid UTF-8 is valid on its own.
@@ -136,7 +136,7 @@ Measure Pass_Over(std::string_view text, bool& valid_utf8) {
   for (std::size_t at = 0; at < text.size();) {
     std::size_t end = std::min(text.size(), at + kBlockBytes);
     if (valid_utf8) {
-      for (int k = 0; k < 3 && end < text.size() && Is_Continuation(in[end]); ++k) ++end;
+      for (int k = 0; k < 3 && end < text.size() && Is_Utf8_Continuation(in[end]); ++k) ++end;
       valid_utf8 = Is_Valid_Utf8(text.substr(at, end - at));
     }
     measure.Add(in + at, end - at);

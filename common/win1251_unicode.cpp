@@ -1,3 +1,4 @@
+#include "common/utf8.h"
 #include "common/win1251_unicode.h"
 
 #include <array>
@@ -90,43 +91,17 @@ std::string Utf16_To_Win1251(const std::wstring& text) {
   return out;
 }
 
+// A byte that opens no valid sequence becomes U+FFFD on its own.
 std::wstring Utf8_To_Utf16(const std::string& text) {
   std::wstring out;
   out.reserve(text.size());
   for (size_t i = 0; i < text.size();) {
-    const auto b = static_cast<unsigned char>(text[i]);
-    uint32_t cp = 0xFFFD;
-    size_t len = 1;
-    if (b < 0x80)
-      cp = b;
-    else if ((b & 0xE0) == 0xC0) {
-      cp = b & 0x1F;
-      len = 2;
-    } else if ((b & 0xF0) == 0xE0) {
-      cp = b & 0x0F;
-      len = 3;
-    } else if ((b & 0xF8) == 0xF0) {
-      cp = b & 0x07;
-      len = 4;
-    }
-    if (i + len > text.size()) {
-      cp = 0xFFFD;
-      len = 1;
-    }
-    for (size_t k = 1; k < len; ++k) {
-      const auto c = static_cast<unsigned char>(text[i + k]);
-      if ((c & 0xC0) != 0x80) {
-        cp = 0xFFFD;
-        len = k;
-        break;
-      }
-      cp = (cp << 6) | (c & 0x3F);
-    }
-    i += len;
+    const Utf8_Sequence sequence = Read_Utf8(text, i);
+    const uint32_t cp = sequence.Length ? sequence.Code_Point : 0xFFFD;
+    i += sequence.Length ? sequence.Length : 1;
     if (cp >= 0x10000 && sizeof(wchar_t) == 2) {
-      cp -= 0x10000;
-      out += wchar_t(0xD800 + (cp >> 10));
-      out += wchar_t(0xDC00 + (cp & 0x3FF));
+      out += wchar_t(0xD800 + ((cp - 0x10000) >> 10));
+      out += wchar_t(0xDC00 + ((cp - 0x10000) & 0x3FF));
     } else {
       out += wchar_t(cp);
     }

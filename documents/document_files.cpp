@@ -1,5 +1,6 @@
 #include "documents/document_files.h"
 
+#include <algorithm>
 #include <exception>
 #include <memory>
 #include <utility>
@@ -140,12 +141,39 @@ Save_Result Save_Win1251(Document_Text& text, File_Writer& writer, const std::st
       path, Working_Text_To_Disk(Control_Text_To_Document_Exactly(text.Take_Unicode()), ends)));
 }
 
+// A text taken whole from the edit area goes to the file a piece at a time,
+// its line ends made and its characters encoded piece by piece, so that
+// the save holds the text once and no more than a piece of it twice. A
+// piece never ends between the halves of a surrogate pair; only the first
+// carries the byte-order mark.
+constexpr std::size_t kSavePieceUnits = std::size_t(1) << 20;
+
+Save_Result Write_In_Pieces(const std::wstring& unicode, File_Writer& writer, const std::string& path,
+                            File_Encoding encoding, Line_End ends) {
+  const std::unique_ptr<File_Sink> sink = writer.Begin(path);
+  if (!sink) return Save_Result::Failed;
+  const std::size_t mark = Encode_File_Text(std::wstring(), encoding).size();
+  Disk_Line_Ends disk(ends);
+  std::size_t at = 0;
+  do {
+    std::size_t end = std::min(unicode.size(), at + kSavePieceUnits);
+    if (end < unicode.size() && unicode[end - 1] >= 0xD800 && unicode[end - 1] < 0xDC00) ++end;
+    const std::wstring piece = disk.Convert(unicode.substr(at, end - at));
+    std::string bytes =
+        encoding == File_Encoding::Win ? Control_Text_To_Document(piece) : Encode_File_Text(piece, encoding);
+    if (at > 0) bytes.erase(0, mark);
+    if (!sink->Append(bytes.data(), bytes.size())) return Save_Result::Failed;
+    at = end;
+  } while (at < unicode.size());
+  return Written(sink->Commit());
+}
+
 // The other pages are checked whole before a byte is written.
 Save_Result Save_Page(Document_Text& text, File_Writer& writer, const std::string& path,
                       File_Encoding encoding, Line_End ends) {
   const std::wstring unicode = text.Take_Unicode();
   if (Characters_Outside_Encoding(unicode, encoding, kNulSymbol).Count) return Save_Result::Outside_Encoding;
-  return Written(writer.Write_Whole(path, Encode_File_Text(Working_Text_To_Disk(unicode, ends), encoding)));
+  return Write_In_Pieces(unicode, writer, path, encoding, ends);
 }
 
 // A character outside the page becomes one '?', a surrogate pair included.
@@ -160,9 +188,7 @@ Save_Result Save_Replacing(Document_Text& text, File_Writer& writer, const std::
     i += pair;
   }
   unicode.resize(out);
-  const std::wstring disk = Working_Text_To_Disk(unicode, ends);
-  return Written(writer.Write_Whole(path, encoding == File_Encoding::Win ? Control_Text_To_Document(disk)
-                                                                         : Encode_File_Text(disk, encoding)));
+  return Write_In_Pieces(unicode, writer, path, encoding, ends);
 }
 
 }  // namespace
@@ -175,8 +201,7 @@ Save_Result Save_Document(Document_Text& text, File_Writer& writer, const std::s
       return Save_Replacing(text, writer, path, encoding, ends);
     if (encoding == File_Encoding::Win) return Save_Win1251(text, writer, path, ends);
     if (Is_8_Bit_Encoding(encoding)) return Save_Page(text, writer, path, encoding, ends);
-    return Written(writer.Write_Whole(
-        path, Encode_File_Text(Working_Text_To_Disk(text.Take_Unicode(), ends), encoding)));
+    return Write_In_Pieces(text.Take_Unicode(), writer, path, encoding, ends);
   } catch (const Outside_Win1251&) {
     return Save_Result::Outside_Encoding;
   } catch (const std::exception&) {

@@ -6,6 +6,7 @@
 
 #include "common/control_text.h"
 #include "common/line_ends.h"
+#include "common/utf8.h"
 #include "common/page_encoding.h"
 #include "platform/intake_pieces.h"
 
@@ -90,7 +91,7 @@ class File_Source : public Intake_Source {
         break;
       }
       std::size_t cut = end - at_;
-      while (utf8_ && cut < chunk_.size() && (static_cast<unsigned char>(chunk_[cut]) & 0xC0) == 0x80) ++cut;
+      while (utf8_ && cut < chunk_.size() && Is_Utf8_Continuation(static_cast<unsigned char>(chunk_[cut]))) ++cut;
       const std::string_view bytes(chunk_.data(), cut);
       if (utf8_)
         Append_Utf8(bytes, after_cr_, pending_);

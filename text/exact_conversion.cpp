@@ -1,3 +1,4 @@
+#include "common/utf8.h"
 #include "text/exact_conversion.h"
 
 #include <algorithm>
@@ -294,7 +295,7 @@ void Exact_Converter::From_Utf8(std::string_view text, std::string* out) {
     long code;
     // Two-byte sequences, which every Cyrillic letter is, without the general
     // path, and what follows them for as long as the chunk has room.
-    if (lead >= 0xC2 && lead < 0xE0 && at + 1 < size && (bytes[at + 1] & 0xC0) == 0x80) {
+    if (lead >= 0xC2 && lead < 0xE0 && at + 1 < size && Is_Utf8_Continuation(bytes[at + 1])) {
       code = (lead & 0x1F) << 6 | (bytes[at + 1] & 0x3F);
       at += 2;
       if (const int b = reverse_.empty() ? -1 : reverse_[code]; b >= 0) {
@@ -325,7 +326,7 @@ void Exact_Converter::From_Utf8(std::string_view text, std::string* out) {
             ++at;
             continue;
           }
-          if (next_lead < 0xC2 || next_lead >= 0xE0 || at + 1 >= size || (bytes[at + 1] & 0xC0) != 0x80)
+          if (next_lead < 0xC2 || next_lead >= 0xE0 || at + 1 >= size || !Is_Utf8_Continuation(bytes[at + 1]))
             break;
           const int next = reverse_[(next_lead & 0x1F) << 6 | (bytes[at + 1] & 0x3F)];
           if (next < 0) break;
@@ -454,31 +455,9 @@ void Exact_Converter::Put_Code_Point(char32_t code, std::size_t at, std::string*
 }
 
 long Decode_Utf8(std::string_view text, std::size_t* at) {
-  const std::size_t start = *at;
-  const auto lead = static_cast<std::uint8_t>(text[start]);
-  *at = start + 1;
-  if (lead < 0x80) return lead;
-  int length;
-  long code;
-  long least;  // the smallest code of this length: anything below is overlong
-  if ((lead & 0xE0) == 0xC0) {
-    length = 2, code = lead & 0x1F, least = 0x80;
-  } else if ((lead & 0xF0) == 0xE0) {
-    length = 3, code = lead & 0x0F, least = 0x800;
-  } else if ((lead & 0xF8) == 0xF0) {
-    length = 4, code = lead & 0x07, least = 0x10000;
-  } else {
-    return -1;
-  }
-  if (text.size() - start < static_cast<std::size_t>(length)) return -1;
-  for (int i = 1; i < length; ++i) {
-    const auto next = static_cast<std::uint8_t>(text[start + i]);
-    if ((next & 0xC0) != 0x80) return -1;
-    code = code << 6 | (next & 0x3F);
-  }
-  if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return -1;
-  *at = start + length;
-  return code;
+  const Utf8_Sequence sequence = Read_Utf8(text, *at);
+  *at += sequence.Length ? sequence.Length : 1;
+  return sequence.Length ? long(sequence.Code_Point) : -1;
 }
 
 void Append_Utf8(std::string& out, char32_t code) {

@@ -1,3 +1,4 @@
+#include "common/utf8.h"
 #include "text/page_detector.h"
 
 #include <array>
@@ -10,7 +11,7 @@
 
 namespace {
 
-bool Is_Continuation(char c) { return (static_cast<std::uint8_t>(c) & 0xC0) == 0x80; }
+bool Is_Continuation(char c) { return Is_Utf8_Continuation(static_cast<unsigned char>(c)); }
 
 // A slice without the UTF-8 pieces its cut edges leave behind.
 std::string_view Whole_Slice(std::string_view slice) {

@@ -288,6 +288,23 @@ TEST(DocumentsHistoryLoad, CancelInTheGuardLoadsNothing) {
   EXPECT_EQ(f.window.resets, 0);
 }
 
+// A Unicode or other-page file is written a piece at a time: past a piece's
+// end, a pair cut by it, a line end or the byte-order mark come out as the
+// text encoded whole would give them.
+TEST(DocumentsSave, ALongTextComesOutAsItWouldEncodedWhole) {
+  Document_Fixture f;
+  std::wstring text((std::size_t(1) << 20) - 1, L'ж');
+  text += std::wstring{0xD83D, 0xDE00, '\r', 0x430, '\r'};
+  f.text.Put_Unicode(text);
+  for (const File_Encoding encoding : {File_Encoding::Utf8_Bom, File_Encoding::Utf16_Be, File_Encoding::Koi}) {
+    ASSERT_EQ(Save_Document(f.text, f.disk, "C:\\big.txt", encoding, Line_End::Lf,
+                            Outside_Characters::Replace_With_Question_Mark),
+              Save_Result::Saved);
+    EXPECT_TRUE(f.disk.files["C:\\big.txt"] == Encode_File_Text(Working_Text_To_Disk(text, Line_End::Lf), encoding))
+        << File_Encoding_Name(encoding);
+  }
+}
+
 // Save writes over the document's own file only when it is still the file
 // that was read, and the document holds all of it; otherwise it asks, and
 // No writes nothing and says so. Save as under another name asks nothing.
