@@ -143,8 +143,9 @@ void Empty_Document(Document_Session& s, bool new_title) {
   s.Window.Refresh_Status();
 }
 
-// Reads the whole file before anything is touched, so that a file that
-// cannot be read leaves the current document exactly as it was.
+// The file is read (a large one opened as a view of it) before anything is
+// touched, so that a file that cannot be read leaves the current document
+// exactly as it was.
 Shared_File_Bytes Read_Whole(Document_Session& s, const std::string& path) {
   return s.Reader.Read_Shared(path);
 }

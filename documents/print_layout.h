@@ -18,7 +18,6 @@ class Line_Printer {
 
   int32_t X() const { return x_; }
   int32_t Y() const { return y_; }
-  int32_t Line_Height() const { return line_height_; }
 
  private:
   void Draw_Piece(const char* text, size_t length);

@@ -163,7 +163,6 @@ class Main_Window : public Document_Window {
  private:
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   LRESULT On_Message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  void Register_Commands();
   void Apply_Creation_Settings();
   void On_First_Activation();
   void On_Close();

@@ -30,7 +30,6 @@ class Gdi_Print_Device : public Print_Device {
   bool New_Page() override;
 
  protected:
-  HDC Dc() const { return dc_; }
   // Some drivers reset the device context at a new page.
   void Select_Font();
 

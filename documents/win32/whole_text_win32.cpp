@@ -1,16 +1,17 @@
 #include "documents/win32/whole_text_win32.h"
 
-#include "common/control_text.h"
-
 #include <richedit.h>
 
 #include <map>
 #include <memory>
-#include <new>
 
 #include "common/control_text.h"
 
 namespace {
+
+// The system made no control for a replacement (out of window handles or
+// memory): the replacement goes into the shown control instead.
+struct Control_Not_Made {};
 
 // What a control was last shown with; a parked control catches up with any
 // change made meanwhile when it is shown again.
@@ -50,7 +51,7 @@ class Document_Control::Edit_Controls : public Text_Holders {
 
   Id Make_With(const std::wstring& text) override {
     HWND edit = Rich_Edit::Create(GetParent(edit_.Handle()), GetDlgCtrlID(edit_.Handle()), look_.Word_Wrap);
-    if (!edit) throw std::bad_alloc();
+    if (!edit) throw Control_Not_Made();
     ShowWindow(edit, SW_HIDE);
     // Lines are wrapped as the text comes in, so the control has its final
     // size before it gets the text.
@@ -130,7 +131,13 @@ Document_Control::~Document_Control() = default;
 void Document_Control::Replace_Whole_Text(const std::wstring& text, bool undoable) {
   // The control parked as the undo step keeps the whole of its text.
   intake_.Finish();
-  history_.Replace(text, undoable);
+  try {
+    history_.Replace(text, undoable);
+  } catch (const Control_Not_Made&) {
+    // Slower, and its undo is the control's own, but nothing is lost.
+    edit_.Set_Selection(0, -1);
+    SendMessageW(edit_.Handle(), EM_REPLACESEL, undoable, LPARAM(text.c_str()));
+  }
   if (intake_.Place_Caret_Later(int32_t(intake_.Total()))) return;
   const int32_t end = edit_.Text_Length();
   edit_.Set_Selection(end, end);
