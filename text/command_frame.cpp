@@ -64,7 +64,7 @@ std::string Outside_Win1251_Refusal(const std::wstring& first) {
 
 bool Refuse_Outside_Win1251(Text_Command_Host& host, const Kept_Text& text) {
   for (const std::wstring& kept : text.Kept) {
-    if (kept == std::wstring(1, wchar_t(0x98))) continue;
+    if (kept == std::wstring(1, wchar_t(kStandIn))) continue;  // a control character of the page
     host.window.Notice(Outside_Win1251_Refusal(kept));
     return true;
   }
