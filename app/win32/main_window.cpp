@@ -1,6 +1,7 @@
 #include "app/win32/main_window.h"
 
 #include "app/win32/window_state.h"
+#include "app/menu_letters.h"
 #include "app/window_placement.h"
 #include "documents/view_font.h"
 #include "text/win32/conversion_marks.h"
@@ -355,13 +356,11 @@ void Main_Window::Fill_History_Menu() {
   for (int i = 0; i < GetMenuItemCount(file_menu) && !store; ++i) store = GetSubMenu(file_menu, i);
   if (!store) return;
   while (GetMenuItemCount(store) > 0) DeleteMenu(store, 0, MF_BYPOSITION);
+  std::wstring letters;  // underlined in the items above
   for (int i = 0; i < kHistorySize; ++i) {
     const History_Item& item = History_List.Items[i];
     if (!item.Visible) continue;
-    std::string caption = item.Caption + "\tAlt+" + std::to_string(i + 1);
-    // A single & would underline the next letter of a path.
-    for (size_t at = caption.find('&'); at != std::string::npos; at = caption.find('&', at + 2))
-      caption.insert(at, "&");
+    const std::string caption = With_Menu_Letter(item.Caption + "\tAlt+" + std::to_string(i + 1), letters);
     AppendMenuW(store, MF_STRING | (item.Enabled ? 0 : MF_GRAYED), kRecent_Items[i], Wide(caption).c_str());
   }
 }

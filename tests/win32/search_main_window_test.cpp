@@ -51,11 +51,7 @@ bool Above_Main_Window(HWND dialog) {
 
 bool Grayed(int id) { return (GetMenuState(Window().Menu, UINT(id), MF_BYCOMMAND) & MF_GRAYED) != 0; }
 
-std::wstring Caption(int id) {
-  wchar_t text[256] = {};
-  GetMenuStringW(Window().Menu, UINT(id), text, 256, MF_BYCOMMAND);
-  return text;
-}
+std::wstring Caption(int id) { return Visible_Caption(Window().Menu, UINT(id)); }
 
 std::wstring Field(HWND dialog, int id) {
   wchar_t text[512] = {};

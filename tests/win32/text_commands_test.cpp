@@ -168,8 +168,7 @@ TEST_F(Text_Commands, EmptyDocumentKeepsMarksAndClipboard) {
 
 TEST_F(Text_Commands, MarksFollowTheMenuItemsAndALoadClearsThem) {
   for (int i = 0; i < Conversion_Count; ++i) {
-    wchar_t caption[128] = {};
-    GetMenuStringW(Window().Menu, IDM_DOS_WIN + i, caption, 128, MF_BYCOMMAND);
+    const std::wstring caption = Visible_Caption(Window().Menu, UINT(IDM_DOS_WIN + i));
     std::string expected = Conversion_Caption(Conversions[i]);
     if (Conversions[i].alt_key) expected += std::string("\tAlt+") + Conversions[i].alt_key;
     EXPECT_EQ(Narrow(caption), expected) << i;
