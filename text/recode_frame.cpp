@@ -18,13 +18,32 @@ std::optional<std::string> File_Bytes_Of(Text_Command_Host& host, const std::wst
   return bytes;
 }
 
-void Put_In_Place(Text_Command_Host& host, Unicode_Edit& edit, const std::wstring& text) {
-  const std::int32_t start = host.edit.Get_Selection().Start;
-  edit.Replace_Text(text);
-  host.edit.Set_Selection(start, start);
-  // The text is no longer what the last code-page conversion made it.
-  host.Mark_Conversion(No_Conversion_Mark);
-}
+// A recoding under the progress display. Its steps each run through the
+// whole text at once, so the user's Esc is seen between them: once the text
+// has been taken, between the steps and before the new text goes in.
+class Recoding {
+ public:
+  explicit Recoding(Text_Command_Host& host) : host_(host), command_(host, kSteps, {Progress_Label, true}) {
+    command_.Check_Stop();
+  }
+  void Step(int done) { Report_Position(command_.On_Position(), done); }
+
+  // The new text in place of the whole document, the caret back at the old
+  // selection start.
+  void Put(Unicode_Edit& edit, const std::wstring& text) {
+    command_.Full_Bar();
+    const std::int32_t start = host_.edit.Get_Selection().Start;
+    edit.Replace_Text(text);
+    host_.edit.Set_Selection(start, start);
+    // The text is no longer what the last code-page conversion made it.
+    host_.Mark_Conversion(No_Conversion_Mark);
+  }
+
+ private:
+  static constexpr int kSteps = 2;
+  Text_Command_Host& host_;
+  Text_Long_Command command_;
+};
 
 }  // namespace
 
@@ -40,23 +59,31 @@ void Recognize_Page_Command(Text_Command_Host& host, Unicode_Edit& edit) {
   if (text.empty()) return;
   const std::optional<std::string> bytes = File_Bytes_Of(host, text);
   if (!bytes) return;
-  const Page_Guess guess = Detect_Page(*bytes);
-  const bool readable = guess.page != Page_UTF8 || Is_Valid_Utf8(*bytes);
-  if (guess.page == Page_Unknown || guess.confidence < kLeast_Page_Confidence || !readable) {
+  Page_Guess guess{};
+  std::wstring read;
+  {
+    Recoding recoding(host);
+    guess = Detect_Page(*bytes);
+    const bool readable = guess.page != Page_UTF8 || Is_Valid_Utf8(*bytes);
+    if (guess.page == Page_Unknown || guess.confidence < kLeast_Page_Confidence || !readable) {
+      guess.page = Page_Unknown;
+    } else {
+      recoding.Step(1);
+      read = Bytes_As_Text(*bytes, static_cast<Text_Page>(guess.page));
+      // Pages that read these bytes as this very text are WIN as far as the user sees.
+      if (read != text) recoding.Put(edit, read);
+    }
+  }
+  if (guess.page == Page_Unknown) {
     host.panels.Set_Text(kPanelCount, kNot_Recognized_Status);
     host.window.Notice(kNot_Recognized_Notice);
-    return;
-  }
-  const auto page = static_cast<Text_Page>(guess.page);
-  const std::wstring read = Bytes_As_Text(*bytes, page);
-  // Pages that read these bytes as this very text are WIN as far as the user sees.
-  if (read == text) {
+  } else if (read == text) {
     host.panels.Set_Text(kPanelCount, Recognized_Status_Text(Text_Page_Name(Page_WIN)));
     host.window.Notice(kAlready_Win_Notice);
-    return;
+  } else {
+    host.panels.Set_Text(kPanelCount,
+                         Recognized_Status_Text(Text_Page_Name(static_cast<Text_Page>(guess.page))));
   }
-  Put_In_Place(host, edit, read);
-  host.panels.Set_Text(kPanelCount, Recognized_Status_Text(Text_Page_Name(page)));
 }
 
 void Utf8_To_Win_Command(Text_Command_Host& host, Unicode_Edit& edit) {
@@ -68,13 +95,15 @@ void Utf8_To_Win_Command(Text_Command_Host& host, Unicode_Edit& edit) {
     host.window.Notice(kNot_Utf8_Notice);
     return;
   }
+  Recoding recoding(host);
   const std::wstring read = Bytes_As_Text(*bytes, Page_UTF8);
-  if (read != text) Put_In_Place(host, edit, read);
+  if (read != text) recoding.Put(edit, read);
 }
 
 void Win_To_Utf8_Command(Text_Command_Host& host, Unicode_Edit& edit) {
   const std::wstring text = edit.Text();
   if (text.empty()) return;
+  Recoding recoding(host);
   const std::wstring shown = Utf8_Bytes_As_Win1251(text);
-  if (shown != text) Put_In_Place(host, edit, shown);
+  if (shown != text) recoding.Put(edit, shown);
 }

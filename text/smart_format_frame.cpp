@@ -18,7 +18,7 @@ Smart_Format_Outcome Smart_Format_Document(Text_Command_Host& host) {
   }
   if (host.prompts.Ask_Yes_No(Smart_Format_Warning) != Answer::Yes) return Smart_Format_Outcome::Declined;
   {
-    Long_Command command(host, std::int64_t(lines.size()), {Progress_Label_First_Pass, true});
+    Text_Long_Command command(host, std::int64_t(lines.size()), {Progress_Label_First_Pass, true});
     const Rebuilt_Lines rebuilt = Smart_Format_Rebuild(std::move(lines), command.On_Position());
     command.Second_Pass(Progress_Label_Second_Pass);
     // Justified from the rebuilt lines, not from lines read back from the

@@ -158,7 +158,10 @@ bool Main_Window::On_Edit_Key(const MSGFILTER& filter) {
   if (filter.msg == WM_KEYDOWN && filter.wParam == VK_INSERT) {
     Status.Set_Text(kPanelMode, Insert_Key_Toggle(Status.Text(kPanelMode)));
   } else if (filter.msg == WM_CHAR && filter.wParam == VK_ESCAPE) {
-    if (Settings.Escape_Closes && !Search.Find_Open && !Search.Replace_Open)
+    // A held Esc repeats: only a fresh press closes, never the rest of one
+    // that stopped a long command.
+    const bool repeat = (filter.lParam & (LPARAM(1) << 30)) != 0;
+    if (Settings.Escape_Closes && !repeat && !Search.Find_Open && !Search.Replace_Open)
       PostMessageW(Handle, WM_CLOSE, 0, 0);
   }
   return false;
@@ -258,6 +261,11 @@ LRESULT Main_Window::On_Message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       Tray_Callback(*this, lp);
       return 0;
     case WM_CLOSE:
+      // A long command stops first; the request comes again once it has.
+      if (Busy.Busy()) {
+        Busy.Ask_Close();
+        return 0;
+      }
       if (May_Close()) {
         On_Close();
         DestroyWindow(hwnd);
@@ -446,6 +454,7 @@ bool Main_Window::Create(HINSTANCE instance, const std::vector<std::string>& arg
                            300, Application, Menu, instance, this);
   if (!Handle) return false;
   Prompts.Set_Owner(Handle);
+  Busy.Set_Window(Handle);
   Shell.Set_Owner(Handle);
   Help.Set_Owner(Handle);
   Keyboard.Set_Window(Handle);

@@ -23,9 +23,10 @@ namespace {
 // The seams a search command works through, over the main window's edit area.
 struct Command_Frame {
   explicit Command_Frame(Search_Host& host)
-      : search(host.Edit.Handle()),
-        ui(host.Window, [&host](MSG& msg) { return host.Dialogs.Take(msg); }),
-        context{host.Edit, search, ui, host.Keys, host.State} {}
+      : search(host.Edit.Handle()), ui(host.Window, host.Busy, host.Status), context{host.Edit,  search,
+                                                                                     ui,         host.Keys,
+                                                                                     host.State, host.Whole,
+                                                                                     host.Status} {}
   Rich_Edit_Search search;
   Win32_Search_Ui ui;
   Search_Context context;

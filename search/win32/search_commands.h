@@ -6,6 +6,8 @@
 
 #include "platform/keyboard.h"
 #include "platform/status_text.h"
+#include "platform/whole_text.h"
+#include "platform/win32/busy_window.h"
 #include "platform/win32/command_table.h"
 #include "platform/win32/edit_area_win32.h"
 #include "platform/win32/modeless_dialogs.h"
@@ -26,6 +28,8 @@ struct Search_Host {
   uint32_t& Saved_Layout;
   Modeless_Dialogs& Dialogs;
   const std::string& Exe_Path;
+  Whole_Text_Edits& Whole;  // the document's text as a whole
+  Busy_Window& Busy;        // the main window while replace all runs
 };
 
 class Search_Commands {
@@ -62,7 +66,7 @@ class Search_Commands {
   Search_Host host_;
   Search_Dialogs dialogs_;
   Edit_Shortcuts shortcuts_;
-  // A replace-all run pumps messages while it works; the dialog's buttons
-  // must not start a second run inside it.
+  // A replace-all run lets messages through while it works and while its
+  // question stands; the dialog's buttons must not start a second run inside it.
   bool busy_ = false;
 };

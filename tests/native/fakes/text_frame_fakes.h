@@ -61,6 +61,7 @@ class Fake_Command_Window : public Command_Window {
   bool right_aligned = false;
   int pumps = 0;
   int pumps_while_enabled = 0;
+  int stop_at_pump = 0;  // the user presses Esc before this pump (1, 2, ...); 0: never
   std::vector<std::string> notices;
   std::vector<bool> enabled_at_notice;
   std::function<void()> on_pump;  // what arrives while messages are processed
@@ -70,6 +71,7 @@ class Fake_Command_Window : public Command_Window {
     if (enabled) ++pumps_while_enabled;
     if (on_pump) on_pump();
   }
+  bool Stop_Asked() override { return stop_at_pump > 0 && pumps >= stop_at_pump; }
   void Align_Mode_Panel_Right(bool right) override { right_aligned = right; }
   void Notice(const std::string& text) override {
     notices.push_back(text);
