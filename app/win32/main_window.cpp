@@ -161,7 +161,7 @@ bool Main_Window::On_Edit_Key(const MSGFILTER& filter) {
     // A held Esc repeats: only a fresh press closes, never the rest of one
     // that stopped a long command.
     const bool repeat = (filter.lParam & (LPARAM(1) << 30)) != 0;
-    if (Settings.Escape_Closes && !repeat && !Search.Find_Open && !Search.Replace_Open)
+    if (Settings.Escape_Closes && !repeat && !(Searches && Searches->Dialog_Visible()))
       PostMessageW(Handle, WM_CLOSE, 0, 0);
   }
   return false;

@@ -301,6 +301,44 @@ TEST_F(Search_Main_Window, ReplaceWithoutSelectionStartsEmptyAndKeepsTheFocus) {
   EXPECT_EQ(texts.size(), 1u);
 }
 
+// The dialogs belong to the main window: above it after its message boxes
+// and input box, gone with it to the tray and back with it, and a hidden one
+// leaves Esc to the edit area.
+TEST_F(Search_Main_Window, DialogsStayAboveTheMainWindowAndGoWithIt) {
+  Load("один\rдва");
+  Window().Command(IDM_Find);
+  HWND dialog = Dialog(Search_Dialog::Find);
+  ASSERT_TRUE(dialog);
+  EXPECT_EQ(GetWindow(dialog, GW_OWNER), Window().Handle);
+  {
+    Modal_Player player(IDOK, L"abc");  // the input box, then its notice
+    Window().Command(IDM_Go_To_Line);
+    EXPECT_EQ(player.texts.size(), 1u);
+  }
+  Settle();
+  EXPECT_TRUE(Above_Main_Window(dialog));
+
+  Window().Settings.Minimize_To_Tray = true;
+  SendMessageW(Window().Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  Settle();
+  EXPECT_FALSE(IsWindowVisible(Window().Handle));
+  EXPECT_FALSE(IsWindowVisible(dialog));
+  SendMessageW(Window().Handle, kTrayCallback, 1, WM_LBUTTONUP);
+  Settle();
+  EXPECT_TRUE(IsWindowVisible(dialog));
+  // Under Wine the window system's own order reaches the program a while
+  // after the windows show, and may put the main window on top again.
+  EXPECT_TRUE(Wait_Until([dialog] { return Above_Main_Window(dialog); }, 2000));
+  EXPECT_EQ(GetActiveWindow(), Window().Handle);
+
+  ShowWindow(dialog, SW_HIDE);
+  Window().Settings.Escape_Closes = true;
+  SendMessageW(Window().Edit.Handle(), WM_CHAR, VK_ESCAPE, 1);
+  MSG close{};
+  EXPECT_TRUE(PeekMessageW(&close, Window().Handle, WM_CLOSE, WM_CLOSE, PM_REMOVE));
+  EXPECT_TRUE(IsWindow(dialog));
+}
+
 TEST_F(Search_Main_Window, GoToLineAsksInItsOwnInputBox) {
   Load("один\r  два\rтри");
   {
