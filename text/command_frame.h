@@ -40,8 +40,10 @@ class Edit_Area_Extras {
   // text's lines.
   virtual bool Word_Wrap() = 0;
   // Where each display line of the text, the edit area's whole text as the
-  // caller has just taken it, starts, in order.
-  virtual std::vector<std::size_t> Display_Line_Starts(const std::string& text) = 0;
+  // caller has just taken it, starts, in order. on_position gets the offsets
+  // of the text passed, for the progress display.
+  virtual std::vector<std::size_t> Display_Line_Starts(const std::string& text,
+                                                       const Position_Callback& on_position) = 0;
 };
 
 // The display lines' starts as the edit area tells them one by one.

@@ -380,6 +380,11 @@ TEST_F(Text_Commands, EscOrAClosingRequestStopsALongCommandAndLeavesTheText) {
       EXPECT_FALSE(Window().Busy.Busy());
     }
   }
+  // An Esc held down past the command repeats; only a fresh press closes.
+  SendMessageW(Edit(), WM_CHAR, VK_ESCAPE, 0x40010001);
+  MSG close{};
+  EXPECT_FALSE(PeekMessageW(&close, Main(), WM_CLOSE, WM_CLOSE, PM_REMOVE));
+
   // The close request that comes again asks about the unsaved text.
   Load(text, 0, -1);
   Window().Edit.Set_Modified(true);

@@ -39,7 +39,10 @@ class Fake_Text_Edit : public Fake_Edit, public Edit_Area_Extras {
   void Selection_Charset_To_Font() override { charset_given.push_back(sel); }
   void Empty_Undo() override { undo.clear(); }
   bool Word_Wrap() override { return word_wrap; }
-  std::vector<size_t> Display_Line_Starts(const std::string&) override { return Line_Starts_Of(*this); }
+  std::vector<size_t> Display_Line_Starts(const std::string&, const Position_Callback& on_position) override {
+    Report_Position(on_position, int64_t(text.size()));
+    return Line_Starts_Of(*this);
+  }
   int32_t Line_Count() override {
     return word_wrap ? int32_t(display_starts.size()) : Fake_Edit::Line_Count();
   }
