@@ -268,6 +268,10 @@ TEST_F(Search_Main_Window, ReplaceAllCountsInTheStatusBarAndAsksTheTwoLineQuesti
   ASSERT_EQ(texts.size(), 1u);
   EXPECT_EQ(Narrow(texts[0]), Search_Outside_Win1251_Notice("中"));
 
+  // The whole replacement is one undo step.
+  Window().Command(IDM_Undo);
+  EXPECT_EQ(Win1251_To_Utf8(Window().Edit.Text()), "кот, кот и кот");
+
   Window().Searches->Close_Replace_Dialog();
   Pump();
   EXPECT_FALSE(Window().Search.Replace_Open);
