@@ -199,6 +199,9 @@ TEST_F(Replace, AllFollowsMatchCase) {
   Text("Да да ДА");
   All("да", "нет");
   EXPECT_EQ(Now(), "нет нет нет");
+  Text("ё ё ё");
+  All("Ё", "ЁЁ");
+  EXPECT_EQ(Now(), "ЁЁ ЁЁ ЁЁ");
 }
 
 TEST_F(Replace, AllWithEqualTextsBeepsAfterReplacingTheSelection) {

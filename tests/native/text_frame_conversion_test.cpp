@@ -99,12 +99,6 @@ TEST(TextFrameConversion, ALongConversionShowsItsProgressAndEscLeavesTheTextAlon
   EXPECT_EQ(f.panels.panels[2], " Вставка");
   EXPECT_EQ(f.panels.panels[3], "");
   EXPECT_TRUE(f.window.enabled);
-
-  f.window.stop_at_pump = 0;
-  EXPECT_TRUE(
-      Run_Stoppable(f.panels, [&] { Convert_Document(f.host, "DOS_WIN", Codepage_DOS, Codepage_WIN); }));
-  EXPECT_EQ(f.edit.text, std::string(200000, '\xE5'));
-  EXPECT_EQ(marks.back(), std::string(100, '|'));
 }
 
 TEST(TextFrameConversion, AtMostOneItemCheckedAndClearingNameChecksNone) {
