@@ -7,6 +7,9 @@
 class Whole_Text_Edits {
  public:
   virtual ~Whole_Text_Edits() = default;
+  // The whole text as the control holds it, so that nothing Windows-1251
+  // lacks is lost; the rest of a long text still coming in is taken in first.
+  virtual std::wstring Whole_Text() = 0;
   // Whether the selection covers the whole, non-empty text.
   virtual bool Whole_Text_Selected() = 0;
   // The text as the control holds it, so that nothing Windows-1251 lacks is

@@ -1,6 +1,10 @@
 #include "search/replace_command.h"
 
+#include <algorithm>
+
+#include "common/control_text.h"
 #include "platform/keyboard_layout.h"
+#include "search/replace_pass.h"
 
 void Find_Next_For_Replace(Search_Context& c, const Find_Query& query) {
   Layout_Guard layout(c.Keys);
@@ -22,52 +26,57 @@ void Replace_Selection_And_Find(Search_Context& c, const Find_Query& query, cons
 
 namespace {
 
-// Replaces every match from the caret on; false once the user declines to
-// start over, true to go round again from the top.
-bool Replace_To_End(Search_Context& c, const Find_Query& query, const std::string& with) {
-  const int32_t found_length = int32_t(query.What.size());
-  for (;;) {
-    const int32_t start = Search_Start(c.Edit.Get_Selection());
-    // Replacing a text with itself would change nothing; the beep says so.
-    if (query.What == with) {
-      c.Ui.Beep();
-      c.Ui.Enable_Main_Window(true);
-      return false;
-    }
-    const int32_t hit = c.Search.Find(query.What, start, c.Edit.Text_Length(), {query.Match_Case, false});
-    if (hit < 0) break;
-    c.Edit.Set_Selection(hit, hit + found_length);
-    // Counted first, so that the status refresh the replacement causes shows it.
-    ++c.State.Search_Count;
-    c.Search.Replace_Selection_Plain(with);
-    c.Ui.Process_Messages();
-    // The caret now stands right behind the inserted text, where the next
-    // search starts: a replacement that holds the find text is not found
-    // again in this pass. Selecting the inserted text as well would cost a
-    // second selection change per match, as much as the replacement itself.
+// The text as the control holds it with `with` in place of [start, end).
+std::wstring With_Range_Replaced(const std::wstring& text, Selection range, const std::string& with) {
+  const auto start = std::size_t(std::max(range.Start, 0));
+  const auto end = std::min(text.size(), std::size_t(std::max(range.End, range.Start)));
+  return text.substr(0, start) + Document_To_Control_Text(with) + text.substr(end);
+}
+
+// One pass from `range` on; false when it ends replace all without the
+// question: the find text equals its replacement.
+bool Replace_Pass(Search_Context& c, const Find_Query& query, const std::string& with, Selection range) {
+  std::wstring text = c.Whole.Whole_Text();
+  std::int32_t count = 0;
+  std::size_t from = std::size_t(std::max(Search_Start(range), 0));
+  if (range.End > range.Start) {
+    text = With_Range_Replaced(text, range, with);
+    from = std::size_t(range.Start) + with.size();
+    count = 1;
   }
-  c.Ui.Enable_Main_Window(true);
-  if (!c.Ui.Ok_Cancel(kReplaceAgainQuestion)) return false;
-  c.Edit.Set_Selection(0, 0);
-  return true;
+  // Replacing a text with itself would change nothing; the beep says so.
+  const bool same = query.What == with;
+  if (!same) {
+    Long_Command command(c.Panels, c.Ui, c.Keys, std::int64_t(text.size()), {Progress_Label, false});
+    Replaced_Text replaced =
+        Replace_Matches(text, from, query.What, with, {query.Match_Case, false}, command.On_Position());
+    command.Full_Bar();
+    text = std::move(replaced.Text);
+    count += replaced.Count;
+  }
+  if (count > 0) {
+    // Counted first, so that the status refresh the new text causes shows it.
+    c.State.Search_Count += count;
+    c.Whole.Replace_Whole_Text(text, true);
+  }
+  if (same) c.Ui.Beep();
+  return !same;
 }
 
 }  // namespace
 
 void Replace_All(Search_Context& c, const Find_Query& query, const std::string& with) {
-  // An empty find text would match at every offset and insert for ever.
+  // An empty find text would match at every offset.
   if (query.What.empty()) {
     c.Ui.Beep();
     return;
   }
   Layout_Guard layout(c.Keys);
-  c.Ui.Enable_Main_Window(false);
-  const Selection sel = c.Edit.Get_Selection();
-  if (sel.End > sel.Start) {
-    c.Search.Replace_Selection_Plain(with);
-    ++c.State.Search_Count;
-  }
-  while (Replace_To_End(c, query, with)) c.Ui.Enable_Main_Window(false);
+  const bool done = Run_Stoppable(c.Panels, [&] {
+    Selection range = c.Edit.Get_Selection();
+    while (Replace_Pass(c, query, with, range) && c.Ui.Ok_Cancel(kReplaceAgainQuestion)) range = {0, 0};
+  });
+  if (!done) return;
   const int32_t end = c.Edit.Text_Length();
   c.Edit.Set_Selection(end, end);
 }

@@ -3,11 +3,13 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/status_text.h"
 #include "platform/edit_area.h"
 #include "platform/edit_search.h"
 #include "platform/keyboard.h"
 #include "platform/search_ui.h"
+#include "platform/status_panels.h"
+#include "platform/status_text.h"
+#include "platform/whole_text.h"
 
 // The most characters the Find and Replace dialogs hold in either text field.
 constexpr size_t kDialogTextLimit = 255;
@@ -24,6 +26,10 @@ struct Search_Context {
   Search_Ui& Ui;
   Keyboard& Keys;
   Search_State& State;
+  // Replace all takes the whole text and puts its result in at once, with
+  // its progress in the status bar.
+  Whole_Text_Edits& Whole;
+  Status_Panels& Panels;
 };
 
 // The dialog's find text (Windows-1251) and its match-case box.

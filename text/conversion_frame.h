@@ -10,13 +10,15 @@
 // check mark goes.
 constexpr const char* No_Conversion_Mark = "Убрать галки";
 
-// Converts the document from source to target. An empty document changes
-// nothing, not even the marks or the clipboard, and neither does one that
-// holds a character Windows-1251 lacks, after a notice. Otherwise the converted text
-// goes to the clipboard (left there for the user), replaces the document in
-// one undoable edit, the caret returns to the old selection start with nothing
-// selected and the conversion's menu item alone is checked. True when the
-// document was converted.
+// Converts the document from source to target, every character both pages
+// hold (text/menu_conversion.h), under the progress display. An empty
+// document changes nothing, not even the marks or the clipboard, and neither
+// does one that holds a character Windows-1251 lacks, after a notice, nor
+// one whose conversion the user stops (Command_Stopped comes out). Otherwise
+// the converted text goes to the clipboard (left there for the user),
+// replaces the document in one undoable edit, the caret returns to the old
+// selection start with nothing selected and the conversion's menu item alone
+// is checked. True when the document was converted.
 bool Convert_Document(Text_Command_Host& host, const std::string& Conversion_Name, Codepage source,
                       Codepage target);
 

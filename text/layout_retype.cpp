@@ -1,8 +1,6 @@
 #include "text/byte_map.h"
 #include "text/layout_retype.h"
 
-#include "common/kept_text.h"
-
 namespace {
 
 struct Key_Letter {
@@ -35,11 +33,9 @@ constexpr std::uint8_t Full_Stop = '.';
 
 // Bytes 0x80..0x9F are read as the capitals А..Я, and 0xA0..0xBF other than
 // Ё, ё and № carry nothing either layout can type: both tables agree there.
-// 0x98 stays: it stands in for the characters Windows-1251 lacks.
 constexpr void Fill_High_Half(Retype_Map& map) {
   for (int b = 0x80; b <= 0x9F; ++b) map[b] = static_cast<std::uint8_t>(b + 0x40);
   for (int b = 0xA0; b <= 0xBF; ++b) map[b] = Full_Stop;
-  map[static_cast<std::uint8_t>(kStandIn)] = static_cast<std::uint8_t>(kStandIn);
 }
 
 constexpr Retype_Map Identity() {

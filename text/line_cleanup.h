@@ -15,7 +15,7 @@
 //   Add_Spaces_Into_Words    position 1..length - 1
 #include <string>
 
-#include "text/progress.h"
+#include "platform/progress.h"
 
 constexpr char Line_Break = '\r';
 

@@ -19,13 +19,32 @@ std::optional<std::string> File_Bytes_Of(Text_Command_Host& host, const std::wst
   return bytes;
 }
 
-void Put_In_Place(Text_Command_Host& host, Unicode_Edit& edit, const std::wstring& text) {
-  const std::int32_t start = host.edit.Get_Selection().Start;
-  edit.Replace_Text(text);
-  host.edit.Set_Selection(start, start);
-  // The text is no longer what the last code-page conversion made it.
-  host.Mark_Conversion(No_Conversion_Mark);
-}
+// A recoding under the progress display. Its steps each run through the
+// whole text at once, so the user's Esc is seen between them: once the text
+// has been taken, between the steps and before the new text goes in.
+class Recoding {
+ public:
+  explicit Recoding(Text_Command_Host& host) : host_(host), command_(host, kSteps, {Progress_Label, true}) {
+    command_.Check_Stop();
+  }
+  void Step(int done) { Report_Position(command_.On_Position(), done); }
+
+  // The new text in place of the whole document, the caret back at the old
+  // selection start.
+  void Put(Unicode_Edit& edit, const std::wstring& text) {
+    command_.Full_Bar();
+    const std::int32_t start = host_.edit.Get_Selection().Start;
+    edit.Replace_Text(text);
+    host_.edit.Set_Selection(start, start);
+    // The text is no longer what the last code-page conversion made it.
+    host_.Mark_Conversion(No_Conversion_Mark);
+  }
+
+ private:
+  static constexpr int kSteps = 2;
+  Text_Command_Host& host_;
+  Text_Long_Command command_;
+};
 
 }  // namespace
 
@@ -42,29 +61,13 @@ std::string Not_File_Bytes_Notice(const std::string& first_character) {
          "». Такой текст не может быть байтами файла. Текст не изменён.";
 }
 
-void Recognize_Page_Command(Text_Command_Host& host, Unicode_Edit& edit) {
-  const std::wstring text = edit.Text();
-  if (text.empty()) return;
-  const std::optional<std::string> bytes = File_Bytes_Of(host, text);
-  if (!bytes) return;
-  const Page_Guess guess = Detect_Page(*bytes);
-  const bool readable = guess.page != Page_UTF8 || Is_Valid_Utf8(*bytes);
-  if (guess.page == Page_Unknown || guess.confidence < kLeast_Page_Confidence || !readable) {
-    host.panels.Set_Text(kPanelCount, kNot_Recognized_Status);
-    host.window.Notice(kNot_Recognized_Notice);
-    return;
-  }
-  const auto page = static_cast<Text_Page>(guess.page);
-  std::wstring read = Bytes_As_Text(*bytes, page);
-  // Pages that read these bytes as this very text are WIN as far as the user sees.
-  if (read == text) {
-    host.panels.Set_Text(kPanelCount, Recognized_Status_Text(Text_Page_Name(Page_WIN)));
-    host.window.Notice(kAlready_Win_Notice);
-    return;
-  }
-  // What the bytes read as may itself be garbled by wrong readings before
-  // the file came here: those are looked for in a sample, as the page was,
-  // and undone over the whole text in the same step when they fit all of it.
+namespace {
+
+// What the bytes read as may itself be garbled by wrong readings before the
+// file came here: those are looked for in a sample, as the page was, and
+// undone over the whole text in the same step when they fit all of it. The
+// readings undone, oldest first, with the one just undone last.
+std::vector<Wrong_Reading> Undo_Earlier_Readings(Text_Page page, std::wstring& read) {
   std::vector<Wrong_Reading> readings{{page, Page_WIN}};
   const std::string utf8 = Encode_File_Text(read, File_Encoding::Utf8);
   std::vector<std::string_view> stretches;
@@ -77,8 +80,43 @@ void Recognize_Page_Command(Text_Command_Host& host, Unicode_Edit& edit) {
       read = Bytes_As_Text(undone.text, Page_UTF8);
     }
   }
-  Put_In_Place(host, edit, read);
-  host.panels.Set_Text(kPanelCount, Recognized_Status_Text(Recognized_Chain_Name(readings)));
+  return readings;
+}
+
+}  // namespace
+
+void Recognize_Page_Command(Text_Command_Host& host, Unicode_Edit& edit) {
+  const std::wstring text = edit.Text();
+  if (text.empty()) return;
+  const std::optional<std::string> bytes = File_Bytes_Of(host, text);
+  if (!bytes) return;
+  bool recognized = false;
+  std::vector<Wrong_Reading> readings;
+  {
+    Recoding recoding(host);
+    const Page_Guess guess = Detect_Page(*bytes);
+    const bool readable = guess.page != Page_UTF8 || Is_Valid_Utf8(*bytes);
+    if (guess.page != Page_Unknown && guess.confidence >= kLeast_Page_Confidence && readable) {
+      recognized = true;
+      recoding.Step(1);
+      const auto page = static_cast<Text_Page>(guess.page);
+      std::wstring read = Bytes_As_Text(*bytes, page);
+      // Pages that read these bytes as this very text are WIN as far as the user sees.
+      if (read != text) {
+        readings = Undo_Earlier_Readings(page, read);
+        recoding.Put(edit, read);
+      }
+    }
+  }
+  if (!recognized) {
+    host.panels.Set_Text(kPanelCount, kNot_Recognized_Status);
+    host.window.Notice(kNot_Recognized_Notice);
+  } else if (readings.empty()) {
+    host.panels.Set_Text(kPanelCount, Recognized_Status_Text(Text_Page_Name(Page_WIN)));
+    host.window.Notice(kAlready_Win_Notice);
+  } else {
+    host.panels.Set_Text(kPanelCount, Recognized_Status_Text(Recognized_Chain_Name(readings)));
+  }
 }
 
 void Utf8_To_Win_Command(Text_Command_Host& host, Unicode_Edit& edit) {
@@ -90,13 +128,15 @@ void Utf8_To_Win_Command(Text_Command_Host& host, Unicode_Edit& edit) {
     host.window.Notice(kNot_Utf8_Notice);
     return;
   }
+  Recoding recoding(host);
   const std::wstring read = Bytes_As_Text(*bytes, Page_UTF8);
-  if (read != text) Put_In_Place(host, edit, read);
+  if (read != text) recoding.Put(edit, read);
 }
 
 void Win_To_Utf8_Command(Text_Command_Host& host, Unicode_Edit& edit) {
   const std::wstring text = edit.Text();
   if (text.empty()) return;
+  Recoding recoding(host);
   const std::wstring shown = Utf8_Bytes_As_Win1251(text);
-  if (shown != text) Put_In_Place(host, edit, shown);
+  if (shown != text) recoding.Put(edit, shown);
 }

@@ -49,7 +49,7 @@ void Toggle_Case_Command(Text_Command_Host& host) {
 void Selection_Command(Text_Command_Host& host, Text_Transform transform) {
   const Selection range = host.edit.Get_Selection();
   const Kept_Text taken = host.extras.Take_Selection();
-  Long_Command command(host, std::int64_t(taken.Bytes.size()), {Progress_Label, true});
+  Text_Long_Command command(host, std::int64_t(taken.Bytes.size()), {Progress_Label, true});
   const std::string result = transform(taken.Bytes, command.On_Position());
   command.Full_Bar();
   Put_Over(host, range, taken, result);
@@ -58,7 +58,7 @@ void Selection_Command(Text_Command_Host& host, Text_Transform transform) {
 void Space_Plus_Command(Text_Command_Host& host) {
   const Selection range = host.edit.Get_Selection();
   const Kept_Text taken = host.extras.Take_Selection();
-  Long_Command command(host, std::int64_t(taken.Bytes.size()), {nullptr, false});
+  Text_Long_Command command(host, std::int64_t(taken.Bytes.size()), {nullptr, false});
   const std::string result = Add_Spaces_Into_Words(taken.Bytes, command.On_Position());
   Put_Over(host, range, taken, result);
 }

@@ -24,7 +24,7 @@
 #include <string_view>
 #include <vector>
 
-#include "text/progress.h"
+#include "platform/progress.h"
 
 // A document of fewer lines only beeps.
 constexpr std::size_t Smart_Format_Min_Lines = 2;

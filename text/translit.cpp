@@ -1,7 +1,5 @@
 #include "text/translit.h"
 
-#include "common/kept_text.h"
-
 #include <algorithm>
 #include <cstring>
 
@@ -40,8 +38,6 @@ constexpr std::array<Translit_Entry, 256> Make_Translit_Table() {
   for (int b = 0x80; b <= 0x8F; ++b) table[b] = Entry(Low_Capitals[b - 0x80]);
   // Left Cyrillic on purpose: the second half of the capitals block.
   for (int b = 0x90; b <= 0x9F; ++b) table[b] = Single(b + 0x40);
-  // It stands in for the characters Windows-1251 lacks.
-  table[static_cast<std::uint8_t>(kStandIn)] = Single(static_cast<std::uint8_t>(kStandIn));
   for (int b = 0xA0; b <= 0xBF; ++b) table[b] = Entry(".");
   table[0xA8] = Entry("Yo");
   table[0xB8] = Entry("yo");

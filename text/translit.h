@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "text/progress.h"
+#include "platform/progress.h"
 
 // What one byte becomes: zero to three bytes.
 struct Translit_Entry {

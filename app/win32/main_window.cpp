@@ -1,6 +1,7 @@
 #include "app/win32/main_window.h"
 
 #include "app/win32/window_state.h"
+#include "app/menu_letters.h"
 #include "app/window_placement.h"
 #include "documents/view_font.h"
 #include "text/win32/conversion_marks.h"
@@ -185,7 +186,10 @@ bool Main_Window::On_Edit_Key(const MSGFILTER& filter) {
   if (filter.msg == WM_KEYDOWN && filter.wParam == VK_INSERT) {
     Status.Set_Text(kPanelMode, Insert_Key_Toggle(Status.Text(kPanelMode)));
   } else if (filter.msg == WM_CHAR && filter.wParam == VK_ESCAPE) {
-    if (Settings.Escape_Closes && !Search.Find_Open && !Search.Replace_Open)
+    // A held Esc repeats: only a fresh press closes, never the rest of one
+    // that stopped a long command.
+    const bool repeat = (filter.lParam & (LPARAM(1) << 30)) != 0;
+    if (Settings.Escape_Closes && !repeat && !(Searches && Searches->Dialog_Visible()))
       PostMessageW(Handle, WM_CLOSE, 0, 0);
   }
   return false;
@@ -286,6 +290,11 @@ LRESULT Main_Window::On_Message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       Tray_Callback(*this, lp);
       return 0;
     case WM_CLOSE:
+      // A long command stops first; the request comes again once it has.
+      if (Busy.Busy()) {
+        Busy.Ask_Close();
+        return 0;
+      }
       if (May_Close()) {
         On_Close();
         DestroyWindow(hwnd);
@@ -389,13 +398,11 @@ void Main_Window::Fill_History_Menu() {
   for (int i = 0; i < GetMenuItemCount(file_menu) && !store; ++i) store = GetSubMenu(file_menu, i);
   if (!store) return;
   while (GetMenuItemCount(store) > 0) DeleteMenu(store, 0, MF_BYPOSITION);
+  std::wstring letters;  // underlined in the items above
   for (int i = 0; i < kHistorySize; ++i) {
     const History_Item& item = History_List.Items[i];
     if (!item.Visible) continue;
-    std::string caption = item.Caption + "\tAlt+" + std::to_string(i + 1);
-    // A single & would underline the next letter of a path.
-    for (size_t at = caption.find('&'); at != std::string::npos; at = caption.find('&', at + 2))
-      caption.insert(at, "&");
+    const std::string caption = With_Menu_Letter(item.Caption + "\tAlt+" + std::to_string(i + 1), letters);
     AppendMenuW(store, MF_STRING | (item.Enabled ? 0 : MF_GRAYED), kRecent_Items[i], Wide(caption).c_str());
   }
 }
@@ -482,6 +489,7 @@ bool Main_Window::Create(HINSTANCE instance, const std::vector<std::string>& arg
                            300, Application, Menu, instance, this);
   if (!Handle) return false;
   Prompts.Set_Owner(Handle);
+  Busy.Set_Window(Handle);
   Shell.Set_Owner(Handle);
   Help.Set_Owner(Handle);
   Keyboard.Set_Window(Handle);

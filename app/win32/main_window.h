@@ -21,6 +21,7 @@
 #include "documents/win32/whole_text_win32.h"
 #include "platform/document_window.h"
 #include "platform/status_text.h"
+#include "platform/win32/busy_window.h"
 #include "platform/win32/command_table.h"
 #include "platform/win32/edit_area_win32.h"
 #include "platform/win32/help_viewer_win32.h"
@@ -151,6 +152,8 @@ class Main_Window : public Document_Window {
 
   Command_Table Commands;
   Modeless_Dialogs Modeless;
+  // Set while a long command runs: input waits, Esc and closing stop it.
+  Busy_Window Busy;
   // A long text goes into the edit area a screen first (platform/win32/text_intake_win32.h).
   Text_Intake Intake;
   Document_Control Control;

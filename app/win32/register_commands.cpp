@@ -31,10 +31,10 @@ void Register_All_Commands(Main_Window& w) {
                                     {},
                                     Recognize_File_Page});
   w.Text.emplace(Text_Host{w.Handle, w.Menu, w.Edit, w.Control.Area(), w.Control, w.Look, w.Keyboard,
-                           w.Status, w.Prompts});
+                           w.Status, w.Prompts, w.Busy});
   w.Searches = std::make_unique<Search_Commands>(Search_Host{w.Handle, w.Menu, w.Accelerators, w.Edit,
                                                              w.Keyboard, w.Status, w.Search, w.Saved_Layout,
-                                                             w.Modeless, w.Exe_Path});
+                                                             w.Modeless, w.Exe_Path, w.Control, w.Busy});
   Command_Table& table = w.Commands;
   // A command that works on the text takes the rest of a long one in first;
   // Esc gives the wait up, and the command with it.

@@ -100,10 +100,18 @@ void Activate_Main_Window(Main_Window& w) {
   SetForegroundWindow(target);
 }
 
+// The Find and Replace dialogs the main window owns go and come back with
+// it, and come back above it.
+void Show_Owned_Dialogs(Main_Window& w, bool show) {
+  ShowOwnedPopups(w.Handle, show);
+  if (show && w.Searches) w.Searches->Keep_Dialogs_In_Front();
+}
+
 void Application_Restored(Main_Window& w) {
   // A hidden window keeps its maximised state: it comes back as it went.
   ShowWindow(w.Handle, SW_SHOW);
   Activate_Main_Window(w);
+  Show_Owned_Dialogs(w, true);
   if (!w.State_Flags.Restore_Sounded) Play(w, kSoundRestore);
   // Also when the taskbar entry stood in for an icon that could not be added.
   Remove_Tray_Icon(w);
@@ -190,6 +198,7 @@ HWND Create_Application_Window(Main_Window& w, HINSTANCE instance, HICON icon) {
 }
 
 void Minimize_Application(Main_Window& w) {
+  Show_Owned_Dialogs(w, false);
   ShowWindow(w.Handle, SW_HIDE);
   ShowWindow(w.Application, SW_MINIMIZE);
 }
@@ -254,6 +263,7 @@ void Tray_Callback(Main_Window& w, LPARAM mouse_message) {
       if (!IsWindowVisible(w.Handle)) ShowWindow(w.Handle, SW_SHOW);
       w.State_Flags.Restore_Sounded = false;
       SetForegroundWindow(w.Handle);
+      Show_Owned_Dialogs(w, true);
       Remove_Tray_Icon(w);
       break;
     case WM_RBUTTONUP:

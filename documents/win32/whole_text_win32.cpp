@@ -143,6 +143,11 @@ void Document_Control::Replace_Whole_Text(const std::wstring& text, bool undoabl
   edit_.Set_Selection(end, end);
 }
 
+std::wstring Document_Control::Whole_Text() {
+  intake_.Finish();
+  return edit_.Control_Text();
+}
+
 bool Document_Control::Whole_Text_Selected() {
   const Selection sel = area_.Get_Selection();
   const int32_t length = area_.Text_Length();

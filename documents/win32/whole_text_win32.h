@@ -64,6 +64,7 @@ class Document_Control : public Whole_Text_Edits {
   Edit_Area& Area() { return area_; }
   Whole_Text_History& History() { return history_; }
 
+  std::wstring Whole_Text() override;
   bool Whole_Text_Selected() override;
   void Replace_Whole_Text(const std::wstring& text, bool undoable) override;
   void Forget_History() override { history_.Forget(); }

@@ -18,18 +18,9 @@ bool Win32_Search_Ui::Ok_Cancel(const std::string& text) {
 void Win32_Search_Ui::Notice(const std::string& text) { Box(owner_, text, MB_OK); }
 void Win32_Search_Ui::Error(const std::string& text) { Box(owner_, text, MB_OK | MB_ICONERROR); }
 void Win32_Search_Ui::Beep() { MessageBeep(0); }
-void Win32_Search_Ui::Enable_Main_Window(bool enabled) { EnableWindow(owner_, enabled); }
-
-void Win32_Search_Ui::Process_Messages() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      // The program's own loop must still see it.
-      PostQuitMessage(int(msg.wParam));
-      return;
-    }
-    if (dialog_filter_ && dialog_filter_(msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
+void Win32_Search_Ui::Enable_Input(bool enabled) {
+  if (enabled)
+    busy_.End();
+  else
+    busy_.Begin();
 }

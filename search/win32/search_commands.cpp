@@ -23,9 +23,10 @@ namespace {
 // The seams a search command works through, over the main window's edit area.
 struct Command_Frame {
   explicit Command_Frame(Search_Host& host)
-      : search(host.Edit.Handle()),
-        ui(host.Window, [&host](MSG& msg) { return host.Dialogs.Take(msg); }),
-        context{host.Edit, search, ui, host.Keys, host.State} {}
+      : search(host.Edit.Handle()), ui(host.Window, host.Busy, host.Status), context{host.Edit,  search,
+                                                                                     ui,         host.Keys,
+                                                                                     host.State, host.Whole,
+                                                                                     host.Status} {}
   Rich_Edit_Search search;
   Win32_Search_Ui ui;
   Search_Context context;
@@ -36,6 +37,15 @@ struct Settings_Frame {
   Win32_Profile profile;
   Settings_File file{profile};
 };
+
+// Posted to the main window to put the dialogs back above it.
+UINT Keep_In_Front_Message() {
+  static const UINT message = RegisterWindowMessageW(L"Lirovant.Keep_Search_Dialogs_In_Front");
+  return message;
+}
+
+// How often an open dialog's place above the main window is looked at.
+constexpr UINT kOrder_Check_Ms = 250;
 
 // The other dialog's menu item: only one search dialog is open at a time.
 int Other_Item(Search_Dialog which) { return which == Search_Dialog::Find ? IDM_Replace : IDM_Find; }
@@ -50,7 +60,17 @@ void Search_Commands::Enable_Item(int id, bool enabled) {
   EnableMenuItem(host_.Menu, UINT(id), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
+// Under Wine the main window can also come above its dialogs with no
+// message at all, when the window system's own order reaches the program
+// some time after the main window came back from the tray: while a dialog
+// is open, its place is looked at now and then.
+void CALLBACK Search_Commands::Check_Order(HWND, UINT, UINT_PTR id, DWORD) {
+  auto* commands = reinterpret_cast<Search_Commands*>(id);
+  commands->dialogs_.Keep_Above(commands->host_.Window);
+}
+
 void Search_Commands::Dialog_Shown(Search_Dialog which) {
+  SetTimer(host_.Window, UINT_PTR(this), kOrder_Check_Ms, Check_Order);
   host_.Dialogs.Add(dialogs_.Window(which));
   Restore_Layout(host_.Keys, host_.Saved_Layout);
   Search_Dialog_Shown(host_.State, which == Search_Dialog::Replace);
@@ -61,6 +81,7 @@ void Search_Commands::Dialog_Shown(Search_Dialog which) {
 void Search_Commands::Dialog_Closed(Search_Dialog which) {
   host_.Dialogs.Remove(dialogs_.Window(which));
   dialogs_.Forget_Window(which);
+  KillTimer(host_.Window, UINT_PTR(this));
   shortcuts_.Restore();
   Search_Dialog_Closed(host_.State, which == Search_Dialog::Replace, host_.Status, Overwriting());
   Enable_Item(Other_Item(which), true);
@@ -140,21 +161,39 @@ bool Search_Commands::Esc_Typed_In_Edit_Area(LPARAM lp) {
   return filter->msg == WM_CHAR && filter->wParam == VK_ESCAPE;
 }
 
-bool Search_Commands::Handle_Message(UINT msg, WPARAM, LPARAM lp) {
+bool Search_Commands::Handle_Message(UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == Search_Dialog_Message()) {
     const auto* report = reinterpret_cast<const FINDREPLACEW*>(lp);
     Search_Dialog which;
     if (dialogs_.Of(report, which)) On_Report(which, report->Flags);
     return true;
   }
+  // Wine raises an activated window above the windows it owns once the
+  // activation is over: after a message box or the input box has closed,
+  // the dialogs come back on top then.
+  if (msg == WM_ACTIVATE && LOWORD(wp) != WA_INACTIVE) Keep_Dialogs_In_Front();
+  if (msg == Keep_In_Front_Message()) {
+    dialogs_.Keep_In_Front();
+    return true;
+  }
   // Taken before the main window sees it: with the dialog closed first, the
   // key would look like Esc with no dialog open and could close the program.
   // The key still reaches the edit area (the notification answers 0).
-  if (msg == WM_NOTIFY && (host_.State.Find_Open || host_.State.Replace_Open) && Esc_Typed_In_Edit_Area(lp)) {
+  if (msg == WM_NOTIFY && Dialog_Visible() && Esc_Typed_In_Edit_Area(lp)) {
     Close_Find_Dialog();
     Close_Replace_Dialog();
     return true;
   }
+  return false;
+}
+
+void Search_Commands::Keep_Dialogs_In_Front() {
+  if (Dialog_Visible()) PostMessageW(host_.Window, Keep_In_Front_Message(), 0, 0);
+}
+
+bool Search_Commands::Dialog_Visible() {
+  for (Search_Dialog which : {Search_Dialog::Find, Search_Dialog::Replace})
+    if (HWND dialog = dialogs_.Window(which); dialog && IsWindowVisible(dialog)) return true;
   return false;
 }
 

@@ -63,6 +63,15 @@ void Search_Dialogs::Keep_In_Front() {
   }
 }
 
+void Search_Dialogs::Keep_Above(HWND owner) {
+  for (HWND window : {find_.Window, replace_.Window}) {
+    if (!window || !IsWindow(window) || !IsWindowVisible(window)) continue;
+    HWND above = GetWindow(owner, GW_HWNDPREV);
+    while (above && above != window) above = GetWindow(above, GW_HWNDPREV);
+    if (!above) SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+}
+
 void Search_Dialogs::Close(Search_Dialog which) {
   HWND window = Slot(which).Window;
   if (window && IsWindow(window)) SendMessageW(window, WM_COMMAND, IDCANCEL, 0);

@@ -28,6 +28,8 @@ class Search_Dialogs {
   // Puts an open dialog back above the main window without taking the
   // focus from it.
   void Keep_In_Front();
+  // The same for an open dialog that lies below `owner`.
+  void Keep_Above(HWND owner);
   // Which dialog a report comes from; false for a report of neither.
   bool Of(const FINDREPLACEW* report, Search_Dialog& which) const;
   // After the close report: the window is gone, its texts and options stay.

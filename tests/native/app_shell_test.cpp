@@ -4,6 +4,7 @@
 #include "app/event_sounds.h"
 #include "platform/keyboard_layout.h"
 #include "app/lifecycle.h"
+#include "app/menu_letters.h"
 #include "common/program_paths.h"
 #include "platform/status_text.h"
 #include "fakes/fake_platform.h"
@@ -100,6 +101,17 @@ TEST(EventSounds, TickedWithAPathPlaysWithItsFlags) {
   EXPECT_EQ(sound.played[0], std::make_pair(std::string("a.wav"), kSoundAsync));
   EXPECT_EQ(sound.played[1], std::make_pair(std::string("b.wav"), kSoundAsync));
   EXPECT_EQ(sound.played[2], std::make_pair(std::string("e.wav"), kSoundNoStop));
+}
+
+// The recent-files list: each item its own letter where its text has one.
+TEST(MenuLetters, EachItemUnderlinesItsFirstLetterNotUsedAbove) {
+  std::wstring used;
+  EXPECT_EQ(With_Menu_Letter("C:\\Docs\\a&b.txt\tAlt+1", used), "&C:\\Docs\\a&&b.txt\tAlt+1");
+  EXPECT_EQ(With_Menu_Letter("c:\\Дом\\дача.txt\tAlt+2", used), "c:\\&Дом\\дача.txt\tAlt+2");
+  EXPECT_EQ(With_Menu_Letter("C:\\Д\\x\tAlt+3", used), "C:\\Д\\&x\tAlt+3");
+  // Nothing left before the shortcut: no letter rather than one of "Alt".
+  EXPECT_EQ(With_Menu_Letter("cд\tAlt+4", used), "cд\tAlt+4");
+  EXPECT_EQ(used, L"cдx");
 }
 
 TEST(ProgramPaths, PrefixIsTheFolderWhateverTheFileIsCalled) {

@@ -29,22 +29,26 @@ TEST(DocumentsControlText, CharactersTheDocumentCannotHoldBecomeQuestionMarks) {
             std::string("a?\0b", 4));
 }
 
-// Latin with umlauts, a Chinese letter, an emoji as a surrogate pair, U+0098
-// and the NUL sign behind Russian words.
+// Latin with umlauts, a Chinese letter, an emoji as a surrogate pair, the
+// control character U+0001 and the NUL sign behind Russian words.
 std::wstring Mixed(const std::wstring& russian_words) {
   const std::wstring emoji{wchar_t(0xD83D), wchar_t(0xDE00)};
-  return russian_words + L" \u00E4\u00DF " + wchar_t(0x4E2D) + emoji + L"\u0098" + kNulSymbol + L" ";
+  return russian_words + L" \u00E4\u00DF " + wchar_t(0x4E2D) + emoji + L"\u0001" + kNulSymbol + L" ";
 }
 
 TEST(DocumentsControlText, CharactersOutsideWin1251StandAsteadAndComeBack) {
   const std::wstring text = Mixed(L"\u0429\u0443\u043A\u0430");  // Щука
   const Kept_Text taken = Keep_Outside_Win1251(text);
-  EXPECT_EQ(taken.Bytes, std::string("\xD9\xF3\xEA\xE0 \x98\x98 \x98\x98\x98\0 ", 13));
+  EXPECT_EQ(taken.Bytes, std::string("\xD9\xF3\xEA\xE0 \x01\x01 \x01\x01\x01\0 ", 13));
   ASSERT_EQ(taken.Kept.size(), 5u);
   EXPECT_EQ(taken.Kept[3], (std::wstring{wchar_t(0xD83D), wchar_t(0xDE00)}));
+  EXPECT_EQ(taken.Kept[4], L"\u0001");
   EXPECT_EQ(Put_Back_Kept(taken.Bytes, taken.Kept), text);
-  // Text within the code page goes through as it always did.
-  EXPECT_TRUE(Keep_Outside_Win1251(L"\u0429? \u20AC").Kept.empty());
+  // Text within the code page goes through as it always did, U+0098 as the
+  // byte 0x98.
+  const Kept_Text plain = Keep_Outside_Win1251(L"\u0429? \u20AC\u0098");
+  EXPECT_TRUE(plain.Kept.empty());
+  EXPECT_EQ(plain.Bytes, "\xD9? \x88\x98");
 }
 
 TEST(DocumentsControlText, EveryCommandLeavesTheStandInsInPlace) {
@@ -59,6 +63,12 @@ TEST(DocumentsControlText, EveryCommandLeavesTheStandInsInPlace) {
   const Kept_Text pair = Keep_Outside_Win1251(std::wstring{wchar_t(0xD83D), wchar_t(0xDE00), L'b'});
   EXPECT_EQ(Put_Back_Kept(Add_Spaces_Into_Words(pair.Bytes), pair.Kept),
             (std::wstring{wchar_t(0xD83D), wchar_t(0xDE00), L' ', L'b'}));
+  // U+0098 beside a kept character is the byte 0x98 to the commands, which
+  // read it as Ш.
+  const Kept_Text high = Keep_Outside_Win1251(L"\u0098\u00E4");
+  EXPECT_EQ(Put_Back_Kept(Retype_To_Russian(high.Bytes), high.Kept), L"\u0428\u00E4");
+  EXPECT_EQ(Put_Back_Kept(Retype_To_Latin(high.Bytes), high.Kept), L"\u0428\u00E4");
+  EXPECT_EQ(Put_Back_Kept(Translit_Text(high.Bytes), high.Kept), L"\u0428\u00E4");
 }
 
 TEST(DocumentsFileNames, UntitledIsExactAndRichTextGoesByTheExtension) {

@@ -27,7 +27,9 @@ class Find : public ::testing::Test {
   Fake_Search_Ui ui;
   Fake_Keyboard keys;
   Search_State state;
-  Search_Context c{edit, search, ui, keys, state};
+  Fake_Whole_Text whole{edit};
+  Fake_Panels panels;
+  Search_Context c{edit, search, ui, keys, state, whole, panels};
   Memory_Profile profile;
   Settings_File file{profile};
 

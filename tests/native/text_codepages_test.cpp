@@ -1,5 +1,8 @@
 #include "text/codepages.h"
 
+#include "text/code_page_charts.h"
+#include "text/menu_conversion.h"
+
 #include <gtest/gtest.h>
 #include <iconv.h>
 
@@ -124,4 +127,51 @@ TEST(TextCodepages, TwentyDistinctConversionsWithTheirNamesAndCaptions) {
   EXPECT_EQ(Conversions[4].alt_key, 0);
   EXPECT_EQ(Conversion_Caption(Conversions[0]), "Перевести из DOS в WIN кодировку");
   EXPECT_EQ(Conversion_Caption(Conversions[19]), "Перевести из MAC в ISO кодировку");
+}
+
+// The menu's conversions (text/menu_conversion.h) move every character both
+// pages hold, both ways, and leave the byte of any other alone.
+TEST(TextMenuConversion, EveryCharacterBothPagesHoldMovesAndComesBack) {
+  for (Codepage s : All_Pages) {
+    for (Codepage t : All_Pages) {
+      if (s == t) continue;
+      const Byte_Map& there = Menu_Conversion_Map(s, t);
+      const Byte_Map& back = Menu_Conversion_Map(t, s);
+      int moved = 0;
+      for (int b = 0; b < 256; ++b) {
+        const char16_t c = Page_Char(s, std::uint8_t(b));
+        if (Page_Byte(t, c) < 0) {
+          EXPECT_EQ(there[b], b) << Codepage_Name(s) << ">" << Codepage_Name(t) << " " << b;
+          continue;
+        }
+        ++moved;
+        EXPECT_EQ(Page_Char(t, there[b]), c) << Codepage_Name(s) << ">" << Codepage_Name(t) << " " << b;
+        EXPECT_EQ(back[there[b]], b) << Codepage_Name(s) << ">" << Codepage_Name(t) << " " << b;
+      }
+      // ASCII, the 64 letters, Ё and ё at the least.
+      EXPECT_GE(moved, 128 + 64 + 2);
+      for (int k = 0; k < Codepage_Letters; ++k) EXPECT_EQ(there[Codepage_Table[s][k]], Codepage_Table[t][k]);
+    }
+  }
+}
+
+TEST(TextMenuConversion, AltDAndAltKKeepYoAndTheNumeroSign) {
+  const auto convert = [](std::string text, Codepage s, Codepage t) {
+    Convert_Menu_Run(text, 0, text.size(), s, t);
+    return text;
+  };
+  // "ещё ЁЛКА №5 °"
+  const std::string win = "\xE5\xF9\xB8 \xA8\xCB\xCA\xC0 \xB9\x35 \xB0";
+  EXPECT_EQ(convert("\xA5\xE9\xF1 \xF0\x8B\x8A\x80 \xFC\x35 \xF8", Codepage_DOS, Codepage_WIN), win);
+  EXPECT_EQ(convert(win + " \xABx\xBB", Codepage_WIN, Codepage_MAC),
+            "\xE5\xF9\xDE \xDD\x8B\x8A\x80 \xDC\x35 \xA1 \xC7x\xC8");
+  // DOS lacks « »: their bytes stay as they are.
+  EXPECT_EQ(convert("\xABx\xBB", Codepage_WIN, Codepage_DOS), "\xABx\xBB");
+  // "ещё ЁЛКА 5 °" in KOI.
+  EXPECT_EQ(convert("\xC5\xDD\xA3 \xB3\xEC\xEB\xE1 5 \x9C", Codepage_KOI, Codepage_WIN),
+            "\xE5\xF9\xB8 \xA8\xCB\xCA\xC0 5 \xB0");
+  // A piece converts alone; the rest waits.
+  std::string half = "\xA5\xA5\xA5\xA5";
+  Convert_Menu_Run(half, 1, 3, Codepage_DOS, Codepage_WIN);
+  EXPECT_EQ(half, "\xA5\xE5\xE5\xA5");
 }

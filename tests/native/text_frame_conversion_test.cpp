@@ -4,18 +4,13 @@
 #include <string>
 
 #include "fakes/text_frame_fakes.h"
+#include "text/code_page_charts.h"
 #include "text/codepages.h"
 #include "text/conversion_frame.h"
 #include "text/recode_frame.h"
 #include "text/text_as_bytes.h"
 
 namespace {
-
-std::string Every_Byte() {
-  std::string all;
-  for (int b = 0; b < 256; ++b) all += char(b);
-  return all;
-}
 
 TEST(TextFrameConversion, WholeDocumentOneUndoStepCaretBackClipboardMarked) {
   Text_Frame_Fixture f;
@@ -61,18 +56,49 @@ TEST(TextFrameConversion, ClipboardHeldByAnotherProgramStillConverts) {
   EXPECT_EQ(f.marks, (std::vector<std::string>{"KOI_WIN"}));
 }
 
-TEST(TextFrameConversion, KoiWinAndBackRestoresEveryByteInTwoUndoSteps) {
+// Every byte of KOI whose character WIN holds too, Ё, ё, ° and the no-break
+// space among them.
+std::string Koi_Shared_With_Win() {
+  std::string shared;
+  for (int b = 0; b < 256; ++b)
+    if (Page_Byte(Codepage_WIN, Page_Char(Codepage_KOI, std::uint8_t(b))) >= 0) shared += char(b);
+  return shared;
+}
+
+TEST(TextFrameConversion, KoiWinAndBackRestoresEverySharedCharacterInTwoUndoSteps) {
   Text_Frame_Fixture f;
-  f.edit.text = Every_Byte();
-  f.Select(200, 256);
+  const std::string koi = Koi_Shared_With_Win();
+  ASSERT_GT(koi.size(), 128u + 64u);
+  f.edit.text = koi;
+  f.Select(200, 200);
   Convert_Document(f.host, "KOI_WIN", Codepage_KOI, Codepage_WIN);
-  EXPECT_NE(f.edit.text, Every_Byte());
-  EXPECT_EQ(f.edit.text.size(), 256u);
+  EXPECT_EQ(Bytes_As_Text(f.edit.text, Page_WIN), Bytes_As_Text(koi, Page_KOI));
   Convert_Document(f.host, "WIN_KOI", Codepage_WIN, Codepage_KOI);
-  EXPECT_EQ(f.edit.text, Every_Byte());
+  EXPECT_EQ(f.edit.text, koi);
   EXPECT_EQ(f.edit.sel.Start, 200);
   EXPECT_EQ(f.edit.undo.size(), 2u);
   EXPECT_EQ(f.marks, (std::vector<std::string>{"KOI_WIN", "WIN_KOI"}));
+}
+
+TEST(TextFrameConversion, ALongConversionShowsItsProgressAndEscLeavesTheTextAlone) {
+  Text_Frame_Fixture f;
+  const std::string dos(200000, '\xA5');  // е
+  f.edit.text = dos;
+  std::vector<std::string> marks;
+  f.window.on_pump = [&] { marks.push_back(f.panels.panels[3]); };
+  f.window.stop_at_pump = 5;
+  f.clipboard.held = "before";
+  EXPECT_FALSE(
+      Run_Stoppable(f.panels, [&] { Convert_Document(f.host, "DOS_WIN", Codepage_DOS, Codepage_WIN); }));
+  EXPECT_EQ(marks, (std::vector<std::string>{"|", "||", "|||", "||||", "|||||"}));
+  EXPECT_EQ(f.edit.text, dos);
+  EXPECT_TRUE(f.edit.undo.empty());
+  EXPECT_EQ(f.clipboard.held, "before");
+  EXPECT_TRUE(f.marks.empty());
+  EXPECT_EQ(f.panels.panels[1], " Команда прервана");
+  EXPECT_EQ(f.panels.panels[2], " Вставка");
+  EXPECT_EQ(f.panels.panels[3], "");
+  EXPECT_TRUE(f.window.enabled);
 }
 
 TEST(TextFrameConversion, AtMostOneItemCheckedAndClearingNameChecksNone) {

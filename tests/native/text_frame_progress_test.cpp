@@ -113,7 +113,7 @@ TEST(TextFrameProgress, ExceptionInTheMiddleStillPutsEverythingBack) {
 TEST(TextFrameProgress, SecondPassRelabelsEmptiesMarksAndRestarts) {
   Progress_Frame f;
   {
-    Long_Command command(f.host, 300, {"Делаю раз:", true});
+    Text_Long_Command command(f.host, 300, {"Делаю раз:", true});
     for (int64_t i = 0; i < 300; ++i) command.On_Position()(i);
     EXPECT_EQ(f.panels.panels[3].size(), 99u);  // step 3: marks at 4, 7, ... 298
     command.Second_Pass("Делаю два:");
@@ -131,7 +131,7 @@ TEST(TextFrameProgress, UnlabelledCommandLeavesPanelTwoAndLayoutAlone) {
   Progress_Frame f;
   f.panels.panels[2] = " Замена";
   {
-    Long_Command command(f.host, 10, {nullptr, false});
+    Text_Long_Command command(f.host, 10, {nullptr, false});
     EXPECT_FALSE(f.window.enabled);
     f.panels.panels[2] = " Всего найдено: 3";  // somebody else's text meanwhile
   }

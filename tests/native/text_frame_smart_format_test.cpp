@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "fakes/text_frame_fakes.h"
+#include "platform/long_command.h"
 #include "text/smart_format.h"
 #include "text/smart_format_frame.h"
 
@@ -43,6 +44,31 @@ TEST(TextFrameSmartFormat, ExampleLinesJustifiedOnceUndoEmptiedNoticeAfterWindow
   EXPECT_EQ(f.panels.panels[3], "");
   EXPECT_FALSE(f.window.right_aligned);
   EXPECT_EQ(f.keyboard.activated, (std::vector<std::string>{"00000419", "00000409"}));
+}
+
+TEST(TextFrameSmartFormat, EscInTheSecondPassLeavesTheTextAndItsUndoHistory) {
+  Text_Frame_Fixture f;
+  f.edit.text = Example;
+  f.edit.undo = {"kept"};
+  f.window.stop_at_pump = 8;
+  EXPECT_FALSE(Run_Stoppable(f.panels, [&] { Smart_Format_Document(f.host); }));
+  EXPECT_EQ(f.edit.text, Example);
+  EXPECT_EQ(f.edit.undo, (std::vector<std::string>{"kept"}));
+  EXPECT_EQ(f.edit.unrecorded_replacements, 0);
+  EXPECT_TRUE(f.window.notices.empty());
+  EXPECT_EQ(f.panels.panels[1], " Команда прервана");
+  EXPECT_EQ(f.panels.panels[2], " Вставка");
+  EXPECT_TRUE(f.window.enabled);
+
+  // Under word wrap the display lines are read first, and Esc stops that too.
+  Text_Frame_Fixture g;
+  g.edit.text = Example;
+  g.edit.word_wrap = true;
+  g.edit.display_starts = {0, 8};
+  g.window.stop_at_pump = 1;
+  EXPECT_FALSE(Run_Stoppable(g.panels, [&] { Smart_Format_Document(g.host); }));
+  EXPECT_TRUE(g.prompts.asked.empty());
+  EXPECT_EQ(g.edit.text, Example);
 }
 
 TEST(TextFrameSmartFormat, WarningIsSixLinesSeparatedByCr) {

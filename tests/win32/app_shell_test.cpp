@@ -121,11 +121,7 @@ class MainWindow : public Main_Window_Test {
     SendMessageW(Window().Status.Handle(), SB_GETTEXTW, n, LPARAM(text));
     return Narrow(text);
   }
-  static std::string Menu_Text(int id) {
-    wchar_t text[256] = {};
-    GetMenuStringW(Window().Menu, id, text, 256, MF_BYCOMMAND);
-    return Narrow(text);
-  }
+  static std::string Menu_Text(int id) { return Narrow(Visible_Caption(Window().Menu, UINT(id))); }
   static bool Grayed(int id) { return GetMenuState(Window().Menu, id, MF_BYCOMMAND) & MF_GRAYED; }
 };
 
@@ -208,6 +204,50 @@ TEST_F(MainWindow, MenusCarryTheirCaptionsShortcutsAndInitialStates) {
   GetMenuStringW(Window().Menu, 0, title, 64, MF_BYPOSITION);
   EXPECT_STREQ(title, L"&Файл");
   EXPECT_EQ(GetMenuItemCount(Window().Menu), 7);
+}
+
+// The underlined letter of each item of `menu` and of its submenus, by menu;
+// an item without one counts as the letter 0.
+void Collect_Menu_Letters(HMENU menu, std::vector<std::vector<wchar_t>>& menus) {
+  std::vector<wchar_t> letters;
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    MENUITEMINFOW item{};
+    item.cbSize = sizeof(item);
+    item.fMask = MIIM_FTYPE;
+    GetMenuItemInfoW(menu, UINT(i), TRUE, &item);
+    if (item.fType & MFT_SEPARATOR) continue;
+    wchar_t text[256] = {};
+    GetMenuStringW(menu, UINT(i), text, 256, MF_BYPOSITION);
+    wchar_t letter = 0;
+    for (const wchar_t* c = text; *c && *c != L'\t'; ++c)
+      if (*c == L'&' && *++c != L'&') {
+        letter = *c;
+        break;
+      }
+    letters.push_back(letter ? wchar_t(uintptr_t(CharLowerW(LPWSTR(uintptr_t(letter))))) : 0);
+    if (HMENU sub = GetSubMenu(menu, i)) Collect_Menu_Letters(sub, menus);
+  }
+  menus.push_back(letters);
+}
+
+TEST_F(MainWindow, EveryMenuItemHasALetterOfItsOwnInItsMenu) {
+  Window().History_List.Add("C:\\x.txt", 0);
+  Window().History_List.Add("C:\\y.txt", 0);
+  Window().Fill_History_Menu();
+  std::vector<std::vector<wchar_t>> menus;
+  // The context and tray menus show their one popup, never its holder.
+  for (HMENU menu : {Window().Menu, GetSubMenu(Window().Context_Menu, 0), GetSubMenu(Window().Tray_Menu, 0)})
+    Collect_Menu_Letters(menu, menus);
+  EXPECT_EQ(menus.size(), 14u);
+  for (const auto& letters : menus) {
+    for (size_t i = 0; i < letters.size(); ++i) {
+      EXPECT_NE(letters[i], 0) << "menu of " << letters.size() << " items, item " << i;
+      for (size_t k = i + 1; k < letters.size(); ++k) EXPECT_NE(letters[i], letters[k]) << i << " " << k;
+    }
+  }
+  EXPECT_EQ(Menu_Text(IDM_Recent_2), "2. C:\\x.txt\tAlt+2");
+  // F1 opens the help.
+  EXPECT_EQ(Menu_Text(IDM_Help_Contents), "Помощь\tF1");
 }
 
 // How many separators stand right above "Время/Дата" in the "Правка" menu.

@@ -49,6 +49,17 @@ TEST_F(HelpFallback, EachHelpMenuItemOpensItsTopicsPage) {
                                       help + "topic130.html", help + "index.html"}));
 }
 
+TEST_F(HelpFallback, F1InTheMainWindowOpensTheContents) {
+  No_Winhelp viewer;
+  Window().Help_Display = &viewer;
+  BYTE keys[256] = {};
+  SetKeyboardState(keys);
+  MSG f1{Window().Edit.Handle(), WM_KEYDOWN, VK_F1, 0x003B0001, 0, {0, 0}};
+  EXPECT_TRUE(Window().Take_Message(f1));
+  Settle();
+  EXPECT_EQ(viewer.Asked, (std::vector<std::optional<int>>{std::nullopt}));
+}
+
 TEST_F(HelpFallback, F1OnASettingsControlOpensThatControlsPage) {
   No_Winhelp viewer;
   Window().Help_Display = &viewer;

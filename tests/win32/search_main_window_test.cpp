@@ -51,11 +51,7 @@ bool Above_Main_Window(HWND dialog) {
 
 bool Grayed(int id) { return (GetMenuState(Window().Menu, UINT(id), MF_BYCOMMAND) & MF_GRAYED) != 0; }
 
-std::wstring Caption(int id) {
-  wchar_t text[256] = {};
-  GetMenuStringW(Window().Menu, UINT(id), text, 256, MF_BYCOMMAND);
-  return text;
-}
+std::wstring Caption(int id) { return Visible_Caption(Window().Menu, UINT(id)); }
 
 std::wstring Field(HWND dialog, int id) {
   wchar_t text[512] = {};
@@ -272,6 +268,10 @@ TEST_F(Search_Main_Window, ReplaceAllCountsInTheStatusBarAndAsksTheTwoLineQuesti
   ASSERT_EQ(texts.size(), 1u);
   EXPECT_EQ(Narrow(texts[0]), Search_Outside_Win1251_Notice("中"));
 
+  // The whole replacement is one undo step.
+  Window().Command(IDM_Undo);
+  EXPECT_EQ(Win1251_To_Utf8(Window().Edit.Text()), "кот, кот и кот");
+
   Window().Searches->Close_Replace_Dialog();
   Pump();
   EXPECT_FALSE(Window().Search.Replace_Open);
@@ -303,6 +303,44 @@ TEST_F(Search_Main_Window, ReplaceWithoutSelectionStartsEmptyAndKeepsTheFocus) {
   EXPECT_EQ(Sel(), std::make_pair(4, 5));
   EXPECT_EQ(Window().Search.Search_Count, 1);
   EXPECT_EQ(texts.size(), 1u);
+}
+
+// The dialogs belong to the main window: above it after its message boxes
+// and input box, gone with it to the tray and back with it, and a hidden one
+// leaves Esc to the edit area.
+TEST_F(Search_Main_Window, DialogsStayAboveTheMainWindowAndGoWithIt) {
+  Load("один\rдва");
+  Window().Command(IDM_Find);
+  HWND dialog = Dialog(Search_Dialog::Find);
+  ASSERT_TRUE(dialog);
+  EXPECT_EQ(GetWindow(dialog, GW_OWNER), Window().Handle);
+  {
+    Modal_Player player(IDOK, L"abc");  // the input box, then its notice
+    Window().Command(IDM_Go_To_Line);
+    EXPECT_EQ(player.texts.size(), 1u);
+  }
+  Settle();
+  EXPECT_TRUE(Above_Main_Window(dialog));
+
+  Window().Settings.Minimize_To_Tray = true;
+  SendMessageW(Window().Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  Settle();
+  EXPECT_FALSE(IsWindowVisible(Window().Handle));
+  EXPECT_FALSE(IsWindowVisible(dialog));
+  SendMessageW(Window().Handle, kTrayCallback, 1, WM_LBUTTONUP);
+  Settle();
+  EXPECT_TRUE(IsWindowVisible(dialog));
+  // Under Wine the window system's own order reaches the program a while
+  // after the windows show, and may put the main window on top again.
+  EXPECT_TRUE(Wait_Until([dialog] { return Above_Main_Window(dialog); }, 2000));
+  EXPECT_EQ(GetActiveWindow(), Window().Handle);
+
+  ShowWindow(dialog, SW_HIDE);
+  Window().Settings.Escape_Closes = true;
+  SendMessageW(Window().Edit.Handle(), WM_CHAR, VK_ESCAPE, 1);
+  MSG close{};
+  EXPECT_TRUE(PeekMessageW(&close, Window().Handle, WM_CLOSE, WM_CLOSE, PM_REMOVE));
+  EXPECT_TRUE(IsWindow(dialog));
 }
 
 TEST_F(Search_Main_Window, GoToLineAsksInItsOwnInputBox) {

@@ -22,6 +22,19 @@ inline std::unique_ptr<Main_Window>& Current_Test_Window() {
 
 inline Main_Window& Window() { return *Current_Test_Window(); }
 
+// A menu item's text as the user reads it: without the & that underlines
+// its letter, a doubled & as one.
+inline std::wstring Visible_Caption(HMENU menu, UINT item, UINT by = MF_BYCOMMAND) {
+  wchar_t text[256] = {};
+  GetMenuStringW(menu, item, text, 256, by);
+  std::wstring shown;
+  for (const wchar_t* c = text; *c; ++c) {
+    if (*c == L'&' && *++c == L'\0') break;
+    shown += *c;
+  }
+  return shown;
+}
+
 // Runs what the message loop would run, the modeless dialogs included.
 inline void Pump() {
   MSG msg;

@@ -16,7 +16,7 @@
 #include "box_answerer.h"
 #include "common/control_text.h"
 #include "test_main_window.h"
-#include "text/codepages.h"
+#include "text/menu_conversion.h"
 #include "common/win1251_unicode.h"
 
 namespace {
@@ -105,7 +105,8 @@ TEST_F(TextBenchmark, DISABLED_LargeDocument) {
   Window().Look.Word_Wrap = wrap;
   Window().Edit.Set_Word_Wrap(wrap);
   const std::string win = Document(size);
-  const std::string dos = Convert_Text(win, Codepage_WIN, Codepage_DOS);
+  std::string dos = win;
+  Convert_Menu_Run(dos, 0, dos.size(), Codepage_WIN, Codepage_DOS);
   std::printf("document: %.2f MB, %s\n", double(dos.size()) / 1048576,
               wrap ? "word wrap on" : "word wrap off");
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/command_ids.h"
+#include "documents/document_commands.h"
 #include "platform/status_text.h"
 #include "app/win32/main_window.h"
 #include "documents/win32/whole_text_win32.h"
@@ -18,6 +19,7 @@
 #include "test_main_window.h"
 #include "common/clipboard_text.h"
 #include "text/codepages.h"
+#include "text/menu_conversion.h"
 #include "text/command_frame.h"
 #include "text/smart_format.h"
 #include "common/win1251_unicode.h"
@@ -29,6 +31,11 @@ namespace {
 std::string W(const std::string& utf8) { return Utf8_To_Win1251(utf8); }
 
 HWND Edit() { return Window().Edit.Handle(); }
+// The text as the menu's conversion from s to t makes it.
+std::string Converted(std::string text, Codepage s, Codepage t) {
+  Convert_Menu_Run(text, 0, text.size(), s, t);
+  return text;
+}
 void Command(int id) { SendMessageW(Window().Handle, WM_COMMAND, id, 0); }
 // What the Edit menu offers once it has been opened.
 bool Offered(int id) {
@@ -61,8 +68,9 @@ class Text_Commands : public Main_Window_Test {
 };
 
 TEST_F(Text_Commands, DosWinWholeDocumentIsOneUndoStepCaretBackOnClipboardChecked) {
-  const std::string win = W("Привет, мир!\rВторая строка: съешь ещё этих булок.\r");
-  const std::string dos = Convert_Text(win, Codepage_WIN, Codepage_DOS);
+  const std::string win = W("Привет, мир!\rВторая строка: съешь ещё этих булок. ЁЛКА №5\r");
+  const std::string dos = Converted(win, Codepage_WIN, Codepage_DOS);
+  ASSERT_EQ(dos.substr(dos.size() - 8), "\xF0\x8B\x8A\x80 \xFC\x35\r");
   Load(dos, 5, 17);
   Command(IDM_DOS_WIN);
   EXPECT_EQ(Window().Edit.Text(), win);
@@ -96,12 +104,12 @@ TEST_F(Text_Commands, UndoWalksBackThroughConversionsCommandsAndTyping) {
   const std::string win = W("Ёлка в лесу\r");
   Load(win, 0, 0);
   Command(IDM_WIN_KOI);
-  const std::string koi = Convert_Text(win, Codepage_WIN, Codepage_KOI);
+  const std::string koi = Converted(win, Codepage_WIN, Codepage_KOI);
   ASSERT_EQ(Window().Edit.Text(), koi);
   Type("x");
   ASSERT_EQ(Window().Edit.Text(), "x" + koi);
   Command(IDM_KOI_WIN);
-  const std::string back = Convert_Text("x" + koi, Codepage_KOI, Codepage_WIN);
+  const std::string back = Converted("x" + koi, Codepage_KOI, Codepage_WIN);
   ASSERT_EQ(Window().Edit.Text(), back);
   Window().Edit.Set_Selection(0, 0);
   Type("ghbdtn ");
@@ -168,8 +176,7 @@ TEST_F(Text_Commands, EmptyDocumentKeepsMarksAndClipboard) {
 
 TEST_F(Text_Commands, MarksFollowTheMenuItemsAndALoadClearsThem) {
   for (int i = 0; i < Conversion_Count; ++i) {
-    wchar_t caption[128] = {};
-    GetMenuStringW(Window().Menu, IDM_DOS_WIN + i, caption, 128, MF_BYCOMMAND);
+    const std::wstring caption = Visible_Caption(Window().Menu, UINT(IDM_DOS_WIN + i));
     std::string expected = Conversion_Caption(Conversions[i]);
     if (Conversions[i].alt_key) expected += std::string("\tAlt+") + Conversions[i].alt_key;
     EXPECT_EQ(Narrow(caption), expected) << i;
@@ -265,15 +272,14 @@ TEST_F(Text_Commands, CharactersOutsideWin1251StayAsTheyAre) {
 
 // What a repaint in the middle of a long command sees.
 struct Midway {
-  bool seen = false, enabled = true;
+  bool seen = false, taking_input = true;
   std::string label, marks;
 };
 Midway midway;
 
 LRESULT CALLBACK Midway_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_APP && !midway.seen) {
-    midway = {true, IsWindowEnabled(Window().Handle) != FALSE, Window().Status.Text(2),
-              Window().Status.Text(3)};
+    midway = {true, !Window().Busy.Busy(), Window().Status.Text(2), Window().Status.Text(3)};
     return 0;
   }
   return DefWindowProcW(hwnd, msg, wp, lp);
@@ -321,7 +327,7 @@ TEST_F(Text_Commands, CleanupsShowProgressRefuseTypingAndPutBackTheSelection) {
     EXPECT_EQ(Window().Edit.Get_Selection().End, behind) << c.before;
     EXPECT_TRUE(Window().Edit.Modified());
     ASSERT_TRUE(midway.seen) << c.before;
-    EXPECT_FALSE(midway.enabled) << c.before;
+    EXPECT_FALSE(midway.taking_input) << c.before;
     EXPECT_EQ(midway.marks, "|") << c.before;
     EXPECT_EQ(midway.label, c.id == IDM_Add_Spaces ? before_mode : "Делаю:") << c.before;
     EXPECT_TRUE(IsWindowEnabled(Window().Handle));
@@ -329,6 +335,80 @@ TEST_F(Text_Commands, CleanupsShowProgressRefuseTypingAndPutBackTheSelection) {
     EXPECT_EQ(Window().Status.Text(3), "");
     Pump();
     EXPECT_EQ(Window().Edit.Text(), "<" + W(c.after) + ">") << "typing got through";
+  }
+}
+
+HWND Main() { return Window().Handle; }
+
+// What the user does while a long command runs.
+struct Interruption {
+  const char* what;
+  HWND (*to)();
+  UINT message;
+  WPARAM wp;
+  LPARAM lp;
+  bool closes;
+};
+
+// Esc, Alt+F4, the close button and a close request that comes while a long
+// command runs stop it: the text stays as it was and the status bar says
+// so. Esc never closes the program; a close request comes again once the
+// command is over, and then asks about unsaved changes as usual.
+TEST_F(Text_Commands, EscOrAClosingRequestStopsALongCommandAndLeavesTheText) {
+  Window().Settings.Escape_Closes = true;
+  const Interruption interruptions[] = {
+      {"Esc", Edit, WM_KEYDOWN, VK_ESCAPE, 0x00010001, false},
+      {"Alt+F4", Edit, WM_SYSKEYDOWN, VK_F4, 0x203E0001, true},
+      {"close button", Main, WM_NCLBUTTONDOWN, HTCLOSE, 0, true},
+      {"close request", Main, WM_CLOSE, 0, 0, true},
+  };
+  const std::string text = W("a\rещё ЁЛКА №5\r  b\r");
+  for (const Interruption& i : interruptions) {
+    for (const int id : {IDM_KOI_WIN, IDM_Remove_Line_Breaks, IDM_Transliterate, IDM_Recognize_Page}) {
+      Load(text, 0, -1);
+      Window().Status.Set_Text(kPanelCount, "");
+      PostMessageW(i.to(), i.message, i.wp, i.lp);
+      Command(id);
+      EXPECT_EQ(Window().Edit.Text(), text) << i.what << " " << id;
+      EXPECT_FALSE(Can_Undo()) << i.what << " " << id;
+      EXPECT_EQ(Window().Status.Text(kPanelCount), " Команда прервана") << i.what << " " << id;
+      EXPECT_EQ(Window().Status.Text(3), "");
+      MSG close{};
+      EXPECT_EQ(PeekMessageW(&close, Main(), WM_CLOSE, WM_CLOSE, PM_REMOVE) != FALSE, i.closes) << i.what;
+      Pump();
+      ASSERT_TRUE(IsWindow(Main())) << i.what;
+      EXPECT_FALSE(Window().Busy.Busy());
+    }
+  }
+  // An Esc held down past the command repeats; only a fresh press closes.
+  SendMessageW(Edit(), WM_CHAR, VK_ESCAPE, 0x40010001);
+  MSG close{};
+  EXPECT_FALSE(PeekMessageW(&close, Main(), WM_CLOSE, WM_CLOSE, PM_REMOVE));
+
+  // The close request that comes again asks about the unsaved text.
+  Load(text, 0, -1);
+  Window().Edit.Set_Modified(true);
+  PostMessageW(Main(), WM_CLOSE, 0, 0);
+  Command(IDM_Squeeze_Spaces);
+  std::vector<std::wstring> texts;
+  {
+    Box_Answerer answerer(IDCANCEL);
+    Settle();
+    texts = answerer.texts;
+  }
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_EQ(Narrow(texts[0]), kSaveChangesQuestion);
+  EXPECT_TRUE(IsWindow(Main()));
+  EXPECT_EQ(Window().Edit.Text(), text);
+}
+
+// The commands read U+0098, the byte 0x98 of a file, as that byte: their
+// tables move it to Ш.
+TEST_F(Text_Commands, RetypingAndTransliterationMoveByte98) {
+  for (const int id : {IDM_Retype_To_Russian, IDM_Retype_To_Latin, IDM_Transliterate}) {
+    Load_Wide(L"<\u0098\u00E4>", 1, 3);
+    Command(id);
+    EXPECT_EQ(Held(), L"<\u0428\u00E4>") << id;
   }
 }
 

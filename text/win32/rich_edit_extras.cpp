@@ -82,7 +82,8 @@ HWND Rich_Edit_Extras::Scratch_Control() {
 // the square of the lines. A paragraph wraps the same wherever it stands, so
 // the lines are asked of a scratch control that holds a batch of paragraphs
 // at a time.
-std::vector<std::size_t> Rich_Edit_Extras::Display_Line_Starts(const std::string& text) {
+std::vector<std::size_t> Rich_Edit_Extras::Display_Line_Starts(const std::string& text,
+                                                               const Position_Callback& on_position) {
   HWND scratch = Scratch_Control();
   if (!scratch) return Line_Starts_Of(host_.Edit);
   Rich_Edit control(scratch);
@@ -98,6 +99,7 @@ std::vector<std::size_t> Rich_Edit_Extras::Display_Line_Starts(const std::string
       if (start >= 0) starts.push_back(at + std::size_t(start));
     }
     at = end + 1;
+    Report_Position(on_position, std::int64_t(at));
   }
   // The one line of an empty text, and the line behind a final line break
   // where the edit area counts one.

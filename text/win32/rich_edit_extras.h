@@ -15,7 +15,8 @@ class Rich_Edit_Extras : public Edit_Area_Extras {
   void Selection_Charset_To_Font() override;
   void Empty_Undo() override;
   bool Word_Wrap() override;
-  std::vector<std::size_t> Display_Line_Starts(const std::string& text) override;
+  std::vector<std::size_t> Display_Line_Starts(const std::string& text,
+                                               const Position_Callback& on_position = {}) override;
 
   // Display lines are read a batch of paragraphs of about this many characters at a time.
   std::size_t Batch = 32 * 1024;

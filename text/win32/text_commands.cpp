@@ -33,11 +33,12 @@ class Text_Commands {
   // A command that runs out of memory on a huge text leaves the document as
   // it was; its frame has already given the window back by the time this
   // catches.
+  // A command the user stops leaves the text as it was too, and says so.
   template <typename Command>
   void Run_Guarded(Command command) {
     clipboard_.Set_Owner(host_.Window);
     try {
-      command(frame_);
+      Run_Stoppable(host_.Status, [this, &command] { command(frame_); });
     } catch (const std::exception&) {
       host_.Messages.Beep();
     }

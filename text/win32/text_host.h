@@ -7,6 +7,7 @@
 #include "platform/edit_area.h"
 #include "platform/keyboard.h"
 #include "platform/whole_text.h"
+#include "platform/win32/busy_window.h"
 #include "platform/win32/command_table.h"
 #include "platform/win32/edit_area_win32.h"
 #include "platform/win32/platform_win32.h"
@@ -23,6 +24,7 @@ struct Text_Host {
   Keyboard& Keys;
   Status_Bar& Status;
   Prompts& Messages;
+  Busy_Window& Busy;  // the main window while a long command runs
 };
 
 void Register_Text_Commands(Command_Table& table, Text_Host& host);

@@ -39,7 +39,10 @@ class Fake_Text_Edit : public Fake_Edit, public Edit_Area_Extras {
   void Selection_Charset_To_Font() override { charset_given.push_back(sel); }
   void Empty_Undo() override { undo.clear(); }
   bool Word_Wrap() override { return word_wrap; }
-  std::vector<size_t> Display_Line_Starts(const std::string&) override { return Line_Starts_Of(*this); }
+  std::vector<size_t> Display_Line_Starts(const std::string&, const Position_Callback& on_position) override {
+    Report_Position(on_position, int64_t(text.size()));
+    return Line_Starts_Of(*this);
+  }
   int32_t Line_Count() override {
     return word_wrap ? int32_t(display_starts.size()) : Fake_Edit::Line_Count();
   }
@@ -61,6 +64,7 @@ class Fake_Command_Window : public Command_Window {
   bool right_aligned = false;
   int pumps = 0;
   int pumps_while_enabled = 0;
+  int stop_at_pump = 0;  // the user presses Esc before this pump (1, 2, ...); 0: never
   std::vector<std::string> notices;
   std::vector<bool> enabled_at_notice;
   std::function<void()> on_pump;  // what arrives while messages are processed
@@ -70,6 +74,7 @@ class Fake_Command_Window : public Command_Window {
     if (enabled) ++pumps_while_enabled;
     if (on_pump) on_pump();
   }
+  bool Stop_Asked() override { return stop_at_pump > 0 && pumps >= stop_at_pump; }
   void Align_Mode_Panel_Right(bool right) override { right_aligned = right; }
   void Notice(const std::string& text) override {
     notices.push_back(text);

@@ -1,4 +1,4 @@
-#include "text/progress.h"
+#include "platform/progress.h"
 
 #include <utility>
 
