@@ -103,11 +103,22 @@
 #define IDM_Encoding_Koi8_U   1540
 #define IDM_Encoding_Cp1125   1541
 #define IDM_Encoding_Ibm855   1542
+/* Read the document's file again in one of kReread_Encodings */
+#define IDM_Reread_First  1561
+#define IDM_Reread_Win    1561
+#define IDM_Reread_Utf8   1562
+#define IDM_Reread_Dos    1563
+#define IDM_Reread_Koi    1564
+#define IDM_Reread_Iso    1565
+#define IDM_Reread_Mac    1566
+#define IDM_Reread_Koi8_U 1567
+#define IDM_Reread_Cp1125 1568
+#define IDM_Reread_Ibm855 1569
 /* Line ends of the document's file, in the order of Line_End */
-#define IDM_Line_Ends_First   1551
-#define IDM_Line_Ends_Cr_Lf   1551
-#define IDM_Line_Ends_Lf      1552
-#define IDM_Line_Ends_Cr      1553
+#define IDM_Line_Ends_First 1551
+#define IDM_Line_Ends_Cr_Lf 1551
+#define IDM_Line_Ends_Lf    1552
+#define IDM_Line_Ends_Cr    1553
 
 /* Help */
 #define IDM_Help_Contents 1601

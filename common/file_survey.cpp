@@ -175,6 +175,13 @@ File_Survey Survey_File(std::string_view bytes) {
   return survey;
 }
 
+File_Survey Survey_As_Page(std::string_view bytes) {
+  File_Survey survey;
+  bool valid = false;
+  Pass_Over(bytes, valid).Put_Into(survey);
+  return survey;
+}
+
 std::size_t Text_Start(std::string_view bytes, File_Encoding encoding) {
   return encoding == File_Encoding::Utf8_Bom ? std::min<std::size_t>(3, bytes.size()) : 0;
 }

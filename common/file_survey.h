@@ -32,6 +32,9 @@ struct File_Survey {
 };
 
 File_Survey Survey_File(std::string_view bytes);
+// The same for bytes to be read in an 8-bit page whatever they look like:
+// every byte a character, a byte-order mark included.
+File_Survey Survey_As_Page(std::string_view bytes);
 
 // Where the text of a file in `encoding` starts: behind its byte-order mark.
 std::size_t Text_Start(std::string_view bytes, File_Encoding encoding);

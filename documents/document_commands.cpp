@@ -181,7 +181,8 @@ void Open_Document(Document_Session& s) {
   Restore_Layout(s.Keys, s.Saved_Layout);
 }
 
-bool Load_File(Document_Session& s, const std::string& path, const Shared_File_Bytes& bytes) {
+bool Load_File(Document_Session& s, const std::string& path, const Shared_File_Bytes& bytes,
+               std::optional<File_Encoding> forced) {
   const File_Survey survey = Survey_File(bytes->View());
   const Memory_Need need = Memory_For_File(s.Text, survey, bytes->View().size());
   if (!need.Fits()) {
@@ -191,7 +192,7 @@ bool Load_File(Document_Session& s, const std::string& path, const Shared_File_B
   Remember_Caret(s);
   s.Window.Reset_Editor();
   Document loaded;
-  Take_File_Form(loaded, Put_Document(s.Text, path, bytes, survey, s.Recognize_Page));
+  Take_File_Form(loaded, Put_Document(s.Text, path, bytes, survey, s.Recognize_Page, forced));
   loaded.Name = loaded.Title = path;
   loaded.Stamp = s.Reader.Stamp_Of(path);
   s.Doc = loaded;

@@ -67,8 +67,10 @@ void Open_From_History(Document_Session& s, const std::string& path);
 // The load every way of opening a file ends in, once its bytes are read:
 // the file becomes the document, named after it, and joins the recent
 // files. A file the edit area cannot hold in the memory it can have is
-// reported and false, and the current document stays as it was.
-bool Load_File(Document_Session& s, const std::string& path, const Shared_File_Bytes& bytes);
+// reported and false, and the current document stays as it was. With
+// `forced`, the file is read in that encoding (Put_Document).
+bool Load_File(Document_Session& s, const std::string& path, const Shared_File_Bytes& bytes,
+               std::optional<File_Encoding> forced = std::nullopt);
 void Save_Command(Document_Session& s);
 void Save_As_Command(Document_Session& s);
 // True when the window may close.

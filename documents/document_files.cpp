@@ -56,21 +56,32 @@ Loaded_File Put_Document(Document_Text& text, const std::string& path, const Sha
 }
 
 Loaded_File Put_Document(Document_Text& text, const std::string& path, const Shared_File_Bytes& file,
-                         const File_Survey& survey, const Page_Recognizer& recognize_page) {
+                         const File_Survey& survey, const Page_Recognizer& recognize_page,
+                         std::optional<File_Encoding> forced) {
   const std::string_view view = file->View();
   if (Is_Rich_Text_Name(path) && Looks_Like_Rich_Text(view) && text.Put_Rich(std::string(view))) return {};
   // The 8-bit pages and UTF-8, the encodings of large texts, go in straight
   // from the file's bytes; UTF-16 is decoded whole first.
   File_Encoding encoding = survey.Encoding;
-  // The page is judged by a sample of the file. A file with a NUL byte,
-  // which only WIN keeps as it is, stays WIN.
-  if (encoding == File_Encoding::Win && recognize_page && !survey.Holds_Nul) {
+  if (forced && Is_8_Bit_Encoding(*forced)) {
+    encoding = *forced;
+  } else if (forced) {
+    if (encoding != File_Encoding::Utf8_Bom) encoding = File_Encoding::Utf8;
+  } else if (encoding == File_Encoding::Win && recognize_page && !survey.Holds_Nul) {
+    // The page is judged by a sample of the file. A file with a NUL byte,
+    // which only WIN keeps as it is, stays WIN.
     const File_Encoding page = recognize_page(view);
     if (Is_8_Bit_Encoding(page)) encoding = page;
   }
   if (Intake_Reads_Encoding(encoding)) {
-    text.Put_File(file, encoding, survey);
-    return {encoding, survey.Ends};
+    // A page forced on a file that looked like Unicode reads every byte,
+    // its mark included, and is measured so.
+    const bool measured_as_is = !Is_8_Bit_Encoding(encoding) || survey.Encoding == File_Encoding::Win ||
+                                Is_8_Bit_Encoding(survey.Encoding) || survey.Encoding == File_Encoding::Utf8;
+    const File_Survey as_page = measured_as_is ? File_Survey{} : Survey_As_Page(view);
+    const File_Survey& used = measured_as_is ? survey : as_page;
+    text.Put_File(file, encoding, used);
+    return {encoding, used.Ends};
   }
   const std::wstring decoded = Decode_File_Text(std::string(view), encoding);
   const Line_End_Count ends = Ends_Of(decoded);
@@ -100,6 +111,11 @@ std::string Megabytes(unsigned long long bytes) { return std::to_string((bytes +
 std::string Too_Large_Text(const std::string& path, const Memory_Need& need) {
   return "Файл " + path + " слишком велик: чтобы показать его, нужно около " + Megabytes(need.Needed) +
          " МБ памяти, а свободно " + Megabytes(need.Available) + " МБ. Файл не открыт.";
+}
+
+std::string Not_Utf8_File_Text(const std::string& path) {
+  return "Файл " + path +
+         " не читается как UTF-8: в нём есть байты, каких в этой кодировке не бывает. Файл не перечитан.";
 }
 
 std::string Partial_Save_Question(const std::string& path) {

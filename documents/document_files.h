@@ -38,8 +38,10 @@ struct Loaded_File {
 // text goes in as Unicode, any other byte for byte as Windows-1251 unless
 // `recognize_page` names another page, whose text then goes in as Unicode.
 // A "*.rtf" file that holds no rich text is shown as the plain text it is.
+// With `forced`, an 8-bit page or UTF-8, the file is read in it whatever it looks like.
 Loaded_File Put_Document(Document_Text& text, const std::string& path, const Shared_File_Bytes& file,
-                         const File_Survey& survey, const Page_Recognizer& recognize_page = {});
+                         const File_Survey& survey, const Page_Recognizer& recognize_page = {},
+                         std::optional<File_Encoding> forced = std::nullopt);
 Loaded_File Put_Document(Document_Text& text, const std::string& path, const Shared_File_Bytes& file,
                          const Page_Recognizer& recognize_page = {});
 Loaded_File Put_Document(Document_Text& text, const std::string& path, const std::string& bytes,
@@ -50,6 +52,7 @@ void Take_File_Form(Document& document, const Loaded_File& file);
 // What the edit area would need to hold a file of that survey and size.
 Memory_Need Memory_For_File(Document_Text& text, const File_Survey& survey, std::size_t bytes);
 std::string Too_Large_Text(const std::string& path, const Memory_Need& need);
+std::string Not_Utf8_File_Text(const std::string& path);
 // The questions before a save over the document's own file.
 std::string Partial_Save_Question(const std::string& path);
 std::string Changed_On_Disk_Question(const std::string& path);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/file_encoding.h"
 #include "common/kept_text.h"
 #include "platform/keyboard_layout.h"
 #include "platform/clipboard_writer.h"
@@ -60,6 +61,9 @@ struct Text_Command_Host {
   Prompts& prompts;
   // Checks the menu item of the conversion of this name, unchecks the others.
   std::function<void(const std::string& name)> Mark_Conversion;
+  // A text that came from its file unchanged was read anew in this
+  // encoding: the file is in it, and the next save writes it back so.
+  std::function<void(File_Encoding encoding)> File_Read_As = {};
 };
 
 // A long command over the host's panels, window and keyboard.

@@ -90,6 +90,8 @@ void Recognize_Page_Command(Text_Command_Host& host, Unicode_Edit& edit) {
   if (text.empty()) return;
   const std::optional<std::string> bytes = File_Bytes_Of(host, text);
   if (!bytes) return;
+  // Unchanged since it came from its file, the text is the file's bytes.
+  const bool as_read = !host.edit.Modified();
   bool recognized = false;
   std::vector<Wrong_Reading> readings;
   {
@@ -116,6 +118,10 @@ void Recognize_Page_Command(Text_Command_Host& host, Unicode_Edit& edit) {
     host.window.Notice(kAlready_Win_Notice);
   } else {
     host.panels.Set_Text(kPanelCount, Recognized_Status_Text(Recognized_Chain_Name(readings)));
+    // One reading undone: written back in its page, the text is the file's
+    // bytes again. A text put right from more readings is a new one.
+    if (as_read && readings.size() == 1 && host.File_Read_As)
+      host.File_Read_As(Encoding_Of(readings[0].written));
   }
 }
 

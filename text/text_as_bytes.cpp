@@ -5,8 +5,6 @@
 #include "common/page_encoding.h"
 #include "text/page_detector.h"
 
-namespace {
-
 File_Encoding Encoding_Of(Text_Page page) {
   switch (page) {
     case Page_DOS:
@@ -29,6 +27,8 @@ File_Encoding Encoding_Of(Text_Page page) {
       return File_Encoding::Win;
   }
 }
+
+namespace {
 
 void Nul_To_Sign(std::wstring& text) {
   for (wchar_t& c : text)

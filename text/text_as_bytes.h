@@ -12,6 +12,9 @@
 // Below this share of the readings the detector's winner is no better than a guess.
 constexpr double kLeast_Page_Confidence = 0.5;
 
+// A page's file encoding: the 8-bit pages and UTF-8; any other is WIN.
+File_Encoding Encoding_Of(Text_Page page);
+
 // The text's Windows-1251 bytes; none when it holds a character Windows-1251
 // lacks, for such a text was never the bytes of a file read as WIN.
 std::optional<std::string> Text_As_Win1251_Bytes(const std::wstring& text);

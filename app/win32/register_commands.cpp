@@ -30,8 +30,14 @@ void Register_All_Commands(Main_Window& w) {
                                     w.Recovery_Files.Place(),
                                     {},
                                     Recognize_File_Page});
+  // A WIN document read anew in its file's true page is that page's file.
+  const auto file_read_as = [&w](File_Encoding encoding) {
+    if (w.Doc.Encoding != File_Encoding::Win) return;
+    w.Doc.Encoding = encoding;
+    w.Show_Document();
+  };
   w.Text.emplace(Text_Host{w.Handle, w.Menu, w.Edit, w.Control.Area(), w.Control, w.Look, w.Keyboard,
-                           w.Status, w.Prompts, w.Busy});
+                           w.Status, w.Prompts, w.Busy, file_read_as});
   w.Searches = std::make_unique<Search_Commands>(Search_Host{w.Handle, w.Menu, w.Accelerators, w.Edit,
                                                              w.Keyboard, w.Status, w.Search, w.Saved_Layout,
                                                              w.Modeless, w.Exe_Path, w.Control, w.Busy});

@@ -1,5 +1,6 @@
-// The radio items of "Кодировка файла" and "Концы строк": the document's
-// encoding and line ends checked, and a choice made those of the next save.
+// The radio items of "Сохранять в кодировке" and "Концы строк": the
+// document's encoding and line ends checked, and a choice made those of the
+// next save; and "Перечитать в кодировке", which reads the file again.
 #include <iterator>
 
 #include "common/command_ids.h"
@@ -29,6 +30,18 @@ void Register_Encoding_Commands(Command_Table& table, Document_Host& host) {
   table.Add_Opening(IDM_Encoding_Win, [h](HMENU menu) {
     CheckMenuRadioItem(menu, IDM_Encoding_First, IDM_Encoding_First + kEncoding_Count - 1,
                        Item_Of(h->Doc.Encoding), MF_BYCOMMAND);
+  });
+  for (int i = 0; i < int(std::size(kReread_Encodings)); ++i) {
+    const File_Encoding encoding = kReread_Encodings[i];
+    table.Add(IDM_Reread_First + i, [h, encoding] {
+      With_Document_Session(*h, [encoding](Document_Session& s) { Reread_In_Encoding(s, encoding); });
+    });
+  }
+  // A document without a file has nothing to read again.
+  table.Add_Opening(IDM_Reread_Win, [h](HMENU menu) {
+    for (int i = 0; i < int(std::size(kReread_Encodings)); ++i)
+      EnableMenuItem(menu, UINT(IDM_Reread_First + i),
+                     MF_BYCOMMAND | (h->Doc.Untitled() ? MF_GRAYED : MF_ENABLED));
   });
   for (const Line_End ends : {Line_End::Cr_Lf, Line_End::Lf, Line_End::Cr}) {
     table.Add(IDM_Line_Ends_First + int(ends), [h, ends] {

@@ -296,11 +296,13 @@ TEST(DocumentsSave, ALongTextComesOutAsItWouldEncodedWhole) {
   std::wstring text((std::size_t(1) << 20) - 1, L'ж');
   text += std::wstring{0xD83D, 0xDE00, '\r', 0x430, '\r'};
   f.text.Put_Unicode(text);
-  for (const File_Encoding encoding : {File_Encoding::Utf8_Bom, File_Encoding::Utf16_Be, File_Encoding::Koi}) {
+  for (const File_Encoding encoding :
+       {File_Encoding::Utf8_Bom, File_Encoding::Utf16_Be, File_Encoding::Koi}) {
     ASSERT_EQ(Save_Document(f.text, f.disk, "C:\\big.txt", encoding, Line_End::Lf,
                             Outside_Characters::Replace_With_Question_Mark),
               Save_Result::Saved);
-    EXPECT_TRUE(f.disk.files["C:\\big.txt"] == Encode_File_Text(Working_Text_To_Disk(text, Line_End::Lf), encoding))
+    EXPECT_TRUE(f.disk.files["C:\\big.txt"] ==
+                Encode_File_Text(Working_Text_To_Disk(text, Line_End::Lf), encoding))
         << File_Encoding_Name(encoding);
   }
 }
@@ -461,6 +463,35 @@ TEST(DocumentsEncoding, AChosenPageLackingCharactersWarnsAndTheSaveAsks) {
   EXPECT_EQ(f.prompts.notices.size(), 2u);   // the warning and "not saved"
   Save_Command(f.s);
   EXPECT_EQ(f.disk.files["C:\\Docs\\d.txt"], "\xE0\xAB\xE1\xBB\r\n");
+}
+
+// A KOI file shown as WIN is read again as KOI: the text reads right, the
+// document is KOI and unchanged, and a save writes the file back as it came.
+// Changes are asked about first; a file that is no UTF-8 is not read as it.
+TEST(DocumentsEncoding, AFileIsReadAgainInTheChosenEncoding) {
+  Document_Fixture f;
+  const std::string koi = "\xF0\xD2\xC9\xD7\xC5\xD4\n\xED\xC9\xD2\n";  // "Привет\nМир\n"
+  f.disk.files["C:\\Docs\\k.txt"] = koi;
+  f.dialogs.answers = {std::string("C:\\Docs\\k.txt")};
+  Open_Document(f.s);
+  EXPECT_EQ(f.doc.Encoding, File_Encoding::Win);
+  f.edit.modified = true;
+  f.prompts.answers = {Answer::Cancel};
+  Reread_In_Encoding(f.s, File_Encoding::Koi);
+  EXPECT_EQ(f.doc.Encoding, File_Encoding::Win);  // the question stopped it
+  f.prompts.answers = {Answer::No};
+  Reread_In_Encoding(f.s, File_Encoding::Koi);
+  ASSERT_TRUE(f.text.unicode.has_value());
+  EXPECT_EQ(*f.text.unicode,
+            (std::wstring{L'П', L'р', L'и', L'в', L'е', L'т', '\r', L'М', L'и', L'р', '\r'}));
+  EXPECT_EQ(f.doc.Encoding, File_Encoding::Koi);
+  EXPECT_EQ(f.doc.Ends, Line_End::Lf);
+  EXPECT_FALSE(f.edit.modified);
+  Save_Command(f.s);
+  EXPECT_EQ(f.disk.files["C:\\Docs\\k.txt"], koi);
+  Reread_In_Encoding(f.s, File_Encoding::Utf8);
+  EXPECT_EQ(f.prompts.notices.size(), 1u);
+  EXPECT_EQ(f.doc.Encoding, File_Encoding::Koi);
 }
 
 TEST(DocumentsEncoding, TheQuestionCountsInRussian) {

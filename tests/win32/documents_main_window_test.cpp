@@ -227,7 +227,7 @@ TEST_F(DocumentsMainWindow, AHistoryItemLoadsItsFileAndSaveWritesItBack) {
   DeleteFileW(Wide(path).c_str());
 }
 
-// The submenu "Кодировка файла" with its radio items checked as on opening.
+// The submenu "Сохранять в кодировке" with its radio items checked as on opening.
 HMENU Opened_Encoding_Menu() {
   HMENU found = nullptr;
   for (int i = 0; i < GetMenuItemCount(Window().Menu) && !found; ++i) {
@@ -279,6 +279,14 @@ TEST_F(DocumentsMainWindow, TheFileEncodingItemFollowsTheDocumentAndAChoiceIsThe
   EXPECT_EQ(Win32_Files().Read_All(path).value_or(""),
             "\xBF\xE0\xD8\xD2\xD5\xE2, \xDC\xD8\xE0! \xB5\xE9\xF1 \xD5\xE9\xF1\r\n");
   EXPECT_EQ(boxes.Shown(), 0);  // ISO holds every character: no warning, no question
+
+  // The file, ISO now, read again as KOI shows what KOI makes of its bytes,
+  // and the next save is KOI; the file stays as it is.
+  SendMessageW(Window().Handle, WM_COMMAND, IDM_Reread_Koi, 0);
+  EXPECT_EQ(Window().Doc.Encoding, File_Encoding::Koi);
+  EXPECT_EQ(Checked_Encoding_Item(), IDM_Encoding_Koi);
+  EXPECT_FALSE(Window().Edit.Modified());
+  EXPECT_EQ(Narrow(Window().Edit.Control_Text()), "©ЮьруБ, эьЮ! ╣ИЯ уИЯ\r");
   DeleteFileW(Wide(path).c_str());
 }
 

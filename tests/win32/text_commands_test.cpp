@@ -535,7 +535,9 @@ TEST_F(Text_Commands, DisplayLineStartsAreTheEditAreasOwn) {
 }
 
 // "Определить кодировку" reads a KOI8-R text shown as WIN in KOI8-R, one
-// undo step; a DOS text with box drawing comes out with the boxes themselves.
+// undo step; a DOS text with box drawing comes out with the boxes themselves,
+// and a WIN document unchanged since its file came in becomes that file's
+// page, so that a save writes the file back as it came.
 TEST_F(Text_Commands, RecognizePageReadsTheTextInItsPageAsOneUndoStep) {
   const std::wstring koi_as_win =
       Win1251_To_Utf16("\xF0\xD2\xC9\xD7\xC5\xD4, \xCD\xC9\xD2! \xE5\xDD\xA3 \xC5\xDD\xA3\r");
@@ -556,9 +558,12 @@ TEST_F(Text_Commands, RecognizePageReadsTheTextInItsPageAsOneUndoStep) {
   const std::string dos_box =
       "\xC9\xCD\xBB \x8F\xE0\xA8\xA2\xA5\xE2, \xAC\xA8\xE0! \x85\xE9\xF1 \xA5\xE9\xF1 \xFC 5\r";
   Load(dos_box, 0, 0);
+  Window().Doc.Encoding = File_Encoding::Win;
   Command(IDM_Recognize_Page);
   EXPECT_EQ(Window().Edit.Control_Text(), Utf8_To_Utf16("╔═╗ Привет, мир! Ещё ещё № 5\r"));
   EXPECT_EQ(Window().Status.Text(kPanelCount), " Распознано: DOS");
+  EXPECT_EQ(Window().Doc.Encoding, File_Encoding::Dos);
+  Window().Doc.Encoding = File_Encoding::Win;
 
   // UTF-8 read as WIN and saved as UTF-8, that file shown as WIN: one
   // command and one undo step.
@@ -569,6 +574,7 @@ TEST_F(Text_Commands, RecognizePageReadsTheTextInItsPageAsOneUndoStep) {
   EXPECT_EQ(Window().Edit.Control_Text(), Utf8_To_Utf16("Привет, мир! Ещё ещё\r"));
   Settle();
   EXPECT_EQ(Window().Status.Text(kPanelCount), " Распознано: UTF-8 ×2");
+  EXPECT_EQ(Window().Doc.Encoding, File_Encoding::Win);  // put right twice: a new text
   Command(IDM_Undo);
   EXPECT_EQ(Window().Edit.Control_Text(), Win1251_To_Utf16(garbled));
 }

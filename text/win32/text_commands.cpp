@@ -27,8 +27,9 @@ class Text_Commands {
         extras_(host),
         progress_(host),
         unicode_(host.Edit),
-        frame_{host.Document, extras_,    host.Keys,     host.Status,
-               progress_,     clipboard_, host.Messages, [this](const std::string& name) { Mark(name); }} {}
+        frame_{host.Document,    extras_,    host.Keys,     host.Status,
+               progress_,        clipboard_, host.Messages, [this](const std::string& name) { Mark(name); },
+               host.File_Read_As} {}
 
   // A command that runs out of memory on a huge text leaves the document as
   // it was; its frame has already given the window back by the time this

@@ -25,6 +25,8 @@ struct Text_Host {
   Status_Bar& Status;
   Prompts& Messages;
   Busy_Window& Busy;  // the main window while a long command runs
+  // A text read anew in the encoding its unchanged file is in.
+  std::function<void(File_Encoding)> File_Read_As;
 };
 
 void Register_Text_Commands(Command_Table& table, Text_Host& host);
