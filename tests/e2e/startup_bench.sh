@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Start-up benchmark: time from starting the process to its main window on
 # the screen, for Lirovant.exe and for the notepad that Wine ships, started
-# alternately in the same run; then the size of the program.
+# alternately in the same run, and the ratio of their medians; then the size
+# of the program.
 source "$(dirname "$0")/lib.sh"
 runs=${LIROVANT_BENCH_RUNS:-7}
 
@@ -33,9 +34,13 @@ for _ in $(seq 1 "$runs"); do
   mine+=("$(time_start "Лировушка.txt" "$app/Lirovant.exe")")
   theirs+=("$(time_start "Блокнот|Notepad" notepad)")
 done
+mine_median=$(printf '%s\n' "${mine[@]}" | median)
+theirs_median=$(printf '%s\n' "${theirs[@]}" | median)
 echo "start-up to first window, ms (median of $runs, each run alternating):"
-echo "  Lirovant.exe: $(printf '%s\n' "${mine[@]}" | median)   [${mine[*]}]"
-echo "  wine notepad: $(printf '%s\n' "${theirs[@]}" | median)   [${theirs[*]}]"
+echo "  Lirovant.exe: $mine_median   [${mine[*]}]"
+echo "  wine notepad: $theirs_median   [${theirs[*]}]"
+echo "  Lirovant.exe / notepad: $(awk -v a="$mine_median" -v b="$theirs_median" 'BEGIN {
+  if (a ~ /^[0-9]+$/ && b ~ /^[0-9]+$/ && b > 0) printf "%.2f", a / b; else print "-" }')"
 size=$(stat -c %s "$app/Lirovant.exe")
 echo "Lirovant.exe size: $size bytes ($((size / 1024)) KiB); zmk.dll: $(stat -c %s "$app/zmk.dll") bytes"
 rm -rf "$work"
