@@ -1,11 +1,14 @@
 #include "platform/status_text.h"
 
+#include "platform/intake_pieces.h"
+
 std::string Line_Column_Text(int32_t line0, int32_t column) {
   return " Строка: " + std::to_string(line0 + 1) + ": " + std::to_string(column);
 }
 
-int32_t Shown_Line_Count(int32_t reported, bool last_line_empty) {
-  return last_line_empty && reported > 0 ? reported - 1 : reported;
+int32_t Shown_Line_Count(int32_t reported, bool last_line_empty, int32_t caret_line0) {
+  const int32_t counted = last_line_empty && reported > 0 ? reported - 1 : reported;
+  return counted > caret_line0 ? counted : caret_line0 + 1;
 }
 
 std::string Line_Count_Text(int32_t count) { return " Всего строк: " + std::to_string(count); }
@@ -28,7 +31,32 @@ void Status_Refresh(Edit_Area& edit, Status_Panels& panels, const Search_State& 
   panels.Set_Text(kPanelLine, Line_Column_Text(line, caret - edit.Line_Index(line)));
   const int32_t reported = edit.Line_Count();
   const bool last_empty = reported > 0 && edit.Line_Length(reported - 1) == 0;
-  panels.Set_Text(kPanelCount, Line_Count_Text(Shown_Line_Count(reported, last_empty)));
+  panels.Set_Text(kPanelCount, Line_Count_Text(Shown_Line_Count(reported, last_empty, line)));
   if (search.Find_Open) panels.Set_Text(kPanelMode, Found_Count_Text(search.Search_Count));
   if (search.Replace_Open) panels.Set_Text(kPanelMode, Replaced_Count_Text(search.Search_Count));
+}
+
+Panel_Look Look_Of_Panel(int panel) {
+  // Four digits cover most texts; a panel whose text grows wider widens.
+  constexpr int kMany = 9999;
+  switch (panel) {
+    case kPanelLine:
+      return {130, {Line_Column_Text(kMany - 1, 999)}};
+    case kPanelCount:
+      return {130, {Line_Count_Text(kMany)}};
+    case kPanelMode:
+      return {150,
+              {kInsertText, kOverwriteText, Found_Count_Text(kMany), Replaced_Count_Text(kMany),
+               Intake_Progress_Text(99, 100)}};
+    case kPanelProgress:
+      return {206, {}};
+    case kPanelSpare:
+      return {50, {}};
+    case kPanelEncoding: {
+      Panel_Look look{80, {}};
+      for (File_Encoding e : kFile_Encodings) look.Widest.push_back(File_Encoding_Panel_Text(e));
+      return look;
+    }
+  }
+  return {};
 }

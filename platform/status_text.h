@@ -2,6 +2,7 @@
 // The texts of the status bar and the refresh that writes them.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "common/file_encoding.h"
 #include "platform/edit_area.h"
@@ -20,6 +21,15 @@ enum Status_Panel {
   kPanelTotal = 6
 };
 
+// What a panel shows at its widest and how wide it was made when there is
+// room, at 96 DPI; the status bar measures the texts in its own font. The
+// progress and spare panels need no room of their own.
+struct Panel_Look {
+  int Wish = 0;
+  std::vector<std::string> Widest;
+};
+Panel_Look Look_Of_Panel(int panel);
+
 struct Search_State {
   bool Find_Next_Ready = false;
   bool Find_Open = false;
@@ -28,9 +38,11 @@ struct Search_State {
 };
 
 std::string Line_Column_Text(int32_t line0, int32_t column);
-// The control's line count less an empty last line: an empty text has 0
-// lines, and a final line break does not count the empty line after it.
-int32_t Shown_Line_Count(int32_t reported, bool last_line_empty);
+// The control's line count less an empty last line (a final line break does
+// not count the empty line after it), unless the caret stands there: the
+// caret's line is never beyond the count, and an empty text has the one line
+// the caret is on.
+int32_t Shown_Line_Count(int32_t reported, bool last_line_empty, int32_t caret_line0);
 std::string Line_Count_Text(int32_t count);
 std::string Found_Count_Text(int32_t count);
 std::string Replaced_Count_Text(int32_t count);

@@ -1,5 +1,6 @@
 #include "app/win32/main_window.h"
 
+#include "about/win32/about_box.h"
 #include "app/win32/window_state.h"
 #include "app/window_placement.h"
 #include "documents/view_font.h"
@@ -16,6 +17,7 @@
 #include "app/lifecycle.h"
 #include "common/program_paths.h"
 #include "app/startup_settings.h"
+#include "platform/win32/dpi_win32.h"
 #include "platform/win32/profile_win32.h"
 #include "common/win1251_unicode.h"
 
@@ -26,6 +28,9 @@ namespace {
 constexpr wchar_t kClassName[] = L"TForma";
 constexpr int kEditId = 100;
 constexpr UINT kFirstActivation = WM_APP + 1;
+// Posted by the first activation: what the first window does not show is made
+// once it has shown.
+constexpr UINT kCreate_Hidden_Windows = WM_APP + 2;
 // The recent-files items in the order of the list.
 constexpr int kRecent_Items[kHistorySize] = {IDM_Recent_1, IDM_Recent_2, IDM_Recent_3, IDM_Recent_4,
                                              IDM_Recent_5, IDM_Recent_6, IDM_Recent_7, IDM_Recent_8};
@@ -44,6 +49,7 @@ void Main_Window::Layout_Children() {
   int bottom = client.bottom;
   if (Status_Visible) {
     SendMessageW(Status.Handle(), WM_SIZE, 0, 0);
+    Status.Lay_Out();
     bottom -= Status.Height();
   }
   MoveWindow(Edit.Handle(), 0, 0, client.right, bottom > 0 ? bottom : 0, TRUE);
@@ -58,7 +64,7 @@ void Main_Window::Apply_Creation_Settings() {
 
   Win32_Profile profile(Settings_File_Path(Exe_Path));
   Settings_File file(profile);
-  Creation_Settings s = Read_Creation_Settings(file, Args, Exe_Path);
+  Creation_Settings s = Read_Creation_Settings(file, Args, Exe_Path, Status.Dpi());
   s.Bounds = Fit_On_Screen(s.Bounds, Virtual_Screen());
   s.Normal_Bounds = Fit_On_Screen(s.Normal_Bounds, Virtual_Screen());
   if (s.Startup_Layout) Keyboard.Activate_Layout(*s.Startup_Layout);
@@ -108,6 +114,27 @@ void Main_Window::On_First_Activation() {
   if (auto caret = History_List.Caret_To_Restore(doc.Name, Settings.Caret_Memory))
     if (!Intake.Place_Caret_Later(*caret)) Edit.Set_Selection(*caret, *caret);
   Started = true;
+  PostMessageW(Handle, kCreate_Hidden_Windows, 0, 0);
+}
+
+// The settings dialog and the about box, made hidden as soon as the first
+// window is up rather than before it: the start shows sooner, and either is
+// made at once should its command come first.
+void Main_Window::Create_Hidden_Windows() {
+  const HINSTANCE instance = HINSTANCE(GetWindowLongPtrW(Handle, GWLP_HINSTANCE));
+  Settings_Box->Create(instance, Handle);
+  Create_About_Box(instance, Handle);
+}
+
+// The window went to a monitor of another scale, or the scale changed: what
+// is drawn in pixels follows, and the window takes the rectangle the system
+// gives it there.
+void Main_Window::On_Dpi_Changed(int dpi, const RECT& suggested) {
+  Status.Set_Dpi(dpi);
+  Edit.Set_Dpi(dpi);
+  SetWindowPos(Handle, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  Layout_Children();
 }
 
 Close_State Main_Window::Gather_Close_State() {
@@ -221,6 +248,12 @@ LRESULT Main_Window::On_Message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case kFirstActivation:
       On_First_Activation();
       return 0;
+    case kCreate_Hidden_Windows:
+      Create_Hidden_Windows();
+      return 0;
+    case WM_DPICHANGED:
+      On_Dpi_Changed(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
+      return 0;
     case WM_SETFOCUS:
       SetFocus(Edit.Handle());
       return 0;
@@ -321,6 +354,7 @@ void Main_Window::Replace_Edit_Control() {
   Edit.Set_Undo_Limit(undo_limit);
   Edit.Set_Background(Look.Back_Color);
   Edit.Set_Word_Wrap(Look.Word_Wrap);
+  Edit.Set_Dpi(Status.Dpi());
   Layout_Children();
   if (had_focus) SetFocus(edit);
   DestroyWindow(old);
@@ -328,6 +362,8 @@ void Main_Window::Replace_Edit_Control() {
 
 void Main_Window::Reset_Editor() {
   Intake.Stop();
+  // A search counter belongs to the text it counted in.
+  Search.Search_Count = 0;
   Put_Mode_Back();
   Control.History().Forget();
   if (Edit.Text_Length() > 0) Replace_Edit_Control();
@@ -454,10 +490,10 @@ bool Main_Window::Create(HINSTANCE instance, const std::vector<std::string>& arg
   HWND edit = Rich_Edit::Create(Handle, kEditId, true);
   if (!edit) return false;
   Edit.Attach(edit);
+  Edit.Set_Dpi(Status.Dpi());
   Register_All_Commands(*this);
   Apply_Creation_Settings();
   Layout_Children();
-  Settings_Box->Create(instance, Handle);
   // Off the screen and of no size, it shows nowhere but in the taskbar.
   ShowWindow(Application, SW_SHOWNOACTIVATE);
   return true;

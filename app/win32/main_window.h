@@ -54,7 +54,8 @@ class Main_Window : public Document_Window {
 
   // Creates the application window, the main window with its menus, edit
   // area and status bar, reads the settings that shape them and registers
-  // every command. The settings dialog is created beside it.
+  // every command. The settings dialog and the about box are created beside
+  // it once it has shown.
   bool Create(HINSTANCE instance, const std::vector<std::string>& args);
   // Runs before the message loop shows the window.
   void Show(int show_command);
@@ -160,6 +161,8 @@ class Main_Window : public Document_Window {
   void Register_Commands();
   void Apply_Creation_Settings();
   void On_First_Activation();
+  void Create_Hidden_Windows();
+  void On_Dpi_Changed(int dpi, const RECT& suggested);
   void On_Close();
   Close_State Gather_Close_State();
   bool On_Edit_Key(const MSGFILTER& filter);

@@ -41,6 +41,9 @@ class Rich_Edit : public Edit_Area {
   void Apply_Font(const Text_Font_Spec& font, HFONT handle);
   void Set_Background(int32_t colour);
   void Set_Word_Wrap(bool on);
+  // The control draws its text at the system's DPI whatever monitor it is
+  // on; at another DPI it is zoomed to it.
+  void Set_Dpi(int dpi);
 
  private:
   HWND hwnd_;

@@ -171,6 +171,45 @@ TEST_F(AboutBox, LabelsOnTheOuterPanelOverlapNothing) {
   }
 }
 
+// Moved to a monitor of 192 DPI the box is built anew at twice the size,
+// every control where the layout puts it and no label over another; back at
+// 96 it is as it was.
+TEST_F(AboutBox, FollowsTheScaleOfItsMonitor) {
+  RECT place{};
+  GetWindowRect(Box, &place);
+  SendMessageW(Box, WM_DPICHANGED, MAKEWPARAM(192, 192), LPARAM(&place));
+  Activate(Box);
+  Panel = Control(Box, IDC_ABOUT_MAY_PANEL);
+  RECT client;
+  GetClientRect(Box, &client);
+  EXPECT_EQ(client.right, 688);
+  EXPECT_EQ(client.bottom, 508);
+  Expect_Place(Panel, Box, 16, 16, 658, 418);
+  Expect_Place(Control(Box, IDC_ABOUT_PROGRAM_ICON), Panel, 20, 20, 200, 200);
+  Expect_Place(Control(Box, IDC_ABOUT_HOME_PAGE), Panel, 176, 370, -1, -1);
+  Expect_Place(Control(Box, IDC_ABOUT_PANEL), Box, 272, 160, 370, 194);
+  Expect_Place(GetDlgItem(Box, IDOK), Box, 274, 448, 150, 50);
+  EXPECT_EQ(Font_Of(Control(Box, IDC_ABOUT_PRODUCT_NAME)).lfHeight, -26);
+  EXPECT_EQ(Font_Of(Control(Box, IDC_ABOUT_STORY1)).lfHeight, -22);
+  EXPECT_EQ(Story_Top(Box, 1), 2 * 591);  // parked below the story's window, in its pixels
+  std::vector<RECT> taken = {Place_In(Control(Box, IDC_ABOUT_PROGRAM_ICON), Panel),
+                             Place_In(Control(Box, IDC_ABOUT_PANEL2), Panel)};
+  for (int id : {IDC_ABOUT_PRODUCT_NAME, IDC_ABOUT_VERSION, IDC_ABOUT_LABEL1, IDC_ABOUT_AUTHOR_CAPTION,
+                 IDC_ABOUT_LABEL2, IDC_ABOUT_MAIL_TO, IDC_ABOUT_LABEL3, IDC_ABOUT_HOME_PAGE}) {
+    const RECT r = Place_In(Control(Box, id), Panel);
+    EXPECT_LE(r.right, 658) << id;
+    for (const RECT& other : taken) {
+      RECT common;
+      EXPECT_FALSE(IntersectRect(&common, &r, &other)) << "label " << id;
+    }
+    taken.push_back(r);
+  }
+  SendMessageW(Box, WM_DPICHANGED, MAKEWPARAM(96, 96), LPARAM(&place));
+  GetClientRect(Box, &client);
+  EXPECT_EQ(client.right, 344);
+  Expect_Place(GetDlgItem(Box, IDOK), Box, 137, 224, 75, 25);
+}
+
 TEST_F(AboutBox, LabelsAndButtonCarryTheirTexts) {
   EXPECT_EQ(Text_Of(Control(Box, IDC_ABOUT_PRODUCT_NAME)), L"Имя продукта: \"Лированик\"");
   EXPECT_EQ(Text_Of(Control(Box, IDC_ABOUT_LABEL1)), L"Freeware");
