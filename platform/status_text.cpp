@@ -37,16 +37,16 @@ void Status_Refresh(Edit_Area& edit, Status_Panels& panels, const Search_State& 
 }
 
 Panel_Look Look_Of_Panel(int panel) {
-  // Four digits cover most texts; a panel whose text grows wider widens.
-  constexpr int kMany = 9999;
+  // Numbers as most texts have them; a panel whose text grows wider widens.
+  constexpr int kLines = 9999, kColumns = 99, kFound = 999;
   switch (panel) {
     case kPanelLine:
-      return {130, {Line_Column_Text(kMany - 1, 999)}};
+      return {130, {Line_Column_Text(kLines - 1, kColumns)}};
     case kPanelCount:
-      return {130, {Line_Count_Text(kMany)}};
+      return {130, {Line_Count_Text(kLines)}};
     case kPanelMode:
       return {150,
-              {kInsertText, kOverwriteText, Found_Count_Text(kMany), Replaced_Count_Text(kMany),
+              {kInsertText, kOverwriteText, Found_Count_Text(kFound), Replaced_Count_Text(kFound),
                Intake_Progress_Text(99, 100)}};
     case kPanelProgress:
       return {206, {}};

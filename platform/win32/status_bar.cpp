@@ -14,7 +14,7 @@ constexpr int kFontPixels = 11;
 constexpr int kHeight = 19;
 // Beside its text a panel keeps its borders and the space the bar leaves
 // before and after the text.
-constexpr int kTextMargins = 8;
+constexpr int kTextMargins = 10;
 }  // namespace
 
 Status_Bar::~Status_Bar() {
