@@ -3,6 +3,7 @@
 #   ./lirovant.sh run [file]   start the editor under Wine, optionally with a file
 #   ./lirovant.sh test         run every test: native, Win32 under Wine, end-to-end
 #   ./lirovant.sh bench        print the start-up, size and large-file figures
+#   ./lirovant.sh package      write build/Lirovant-<version>.zip, the portable program
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 native=$here/build/native
@@ -62,11 +63,18 @@ case "${1:-}" in
   bench)
     build
     start_display
+    zip=$(python3 "$here/tools/package/package.py" "$mingw")
     "$here/tests/e2e/startup_bench.sh" "$mingw/Lirovant.exe"
+    echo "$(basename "$zip") size: $(stat -c %s "$zip") bytes ($(($(stat -c %s "$zip") / 1024)) KiB)"
     "$here/tests/e2e/intake_bench.sh" "$mingw/Lirovant.exe" 1 10 50 L200
     ;;
+  package)
+    build
+    say "the portable zip"
+    python3 "$here/tools/package/package.py" "$mingw"
+    ;;
   *)
-    echo "usage: $0 run [file] | test | bench" >&2
+    echo "usage: $0 run [file] | test | bench | package" >&2
     exit 2
     ;;
 esac

@@ -16,7 +16,8 @@ std::string Nth(const char* key, int n) { return key + std::to_string(n); }
 }  // namespace
 
 Creation_Settings Read_Creation_Settings(Settings_File& file, const std::vector<std::string>& args,
-                                         const std::string& exe_path) {
+                                         const std::string& exe_path, int dpi) {
+  const auto at_dpi = [dpi](int32_t pixels) { return int32_t((int64_t(pixels) * dpi + 48) / 96); };
   Creation_Settings s;
   s.Layout_Mode = file.Read_Integer(kSize, "Raskladka_Default", 1);
   if (s.Layout_Mode == 2) {
@@ -25,15 +26,15 @@ Creation_Settings Read_Creation_Settings(Settings_File& file, const std::vector<
     s.Startup_Layout = Startup_Layout_Name(s.Layout_Mode, {});
   }
   s.Current_Path = file.Read_String(kSize, "Path", args.size() == 1 ? args[0] : exe_path);
-  s.Bounds.Top = file.Read_Integer(kSize, "Top", 80);
-  s.Bounds.Left = file.Read_Integer(kSize, "Left", 80);
-  s.Bounds.Height = file.Read_Integer(kSize, "Height", 300);
-  s.Bounds.Width = file.Read_Integer(kSize, "Width", 400);
+  s.Bounds.Top = file.Read_Integer(kSize, "Top", at_dpi(80));
+  s.Bounds.Left = file.Read_Integer(kSize, "Left", at_dpi(80));
+  s.Bounds.Height = file.Read_Integer(kSize, "Height", at_dpi(300));
+  s.Bounds.Width = file.Read_Integer(kSize, "Width", at_dpi(400));
   s.Window_State = file.Read_String(kSize, "WindowState", "wsNormal").substr(0, 11);
-  s.Normal_Bounds.Top = file.Read_Integer(kSize, "Top_Store", 80);
-  s.Normal_Bounds.Left = file.Read_Integer(kSize, "Left_Store", 80);
-  s.Normal_Bounds.Height = file.Read_Integer(kSize, "Height_Store", 300);
-  s.Normal_Bounds.Width = file.Read_Integer(kSize, "Width_Store", 400);
+  s.Normal_Bounds.Top = file.Read_Integer(kSize, "Top_Store", at_dpi(80));
+  s.Normal_Bounds.Left = file.Read_Integer(kSize, "Left_Store", at_dpi(80));
+  s.Normal_Bounds.Height = file.Read_Integer(kSize, "Height_Store", at_dpi(300));
+  s.Normal_Bounds.Width = file.Read_Integer(kSize, "Width_Store", at_dpi(400));
   s.Maximized = s.Window_State != "wsNormal" && s.Window_State != "wsMinimized";
   s.Back_Color = file.Read_Integer(kFont, "BackColor", kTooltipBackground);
   s.Font.Color = file.Read_Integer(kFont, "FontColor", 0);

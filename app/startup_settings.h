@@ -23,9 +23,11 @@ struct Creation_Settings {
   History Files;
 };
 
-// `args` are the command-line arguments after the program name.
+// `args` are the command-line arguments after the program name. A window
+// that has no stored place yet gets the first one at the screen's `dpi`: its
+// 400 by 300 are meant at 96. A stored place is in the screen's own pixels.
 Creation_Settings Read_Creation_Settings(Settings_File& file, const std::vector<std::string>& args,
-                                         const std::string& exe_path);
+                                         const std::string& exe_path, int dpi = 96);
 
 // Loads the live settings, clamped as the dialog's controls clamp them.
 Settings_Model Read_Activation_Settings(Settings_File& file);

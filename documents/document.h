@@ -43,8 +43,3 @@ std::string File_Changed_During_Intake_Text(const std::string& path);
 std::string Recover_Question(const std::string& name, const std::string& when);
 std::string Damaged_Recovery_Text(const std::string& copy);
 std::string Kept_Copy_Question(const std::string& file, const std::string& copy);
-
-// The status bar's text for the document's line ends, as the encoding's
-// stands: " CR LF", " LF", " CR", or for a file that held more than one
-// kind, " LF (смеш.)".
-std::string Line_Ends_Panel_Text(const Document& document);

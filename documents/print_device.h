@@ -19,6 +19,8 @@ class Print_Device {
   virtual int32_t Text_Height(const std::string& text) = 0;
   virtual int32_t Average_Char_Width() = 0;
   virtual int32_t Char_Height() = 0;
+  // Device units to the inch, down the page.
+  virtual int32_t Dots_Per_Inch() = 0;
   // False when the printer failed; the job is not continued after that.
   virtual bool Draw(int32_t x, int32_t y, const std::string& text) = 0;
   virtual bool New_Page() = 0;

@@ -6,7 +6,9 @@ constexpr char kFormFeed = '\f';
 constexpr char kReturn = '\r';
 constexpr char kLineFeed = '\n';
 constexpr int32_t kTabColumns = 8;
+// Between lines: two pixels of a 96 DPI screen, at the printer's resolution.
 constexpr int32_t kLineGap = 2;
+constexpr int32_t kGapDpi = 96;
 }  // namespace
 
 void Line_Printer::Write(const std::string& text) {
@@ -58,7 +60,8 @@ void Line_Printer::Draw_Piece(const char* text, size_t length) {
     }
     const std::string piece(text, fits);
     const int32_t height = device_.Text_Height(piece);
-    if (line_height_ < height) line_height_ = height + kLineGap;
+    if (line_height_ < height)
+      line_height_ = height + int32_t((int64_t(kLineGap) * device_.Dots_Per_Inch() + kGapDpi / 2) / kGapDpi);
     ok_ = device_.Draw(x_, y_, piece);
     x_ += device_.Text_Width(piece);
     text += fits;

@@ -7,6 +7,7 @@
 #include "about/about_texts.h"
 #include "about/win32/about_form.h"
 #include "about/win32/about_ids.h"
+#include "platform/win32/dpi_win32.h"
 
 namespace {
 
@@ -24,21 +25,27 @@ About_Link_Opener Link_Opener = Shell_Open;
 
 void Place_Story_Labels() {
   for (int k = 0; k < Scroll_Clock::Label_Count; ++k)
-    SetWindowPos(About.Story_Labels[k], nullptr, 0, About.Clock.Label_Top(k + 1), 0, 0,
+    SetWindowPos(About.Story_Labels[k], nullptr, 0, Scaled(About.Clock.Label_Top(k + 1), About.Dpi), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   UpdateWindow(About.Panel);
 }
 
-void On_First_Activation() {
-  Set_Label_Text(About.Version, About_Wide(About_Version_Text(About_Program_Title)), 0);
+// The version and the story pieces, and the heights the clock spaces the
+// pieces by, in its pixels at 96 DPI.
+void Fill_Labels() {
+  Set_Label_Text(About.Version, About_Wide(About_Version_Text(About_Program_Title)), 0, About.Dpi);
   int heights[Scroll_Clock::Label_Count];
   for (int k = 0; k < Scroll_Clock::Label_Count; ++k) {
-    Set_Label_Text(About.Story_Labels[k], About_Wide(Story_Piece(k + 1)), About_Story_Width);
+    Set_Label_Text(About.Story_Labels[k], About_Wide(Story_Piece(k + 1)), About_Story_Width, About.Dpi);
     RECT r{};
     GetWindowRect(About.Story_Labels[k], &r);
-    heights[k] = r.bottom - r.top;
+    heights[k] = MulDiv(r.bottom - r.top, kBaseDpi, About.Dpi);
   }
   About.Clock.Set_Piece_Heights(heights);
+}
+
+void On_First_Activation() {
+  Fill_Labels();
   About.Clock.Activate();
   Place_Story_Labels();
   SetTimer(About.Form, IDT_ABOUT_TIMER, Scroll_Clock::Timer_Interval_Ms, nullptr);
@@ -129,8 +136,41 @@ void On_Command(int id, int code) {
   // IDCANCEL, which the dialog manager sends for Esc, is left unanswered.
 }
 
+constexpr DWORD Box_Style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD Box_Ex_Style = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+
+// The controls and fonts anew at another DPI, and the box resized to them;
+// an open box keeps its story where it was.
+bool Build_At(int dpi) {
+  const bool had_focus = About.OKButton && GetFocus() == About.OKButton;
+  Free_About_Controls(About);
+  About.Dpi = dpi;
+  // The frame as the window has it, drawn at its monitor's scale already.
+  RECT window{}, client{};
+  GetWindowRect(About.Form, &window);
+  GetClientRect(About.Form, &client);
+  SetWindowPos(About.Form, nullptr, 0, 0,
+               Scaled(About_Client_Width, dpi) + (window.right - window.left) - client.right,
+               Scaled(About_Client_Height, dpi) + (window.bottom - window.top) - client.bottom,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const HINSTANCE instance = HINSTANCE(GetWindowLongPtrW(About.Form, GWLP_HINSTANCE));
+  if (!Build_About_Controls(About, instance)) return false;
+  Watch_Links();
+  Fill_Labels();
+  Place_Story_Labels();
+  if (had_focus) SetFocus(About.OKButton);
+  return true;
+}
+
 LRESULT CALLBACK Box_Proc(HWND form, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
+    case WM_DPICHANGED: {
+      const RECT& suggested = *reinterpret_cast<const RECT*>(lparam);
+      Build_At(HIWORD(wparam));
+      SetWindowPos(form, nullptr, suggested.left, suggested.top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
     case WM_ACTIVATE:
       if (LOWORD(wparam) == WA_INACTIVE) {
         FormDeactivate();
@@ -161,6 +201,11 @@ LRESULT CALLBACK Box_Proc(HWND form, UINT message, WPARAM wparam, LPARAM lparam)
     case WM_DESTROY:
       FormDeactivate();
       return 0;
+    // The box goes with its owner; a later box is a new one.
+    case WM_NCDESTROY:
+      Free_About_Fonts(About);
+      About = TAboutBox{};
+      return 0;
   }
   return DefWindowProcW(form, message, wparam, lparam);
 }
@@ -176,9 +221,6 @@ bool Register_Box(HINSTANCE instance) {
   wc.lpszClassName = Box_Class;
   return RegisterClassExW(&wc) != 0;
 }
-
-constexpr DWORD Box_Style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD Box_Ex_Style = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
 // --- modal showing --------------------------------------------------------
 
@@ -234,8 +276,10 @@ void Run_Modal_Loop() {
 HWND Create_About_Box(HINSTANCE instance, HWND owner) {
   if (About.Form) return About.Form;
   if (!Register_Box(instance)) return nullptr;
-  RECT frame{0, 0, About_Client_Width, About_Client_Height};
-  AdjustWindowRectEx(&frame, Box_Style, FALSE, Box_Ex_Style);
+  About.Dpi = Window_Dpi(owner);
+  const RECT frame =
+      Frame_Around(RECT{0, 0, Scaled(About_Client_Width, About.Dpi), Scaled(About_Client_Height, About.Dpi)},
+                   Box_Style, Box_Ex_Style, About.Dpi);
   About.Form = CreateWindowExW(Box_Ex_Style, Box_Class, About_Wide(About_Caption).c_str(), Box_Style,
                                CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
                                frame.bottom - frame.top, owner, nullptr, instance, nullptr);
@@ -252,10 +296,13 @@ HWND Create_About_Box(HINSTANCE instance, HWND owner) {
 }
 
 void Show_About_Box(HWND owner) {
+  if (!About.Form) Create_About_Box(GetModuleHandleW(nullptr), owner);
   if (!About.Form || About.Showing) return;
   About.Clock.Open();
   Place_Story_Labels();
   Centre_Box(owner);
+  // Centred on the owner's monitor, it is drawn at that monitor's scale.
+  if (Window_Dpi(About.Form) != About.Dpi && Build_At(Window_Dpi(About.Form))) Centre_Box(owner);
   About.Showing = true;
   About.Closing = false;
   const std::vector<HWND> disabled = Disable_Other_Windows();

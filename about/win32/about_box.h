@@ -8,9 +8,10 @@
 HWND Create_About_Box(HINSTANCE instance, HWND owner);
 
 // "О программе": starts the story from the beginning and shows the box
-// modally, centred on the screen that holds owner (or the primary screen);
-// returns when the box has been closed. Does nothing before Create_About_Box
-// or while the box is already open.
+// modally, centred on the screen that holds owner (or the primary screen)
+// and drawn at that screen's scale; returns when the box has been closed.
+// Creates the box first when Create_About_Box has not; does nothing while
+// the box is already open.
 void Show_About_Box(HWND owner);
 
 // What a click on a link does with its target ("mailto:..." or the home page).

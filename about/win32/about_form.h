@@ -11,6 +11,8 @@
 // over one of its child windows); wParam is the panel's control id.
 constexpr UINT WM_ABOUT_PANEL_MOUSE = WM_APP + 0x61;
 
+// The layout's pixels are at 96 DPI; the box is built at the DPI of the
+// monitor it shows on, everything in proportion.
 constexpr int About_Client_Width = 344;
 constexpr int About_Client_Height = 254;
 constexpr int About_Story_Width = 185;
@@ -39,6 +41,7 @@ struct TAboutBox {
 
   Scroll_Clock Clock;
   Jpeg_Picture Picture;
+  int Dpi = 96;  // what the controls and fonts were built for
 };
 
 // UTF-8 text from the portable core, widened for the W functions.
@@ -54,8 +57,12 @@ Jpeg_Picture Load_About_Picture(HINSTANCE instance);
 bool Register_About_Picture(HINSTANCE instance);
 HWND Create_About_Picture(HWND parent, int id, RECT place, const Jpeg_Picture* picture);
 
-// Fonts and child controls of the box, placed as the layout table gives them.
+// Fonts and child controls of the box at box.Dpi, placed as the layout
+// table gives them.
 bool Build_About_Controls(TAboutBox& box, HINSTANCE instance);
+// The controls and fonts go; the box itself and its picture stay.
+void Free_About_Controls(TAboutBox& box);
 void Free_About_Fonts(TAboutBox& box);
-// Sets a label's text and sizes the label to it; wrap_width 0 keeps it on one line.
-void Set_Label_Text(HWND label, const std::wstring& text, int wrap_width);
+// Sets a label's text and sizes the label to it; wrap_width 0 keeps it on
+// one line. The wrap width is in pixels at `dpi`.
+void Set_Label_Text(HWND label, const std::wstring& text, int wrap_width, int dpi);

@@ -2,15 +2,16 @@
 
 #include "about/about_texts.h"
 #include "about/win32/about_ids.h"
+#include "platform/win32/dpi_win32.h"
 
 namespace {
 
 const wchar_t Font_Face[] = L"MS Sans Serif";
 
-HFONT Make_Font(int pixels, bool bold, bool underline) {
-  return CreateFontW(-pixels, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, underline, FALSE, DEFAULT_CHARSET,
-                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                     Font_Face);
+HFONT Make_Font(int pixels, int dpi, bool bold, bool underline) {
+  return CreateFontW(-Scaled(pixels, dpi), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, underline, FALSE,
+                     DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                     DEFAULT_PITCH | FF_SWISS, Font_Face);
 }
 
 enum class Font_Kind { Plain, Name, Freeware };
@@ -69,13 +70,16 @@ HWND Make_Label(HWND parent, int id, int x, int y, HFONT font, bool wrap, bool l
   return label;
 }
 
-RECT Place(int x, int y, int width, int height) { return RECT{x, y, x + width, y + height}; }
+RECT Place(const TAboutBox& box, int x, int y, int width, int height) {
+  const int dpi = box.Dpi;
+  return RECT{Scaled(x, dpi), Scaled(y, dpi), Scaled(x + width, dpi), Scaled(y + height, dpi)};
+}
 
 bool Make_Fonts(TAboutBox& box) {
-  box.Plain_Font = Make_Font(11, false, false);
-  box.Link_Hot_Font = Make_Font(11, false, true);
-  box.Name_Font = Make_Font(13, false, false);
-  box.Freeware_Font = Make_Font(16, true, false);
+  box.Plain_Font = Make_Font(11, box.Dpi, false, false);
+  box.Link_Hot_Font = Make_Font(11, box.Dpi, false, true);
+  box.Name_Font = Make_Font(13, box.Dpi, false, false);
+  box.Freeware_Font = Make_Font(16, box.Dpi, true, false);
   return box.Plain_Font && box.Link_Hot_Font && box.Name_Font && box.Freeware_Font;
 }
 
@@ -84,9 +88,10 @@ bool Make_Panel_Labels(TAboutBox& box) {
                      &box.Label2,      &box.MailTo,  &box.Label3, &box.HomePage};
   int i = 0;
   for (const Label_Place& p : Panel_Labels) {
-    HWND label = Make_Label(box.MayPanel, p.Id, p.X, p.Y, Font_For(box, p.Font), p.Wrap_Width > 0, p.Link);
+    HWND label = Make_Label(box.MayPanel, p.Id, Scaled(p.X, box.Dpi), Scaled(p.Y, box.Dpi),
+                            Font_For(box, p.Font), p.Wrap_Width > 0, p.Link);
     if (!label) return false;
-    Set_Label_Text(label, About_Wide(*p.Text), p.Wrap_Width);
+    Set_Label_Text(label, About_Wide(*p.Text), p.Wrap_Width, box.Dpi);
     *targets[i++] = label;
   }
   return true;
@@ -94,18 +99,21 @@ bool Make_Panel_Labels(TAboutBox& box) {
 
 bool Make_Story_Labels(TAboutBox& box) {
   for (int k = 0; k < Scroll_Clock::Label_Count; ++k) {
-    box.Story_Labels[k] = Make_Label(box.Panel, IDC_ABOUT_STORY1 + k, 0, box.Clock.Label_Top(k + 1),
-                                     box.Plain_Font, true, false);
+    box.Story_Labels[k] =
+        Make_Label(box.Panel, IDC_ABOUT_STORY1 + k, 0, Scaled(box.Clock.Label_Top(k + 1), box.Dpi),
+                   box.Plain_Font, true, false);
     if (!box.Story_Labels[k]) return false;
   }
   return true;
 }
 
 bool Make_Button(TAboutBox& box) {
-  box.OKButton = CreateWindowExW(
-      0, L"BUTTON", About_Wide(About_OK).c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 137,
-      224, 75, 25, box.Form, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)),
-      reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(box.Form, GWLP_HINSTANCE)), nullptr);
+  const RECT r = Place(box, 137, 224, 75, 25);
+  box.OKButton =
+      CreateWindowExW(0, L"BUTTON", About_Wide(About_OK).c_str(),
+                      WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, r.left, r.top, r.right - r.left,
+                      r.bottom - r.top, box.Form, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)),
+                      reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(box.Form, GWLP_HINSTANCE)), nullptr);
   if (box.OKButton) SendMessageW(box.OKButton, WM_SETFONT, reinterpret_cast<WPARAM>(box.Plain_Font), FALSE);
   return box.OKButton != nullptr;
 }
@@ -120,7 +128,8 @@ std::wstring About_Wide(const std::string& utf8) {
   return wide;
 }
 
-void Set_Label_Text(HWND label, const std::wstring& text, int wrap_width) {
+void Set_Label_Text(HWND label, const std::wstring& text, int wrap_width, int dpi) {
+  wrap_width = Scaled(wrap_width, dpi);
   SetWindowTextW(label, text.c_str());
   HDC dc = GetDC(label);
   HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0)));
@@ -130,24 +139,36 @@ void Set_Label_Text(HWND label, const std::wstring& text, int wrap_width) {
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, format);
   SelectObject(dc, old);
   ReleaseDC(label, dc);
-  const int width = wrap_width > 0 ? wrap_width : r.right + Label_Slack;
+  const int width = wrap_width > 0 ? wrap_width : r.right + Scaled(Label_Slack, dpi);
   SetWindowPos(label, nullptr, 0, 0, width, r.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool Build_About_Controls(TAboutBox& box, HINSTANCE instance) {
   if (!Register_About_Panel(instance) || !Register_About_Picture(instance) || !Make_Fonts(box)) return false;
-  box.MayPanel = Create_About_Panel(box.Form, IDC_ABOUT_MAY_PANEL, Place(8, 8, 329, 209),
+  box.MayPanel = Create_About_Panel(box.Form, IDC_ABOUT_MAY_PANEL, Place(box, 8, 8, 329, 209),
                                     Panel_Bevel::Lowered_Outer_Raised_Inner, COLOR_BTNFACE);
   if (!box.MayPanel) return false;
   box.ProgramIcon =
-      Create_About_Picture(box.MayPanel, IDC_ABOUT_PROGRAM_ICON, Place(10, 10, 100, 100), &box.Picture);
-  box.Panel2 = Create_About_Panel(box.MayPanel, IDC_ABOUT_PANEL2, Place(120, 64, 201, 113),
+      Create_About_Picture(box.MayPanel, IDC_ABOUT_PROGRAM_ICON, Place(box, 10, 10, 100, 100), &box.Picture);
+  box.Panel2 = Create_About_Panel(box.MayPanel, IDC_ABOUT_PANEL2, Place(box, 120, 64, 201, 113),
                                   Panel_Bevel::Lowered_Both, COLOR_INFOBK);
   if (!box.ProgramIcon || !box.Panel2) return false;
   // Inside the frame, so that it lands at 136, 80 on the box.
-  box.Panel = Create_About_Panel(box.Panel2, IDC_ABOUT_PANEL, Place(8, 8, About_Story_Width, 97),
+  box.Panel = Create_About_Panel(box.Panel2, IDC_ABOUT_PANEL, Place(box, 8, 8, About_Story_Width, 97),
                                  Panel_Bevel::None, COLOR_INFOBK);
   return box.Panel && Make_Panel_Labels(box) && Make_Story_Labels(box) && Make_Button(box);
+}
+
+void Free_About_Controls(TAboutBox& box) {
+  // The panels take the labels and the picture with them.
+  if (box.MayPanel) DestroyWindow(box.MayPanel);
+  if (box.OKButton) DestroyWindow(box.OKButton);
+  box.MayPanel = box.ProgramIcon = box.ProductName = box.Version = nullptr;
+  box.Label1 = box.Author_Caption = box.Label2 = box.MailTo = nullptr;
+  box.Label3 = box.HomePage = box.Panel2 = box.Panel = box.OKButton = nullptr;
+  for (HWND& label : box.Story_Labels) label = nullptr;
+  box.MailTo_Hot = box.HomePage_Hot = false;
+  Free_About_Fonts(box);
 }
 
 void Free_About_Fonts(TAboutBox& box) {

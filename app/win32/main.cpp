@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "about/win32/about_box.h"
 #include "app/win32/main_window.h"
 
 namespace {
@@ -28,7 +27,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   InitCommonControlsEx(&controls);
   Main_Window window;
   if (!window.Create(instance, Command_Line_Arguments())) return 1;
-  Create_About_Box(instance, window.Handle);
   window.Show(show);
 
   MSG msg;

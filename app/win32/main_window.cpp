@@ -1,5 +1,6 @@
 #include "app/win32/main_window.h"
 
+#include "about/win32/about_box.h"
 #include "app/win32/window_state.h"
 #include "app/menu_letters.h"
 #include "app/window_placement.h"
@@ -18,6 +19,7 @@
 #include "app/lifecycle.h"
 #include "common/program_paths.h"
 #include "app/startup_settings.h"
+#include "platform/win32/dpi_win32.h"
 #include "platform/win32/profile_win32.h"
 #include "common/win1251_unicode.h"
 
@@ -28,6 +30,9 @@ namespace {
 constexpr wchar_t kClassName[] = L"TForma";
 constexpr int kEditId = 100;
 constexpr UINT kFirstActivation = WM_APP + 1;
+// Posted by the first activation: what the first window does not show is made
+// once it has shown.
+constexpr UINT kCreate_Hidden_Windows = WM_APP + 2;
 // The recent-files items in the order of the list.
 constexpr int kRecent_Items[kHistorySize] = {IDM_Recent_1, IDM_Recent_2, IDM_Recent_3, IDM_Recent_4,
                                              IDM_Recent_5, IDM_Recent_6, IDM_Recent_7, IDM_Recent_8};
@@ -46,6 +51,7 @@ void Main_Window::Layout_Children() {
   int bottom = client.bottom;
   if (Status_Visible) {
     SendMessageW(Status.Handle(), WM_SIZE, 0, 0);
+    Status.Lay_Out();
     bottom -= Status.Height();
   }
   MoveWindow(Edit.Handle(), 0, 0, client.right, bottom > 0 ? bottom : 0, TRUE);
@@ -60,7 +66,7 @@ void Main_Window::Apply_Creation_Settings() {
 
   Win32_Profile profile(Settings_File_Path(Exe_Path));
   Settings_File file(profile);
-  Creation_Settings s = Read_Creation_Settings(file, Args, Exe_Path);
+  Creation_Settings s = Read_Creation_Settings(file, Args, Exe_Path, Status.Dpi());
   s.Bounds = Fit_On_Screen(s.Bounds, Virtual_Screen());
   s.Normal_Bounds = Fit_On_Screen(s.Normal_Bounds, Virtual_Screen());
   if (s.Startup_Layout) Keyboard.Activate_Layout(*s.Startup_Layout);
@@ -91,6 +97,8 @@ void Main_Window::On_First_Activation() {
   Edit.Set_Undo_Limit(Settings.Undo_Limit);
   Play_Event_Sound(Settings, kSoundStart, *Event_Sounds);
 
+  // Posted: they are made once this first screen's work is done.
+  PostMessageW(Handle, kCreate_Hidden_Windows, 0, 0);
   const uint32_t layout = Keyboard.Current_Layout();
   // Text a killed run left unsaved comes first; taken back, it stands in
   // place of the document on the command line.
@@ -119,6 +127,26 @@ void Main_Window::On_First_Activation() {
   Recovery_Files.Offer_Kept_Copies(Prompts, [this](const std::string& copy) {
     With_Document_Session(*Documents, [&copy](Document_Session& s) { Open_Chosen_File(s, copy); });
   });
+}
+
+// The settings dialog and the about box, made hidden as soon as the first
+// window is up rather than before it: the start shows sooner, and either is
+// made at once should its command come first.
+void Main_Window::Create_Hidden_Windows() {
+  const HINSTANCE instance = HINSTANCE(GetWindowLongPtrW(Handle, GWLP_HINSTANCE));
+  Settings_Box->Create(instance, Handle);
+  Create_About_Box(instance, Handle);
+}
+
+// The window went to a monitor of another scale, or the scale changed: what
+// is drawn in pixels follows, and the window takes the rectangle the system
+// gives it there.
+void Main_Window::On_Dpi_Changed(int dpi, const RECT& suggested) {
+  Status.Set_Dpi(dpi);
+  Edit.Set_Dpi(dpi);
+  SetWindowPos(Handle, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  Layout_Children();
 }
 
 Close_State Main_Window::Gather_Close_State() {
@@ -253,6 +281,12 @@ LRESULT Main_Window::On_Message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case kFirstActivation:
       On_First_Activation();
       return 0;
+    case kCreate_Hidden_Windows:
+      Create_Hidden_Windows();
+      return 0;
+    case WM_DPICHANGED:
+      On_Dpi_Changed(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
+      return 0;
     case WM_SETFOCUS:
       SetFocus(Edit.Handle());
       return 0;
@@ -266,6 +300,8 @@ LRESULT Main_Window::On_Message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
           Control.History().Changed();
           On_Edit_Change();
           Recovery_Files.Text_Changed();
+          Status.Set_Text(kPanelEncoding, Document_Panel_Text(Doc.Encoding, Doc.Ends, Doc.Mixed_Ends));
+          Show_Modified();
         }
         return 0;
       }
@@ -337,8 +373,14 @@ void Main_Window::Show_Document() {
 }
 
 void Main_Window::Show_Document_Form() {
-  Status.Set_Text(kPanelEncoding, File_Encoding_Panel_Text(Doc.Encoding));
-  Status.Set_Text(kPanelLineEnds, Line_Ends_Panel_Text(Doc));
+  Status.Set_Text(kPanelEncoding, Document_Panel_Text(Doc.Encoding, Doc.Ends, Doc.Mixed_Ends));
+  Show_Modified();
+}
+
+// Every edit sets the edit area's flag; a load, a save or New clears it.
+void Main_Window::Show_Modified() {
+  const std::string mode = Mark_Modified(Status.Text(kPanelMode), Edit.Modified());
+  if (Status.Text(kPanelMode) != mode) Status.Set_Text(kPanelMode, mode);
 }
 
 void Main_Window::Refresh_Status() {
@@ -364,6 +406,7 @@ void Main_Window::Replace_Edit_Control() {
   Edit.Set_Undo_Limit(undo_limit);
   Edit.Set_Background(Look.Back_Color);
   Edit.Set_Word_Wrap(Look.Word_Wrap);
+  Edit.Set_Dpi(Status.Dpi());
   Layout_Children();
   if (had_focus) SetFocus(edit);
   DestroyWindow(old);
@@ -371,6 +414,8 @@ void Main_Window::Replace_Edit_Control() {
 
 void Main_Window::Reset_Editor() {
   Intake.Stop();
+  // A search counter belongs to the text it counted in.
+  Search.Search_Count = 0;
   Put_Mode_Back();
   Control.History().Forget();
   if (Edit.Text_Length() > 0) Replace_Edit_Control();
@@ -497,10 +542,10 @@ bool Main_Window::Create(HINSTANCE instance, const std::vector<std::string>& arg
   HWND edit = Rich_Edit::Create(Handle, kEditId, true);
   if (!edit) return false;
   Edit.Attach(edit);
+  Edit.Set_Dpi(Status.Dpi());
   Register_All_Commands(*this);
   Apply_Creation_Settings();
   Layout_Children();
-  Settings_Box->Create(instance, Handle);
   // Off the screen and of no size, it shows nowhere but in the taskbar.
   ShowWindow(Application, SW_SHOWNOACTIVATE);
   return true;

@@ -56,7 +56,8 @@ class Main_Window : public Document_Window {
 
   // Creates the application window, the main window with its menus, edit
   // area and status bar, reads the settings that shape them and registers
-  // every command. The settings dialog is created beside it.
+  // every command. The settings dialog and the about box are created beside
+  // it once it has shown.
   bool Create(HINSTANCE instance, const std::vector<std::string>& args);
   // Runs before the message loop shows the window.
   void Show(int show_command);
@@ -82,6 +83,8 @@ class Main_Window : public Document_Window {
   // The texts the caption and the taskbar entry show.
   std::string Caption();
   std::string Application_Title();
+  // The status bar's mark of unsaved changes follows the edit area's flag.
+  void Show_Modified();
   void Apply_Text_Font();
   void Set_Status_Bar_Visible(bool visible);
   void Fill_History_Menu();
@@ -168,6 +171,8 @@ class Main_Window : public Document_Window {
   LRESULT On_Message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   void Apply_Creation_Settings();
   void On_First_Activation();
+  void Create_Hidden_Windows();
+  void On_Dpi_Changed(int dpi, const RECT& suggested);
   void On_Close();
   Close_State Gather_Close_State();
   bool On_Edit_Key(const MSGFILTER& filter);
@@ -179,7 +184,7 @@ class Main_Window : public Document_Window {
   void Intake_Done();
   void Intake_Cut_Short(Intake_Cut why);
   void Put_Mode_Back();
-  // The encoding and line-end panels.
+  // The encoding and line-end panels, and the mark of unsaved changes.
   void Show_Document_Form();
   // A write of the settings file was refused this session and reported.
   bool Settings_Refused = false;

@@ -46,8 +46,12 @@ void Register_All_Commands(Main_Window& w) {
   // Esc gives the wait up, and the command with it.
   table.Before_Each(
       [&w](int id) { return !Command_Needs_Whole_Text(id, w.Edit.Modified()) || w.Intake.Finish(true); });
-  // A document saved, dropped or replaced keeps no recovery copy.
-  table.After_Each([&w] { w.Recovery_Files.Check_Saved(); });
+  // A document saved, dropped or replaced keeps no recovery copy and shows
+  // no mark of changes.
+  table.After_Each([&w] {
+    w.Recovery_Files.Check_Saved();
+    w.Show_Modified();
+  });
   Register_Shell_Commands(w);
   Register_File_Commands(table, *w.Documents);
   Register_Edit_Commands(table, *w.Documents);

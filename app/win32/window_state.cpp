@@ -7,6 +7,7 @@
 #include "common/settings_file.h"
 #include "app/window_placement.h"
 #include "app/window_state_tip.h"
+#include "platform/win32/dpi_win32.h"
 #include "platform/win32/profile_win32.h"
 
 namespace {
@@ -22,23 +23,39 @@ Window_Bounds Current_Bounds(Main_Window& w) {
 void Restore_Stored_Bounds(Main_Window& w) {
   Win32_Profile profile(Settings_File_Path(w.Exe_Path));
   Settings_File file(profile);
-  Window_Bounds b{file.Read_Integer("Size", "Top_Store", 80), file.Read_Integer("Size", "Left_Store", 80),
-                  file.Read_Integer("Size", "Height_Store", 300),
-                  file.Read_Integer("Size", "Width_Store", 400)};
+  const int dpi = w.Status.Dpi();
+  Window_Bounds b{file.Read_Integer("Size", "Top_Store", Scaled(80, dpi)),
+                  file.Read_Integer("Size", "Left_Store", Scaled(80, dpi)),
+                  file.Read_Integer("Size", "Height_Store", Scaled(300, dpi)),
+                  file.Read_Integer("Size", "Width_Store", Scaled(400, dpi))};
   b = Fit_On_Screen(b, Virtual_Screen());
   MoveWindow(w.Handle, b.Left, b.Top, b.Width, b.Height, TRUE);
 }
 
 void Play(Main_Window& w, int event) { Play_Event_Sound(w.Settings, event, *w.Event_Sounds); }
 
-HICON Application_Icon(Main_Window& w) {
-  return reinterpret_cast<HICON>(GetClassLongPtrW(w.Handle, GCLP_HICONSM));
+// The program's icon at the size of a small icon at the taskbar's scale,
+// drawn from the icon's own larger images rather than blown up. The shell
+// keeps a copy; the caller destroys this one.
+HICON Tray_Icon(Main_Window& w) {
+  using Load_Icon_Metric = HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, HICON*);
+  static const auto load_icon_metric = reinterpret_cast<Load_Icon_Metric>(
+      reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"comctl32.dll"), "LoadIconMetric")));
+  const HINSTANCE instance = HINSTANCE(GetWindowLongPtrW(w.Handle, GWLP_HINSTANCE));
+  const int small_icon = 0;  // LIM_SMALL
+  HICON icon = nullptr;
+  if (load_icon_metric && load_icon_metric(instance, L"MAINICON", small_icon, &icon) == S_OK) return icon;
+  const int size = Metric_For_Dpi(SM_CXSMICON, System_Dpi());
+  return HICON(LoadImageW(instance, L"MAINICON", IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
 }
 
 bool Add_Tray_Icon(Main_Window& w) {
   NOTIFYICONDATAW record{};
-  Fill_Tray_Record(record, w.Handle, Application_Icon(w), w.Doc.Name);
-  return Shell_NotifyIconW(NIM_ADD, &record) != FALSE;
+  HICON icon = Tray_Icon(w);
+  Fill_Tray_Record(record, w.Handle, icon, w.Doc.Name);
+  const bool added = Shell_NotifyIconW(NIM_ADD, &record) != FALSE;
+  if (icon) DestroyIcon(icon);
+  return added;
 }
 
 void Delete_Tray_Icon(Main_Window& w) {

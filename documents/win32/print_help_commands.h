@@ -26,6 +26,7 @@ class Gdi_Print_Device : public Print_Device {
   int32_t Text_Height(const std::string& text) override;
   int32_t Average_Char_Width() override;
   int32_t Char_Height() override;
+  int32_t Dots_Per_Inch() override { return GetDeviceCaps(dc_, LOGPIXELSY); }
   bool Draw(int32_t x, int32_t y, const std::string& text) override;
   bool New_Page() override;
 

@@ -4,6 +4,7 @@
 
 #include "common/control_text.h"
 #include "common/win1251_unicode.h"
+#include "platform/win32/dpi_win32.h"
 
 namespace {
 // The undo limit lives with the control, so every wrapper of it agrees.
@@ -146,6 +147,12 @@ void Rich_Edit::Apply_Font(const Text_Font_Spec& font, HFONT handle) {
   SendMessageW(hwnd_, EM_SETCHARFORMAT, SCF_ALL, LPARAM(&format));
   SendMessageW(hwnd_, EM_SETCHARFORMAT, SCF_DEFAULT, LPARAM(&format));
   Set_Modified(was_modified);
+}
+
+void Rich_Edit::Set_Dpi(int dpi) {
+  const int system = System_Dpi();
+  // A zoom of 0 by 0 is none at all.
+  SendMessageW(hwnd_, EM_SETZOOM, dpi == system ? 0 : WPARAM(dpi), dpi == system ? 0 : LPARAM(system));
 }
 
 void Rich_Edit::Set_Background(int32_t colour) {

@@ -43,6 +43,9 @@ class Rich_Edit : public Edit_Area {
   void Set_Word_Wrap(bool on);
   // As last set through this object; a control is made wrapping.
   bool Word_Wrap() const { return wrap_; }
+  // The control draws its text at the system's DPI whatever monitor it is
+  // on; at another DPI it is zoomed to it.
+  void Set_Dpi(int dpi);
 
  private:
   HWND hwnd_;

@@ -45,8 +45,17 @@ Answer Win32_Prompts::Ask_Yes_No_Cancel(const std::string& text) {
 void Win32_Prompts::Error(const std::string& text) { Box(owner_, text, MB_OK | MB_ICONERROR); }
 void Win32_Prompts::Beep() { MessageBeep(MB_OK); }
 
+// A sound named without a folder ("Sound\\Zapusk.wav") lies beside the
+// program, whichever folder the program was started in: a file opened by
+// its binding starts it in the file's folder.
 void Win32_Sound::Play(const std::string& name, unsigned flags) {
-  PlaySoundW(Wide(name).c_str(), nullptr, flags);
+  std::string file = name;
+  if (!name.empty() && !Is_Rooted_Path(name)) {
+    const std::string beside = Program_Prefix(Executable_Path()) + name;
+    if (GetFileAttributesW(Wide(beside).c_str()) != INVALID_FILE_ATTRIBUTES) file = beside;
+  }
+  // The wide name: a folder of any letters, whatever the system's code page.
+  PlaySoundW(Wide(file).c_str(), nullptr, flags);
 }
 
 void Win32_Shell::Open(const std::string& target) {

@@ -1,11 +1,13 @@
 #include "settings/win32/layout_mode_label_win32.h"
 
 #include "platform/win32/platform_win32.h"
+#include "settings/win32/settings_ids.h"
 #include "zmk/zmk.h"
 
 namespace {
-// One label blinks at a time, so its shadow colour can live here.
+// One label blinks at a time, so its shadow colour and the blink's half can live here.
 int shadow_colour = COLOR_BTNFACE;
+bool blinked_off = false;
 }  // namespace
 
 void Win32_Layout_Label::Set_Text(const std::string& text) {
@@ -18,11 +20,13 @@ void Win32_Layout_Label::Set_Shadow_Highlighted(bool highlighted) {
   InvalidateRect(Handle(), nullptr, TRUE);
 }
 
+// The blink goes on while the user turns to the other page, which hides the
+// label: it shows again only with its own page, the slider's. The style bit,
+// not IsWindowVisible: the page counts as shown even while its dialog is hidden.
 void Win32_Layout_Label::Toggle_Visible() {
-  // The style bit, not IsWindowVisible: the label counts as shown even while
-  // its dialog is hidden.
-  const bool shown = (GetWindowLongW(Handle(), GWL_STYLE) & WS_VISIBLE) != 0;
-  ShowWindow(Handle(), shown ? SW_HIDE : SW_SHOW);
+  blinked_off = !blinked_off;
+  const bool page_shown = (GetWindowLongW(GetDlgItem(dialog_, IDC_Layout_Mode), GWL_STYLE) & WS_VISIBLE) != 0;
+  ShowWindow(Handle(), page_shown && !blinked_off ? SW_SHOW : SW_HIDE);
 }
 
 void Win32_Layout_Label::Process_Messages() {

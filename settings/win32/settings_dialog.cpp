@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "platform/win32/platform_win32.h"
 #include "platform/win32/registry_win32.h"
 #include "settings/settings_form.h"
+#include "settings/sound_browse.h"
 #include "settings/win32/settings_controls.h"
 #include "settings/win32/settings_ids.h"
 #include "settings/win32/layout_mode_label_win32.h"
@@ -74,12 +76,21 @@ void Settings_Dialog::Browse_Sound(int row) {
   for (wchar_t& c : filter)
     if (c == L'|') c = L'\0';
   filter.push_back(L'\0');
+  // Given a file with its folder the dialog opens there; given a folder
+  // alone it may open in the last folder it showed instead.
+  Win32_Files files;
+  const Sound_Browse_Start start =
+      Sound_Browse_Start_Of(Read_Row_File(dialog_, row), host_.Exe_Path(), files);
+  const std::wstring folder = Wide(start.Folder);
   // Room for the longest name the system has, not only the old 260 characters.
   std::vector<wchar_t> file(32768, L'\0');
+  const std::wstring shown = Wide(start.File);
+  std::copy(shown.begin(), shown.begin() + std::min(shown.size(), file.size() - 1), file.begin());
   OPENFILENAMEW ofn{};
   ofn.lStructSize = sizeof(ofn);
   ofn.hwndOwner = dialog_;
   ofn.lpstrFilter = filter.c_str();
+  ofn.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
   ofn.lpstrFile = file.data();
   ofn.nMaxFile = DWORD(file.size());
   ofn.Flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_EXPLORER;
@@ -261,6 +272,7 @@ HWND Settings_Dialog::Create(HINSTANCE instance, HWND owner) {
 }
 
 void Settings_Dialog::Show() {
+  if (!dialog_) Create(GetModuleHandleW(nullptr), host_.Window());
   if (!dialog_ || modal_) return;
   prompts_->Set_Owner(dialog_);
   form_->Prepare_Options();

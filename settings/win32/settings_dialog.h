@@ -1,6 +1,7 @@
 #pragma once
-// The settings dialog: created hidden after the main window and kept as long
-// as the main window lives; "Настройки программы" shows it modally.
+// The settings dialog: created hidden once the main window has shown (or by
+// its first showing) and kept as long as the main window lives; "Настройки
+// программы" shows it modally.
 #include <windows.h>
 
 #include <memory>

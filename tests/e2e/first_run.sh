@@ -17,8 +17,10 @@ check "the window stands at 80, 80, 400 by 300" \
 shot first_window
 cp "$work/first_window.png" "$here/build/e2e-first-window.png" 2>/dev/null || true
 
-# The mode panel (third panel of the status bar) changes with Insert and comes back.
-panel() { import -window root -crop 140x14+$((x + 265))+$((y + h - 17)) "$work/$1.png" 2>/dev/null; }
+# The mode panel (third panel of the status bar) changes with Insert and comes
+# back. Its place follows the widths of the texts before it, so the strip
+# taken runs from the second panel, which Insert leaves alone, to the fifth.
+panel() { import -window root -crop 280x14+$((x + 100))+$((y + h - 17)) "$work/$1.png" 2>/dev/null; }
 panel mode0
 keys "$id" Insert
 panel mode1

@@ -6,6 +6,7 @@
 #include "app/lifecycle.h"
 #include "app/menu_letters.h"
 #include "common/program_paths.h"
+#include "platform/status_layout.h"
 #include "platform/status_text.h"
 #include "fakes/fake_platform.h"
 
@@ -15,21 +16,39 @@ TEST(StatusRefresh, LineColumnAndCountFollowTheCaret) {
   Fake_Edit edit;
   Fake_Panels panels;
   Search_State search;
+  // The caret stands on a line even in an empty text.
   Status_Refresh(edit, panels, search);
   EXPECT_EQ(panels.panels[0], " Строка: 1: 0");
-  EXPECT_EQ(panels.panels[1], " Всего строк: 0");
+  EXPECT_EQ(panels.panels[1], " Всего строк: 1");
 
   edit.text = "abc\r";
   edit.sel = {3, 3};
   Status_Refresh(edit, panels, search);
   EXPECT_EQ(panels.panels[0], " Строка: 1: 3");
   EXPECT_EQ(panels.panels[1], " Всего строк: 1");
+  // After the final break the caret's line counts, and only then.
+  edit.sel = {4, 4};
+  Status_Refresh(edit, panels, search);
+  EXPECT_EQ(panels.panels[0], " Строка: 2: 0");
+  EXPECT_EQ(panels.panels[1], " Всего строк: 2");
 
   edit.text = "abc\rdefg\rhi";
   edit.sel = {0, 7};  // the end of the selection is the caret
   Status_Refresh(edit, panels, search);
   EXPECT_EQ(panels.panels[0], " Строка: 2: 3");
   EXPECT_EQ(panels.panels[1], " Всего строк: 3");
+}
+
+TEST(StatusLayout, PanelsGiveUpTheirSurplusAlikeAndKeepWhatTheirTextsNeed) {
+  const std::vector<Panel_Room> rooms = {{60, 130}, {70, 130}, {0, 206}, {40, 80}};
+  using Edges = std::vector<int>;
+  EXPECT_EQ(Panel_Right_Edges(rooms, 1000), (Edges{130, 260, 466, 546}));
+  // Half the surplus of 376: each panel keeps half of its own, and the
+  // shares add up to the bar's width.
+  EXPECT_EQ(Panel_Right_Edges(rooms, 170 + 188), (Edges{95, 195, 298, 358}));
+  EXPECT_EQ(Panel_Right_Edges(rooms, 170), (Edges{60, 130, 130, 170}));
+  // Too narrow even for the needs: they are kept, and the end is cut off.
+  EXPECT_EQ(Panel_Right_Edges(rooms, 100), (Edges{60, 130, 130, 170}));
 }
 
 TEST(StatusRefresh, SearchCountersTakePanelTwoOnlyWhileADialogIsOpen) {

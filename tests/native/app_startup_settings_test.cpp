@@ -51,6 +51,11 @@ TEST_F(StartupSettings, NumbersInEveryNotationAndBadOnesGiveDefaults) {
   Set("Size/Width", "");
   const auto s = Create();
   EXPECT_EQ(s.Bounds, (Window_Bounds{100, 100, 300, 400}));
+  // On a screen of 144 DPI the default place is the same in inches; a stored
+  // one is in the screen's pixels already.
+  const auto scaled = Read_Creation_Settings(file, {}, "C:\\Prog\\Lirovant.exe", 144);
+  EXPECT_EQ(scaled.Bounds, (Window_Bounds{100, 100, 450, 600}));
+  EXPECT_EQ(scaled.Normal_Bounds, (Window_Bounds{120, 120, 450, 600}));
 }
 
 TEST_F(StartupSettings, WindowStateOnlyNormalAndMinimizedStartNormal) {

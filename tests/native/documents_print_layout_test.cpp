@@ -100,7 +100,7 @@ TEST(DocumentsPrintLayout, ReturnEndsThePieceWithoutMovingLineFeedStartsALine) {
   EXPECT_EQ(device.pieces[2].y, 22);
 }
 
-TEST(DocumentsPrintLayout, EmptyLineAdvancesByTheCharacterHeight) {
+TEST(DocumentsPrintLayout, EmptyLineAdvancesByTheCharacterHeightAWrittenOneByItsTextAndAGap) {
   Fake_Printer device;
   Line_Printer printer(device);
   printer.End_Line();
@@ -109,6 +109,11 @@ TEST(DocumentsPrintLayout, EmptyLineAdvancesByTheCharacterHeight) {
   printer.Write("a");
   printer.End_Line();
   EXPECT_EQ(printer.Y(), 42);
+  // The gap is two pixels of a 96 DPI screen: 12.5 device units at 600 DPI.
+  device.dpi = 600;
+  printer.Write("a");
+  printer.End_Line();
+  EXPECT_EQ(printer.Y(), 42 + 20 + 13);
 }
 
 TEST(DocumentsPrintLayout, NewPageWhenTwoLineHeightsNoLongerFit) {

@@ -7,6 +7,7 @@
 #include "fakes/fake_platform.h"
 #include "fakes/settings_dialog_fakes.h"
 #include "settings/settings_form.h"
+#include "settings/sound_browse.h"
 #include "fakes/registry_memory.h"
 
 namespace {
@@ -252,6 +253,22 @@ TEST_F(SettingsDialogForm, SpinBoxTextBecomesUndoDepthWithinRange) {
   EXPECT_EQ(Undo_Limit_From_Text("99999999999"), 65535);
   EXPECT_EQ(Undo_Limit_From_Text(""), 0);
   EXPECT_EQ(Undo_Limit_From_Text("12x4"), 12);
+}
+
+// The browse button starts at the row's file, a bare name taken from the
+// program's folder as the sounds are played; without it, in Sound.
+TEST(SoundBrowse, StartsAtTheRowsFileOrInTheProgramsSoundFolder) {
+  Fake_Files files;
+  files.contents["C:\\Prog\\Sound\\Zapusk.wav"] = "RIFF";
+  files.contents["D:\\Music\\bell.wav"] = "RIFF";
+  const std::string exe = "C:\\Prog\\Lirovant.exe";
+  EXPECT_EQ(Sound_Browse_Start_Of("Sound\\Zapusk.wav", exe, files).File, "C:\\Prog\\Sound\\Zapusk.wav");
+  EXPECT_EQ(Sound_Browse_Start_Of("D:\\Music\\bell.wav", exe, files).File, "D:\\Music\\bell.wav");
+  for (const char* row : {"", "Sound\\Vyhod.wav", "D:\\Gone\\bell.wav"}) {
+    const Sound_Browse_Start start = Sound_Browse_Start_Of(row, exe, files);
+    EXPECT_EQ(start.File, "") << row;
+    EXPECT_EQ(start.Folder, "C:\\Prog\\Sound") << row;
+  }
 }
 
 }  // namespace

@@ -132,42 +132,50 @@ TEST_F(AboutBox, IsCreatedOnceHiddenWithItsCaptionAndClientSize) {
   EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
 }
 
-TEST_F(AboutBox, ControlsStandWhereTheLayoutPutsThem) {
-  Expect_Place(Panel, Box, 8, 8, 329, 209);
-  Expect_Place(Control(Box, IDC_ABOUT_PROGRAM_ICON), Panel, 10, 10, 100, 100);
-  Expect_Place(Control(Box, IDC_ABOUT_PRODUCT_NAME), Panel, 120, 16, -1, -1);
-  Expect_Place(Control(Box, IDC_ABOUT_VERSION), Panel, 120, 35, -1, -1);
-  Expect_Place(Control(Box, IDC_ABOUT_LABEL1), Panel, 24, 121, -1, -1);
-  Expect_Place(Control(Box, IDC_ABOUT_AUTHOR_CAPTION), Panel, 8, 142, -1, -1);
-  Expect_Place(Control(Box, IDC_ABOUT_LABEL2), Panel, 53, 142, -1, -1);
-  Expect_Place(Control(Box, IDC_ABOUT_MAIL_TO), Panel, 8, 159, -1, -1);
-  Expect_Place(Control(Box, IDC_ABOUT_LABEL3), Panel, 8, 185, -1, -1);
-  Expect_Place(Control(Box, IDC_ABOUT_HOME_PAGE), Panel, 88, 185, -1, -1);
-  Expect_Place(Control(Box, IDC_ABOUT_PANEL2), Panel, 120, 64, 201, 113);
-  Expect_Place(Control(Box, IDC_ABOUT_PANEL), Box, 136, 80, 185, 97);
-  Expect_Place(GetDlgItem(Box, IDOK), Box, 137, 224, 75, 25);
-  // Every label lies within the outer panel (the version waits for activation).
-  for (int id : {IDC_ABOUT_PRODUCT_NAME, IDC_ABOUT_LABEL1, IDC_ABOUT_AUTHOR_CAPTION, IDC_ABOUT_LABEL2,
-                 IDC_ABOUT_MAIL_TO, IDC_ABOUT_LABEL3, IDC_ABOUT_HOME_PAGE}) {
-    const RECT r = Place_In(Control(Box, id), Panel);
-    EXPECT_LE(r.right, 329) << id;
-    EXPECT_GT(r.right - r.left, 0) << id;
-    EXPECT_GT(r.bottom - r.top, 0) << id;
-  }
-}
-
-TEST_F(AboutBox, LabelsOnTheOuterPanelOverlapNothing) {
-  Activate(Box);  // the version gets its text
-  std::vector<RECT> taken = {Place_In(Control(Box, IDC_ABOUT_PROGRAM_ICON), Panel),
-                             Place_In(Control(Box, IDC_ABOUT_PANEL2), Panel)};
-  for (int id : {IDC_ABOUT_PRODUCT_NAME, IDC_ABOUT_VERSION, IDC_ABOUT_LABEL1, IDC_ABOUT_AUTHOR_CAPTION,
-                 IDC_ABOUT_LABEL2, IDC_ABOUT_MAIL_TO, IDC_ABOUT_LABEL3, IDC_ABOUT_HOME_PAGE}) {
-    const RECT r = Place_In(Control(Box, id), Panel);
-    for (const RECT& other : taken) {
-      RECT common;
-      EXPECT_FALSE(IntersectRect(&common, &r, &other)) << "label " << id;
+// At 96 DPI, then moved to a monitor of 192 and back: the box is built anew
+// at each scale, every control where the layout puts it in proportion, every
+// label within the outer panel and over no other.
+TEST_F(AboutBox, ControlsStandWhereTheLayoutPutsThemAtEveryScale) {
+  for (int k : {1, 2, 1}) {
+    RECT place{};
+    GetWindowRect(Box, &place);
+    SendMessageW(Box, WM_DPICHANGED, MAKEWPARAM(96 * k, 96 * k), LPARAM(&place));
+    Activate(Box);  // the version gets its text
+    Panel = Control(Box, IDC_ABOUT_MAY_PANEL);
+    RECT client;
+    GetClientRect(Box, &client);
+    EXPECT_EQ(client.right, 344 * k);
+    EXPECT_EQ(client.bottom, 254 * k);
+    Expect_Place(Panel, Box, 8 * k, 8 * k, 329 * k, 209 * k);
+    Expect_Place(Control(Box, IDC_ABOUT_PROGRAM_ICON), Panel, 10 * k, 10 * k, 100 * k, 100 * k);
+    Expect_Place(Control(Box, IDC_ABOUT_PRODUCT_NAME), Panel, 120 * k, 16 * k, -1, -1);
+    Expect_Place(Control(Box, IDC_ABOUT_VERSION), Panel, 120 * k, 35 * k, -1, -1);
+    Expect_Place(Control(Box, IDC_ABOUT_LABEL1), Panel, 24 * k, 121 * k, -1, -1);
+    Expect_Place(Control(Box, IDC_ABOUT_AUTHOR_CAPTION), Panel, 8 * k, 142 * k, -1, -1);
+    Expect_Place(Control(Box, IDC_ABOUT_LABEL2), Panel, 53 * k, 142 * k, -1, -1);
+    Expect_Place(Control(Box, IDC_ABOUT_MAIL_TO), Panel, 8 * k, 159 * k, -1, -1);
+    Expect_Place(Control(Box, IDC_ABOUT_LABEL3), Panel, 8 * k, 185 * k, -1, -1);
+    Expect_Place(Control(Box, IDC_ABOUT_HOME_PAGE), Panel, 88 * k, 185 * k, -1, -1);
+    Expect_Place(Control(Box, IDC_ABOUT_PANEL2), Panel, 120 * k, 64 * k, 201 * k, 113 * k);
+    Expect_Place(Control(Box, IDC_ABOUT_PANEL), Box, 136 * k, 80 * k, 185 * k, 97 * k);
+    Expect_Place(GetDlgItem(Box, IDOK), Box, 137 * k, 224 * k, 75 * k, 25 * k);
+    EXPECT_EQ(Font_Of(Control(Box, IDC_ABOUT_STORY1)).lfHeight, -11 * k);
+    EXPECT_EQ(Story_Top(Box, 1), 591 * k);  // parked below the story's window
+    std::vector<RECT> taken = {Place_In(Control(Box, IDC_ABOUT_PROGRAM_ICON), Panel),
+                               Place_In(Control(Box, IDC_ABOUT_PANEL2), Panel)};
+    for (int id : {IDC_ABOUT_PRODUCT_NAME, IDC_ABOUT_VERSION, IDC_ABOUT_LABEL1, IDC_ABOUT_AUTHOR_CAPTION,
+                   IDC_ABOUT_LABEL2, IDC_ABOUT_MAIL_TO, IDC_ABOUT_LABEL3, IDC_ABOUT_HOME_PAGE}) {
+      const RECT r = Place_In(Control(Box, id), Panel);
+      EXPECT_LE(r.right, 329 * k) << id;
+      EXPECT_GT(r.right - r.left, 0) << id;
+      EXPECT_GT(r.bottom - r.top, 0) << id;
+      for (const RECT& other : taken) {
+        RECT common;
+        EXPECT_FALSE(IntersectRect(&common, &r, &other)) << "label " << id << " at " << 96 * k;
+      }
+      taken.push_back(r);
     }
-    taken.push_back(r);
+    Deactivate(Box);
   }
 }
 

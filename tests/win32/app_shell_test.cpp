@@ -127,18 +127,20 @@ class MainWindow : public Main_Window_Test {
 
 // Other suites share this window and change its font and settings, so this
 // checks that the edit area shows Text_Font, not that Text_Font is the default.
-TEST_F(MainWindow, TheEditAreaShowsTextFontAndTheStatusBarHasItsSevenPanels) {
+TEST_F(MainWindow, TheEditAreaShowsTextFontAndTheStatusBarHasItsSixPanels) {
+  // A window with room for them all gives the panels their widths of old.
+  SetWindowPos(Window().Handle, nullptr, 0, 0, 1000, 300, SWP_NOMOVE | SWP_NOZORDER);
   int parts[8] = {};
-  ASSERT_EQ(SendMessageW(Window().Status.Handle(), SB_GETPARTS, 8, LPARAM(parts)), 7);
+  ASSERT_EQ(SendMessageW(Window().Status.Handle(), SB_GETPARTS, 8, LPARAM(parts)), 6);
   EXPECT_EQ(parts[0], 130);
   EXPECT_EQ(parts[1], 260);
   EXPECT_EQ(parts[2], 410);
   EXPECT_EQ(parts[3], 616);
   EXPECT_EQ(parts[4], 666);
   EXPECT_EQ(parts[5], 746);
-  EXPECT_EQ(parts[6], 826);
-  // The last panels show the document's file encoding and line ends; New
-  // makes them WIN and CR LF.
+  // The last panel shows the document's file encoding and its line ends
+  // where they are not CR LF; New makes it WIN. The mode panel marks
+  // unsaved changes, and Insert keeps the mark.
   const auto panel_text = [](int panel) {
     wchar_t text[64] = {};
     SendMessageW(Window().Status.Handle(), SB_GETTEXTW, panel, LPARAM(text));
@@ -148,13 +150,20 @@ TEST_F(MainWindow, TheEditAreaShowsTextFontAndTheStatusBarHasItsSevenPanels) {
   Window().Doc.Ends = Line_End::Lf;
   Window().Doc.Mixed_Ends = true;
   Window().Refresh_Status();
-  EXPECT_EQ(panel_text(kPanelEncoding), " UTF-16 BE");
-  EXPECT_EQ(panel_text(kPanelLineEnds), " LF (смеш.)");
+  EXPECT_EQ(panel_text(kPanelEncoding), " UTF-16 BE LF (смеш.)");
   Window().Edit.Set_Modified(false);
   Window().Command(IDM_New);
   EXPECT_EQ(Window().Doc.Encoding, File_Encoding::Win);
   EXPECT_EQ(panel_text(kPanelEncoding), " WIN");
-  EXPECT_EQ(panel_text(kPanelLineEnds), " CR LF");
+  EXPECT_EQ(panel_text(kPanelMode), " Вставка");
+  SendMessageW(Window().Edit.Handle(), WM_CHAR, 'x', 1);
+  EXPECT_EQ(panel_text(kPanelMode), " Вставка *");
+  Window().Status.Set_Text(kPanelMode, Insert_Key_Toggle(Window().Status.Text(kPanelMode)));
+  EXPECT_EQ(panel_text(kPanelMode), " Замена *");
+  Window().Status.Set_Text(kPanelMode, Insert_Key_Toggle(Window().Status.Text(kPanelMode)));
+  Window().Edit.Set_Modified(false);
+  Window().Command(IDM_Select_All);
+  EXPECT_EQ(panel_text(kPanelMode), " Вставка");
   Window().Reset_Editor();
   CHARFORMAT2W format{};
   format.cbSize = sizeof format;
@@ -162,6 +171,47 @@ TEST_F(MainWindow, TheEditAreaShowsTextFontAndTheStatusBarHasItsSevenPanels) {
   EXPECT_EQ(format.yHeight, Window().Look.Font.Size * 20);
   EXPECT_EQ(format.bCharSet, Window().Look.Font.Charset);
   EXPECT_EQ(Narrow(format.szFaceName), Window().Look.Font.Name);
+}
+
+// The default 400 by 300 window, at 96 DPI and after moves to monitors of
+// 144 and 192: the bar's font and height follow, every panel shows the
+// widest of its usual texts whole, and none runs under the sizing grip. The
+// edit area's text is zoomed from the system's DPI to the window's.
+TEST_F(MainWindow, StatusPanelsShowTheirTextsWholeInTheDefaultWindowAtEveryScale) {
+  HWND bar = Window().Status.Handle();
+  for (int dpi : {96, 144, 192, 96}) {
+    RECT place{80, 80, 80 + MulDiv(400, dpi, 96), 80 + MulDiv(300, dpi, 96)};
+    SendMessageW(Window().Handle, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), LPARAM(&place));
+    Window().Status.Set_Text(kPanelLine, " Строка: 1234: 56");
+    Window().Status.Set_Text(kPanelCount, " Всего строк: 1234");
+    Window().Status.Set_Text(kPanelMode, " Всего замен: 3");
+    Window().Status.Set_Text(kPanelEncoding, " UTF-16 LE");
+    HFONT font = HFONT(SendMessageW(bar, WM_GETFONT, 0, 0));
+    LOGFONTW look{};
+    GetObjectW(font, sizeof look, &look);
+    EXPECT_EQ(look.lfHeight, -MulDiv(11, dpi, 96)) << dpi;
+    EXPECT_GE(Window().Status.Height(), MulDiv(19, dpi, 96)) << dpi;
+    RECT client{};
+    GetClientRect(bar, &client);
+    const int grip =
+        GetWindowLongW(bar, GWL_STYLE) & SBARS_SIZEGRIP ? MulDiv(GetSystemMetrics(SM_CXVSCROLL), dpi, 96) : 0;
+    HDC dc = GetDC(bar);
+    HGDIOBJ old = SelectObject(dc, font);
+    for (int panel : {kPanelLine, kPanelCount, kPanelMode, kPanelEncoding}) {
+      const std::wstring text = Wide(Window().Status.Text(panel));
+      SIZE size{};
+      GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &size);
+      RECT r{};
+      SendMessageW(bar, SB_GETRECT, panel, LPARAM(&r));
+      EXPECT_GE(r.right - r.left, size.cx + MulDiv(8, dpi, 96)) << "panel " << panel << " at " << dpi;
+      EXPECT_LE(r.right, client.right - grip) << panel << " at " << dpi;
+    }
+    SelectObject(dc, old);
+    ReleaseDC(bar, dc);
+    const LRESULT zoom =
+        SendMessageW(Window().Edit.Handle(), EM_GETZOOM, WPARAM(&place.left), LPARAM(&place.top));
+    EXPECT_EQ(zoom && place.left != place.top, dpi != 96) << dpi;
+  }
 }
 
 // Dropping a long document takes a new control, which must keep the old one's settings.
@@ -238,7 +288,7 @@ TEST_F(MainWindow, EveryMenuItemHasALetterOfItsOwnInItsMenu) {
   // The context and tray menus show their one popup, never its holder.
   for (HMENU menu : {Window().Menu, GetSubMenu(Window().Context_Menu, 0), GetSubMenu(Window().Tray_Menu, 0)})
     Collect_Menu_Letters(menu, menus);
-  EXPECT_EQ(menus.size(), 14u);
+  EXPECT_EQ(menus.size(), 15u);
   for (const auto& letters : menus) {
     for (size_t i = 0; i < letters.size(); ++i) {
       EXPECT_NE(letters[i], 0) << "menu of " << letters.size() << " items, item " << i;
@@ -286,7 +336,7 @@ TEST_F(MainWindow, StatusRefreshCountsLinesOfTheRealControl) {
   Window().Edit.Set_Text("");
   Window().Refresh_Status();
   EXPECT_EQ(Panel(0), " Строка: 1: 0");
-  EXPECT_EQ(Panel(1), " Всего строк: 0");
+  EXPECT_EQ(Panel(1), " Всего строк: 1");
   Window().Edit.Set_Text("abc\r");
   Window().Edit.Set_Selection(3, 3);
   Pump();
@@ -298,6 +348,25 @@ TEST_F(MainWindow, StatusRefreshCountsLinesOfTheRealControl) {
   Pump();
   EXPECT_EQ(Panel(0), " Строка: 2: 2");  // the selection change refreshed it
   EXPECT_EQ(Panel(1), " Всего строк: 3");
+  // At the end, after a final break: the caret's line is never beyond the count.
+  Window().Edit.Set_Text(Utf8_To_Win1251("один\rдва\r"));
+  Window().Edit.Set_Selection(Window().Edit.Text_Length(), Window().Edit.Text_Length());
+  Pump();
+  EXPECT_EQ(Panel(0), " Строка: 3: 0");
+  EXPECT_EQ(Panel(1), " Всего строк: 3");
+}
+
+// A search counter belongs to the text it counted in: with another document
+// it starts again.
+TEST_F(MainWindow, TheReplaceCounterStartsAgainWithAnotherDocument) {
+  Window().Search.Replace_Open = true;
+  Window().Search.Search_Count = 3;
+  Window().Refresh_Status();
+  EXPECT_EQ(Panel(2), " Всего замен: 3");
+  Window().Edit.Set_Modified(false);
+  Window().Command(IDM_New);
+  EXPECT_EQ(Panel(2), " Всего замен: 0");
+  Window().Search.Replace_Open = false;
 }
 
 TEST_F(MainWindow, WrappedLineCountFollowsMaximiseAndRestore) {

@@ -245,6 +245,39 @@ TEST_F(SettingsDialogWin32, CancelRestoresTitleBarCloseKeeps) {
   Window().Settings.Minimize_To_Tray = false;
 }
 
+void Turn_To_Page(HWND dialog, int page) {
+  HWND pages = GetDlgItem(dialog, IDC_PageControl);
+  SendMessageW(pages, TCM_SETCURSEL, page, 0);
+  NMHDR header{pages, IDC_PageControl, UINT(TCN_SELCHANGE)};
+  SendMessageW(dialog, WM_NOTIFY, IDC_PageControl, LPARAM(&header));
+}
+
+bool turned_away = false;
+
+// The user turns to "Звуки" while the slider's label still blinks: the blink
+// goes on unseen there, and the label comes back with its own page only.
+TEST_F(SettingsDialogWin32, TheLayoutLabelShowsOnItsOwnPageOnly) {
+  Options_With([](HWND dialog) {
+    HWND label = GetDlgItem(dialog, IDC_Layout_Label);
+    turned_away = false;
+    // The blink runs the messages itself: the turn comes in the middle of it.
+    SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR timer, DWORD) {
+      KillTimer(nullptr, timer);
+      Turn_To_Page(Dialog(), 1);
+      turned_away = true;
+    });
+    SendDlgItemMessageW(dialog, IDC_Layout_Mode, TBM_SETPOS, TRUE, 3);
+    SendMessageW(dialog, WM_HSCROLL, TB_ENDTRACK, LPARAM(GetDlgItem(dialog, IDC_Layout_Mode)));
+    // Seen once the blink that took the turn has returned.
+    ASSERT_TRUE(Wait_Until([] { return turned_away; }));
+    EXPECT_FALSE(IsWindowVisible(label));
+    Turn_To_Page(dialog, 0);
+    EXPECT_TRUE(IsWindowVisible(label));
+    EXPECT_EQ(Text_Of(label), L"всегда английская");
+    Press(dialog, IDCANCEL);
+  });
+}
+
 TEST_F(SettingsDialogWin32, OkAppliesStatusBarAndUndoLimit) {
   Options_With([](HWND dialog) {
     CheckDlgButton(dialog, IDC_Status_Bar, BST_UNCHECKED);

@@ -61,7 +61,7 @@ class Fake_Printer : public Print_Device {
     int32_t x, y;
     std::string text;
   };
-  int32_t page_width = 100, page_height = 200, char_width = 10, char_height = 20;
+  int32_t page_width = 100, page_height = 200, char_width = 10, char_height = 20, dpi = 96;
   int fail_on_draw = -1;            // index of the draw that fails
   std::vector<std::string> events;  // "start", "page", "end", "abort"
   std::vector<Piece> pieces;
@@ -88,6 +88,7 @@ class Fake_Printer : public Print_Device {
   int32_t Text_Height(const std::string& text) override { return text.empty() ? 0 : char_height; }
   int32_t Average_Char_Width() override { return char_width; }
   int32_t Char_Height() override { return char_height; }
+  int32_t Dots_Per_Inch() override { return dpi; }
   bool Draw(int32_t x, int32_t y, const std::string& text) override {
     if (int(pieces.size()) == fail_on_draw) return false;
     pieces.push_back({page, x, y, text});
