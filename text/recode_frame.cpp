@@ -19,6 +19,11 @@ std::optional<std::string> File_Bytes_Of(Text_Command_Host& host, const std::wst
   return bytes;
 }
 
+void Say_Not_Recognized(Text_Command_Host& host) {
+  host.panels.Set_Text(kPanelCount, kNot_Recognized_Status);
+  host.window.Notice(kNot_Recognized_Notice);
+}
+
 void Put_In_Place(Text_Command_Host& host, Unicode_Edit& edit, const std::wstring& text) {
   const std::int32_t start = host.edit.Get_Selection().Start;
   edit.Replace_Text(text);
@@ -49,9 +54,8 @@ void Recognize_Page_Command(Text_Command_Host& host, Unicode_Edit& edit) {
   if (!bytes) return;
   const Page_Guess guess = Detect_Page(*bytes);
   const bool readable = guess.page != Page_UTF8 || Is_Valid_Utf8(*bytes);
-  if (guess.page == Page_Unknown || guess.confidence < kLeast_Page_Confidence || !readable) {
-    host.panels.Set_Text(kPanelCount, kNot_Recognized_Status);
-    host.window.Notice(kNot_Recognized_Notice);
+  if (guess.page == Page_Unknown || !readable) {
+    Say_Not_Recognized(host);
     return;
   }
   const auto page = static_cast<Text_Page>(guess.page);
@@ -71,6 +75,11 @@ void Recognize_Page_Command(Text_Command_Host& host, Unicode_Edit& edit) {
   for (const Byte_Range& range : Detect_Sample_Ranges(utf8.size()))
     stretches.push_back(std::string_view(utf8).substr(range.start, range.size));
   if (const auto chain = Find_Reading_Chain(Sample_Of(stretches))) {
+    // Garbled, but in ways that cannot be told apart: the text stays as it is.
+    if (guess.confidence * chain->confidence < Least_Confidence) {
+      Say_Not_Recognized(host);
+      return;
+    }
     const Exact_Conversion undone = Undo_Readings(utf8, Page_UTF8, chain->readings, Page_UTF8);
     if (undone.missing == 0 && undone.invalid == 0) {
       readings.insert(readings.begin(), chain->readings.begin(), chain->readings.end());
