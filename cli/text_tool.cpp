@@ -3,6 +3,7 @@
 #include "cli/tool_files.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,14 +30,17 @@ const char Help[] =
     "\n"
     "  detect [--confidence] [FILE...]\n"
     "                                 print each file's page, a tab and its name;\n"
-    "                                 ? when the page cannot be told (no letters,\n"
-    "                                 or a page the tool does not read); \"UTF-8\n"
-    "                                 with errors\" for UTF-8 with a few bytes that\n"
-    "                                 are no UTF-8; a chain of wrong readings,\n"
-    "                                 oldest first, for garbled text: \"UTF-8 via\n"
-    "                                 WIN\" is UTF-8 read as WIN and saved again;\n"
+    "                                 ? when it cannot be told: no letters, a page\n"
+    "                                 the tool does not read, text in two pages,\n"
+    "                                 or no answer as sure as 0.5; \"UTF-8 with\n"
+    "                                 errors\" for UTF-8 with a few bytes that are\n"
+    "                                 no UTF-8; a chain of wrong readings, oldest\n"
+    "                                 first, for garbled text: \"UTF-8 via WIN\" is\n"
+    "                                 UTF-8 read as WIN and saved again;\n"
     "                                 --confidence adds how sure, 0 to 1, before\n"
-    "                                 the name\n"
+    "                                 the name (0 for ?); --odds-scale F tries\n"
+    "                                 another scale of the letter model's odds, as\n"
+    "                                 tools/bench/detect_bench.py does to choose it\n"
     "  convert --to PAGE [--from PAGE|auto] [--replace] [--letters-only] [IN [OUT]]\n"
     "                                 every character kept; one the target lacks is\n"
     "                                 an error, or ? with --replace; --letters-only\n"
@@ -47,7 +51,8 @@ const char Help[] =
     "                                 undoes up to two wrong readings (the chain\n"
     "                                 detect names) and writes the text in UTF-8\n"
     "                                 or PAGE; text that is not garbled is only\n"
-    "                                 written in PAGE\n"
+    "                                 written in PAGE, garbled text whose chain\n"
+    "                                 cannot be told not at all\n"
     "  retype to-russian|to-latin     text typed in the wrong keyboard layout\n"
     "  translit                       Russian letters in Latin ones\n"
     "  case upper|lower|toggle        letter case\n"
@@ -63,7 +68,8 @@ const char Help[] =
     "Exit codes: 0 done, 2 usage, 3 unknown page, 4 unreadable input,\n"
     "5 output not written (standard output too), 6 invalid UTF-8 (UTF-8 with\n"
     "errors is never converted as an 8-bit page), 7 character the target lacks,\n"
-    "8 page of the input cannot be told.\n";
+    "8 page of the input, or for repair the wrong readings that garbled it,\n"
+    "cannot be told.\n";
 
 struct Options {
   std::string command;
@@ -74,6 +80,7 @@ struct Options {
   bool replace = false;
   bool letters_only = false;
   bool confidence = false;
+  double odds_scale = Model_Overconfidence;
   bool help = false;
 };
 
@@ -89,6 +96,14 @@ bool Take_Value(const std::vector<std::string>& args, std::size_t* i, const std:
   if (*i + 1 >= args.size()) throw Tool_Error{Exit_Usage, name + " needs a value"};
   *value = args[++*i];
   return true;
+}
+
+double Odds_Scale(const std::string& value) {
+  char* end = nullptr;
+  const double scale = std::strtod(value.c_str(), &end);
+  if (value.empty() || *end != '\0' || !(scale >= 0.5 && scale <= 100))
+    throw Tool_Error{Exit_Usage, "--odds-scale takes a number from 0.5 to 100"};
+  return scale;
 }
 
 Options Parse_Options(const std::vector<std::string>& args) {
@@ -108,6 +123,8 @@ Options Parse_Options(const std::vector<std::string>& args) {
       options.letters_only = true;
     } else if (arg == "--confidence") {
       options.confidence = true;
+    } else if (std::string scale; Take_Value(args, &i, "--odds-scale", &scale)) {
+      options.odds_scale = Odds_Scale(scale);
     } else if (!Take_Value(args, &i, "--from", &options.from) && !Take_Value(args, &i, "--to", &options.to) &&
                !Take_Value(args, &i, "--encoding", &options.encoding)) {
       throw Tool_Error{Exit_Usage, "unknown option " + arg};
@@ -130,9 +147,13 @@ struct Detected {
   bool ascii = false;  // no byte beyond ASCII: every page reads it alike
   std::optional<Reading_Chain> chain;
 
+  double Confidence() const { return guess.confidence * (chain ? chain->confidence : 1.0); }
+  // Garbled text whose wrong readings cannot be told is no more told than
+  // text whose page cannot.
+  bool Told() const { return guess.page != Page_Unknown && Confidence() >= Least_Confidence; }
   std::string Name() const {
+    if (!Told()) return "?";
     if (chain) return Chain_Name(chain->readings);
-    if (guess.page == Page_Unknown) return "?";
     if (guess.utf8_errors) return "UTF-8 with errors";
     return Text_Page_Name(static_cast<Text_Page>(guess.page));
   }
@@ -153,9 +174,9 @@ std::string Sample_Text(const std::vector<std::string_view>& stretches, Text_Pag
   return Convert_Exact(sample, page, Page_UTF8).text;
 }
 
-Detected Detect(const std::vector<std::string_view>& stretches) {
+Detected Detect(const std::vector<std::string_view>& stretches, double odds_scale) {
   Detected detected;
-  detected.guess = Detect_Page_Of_Sample(stretches);
+  detected.guess = Detect_Page_Of_Sample(stretches, odds_scale);
   if (detected.guess.page == Page_Unknown) {
     detected.ascii = true;
     for (const std::string_view stretch : stretches)
@@ -163,24 +184,25 @@ Detected Detect(const std::vector<std::string_view>& stretches) {
     return detected;
   }
   if (!detected.guess.utf8_errors)
-    detected.chain = Find_Reading_Chain(Sample_Text(stretches, static_cast<Text_Page>(detected.guess.page)));
+    detected.chain =
+        Find_Reading_Chain(Sample_Text(stretches, static_cast<Text_Page>(detected.guess.page)), odds_scale);
   return detected;
 }
 
 // A file is judged by a few stretches of it, read where they lie; a stream
 // by its head, which the reading that follows gives again.
-Detected Detect(Tool_Input& input) {
+Detected Detect(Tool_Input& input, double odds_scale) {
   if (!input.Is_Seekable()) {
     const std::string_view head = input.Head();
     std::vector<std::string_view> stretches;
     for (const Byte_Range& range : Detect_Sample_Ranges(head.size()))
       stretches.push_back(head.substr(range.start, range.size));
-    return Detect(stretches);
+    return Detect(stretches, odds_scale);
   }
   std::vector<std::string> texts;
   for (const Byte_Range& range : Detect_Sample_Ranges(input.File_Size()))
     texts.push_back(input.Read_At(range.start, range.size));
-  return Detect(std::vector<std::string_view>(texts.begin(), texts.end()));
+  return Detect(std::vector<std::string_view>(texts.begin(), texts.end()), odds_scale);
 }
 
 int Run_Detect(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
@@ -190,13 +212,11 @@ int Run_Detect(const Options& options, std::istream& in, std::ostream& out, std:
   for (const std::string& name : names) {
     try {
       Tool_Input input(name, in);
-      const Detected detected = Detect(input);
+      const Detected detected = Detect(input, options.odds_scale);
       out << detected.Name() << '\t';
       if (options.confidence) {
         char figure[16];
-        const double confidence =
-            detected.guess.confidence * (detected.chain ? detected.chain->confidence : 1.0);
-        std::snprintf(figure, sizeof figure, "%.3f\t", confidence);
+        std::snprintf(figure, sizeof figure, "%.3f\t", detected.Told() ? detected.Confidence() : 0.0);
         out << figure;
       }
       out << name << '\n';
@@ -246,11 +266,15 @@ std::string Operand(const Options& options, std::size_t i) {
 // The page the input is stored in: ASCII alone goes as UTF-8, which every
 // page and UTF-16 read alike, and UTF-8 with errors as UTF-8, whose errors
 // the conversion then names.
-Text_Page Stored_Page(const Detected& detected, const Tool_Input& input) {
+// advice says how to go on when the page cannot be told.
+Text_Page Stored_Page(const Detected& detected, const Tool_Input& input, const std::string& advice) {
   if (detected.guess.page != Page_Unknown) return static_cast<Text_Page>(detected.guess.page);
   if (detected.ascii) return Page_UTF8;
-  throw Tool_Error{Exit_Undetected, "cannot tell the page of " + input.Name() + "; give --from"};
+  throw Tool_Error{Exit_Undetected, "cannot tell the page of " + input.Name() + "; " + advice};
 }
+
+// repair has no --from: a page the user knows is given to convert.
+const char Repair_Advice[] = "convert --from PAGE writes it as it is";
 
 // Piece by piece, so that a file of any size takes little memory. The
 // converter is an Exact_Converter or a Readings_Undoer; a UTF-8 mark at the
@@ -293,7 +317,7 @@ int Run_Convert(const Options& options, std::istream& in, std::ostream& out) {
   if (options.from != "auto") {
     from = Page_Named(options.from);
   } else {
-    from = Stored_Page(Detect(input), input);
+    from = Stored_Page(Detect(input, options.odds_scale), input, "give --from");
     input.Rewind();
   }
   if (options.letters_only && (from >= Codepage_Count || to >= Codepage_Count))
@@ -313,8 +337,11 @@ int Run_Repair(const Options& options, std::istream& in, std::ostream& out) {
   Check_Operands(options, 2);
   const Text_Page to = options.to.empty() ? Page_UTF8 : Page_Named(options.to);
   Tool_Input input(Operand(options, 0), in);
-  const Detected detected = Detect(input);
-  const Text_Page stored = Stored_Page(detected, input);
+  const Detected detected = Detect(input, options.odds_scale);
+  const Text_Page stored = Stored_Page(detected, input, Repair_Advice);
+  if (detected.chain && !detected.Told())
+    throw Tool_Error{Exit_Undetected,
+                     "cannot tell which wrong readings garbled " + input.Name() + "; " + Repair_Advice};
   input.Rewind();
   Tool_Output output(Operand(options, 1), out);
   Readings_Undoer undoer(stored, detected.chain ? detected.chain->readings : std::vector<Wrong_Reading>{},

@@ -1,6 +1,7 @@
 #include "common/utf8.h"
 #include "text/page_detector.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -24,29 +25,36 @@ std::string_view Whole_Slice(std::string_view slice) {
   return slice;
 }
 
+constexpr std::size_t Least_Utf8_Word = 3;
+
 struct Utf8_Reading {
   std::size_t invalid = 0;  // bytes that are no UTF-8
   std::size_t multi_byte = 0;
   std::size_t cyrillic = 0;
-  std::size_t letters = 0;  // of Russian, Ukrainian and Belarusian: U+0400..U+045F
+  std::size_t letters = 0;       // of Russian, Ukrainian and Belarusian: U+0400..U+045F
+  std::size_t longest_word = 0;  // the most such letters in a row
 };
 
 Utf8_Reading Read_As_Utf8(std::string_view text) {
   Utf8_Reading reading;
-  std::size_t at = 0;
+  std::size_t at = 0, word = 0;
   while (at < text.size()) {
     if (static_cast<std::uint8_t>(text[at]) < 0x80) {
       ++at;
+      word = 0;
       continue;
     }
     const long code = Decode_Utf8(text, &at);
+    const bool letter = code >= 0x0400 && code <= 0x045F;
+    word = letter ? word + 1 : 0;
+    reading.longest_word = std::max(reading.longest_word, word);
     if (code < 0) {
       ++reading.invalid;
       continue;
     }
     ++reading.multi_byte;
     reading.cyrillic += code >= 0x0400 && code <= 0x04FF;
-    reading.letters += code >= 0x0400 && code <= 0x045F;
+    reading.letters += letter;
   }
   return reading;
 }
@@ -112,29 +120,11 @@ bool Mac_Only_By_Capitals_At_Start(std::string_view text) {
   return any;
 }
 
-bool Is_Letter_In(int page, std::uint8_t b) {
-  const char16_t c = Page_Char(page, b);
-  return (c >= 0x0400 && c <= 0x04FF) || ((c | 0x20) >= 'a' && (c | 0x20) <= 'z');
+std::string Reading(std::string_view text, int page) {
+  return Convert_Exact(text, static_cast<Text_Page>(page), Page_UTF8).text;
 }
 
-// Whether the two readings differ only in letters that stand alone, as in a
-// table of letters: how Russian uses one-letter words is slight evidence.
-bool Differ_Only_In_Lone_Letters(std::string_view text, int p, int q) {
-  const auto byte = [text](std::size_t at) { return static_cast<std::uint8_t>(text[at]); };
-  for (std::size_t at = 0; at < text.size(); ++at) {
-    if (Page_Char(p, byte(at)) == Page_Char(q, byte(at))) continue;
-    for (const int page : {p, q}) {
-      if (at > 0 && Is_Letter_In(page, byte(at - 1))) return false;
-      if (at + 1 < text.size() && Is_Letter_In(page, byte(at + 1))) return false;
-    }
-  }
-  return true;
-}
-
-// The most an answer that rests on one-letter words alone is trusted.
-constexpr double Lone_Letter_Confidence = 0.75;
-
-Page_Guess Best_Eight_Bit_Reading(std::string_view text) {
+Page_Guess Best_Eight_Bit_Reading(std::string_view text, double overconfidence) {
   std::array<Text_Score, Chart_Count> readings;
   for (int p = 0; p < Chart_Count; ++p) readings[p] = Score_Page_Reading(text, p);
   int best = Preference[0];
@@ -143,14 +133,20 @@ Page_Guess Best_Eight_Bit_Reading(std::string_view text) {
   // A reading that still breaks words is of a page not read here: more than
   // one word in two hundred letters, which a slip of the pen does not make.
   if (readings[best].letters == 0 || readings[best].odd_in_words * 200 > readings[best].letters) return {};
-  if (best == Page_MAC && Mac_Only_By_Capitals_At_Start(text)) best = Page_WIN;
+  if (!Letters_Follow_The_Language(readings[best])) return {};
+  const std::int64_t top = readings[best].score;
+  // WIN text whose only capitals start its sentences: MAC's reading, which
+  // outscores WIN's by those capitals alone, counts as WIN's, and the answer
+  // rests on slight evidence.
+  const bool capitals_at_start = best == Page_MAC && Mac_Only_By_Capitals_At_Start(text);
+  if (capitals_at_start) best = Page_WIN;
   double total = 0, same = 0, rival_share = 0;
   int rival = best;
   for (int p = 0; p < Chart_Count; ++p) {
-    const double share = std::exp(static_cast<double>(readings[p].score - readings[best].score) /
-                                  (Score_Scale * Model_Overconfidence));
+    const double share =
+        std::exp(static_cast<double>(readings[p].score - top) / (Score_Scale * overconfidence));
     total += share;
-    if (p == best || (share > 1e-9 && Same_Reading(text, best, p))) {
+    if (p == best || (capitals_at_start && p == Page_MAC) || (share > 1e-9 && Same_Reading(text, best, p))) {
       same += share;
     } else if (share > rival_share) {
       rival = p;
@@ -158,8 +154,9 @@ Page_Guess Best_Eight_Bit_Reading(std::string_view text) {
     }
   }
   double confidence = same / total;
-  if (rival != best && Differ_Only_In_Lone_Letters(text, best, rival))
-    confidence = std::fmin(confidence, Lone_Letter_Confidence);
+  if (capitals_at_start || (rival != best && Differ_Only_Slightly(Reading(text, best), Reading(text, rival))))
+    confidence = std::fmin(confidence, Slight_Evidence_Confidence);
+  if (confidence < Least_Confidence) return {};
   return {best, confidence};
 }
 
@@ -191,7 +188,7 @@ Page_Guess Detect_Page(std::string_view bytes) {
   return Detect_Page_Of_Sample(stretches);
 }
 
-Page_Guess Detect_Page_Of_Sample(const std::vector<std::string_view>& stretches) {
+Page_Guess Detect_Page_Of_Sample(const std::vector<std::string_view>& stretches, double overconfidence) {
   const std::string_view start = stretches.empty() ? std::string_view() : stretches[0];
   if (start.substr(0, 3) == "\xEF\xBB\xBF") return {Page_UTF8, 1.0, Read_As_Utf8(start).invalid > 0};
   if (start.substr(0, 2) == "\xFF\xFE") return {Page_UTF16LE, 1.0};
@@ -207,9 +204,14 @@ Page_Guess Detect_Page_Of_Sample(const std::vector<std::string_view>& stretches)
   if (utf8.invalid == 0 && utf8.cyrillic > 0) return {Page_UTF8, utf8_confidence};
   if (utf8.invalid == 0) return {};  // UTF-8 of other scripts: not these languages
   // UTF-8 with errors: most of what is UTF-8 is letters, and the errors are
-  // fewer. IBM855 puts letters where UTF-8 has its lead and following bytes,
-  // but reads as rare Cyrillic signs among them.
-  if (utf8.letters >= 2 && utf8.invalid <= utf8.multi_byte && utf8.letters * 4 >= utf8.multi_byte * 3)
+  // fewer, or no more than a long word of another page amid a little UTF-8
+  // makes, which then holds a word of its own. An 8-bit text forms a UTF-8
+  // letter by chance far more rarely than once in eight of its bytes, and
+  // hardly ever two in a row. IBM855 puts letters where UTF-8 has its lead
+  // and following bytes, but reads as rare Cyrillic signs among them.
+  const bool few_errors = utf8.invalid <= utf8.multi_byte ||
+                          (utf8.invalid <= utf8.letters * 8 && utf8.longest_word >= Least_Utf8_Word);
+  if (utf8.letters >= 2 && few_errors && utf8.letters * 4 >= utf8.multi_byte * 3)
     return {Page_UTF8, utf8_confidence, true};
-  return Best_Eight_Bit_Reading(sample);
+  return Best_Eight_Bit_Reading(sample, overconfidence);
 }

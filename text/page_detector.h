@@ -7,8 +7,17 @@
 #include <vector>
 
 #include "text/exact_conversion.h"
+#include "text/letter_model.h"
 
 constexpr int Page_Unknown = -1;
+
+// An answer less sure than this is none: the text cannot be told, and every
+// path that names a page (lirovant-text's detect, convert and repair, the
+// editor's recognition) says so or leaves the text as it is.
+constexpr double Least_Confidence = 0.5;
+// The most an answer is trusted that rests on slight evidence alone: on
+// one-letter words, or on capitals that start sentences.
+constexpr double Slight_Evidence_Confidence = 0.75;
 
 struct Page_Guess {
   int page = Page_Unknown;  // a Text_Page, or Page_Unknown
@@ -22,8 +31,9 @@ struct Page_Guess {
 
 // Texts without a byte above 0x7F, binary data, UTF-8 without Cyrillic and
 // texts without a letter in any reading are Page_Unknown; so is a text whose
-// likeliest reading still puts signs of no language inside words, for it is
-// in a page this detector does not read. A byte-order mark names UTF-8 or
+// likeliest reading still puts signs of no language inside words or letters
+// in an order no language has, for it is in a page this detector does not
+// read, and one whose likeliest reading is less sure than Least_Confidence. A byte-order mark names UTF-8 or
 // UTF-16; UTF-16 without one is told by its zero bytes. Long texts are judged
 // by Detect_Sample_Bytes spread over their whole length, so the time stays
 // bounded.
@@ -39,6 +49,8 @@ struct Byte_Range {
 };
 std::vector<Byte_Range> Detect_Sample_Ranges(std::size_t size);
 // The page of a text from the stretches Detect_Sample_Ranges names, in order.
-Page_Guess Detect_Page_Of_Sample(const std::vector<std::string_view>& stretches);
+// overconfidence is the letter model's, but for the benchmark that fits it.
+Page_Guess Detect_Page_Of_Sample(const std::vector<std::string_view>& stretches,
+                                 double overconfidence = Model_Overconfidence);
 // The stretches joined into the one text they are judged as.
 std::string Sample_Of(const std::vector<std::string_view>& stretches);

@@ -4,6 +4,7 @@
 
 #include "text/letter_bigrams.h"
 #include "text/letter_model.h"
+#include "text/page_detector.h"
 
 namespace {
 
@@ -14,9 +15,9 @@ constexpr Text_Page Written_Pages[] = {Page_UTF8, Page_WIN,   Page_KOI,    Page_
                                        Page_ISO,  Page_KOI8U, Page_CP1125, Page_IBM855};
 
 // How much likelier, as a natural logarithm of the odds, the text read back
-// must be: the letter model overstates odds about threefold, so this asks for
-// better than a thousand to one.
-constexpr double Least_Gain = Model_Overconfidence * 6.9;
+// must be, before the letter model's overstatement: better than a thousand
+// to one.
+constexpr double Least_Gain = 6.9;
 
 struct Step {
   Wrong_Reading reading;
@@ -25,7 +26,9 @@ struct Step {
   double confidence = 1;
 };
 
-bool Plausible(const Text_Score& score) { return score.letters > 0 && score.odd_in_words == 0; }
+bool Plausible(const Text_Score& score) {
+  return score.letters > 0 && score.odd_in_words == 0 && Letters_Follow_The_Language(score);
+}
 
 // Bytes that are valid UTF-8 with Cyrillic in it are UTF-8: no 8-bit text
 // passes for that by chance. A text garbled twice through UTF-8 reads back
@@ -43,8 +46,10 @@ bool Is_Cyrillic_Utf8(std::string_view bytes) {
 
 // The best single reading back of text, whether or not it is likelier; one
 // that reads back as UTF-8 goes before any other. Its confidence is the share
-// it takes of the readings of its kind, as the detector counts it.
-std::optional<Step> Best_Step(std::string_view text) {
+// it takes of the readings of its kind, as the detector counts it, and no
+// more than slight evidence allows when that is all it differs in from the
+// likeliest other text.
+std::optional<Step> Best_Step(std::string_view text, double overconfidence) {
   std::vector<Step> steps;
   bool utf8 = false;
   for (const Text_Page read_as : Reading_Pages) {
@@ -66,22 +71,33 @@ std::optional<Step> Best_Step(std::string_view text) {
   std::size_t best = 0;
   for (std::size_t i = 1; i < steps.size(); ++i)
     if (steps[i].score.score > steps[best].score.score) best = i;
-  double total = 0, same = 0;
+  double total = 0, same = 0, rival_share = 0;
+  const Step* rival = nullptr;
   for (const Step& step : steps) {
     const double share = std::exp(static_cast<double>(step.score.score - steps[best].score.score) /
-                                  (Score_Scale * Model_Overconfidence));
+                                  (Score_Scale * overconfidence));
     total += share;
-    if (step.text == steps[best].text) same += share;
+    if (step.text == steps[best].text) {
+      same += share;
+    } else if (share > rival_share) {
+      rival = &step;
+      rival_share = share;
+    }
   }
   steps[best].confidence = same / total;
+  if (rival && Differ_Only_Slightly(steps[best].text, rival->text))
+    steps[best].confidence = std::fmin(steps[best].confidence, Slight_Evidence_Confidence);
   return std::move(steps[best]);
 }
 
 }  // namespace
 
 // Each reading undone must make the text clearly likelier, but for one that
-// reads back as UTF-8, which need only lead to a text that is.
-std::optional<Reading_Chain> Find_Reading_Chain(std::string_view utf8) {
+// reads back as UTF-8, which need only lead to a text that is. One that
+// changes only letters standing alone or starting sentences is no clear
+// evidence, whatever the model makes of it: such odds are not trusted that
+// far.
+std::optional<Reading_Chain> Find_Reading_Chain(std::string_view utf8, double overconfidence) {
   std::vector<Wrong_Reading> readings;
   std::string text(utf8), last_sure;
   std::vector<Wrong_Reading> sure;
@@ -89,13 +105,15 @@ std::optional<Reading_Chain> Find_Reading_Chain(std::string_view utf8) {
   Text_Score score = start, sure_score = start;
   double confidence = 1, sure_confidence = 1;
   for (std::size_t undone = 0; undone < Most_Wrong_Readings; ++undone) {
-    std::optional<Step> step = Best_Step(text);
+    std::optional<Step> step = Best_Step(text, overconfidence);
     if (!step || step->score.score <= score.score) break;
+    const bool slight = Differ_Only_Slightly(text, step->text);
     readings.insert(readings.begin(), step->reading);
     text = std::move(step->text);
     score = step->score;
     confidence *= step->confidence;
-    if (Plausible(score) && static_cast<double>(score.score - sure_score.score) >= Least_Gain * Score_Scale) {
+    const double gain = static_cast<double>(score.score - sure_score.score) / (Score_Scale * overconfidence);
+    if (Plausible(score) && !slight && gain >= Least_Gain) {
       sure = readings;
       last_sure = text;
       sure_score = score;

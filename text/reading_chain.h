@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "text/exact_conversion.h"
+#include "text/letter_model.h"
 
 struct Wrong_Reading {
   Text_Page written = Page_UTF8;  // what the bytes were
@@ -21,7 +22,8 @@ struct Reading_Chain {
   std::vector<Wrong_Reading> readings;
   std::string text;  // the text they garbled, as UTF-8
   // How sure, as the detector's confidence: the share the chosen readings
-  // take of the others that were tried.
+  // take of the others that were tried. Below Least_Confidence
+  // (text/page_detector.h) the text is garbled, but how cannot be told.
   double confidence = 1;
 };
 
@@ -30,8 +32,10 @@ constexpr std::size_t Most_Wrong_Readings = 2;
 
 // The wrong readings that made this text (UTF-8) out of a likelier one, none
 // when no reading back makes it clearly likelier: text that is not garbled
-// is left alone.
-std::optional<Reading_Chain> Find_Reading_Chain(std::string_view utf8);
+// is left alone. overconfidence is the letter model's, but for the benchmark
+// that fits it.
+std::optional<Reading_Chain> Find_Reading_Chain(std::string_view utf8,
+                                                double overconfidence = Model_Overconfidence);
 
 // "UTF-8 via WIN"; the older reading first: "UTF-8 via WIN via WIN" is UTF-8
 // read as WIN, saved as UTF-8 and read as WIN again. A page the text was saved

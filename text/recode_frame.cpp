@@ -66,14 +66,17 @@ namespace {
 // What the bytes read as may itself be garbled by wrong readings before the
 // file came here: those are looked for in a sample, as the page was, and
 // undone over the whole text in the same step when they fit all of it. The
-// readings undone, oldest first, with the one just undone last.
-std::vector<Wrong_Reading> Undo_Earlier_Readings(Text_Page page, std::wstring& read) {
+// readings undone, oldest first, with the one just undone last; none when the
+// text is garbled in ways that cannot be told apart, and so stays as it is.
+std::optional<std::vector<Wrong_Reading>> Undo_Earlier_Readings(const Page_Guess& guess, std::wstring& read) {
+  const auto page = static_cast<Text_Page>(guess.page);
   std::vector<Wrong_Reading> readings{{page, Page_WIN}};
   const std::string utf8 = Encode_File_Text(read, File_Encoding::Utf8);
   std::vector<std::string_view> stretches;
   for (const Byte_Range& range : Detect_Sample_Ranges(utf8.size()))
     stretches.push_back(std::string_view(utf8).substr(range.start, range.size));
   if (const auto chain = Find_Reading_Chain(Sample_Of(stretches))) {
+    if (guess.confidence * chain->confidence < Least_Confidence) return std::nullopt;
     const Exact_Conversion undone = Undo_Readings(utf8, Page_UTF8, chain->readings, Page_UTF8);
     if (undone.missing == 0 && undone.invalid == 0) {
       readings.insert(readings.begin(), chain->readings.begin(), chain->readings.end());
@@ -98,15 +101,18 @@ void Recognize_Page_Command(Text_Command_Host& host, Unicode_Edit& edit) {
     Recoding recoding(host);
     const Page_Guess guess = Detect_Page(*bytes);
     const bool readable = guess.page != Page_UTF8 || Is_Valid_Utf8(*bytes);
-    if (guess.page != Page_Unknown && guess.confidence >= kLeast_Page_Confidence && readable) {
+    if (guess.page != Page_Unknown && readable) {
       recognized = true;
       recoding.Step(1);
-      const auto page = static_cast<Text_Page>(guess.page);
-      std::wstring read = Bytes_As_Text(*bytes, page);
+      std::wstring read = Bytes_As_Text(*bytes, static_cast<Text_Page>(guess.page));
       // Pages that read these bytes as this very text are WIN as far as the user sees.
       if (read != text) {
-        readings = Undo_Earlier_Readings(page, read);
-        recoding.Put(edit, read);
+        const auto undone = Undo_Earlier_Readings(guess, read);
+        recognized = undone.has_value();
+        if (undone) {
+          readings = *undone;
+          recoding.Put(edit, read);
+        }
       }
     }
   }

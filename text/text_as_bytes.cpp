@@ -57,8 +57,7 @@ std::wstring Utf8_Bytes_As_Win1251(const std::wstring& text) {
 
 File_Encoding Recognize_File_Page(std::string_view bytes) {
   const Page_Guess guess = Detect_Page(bytes);
-  if (guess.page == Page_Unknown || !Is_Eight_Bit_Page(static_cast<Text_Page>(guess.page)) ||
-      guess.confidence < kLeast_Page_Confidence)
+  if (guess.page == Page_Unknown || !Is_Eight_Bit_Page(static_cast<Text_Page>(guess.page)))
     return File_Encoding::Win;
   const File_Encoding page = Encoding_Of(static_cast<Text_Page>(guess.page));
   if (page == File_Encoding::Win) return page;

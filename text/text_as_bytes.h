@@ -9,9 +9,6 @@
 #include "common/file_encoding.h"
 #include "text/exact_conversion.h"
 
-// Below this share of the readings the detector's winner is no better than a guess.
-constexpr double kLeast_Page_Confidence = 0.5;
-
 // A page's file encoding: the 8-bit pages and UTF-8; any other is WIN.
 File_Encoding Encoding_Of(Text_Page page);
 
@@ -24,8 +21,8 @@ std::optional<std::string> Text_As_Win1251_Bytes(const std::wstring& text);
 std::wstring Bytes_As_Text(const std::string& bytes, Text_Page page);
 
 // The 8-bit page a file's bytes were written in, as its file encoding: WIN
-// when the detector is unsure or finds no Russian, when it names UTF-8, and
-// when the bytes read in the page as they do in WIN.
+// when the detector cannot tell (text/page_detector.h), when it names UTF-8,
+// and when the bytes read in the page as they do in WIN.
 File_Encoding Recognize_File_Page(std::string_view bytes);
 
 // The text's characters as UTF-8 bytes, those bytes shown as Windows-1251:

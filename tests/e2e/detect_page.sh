@@ -4,7 +4,8 @@
 # garbled twice over (UTF-8 read as WIN and saved as UTF-8, two times) is put
 # right by one Alt+O and saved as UTF-8; with the setting "Распознавать
 # кодировку при открытии" written in the settings file, the same KOI8-R file
-# and a Ukrainian one in KOI8-U open readable and are saved back byte for byte.
+# and a Ukrainian one in KOI8-U open readable and are saved back byte for byte;
+# a Greek file, which it cannot tell, opens and stays as it is.
 source "$(dirname "$0")/lib.sh"
 
 hex() { od -An -tx1 < "$1"; }
@@ -85,4 +86,25 @@ keys "$id" Escape
 wait_gone "ukr.txt" 20
 check "the KOI8-U file is written again" test "$app/ukr.txt" -nt "$work/ukr.orig"
 check "byte for byte in KOI8-U" test "$(hex "$app/ukr.txt")" = "$(hex "$work/ukr.orig")"
+
+# Greek in its own page is no text the recognition can tell: it opens as it
+# is, and "Определить кодировку" says so and changes nothing.
+printf 'Το πρόγραμμα δεν μπορεί να ανοίξει το αρχείο, γιατί δεν υπάρχει στον δίσκο.\r\n' |
+  iconv -f utf-8 -t cp1253 > "$app/greek.txt"
+cp "$app/greek.txt" "$work/greek.orig"
+start_app "$app_win\\greek.txt"
+id=$(wait_window "greek.txt") || { check "the Greek file opens" false; finish; exit; }
+sleep 1
+keys "$id" alt+o
+sleep 1
+shot greek-not-recognised
+box=$(find_windows 'Лированик 2.8' | grep -v "^$id$" | head -1)
+check "Alt+O says it cannot tell" test -n "$box"
+[ -n "$box" ] && keys "$box" Return
+sleep 1
+keys "$id" ctrl+s
+sleep 1
+keys "$id" Escape
+wait_gone "greek.txt" 20
+check "the Greek file is as it was" test "$(hex "$app/greek.txt")" = "$(hex "$work/greek.orig")"
 finish

@@ -139,6 +139,29 @@ TEST_F(TextTool, RepairUndoesEachChainInOneRun) {
   EXPECT_EQ(Tool({"repair", "--to", "KOI"}, u8"ґанок").code, Exit_Missing_Character);
 }
 
+// Text it cannot tell, here Greek, is ? to detect and is neither converted
+// from a page nor repaired; a table of letters, which one wrong reading would
+// change only in its one-letter words, is named by its page, not a chain.
+TEST_F(TextTool, TextItCannotTellIsAQuestionMarkOnEveryPath) {
+  const std::string greek_1253 =
+      "\xD4\xEF \xF0\xF1\xFC\xE3\xF1\xE1\xEC\xEC\xE1 \xE4\xE5\xED \xEC\xF0\xEF\xF1\xE5\xDF \xED\xE1 "
+      "\xE1\xED\xEF\xDF\xEE\xE5\xE9 \xF4\xEF \xE1\xF1\xF7\xE5\xDF\xEF.";
+  EXPECT_EQ(Tool({"detect", "--confidence"}, greek_1253).out, "?\t0.000\t-\n");
+  for (const std::vector<std::string>& command :
+       {std::vector<std::string>{"convert", "--to", "UTF-8"}, {"repair"}}) {
+    const Tool_Run run = Tool(command, greek_1253);
+    EXPECT_EQ(run.code, Exit_Undetected) << command[0];
+    EXPECT_EQ(run.out, "") << command[0];
+  }
+  EXPECT_NE(Tool({"repair"}, greek_1253).err.find("convert --from PAGE"), std::string::npos);
+  const std::string table =
+      u8"ы 374\tFC\tь\tКИРИЛЛИЧЕСКАЯ СТРОЧНАЯ БУКВА ь 375\tFD\tэ\tКИРИЛЛИЧЕСКАЯ "
+      u8"СТРОЧНАЯ БУКВА э 376\tFE\tю\tКИРИЛЛИЧЕСКАЯ СТРОЧНАЯ БУКВА ю";
+  EXPECT_EQ(Tool({"detect"}, Convert_Exact(table, Page_UTF8, Page_KOI).text).out, "KOI\t-\n");
+  EXPECT_EQ(Tool({"repair"}, table).out, table);
+  EXPECT_EQ(Tool({"detect", "--odds-scale", "0"}).code, Exit_Usage);
+}
+
 // ASCII alone, or nothing, is the same in every page and goes as it is; UTF-8
 // with a stray word of another page is named so and never converted as an
 // 8-bit page; UTF-16 is read and written by the names people use.

@@ -164,20 +164,29 @@ TEST(TextFrameRecode, RecognisesThePageAndReadsTheTextInItInOneUndoStep) {
   EXPECT_EQ(f.panels.panels[1], " Распознано: KOI ×2");
 }
 
-TEST(TextFrameRecode, TooLittleRussianOrCharactersOutsideWinChangeNothing) {
+// "Le programme ne peut pas ouvrir le fichier, car il n'est plus là, hélas." in
+// Windows-1252: a page the detector does not read.
+const std::string French_1252 =
+    "Le programme ne peut pas ouvrir le fichier, car il n\x92" "est plus l\xE0, h\xE9las.";
+
+TEST(TextFrameRecode, TooLittleRussianATextItCannotTellOrCharactersOutsideWinChangeNothing) {
   Text_Frame_Fixture f;
   Fake_Unicode_Edit edit;
   edit.text = L"plain ASCII";
+  Recognize_Page_Command(f.host, edit);
+  EXPECT_EQ(f.panels.panels[1], kNot_Recognized_Status);
+  edit.text = Bytes_As_Text(French_1252, Page_WIN);
   Recognize_Page_Command(f.host, edit);
   EXPECT_EQ(f.panels.panels[1], kNot_Recognized_Status);
   edit.text = Koi_Read_As_Win() + L"\u2561";  // a DOS box sign: no byte of WIN
   Recognize_Page_Command(f.host, edit);
   Utf8_To_Win_Command(f.host, edit);
   EXPECT_TRUE(edit.undo.empty());
-  ASSERT_EQ(f.window.notices.size(), 3u);
+  ASSERT_EQ(f.window.notices.size(), 4u);
   EXPECT_EQ(f.window.notices[0], kNot_Recognized_Notice);
-  EXPECT_EQ(f.window.notices[1], Not_File_Bytes_Notice("\xE2\x95\xA1"));
-  EXPECT_EQ(f.window.notices[2], f.window.notices[1]);
+  EXPECT_EQ(f.window.notices[1], kNot_Recognized_Notice);
+  EXPECT_EQ(f.window.notices[2], Not_File_Bytes_Notice("\xE2\x95\xA1"));
+  EXPECT_EQ(f.window.notices[3], f.window.notices[2]);
 }
 
 // Each UTF-8 conversion undoes the other, the NUL sign included.
@@ -213,6 +222,7 @@ TEST(TextFrameRecode, FilesOpenInTheRecognisedPageOnlyWhenItReadsDifferently) {
   EXPECT_EQ(Recognize_File_Page(Encode_File_Text(ukrainian.substr(7), File_Encoding::Ibm855)),
             File_Encoding::Ibm855);
   EXPECT_EQ(Recognize_File_Page("plain ASCII\r\n"), File_Encoding::Win);
+  EXPECT_EQ(Recognize_File_Page(French_1252), File_Encoding::Win);  // a page it does not read
   EXPECT_EQ(Recognize_File_Page(*Text_As_Win1251_Bytes(
                 L"\u0441\u044A\u0435\u0448\u044C \u044D\u0442\u0438\u0445 \u0431\u0443\u043B\u043E\u043A")),
             File_Encoding::Win);  // small letters read alike in MAC and WIN

@@ -58,21 +58,46 @@ TEST(PageDetector, TellsUkrainianAndBelarusianInTheirPages) {
 
 // WIN text whose only capital starts it reads in MAC as a small я or a dash;
 // WIN is told all the same, and the text is not changed.
+// Where the capitals are all that tells the two, as in the first, that is
+// slight evidence, and the confidence says so.
 TEST(PageDetector, WinWithOneCapitalAtTheStartIsNotMac) {
   for (const std::string text : {u8"Я милого узнаю по колготкам", u8"Сегодня тепло. Я иду гулять"}) {
     const Page_Guess guess = Detect_Page(In(Page_WIN, text));
     EXPECT_EQ(guess.page, Page_WIN) << text;
+    const bool capitals_alone = text.rfind(u8"Я", 0) == 0;
+    EXPECT_EQ(guess.confidence <= Slight_Evidence_Confidence, capitals_alone) << text;
   }
 }
 
-// A page the detector does not read answers ?, not a confident guess: here
-// the Bulgarian DOS page, with all the letters in a row from 0x80, so that
-// every reading puts boxes or signs inside words.
-TEST(PageDetector, APageItCannotReadIsUnknownNotAConfidentGuess) {
+// Text the detector cannot tell answers ?, not a confident guess: the
+// Bulgarian DOS page, with all the letters in a row from 0x80, so that every
+// reading puts boxes or signs inside words; Greek, whose letters read in MAC
+// as Cyrillic ones in an order no language has; Polish, French and German,
+// whose letters read as Cyrillic ones amid Latin, the last with WIN's quote
+// marks around; and Russian in two pages at once.
+TEST(PageDetector, TextItCannotTellIsUnknownNotAConfidentGuess) {
   const std::u16string text = u"Широкая электрификация южных губерний даст мощный толчок.";
   std::string mik;
   for (const char16_t c : text) mik += static_cast<char>(c >= u'А' && c <= u'я' ? 0x80 + (c - u'А') : c);
-  EXPECT_EQ(Detect_Page(mik).page, Page_Unknown);
+  const std::string greek_1253 =
+      "\xD4\xEF \xF0\xF1\xFC\xE3\xF1\xE1\xEC\xEC\xE1 \xE4\xE5\xED \xEC\xF0\xEF\xF1\xE5\xDF \xED\xE1 "
+      "\xE1\xED\xEF\xDF\xEE\xE5\xE9 \xF4\xEF \xE1\xF1\xF7\xE5\xDF\xEF, \xE3\xE9\xE1\xF4\xDF \xE4\xE5\xED "
+      "\xF5\xF0\xDC\xF1\xF7\xE5\xE9 \xF3\xF4\xEF\xED \xE4\xDF\xF3\xEA\xEF.";
+  const std::string polish_1250 =
+      "Za\xBF\xF3\xB3\xE6 g\xEA\x9Cl\xB9 ja\x9F\xF1: program nie mo\xBF" "e otworzy\xE6 pliku, bo nie ma go.";
+  const std::string french_1252 =
+      "Le programme ne peut pas ouvrir le fichier, car il n\x92" "est plus l\xE0, h\xE9las.";
+  const std::string german_1252 =
+      "Datei \xBB"
+      "a\xAB, Feld \xBB"
+      "b\xAB, Verweis auf \xBB"
+      "c\xAB: Version enth\xE4";
+  const std::string half = u8"Широкая электрификация южных губерний даст мощный толчок сельскому хозяйству. ";
+  std::string two_pages;
+  for (int i = 0; i < 8; ++i) two_pages += In(Page_KOI, half);
+  for (int i = 0; i < 8; ++i) two_pages += In(Page_WIN, half);
+  for (const std::string& bytes : {mik, greek_1253, polish_1250, french_1252, german_1252, two_pages})
+    EXPECT_EQ(Detect_Page(bytes).page, Page_Unknown) << bytes;
 }
 
 // UTF-8 with one word in Windows-1251 is UTF-8 with errors, never an 8-bit

@@ -50,10 +50,18 @@ TEST(ReadingChain, EveryChainIsFoundNamedAndUndone) {
   }
 }
 
-// Text that is not garbled, in any of the three languages, is left alone.
+// Text that is not garbled, in any of the three languages, is left alone;
+// so is text that a reading back changes only in slight evidence: the lone
+// letters of a table, which read in DOS and written in MAC become other
+// letters, and the capital that starts a sentence, which MAC reads as a small
+// letter.
 TEST(ReadingChain, TextThatIsNotGarbledIsLeftAlone) {
-  for (const std::string text : {Text, std::string(u8"Ёлка"), std::string(u8"Київ є столицею України."),
-                                 std::string(u8"Беларуская мова"), std::string("plain ASCII"), std::string()})
+  const std::string table =
+      u8"ы 374\t252\tFC\tь\tКИРИЛЛИЧЕСКАЯ СТРОЧНАЯ БУКВА ь 375\t253\tFD\tэ\tКИРИЛЛИЧЕСКАЯ СТРОЧНАЯ "
+      u8"БУКВА э 376\t254\tFE\tю\tКИРИЛЛИЧЕСКАЯ СТРОЧНАЯ БУКВА ю 377\t255\tFF\tя\tКИР";
+  for (const std::string& text : {Text, std::string(u8"Ёлка"), std::string(u8"Київ є столицею України."),
+                                  std::string(u8"Беларуская мова"), std::string("plain ASCII"), std::string(),
+                                  table, std::string(u8"Юникода обыч")})
     EXPECT_FALSE(Find_Reading_Chain(text)) << text;
 }
 
