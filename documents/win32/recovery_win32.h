@@ -66,6 +66,7 @@ class Recovery {
   void Write_Copy();
   void Wait_For_Write();
   void Remove_Copy();
+  void Drop_Unnamed_Kept_Copies(const std::wstring& folder);
   std::vector<std::wstring> Folders() const;
 
   const Document& doc_;

@@ -233,8 +233,8 @@ bool Write_New(const std::wstring& name, const std::string& text) {
 }
 
 // In the program's own place the copy is named after this run and the file
-// it keeps, with a file beside it that names the file whole; otherwise it
-// goes to the temporary folder.
+// it keeps, and a file beside it names that file whole; otherwise it goes to
+// the temporary folder. `keep_path` is only chosen here.
 HANDLE Create_Kept_Copy(const Kept_Copy_Place& place, const std::wstring& target, std::wstring& keep,
                         std::wstring& keep_path) {
   if (place.Folder.empty()) {
@@ -244,10 +244,6 @@ HANDLE Create_Kept_Copy(const Kept_Copy_Place& place, const std::wstring& target
   static unsigned count = 0;
   const std::wstring stem = place.Folder + place.Run + L"." + std::to_wstring(++count);
   keep_path = stem + kKeptPathExtension;
-  if (!Write_New(keep_path, Narrow(target))) {
-    keep_path.clear();
-    return INVALID_HANDLE_VALUE;
-  }
   keep = stem + L" " + Name_Part(target) + kKeptCopyExtension;
   return CreateFileW(keep.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
@@ -259,12 +255,13 @@ std::unique_ptr<File_Sink> Rewrite_In_Place(const std::wstring& target, const Ke
   if (!Noted(file != INVALID_HANDLE_VALUE, failure)) return nullptr;
   std::wstring keep, keep_path;
   HANDLE copy = Create_Kept_Copy(place, target, keep, keep_path);
-  const bool kept =
-      Noted(copy != INVALID_HANDLE_VALUE && Copy_All(file, copy) && FlushFileBuffers(copy), failure);
+  bool kept = Noted(copy != INVALID_HANDLE_VALUE && Copy_All(file, copy) && FlushFileBuffers(copy), failure);
   if (copy != INVALID_HANDLE_VALUE) CloseHandle(copy);
+  // The copy is named only once it is whole: a kill before leaves no copy
+  // that could pass for the old contents, and the file is not touched yet.
+  if (kept && !keep_path.empty()) kept = Noted(Write_New(keep_path, Narrow(target)), failure);
   if (!kept) {
     if (!keep.empty()) DeleteFileW(keep.c_str());
-    if (!keep_path.empty()) DeleteFileW(keep_path.c_str());
     CloseHandle(file);
     return nullptr;
   }
