@@ -234,26 +234,18 @@ std::optional<Recovery_Copy> Recovery::Offer_Left_Copies(Prompts& prompts) {
   return std::nullopt;
 }
 
-// A save killed before the copy of the old contents was whole never named
-// it, and had not touched its file yet: such a copy of a run that is gone
-// only takes room.
-void Recovery::Drop_Unnamed_Kept_Copies(const std::wstring& folder) {
-  const size_t extension = wcslen(kKeptCopyExtension);
-  for (const Found_File& file : Files_Like(folder, std::wstring(L"*") + kKeptCopyExtension)) {
-    const std::wstring& name = file.Name;
-    if (name.size() < extension || name.compare(name.size() - extension, extension, kKeptCopyExtension) != 0)
-      continue;
-    const std::wstring stem = name.substr(0, name.find(L' '));
-    const std::wstring run = stem.substr(0, stem.find(L'.'));
-    if (run == place_.Run || Alive(folder, run)) continue;
-    if (GetFileAttributesW((folder + stem + kKeptPathExtension).c_str()) == INVALID_FILE_ATTRIBUTES)
-      DeleteFileW((folder + name).c_str());
+// A save killed before its copy of the old contents was whole had not
+// touched its file yet: such a part of a run that is gone only takes room.
+void Recovery::Drop_Unfinished_Kept_Copies(const std::wstring& folder) {
+  for (const Found_File& file : Files_Like(folder, std::wstring(L"*") + kKeptPartExtension)) {
+    const std::wstring run = file.Name.substr(0, file.Name.find(L'.'));
+    if (run != place_.Run && !Alive(folder, run)) DeleteFileW((folder + file.Name).c_str());
   }
 }
 
 void Recovery::Offer_Kept_Copies(Prompts& prompts, const std::function<void(const std::string&)>& open) {
   for (const std::wstring& folder : Folders()) {
-    Drop_Unnamed_Kept_Copies(folder);
+    Drop_Unfinished_Kept_Copies(folder);
     for (const Found_File& file : Files_Like(folder, std::wstring(L"*") + kKeptPathExtension)) {
       const std::wstring stem = file.Name.substr(0, file.Name.size() - wcslen(kKeptPathExtension));
       const std::wstring run = stem.substr(0, stem.find(L'.'));
@@ -264,6 +256,9 @@ void Recovery::Offer_Kept_Copies(Prompts& prompts, const std::function<void(cons
       const std::string copy = Narrow(folder + copies.front().Name);
       if (prompts.Ask_Yes_No(Kept_Copy_Question(*target, copy)) == Answer::Yes) {
         open(copy);
+        // Opened, the copy is the user's like any other file: it is not
+        // offered again.
+        if (doc_.Name == copy) DeleteFileW((folder + file.Name).c_str());
         return;
       }
     }

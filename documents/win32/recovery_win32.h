@@ -57,7 +57,8 @@ class Recovery {
   // is reported and left where it is; one declined is removed.
   std::optional<Recovery_Copy> Offer_Left_Copies(Prompts& prompts);
   // The old contents kept by saves that were killed: each is named, and
-  // `open` gets the path of the one the user wants to see.
+  // `open` gets the path of the one the user wants to see, which is then
+  // no longer offered.
   void Offer_Kept_Copies(Prompts& prompts, const std::function<void(const std::string&)>& open);
 
  private:
@@ -66,7 +67,7 @@ class Recovery {
   void Write_Copy();
   void Wait_For_Write();
   void Remove_Copy();
-  void Drop_Unnamed_Kept_Copies(const std::wstring& folder);
+  void Drop_Unfinished_Kept_Copies(const std::wstring& folder);
   std::vector<std::wstring> Folders() const;
 
   const Document& doc_;

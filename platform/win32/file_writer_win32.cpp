@@ -233,10 +233,10 @@ bool Write_New(const std::wstring& name, const std::string& text) {
 }
 
 // In the program's own place the copy is named after this run and the file
-// it keeps, and a file beside it names that file whole; otherwise it goes to
-// the temporary folder. `keep_path` is only chosen here.
+// it keeps, and a file beside it names that file whole; it is written under
+// a name of its own first, `part`. Otherwise it goes to the temporary folder.
 HANDLE Create_Kept_Copy(const Kept_Copy_Place& place, const std::wstring& target, std::wstring& keep,
-                        std::wstring& keep_path) {
+                        std::wstring& part, std::wstring& keep_path) {
   if (place.Folder.empty()) {
     const std::wstring temp = Temporary_Folder();
     return temp.empty() ? INVALID_HANDLE_VALUE : Create_Scratch(temp, kKeepStem, keep);
@@ -245,7 +245,8 @@ HANDLE Create_Kept_Copy(const Kept_Copy_Place& place, const std::wstring& target
   const std::wstring stem = place.Folder + place.Run + L"." + std::to_wstring(++count);
   keep_path = stem + kKeptPathExtension;
   keep = stem + L" " + Name_Part(target) + kKeptCopyExtension;
-  return CreateFileW(keep.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  part = stem + kKeptPartExtension;
+  return CreateFileW(part.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
 std::unique_ptr<File_Sink> Rewrite_In_Place(const std::wstring& target, const Kept_Copy_Place& place,
@@ -253,14 +254,19 @@ std::unique_ptr<File_Sink> Rewrite_In_Place(const std::wstring& target, const Ke
   HANDLE file =
       CreateFileW(target.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   if (!Noted(file != INVALID_HANDLE_VALUE, failure)) return nullptr;
-  std::wstring keep, keep_path;
-  HANDLE copy = Create_Kept_Copy(place, target, keep, keep_path);
+  std::wstring keep, part, keep_path;
+  HANDLE copy = Create_Kept_Copy(place, target, keep, part, keep_path);
   bool kept = Noted(copy != INVALID_HANDLE_VALUE && Copy_All(file, copy) && FlushFileBuffers(copy), failure);
   if (copy != INVALID_HANDLE_VALUE) CloseHandle(copy);
-  // The copy is named only once it is whole: a kill before leaves no copy
-  // that could pass for the old contents, and the file is not touched yet.
-  if (kept && !keep_path.empty()) kept = Noted(Write_New(keep_path, Narrow(target)), failure);
+  // The copy takes its name, and the file naming its target is written, only
+  // once it is whole: a kill before leaves a part for the next start to
+  // clear, and the file itself not yet touched.
+  if (kept && !part.empty())
+    kept = Noted(MoveFileExW(part.c_str(), keep.c_str(), MOVEFILE_WRITE_THROUGH) &&
+                     Write_New(keep_path, Narrow(target)),
+                 failure);
   if (!kept) {
+    if (!part.empty()) DeleteFileW(part.c_str());
     if (!keep.empty()) DeleteFileW(keep.c_str());
     CloseHandle(file);
     return nullptr;

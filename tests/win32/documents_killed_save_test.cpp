@@ -161,16 +161,17 @@ TEST(DocumentsKilledSave, AKilledSaveInPlaceLeavesTheOldContentsWholeAndNamed) {
   const std::wstring target = folder + L"\\doc.txt";
   const std::wstring kept_path = keep + L"\\" + kDeadRun + L".1" + kKeptPathExtension;
   const std::wstring kept = keep + L"\\" + kDeadRun + L".1 doc.txt" + kKeptCopyExtension;
+  const std::wstring part = keep + L"\\" + kDeadRun + L".1" + kKeptPartExtension;
   SetEnvironmentVariableW(kTargetVariable, target.c_str());
   SetEnvironmentVariableW(kKeepVariable, (keep + L"\\").c_str());
   // Large enough that keeping it takes a while for the early kills to land in.
   std::string old(size_t(48) << 20, '\0');
   for (size_t i = 0; i < old.size(); ++i) old[i] = char('A' + i % 23);
   const std::string fresh = New_Content();
-  // Whether the kept copy is there and not yet whole.
-  const auto copy_in_part = [&kept, &old] {
+  // Whether the kept copy is on its way and not yet whole.
+  const auto copy_in_part = [&part, &old] {
     WIN32_FILE_ATTRIBUTE_DATA found{};
-    return GetFileAttributesExW(kept.c_str(), GetFileExInfoStandard, &found) && found.nFileSizeLow > 0 &&
+    return GetFileAttributesExW(part.c_str(), GetFileExInfoStandard, &found) && found.nFileSizeLow > 0 &&
            found.nFileSizeLow < old.size();
   };
   enum class Kill { At_Start, Mid_Copy, Mid_Rewrite, Never };
