@@ -2,10 +2,10 @@
 // recovery copies kept and without, in one run. Run on demand (LV_BENCH_MB=n
 // for n megabytes instead of 10):
 //   lirowin_tests.exe --gtest_also_run_disabled_tests --gtest_filter='DocumentsTypingBenchmark*'
-// Keys come from another thread as a typist's would, each timed until the
-// window has taken it. With recovery on, a new copy is begun each time the
-// last one is written, far more often than the pause after typing lets the
-// program do it, so that many keys land while a copy is taken and written.
+// Keys come from another thread as a typist's would, in bursts, each timed
+// until the window has taken it. After each burst the typist pauses as long
+// as the program waits before a copy, and then a little longer, each time
+// another while, so that bursts land while a copy is taken or written.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -29,8 +29,11 @@
 
 namespace {
 
-constexpr int kKeys = 120;
+constexpr int kBursts = 18;
+constexpr int kBurstKeys = 10;
 constexpr DWORD kKeyGapMs = 50;
+// How much longer than the program's pause the typist's pauses are, in turn.
+constexpr DWORD kResumeMs[] = {0, 60, 150, 300, 600};
 
 double Milliseconds_Since(std::chrono::steady_clock::time_point start) {
   return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
@@ -44,38 +47,38 @@ double At(std::vector<double> times, double at) {
 }
 
 struct Typing {
-  std::vector<double> Keys, Keys_While_Copying, Snapshots, Writes;
+  std::vector<double> Keys, Keys_While_Copying, Snapshots, Steps, Writes;
 };
 
-// Types kKeys letters at the caret; with `copying`, a recovery copy is begun
-// whenever none is being written.
-Typing Type(Main_Window& w, bool copying) {
+Typing Type(Main_Window& w) {
   Typing t;
   std::atomic<bool> done{false};
   std::thread typist([&] {
-    for (int k = 0; k < kKeys; ++k) {
-      Sleep(kKeyGapMs);
-      const bool writing = w.Recovery_Files.Writing();
-      const auto start = std::chrono::steady_clock::now();
-      SendMessageW(w.Edit.Handle(), WM_CHAR, WPARAM(L'a' + k % 26), 1);
-      const double ms = Milliseconds_Since(start);
-      t.Keys.push_back(ms);
-      // A key sent while the text was being taken finds the write under way.
-      if (writing || w.Recovery_Files.Writing()) t.Keys_While_Copying.push_back(ms);
+    for (int burst = 0; burst < kBursts; ++burst) {
+      for (int k = 0; k < kBurstKeys; ++k) {
+        Sleep(kKeyGapMs);
+        const bool writing = w.Recovery_Files.Writing();
+        const auto start = std::chrono::steady_clock::now();
+        SendMessageW(w.Edit.Handle(), WM_CHAR, WPARAM(L'a' + k), 1);
+        const double ms = Milliseconds_Since(start);
+        t.Keys.push_back(ms);
+        // A key sent while the text was taken may find the write under way.
+        if (writing || w.Recovery_Files.Writing()) t.Keys_While_Copying.push_back(ms);
+      }
+      Sleep(kRecoveryPauseMilliseconds + kResumeMs[burst % std::size(kResumeMs)]);
     }
     done = true;
   });
-  bool in_flight = false;
+  // A copy written changes what the last one cost; one given up does not.
+  double last = -1;
   Wait_Until(
       [&] {
-        if (in_flight && !w.Recovery_Files.Writing()) {
-          t.Snapshots.push_back(w.Recovery_Files.Last_Snapshot_Milliseconds());
-          t.Writes.push_back(w.Recovery_Files.Last_Write_Milliseconds());
-          in_flight = false;
-        }
-        if (copying && !in_flight) {
-          w.Recovery_Files.Write_Now();
-          in_flight = true;
+        const Recovery& r = w.Recovery_Files;
+        if (!r.Writing() && r.Last_Write_Milliseconds() != last && r.Last_Write_Milliseconds() > 0) {
+          last = r.Last_Write_Milliseconds();
+          t.Snapshots.push_back(r.Last_Snapshot_Milliseconds());
+          t.Steps.push_back(r.Last_Snapshot_Step_Milliseconds());
+          t.Writes.push_back(last);
         }
         return done.load();
       },
@@ -107,30 +110,31 @@ TEST_F(DocumentsTypingBenchmark, DISABLED_TypingWithRecovery) {
 
   // Off first: the copies stop as at a clean close, and start again after.
   w.Recovery_Files.Clean_Close();
-  const Typing off = Type(w, false);
+  const Typing off = Type(w);
   w.Recovery_Files.Start(w.Handle, Settings_File_Path(w.Exe_Path));
-  const Typing on = Type(w, true);
+  const Typing on = Type(w);
 
-  std::printf("Typing at the end of a %u MB document, a key every %u ms:\n", unsigned(megabytes),
-              unsigned(kKeyGapMs));
+  std::printf("Typing at the end of a %u MB document, %u bursts of %u keys %u ms apart:\n",
+              unsigned(megabytes), unsigned(kBursts), unsigned(kBurstKeys), unsigned(kKeyGapMs));
   Print_Keys("without recovery copies", off.Keys);
-  Print_Keys("with a recovery copy always under way", on.Keys);
+  Print_Keys("with recovery copies", on.Keys);
   Print_Keys("of these, while a copy was taken or written", on.Keys_While_Copying);
   std::printf(
-      "  a recovery copy (%u made): taking the text on the window's thread median %.1f ms, max %.1f ms; the "
-      "whole copy written median %.1f ms, max %.1f ms\n",
-      unsigned(on.Snapshots.size()), At(on.Snapshots, 0.5), At(on.Snapshots, 1.0), At(on.Writes, 0.5),
-      At(on.Writes, 1.0));
+      "  %u copies written; taking the text on the window's thread: in all median %.1f ms, max %.1f ms, its "
+      "longest step median %.1f ms, max %.1f ms; making and writing the copy median %.1f ms, max %.1f ms\n",
+      unsigned(on.Writes.size()), At(on.Snapshots, 0.5), At(on.Snapshots, 1.0), At(on.Steps, 0.5),
+      At(on.Steps, 1.0), At(on.Writes, 0.5), At(on.Writes, 1.0));
 
   // A copy holds the text as it stands, every key typed included.
   w.Recovery_Files.Write_Now();
   ASSERT_TRUE(Wait_Until([&w] { return !w.Recovery_Files.Writing(); }, 60000));
+  EXPECT_GE(on.Writes.size(), 2u);
   const auto bytes = Win32_Files().Read_All(Narrow(w.Recovery_Files.Copy_Path()));
   ASSERT_TRUE(bytes);
   const auto copy = Read_Recovery_Copy(*bytes);
   ASSERT_TRUE(copy);
   EXPECT_TRUE(copy->Text == w.Edit.Control_Text());
-  EXPECT_EQ(copy->Text.size(), size_t(end) + 2 * kKeys);
+  EXPECT_EQ(copy->Text.size(), size_t(end) + 2 * kBursts * kBurstKeys);
   w.Recovery_Files.Clean_Close();
   w.Edit.Set_Modified(false);
   DeleteFileW(Wide(path).c_str());
