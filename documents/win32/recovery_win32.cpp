@@ -135,6 +135,10 @@ std::vector<std::wstring> Recovery::Folders() const { return candidates_; }
 void Recovery::Text_Changed() {
   if (copy_path_.empty()) return;
   last_change_ = std::chrono::steady_clock::now();
+  if (taking_) {
+    Stop_Taking();
+    if (!put_off_since_) put_off_since_ = last_change_;
+  }
   Schedule(kRecoveryPauseMilliseconds);
 }
 
@@ -143,6 +147,10 @@ void Recovery::Schedule(unsigned milliseconds) { SetTimer(window_, UINT_PTR(this
 void CALLBACK Recovery::On_Timer(HWND window, UINT, UINT_PTR id, DWORD) {
   KillTimer(window, id);
   auto* self = reinterpret_cast<Recovery*>(id);
+  if (self->taking_) {
+    self->Take_Pieces();
+    return;
+  }
   if (!self->edit_.Modified()) {
     self->Remove_Copy();
     return;
@@ -159,22 +167,82 @@ void CALLBACK Recovery::On_Timer(HWND window, UINT, UINT_PTR id, DWORD) {
   self->Write_Copy();
 }
 
-// The text is taken on the window's thread; making the copy's bytes and
+// Units of text taken at once: some 10 ms of the control's under Wine, for
+// a piece far into a large text.
+constexpr int32_t kPieceUnits = int32_t(1) << 19;
+// Pieces follow one another until this much time has gone, or a key or a
+// click waits.
+constexpr double kStepMilliseconds = 25;
+// How long the typing may keep putting a copy off before one is taken in a
+// single step.
+constexpr std::chrono::seconds kLongestPutOff{60};
+
+bool Input_Waits() { return HIWORD(GetQueueStatus(QS_INPUT | QS_SENDMESSAGE)) != 0; }
+
+// The text is taken on the window's thread in pieces between messages, so
+// that a key typed meanwhile waits for one piece at most; a change of the
+// text gives the copy up until the next pause. Making the copy's bytes and
 // writing them (through a new file that takes the old one's place) goes on
-// another, so that typing does not wait for the disk.
+// another thread, so that typing does not wait for the disk.
 void Recovery::Write_Copy() {
-  if (copy_path_.empty() || !edit_.Modified()) return;
+  if (copy_path_.empty() || !edit_.Modified() || taking_) return;
   Wait_For_Write();
-  const auto start = std::chrono::steady_clock::now();
-  Recovery_Copy copy;
-  copy.Doc = doc_;
-  copy.Caret = edit_.Get_Selection().Start;
-  copy.Written = Now_As_File_Time();
-  copy.Text = edit_.Control_Text();
-  last_snapshot_ms_ = Milliseconds_Since(start);
+  Taking taking;
+  taking.Copy.Doc = doc_;
+  taking.Copy.Caret = edit_.Get_Selection().Start;
+  taking.Copy.Written = Now_As_File_Time();
+  taking.Control = edit_.Handle();
+  taking.Length = edit_.Text_Length();
+  taking.Copy.Text.reserve(size_t(taking.Length));
+  taking_ = std::move(taking);
   writing_ = true;
+  Take_Pieces();
+}
+
+void Recovery::Take_Pieces() {
+  Taking& t = *taking_;
+  const auto start = std::chrono::steady_clock::now();
+  const bool whole = put_off_since_ && start - *put_off_since_ > kLongestPutOff;
+  double spent = 0;
+  for (int32_t at = int32_t(t.Copy.Text.size()); at < t.Length; at = int32_t(t.Copy.Text.size())) {
+    if (!whole && spent > 0 && (spent > kStepMilliseconds || Input_Waits())) {
+      t.Spent_Ms += spent;
+      t.Longest_Step_Ms = std::max(t.Longest_Step_Ms, spent);
+      Schedule(0);
+      return;
+    }
+    const int32_t end = whole ? t.Length : std::min(t.Length, at + kPieceUnits);
+    // Another control or another length: the text the pieces came from is
+    // gone, whatever told of it.
+    const std::wstring piece = edit_.Handle() == t.Control && edit_.Text_Length() == t.Length
+                                   ? edit_.Control_Text_Range(at, end)
+                                   : std::wstring();
+    if (int32_t(piece.size()) != end - at) {
+      Stop_Taking();
+      Schedule(kRecoveryPauseMilliseconds);
+      return;
+    }
+    t.Copy.Text += piece;
+    spent = Milliseconds_Since(start);
+  }
+  last_snapshot_ms_ = t.Spent_Ms + spent;
+  last_step_ms_ = std::max(t.Longest_Step_Ms, spent);
+  put_off_since_.reset();
+  Recovery_Copy copy = std::move(t.Copy);
+  taking_.reset();
+  Start_Write(std::move(copy));
+}
+
+void Recovery::Stop_Taking() {
+  if (!taking_) return;
+  taking_.reset();
+  writing_ = false;
+}
+
+void Recovery::Start_Write(Recovery_Copy copy) {
   copy_exists_ = true;
-  writer_ = std::thread([this, path = Narrow(copy_path_), copy = std::move(copy), start] {
+  writer_ = std::thread([this, path = Narrow(copy_path_), copy = std::move(copy)] {
+    const auto start = std::chrono::steady_clock::now();
     Win32_File_Writer().Write_Whole(path, Recovery_Copy_Bytes(copy));
     last_write_ms_ = Milliseconds_Since(start);
     writing_ = false;
@@ -188,6 +256,8 @@ void Recovery::Wait_For_Write() {
 }
 
 void Recovery::Remove_Copy() {
+  Stop_Taking();
+  put_off_since_.reset();
   Wait_For_Write();
   if (copy_exists_) DeleteFileW(copy_path_.c_str());
   copy_exists_ = false;
@@ -234,8 +304,18 @@ std::optional<Recovery_Copy> Recovery::Offer_Left_Copies(Prompts& prompts) {
   return std::nullopt;
 }
 
+// A save killed before its copy of the old contents was whole had not
+// touched its file yet: such a part of a run that is gone only takes room.
+void Recovery::Drop_Unfinished_Kept_Copies(const std::wstring& folder) {
+  for (const Found_File& file : Files_Like(folder, std::wstring(L"*") + kKeptPartExtension)) {
+    const std::wstring run = file.Name.substr(0, file.Name.find(L'.'));
+    if (run != place_.Run && !Alive(folder, run)) DeleteFileW((folder + file.Name).c_str());
+  }
+}
+
 void Recovery::Offer_Kept_Copies(Prompts& prompts, const std::function<void(const std::string&)>& open) {
   for (const std::wstring& folder : Folders()) {
+    Drop_Unfinished_Kept_Copies(folder);
     for (const Found_File& file : Files_Like(folder, std::wstring(L"*") + kKeptPathExtension)) {
       const std::wstring stem = file.Name.substr(0, file.Name.size() - wcslen(kKeptPathExtension));
       const std::wstring run = stem.substr(0, stem.find(L'.'));
@@ -246,6 +326,9 @@ void Recovery::Offer_Kept_Copies(Prompts& prompts, const std::function<void(cons
       const std::string copy = Narrow(folder + copies.front().Name);
       if (prompts.Ask_Yes_No(Kept_Copy_Question(*target, copy)) == Answer::Yes) {
         open(copy);
+        // Opened, the copy is the user's like any other file: it is not
+        // offered again.
+        if (doc_.Name == copy) DeleteFileW((folder + file.Name).c_str());
         return;
       }
     }

@@ -233,10 +233,10 @@ bool Write_New(const std::wstring& name, const std::string& text) {
 }
 
 // In the program's own place the copy is named after this run and the file
-// it keeps, with a file beside it that names the file whole; otherwise it
-// goes to the temporary folder.
+// it keeps, and a file beside it names that file whole; it is written under
+// a name of its own first, `part`. Otherwise it goes to the temporary folder.
 HANDLE Create_Kept_Copy(const Kept_Copy_Place& place, const std::wstring& target, std::wstring& keep,
-                        std::wstring& keep_path) {
+                        std::wstring& part, std::wstring& keep_path) {
   if (place.Folder.empty()) {
     const std::wstring temp = Temporary_Folder();
     return temp.empty() ? INVALID_HANDLE_VALUE : Create_Scratch(temp, kKeepStem, keep);
@@ -244,12 +244,9 @@ HANDLE Create_Kept_Copy(const Kept_Copy_Place& place, const std::wstring& target
   static unsigned count = 0;
   const std::wstring stem = place.Folder + place.Run + L"." + std::to_wstring(++count);
   keep_path = stem + kKeptPathExtension;
-  if (!Write_New(keep_path, Narrow(target))) {
-    keep_path.clear();
-    return INVALID_HANDLE_VALUE;
-  }
   keep = stem + L" " + Name_Part(target) + kKeptCopyExtension;
-  return CreateFileW(keep.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  part = stem + kKeptPartExtension;
+  return CreateFileW(part.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
 std::unique_ptr<File_Sink> Rewrite_In_Place(const std::wstring& target, const Kept_Copy_Place& place,
@@ -257,14 +254,20 @@ std::unique_ptr<File_Sink> Rewrite_In_Place(const std::wstring& target, const Ke
   HANDLE file =
       CreateFileW(target.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   if (!Noted(file != INVALID_HANDLE_VALUE, failure)) return nullptr;
-  std::wstring keep, keep_path;
-  HANDLE copy = Create_Kept_Copy(place, target, keep, keep_path);
-  const bool kept =
-      Noted(copy != INVALID_HANDLE_VALUE && Copy_All(file, copy) && FlushFileBuffers(copy), failure);
+  std::wstring keep, part, keep_path;
+  HANDLE copy = Create_Kept_Copy(place, target, keep, part, keep_path);
+  bool kept = Noted(copy != INVALID_HANDLE_VALUE && Copy_All(file, copy) && FlushFileBuffers(copy), failure);
   if (copy != INVALID_HANDLE_VALUE) CloseHandle(copy);
+  // The copy takes its name, and the file naming its target is written, only
+  // once it is whole: a kill before leaves a part for the next start to
+  // clear, and the file itself not yet touched.
+  if (kept && !part.empty())
+    kept = Noted(MoveFileExW(part.c_str(), keep.c_str(), MOVEFILE_WRITE_THROUGH) &&
+                     Write_New(keep_path, Narrow(target)),
+                 failure);
   if (!kept) {
+    if (!part.empty()) DeleteFileW(part.c_str());
     if (!keep.empty()) DeleteFileW(keep.c_str());
-    if (!keep_path.empty()) DeleteFileW(keep_path.c_str());
     CloseHandle(file);
     return nullptr;
   }

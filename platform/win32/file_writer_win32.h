@@ -16,10 +16,11 @@ struct Kept_Copy_Place {
   std::wstring Run;
 };
 
-// The extensions of a kept copy and of the file beside it that names the
-// file it was kept for.
+// The extensions of a kept copy, of the file beside it that names the file
+// it was kept for, and of a copy not yet whole.
 constexpr wchar_t kKeptCopyExtension[] = L".kept";
 constexpr wchar_t kKeptPathExtension[] = L".kept-path";
+constexpr wchar_t kKeptPartExtension[] = L".kept-part";
 
 class Win32_File_Writer : public File_Writer {
  public:

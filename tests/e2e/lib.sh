@@ -6,7 +6,7 @@ e2e_passed=0
 e2e_failed=0
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 exe_dir=$(dirname "$1")
-work=$(mktemp -d /tmp/lirovant-e2e.XXXXXX)
+work=$(mktemp -d "${TMPDIR:-/tmp}/lirovant-e2e.XXXXXX")
 app=$work/app
 mkdir -p "$app"
 cp "$exe_dir/Lirovant.exe" "$exe_dir/zmk.dll" "$app/"

@@ -69,7 +69,10 @@ inline void Settle(int limit_ms = 2000) {
       limit_ms);
 }
 
-// A folder of the temporary folder for one window's settings file, emptied.
+// A folder of the temporary folder for one window's settings file, emptied,
+// its recovery copies included: Wine gives its processes the same few ids
+// run after run, and a copy an earlier run left would be offered with a
+// question nobody answers.
 inline std::string Fresh_Settings_Folder() {
   static int count = 0;
   wchar_t base[MAX_PATH];
@@ -78,6 +81,13 @@ inline std::string Fresh_Settings_Folder() {
                               std::to_wstring(GetCurrentProcessId()) + L"_" + std::to_wstring(++count);
   CreateDirectoryW(folder.c_str(), nullptr);
   DeleteFileW((folder + L"\\Lirovant.ini").c_str());
+  WIN32_FIND_DATAW found;
+  HANDLE left = FindFirstFileW((folder + L"\\Recovery\\*").c_str(), &found);
+  if (left != INVALID_HANDLE_VALUE) {
+    do DeleteFileW((folder + L"\\Recovery\\" + found.cFileName).c_str());
+    while (FindNextFileW(left, &found));
+    FindClose(left);
+  }
   return Narrow(folder);
 }
 
