@@ -16,7 +16,8 @@ COLORREF Resolve_Colour(int32_t colour) {
 }
 
 HWND Rich_Edit::Create(HWND parent, int id, bool word_wrap, bool scroll_bars) {
-  static HMODULE library = LoadLibraryW(L"riched20.dll");
+  // Loaded once for the process and never let go; the handle itself is not needed.
+  static const HMODULE library = LoadLibraryW(L"riched20.dll");
   (void)library;
   DWORD style =
       WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_NOHIDESEL | ES_WANTRETURN | ES_SAVESEL;

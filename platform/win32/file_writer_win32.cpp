@@ -172,18 +172,18 @@ class In_Place_Sink : public File_Sink {
 constexpr wchar_t kScratchStem[] = L"~lirovant-save-";
 constexpr wchar_t kKeepStem[] = L"~lirovant-keep-";
 
-std::wstring Unique_Tail() {
-  static unsigned count = 0;
+// Two made in the same tick by this process differ in the attempt.
+std::wstring Unique_Tail(int attempt) {
   wchar_t tail[64];
   swprintf(tail, 64, L"%08lx%08llx%04x.tmp", GetCurrentProcessId(),
-           static_cast<unsigned long long>(GetTickCount64()), ++count & 0xFFFF);
+           static_cast<unsigned long long>(GetTickCount64()), unsigned(attempt + 1) & 0xFFFF);
   return tail;
 }
 
 // A new empty file of the stem in the folder, or INVALID_HANDLE_VALUE.
 HANDLE Create_Scratch(const std::wstring& folder, const wchar_t* stem, std::wstring& name) {
   for (int attempt = 0; attempt < 8; ++attempt) {
-    name = folder + stem + Unique_Tail();
+    name = folder + stem + Unique_Tail(attempt);
     HANDLE file =
         CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) return file;
@@ -241,8 +241,7 @@ HANDLE Create_Kept_Copy(const Kept_Copy_Place& place, const std::wstring& target
     const std::wstring temp = Temporary_Folder();
     return temp.empty() ? INVALID_HANDLE_VALUE : Create_Scratch(temp, kKeepStem, keep);
   }
-  static unsigned count = 0;
-  const std::wstring stem = place.Folder + place.Run + L"." + std::to_wstring(++count);
+  const std::wstring stem = place.Folder + place.Run + L"." + std::to_wstring(++*place.Kept);
   keep_path = stem + kKeptPathExtension;
   keep = stem + L" " + Name_Part(target) + kKeptCopyExtension;
   part = stem + kKeptPartExtension;

@@ -14,6 +14,9 @@
 struct Kept_Copy_Place {
   std::wstring Folder;  // with its trailing backslash
   std::wstring Run;
+  // How many copies this run has kept; each numbers its own. Shared by the
+  // writers made from one place.
+  std::shared_ptr<unsigned> Kept = std::make_shared<unsigned>(0);
 };
 
 // The extensions of a kept copy, of the file beside it that names the file

@@ -4,19 +4,13 @@
 #include "settings/win32/settings_ids.h"
 #include "zmk/zmk.h"
 
-namespace {
-// One label blinks at a time, so its shadow colour and the blink's half can live here.
-int shadow_colour = COLOR_BTNFACE;
-bool blinked_off = false;
-}  // namespace
-
 void Win32_Layout_Label::Set_Text(const std::string& text) {
   SetWindowTextW(Handle(), Wide(text).c_str());
   InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void Win32_Layout_Label::Set_Shadow_Highlighted(bool highlighted) {
-  shadow_colour = highlighted ? COLOR_BTNHIGHLIGHT : COLOR_BTNFACE;
+  shadow_colour_ = highlighted ? COLOR_BTNHIGHLIGHT : COLOR_BTNFACE;
   InvalidateRect(Handle(), nullptr, TRUE);
 }
 
@@ -24,9 +18,9 @@ void Win32_Layout_Label::Set_Shadow_Highlighted(bool highlighted) {
 // label: it shows again only with its own page, the slider's. The style bit,
 // not IsWindowVisible: the page counts as shown even while its dialog is hidden.
 void Win32_Layout_Label::Toggle_Visible() {
-  blinked_off = !blinked_off;
+  blinked_off_ = !blinked_off_;
   const bool page_shown = (GetWindowLongW(GetDlgItem(dialog_, IDC_Layout_Mode), GWL_STYLE) & WS_VISIBLE) != 0;
-  ShowWindow(Handle(), page_shown && !blinked_off ? SW_SHOW : SW_HIDE);
+  ShowWindow(Handle(), page_shown && !blinked_off_ ? SW_SHOW : SW_HIDE);
 }
 
 void Win32_Layout_Label::Process_Messages() {
@@ -44,7 +38,7 @@ void Win32_Layout_Label::Process_Messages() {
 
 void Win32_Layout_Label::Delay(int32_t milliseconds) { _Delay_(milliseconds); }
 
-void Win32_Layout_Label::Draw(const DRAWITEMSTRUCT& item) {
+void Win32_Layout_Label::Draw(const DRAWITEMSTRUCT& item) const {
   HDC dc = item.hDC;
   RECT r = item.rcItem;
   FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
@@ -56,7 +50,7 @@ void Win32_Layout_Label::Draw(const DRAWITEMSTRUCT& item) {
   const UINT format = DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
   RECT shadow = r;
   OffsetRect(&shadow, 1, 1);
-  SetTextColor(dc, GetSysColor(shadow_colour));
+  SetTextColor(dc, GetSysColor(shadow_colour_));
   DrawTextW(dc, text.c_str(), int(text.size()), &shadow, format);
   SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
   DrawTextW(dc, text.c_str(), int(text.size()), &r, format);

@@ -47,20 +47,18 @@ Settings_Dialog::Settings_Dialog(Settings_Dialog_Host& host)
       registry_(std::make_unique<Win32_Registry>()),
       form_host_(std::make_unique<Form_Host>(*this)),
       prompts_(std::make_unique<Win32_Prompts>(nullptr)),
-      form_(std::make_unique<Settings_Form>(host.Settings(), host.Edit(), *registry_, *form_host_,
-                                            *prompts_)) {}
+      form_(
+          std::make_unique<Settings_Form>(host.Settings(), host.Edit(), *registry_, *form_host_, *prompts_)),
+      mode_label_(IDC_Layout_Label) {}
 
 Settings_Dialog::~Settings_Dialog() {
   if (dialog_ && IsWindow(dialog_)) DestroyWindow(dialog_);
 }
 
-Win32_Layout_Label Settings_Dialog::Mode_Label() { return Win32_Layout_Label(dialog_, IDC_Layout_Label); }
-
 void Settings_Dialog::Show_Form_Controls() {
   Show_Controls(dialog_, form_->Controls);
   slider_position_ = int32_t(SendDlgItemMessageW(dialog_, IDC_Layout_Mode, TBM_GETPOS, 0, 0));
-  Win32_Layout_Label label = Mode_Label();
-  Set_Layout_Label(label, slider_position_);
+  Set_Layout_Label(mode_label_, slider_position_);
 }
 
 void Settings_Dialog::On_Init_Dialog() {
@@ -145,8 +143,7 @@ void Settings_Dialog::On_Slider() {
   const int32_t position = int32_t(SendDlgItemMessageW(dialog_, IDC_Layout_Mode, TBM_GETPOS, 0, 0));
   if (position == slider_position_) return;
   slider_position_ = position;
-  Win32_Layout_Label label = Mode_Label();
-  Layout_Mode_Moved(label, position, blinking_);
+  Layout_Mode_Moved(mode_label_, position, blinking_);
 }
 
 void Settings_Dialog::On_Help(const HELPINFO& info) {
@@ -167,6 +164,7 @@ INT_PTR Settings_Dialog::On_Message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_INITDIALOG:
       dialog_ = hwnd;
+      mode_label_.Attach(hwnd);
       On_Init_Dialog();
       return TRUE;
     case WM_COMMAND:
@@ -187,7 +185,7 @@ INT_PTR Settings_Dialog::On_Message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DRAWITEM: {
       const DRAWITEMSTRUCT& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
       if (item.CtlID == IDC_Layout_Label)
-        Win32_Layout_Label::Draw(item);
+        mode_label_.Draw(item);
       else
         Draw_Play_Button(item);
       return TRUE;

@@ -58,7 +58,6 @@ class Settings_Dialog {
   class Form_Host;
   static INT_PTR CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   INT_PTR On_Message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  Win32_Layout_Label Mode_Label();
   void Show_Form_Controls();
   void On_Init_Dialog();
   void Browse_Sound(int row);
@@ -78,6 +77,8 @@ class Settings_Dialog {
   std::unique_ptr<Win32_Prompts> prompts_;
   std::unique_ptr<Settings_Form> form_;
   HWND dialog_ = nullptr;
+  // The label under the start-up layout slider, which blinks when the slider moves.
+  Win32_Layout_Label mode_label_;
   bool modal_ = false;
   bool blinking_ = false;
   int32_t slider_position_ = 1;
