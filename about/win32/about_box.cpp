@@ -7,118 +7,150 @@
 #include "about/about_texts.h"
 #include "about/win32/about_form.h"
 #include "about/win32/about_ids.h"
+#include "common/command_ids.h"
 #include "platform/win32/dpi_win32.h"
 
 namespace {
 
 const wchar_t Box_Class[] = L"LirovantAboutBox";
 
-// The box lives until the process ends, like the program's other windows.
-TAboutBox About;
-
 void Shell_Open(HWND box, const wchar_t* target) {
   ShellExecuteW(box, L"open", target, L"", L"", SW_SHOW);  // failures are not reported
 }
-About_Link_Opener Link_Opener = Shell_Open;
+
+constexpr DWORD Box_Style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD Box_Ex_Style = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+
+bool Register_Box(HINSTANCE instance, WNDPROC proc) {
+  WNDCLASSEXW wc{};
+  if (GetClassInfoExW(instance, Box_Class, &wc)) return true;
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = proc;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = Box_Class;
+  return RegisterClassExW(&wc) != 0;
+}
+
+// While the box is open the program's other top-level windows refuse input.
+struct Disabling {
+  HWND Box;
+  std::vector<HWND> Disabled;
+};
+
+BOOL CALLBACK Disable_Window(HWND window, LPARAM state) {
+  auto& d = *reinterpret_cast<Disabling*>(state);
+  if (window != d.Box && IsWindowVisible(window) && IsWindowEnabled(window)) {
+    EnableWindow(window, FALSE);
+    d.Disabled.push_back(window);
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+About_Box::~About_Box() {
+  if (box_.Form) DestroyWindow(box_.Form);
+}
 
 // --- the scroll -----------------------------------------------------------
 
-void Place_Story_Labels() {
+void About_Box::Place_Story_Labels() {
   for (int k = 0; k < Scroll_Clock::Label_Count; ++k)
-    SetWindowPos(About.Story_Labels[k], nullptr, 0, Scaled(About.Clock.Label_Top(k + 1), About.Dpi), 0, 0,
+    SetWindowPos(box_.Story_Labels[k], nullptr, 0, Scaled(box_.Clock.Label_Top(k + 1), box_.Dpi), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  UpdateWindow(About.Panel);
+  UpdateWindow(box_.Panel);
 }
 
 // The version and the story pieces, and the heights the clock spaces the
 // pieces by, in its pixels at 96 DPI.
-void Fill_Labels() {
-  Set_Label_Text(About.Version, About_Wide(About_Version_Text(About_Program_Title)), 0, About.Dpi);
+void About_Box::Fill_Labels() {
+  Set_Label_Text(box_.Version, About_Wide(About_Version_Text(About_Program_Title)), 0, box_.Dpi);
   int heights[Scroll_Clock::Label_Count];
   for (int k = 0; k < Scroll_Clock::Label_Count; ++k) {
-    Set_Label_Text(About.Story_Labels[k], About_Wide(Story_Piece(k + 1)), About_Story_Width, About.Dpi);
+    Set_Label_Text(box_.Story_Labels[k], About_Wide(Story_Piece(k + 1)), About_Story_Width, box_.Dpi);
     RECT r{};
-    GetWindowRect(About.Story_Labels[k], &r);
-    heights[k] = MulDiv(r.bottom - r.top, kBaseDpi, About.Dpi);
+    GetWindowRect(box_.Story_Labels[k], &r);
+    heights[k] = MulDiv(r.bottom - r.top, kBaseDpi, box_.Dpi);
   }
-  About.Clock.Set_Piece_Heights(heights);
+  box_.Clock.Set_Piece_Heights(heights);
 }
 
-void On_First_Activation() {
+void About_Box::On_Activation() {
   Fill_Labels();
-  About.Clock.Activate();
+  box_.Clock.Activate();
   Place_Story_Labels();
-  SetTimer(About.Form, IDT_ABOUT_TIMER, Scroll_Clock::Timer_Interval_Ms, nullptr);
+  SetTimer(box_.Form, IDT_ABOUT_TIMER, Scroll_Clock::Timer_Interval_Ms, nullptr);
 }
 
-void FormDeactivate() {
-  KillTimer(About.Form, IDT_ABOUT_TIMER);
-  About.Clock.Deactivate();
-}
-
-void TimerTimer() {
-  if (About.Clock.Tick()) Place_Story_Labels();
+void About_Box::On_Deactivation() {
+  KillTimer(box_.Form, IDT_ABOUT_TIMER);
+  box_.Clock.Deactivate();
 }
 
 // --- the links ------------------------------------------------------------
 
-void Set_Link_Look(HWND link, bool& hot, bool now_hot) {
+void About_Box::Set_Link_Look(HWND link, bool& hot, bool now_hot) {
   if (hot == now_hot) return;
   hot = now_hot;
-  SendMessageW(link, WM_SETFONT, reinterpret_cast<WPARAM>(now_hot ? About.Link_Hot_Font : About.Plain_Font),
+  SendMessageW(link, WM_SETFONT, reinterpret_cast<WPARAM>(now_hot ? box_.Link_Hot_Font : box_.Plain_Font),
                TRUE);
   InvalidateRect(link, nullptr, TRUE);
 }
 
-void MailToMouseMove() { Set_Link_Look(About.MailTo, About.MailTo_Hot, true); }
-void HomePageMouseMove() { Set_Link_Look(About.HomePage, About.HomePage_Hot, true); }
-
-void MayPanelMouseMove() {
-  Set_Link_Look(About.MailTo, About.MailTo_Hot, false);
-  Set_Link_Look(About.HomePage, About.HomePage_Hot, false);
+void About_Box::Mouse_Over_Panel() {
+  Set_Link_Look(box_.MailTo, box_.MailTo_Hot, false);
+  Set_Link_Look(box_.HomePage, box_.HomePage_Hot, false);
 }
 
-void Open_Mail_Link() { Link_Opener(About.Form, About_Wide(About_Mail_Target()).c_str()); }
-void Open_Home_Page_Link() { Link_Opener(About.Form, About_Wide(About_Home_Page).c_str()); }
+void About_Box::Open_Link(const std::wstring& target) {
+  if (link_opener_)
+    link_opener_(box_.Form, target.c_str());
+  else
+    Shell_Open(box_.Form, target.c_str());
+}
 
-WNDPROC Static_Proc = nullptr;
-
-// The links are plain static labels that also watch the mouse and show a hand.
-LRESULT CALLBACK Link_Proc(HWND link, UINT message, WPARAM wparam, LPARAM lparam) {
+// The links are plain static labels that also watch the mouse and show a
+// hand; each keeps its box in its user data.
+LRESULT CALLBACK About_Box::Link_Proc(HWND link, UINT message, WPARAM wparam, LPARAM lparam) {
+  auto& self = *reinterpret_cast<About_Box*>(GetWindowLongPtrW(link, GWLP_USERDATA));
   if (message == WM_SETCURSOR) {
     SetCursor(LoadCursor(nullptr, IDC_HAND));
     return TRUE;
   }
   if (message == WM_MOUSEMOVE) {
-    if (link == About.MailTo) MailToMouseMove();
-    if (link == About.HomePage) HomePageMouseMove();
+    if (link == self.box_.MailTo) self.Set_Link_Look(link, self.box_.MailTo_Hot, true);
+    if (link == self.box_.HomePage) self.Set_Link_Look(link, self.box_.HomePage_Hot, true);
   }
-  return CallWindowProcW(Static_Proc, link, message, wparam, lparam);
+  return CallWindowProcW(self.static_proc_, link, message, wparam, lparam);
 }
 
-void Watch_Links() {
-  Static_Proc = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrW(About.MailTo, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Link_Proc)));
-  SetWindowLongPtrW(About.HomePage, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Link_Proc));
+void About_Box::Watch_Links() {
+  for (HWND link : {box_.MailTo, box_.HomePage}) {
+    SetWindowLongPtrW(link, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    static_proc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(link, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Link_Proc)));
+  }
 }
 
 // --- colours --------------------------------------------------------------
 
-bool Is_Story_Label(HWND label) {
-  for (HWND lab : About.Story_Labels)
+bool About_Box::Is_Story_Label(HWND label) const {
+  for (HWND lab : box_.Story_Labels)
     if (lab == label) return true;
   return false;
 }
 
-COLORREF Text_Colour(HWND label) {
-  if (label == About.ProductName || label == About.Version || label == About.Label2) return About_Maroon;
-  if (label == About.MailTo) return About.MailTo_Hot ? About_Blue : About_Navy;
-  if (label == About.HomePage) return About.HomePage_Hot ? About_Blue : About_Navy;
+COLORREF About_Box::Text_Colour(HWND label) const {
+  if (label == box_.ProductName || label == box_.Version || label == box_.Label2) return About_Maroon;
+  if (label == box_.MailTo) return box_.MailTo_Hot ? About_Blue : About_Navy;
+  if (label == box_.HomePage) return box_.HomePage_Hot ? About_Blue : About_Navy;
   if (Is_Story_Label(label)) return GetSysColor(COLOR_HIGHLIGHT);
   return GetSysColor(COLOR_WINDOWTEXT);
 }
 
-LRESULT Label_Colours(HDC dc, HWND label) {
+LRESULT About_Box::Label_Colours(HDC dc, HWND label) const {
   const int background = Is_Story_Label(label) ? COLOR_INFOBK : COLOR_BTNFACE;
   SetTextColor(dc, Text_Colour(label));
   SetBkColor(dc, GetSysColor(background));
@@ -127,42 +159,47 @@ LRESULT Label_Colours(HDC dc, HWND label) {
 
 // --- the box --------------------------------------------------------------
 
-void Close_Clicked() { About.Closing = true; }
-
-void On_Command(int id, int code) {
-  if (id == IDOK && code == BN_CLICKED) Close_Clicked();
-  if (id == IDC_ABOUT_MAIL_TO && code == STN_CLICKED) Open_Mail_Link();
-  if (id == IDC_ABOUT_HOME_PAGE && code == STN_CLICKED) Open_Home_Page_Link();
+void About_Box::On_Command(int id, int code) {
+  if (id == IDOK && code == BN_CLICKED) box_.Closing = true;
+  if (id == IDC_ABOUT_MAIL_TO && code == STN_CLICKED) Open_Link(About_Wide(About_Mail_Target()));
+  if (id == IDC_ABOUT_HOME_PAGE && code == STN_CLICKED) Open_Link(About_Wide(About_Home_Page));
   // IDCANCEL, which the dialog manager sends for Esc, is left unanswered.
 }
 
-constexpr DWORD Box_Style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD Box_Ex_Style = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-
 // The controls and fonts anew at another DPI, and the box resized to them;
 // an open box keeps its story where it was.
-bool Build_At(int dpi) {
-  const bool had_focus = About.OKButton && GetFocus() == About.OKButton;
-  Free_About_Controls(About);
-  About.Dpi = dpi;
+bool About_Box::Build_At(int dpi) {
+  const bool had_focus = box_.OKButton && GetFocus() == box_.OKButton;
+  Free_About_Controls(box_);
+  box_.Dpi = dpi;
   // The frame as the window has it, drawn at its monitor's scale already.
   RECT window{}, client{};
-  GetWindowRect(About.Form, &window);
-  GetClientRect(About.Form, &client);
-  SetWindowPos(About.Form, nullptr, 0, 0,
+  GetWindowRect(box_.Form, &window);
+  GetClientRect(box_.Form, &client);
+  SetWindowPos(box_.Form, nullptr, 0, 0,
                Scaled(About_Client_Width, dpi) + (window.right - window.left) - client.right,
                Scaled(About_Client_Height, dpi) + (window.bottom - window.top) - client.bottom,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  const HINSTANCE instance = HINSTANCE(GetWindowLongPtrW(About.Form, GWLP_HINSTANCE));
-  if (!Build_About_Controls(About, instance)) return false;
+  const HINSTANCE instance = HINSTANCE(GetWindowLongPtrW(box_.Form, GWLP_HINSTANCE));
+  if (!Build_About_Controls(box_, instance)) return false;
   Watch_Links();
   Fill_Labels();
   Place_Story_Labels();
-  if (had_focus) SetFocus(About.OKButton);
+  if (had_focus) SetFocus(box_.OKButton);
   return true;
 }
 
-LRESULT CALLBACK Box_Proc(HWND form, UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT CALLBACK About_Box::Box_Proc(HWND form, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* created = reinterpret_cast<const CREATESTRUCTW*>(lparam);
+    SetWindowLongPtrW(form, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<About_Box*>(GetWindowLongPtrW(form, GWLP_USERDATA));
+  return self ? self->On_Message(form, message, wparam, lparam)
+              : DefWindowProcW(form, message, wparam, lparam);
+}
+
+LRESULT About_Box::On_Message(HWND form, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_DPICHANGED: {
       const RECT& suggested = *reinterpret_cast<const RECT*>(lparam);
@@ -173,14 +210,14 @@ LRESULT CALLBACK Box_Proc(HWND form, UINT message, WPARAM wparam, LPARAM lparam)
     }
     case WM_ACTIVATE:
       if (LOWORD(wparam) == WA_INACTIVE) {
-        FormDeactivate();
+        On_Deactivation();
       } else {
-        On_First_Activation();
-        if (IsWindowVisible(form)) SetFocus(About.OKButton);
+        On_Activation();
+        if (IsWindowVisible(form)) SetFocus(box_.OKButton);
       }
       return 0;
     case WM_TIMER:
-      if (wparam == IDT_ABOUT_TIMER) TimerTimer();
+      if (wparam == IDT_ABOUT_TIMER && box_.Clock.Tick()) Place_Story_Labels();
       return 0;
     case WM_COMMAND:
       On_Command(LOWORD(wparam), HIWORD(wparam));
@@ -190,135 +227,111 @@ LRESULT CALLBACK Box_Proc(HWND form, UINT message, WPARAM wparam, LPARAM lparam)
     case WM_CTLCOLORSTATIC:
       return Label_Colours(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
     case WM_ABOUT_PANEL_MOUSE:
-      if (static_cast<int>(wparam) == IDC_ABOUT_MAY_PANEL) MayPanelMouseMove();
+      if (static_cast<int>(wparam) == IDC_ABOUT_MAY_PANEL) Mouse_Over_Panel();
       return 0;
     case WM_CLOSE:
-      if (About.Showing)
-        About.Closing = true;
+      if (box_.Showing)
+        box_.Closing = true;
       else
         ShowWindow(form, SW_HIDE);
       return 0;
     case WM_DESTROY:
-      FormDeactivate();
+      On_Deactivation();
       return 0;
     // The box goes with its owner; a later box is a new one.
     case WM_NCDESTROY:
-      Free_About_Fonts(About);
-      About = TAboutBox{};
+      SetWindowLongPtrW(form, GWLP_USERDATA, 0);
+      Free_About_Fonts(box_);
+      box_ = TAboutBox{};
       return 0;
   }
   return DefWindowProcW(form, message, wparam, lparam);
 }
 
-bool Register_Box(HINSTANCE instance) {
-  WNDCLASSEXW wc{};
-  if (GetClassInfoExW(instance, Box_Class, &wc)) return true;
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = Box_Proc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = Box_Class;
-  return RegisterClassExW(&wc) != 0;
-}
-
 // --- modal showing --------------------------------------------------------
 
-void Centre_Box(HWND owner) {
-  HMONITOR monitor = MonitorFromWindow(owner, MONITOR_DEFAULTTOPRIMARY);
+void About_Box::Centre_Box() {
+  HMONITOR monitor = MonitorFromWindow(owner_, MONITOR_DEFAULTTOPRIMARY);
   MONITORINFO info{};
   info.cbSize = sizeof info;
   GetMonitorInfoW(monitor, &info);
   RECT box;
-  GetWindowRect(About.Form, &box);
+  GetWindowRect(box_.Form, &box);
   const int width = box.right - box.left, height = box.bottom - box.top;
   const RECT& area = info.rcWork;
-  SetWindowPos(About.Form, nullptr, area.left + (area.right - area.left - width) / 2,
+  SetWindowPos(box_.Form, nullptr, area.left + (area.right - area.left - width) / 2,
                area.top + (area.bottom - area.top - height) / 2, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// While the box is open the program's other top-level windows refuse input.
-BOOL CALLBACK Disable_Window(HWND window, LPARAM list) {
-  if (window != About.Form && IsWindowVisible(window) && IsWindowEnabled(window)) {
-    EnableWindow(window, FALSE);
-    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-  }
-  return TRUE;
-}
-
-std::vector<HWND> Disable_Other_Windows() {
-  std::vector<HWND> disabled;
-  EnumThreadWindows(GetCurrentThreadId(), Disable_Window, reinterpret_cast<LPARAM>(&disabled));
-  return disabled;
+std::vector<HWND> About_Box::Disable_Other_Windows() {
+  Disabling d{box_.Form, {}};
+  EnumThreadWindows(GetCurrentThreadId(), Disable_Window, reinterpret_cast<LPARAM>(&d));
+  return d.Disabled;
 }
 
 // Runs the box's messages until it is closed. A quit request ends the wait and
 // is passed on to the program's own loop.
-void Run_Modal_Loop() {
+void About_Box::Run_Modal_Loop() {
   MSG msg;
-  while (!About.Closing) {
+  while (!box_.Closing) {
     const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
     if (got == 0) {
       PostQuitMessage(static_cast<int>(msg.wParam));
       break;
     }
     if (got < 0) break;
-    if (!IsDialogMessageW(About.Form, &msg)) {
+    if (!IsDialogMessageW(box_.Form, &msg)) {
       TranslateMessage(&msg);
       DispatchMessageW(&msg);
     }
   }
 }
 
-}  // namespace
-
-HWND Create_About_Box(HINSTANCE instance, HWND owner) {
-  if (About.Form) return About.Form;
-  if (!Register_Box(instance)) return nullptr;
-  About.Dpi = Window_Dpi(owner);
+HWND About_Box::Create(HINSTANCE instance) {
+  if (box_.Form) return box_.Form;
+  if (!Register_Box(instance, Box_Proc)) return nullptr;
+  box_.Dpi = Window_Dpi(owner_);
   const RECT frame =
-      Frame_Around(RECT{0, 0, Scaled(About_Client_Width, About.Dpi), Scaled(About_Client_Height, About.Dpi)},
-                   Box_Style, Box_Ex_Style, About.Dpi);
-  About.Form = CreateWindowExW(Box_Ex_Style, Box_Class, About_Wide(About_Caption).c_str(), Box_Style,
-                               CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
-                               frame.bottom - frame.top, owner, nullptr, instance, nullptr);
-  if (!About.Form) return nullptr;
-  About.Picture = Load_About_Picture(instance);
-  if (!Build_About_Controls(About, instance)) {
-    DestroyWindow(About.Form);
-    About.Form = nullptr;
-    Free_About_Fonts(About);
+      Frame_Around(RECT{0, 0, Scaled(About_Client_Width, box_.Dpi), Scaled(About_Client_Height, box_.Dpi)},
+                   Box_Style, Box_Ex_Style, box_.Dpi);
+  box_.Form = CreateWindowExW(Box_Ex_Style, Box_Class, About_Wide(About_Caption).c_str(), Box_Style,
+                              CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
+                              frame.bottom - frame.top, owner_, nullptr, instance, this);
+  if (!box_.Form) return nullptr;
+  box_.Picture = Load_About_Picture(instance);
+  if (!Build_About_Controls(box_, instance)) {
+    DestroyWindow(box_.Form);
+    box_.Form = nullptr;
+    Free_About_Fonts(box_);
     return nullptr;
   }
   Watch_Links();
-  return About.Form;
+  return box_.Form;
 }
 
-void Show_About_Box(HWND owner) {
-  if (!About.Form) Create_About_Box(GetModuleHandleW(nullptr), owner);
-  if (!About.Form || About.Showing) return;
-  About.Clock.Open();
+void About_Box::Show() {
+  if (!box_.Form) Create(GetModuleHandleW(nullptr));
+  if (!box_.Form || box_.Showing) return;
+  box_.Clock.Open();
   Place_Story_Labels();
-  Centre_Box(owner);
+  Centre_Box();
   // Centred on the owner's monitor, it is drawn at that monitor's scale.
-  if (Window_Dpi(About.Form) != About.Dpi && Build_At(Window_Dpi(About.Form))) Centre_Box(owner);
-  About.Showing = true;
-  About.Closing = false;
+  if (Window_Dpi(box_.Form) != box_.Dpi && Build_At(Window_Dpi(box_.Form))) Centre_Box();
+  box_.Showing = true;
+  box_.Closing = false;
   const std::vector<HWND> disabled = Disable_Other_Windows();
-  ShowWindow(About.Form, SW_SHOW);
-  SetForegroundWindow(About.Form);
+  ShowWindow(box_.Form, SW_SHOW);
+  SetForegroundWindow(box_.Form);
   Run_Modal_Loop();
   // Owners back first, so that activation returns to them and not elsewhere.
   for (HWND window : disabled) EnableWindow(window, TRUE);
-  ShowWindow(About.Form, SW_HIDE);
-  if (owner && IsWindow(owner)) SetActiveWindow(owner);
-  About.Showing = false;
-  About.Closing = false;
+  ShowWindow(box_.Form, SW_HIDE);
+  if (owner_ && IsWindow(owner_)) SetActiveWindow(owner_);
+  box_.Showing = false;
+  box_.Closing = false;
 }
 
-About_Link_Opener Set_About_Link_Opener(About_Link_Opener opener) {
-  About_Link_Opener previous = Link_Opener;
-  Link_Opener = opener ? opener : Shell_Open;
-  return previous;
+void About_Box::Register(Command_Table& table) {
+  table.Add(IDM_About, [this] { Show(); });
 }

@@ -10,8 +10,8 @@ void Enable(HMENU menu, int id, bool on) {
 }
 
 // "&Разное": the selection commands need a selection.
-void Misc_Menu_Opening(Main_Window& w, HMENU menu) {
-  const Selection sel = w.Edit.Get_Selection();
+void Misc_Menu_Opening(Rich_Edit& edit, HMENU menu) {
+  const Selection sel = edit.Get_Selection();
   for (int id : {IDM_Toggle_Case, IDM_Retype_To_Russian, IDM_Retype_To_Latin, IDM_Transliterate})
     Enable(menu, id, sel.End > sel.Start);
 }
@@ -20,16 +20,16 @@ bool Holds(HMENU menu, int id) { return GetMenuState(menu, id, MF_BYCOMMAND) != 
 
 }  // namespace
 
-void Register_Shell_Commands(Main_Window& w) {
-  Main_Window* window = &w;
-  const auto exit = [window] { PostMessageW(window->Handle, WM_CLOSE, 0, 0); };
-  w.Commands.Add(IDM_Exit, exit);
-  w.Commands.Add(IDM_Tray_Exit, exit);
-  w.Commands.Add(IDM_Clear_History, [window] {
-    window->History_List.Clear();
-    window->History_Changed();
+void Main_Window::Register_Shell_Commands() {
+  const auto exit = [this] { PostMessageW(Handle, WM_CLOSE, 0, 0); };
+  Commands.Add(IDM_Exit, exit);
+  Commands.Add(IDM_Tray_Exit, exit);
+  Commands.Add(IDM_Clear_History, [this] {
+    History_List.Clear();
+    History_Changed();
   });
-  w.Commands.Add_Opening(IDM_Toggle_Case, [window](HMENU menu) { Misc_Menu_Opening(*window, menu); });
+  Rich_Edit* edit = &Edit;
+  Commands.Add_Opening(IDM_Toggle_Case, [edit](HMENU menu) { Misc_Menu_Opening(*edit, menu); });
 }
 
 bool Main_Window::Translate_Shortcut(const MSG& msg) {

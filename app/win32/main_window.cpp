@@ -3,6 +3,7 @@
 #include "about/win32/about_box.h"
 #include "app/win32/window_state.h"
 #include "app/menu_letters.h"
+#include "text/win32/text_commands.h"
 #include "app/window_placement.h"
 #include "documents/view_font.h"
 #include "text/win32/conversion_marks.h"
@@ -60,9 +61,7 @@ void Main_Window::Layout_Children() {
 // Creation: the settings that shape the window and the edit area.
 void Main_Window::Apply_Creation_Settings() {
   Status.Set_Text(kPanelMode, kInsertText);
-  Window_Shown = false;
   Search.Find_Next_Ready = false;
-  Started_Maximized = false;
 
   Win32_Profile profile(Settings_File_Path(Exe_Path));
   Settings_File file(profile);
@@ -72,8 +71,7 @@ void Main_Window::Apply_Creation_Settings() {
   if (s.Startup_Layout) Keyboard.Activate_Layout(*s.Startup_Layout);
   Current_Path = s.Current_Path;
   MoveWindow(Handle, s.Bounds.Left, s.Bounds.Top, s.Bounds.Width, s.Bounds.Height, FALSE);
-  Normal_Bounds = s.Normal_Bounds;
-  Started_Maximized = s.Maximized;
+  State.Start(s.Normal_Bounds, s.Maximized);
   Look.Back_Color = s.Back_Color;
   Edit.Set_Background(s.Back_Color);
   Look.Font = s.Font;
@@ -104,7 +102,7 @@ void Main_Window::On_First_Activation() {
   // place of the document on the command line.
   Recovery_Files.Start(Handle, Settings_File_Path(Exe_Path));
   if (auto copy = Recovery_Files.Offer_Left_Copies(Prompts)) {
-    With_Document_Session(*Documents, [&](Document_Session& s) { Restore_Document(s, *copy); });
+    Documents->With_Session([&](Document_Session& s) { Restore_Document(s, *copy); });
     Restore_Layout(Keyboard, layout);
     Started = true;
     return;
@@ -112,8 +110,7 @@ void Main_Window::On_First_Activation() {
   const Command_Line_Document doc = Open_Command_Line(Args, Program_Prefix(Exe_Path), Files, Prompts, Shell);
   bool loaded = false;
   if (doc.Bytes)
-    With_Document_Session(*Documents,
-                          [&](Document_Session& s) { loaded = Load_File(s, doc.Name, doc.Bytes); });
+    Documents->With_Session([&](Document_Session& s) { loaded = Load_File(s, doc.Name, doc.Bytes); });
   Restore_Layout(Keyboard, layout);
   if (!loaded) {
     Doc.Name = Doc.Title = doc.Bytes ? kUntitledName : doc.Name;
@@ -125,7 +122,7 @@ void Main_Window::On_First_Activation() {
   Started = true;
   if (loaded) Write_Settings();
   Recovery_Files.Offer_Kept_Copies(Prompts, [this](const std::string& copy) {
-    With_Document_Session(*Documents, [&copy](Document_Session& s) { Open_Chosen_File(s, copy); });
+    Documents->With_Session([&copy](Document_Session& s) { Open_Chosen_File(s, copy); });
   });
 }
 
@@ -135,7 +132,7 @@ void Main_Window::On_First_Activation() {
 void Main_Window::Create_Hidden_Windows() {
   const HINSTANCE instance = HINSTANCE(GetWindowLongPtrW(Handle, GWLP_HINSTANCE));
   Settings_Box->Create(instance, Handle);
-  Create_About_Box(instance, Handle);
+  About->Create(instance);
 }
 
 // The window went to a monitor of another scale, or the scale changed: what
@@ -165,7 +162,7 @@ Close_State Main_Window::Gather_Close_State() {
     s.Bounds = {r.top, r.left, r.bottom - r.top, r.right - r.left};
     s.Maximized = (place.flags & WPF_RESTORETOMAXIMIZED) != 0;
   }
-  s.Normal_Bounds = Normal_Bounds;
+  s.Normal_Bounds = State.Normal_Bounds();
   s.Layout_Name = Layout_Name_To_Record(Keyboard.Current_Layout());
   s.Model = Settings;
   s.Undo_Limit = Edit.Undo_Limit();
@@ -183,7 +180,7 @@ void Main_Window::On_Close() {
   profile.Begin_Batch();
   Settings_File file(profile);
   Close_Program(Gather_Close_State(), file, *Event_Sounds, Prompts);
-  Remove_Tray_Icon(*this);
+  State.Remove_Tray_Icon();
 }
 
 // A setting confirmed or a recent file noted survives a kill. A folder that
@@ -258,7 +255,7 @@ void Main_Window::On_Edit_Change() {
 LRESULT Main_Window::On_Message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (Searches && Searches->Handle_Message(msg, wp, lp)) return 0;
   if (msg == Taskbar_Created_Message()) {
-    Taskbar_Created(*this);
+    State.Taskbar_Created();
     return 0;
   }
   switch (msg) {
@@ -267,10 +264,10 @@ LRESULT Main_Window::On_Message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       // Wrapped lines follow the width, so the line count changes with every
       // new size, dragged or maximised alike; a minimised window shows none.
       if (Look.Word_Wrap && wp != SIZE_MINIMIZED) Refresh_Status();
-      Window_State_Size(*this, wp);
+      State.Size(wp);
       return 0;
     case WM_SHOWWINDOW:
-      Window_Shown = wp != FALSE;
+      State.Shown(wp != FALSE);
       break;
     case WM_ACTIVATE:
       if (LOWORD(wp) != WA_INACTIVE && !Activated) {
@@ -321,9 +318,9 @@ LRESULT Main_Window::On_Message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       }
       break;
     case WM_SYSCOMMAND:
-      return Window_State_Sys_Command(*this, hwnd, wp, lp);
+      return State.Sys_Command(hwnd, wp, lp);
     case kTrayCallback:
-      Tray_Callback(*this, lp);
+      State.Tray_Callback(lp);
       return 0;
     case WM_CLOSE:
       // A long command stops first; the request comes again once it has.
@@ -362,13 +359,13 @@ std::string Window_Text(HWND window) {
 }  // namespace
 
 std::string Main_Window::Caption() { return Window_Text(Handle); }
-std::string Main_Window::Application_Title() { return Window_Text(Application); }
+std::string Main_Window::Application_Title() { return Window_Text(State.Application()); }
 
 // The caption names the document; the taskbar entry, which belongs to the
 // application window, shows its title.
 void Main_Window::Show_Document() {
   SetWindowTextW(Handle, Wide(Doc.Name).c_str());
-  SetWindowTextW(Application, Wide(Doc.Title).c_str());
+  SetWindowTextW(State.Application(), Wide(Doc.Title).c_str());
   Show_Document_Form();
 }
 
@@ -388,7 +385,7 @@ void Main_Window::Refresh_Status() {
   Show_Document_Form();
 }
 
-void Main_Window::Apply_Text_Font() { ::Apply_Text_Font(*Documents); }
+void Main_Window::Apply_Text_Font() { Documents->Apply_Text_Font(); }
 
 // Wine's control empties a long text paragraph by paragraph, in a time that
 // grows with the square of the lines, while a control of its own is made and
@@ -452,12 +449,9 @@ void Main_Window::Fill_History_Menu() {
   }
 }
 
-namespace {
-
-// The main window as the settings dialog works on it.
-class Settings_Link : public Settings_Dialog_Host {
+class Main_Window::Settings_Dialog_Link : public Settings_Dialog_Host {
  public:
-  explicit Settings_Link(Main_Window& window) : window_(window) {}
+  explicit Settings_Dialog_Link(Main_Window& window) : window_(window) {}
   HWND Window() override { return window_.Handle; }
   Settings_Model& Settings() override { return window_.Settings; }
   Edit_Area& Edit() override { return window_.Edit; }
@@ -472,6 +466,8 @@ class Settings_Link : public Settings_Dialog_Host {
   Main_Window& window_;
 };
 
+namespace {
+
 bool Register_Class(const WNDCLASSEXW& wc) {
   WNDCLASSEXW known{};
   known.cbSize = sizeof(known);
@@ -484,16 +480,16 @@ Main_Window::Main_Window()
     : Intake([this](std::size_t taken, std::size_t total) { Show_Intake(taken, total); },
              [this] { Intake_Done(); }, [this](Intake_Cut why) { Intake_Cut_Short(why); }),
       Control(Edit, Look, Intake, [this] { Refresh_Status(); }),
-      Settings_Link(std::make_unique<::Settings_Link>(*this)),
+      Settings_Link(std::make_unique<Settings_Dialog_Link>(*this)),
       Settings_Box(std::make_unique<Settings_Dialog>(*Settings_Link)) {}
 
 Main_Window::~Main_Window() {
   Settings_Box.reset();
   if (Handle && IsWindow(Handle)) {
-    Remove_Tray_Icon(*this);
+    State.Remove_Tray_Icon();
     DestroyWindow(Handle);
   }
-  if (Application && IsWindow(Application)) DestroyWindow(Application);
+  if (State.Application() && IsWindow(State.Application())) DestroyWindow(State.Application());
   if (Look.Font_Handle) DeleteObject(Look.Font_Handle);
   if (Context_Menu) DestroyMenu(Context_Menu);
   if (Tray_Menu) DestroyMenu(Tray_Menu);
@@ -518,8 +514,7 @@ bool Main_Window::Create(HINSTANCE instance, const std::vector<std::string>& arg
   wc.hIcon = LoadIconW(instance, L"MAINICON");
   // The taskbar entry is the application window's; the main window, which
   // it owns, has none of its own.
-  Application = Create_Application_Window(*this, instance, wc.hIcon);
-  if (!Application) return false;
+  if (!State.Create_Application_Window(instance, wc.hIcon)) return false;
   wc.hIconSm = wc.hIcon;
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   wc.hbrBackground = HBRUSH(COLOR_BTNFACE + 1);
@@ -531,7 +526,7 @@ bool Main_Window::Create(HINSTANCE instance, const std::vector<std::string>& arg
   Tray_Menu = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_TRAYMENU));
   Accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
   Handle = CreateWindowExW(0, kClassName, L"Запоминаем текущую раскладку", WS_OVERLAPPEDWINDOW, 80, 80, 400,
-                           300, Application, Menu, instance, this);
+                           300, State.Application(), Menu, instance, this);
   if (!Handle) return false;
   Prompts.Set_Owner(Handle);
   Busy.Set_Window(Handle);
@@ -543,11 +538,11 @@ bool Main_Window::Create(HINSTANCE instance, const std::vector<std::string>& arg
   if (!edit) return false;
   Edit.Attach(edit);
   Edit.Set_Dpi(Status.Dpi());
-  Register_All_Commands(*this);
+  Register_Commands();
   Apply_Creation_Settings();
   Layout_Children();
   // Off the screen and of no size, it shows nowhere but in the taskbar.
-  ShowWindow(Application, SW_SHOWNOACTIVATE);
+  ShowWindow(State.Application(), SW_SHOWNOACTIVATE);
   return true;
 }
 
@@ -557,9 +552,9 @@ void Main_Window::Show(int show_command) {
   const bool minimised = show_command == SW_MINIMIZE || show_command == SW_SHOWMINIMIZED ||
                          show_command == SW_SHOWMINNOACTIVE || show_command == SW_FORCEMINIMIZE;
   const int main_command = minimised ? SW_SHOWNORMAL : show_command;
-  ShowWindow(Handle, Started_Maximized ? SW_SHOWMAXIMIZED : main_command);
+  ShowWindow(Handle, State.Started_Maximized() ? SW_SHOWMAXIMIZED : main_command);
   UpdateWindow(Handle);
-  if (minimised) Minimize_Application(*this);
+  if (minimised) State.Minimize_Application();
 }
 
 // A key that changes the text, or goes beyond what is in, waits for the
@@ -614,6 +609,14 @@ void Main_Window::Intake_Cut_Short(Intake_Cut why) {
   if (why == Intake_Cut::File_Changed) Prompts.Error(File_Changed_During_Intake_Text(Doc.Name));
 }
 
-bool Main_Window::May_Close() { return Document_May_Close(*Documents); }
+bool Main_Window::May_Close() { return Documents->May_Close(); }
 
 void Main_Window::Clear_Conversion_Marks() { Mark_Conversion(Menu, "Убрать галки"); }
+
+std::string Main_Window::Settings_Path() { return Settings_File_Path(Exe_Path); }
+
+void Main_Window::Play_Window_Sound(int event) { Play_Event_Sound(Settings, event, *Event_Sounds); }
+
+void Main_Window::Keep_Dialogs_In_Front() {
+  if (Searches) Searches->Keep_Dialogs_In_Front();
+}

@@ -14,6 +14,7 @@
 
 #include "common/settings_model.h"
 #include "app/lifecycle.h"
+#include "app/win32/window_state.h"
 #include "documents/document.h"
 #include "documents/history.h"
 #include "documents/win32/document_host.h"
@@ -34,20 +35,10 @@
 #include "settings/win32/settings_dialog.h"
 #include "text/win32/text_host.h"
 
-// Where minimising and restoring stand (window_state.cpp).
-struct Window_State_Flags {
-  // A main window minimised on its own rather than through the application
-  // window sounds like a restore when it comes back, whatever its size.
-  bool Was_Minimized = false;
-  bool Application_Minimized = false;
-  // Set while a restore whose sound has already been played is under way.
-  bool Restore_Sounded = false;
-  // Minimised to the tray: the icon stands for the program, or the taskbar
-  // entry while no icon could be added.
-  bool Minimized_To_Tray = false;
-};
+class About_Box;
+class Text_Commands;
 
-class Main_Window : public Document_Window {
+class Main_Window : public Document_Window, private Window_State_Host {
  public:
   Main_Window();
   ~Main_Window() override;
@@ -95,9 +86,48 @@ class Main_Window : public Document_Window {
   // Writes every setting to the settings file, as the close does.
   void Write_Settings();
 
+ private:
+  // The tests look at the window's parts and stand in for its shell, sounds and help.
+  friend class Main_Window_Probe;
+
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT On_Message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  void Apply_Creation_Settings();
+  void On_First_Activation();
+  void Create_Hidden_Windows();
+  void On_Dpi_Changed(int dpi, const RECT& suggested);
+  void On_Close();
+  Close_State Gather_Close_State();
+  bool On_Edit_Key(const MSGFILTER& filter);
+  void On_Link(const ENLINK& link);
+  LRESULT On_Notify(NMHDR* header);
+  void On_Edit_Change();
+  void Replace_Edit_Control();
+  void Show_Intake(std::size_t taken, std::size_t total);
+  void Intake_Done();
+  void Intake_Cut_Short(Intake_Cut why);
+  void Put_Mode_Back();
+  // The encoding and line-end panels, and the mark of unsaved changes.
+  void Show_Document_Form();
+  // Every subsystem's commands, registered once at creation (register_commands.cpp).
+  void Register_Commands();
+  // The program's own commands (command_dispatch.cpp).
+  void Register_Shell_Commands();
+
+  // Window_State_Host
+  HWND Main_Handle() override { return Handle; }
+  int Window_Dpi() override { return Status.Dpi(); }
+  std::string Settings_Path() override;
+  void Play_Window_Sound(int event) override;
+  bool Minimize_To_Tray() override { return Settings.Minimize_To_Tray; }
+  std::string Tray_Tip() override { return Doc.Name; }
+  HMENU Tray_Popup() override { return Tray_Menu; }
+  void Keep_Dialogs_In_Front() override;
+
+  // The main window as the settings dialog works on it (main_window.cpp).
+  class Settings_Dialog_Link;
+
   HWND Handle = nullptr;
-  // The application window: it carries the taskbar entry and owns Handle.
-  HWND Application = nullptr;
   HMENU Menu = nullptr;
   HMENU Context_Menu = nullptr;  // the edit area's context menu
   HMENU Tray_Menu = nullptr;     // the tray icon's menu
@@ -130,10 +160,6 @@ class Main_Window : public Document_Window {
   // The recovery copies of unsaved text and the old contents of saves in place.
   Recovery Recovery_Files{Doc, Edit};
   Text_Look Look;
-  Window_Bounds Normal_Bounds;
-  bool Started_Maximized = false;
-  bool Window_Shown = false;
-  uint8_t Size_Count = 0;
   uint32_t Saved_Layout = 0;
   Recent_Files History_List;
   Search_State Search;
@@ -148,7 +174,9 @@ class Main_Window : public Document_Window {
   bool Status_Visible = true;
   // The live settings that the settings dialog's controls show.
   Settings_Model Settings;
-  Window_State_Flags State_Flags;
+  // The application window that carries the taskbar entry and owns
+  // Handle, minimising, restoring and the tray.
+  Window_State State{*this};
   // The program ends when its main window goes; a test's window does not
   // end the test program.
   bool Quit_On_Destroy = true;
@@ -160,32 +188,14 @@ class Main_Window : public Document_Window {
   // A long text goes into the edit area a screen first (platform/win32/text_intake_win32.h).
   Text_Intake Intake;
   Document_Control Control;
-  std::optional<Document_Host> Documents;
-  std::optional<Text_Host> Text;
+  // The subsystems, each made from its part of the window (register_commands.cpp).
+  std::unique_ptr<Document_Commands> Documents;
+  std::unique_ptr<Text_Commands> Text;
   std::unique_ptr<Search_Commands> Searches;
   std::unique_ptr<Settings_Dialog_Host> Settings_Link;
   std::unique_ptr<Settings_Dialog> Settings_Box;
+  std::unique_ptr<About_Box> About;
 
- private:
-  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  LRESULT On_Message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  void Apply_Creation_Settings();
-  void On_First_Activation();
-  void Create_Hidden_Windows();
-  void On_Dpi_Changed(int dpi, const RECT& suggested);
-  void On_Close();
-  Close_State Gather_Close_State();
-  bool On_Edit_Key(const MSGFILTER& filter);
-  void On_Link(const ENLINK& link);
-  LRESULT On_Notify(NMHDR* header);
-  void On_Edit_Change();
-  void Replace_Edit_Control();
-  void Show_Intake(std::size_t taken, std::size_t total);
-  void Intake_Done();
-  void Intake_Cut_Short(Intake_Cut why);
-  void Put_Mode_Back();
-  // The encoding and line-end panels, and the mark of unsaved changes.
-  void Show_Document_Form();
   // A write of the settings file was refused this session and reported.
   bool Settings_Refused = false;
   // The mode panel's text while it shows the share of a long text taken in.
@@ -193,6 +203,3 @@ class Main_Window : public Document_Window {
   // How much of the text coming in the line panels last counted.
   std::size_t Counted_Intake = 0;
 };
-
-// Every subsystem's commands, registered once at creation (register_commands.cpp).
-void Register_All_Commands(Main_Window& window);

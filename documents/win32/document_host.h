@@ -1,9 +1,10 @@
 #pragma once
 // What the document commands (File, Edit, the view items of Settings,
 // printing and help) take from the main window. The application fills it in
-// and hands it to the registration functions below.
+// and hands it to the Document_Commands it keeps.
 #include <windows.h>
 
+#include <array>
 #include <functional>
 #include <string>
 
@@ -41,18 +42,37 @@ struct Document_Host {
   Save_Dialog_State Save_Dialog;
   // The page of an 8-bit file, asked when the settings say so.
   Page_Recognizer Recognize_Page;
+  // The colours the user mixed in the colour dialog stay for the next one,
+  // as in every program.
+  std::array<COLORREF, 16> Custom_Colours{};
 };
 
-void Register_File_Commands(Command_Table& table, Document_Host& host);
-void Register_Edit_Commands(Command_Table& table, Document_Host& host);
-void Register_View_Commands(Command_Table& table, Document_Host& host);
-void Register_Print_Help_Commands(Command_Table& table, Document_Host& host);
-// The radio items of "Кодировка файла".
-void Register_Encoding_Commands(Command_Table& table, Document_Host& host);
+class Document_Commands {
+ public:
+  explicit Document_Commands(Document_Host host) : host_(std::move(host)) {}
+  Document_Commands(const Document_Commands&) = delete;
+  Document_Commands& operator=(const Document_Commands&) = delete;
 
-// Runs `command` over the main window's document session.
+  void Register(Command_Table& table);
+  // Runs `command` over the main window's document session.
+  void With_Session(const std::function<void(Document_Session&)>& command);
+  // Whether the main window may close: the unsaved-changes guard answers.
+  bool May_Close();
+  // The text font applied to the edit area, as a font object the host keeps.
+  void Apply_Text_Font();
+
+ private:
+  // By menu: file_commands.cpp, edit_commands.cpp, view_commands.cpp,
+  // print_help_commands.cpp and encoding_commands.cpp (the radio items of
+  // "Кодировка файла").
+  void Register_File_Commands(Command_Table& table);
+  void Register_Edit_Commands(Command_Table& table);
+  void Register_View_Commands(Command_Table& table);
+  void Register_Print_Help_Commands(Command_Table& table);
+  void Register_Encoding_Commands(Command_Table& table);
+
+  Document_Host host_;
+};
+
+// Runs `command` over the document session of the main window `host` stands for.
 void With_Document_Session(Document_Host& host, const std::function<void(Document_Session&)>& command);
-// Whether the main window may close: the unsaved-changes guard answers.
-bool Document_May_Close(Document_Host& host);
-// The text font applied to the edit area, as a font object the host keeps.
-void Apply_Text_Font(Document_Host& host);

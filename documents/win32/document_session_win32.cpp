@@ -1,5 +1,6 @@
-// The document session over the main window's parts, and the document steps
-// the main window itself takes: the close guard and the text font.
+// The document session over the main window's parts, the registration of
+// every document command, and the document steps the main window itself
+// takes: the close guard and the text font.
 #include "documents/win32/document_host.h"
 
 #include "documents/document_files.h"
@@ -47,23 +48,35 @@ void With_Document_Session(Document_Host& host, const std::function<void(Documen
   command(session);
 }
 
-bool Document_May_Close(Document_Host& host) {
+void Document_Commands::Register(Command_Table& table) {
+  Register_File_Commands(table);
+  Register_Edit_Commands(table);
+  Register_View_Commands(table);
+  Register_Print_Help_Commands(table);
+  Register_Encoding_Commands(table);
+}
+
+void Document_Commands::With_Session(const std::function<void(Document_Session&)>& command) {
+  With_Document_Session(host_, command);
+}
+
+bool Document_Commands::May_Close() {
   // Changes may be saved: the whole text goes, never a part of it. An
   // unchanged text closes at once, whatever is still to come in.
-  if (Close_Needs_Whole_Text(host.Control.Edit().Modified())) host.Control.Intake().Finish();
+  if (Close_Needs_Whole_Text(host_.Control.Edit().Modified())) host_.Control.Intake().Finish();
   bool may_close = true;
-  With_Document_Session(host, [&may_close](Document_Session& s) { may_close = May_Close(s); });
+  With_Document_Session(host_, [&may_close](Document_Session& s) { may_close = ::May_Close(s); });
   return may_close;
 }
 
-void Apply_Text_Font(Document_Host& host) {
+void Document_Commands::Apply_Text_Font() {
   HDC screen = GetDC(nullptr);
   const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
-  Text_Font_Spec shown = host.Look.Font;
+  Text_Font_Spec shown = host_.Look.Font;
   shown.Size = Shown_Font_Size(shown.Size);
   HFONT font = Create_Text_Font(shown, dpi);
-  host.Control.Edit().Apply_Font(host.Look.Font, font);
-  if (host.Look.Font_Handle) DeleteObject(host.Look.Font_Handle);
-  host.Look.Font_Handle = font;
+  host_.Control.Edit().Apply_Font(host_.Look.Font, font);
+  if (host_.Look.Font_Handle) DeleteObject(host_.Look.Font_Handle);
+  host_.Look.Font_Handle = font;
 }

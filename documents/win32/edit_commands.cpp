@@ -88,8 +88,8 @@ void Apply(Document_Host& host, const std::vector<Item_State>& states) {
 
 }  // namespace
 
-void Register_Edit_Commands(Command_Table& table, Document_Host& host) {
-  Document_Host* h = &host;
+void Document_Commands::Register_Edit_Commands(Command_Table& table) {
+  Document_Host* h = &host_;
   const auto undo = [h] { Undo_Command(*h); };
   const auto redo = [h] { Redo_Command(*h); };
   const auto copy = [h] { Document_Operations(*h).Copy(); };

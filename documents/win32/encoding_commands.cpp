@@ -19,8 +19,8 @@ int Item_Of(File_Encoding encoding) {
 
 }  // namespace
 
-void Register_Encoding_Commands(Command_Table& table, Document_Host& host) {
-  Document_Host* h = &host;
+void Document_Commands::Register_Encoding_Commands(Command_Table& table) {
+  Document_Host* h = &host_;
   for (int i = 0; i < kEncoding_Count; ++i) {
     const File_Encoding encoding = kFile_Encodings[i];
     table.Add(IDM_Encoding_First + i, [h, encoding] {

@@ -11,8 +11,8 @@ void Open_Recent(Document_Host& host, int entry) {
 
 }  // namespace
 
-void Register_File_Commands(Command_Table& table, Document_Host& host) {
-  Document_Host* h = &host;
+void Document_Commands::Register_File_Commands(Command_Table& table) {
+  Document_Host* h = &host_;
   auto session = [h](void (*command)(Document_Session&)) {
     return [h, command] { With_Document_Session(*h, command); };
   };

@@ -112,8 +112,8 @@ void Show_Help(Document_Host& host, std::optional<int> topic) {
 
 }  // namespace
 
-void Register_Print_Help_Commands(Command_Table& table, Document_Host& host) {
-  Document_Host* h = &host;
+void Document_Commands::Register_Print_Help_Commands(Command_Table& table) {
+  Document_Host* h = &host_;
   table.Add(IDM_Print, [h] { Print_Document(*h); });
   table.Add(IDM_Help_Contents, [h] { Show_Help(*h, std::nullopt); });
   table.Add(IDM_Tips, [h] { Show_Help(*h, kTopicTips); });

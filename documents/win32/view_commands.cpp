@@ -135,13 +135,11 @@ void Step_Font(Document_Host& host, int step) {
 }
 
 void Choose_Background_Colour(Document_Host& host) {
-  // The colours the user mixed stay for the next dialog, as in every program.
-  static COLORREF custom[16] = {};
   CHOOSECOLORW dialog{};
   dialog.lStructSize = sizeof(dialog);
   dialog.hwndOwner = host.Window;
   dialog.rgbResult = Resolve_Colour(host.Look.Back_Color);
-  dialog.lpCustColors = custom;
+  dialog.lpCustColors = host.Custom_Colours.data();
   dialog.Flags = CC_RGBINIT;
   if (!ChooseColorW(&dialog)) return;
   host.Look.Back_Color = int32_t(dialog.rgbResult & 0xFFFFFF);
@@ -161,8 +159,8 @@ void Insert_Time_Date_Command(Document_Host& host) {
 
 }  // namespace
 
-void Register_View_Commands(Command_Table& table, Document_Host& host) {
-  Document_Host* h = &host;
+void Document_Commands::Register_View_Commands(Command_Table& table) {
+  Document_Host* h = &host_;
   table.Add(IDM_Font, [h] { Choose_Font_Command(*h); });
   table.Add(IDM_Background_Colour, [h] { Choose_Background_Colour(*h); });
   table.Add(IDM_Font_Smaller, [h] { Step_Font(*h, -1); });

@@ -102,7 +102,8 @@ class AboutBox : public testing::Test {
     if (!Owner)
       Owner = CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200,
                               nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    if (!Box) Box = Create_About_Box(GetModuleHandleW(nullptr), Owner);
+    if (!Object) Object = new About_Box(Owner);  // lives as long as the test program
+    if (!Box) Box = Object->Create(GetModuleHandleW(nullptr));
   }
   void SetUp() override {
     ASSERT_NE(Box, nullptr);
@@ -110,16 +111,18 @@ class AboutBox : public testing::Test {
   }
   void TearDown() override { Deactivate(Box); }
   static HWND Owner;
+  static About_Box* Object;
   static HWND Box;
   HWND Panel = nullptr;
 };
 HWND AboutBox::Owner = nullptr;
+About_Box* AboutBox::Object = nullptr;
 HWND AboutBox::Box = nullptr;
 
 }  // namespace
 
 TEST_F(AboutBox, IsCreatedOnceHiddenWithItsCaptionAndClientSize) {
-  EXPECT_EQ(Create_About_Box(GetModuleHandleW(nullptr), Owner), Box);
+  EXPECT_EQ(Object->Create(GetModuleHandleW(nullptr)), Box);
   EXPECT_FALSE(IsWindowVisible(Box));
   EXPECT_EQ(Text_Of(Box), L" О программе");
   EXPECT_EQ(GetWindow(Box, GW_OWNER), Owner);
@@ -281,7 +284,7 @@ TEST_F(AboutBox, LinksLightUpAndOnlyTheSurroundingPanelPutsThemBack) {
 
 TEST_F(AboutBox, ClickingALinkOpensItsTarget) {
   Opened.clear();
-  const About_Link_Opener previous = Set_About_Link_Opener(Record_Link);
+  Object->Set_Link_Opener(Record_Link);
   for (int id : {IDC_ABOUT_MAIL_TO, IDC_ABOUT_HOME_PAGE}) {
     HWND link = Control(Box, id);
     SendMessageW(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
@@ -289,7 +292,7 @@ TEST_F(AboutBox, ClickingALinkOpensItsTarget) {
   }
   // A click on a plain label opens nothing.
   SendMessageW(Control(Box, IDC_ABOUT_LABEL2), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
-  Set_About_Link_Opener(previous);
+  Object->Set_Link_Opener(nullptr);
   ASSERT_EQ(Opened.size(), 2u);
   EXPECT_EQ(Opened[0], L"mailto:" + Wide(About_Mail_Address));
   EXPECT_EQ(Opened[1], Wide(About_Home_Page));
@@ -358,14 +361,15 @@ void CALLBACK Script_Step(HWND, UINT, UINT_PTR, DWORD) {
   }
 }
 
-void Open_Modally(HWND box, HWND owner, std::vector<UINT> closing_keys, int extra_ticks = 0) {
+void Open_Modally(About_Box& about, HWND box, HWND owner, std::vector<UINT> closing_keys,
+                  int extra_ticks = 0) {
   Play = Script{};
   Play.Box = box;
   Play.Owner = owner;
   Play.Closing_Keys = std::move(closing_keys);
   Play.Extra_Ticks = extra_ticks;
   const UINT_PTR timer = SetTimer(nullptr, 0, 400, Script_Step);
-  Show_About_Box(owner);
+  about.Show();
   KillTimer(nullptr, timer);
 }
 
@@ -375,7 +379,7 @@ bool Fresh(int top) { return top == 591 || (top <= 89 && top > 60); }
 }  // namespace
 
 TEST_F(AboutBox, OpensModallyCentredEscDoesNothingEnterCloses) {
-  Open_Modally(Box, Owner, {VK_RETURN});
+  Open_Modally(*Object, Box, Owner, {VK_RETURN});
   EXPECT_TRUE(Play.Visible_At_Start);
   EXPECT_TRUE(Play.Owner_Disabled);
   EXPECT_TRUE(Play.Still_Open_After_Esc);
@@ -396,12 +400,12 @@ TEST_F(AboutBox, OpensModallyCentredEscDoesNothingEnterCloses) {
 }
 
 TEST_F(AboutBox, CloseButtonClosesAndTheNextOpeningStartsTheStoryAgain) {
-  Open_Modally(Box, Owner, {}, 200);
+  Open_Modally(*Object, Box, Owner, {}, 200);
   EXPECT_EQ(Play.Step, 2) << "closing from the title bar did not end the box";
   EXPECT_LT(Play.Top_Later, 90 - 200);
   EXPECT_TRUE(IsWindow(Box));
   EXPECT_FALSE(IsWindowVisible(Box));
-  Open_Modally(Box, Owner, {VK_RETURN});
+  Open_Modally(*Object, Box, Owner, {VK_RETURN});
   EXPECT_TRUE(Fresh(Play.Top_At_Start)) << Play.Top_At_Start;
   EXPECT_EQ(Play.Step, 2);
 }

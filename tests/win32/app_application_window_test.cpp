@@ -29,16 +29,16 @@ namespace {
 // every sound ticked and named after its event.
 class Sound_Recorder : public Sound_Player {
  public:
-  Sound_Recorder() : kept_player_(Window().Event_Sounds), kept_model_(Window().Settings) {
-    Window().Event_Sounds = this;
+  Sound_Recorder() : kept_player_(Probe().Event_Sounds()), kept_model_(Probe().Settings()) {
+    Probe().Event_Sounds() = this;
     for (int n = 0; n < kSoundCount; ++n) {
-      Window().Settings.Sound_On[n] = true;
-      Window().Settings.Sound_File[n] = "sound" + std::to_string(n + 1);
+      Probe().Settings().Sound_On[n] = true;
+      Probe().Settings().Sound_File[n] = "sound" + std::to_string(n + 1);
     }
   }
   ~Sound_Recorder() override {
-    Window().Event_Sounds = kept_player_;
-    Window().Settings = kept_model_;
+    Probe().Event_Sounds() = kept_player_;
+    Probe().Settings() = kept_model_;
   }
   void Play(const std::string& name, unsigned) override { played_.push_back(name); }
   int Times(int event) const {
@@ -70,7 +70,7 @@ class AppApplicationWindow : public Main_Window_Test {
  protected:
   void SetUp() override {
     Main_Window_Test::SetUp();
-    ShowWindow(Window().Handle, SW_SHOWNORMAL);
+    ShowWindow(Probe().Handle(), SW_SHOWNORMAL);
     Settle();
   }
 };
@@ -119,7 +119,7 @@ class Dialog_Answerer {
   std::thread worker_;
 };
 
-void Command(int id) { SendMessageW(Window().Handle, WM_COMMAND, id, 0); }
+void Command(int id) { SendMessageW(Probe().Handle(), WM_COMMAND, id, 0); }
 
 std::string Temp_File(const std::string& tag) {
   wchar_t temp[MAX_PATH];
@@ -139,14 +139,14 @@ class Document_Scope {
 }  // namespace
 
 TEST_F(AppApplicationWindow, OwnsTheMainWindowAndAloneCarriesTheTaskbarEntry) {
-  EXPECT_EQ(GetWindow(Window().Handle, GW_OWNER), Window().Application);
-  EXPECT_EQ(GetAncestor(Window().Application, GA_PARENT), GetDesktopWindow());
-  EXPECT_FALSE(GetWindowLongPtrW(Window().Handle, GWL_EXSTYLE) & WS_EX_APPWINDOW);
-  EXPECT_TRUE(Has_Taskbar_Entry(Window().Application));
-  EXPECT_FALSE(Has_Taskbar_Entry(Window().Handle));
+  EXPECT_EQ(GetWindow(Probe().Handle(), GW_OWNER), Probe().Application());
+  EXPECT_EQ(GetAncestor(Probe().Application(), GA_PARENT), GetDesktopWindow());
+  EXPECT_FALSE(GetWindowLongPtrW(Probe().Handle(), GWL_EXSTYLE) & WS_EX_APPWINDOW);
+  EXPECT_TRUE(Has_Taskbar_Entry(Probe().Application()));
+  EXPECT_FALSE(Has_Taskbar_Entry(Probe().Handle()));
   // It never shows: no size, and nowhere on any screen.
   RECT r{};
-  GetWindowRect(Window().Application, &r);
+  GetWindowRect(Probe().Application(), &r);
   EXPECT_EQ(r.right - r.left, 0);
   EXPECT_EQ(r.bottom - r.top, 0);
   const RECT screens{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
@@ -156,42 +156,42 @@ TEST_F(AppApplicationWindow, OwnsTheMainWindowAndAloneCarriesTheTaskbarEntry) {
   // The taskbar shows the program's icon.
   HICON icon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
   ASSERT_TRUE(icon);
-  EXPECT_EQ(HICON(GetClassLongPtrW(Window().Application, GCLP_HICON)), icon);
+  EXPECT_EQ(HICON(GetClassLongPtrW(Probe().Application(), GCLP_HICON)), icon);
   // The first activation gave it the document name.
-  EXPECT_FALSE(Text_Of(Window().Application).empty());
+  EXPECT_FALSE(Text_Of(Probe().Application()).empty());
 }
 
 TEST_F(AppApplicationWindow, ActivatingItHandsTheKeyboardToTheMainWindow) {
-  SetForegroundWindow(Window().Application);
-  SetActiveWindow(Window().Application);
+  SetForegroundWindow(Probe().Application());
+  SetActiveWindow(Probe().Application());
   Settle();
-  EXPECT_EQ(GetActiveWindow(), Window().Handle);
+  EXPECT_EQ(GetActiveWindow(), Probe().Handle());
 }
 
 TEST_F(AppApplicationWindow, NewSetsTheTitleOnlyForAnUnmodifiedDocument) {
   Document_Scope scope;
-  Window().Doc.Name = Window().Doc.Title = "C:\\old.txt";
+  Probe().Doc().Name = Probe().Doc().Title = "C:\\old.txt";
   Window().Show_Document();
-  Window().Edit.Set_Text("text");
-  Window().Edit.Set_Modified(false);
+  Probe().Edit().Set_Text("text");
+  Probe().Edit().Set_Modified(false);
   Command(IDM_New);
-  EXPECT_EQ(Text_Of(Window().Handle), L"Лировушка.txt");
-  EXPECT_EQ(Text_Of(Window().Application), L"Лировушка.txt");
+  EXPECT_EQ(Text_Of(Probe().Handle()), L"Лировушка.txt");
+  EXPECT_EQ(Text_Of(Probe().Application()), L"Лировушка.txt");
   EXPECT_EQ(Window().Application_Title(), "Лировушка.txt");
 
   // Dropping changes with No: the caption goes, the taskbar text stays.
-  Window().Doc.Name = Window().Doc.Title = "C:\\old.txt";
+  Probe().Doc().Name = Probe().Doc().Title = "C:\\old.txt";
   Window().Show_Document();
-  Window().Edit.Set_Text("changed");
-  Window().Edit.Set_Modified(true);
+  Probe().Edit().Set_Text("changed");
+  Probe().Edit().Set_Modified(true);
   {
     Dialog_Answerer answerer(L"", IDNO);
     Command(IDM_New);
     EXPECT_EQ(answerer.Boxes(), 1);
   }
-  EXPECT_EQ(Text_Of(Window().Handle), L"Лировушка.txt");
-  EXPECT_EQ(Text_Of(Window().Application), L"C:\\old.txt");
-  EXPECT_EQ(Window().Edit.Text(), "");
+  EXPECT_EQ(Text_Of(Probe().Handle()), L"Лировушка.txt");
+  EXPECT_EQ(Text_Of(Probe().Application()), L"C:\\old.txt");
+  EXPECT_EQ(Probe().Edit().Text(), "");
 }
 
 TEST_F(AppApplicationWindow, LoadingAFileNamesBothWindowsAndSaveAsOnlyTheCaption) {
@@ -201,7 +201,7 @@ TEST_F(AppApplicationWindow, LoadingAFileNamesBothWindowsAndSaveAsOnlyTheCaption
   DeleteFileW(Wide(copy).c_str());
   ASSERT_TRUE(Win32_File_Writer().Write_Whole(first, "one\r\n"));
   ASSERT_TRUE(Win32_File_Writer().Write_Whole(second, "two\r\n"));
-  Window().Edit.Set_Modified(false);
+  Probe().Edit().Set_Modified(false);
 
   // Through the open dialog.
   {
@@ -210,14 +210,14 @@ TEST_F(AppApplicationWindow, LoadingAFileNamesBothWindowsAndSaveAsOnlyTheCaption
     EXPECT_EQ(answerer.File_Dialogs(), 1);
   }
   EXPECT_EQ(Window().Caption(), first);
-  EXPECT_EQ(Narrow(Text_Of(Window().Application)), first);
+  EXPECT_EQ(Narrow(Text_Of(Probe().Application())), first);
 
   // Through a recent-files item.
-  Window().History_List.Add(second, 0);
+  Probe().History_List().Add(second, 0);
   Window().Fill_History_Menu();
   Command(IDM_Recent_1);
   EXPECT_EQ(Window().Caption(), second);
-  EXPECT_EQ(Narrow(Text_Of(Window().Application)), second);
+  EXPECT_EQ(Narrow(Text_Of(Probe().Application())), second);
 
   // Saving under a new name renames the document, not the taskbar entry.
   {
@@ -228,116 +228,116 @@ TEST_F(AppApplicationWindow, LoadingAFileNamesBothWindowsAndSaveAsOnlyTheCaption
   }
   EXPECT_EQ(Window().Caption(), copy);
   EXPECT_EQ(Win32_Files().Read_All(copy).value_or(""), "two\r\n");
-  EXPECT_EQ(Narrow(Text_Of(Window().Application)), second);
+  EXPECT_EQ(Narrow(Text_Of(Probe().Application())), second);
 }
 
 TEST_F(AppApplicationWindow, MinimiseGoesToTheTaskbarEntryAndRestoreBringsTheWindowBackOnce) {
   Sound_Recorder sounds;
-  Window().Settings.Minimize_To_Tray = false;
-  SendMessageW(Window().Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  Probe().Settings().Minimize_To_Tray = false;
+  SendMessageW(Probe().Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
   Settle();
-  EXPECT_FALSE(IsWindowVisible(Window().Handle));
-  EXPECT_TRUE(IsIconic(Window().Application));
-  EXPECT_TRUE(Has_Taskbar_Entry(Window().Application));
+  EXPECT_FALSE(IsWindowVisible(Probe().Handle()));
+  EXPECT_TRUE(IsIconic(Probe().Application()));
+  EXPECT_TRUE(Has_Taskbar_Entry(Probe().Application()));
   EXPECT_EQ(sounds.Times(kSoundMinimize), 1);
   EXPECT_EQ(sounds.Times(kSoundRestore), 0);
 
   // A click on the taskbar entry.
-  SendMessageW(Window().Application, WM_SYSCOMMAND, SC_RESTORE, 0);
+  SendMessageW(Probe().Application(), WM_SYSCOMMAND, SC_RESTORE, 0);
   Settle();
-  EXPECT_TRUE(IsWindowVisible(Window().Handle));
-  EXPECT_FALSE(IsIconic(Window().Handle));
-  EXPECT_FALSE(IsIconic(Window().Application));
-  EXPECT_EQ(GetActiveWindow(), Window().Handle);
+  EXPECT_TRUE(IsWindowVisible(Probe().Handle()));
+  EXPECT_FALSE(IsIconic(Probe().Handle()));
+  EXPECT_FALSE(IsIconic(Probe().Application()));
+  EXPECT_EQ(GetActiveWindow(), Probe().Handle());
   EXPECT_EQ(sounds.Times(kSoundRestore), 1);
   EXPECT_EQ(sounds.Times(kSoundMaximize), 0);
 
   // A maximised window comes back maximised.
-  ShowWindow(Window().Handle, SW_MAXIMIZE);
+  ShowWindow(Probe().Handle(), SW_MAXIMIZE);
   Settle();
-  ASSERT_TRUE(IsZoomed(Window().Handle));
+  ASSERT_TRUE(IsZoomed(Probe().Handle()));
   sounds.Clear();
-  SendMessageW(Window().Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  SendMessageW(Probe().Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
   Settle();
-  EXPECT_FALSE(IsWindowVisible(Window().Handle));
-  ShowWindow(Window().Application, SW_RESTORE);
+  EXPECT_FALSE(IsWindowVisible(Probe().Handle()));
+  ShowWindow(Probe().Application(), SW_RESTORE);
   Settle();
-  EXPECT_TRUE(IsWindowVisible(Window().Handle));
-  EXPECT_TRUE(IsZoomed(Window().Handle));
+  EXPECT_TRUE(IsWindowVisible(Probe().Handle()));
+  EXPECT_TRUE(IsZoomed(Probe().Handle()));
   EXPECT_EQ(sounds.Times(kSoundRestore), 1);
   EXPECT_EQ(sounds.Times(kSoundMaximize), 0);
-  ShowWindow(Window().Handle, SW_RESTORE);
+  ShowWindow(Probe().Handle(), SW_RESTORE);
   Settle();
 }
 
 TEST_F(AppApplicationWindow, TheTrayTakesTheTaskbarEntryAndALeftClickGivesItBackWithOneSound) {
   Sound_Recorder sounds;
-  Window().Settings.Minimize_To_Tray = true;
-  SendMessageW(Window().Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  Probe().Settings().Minimize_To_Tray = true;
+  SendMessageW(Probe().Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
   Settle();
-  EXPECT_FALSE(IsWindowVisible(Window().Application));
-  EXPECT_FALSE(IsWindowVisible(Window().Handle));
-  EXPECT_FALSE(Has_Taskbar_Entry(Window().Application));
+  EXPECT_FALSE(IsWindowVisible(Probe().Application()));
+  EXPECT_FALSE(IsWindowVisible(Probe().Handle()));
+  EXPECT_FALSE(Has_Taskbar_Entry(Probe().Application()));
   EXPECT_EQ(sounds.Times(kSoundMinimize), 1);
 
-  SendMessageW(Window().Handle, kTrayCallback, kTrayIconId, WM_LBUTTONUP);
+  SendMessageW(Probe().Handle(), kTrayCallback, kTrayIconId, WM_LBUTTONUP);
   Settle();
-  EXPECT_TRUE(Has_Taskbar_Entry(Window().Application));
-  EXPECT_FALSE(IsIconic(Window().Application));
-  EXPECT_TRUE(IsWindowVisible(Window().Handle));
-  EXPECT_FALSE(IsIconic(Window().Handle));
+  EXPECT_TRUE(Has_Taskbar_Entry(Probe().Application()));
+  EXPECT_FALSE(IsIconic(Probe().Application()));
+  EXPECT_TRUE(IsWindowVisible(Probe().Handle()));
+  EXPECT_FALSE(IsIconic(Probe().Handle()));
   EXPECT_EQ(sounds.Times(kSoundRestore), 1);
 }
 
 // Whether the program's tray icon is there: only an icon that is there can be changed.
 bool Tray_Icon_Shown() {
   NOTIFYICONDATAW record{};
-  Fill_Tray_Record(record, Window().Handle, nullptr, "?");
+  Fill_Tray_Record(record, Probe().Handle(), nullptr, "?");
   record.uFlags = NIF_TIP;
   return Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE;
 }
 
 TEST_F(AppApplicationWindow, WithoutATrayIconTheTaskbarEntryStaysAndANewTaskbarGetsTheIconBack) {
-  Window().Settings.Minimize_To_Tray = true;
+  Probe().Settings().Minimize_To_Tray = true;
   // Something holds the icon's place, so the program's own icon cannot be added.
   NOTIFYICONDATAW blocker{};
-  Fill_Tray_Record(blocker, Window().Handle, nullptr, "blocker");
+  Fill_Tray_Record(blocker, Probe().Handle(), nullptr, "blocker");
   ASSERT_TRUE(Shell_NotifyIconW(NIM_ADD, &blocker));
-  SendMessageW(Window().Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  SendMessageW(Probe().Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
   Settle();
   Shell_NotifyIconW(NIM_DELETE, &blocker);
-  EXPECT_FALSE(IsWindowVisible(Window().Handle));
-  EXPECT_TRUE(Has_Taskbar_Entry(Window().Application));
-  EXPECT_TRUE(IsIconic(Window().Application));
+  EXPECT_FALSE(IsWindowVisible(Probe().Handle()));
+  EXPECT_TRUE(Has_Taskbar_Entry(Probe().Application()));
+  EXPECT_TRUE(IsIconic(Probe().Application()));
   EXPECT_FALSE(Tray_Icon_Shown());
 
   // The taskbar is made anew (the shell restarted): now the icon can go in.
-  SendMessageW(Window().Handle, Taskbar_Created_Message(), 0, 0);
+  SendMessageW(Probe().Handle(), Taskbar_Created_Message(), 0, 0);
   Settle();
   EXPECT_TRUE(Tray_Icon_Shown());
-  EXPECT_FALSE(Has_Taskbar_Entry(Window().Application));
+  EXPECT_FALSE(Has_Taskbar_Entry(Probe().Application()));
   // A new taskbar that lost the icon, and one that kept it: one icon either way.
   for (bool lost : {true, false}) {
     if (lost) Shell_NotifyIconW(NIM_DELETE, &blocker);
-    SendMessageW(Window().Handle, Taskbar_Created_Message(), 0, 0);
+    SendMessageW(Probe().Handle(), Taskbar_Created_Message(), 0, 0);
     Settle();
     EXPECT_TRUE(Tray_Icon_Shown()) << lost;
-    EXPECT_FALSE(Has_Taskbar_Entry(Window().Application)) << lost;
+    EXPECT_FALSE(Has_Taskbar_Entry(Probe().Application())) << lost;
   }
 
   // Back from the tray, a new taskbar gets no icon.
-  SendMessageW(Window().Handle, kTrayCallback, kTrayIconId, WM_LBUTTONUP);
-  SendMessageW(Window().Handle, Taskbar_Created_Message(), 0, 0);
+  SendMessageW(Probe().Handle(), kTrayCallback, kTrayIconId, WM_LBUTTONUP);
+  SendMessageW(Probe().Handle(), Taskbar_Created_Message(), 0, 0);
   Settle();
   EXPECT_FALSE(Tray_Icon_Shown());
-  EXPECT_TRUE(IsWindowVisible(Window().Handle));
+  EXPECT_TRUE(IsWindowVisible(Probe().Handle()));
 }
 
 // What close writes describes the main window wherever the program is:
 // minimised maximised, or in the tray from the normal state.
 TEST_F(AppApplicationWindow, CloseWhileMinimisedStoresTheMainWindowsPlace) {
   Sound_Recorder sounds;
-  const std::wstring ini = Wide(Settings_File_Path(Window().Exe_Path));
+  const std::wstring ini = Wide(Settings_File_Path(Probe().Exe_Path()));
   auto stored = [&ini](const wchar_t* key) {
     return int(GetPrivateProfileIntW(L"Size", key, -1, ini.c_str()));
   };
@@ -347,13 +347,13 @@ TEST_F(AppApplicationWindow, CloseWhileMinimisedStoresTheMainWindowsPlace) {
     return std::wstring(text);
   };
 
-  MoveWindow(Window().Handle, 110, 90, 520, 410, TRUE);
+  MoveWindow(Probe().Handle(), 110, 90, 520, 410, TRUE);
   Settle();
-  Window().Settings.Minimize_To_Tray = true;
-  SendMessageW(Window().Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  Probe().Settings().Minimize_To_Tray = true;
+  SendMessageW(Probe().Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
   Settle();
-  ASSERT_FALSE(IsWindowVisible(Window().Handle));
-  SendMessageW(Window().Handle, WM_ENDSESSION, TRUE, 0);
+  ASSERT_FALSE(IsWindowVisible(Probe().Handle()));
+  SendMessageW(Probe().Handle(), WM_ENDSESSION, TRUE, 0);
   EXPECT_EQ(stored(L"Left"), 110);
   EXPECT_EQ(stored(L"Top"), 90);
   EXPECT_EQ(stored(L"Width"), 520);
@@ -361,27 +361,27 @@ TEST_F(AppApplicationWindow, CloseWhileMinimisedStoresTheMainWindowsPlace) {
   EXPECT_EQ(stored(L"Left_Store"), 110);
   EXPECT_EQ(stored(L"Width_Store"), 520);
   EXPECT_EQ(state(), L"wsNormal");
-  SendMessageW(Window().Handle, kTrayCallback, kTrayIconId, WM_LBUTTONUP);
+  SendMessageW(Probe().Handle(), kTrayCallback, kTrayIconId, WM_LBUTTONUP);
   Settle();
 
-  ShowWindow(Window().Handle, SW_MAXIMIZE);
+  ShowWindow(Probe().Handle(), SW_MAXIMIZE);
   Settle();
   RECT maximised{};
-  GetWindowRect(Window().Handle, &maximised);
-  Window().Settings.Minimize_To_Tray = false;
-  SendMessageW(Window().Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  GetWindowRect(Probe().Handle(), &maximised);
+  Probe().Settings().Minimize_To_Tray = false;
+  SendMessageW(Probe().Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
   Settle();
-  ASSERT_TRUE(IsIconic(Window().Application));
-  SendMessageW(Window().Handle, WM_ENDSESSION, TRUE, 0);
+  ASSERT_TRUE(IsIconic(Probe().Application()));
+  SendMessageW(Probe().Handle(), WM_ENDSESSION, TRUE, 0);
   EXPECT_EQ(state(), L"wsMaximized");
   EXPECT_EQ(stored(L"Left"), maximised.left);
   EXPECT_EQ(stored(L"Width"), maximised.right - maximised.left);
   EXPECT_EQ(stored(L"Left_Store"), 110);
   EXPECT_EQ(stored(L"Top_Store"), 90);
   EXPECT_EQ(stored(L"Height_Store"), 410);
-  SendMessageW(Window().Application, WM_SYSCOMMAND, SC_RESTORE, 0);
+  SendMessageW(Probe().Application(), WM_SYSCOMMAND, SC_RESTORE, 0);
   Settle();
-  ShowWindow(Window().Handle, SW_RESTORE);
+  ShowWindow(Probe().Handle(), SW_RESTORE);
   Settle();
 }
 
@@ -396,7 +396,7 @@ class Link_Recorder : public Shell {
 
 // A left click on the edit area at a character, as the mouse gives it.
 void Click_At_Character(int32_t offset) {
-  HWND edit = Window().Edit.Handle();
+  HWND edit = Probe().Edit().Handle();
   const LRESULT at = SendMessageW(edit, EM_POSFROMCHAR, WPARAM(offset), 0);
   const LPARAM point = MAKELPARAM(LOWORD(at) + 2, HIWORD(at) + 4);
   SendMessageW(edit, WM_LBUTTONDOWN, MK_LBUTTON, point);
@@ -410,13 +410,13 @@ void Click_At_Character(int32_t offset) {
 // once, with every character as it is, and a click beside it opens nothing.
 TEST_F(AppApplicationWindow, AClickOnALinkInTheTextOpensItOnce) {
   Link_Recorder links;
-  Window().Link_Opener = &links;
+  Probe().Link_Opener() = &links;
   const std::wstring text = L"see http://example.com/\u00E4\u0436 here\r";
-  Window().Edit.Set_Control_Text(text);
+  Probe().Edit().Set_Control_Text(text);
   Settle();
   Click_At_Character(1);
   EXPECT_TRUE(links.opened.empty());
   Click_At_Character(int32_t(text.find(L"example")));
   EXPECT_EQ(links.opened, (std::vector<std::string>{"http://example.com/äж"}));
-  Window().Link_Opener = &Window().Shell;
+  Probe().Link_Opener() = &Probe().Shell();
 }

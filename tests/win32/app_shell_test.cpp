@@ -118,20 +118,20 @@ class MainWindow : public Main_Window_Test {
   bool Shown() const override { return false; }
   static std::string Panel(int n) {
     wchar_t text[256] = {};
-    SendMessageW(Window().Status.Handle(), SB_GETTEXTW, n, LPARAM(text));
+    SendMessageW(Probe().Status().Handle(), SB_GETTEXTW, n, LPARAM(text));
     return Narrow(text);
   }
-  static std::string Menu_Text(int id) { return Narrow(Visible_Caption(Window().Menu, UINT(id))); }
-  static bool Grayed(int id) { return GetMenuState(Window().Menu, id, MF_BYCOMMAND) & MF_GRAYED; }
+  static std::string Menu_Text(int id) { return Narrow(Visible_Caption(Probe().Menu(), UINT(id))); }
+  static bool Grayed(int id) { return GetMenuState(Probe().Menu(), id, MF_BYCOMMAND) & MF_GRAYED; }
 };
 
 // Other suites share this window and change its font and settings, so this
 // checks that the edit area shows Text_Font, not that Text_Font is the default.
 TEST_F(MainWindow, TheEditAreaShowsTextFontAndTheStatusBarHasItsSixPanels) {
   // A window with room for them all gives the panels their widths of old.
-  SetWindowPos(Window().Handle, nullptr, 0, 0, 1000, 300, SWP_NOMOVE | SWP_NOZORDER);
+  SetWindowPos(Probe().Handle(), nullptr, 0, 0, 1000, 300, SWP_NOMOVE | SWP_NOZORDER);
   int parts[8] = {};
-  ASSERT_EQ(SendMessageW(Window().Status.Handle(), SB_GETPARTS, 8, LPARAM(parts)), 6);
+  ASSERT_EQ(SendMessageW(Probe().Status().Handle(), SB_GETPARTS, 8, LPARAM(parts)), 6);
   EXPECT_EQ(parts[0], 130);
   EXPECT_EQ(parts[1], 260);
   EXPECT_EQ(parts[2], 410);
@@ -143,34 +143,34 @@ TEST_F(MainWindow, TheEditAreaShowsTextFontAndTheStatusBarHasItsSixPanels) {
   // unsaved changes, and Insert keeps the mark.
   const auto panel_text = [](int panel) {
     wchar_t text[64] = {};
-    SendMessageW(Window().Status.Handle(), SB_GETTEXTW, panel, LPARAM(text));
+    SendMessageW(Probe().Status().Handle(), SB_GETTEXTW, panel, LPARAM(text));
     return Narrow(text);
   };
-  Window().Doc.Encoding = File_Encoding::Utf16_Be;
-  Window().Doc.Ends = Line_End::Lf;
-  Window().Doc.Mixed_Ends = true;
+  Probe().Doc().Encoding = File_Encoding::Utf16_Be;
+  Probe().Doc().Ends = Line_End::Lf;
+  Probe().Doc().Mixed_Ends = true;
   Window().Refresh_Status();
   EXPECT_EQ(panel_text(kPanelEncoding), " UTF-16 BE LF (смеш.)");
-  Window().Edit.Set_Modified(false);
+  Probe().Edit().Set_Modified(false);
   Window().Command(IDM_New);
-  EXPECT_EQ(Window().Doc.Encoding, File_Encoding::Win);
+  EXPECT_EQ(Probe().Doc().Encoding, File_Encoding::Win);
   EXPECT_EQ(panel_text(kPanelEncoding), " WIN");
   EXPECT_EQ(panel_text(kPanelMode), " Вставка");
-  SendMessageW(Window().Edit.Handle(), WM_CHAR, 'x', 1);
+  SendMessageW(Probe().Edit().Handle(), WM_CHAR, 'x', 1);
   EXPECT_EQ(panel_text(kPanelMode), " Вставка *");
-  Window().Status.Set_Text(kPanelMode, Insert_Key_Toggle(Window().Status.Text(kPanelMode)));
+  Probe().Status().Set_Text(kPanelMode, Insert_Key_Toggle(Probe().Status().Text(kPanelMode)));
   EXPECT_EQ(panel_text(kPanelMode), " Замена *");
-  Window().Status.Set_Text(kPanelMode, Insert_Key_Toggle(Window().Status.Text(kPanelMode)));
-  Window().Edit.Set_Modified(false);
+  Probe().Status().Set_Text(kPanelMode, Insert_Key_Toggle(Probe().Status().Text(kPanelMode)));
+  Probe().Edit().Set_Modified(false);
   Window().Command(IDM_Select_All);
   EXPECT_EQ(panel_text(kPanelMode), " Вставка");
   Window().Reset_Editor();
   CHARFORMAT2W format{};
   format.cbSize = sizeof format;
-  SendMessageW(Window().Edit.Handle(), EM_GETCHARFORMAT, SCF_DEFAULT, LPARAM(&format));
-  EXPECT_EQ(format.yHeight, Window().Look.Font.Size * 20);
-  EXPECT_EQ(format.bCharSet, Window().Look.Font.Charset);
-  EXPECT_EQ(Narrow(format.szFaceName), Window().Look.Font.Name);
+  SendMessageW(Probe().Edit().Handle(), EM_GETCHARFORMAT, SCF_DEFAULT, LPARAM(&format));
+  EXPECT_EQ(format.yHeight, Probe().Look().Font.Size * 20);
+  EXPECT_EQ(format.bCharSet, Probe().Look().Font.Charset);
+  EXPECT_EQ(Narrow(format.szFaceName), Probe().Look().Font.Name);
 }
 
 // The default 400 by 300 window, at 96 DPI and after moves to monitors of
@@ -178,19 +178,19 @@ TEST_F(MainWindow, TheEditAreaShowsTextFontAndTheStatusBarHasItsSixPanels) {
 // widest of its usual texts whole, and none runs under the sizing grip. The
 // edit area's text is zoomed from the system's DPI to the window's.
 TEST_F(MainWindow, StatusPanelsShowTheirTextsWholeInTheDefaultWindowAtEveryScale) {
-  HWND bar = Window().Status.Handle();
+  HWND bar = Probe().Status().Handle();
   for (int dpi : {96, 144, 192, 96}) {
     RECT place{80, 80, 80 + MulDiv(400, dpi, 96), 80 + MulDiv(300, dpi, 96)};
-    SendMessageW(Window().Handle, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), LPARAM(&place));
-    Window().Status.Set_Text(kPanelLine, " Строка: 1234: 56");
-    Window().Status.Set_Text(kPanelCount, " Всего строк: 1234");
-    Window().Status.Set_Text(kPanelMode, " Всего замен: 3");
-    Window().Status.Set_Text(kPanelEncoding, " UTF-16 LE");
+    SendMessageW(Probe().Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), LPARAM(&place));
+    Probe().Status().Set_Text(kPanelLine, " Строка: 1234: 56");
+    Probe().Status().Set_Text(kPanelCount, " Всего строк: 1234");
+    Probe().Status().Set_Text(kPanelMode, " Всего замен: 3");
+    Probe().Status().Set_Text(kPanelEncoding, " UTF-16 LE");
     HFONT font = HFONT(SendMessageW(bar, WM_GETFONT, 0, 0));
     LOGFONTW look{};
     GetObjectW(font, sizeof look, &look);
     EXPECT_EQ(look.lfHeight, -MulDiv(11, dpi, 96)) << dpi;
-    EXPECT_GE(Window().Status.Height(), MulDiv(19, dpi, 96)) << dpi;
+    EXPECT_GE(Probe().Status().Height(), MulDiv(19, dpi, 96)) << dpi;
     RECT client{};
     GetClientRect(bar, &client);
     const int grip =
@@ -198,7 +198,7 @@ TEST_F(MainWindow, StatusPanelsShowTheirTextsWholeInTheDefaultWindowAtEveryScale
     HDC dc = GetDC(bar);
     HGDIOBJ old = SelectObject(dc, font);
     for (int panel : {kPanelLine, kPanelCount, kPanelMode, kPanelEncoding}) {
-      const std::wstring text = Wide(Window().Status.Text(panel));
+      const std::wstring text = Wide(Probe().Status().Text(panel));
       SIZE size{};
       GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &size);
       RECT r{};
@@ -209,30 +209,30 @@ TEST_F(MainWindow, StatusPanelsShowTheirTextsWholeInTheDefaultWindowAtEveryScale
     SelectObject(dc, old);
     ReleaseDC(bar, dc);
     const LRESULT zoom =
-        SendMessageW(Window().Edit.Handle(), EM_GETZOOM, WPARAM(&place.left), LPARAM(&place.top));
+        SendMessageW(Probe().Edit().Handle(), EM_GETZOOM, WPARAM(&place.left), LPARAM(&place.top));
     EXPECT_EQ(zoom && place.left != place.top, dpi != 96) << dpi;
   }
 }
 
 // Dropping a long document takes a new control, which must keep the old one's settings.
 TEST_F(MainWindow, ResetEditorOnALongTextKeepsUndoLimitAndTakesNotifications) {
-  Window().Edit.Set_Undo_Limit(37);
+  Probe().Edit().Set_Undo_Limit(37);
   std::string text;
   for (int i = 0; i < 2000; ++i) text += "line of the document\r";
-  Window().Edit.Set_Text(text);
-  HWND before = Window().Edit.Handle();
+  Probe().Edit().Set_Text(text);
+  HWND before = Probe().Edit().Handle();
   Window().Reset_Editor();
-  EXPECT_NE(Window().Edit.Handle(), before);
+  EXPECT_NE(Probe().Edit().Handle(), before);
   EXPECT_FALSE(IsWindow(before));
-  EXPECT_EQ(Window().Edit.Text_Length(), 0);
-  EXPECT_EQ(Window().Edit.Undo_Limit(), 37);
-  Window().Edit.Set_Text(Utf8_To_Win1251("а\rб"));
-  Window().Edit.Set_Selection(2, 2);
+  EXPECT_EQ(Probe().Edit().Text_Length(), 0);
+  EXPECT_EQ(Probe().Edit().Undo_Limit(), 37);
+  Probe().Edit().Set_Text(Utf8_To_Win1251("а\rб"));
+  Probe().Edit().Set_Selection(2, 2);
   Pump();
   wchar_t text0[64] = {};
-  SendMessageW(Window().Status.Handle(), SB_GETTEXTW, 0, LPARAM(text0));
+  SendMessageW(Probe().Status().Handle(), SB_GETTEXTW, 0, LPARAM(text0));
   EXPECT_EQ(Narrow(text0), " Строка: 2: 0");  // the new control's selection change reached the window
-  Window().Edit.Set_Undo_Limit(50);
+  Probe().Edit().Set_Undo_Limit(50);
 }
 
 TEST_F(MainWindow, MenusCarryTheirCaptionsShortcutsAndInitialStates) {
@@ -248,12 +248,12 @@ TEST_F(MainWindow, MenusCarryTheirCaptionsShortcutsAndInitialStates) {
                  IDM_Remove_Leading_Space, IDM_Tabs_To_Spaces, IDM_Remove_Trailing_Spaces, IDM_Add_Spaces,
                  IDM_Recent_1})
     EXPECT_TRUE(Grayed(id)) << id;
-  EXPECT_EQ(GetMenuState(Window().Menu, IDM_Recent_1 + 1, MF_BYCOMMAND), UINT(-1));  // hidden
+  EXPECT_EQ(GetMenuState(Probe().Menu(), IDM_Recent_1 + 1, MF_BYCOMMAND), UINT(-1));  // hidden
   EXPECT_FALSE(Grayed(IDM_Find));
   wchar_t title[64] = {};
-  GetMenuStringW(Window().Menu, 0, title, 64, MF_BYPOSITION);
+  GetMenuStringW(Probe().Menu(), 0, title, 64, MF_BYPOSITION);
   EXPECT_STREQ(title, L"&Файл");
-  EXPECT_EQ(GetMenuItemCount(Window().Menu), 7);
+  EXPECT_EQ(GetMenuItemCount(Probe().Menu()), 7);
 }
 
 // The underlined letter of each item of `menu` and of its submenus, by menu;
@@ -281,12 +281,13 @@ void Collect_Menu_Letters(HMENU menu, std::vector<std::vector<wchar_t>>& menus) 
 }
 
 TEST_F(MainWindow, EveryMenuItemHasALetterOfItsOwnInItsMenu) {
-  Window().History_List.Add("C:\\x.txt", 0);
-  Window().History_List.Add("C:\\y.txt", 0);
+  Probe().History_List().Add("C:\\x.txt", 0);
+  Probe().History_List().Add("C:\\y.txt", 0);
   Window().Fill_History_Menu();
   std::vector<std::vector<wchar_t>> menus;
   // The context and tray menus show their one popup, never its holder.
-  for (HMENU menu : {Window().Menu, GetSubMenu(Window().Context_Menu, 0), GetSubMenu(Window().Tray_Menu, 0)})
+  for (HMENU menu :
+       {Probe().Menu(), GetSubMenu(Probe().Context_Menu(), 0), GetSubMenu(Probe().Tray_Menu(), 0)})
     Collect_Menu_Letters(menu, menus);
   EXPECT_EQ(menus.size(), 15u);
   for (const auto& letters : menus) {
@@ -312,45 +313,45 @@ static int Separators_Above_Time_Date(HMENU menu) {
 
 TEST_F(MainWindow, StatusBarSeparatorFollowsTheStatusBar) {
   Window().Set_Status_Bar_Visible(false);
-  EXPECT_EQ(GetMenuState(Window().Menu, IDM_Time_Date_Separator, MF_BYCOMMAND), UINT(-1));
-  EXPECT_EQ(Separators_Above_Time_Date(Window().Menu), 0);
+  EXPECT_EQ(GetMenuState(Probe().Menu(), IDM_Time_Date_Separator, MF_BYCOMMAND), UINT(-1));
+  EXPECT_EQ(Separators_Above_Time_Date(Probe().Menu()), 0);
   Window().Set_Status_Bar_Visible(true);
-  EXPECT_NE(GetMenuState(Window().Menu, IDM_Time_Date_Separator, MF_BYCOMMAND), UINT(-1));
-  EXPECT_EQ(Separators_Above_Time_Date(Window().Menu), 1);
+  EXPECT_NE(GetMenuState(Probe().Menu(), IDM_Time_Date_Separator, MF_BYCOMMAND), UINT(-1));
+  EXPECT_EQ(Separators_Above_Time_Date(Probe().Menu()), 1);
   Window().Set_Status_Bar_Visible(true);
-  EXPECT_EQ(Separators_Above_Time_Date(Window().Menu), 1);
+  EXPECT_EQ(Separators_Above_Time_Date(Probe().Menu()), 1);
 }
 
 TEST_F(MainWindow, WorkingTextCrossesTheControlAsWindows1251WithCrBreaks) {
   std::string all;
   for (int b = 1; b < 256; ++b)
     if (b != '\n') all += char(b);
-  Window().Edit.Set_Text(all);
-  EXPECT_EQ(Window().Edit.Text(), all);
-  Window().Edit.Set_Text("abc\rdef\r");
-  EXPECT_EQ(Window().Edit.Text(), "abc\rdef\r");
-  EXPECT_EQ(Window().Edit.Text_Length(), 8);
+  Probe().Edit().Set_Text(all);
+  EXPECT_EQ(Probe().Edit().Text(), all);
+  Probe().Edit().Set_Text("abc\rdef\r");
+  EXPECT_EQ(Probe().Edit().Text(), "abc\rdef\r");
+  EXPECT_EQ(Probe().Edit().Text_Length(), 8);
 }
 
 TEST_F(MainWindow, StatusRefreshCountsLinesOfTheRealControl) {
-  Window().Edit.Set_Text("");
+  Probe().Edit().Set_Text("");
   Window().Refresh_Status();
   EXPECT_EQ(Panel(0), " Строка: 1: 0");
   EXPECT_EQ(Panel(1), " Всего строк: 1");
-  Window().Edit.Set_Text("abc\r");
-  Window().Edit.Set_Selection(3, 3);
+  Probe().Edit().Set_Text("abc\r");
+  Probe().Edit().Set_Selection(3, 3);
   Pump();
   Window().Refresh_Status();
   EXPECT_EQ(Panel(0), " Строка: 1: 3");
   EXPECT_EQ(Panel(1), " Всего строк: 1");
-  Window().Edit.Set_Text(Utf8_To_Win1251("один\rдва\rтри"));
-  Window().Edit.Set_Selection(7, 7);
+  Probe().Edit().Set_Text(Utf8_To_Win1251("один\rдва\rтри"));
+  Probe().Edit().Set_Selection(7, 7);
   Pump();
   EXPECT_EQ(Panel(0), " Строка: 2: 2");  // the selection change refreshed it
   EXPECT_EQ(Panel(1), " Всего строк: 3");
   // At the end, after a final break: the caret's line is never beyond the count.
-  Window().Edit.Set_Text(Utf8_To_Win1251("один\rдва\r"));
-  Window().Edit.Set_Selection(Window().Edit.Text_Length(), Window().Edit.Text_Length());
+  Probe().Edit().Set_Text(Utf8_To_Win1251("один\rдва\r"));
+  Probe().Edit().Set_Selection(Probe().Edit().Text_Length(), Probe().Edit().Text_Length());
   Pump();
   EXPECT_EQ(Panel(0), " Строка: 3: 0");
   EXPECT_EQ(Panel(1), " Всего строк: 3");
@@ -359,51 +360,51 @@ TEST_F(MainWindow, StatusRefreshCountsLinesOfTheRealControl) {
 // A search counter belongs to the text it counted in: with another document
 // it starts again.
 TEST_F(MainWindow, TheReplaceCounterStartsAgainWithAnotherDocument) {
-  Window().Search.Replace_Open = true;
-  Window().Search.Search_Count = 3;
+  Probe().Search().Replace_Open = true;
+  Probe().Search().Search_Count = 3;
   Window().Refresh_Status();
   EXPECT_EQ(Panel(2), " Всего замен: 3");
-  Window().Edit.Set_Modified(false);
+  Probe().Edit().Set_Modified(false);
   Window().Command(IDM_New);
   EXPECT_EQ(Panel(2), " Всего замен: 0");
-  Window().Search.Replace_Open = false;
+  Probe().Search().Replace_Open = false;
 }
 
 TEST_F(MainWindow, WrappedLineCountFollowsMaximiseAndRestore) {
-  if (!Window().Look.Word_Wrap) Window().Command(IDM_Word_Wrap);
+  if (!Probe().Look().Word_Wrap) Window().Command(IDM_Word_Wrap);
   std::string text;
   for (int i = 0; i < 300; ++i) text += "word ";
-  Window().Edit.Set_Text(text);
-  const auto shown_count = [] { return " Всего строк: " + std::to_string(Window().Edit.Line_Count()); };
-  SetWindowPos(Window().Handle, nullptr, 0, 0, 400, 300, SWP_NOZORDER);
+  Probe().Edit().Set_Text(text);
+  const auto shown_count = [] { return " Всего строк: " + std::to_string(Probe().Edit().Line_Count()); };
+  SetWindowPos(Probe().Handle(), nullptr, 0, 0, 400, 300, SWP_NOZORDER);
   Settle();
   Window().Refresh_Status();
   const std::string narrow = Panel(1);
-  ShowWindow(Window().Handle, SW_MAXIMIZE);
+  ShowWindow(Probe().Handle(), SW_MAXIMIZE);
   Settle();
   ASSERT_NE(shown_count(), narrow);
   EXPECT_EQ(Panel(1), shown_count());
-  ShowWindow(Window().Handle, SW_RESTORE);
+  ShowWindow(Probe().Handle(), SW_RESTORE);
   Settle();
   EXPECT_EQ(Panel(1), narrow);
 }
 
 TEST_F(MainWindow, InsertKeyInTheEditAreaFlipsTheIndicator) {
-  HWND edit = Window().Edit.Handle();
+  HWND edit = Probe().Edit().Handle();
   SetFocus(edit);
-  Window().Status.Set_Text(2, " Вставка");
+  Probe().Status().Set_Text(2, " Вставка");
   SendMessageW(edit, WM_KEYDOWN, VK_INSERT, 0x00520001);
   EXPECT_EQ(Panel(2), " Замена");
   SendMessageW(edit, WM_KEYDOWN, VK_INSERT, 0x00520001);
   EXPECT_EQ(Panel(2), " Вставка");
-  Window().Status.Set_Text(2, " Всего найдено: 3");
+  Probe().Status().Set_Text(2, " Всего найдено: 3");
   SendMessageW(edit, WM_KEYDOWN, VK_INSERT, 0x00520001);
   EXPECT_EQ(Panel(2), " Всего найдено: 3");
-  Window().Status.Set_Text(2, " Вставка");
+  Probe().Status().Set_Text(2, " Вставка");
 }
 
 TEST_F(MainWindow, ClearingTheHistoryLeavesTheEmptyCaption) {
-  Window().History_List.Add("C:\\x.txt", 0);
+  Probe().History_List().Add("C:\\x.txt", 0);
   Window().Fill_History_Menu();
   EXPECT_EQ(Menu_Text(IDM_Recent_1), "1. C:\\x.txt\tAlt+1");
   EXPECT_FALSE(Grayed(IDM_Recent_1));

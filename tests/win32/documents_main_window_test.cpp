@@ -28,7 +28,7 @@ bool Shortcut(WPARAM key, bool ctrl, bool shift = false) {
   keys[VK_SHIFT] = shift ? 0x80 : 0;
   keys[VK_MENU] = 0;
   SetKeyboardState(keys);
-  MSG msg{Window().Edit.Handle(), WM_KEYDOWN, key, 0, 0, {0, 0}};
+  MSG msg{Probe().Edit().Handle(), WM_KEYDOWN, key, 0, 0, {0, 0}};
   const bool taken = Window().Translate_Shortcut(msg);
   keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
   SetKeyboardState(keys);
@@ -37,7 +37,7 @@ bool Shortcut(WPARAM key, bool ctrl, bool shift = false) {
 
 std::wstring Clipboard_Text() {
   std::wstring text;
-  if (!Open_Clipboard(Window().Handle)) return L"<busy>";
+  if (!Open_Clipboard(Probe().Handle())) return L"<busy>";
   if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
     text = static_cast<const wchar_t*>(GlobalLock(data));
     GlobalUnlock(data);
@@ -77,37 +77,37 @@ class Box_Watch {
 
 bool Enabled(int id) {
   HMENU root =
-      GetMenuState(Window().Menu, id, MF_BYCOMMAND) != UINT(-1) ? Window().Menu : Window().Context_Menu;
+      GetMenuState(Probe().Menu(), id, MF_BYCOMMAND) != UINT(-1) ? Probe().Menu() : Probe().Context_Menu();
   return !(GetMenuState(root, id, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED));
 }
 
 void Set_Document(const std::string& text, int32_t start, int32_t end) {
-  Window().Edit.Set_Text(text);
-  Window().Edit.Set_Selection(start, end);
-  Window().Edit.Set_Modified(false);
+  Probe().Edit().Set_Text(text);
+  Probe().Edit().Set_Selection(start, end);
+  Probe().Edit().Set_Modified(false);
 }
 
 class DocumentsMainWindow : public Main_Window_Test {};
 
 TEST_F(DocumentsMainWindow, ShortcutOfADisabledItemDoesNothingAndTheKeyStops) {
-  Put_Clipboard_Text(Window().Handle, L"before");
+  Put_Clipboard_Text(Probe().Handle(), L"before");
   Set_Document("hello world", 5, 5);
   EXPECT_TRUE(Shortcut('C', true));
   EXPECT_FALSE(Enabled(IDM_Copy));
   EXPECT_EQ(Clipboard_Text(), L"before");
   EXPECT_TRUE(Shortcut('X', true));
-  EXPECT_EQ(Window().Edit.Text(), "hello world");
+  EXPECT_EQ(Probe().Edit().Text(), "hello world");
 
-  Window().Edit.Set_Selection(0, 5);
+  Probe().Edit().Set_Selection(0, 5);
   EXPECT_TRUE(Shortcut('C', true));
   EXPECT_TRUE(Enabled(IDM_Copy));
   EXPECT_EQ(Clipboard_Text(), L"hello");
 }
 
 TEST_F(DocumentsMainWindow, OpeningEventsFollowSelectionClipboardAndUndo) {
-  Put_Clipboard_Text(Window().Handle, L"x");
+  Put_Clipboard_Text(Probe().Handle(), L"x");
   Set_Document("abc", 1, 1);
-  Window().Menu_Opening(GetSubMenu(Window().Menu, 1));
+  Window().Menu_Opening(GetSubMenu(Probe().Menu(), 1));
   EXPECT_TRUE(Enabled(IDM_Paste));
   EXPECT_TRUE(Enabled(IDM_Context_Paste));
   EXPECT_FALSE(Enabled(IDM_Copy));
@@ -115,19 +115,19 @@ TEST_F(DocumentsMainWindow, OpeningEventsFollowSelectionClipboardAndUndo) {
   EXPECT_FALSE(Enabled(IDM_Undo));
   EXPECT_TRUE(Enabled(IDM_Select_All));
 
-  Window().Edit.Set_Selection(0, 2);
-  Window().Edit.Replace_Selection("Z");  // undoable
-  Window().Edit.Set_Selection(0, 1);
-  HMENU popup = GetSubMenu(Window().Context_Menu, 0);
+  Probe().Edit().Set_Selection(0, 2);
+  Probe().Edit().Replace_Selection("Z");  // undoable
+  Probe().Edit().Set_Selection(0, 1);
+  HMENU popup = GetSubMenu(Probe().Context_Menu(), 0);
   Window().Menu_Opening(popup);
   EXPECT_TRUE(Enabled(IDM_Context_Undo));
   EXPECT_TRUE(Enabled(IDM_Context_Cut));
   EXPECT_TRUE(Enabled(IDM_Context_Delete));
-  HMENU stroki = GetSubMenu(Window().Menu, 3);
+  HMENU stroki = GetSubMenu(Probe().Menu(), 3);
   Window().Menu_Opening(stroki);
   EXPECT_TRUE(Enabled(IDM_Tabs_To_Spaces));
   EXPECT_TRUE(Enabled(IDM_Add_Spaces));
-  Window().Edit.Set_Selection(1, 1);
+  Probe().Edit().Set_Selection(1, 1);
   Window().Menu_Opening(stroki);
   EXPECT_FALSE(Enabled(IDM_Remove_Line_Breaks));
   EXPECT_TRUE(Enabled(IDM_Smart_Format));
@@ -136,37 +136,37 @@ TEST_F(DocumentsMainWindow, OpeningEventsFollowSelectionClipboardAndUndo) {
 
 TEST_F(DocumentsMainWindow, UndoPutsTheCaretBackWithoutASelection) {
   Set_Document("one two three", 4, 7);
-  Window().Edit.Replace_Selection("2");
-  Window().Edit.Set_Selection(10, 10);
+  Probe().Edit().Replace_Selection("2");
+  Probe().Edit().Set_Selection(10, 10);
   EXPECT_TRUE(Shortcut('Z', true));
-  EXPECT_EQ(Window().Edit.Text(), "one two three");
-  const Selection sel = Window().Edit.Get_Selection();
+  EXPECT_EQ(Probe().Edit().Text(), "one two three");
+  const Selection sel = Probe().Edit().Get_Selection();
   EXPECT_EQ(sel.Start, 10);
   EXPECT_EQ(sel.End, 10);
 }
 
 TEST_F(DocumentsMainWindow, PasteLeavesOnlyPlainTextOnTheClipboard) {
-  Put_Clipboard_Text(Window().Handle, L"Привет", true);
+  Put_Clipboard_Text(Probe().Handle(), L"Привет", true);
   ASSERT_TRUE(IsClipboardFormatAvailable(RegisterClipboardFormatW(L"Rich Text Format")));
   Set_Document("[]", 1, 1);
   EXPECT_TRUE(Shortcut('V', true));
-  EXPECT_EQ(Win1251_To_Utf8(Window().Edit.Text()), "[Привет]");
-  EXPECT_TRUE(Window().Edit.Modified());
+  EXPECT_EQ(Win1251_To_Utf8(Probe().Edit().Text()), "[Привет]");
+  EXPECT_TRUE(Probe().Edit().Modified());
   EXPECT_FALSE(IsClipboardFormatAvailable(RegisterClipboardFormatW(L"Rich Text Format")));
   EXPECT_EQ(Clipboard_Text(), L"Привет");
 
   // Shift+Insert goes through the context menu's item in the same way; line
   // breaks arrive as the control's own.
-  Put_Clipboard_Text(Window().Handle, L"a\r\nb");
-  Window().Edit.Set_Selection(0, 0);
+  Put_Clipboard_Text(Probe().Handle(), L"a\r\nb");
+  Probe().Edit().Set_Selection(0, 0);
   EXPECT_TRUE(Shortcut(VK_INSERT, false, true));
-  EXPECT_EQ(Win1251_To_Utf8(Window().Edit.Text()), "a\rb[Привет]");
+  EXPECT_EQ(Win1251_To_Utf8(Probe().Edit().Text()), "a\rb[Привет]");
   EXPECT_TRUE(Shortcut('Z', true));
-  EXPECT_EQ(Win1251_To_Utf8(Window().Edit.Text()), "[Привет]");
+  EXPECT_EQ(Win1251_To_Utf8(Probe().Edit().Text()), "[Привет]");
 }
 
 TEST_F(DocumentsMainWindow, APictureOnTheClipboardIsNotPastedAndNothingIsShown) {
-  ASSERT_TRUE(Open_Clipboard(Window().Handle));
+  ASSERT_TRUE(Open_Clipboard(Probe().Handle()));
   EmptyClipboard();
   HDC screen = GetDC(nullptr);
   SetClipboardData(CF_BITMAP, CreateCompatibleBitmap(screen, 4, 4));
@@ -179,26 +179,26 @@ TEST_F(DocumentsMainWindow, APictureOnTheClipboardIsNotPastedAndNothingIsShown) 
   // A box would have stopped the shortcut until the watch answered it.
   Settle();
   EXPECT_EQ(watch.Shown(), 0);
-  EXPECT_EQ(Window().Edit.Text(), "text");
-  EXPECT_FALSE(Window().Edit.Modified());
+  EXPECT_EQ(Probe().Edit().Text(), "text");
+  EXPECT_FALSE(Probe().Edit().Modified());
 }
 
 // Logging off with unsaved text asks first; Cancel keeps the session from
 // ending and the text from going.
 TEST_F(DocumentsMainWindow, TheEndOfASessionAsksAboutUnsavedText) {
-  Window().Edit.Set_Text("unsaved");
-  Window().Edit.Set_Modified(true);
+  Probe().Edit().Set_Text("unsaved");
+  Probe().Edit().Set_Modified(true);
   {
     Box_Answerer answerer(IDCANCEL);
-    EXPECT_EQ(SendMessageW(Window().Handle, WM_QUERYENDSESSION, 0, 0), FALSE);
+    EXPECT_EQ(SendMessageW(Probe().Handle(), WM_QUERYENDSESSION, 0, 0), FALSE);
     ASSERT_EQ(answerer.texts.size(), 1u);
     EXPECT_EQ(Narrow(answerer.texts[0]), "Сохранить изменения в текущей лировушке?");
   }
-  EXPECT_TRUE(IsWindow(Window().Handle));
-  EXPECT_EQ(Window().Edit.Text(), "unsaved");
+  EXPECT_TRUE(IsWindow(Probe().Handle()));
+  EXPECT_EQ(Probe().Edit().Text(), "unsaved");
   {
     Box_Answerer answerer(IDNO);
-    EXPECT_NE(SendMessageW(Window().Handle, WM_QUERYENDSESSION, 0, 0), FALSE);
+    EXPECT_NE(SendMessageW(Probe().Handle(), WM_QUERYENDSESSION, 0, 0), FALSE);
     EXPECT_EQ(answerer.texts.size(), 1u);
   }
 }
@@ -209,19 +209,19 @@ TEST_F(DocumentsMainWindow, AHistoryItemLoadsItsFileAndSaveWritesItBack) {
   const std::string path = Narrow(temp) + "lv_docs_history_" + std::to_string(GetCurrentProcessId()) + ".txt";
   ASSERT_TRUE(Win32_File_Writer().Write_Whole(path, "first\nsecond\r\n"));
   Set_Document("", 0, 0);
-  Window().Doc.Name = "Лировушка.txt";
-  Window().History_List.Add(path, 0);
+  Probe().Doc().Name = "Лировушка.txt";
+  Probe().History_List().Add(path, 0);
   Window().Fill_History_Menu();
-  SendMessageW(Window().Handle, WM_COMMAND, IDM_Recent_1, 0);
+  SendMessageW(Probe().Handle(), WM_COMMAND, IDM_Recent_1, 0);
   EXPECT_EQ(Window().Caption(), path);
-  EXPECT_EQ(Window().Edit.Text(), "first\rsecond\r");
-  EXPECT_FALSE(Window().Edit.Modified());
-  EXPECT_EQ(Window().Current_Path, path);
+  EXPECT_EQ(Probe().Edit().Text(), "first\rsecond\r");
+  EXPECT_FALSE(Probe().Edit().Modified());
+  EXPECT_EQ(Probe().Current_Path(), path);
 
-  Window().Edit.Set_Selection(0, 0);
-  Window().Edit.Replace_Selection("0\r");
+  Probe().Edit().Set_Selection(0, 0);
+  Probe().Edit().Replace_Selection("0\r");
   EXPECT_TRUE(Shortcut('S', true));
-  EXPECT_FALSE(Window().Edit.Modified());
+  EXPECT_FALSE(Probe().Edit().Modified());
   EXPECT_EQ(Win32_Files().Read_All(path).value_or(""), "0\r\nfirst\r\nsecond\r\n");
   EXPECT_TRUE(Window().May_Close());  // nothing unsaved: no question
   DeleteFileW(Wide(path).c_str());
@@ -230,14 +230,14 @@ TEST_F(DocumentsMainWindow, AHistoryItemLoadsItsFileAndSaveWritesItBack) {
 // The submenu "Сохранять в кодировке" with its radio items checked as on opening.
 HMENU Opened_Encoding_Menu() {
   HMENU found = nullptr;
-  for (int i = 0; i < GetMenuItemCount(Window().Menu) && !found; ++i) {
-    HMENU top = GetSubMenu(Window().Menu, i);
+  for (int i = 0; i < GetMenuItemCount(Probe().Menu()) && !found; ++i) {
+    HMENU top = GetSubMenu(Probe().Menu(), i);
     for (int k = 0; k < GetMenuItemCount(top) && !found; ++k) {
       HMENU sub = GetSubMenu(top, k);
       if (sub && GetMenuItemID(sub, 0) == IDM_Encoding_Win) found = sub;
     }
   }
-  if (found) SendMessageW(Window().Handle, WM_INITMENUPOPUP, WPARAM(found), 0);
+  if (found) SendMessageW(Probe().Handle(), WM_INITMENUPOPUP, WPARAM(found), 0);
   return found;
 }
 
@@ -258,23 +258,23 @@ TEST_F(DocumentsMainWindow, TheFileEncodingItemFollowsTheDocumentAndAChoiceIsThe
   ASSERT_TRUE(Win32_File_Writer().Write_Whole(path, koi));
   ASSERT_NE(Opened_Encoding_Menu(), nullptr);
   EXPECT_EQ(Checked_Encoding_Item(), IDM_Encoding_Win);
-  Window().Settings.Recognize_Page_On_Open = true;
+  Probe().Settings().Recognize_Page_On_Open = true;
   Set_Document("", 0, 0);
-  Window().History_List.Add(path, 0);
+  Probe().History_List().Add(path, 0);
   Window().Fill_History_Menu();
-  SendMessageW(Window().Handle, WM_COMMAND, IDM_Recent_1, 0);
-  Window().Settings.Recognize_Page_On_Open = false;
-  EXPECT_EQ(Window().Doc.Encoding, File_Encoding::Koi);
-  EXPECT_EQ(Window().Status.Text(kPanelEncoding), " KOI");
-  EXPECT_EQ(Window().Edit.Text(), Utf8_To_Win1251("Привет, мир! Ещё ещё\r"));
+  SendMessageW(Probe().Handle(), WM_COMMAND, IDM_Recent_1, 0);
+  Probe().Settings().Recognize_Page_On_Open = false;
+  EXPECT_EQ(Probe().Doc().Encoding, File_Encoding::Koi);
+  EXPECT_EQ(Probe().Status().Text(kPanelEncoding), " KOI");
+  EXPECT_EQ(Probe().Edit().Text(), Utf8_To_Win1251("Привет, мир! Ещё ещё\r"));
   EXPECT_EQ(Checked_Encoding_Item(), IDM_Encoding_Koi);
 
   Box_Watch boxes;
-  SendMessageW(Window().Handle, WM_COMMAND, IDM_Encoding_Iso, 0);
-  EXPECT_EQ(Window().Doc.Encoding, File_Encoding::Iso);
+  SendMessageW(Probe().Handle(), WM_COMMAND, IDM_Encoding_Iso, 0);
+  EXPECT_EQ(Probe().Doc().Encoding, File_Encoding::Iso);
   EXPECT_EQ(Checked_Encoding_Item(), IDM_Encoding_Iso);
-  EXPECT_EQ(Window().Status.Text(kPanelEncoding), " ISO");
-  EXPECT_EQ(Window().Edit.Text(), Utf8_To_Win1251("Привет, мир! Ещё ещё\r"));
+  EXPECT_EQ(Probe().Status().Text(kPanelEncoding), " ISO");
+  EXPECT_EQ(Probe().Edit().Text(), Utf8_To_Win1251("Привет, мир! Ещё ещё\r"));
   EXPECT_TRUE(Shortcut('S', true));
   EXPECT_EQ(Win32_Files().Read_All(path).value_or(""),
             "\xBF\xE0\xD8\xD2\xD5\xE2, \xDC\xD8\xE0! \xB5\xE9\xF1 \xD5\xE9\xF1\r\n");
@@ -282,11 +282,11 @@ TEST_F(DocumentsMainWindow, TheFileEncodingItemFollowsTheDocumentAndAChoiceIsThe
 
   // The file, ISO now, read again as KOI shows what KOI makes of its bytes,
   // and the next save is KOI; the file stays as it is.
-  SendMessageW(Window().Handle, WM_COMMAND, IDM_Reread_Koi, 0);
-  EXPECT_EQ(Window().Doc.Encoding, File_Encoding::Koi);
+  SendMessageW(Probe().Handle(), WM_COMMAND, IDM_Reread_Koi, 0);
+  EXPECT_EQ(Probe().Doc().Encoding, File_Encoding::Koi);
   EXPECT_EQ(Checked_Encoding_Item(), IDM_Encoding_Koi);
-  EXPECT_FALSE(Window().Edit.Modified());
-  EXPECT_EQ(Narrow(Window().Edit.Control_Text()), "©ЮьруБ, эьЮ! ╣ИЯ уИЯ\r");
+  EXPECT_FALSE(Probe().Edit().Modified());
+  EXPECT_EQ(Narrow(Probe().Edit().Control_Text()), "©ЮьруБ, эьЮ! ╣ИЯ уИЯ\r");
   DeleteFileW(Wide(path).c_str());
 }
 

@@ -21,8 +21,8 @@ namespace {
 class DocumentsRecovery : public Main_Window_Test {
  protected:
   void TearDown() override {
-    Window().Recovery_Files.Clean_Close();
-    Window().Edit.Set_Modified(false);
+    Probe().Recovery_Files().Clean_Close();
+    Probe().Edit().Set_Modified(false);
     Main_Window_Test::TearDown();
   }
 };
@@ -31,22 +31,22 @@ class DocumentsRecovery : public Main_Window_Test {
 // taken across a key would hold one of its units twice or lose one. Every
 // copy written holds the text as it stood after some number of keys.
 TEST_F(DocumentsRecovery, KeysTypedWhileACopyIsTakenLeaveNoMixedCopy) {
-  Main_Window& w = Window();
+  Main_Window_Probe w = Probe();
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);
   const std::string path = Narrow(temp) + "lv_recovery_" + std::to_string(GetCurrentProcessId()) + ".txt";
   ASSERT_TRUE(Win32_File_Writer().Write_Whole(path, Sample_File(size_t(2) << 20)));
-  With_Document_Session(*w.Documents, [&](Document_Session& s) { Open_Chosen_File(s, path); });
+  w.Documents().With_Session([&](Document_Session& s) { Open_Chosen_File(s, path); });
   DeleteFileW(Wide(path).c_str());
-  ASSERT_TRUE(Wait_Until([&w] { return !w.Intake.Busy(); }, 60000));
-  const std::wstring text = w.Edit.Control_Text();
-  w.Edit.Set_Selection(0, 0);
+  ASSERT_TRUE(Wait_Until([&w] { return !w.Intake().Busy(); }, 60000));
+  const std::wstring text = w.Edit().Control_Text();
+  w.Edit().Set_Selection(0, 0);
   constexpr int kKeys = 24;
   std::atomic<bool> done{false};
   std::thread typist([&] {
     for (int k = 0; k < kKeys; ++k) {
       Sleep(k % 6 == 5 ? 300 : 15);  // bursts, and pauses a copy may end in
-      SendMessageW(w.Edit.Handle(), WM_CHAR, WPARAM(L'a' + k), 1);
+      SendMessageW(w.Edit().Handle(), WM_CHAR, WPARAM(L'a' + k), 1);
     }
     done = true;
   });
@@ -54,7 +54,7 @@ TEST_F(DocumentsRecovery, KeysTypedWhileACopyIsTakenLeaveNoMixedCopy) {
   size_t typed = 0;
   double last = -1;
   const auto check_copy = [&] {
-    const auto bytes = Win32_Files().Read_All(Narrow(w.Recovery_Files.Copy_Path()));
+    const auto bytes = Win32_Files().Read_All(Narrow(w.Recovery_Files().Copy_Path()));
     ASSERT_TRUE(bytes);
     const auto copy = Read_Recovery_Copy(*bytes);
     ASSERT_TRUE(copy);
@@ -69,19 +69,19 @@ TEST_F(DocumentsRecovery, KeysTypedWhileACopyIsTakenLeaveNoMixedCopy) {
   // Copies begun one after another while the keys come, and the one under
   // way when they end, are each looked at once written.
   const auto copies_checked = [&] {
-    const Recovery& r = w.Recovery_Files;
+    const Recovery& r = w.Recovery_Files();
     if (!r.Writing() && r.Last_Write_Milliseconds() != last && r.Last_Write_Milliseconds() > 0) {
       last = r.Last_Write_Milliseconds();
       check_copy();
     }
     if (done) return !r.Writing();
-    if (!r.Writing()) w.Recovery_Files.Write_Now();
+    if (!r.Writing()) w.Recovery_Files().Write_Now();
     return false;
   };
   const bool typed_all = Wait_Until(copies_checked, 60000);
   typist.join();
   ASSERT_TRUE(typed_all);
-  w.Recovery_Files.Write_Now();
+  w.Recovery_Files().Write_Now();
   ASSERT_TRUE(Wait_Until(copies_checked, 20000));
   check_copy();
   EXPECT_EQ(typed, size_t(kKeys));

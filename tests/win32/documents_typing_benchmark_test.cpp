@@ -50,20 +50,20 @@ struct Typing {
   std::vector<double> Keys, Keys_While_Copying, Snapshots, Steps, Writes;
 };
 
-Typing Type(Main_Window& w) {
+Typing Type(Main_Window_Probe w) {
   Typing t;
   std::atomic<bool> done{false};
   std::thread typist([&] {
     for (int burst = 0; burst < kBursts; ++burst) {
       for (int k = 0; k < kBurstKeys; ++k) {
         Sleep(kKeyGapMs);
-        const bool writing = w.Recovery_Files.Writing();
+        const bool writing = w.Recovery_Files().Writing();
         const auto start = std::chrono::steady_clock::now();
-        SendMessageW(w.Edit.Handle(), WM_CHAR, WPARAM(L'a' + k), 1);
+        SendMessageW(w.Edit().Handle(), WM_CHAR, WPARAM(L'a' + k), 1);
         const double ms = Milliseconds_Since(start);
         t.Keys.push_back(ms);
         // A key sent while the text was taken may find the write under way.
-        if (writing || w.Recovery_Files.Writing()) t.Keys_While_Copying.push_back(ms);
+        if (writing || w.Recovery_Files().Writing()) t.Keys_While_Copying.push_back(ms);
       }
       Sleep(kRecoveryPauseMilliseconds + kResumeMs[burst % std::size(kResumeMs)]);
     }
@@ -73,7 +73,7 @@ Typing Type(Main_Window& w) {
   double last = -1;
   Wait_Until(
       [&] {
-        const Recovery& r = w.Recovery_Files;
+        const Recovery& r = w.Recovery_Files();
         if (!r.Writing() && r.Last_Write_Milliseconds() != last && r.Last_Write_Milliseconds() > 0) {
           last = r.Last_Write_Milliseconds();
           t.Snapshots.push_back(r.Last_Snapshot_Milliseconds());
@@ -84,7 +84,7 @@ Typing Type(Main_Window& w) {
       },
       600000);
   typist.join();
-  Wait_Until([&w] { return !w.Recovery_Files.Writing(); }, 60000);
+  Wait_Until([&w] { return !w.Recovery_Files().Writing(); }, 60000);
   return t;
 }
 
@@ -102,16 +102,16 @@ TEST_F(DocumentsTypingBenchmark, DISABLED_TypingWithRecovery) {
   GetTempPathW(MAX_PATH, temp);
   const std::string path = Narrow(temp) + "lv_typing_bench.txt";
   ASSERT_TRUE(Win32_File_Writer().Write_Whole(path, Sample_File(megabytes << 20)));
-  Main_Window& w = Window();
-  With_Document_Session(*w.Documents, [&](Document_Session& s) { Open_Chosen_File(s, path); });
-  ASSERT_TRUE(Wait_Until([&w] { return !w.Intake.Busy(); }, 300000));
-  const int32_t end = w.Edit.Text_Length();
-  w.Edit.Set_Selection(end, end);
+  Main_Window_Probe w = Probe();
+  w.Documents().With_Session([&](Document_Session& s) { Open_Chosen_File(s, path); });
+  ASSERT_TRUE(Wait_Until([&w] { return !w.Intake().Busy(); }, 300000));
+  const int32_t end = w.Edit().Text_Length();
+  w.Edit().Set_Selection(end, end);
 
   // Off first: the copies stop as at a clean close, and start again after.
-  w.Recovery_Files.Clean_Close();
+  w.Recovery_Files().Clean_Close();
   const Typing off = Type(w);
-  w.Recovery_Files.Start(w.Handle, Settings_File_Path(w.Exe_Path));
+  w.Recovery_Files().Start(w.Handle(), Settings_File_Path(w.Exe_Path()));
   const Typing on = Type(w);
 
   std::printf("Typing at the end of a %u MB document, %u bursts of %u keys %u ms apart:\n",
@@ -126,17 +126,17 @@ TEST_F(DocumentsTypingBenchmark, DISABLED_TypingWithRecovery) {
       At(on.Steps, 1.0), At(on.Writes, 0.5), At(on.Writes, 1.0));
 
   // A copy holds the text as it stands, every key typed included.
-  w.Recovery_Files.Write_Now();
-  ASSERT_TRUE(Wait_Until([&w] { return !w.Recovery_Files.Writing(); }, 60000));
+  w.Recovery_Files().Write_Now();
+  ASSERT_TRUE(Wait_Until([&w] { return !w.Recovery_Files().Writing(); }, 60000));
   EXPECT_GE(on.Writes.size(), 2u);
-  const auto bytes = Win32_Files().Read_All(Narrow(w.Recovery_Files.Copy_Path()));
+  const auto bytes = Win32_Files().Read_All(Narrow(w.Recovery_Files().Copy_Path()));
   ASSERT_TRUE(bytes);
   const auto copy = Read_Recovery_Copy(*bytes);
   ASSERT_TRUE(copy);
-  EXPECT_TRUE(copy->Text == w.Edit.Control_Text());
+  EXPECT_TRUE(copy->Text == w.Edit().Control_Text());
   EXPECT_EQ(copy->Text.size(), size_t(end) + 2 * kBursts * kBurstKeys);
-  w.Recovery_Files.Clean_Close();
-  w.Edit.Set_Modified(false);
+  w.Recovery_Files().Clean_Close();
+  w.Edit().Set_Modified(false);
   DeleteFileW(Wide(path).c_str());
 }
 

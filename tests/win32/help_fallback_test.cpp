@@ -23,7 +23,7 @@ class No_Winhelp : public Help_Viewer {
   std::vector<std::optional<int>> Asked;
   std::vector<std::string> Pages;
   bool Show_Winhelp(const std::string& help_file, std::optional<int> topic) override {
-    EXPECT_EQ(help_file, Help_File_Path(Window().Exe_Path));
+    EXPECT_EQ(help_file, Help_File_Path(Probe().Exe_Path()));
     Asked.push_back(topic);
     return false;
   }
@@ -37,10 +37,10 @@ class HelpFallback : public Main_Window_Test {};
 
 TEST_F(HelpFallback, EachHelpMenuItemOpensItsTopicsPage) {
   No_Winhelp viewer;
-  Window().Help_Display = &viewer;
-  const std::string help = Program_Prefix(Window().Exe_Path) + "Help\\";
+  Probe().Help_Display() = &viewer;
+  const std::string help = Program_Prefix(Probe().Exe_Path()) + "Help\\";
   for (int id : {IDM_Tips, IDM_Whats_New, IDM_Shortcomings, IDM_Lines_Help, IDM_Help_Contents})
-    SendMessageW(Window().Handle, WM_COMMAND, id, 0);
+    SendMessageW(Probe().Handle(), WM_COMMAND, id, 0);
   Settle();
   EXPECT_EQ(viewer.Asked, (std::vector<std::optional<int>>{kTopicTips, kTopicWhatsNew, kTopicShortcomings,
                                                            kTopicReadFirst, std::nullopt}));
@@ -51,10 +51,10 @@ TEST_F(HelpFallback, EachHelpMenuItemOpensItsTopicsPage) {
 
 TEST_F(HelpFallback, F1InTheMainWindowOpensTheContents) {
   No_Winhelp viewer;
-  Window().Help_Display = &viewer;
+  Probe().Help_Display() = &viewer;
   BYTE keys[256] = {};
   SetKeyboardState(keys);
-  MSG f1{Window().Edit.Handle(), WM_KEYDOWN, VK_F1, 0x003B0001, 0, {0, 0}};
+  MSG f1{Probe().Edit().Handle(), WM_KEYDOWN, VK_F1, 0x003B0001, 0, {0, 0}};
   EXPECT_TRUE(Window().Take_Message(f1));
   Settle();
   EXPECT_EQ(viewer.Asked, (std::vector<std::optional<int>>{std::nullopt}));
@@ -62,14 +62,14 @@ TEST_F(HelpFallback, F1InTheMainWindowOpensTheContents) {
 
 TEST_F(HelpFallback, F1OnASettingsControlOpensThatControlsPage) {
   No_Winhelp viewer;
-  Window().Help_Display = &viewer;
+  Probe().Help_Display() = &viewer;
   HELPINFO info{};
   info.cbSize = sizeof(info);
   info.iContextType = HELPINFO_WINDOW;
   info.iCtrlId = IDC_Undo_Limit;
-  SendMessageW(Window().Settings_Box->Handle(), WM_HELP, 0, LPARAM(&info));
+  SendMessageW(Probe().Settings_Box().Handle(), WM_HELP, 0, LPARAM(&info));
   ASSERT_EQ(viewer.Pages.size(), 1u);
-  EXPECT_EQ(viewer.Pages[0], Program_Prefix(Window().Exe_Path) + "Help\\topic125.html");
+  EXPECT_EQ(viewer.Pages[0], Program_Prefix(Probe().Exe_Path()) + "Help\\topic125.html");
 }
 
 // The build puts the pages beside the test program as beside the editor.

@@ -60,8 +60,8 @@ std::string Document(size_t bytes, int& occurrences) {
 
 void Load(const std::string& text) {
   Window().Reset_Editor();
-  Window().Edit.Set_Text(text);
-  Window().Edit.Set_Selection(0, 0);
+  Probe().Edit().Set_Text(text);
+  Probe().Edit().Set_Selection(0, 0);
   Pump();
 }
 
@@ -69,20 +69,20 @@ void Load(const std::string& text) {
 double Until_All_In(const std::function<void()>& command) {
   const double start = Now();
   command();
-  Wait_Until([] { return !Window().Intake.Busy(); }, 600000);
+  Wait_Until([] { return !Probe().Intake().Busy(); }, 600000);
   return Now() - start;
 }
 
 double Replace_All_Run(const std::string& text, int occurrences, const std::string& with) {
   Load(text);
-  Window().Search.Search_Count = 0;
-  Rich_Edit_Search search(Window().Edit.Handle());
-  Bench_Ui ui(Window().Handle, Window().Busy, Window().Status);
-  Search_Context c{Window().Edit,    search,         ui, Window().Keyboard, Window().Search,
-                   Window().Control, Window().Status};
+  Probe().Search().Search_Count = 0;
+  Rich_Edit_Search search(Probe().Edit().Handle());
+  Bench_Ui ui(Probe().Handle(), Probe().Busy(), Probe().Status());
+  Search_Context c{Probe().Edit(),    search,          ui, Probe().Keyboard(), Probe().Search(),
+                   Probe().Control(), Probe().Status()};
   const double seconds = Until_All_In([&] { Replace_All(c, {Utf8_To_Win1251("КОТ"), false}, with); });
-  EXPECT_EQ(Window().Search.Search_Count, occurrences);
-  EXPECT_EQ(Window().Edit.Text_Length(), int32_t(text.size()));
+  EXPECT_EQ(Probe().Search().Search_Count, occurrences);
+  EXPECT_EQ(Probe().Edit().Text_Length(), int32_t(text.size()));
   return seconds;
 }
 
@@ -90,8 +90,8 @@ double Dos_Win_Run(const std::string& win) {
   std::string dos = win;
   Convert_Menu_Run(dos, 0, dos.size(), Codepage_WIN, Codepage_DOS);
   Load(dos);
-  const double seconds = Until_All_In([] { SendMessageW(Window().Handle, WM_COMMAND, IDM_DOS_WIN, 0); });
-  EXPECT_EQ(Window().Edit.Text_Length(), int32_t(win.size()));
+  const double seconds = Until_All_In([] { SendMessageW(Probe().Handle(), WM_COMMAND, IDM_DOS_WIN, 0); });
+  EXPECT_EQ(Probe().Edit().Text_Length(), int32_t(win.size()));
   return seconds;
 }
 
@@ -100,8 +100,8 @@ class SearchBenchmark : public Main_Window_Test {};
 TEST_F(SearchBenchmark, DISABLED_ReplaceAllBesideAltD) {
   std::setvbuf(stdout, nullptr, _IONBF, 0);
   const bool wrap = !std::getenv("LIROVANT_BENCH_NOWRAP");
-  Window().Look.Word_Wrap = wrap;
-  Window().Edit.Set_Word_Wrap(wrap);
+  Probe().Look().Word_Wrap = wrap;
+  Probe().Edit().Set_Word_Wrap(wrap);
   std::vector<double> sizes = {3, 15};
   if (const char* mb = std::getenv("LIROVANT_BENCH_MB")) sizes = {std::atof(mb)};
   const std::string with = Utf8_To_Win1251("пёс");

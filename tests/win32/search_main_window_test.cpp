@@ -35,7 +35,7 @@ bool Shortcut(WPARAM key, bool ctrl) {
   keys[VK_CONTROL] = ctrl ? 0x80 : 0;
   keys[VK_SHIFT] = keys[VK_MENU] = 0;
   SetKeyboardState(keys);
-  MSG msg{Window().Edit.Handle(), WM_KEYDOWN, key, 0, 0, {0, 0}};
+  MSG msg{Probe().Edit().Handle(), WM_KEYDOWN, key, 0, 0, {0, 0}};
   const bool taken = Window().Translate_Shortcut(msg);
   keys[VK_CONTROL] = 0;
   SetKeyboardState(keys);
@@ -45,13 +45,13 @@ bool Shortcut(WPARAM key, bool ctrl) {
 // Whether `dialog` lies above the main window in the stacking order.
 bool Above_Main_Window(HWND dialog) {
   for (HWND below = GetWindow(dialog, GW_HWNDNEXT); below; below = GetWindow(below, GW_HWNDNEXT))
-    if (below == Window().Handle) return true;
+    if (below == Probe().Handle()) return true;
   return false;
 }
 
-bool Grayed(int id) { return (GetMenuState(Window().Menu, UINT(id), MF_BYCOMMAND) & MF_GRAYED) != 0; }
+bool Grayed(int id) { return (GetMenuState(Probe().Menu(), UINT(id), MF_BYCOMMAND) & MF_GRAYED) != 0; }
 
-std::wstring Caption(int id) { return Visible_Caption(Window().Menu, UINT(id)); }
+std::wstring Caption(int id) { return Visible_Caption(Probe().Menu(), UINT(id)); }
 
 std::wstring Field(HWND dialog, int id) {
   wchar_t text[512] = {};
@@ -122,55 +122,55 @@ class Modal_Player {
 class Search_Main_Window : public Main_Window_Test {
  protected:
   void Load(const std::string& utf8, int32_t start = 0, int32_t end = 0) {
-    Window().Edit.Set_Text(W(utf8));
-    Window().Edit.Set_Selection(start, end);
+    Probe().Edit().Set_Text(W(utf8));
+    Probe().Edit().Set_Selection(start, end);
     Pump();
   }
   std::pair<int32_t, int32_t> Sel() {
-    const Selection s = Window().Edit.Get_Selection();
+    const Selection s = Probe().Edit().Get_Selection();
     return {s.Start, s.End};
   }
-  HWND Dialog(Search_Dialog which) { return Window().Searches->Dialog_Window(which); }
+  HWND Dialog(Search_Dialog which) { return Probe().Searches().Dialog_Window(which); }
   std::string Stored_Find_Text() {
     wchar_t text[512] = {};
     GetPrivateProfileStringW(L"Find", L"Text", L"<none>", text, 512,
-                             Wide(Settings_File_Path(Window().Exe_Path)).c_str());
+                             Wide(Settings_File_Path(Probe().Exe_Path())).c_str());
     return Narrow(text);
   }
 };
 
 TEST_F(Search_Main_Window, FindDialogTakesTheFiveShortcutsAndFind2UntilEscClosesIt) {
   Load("один ёж и ЁЖ", 5, 7);
-  Window().Search.Search_Count = 7;
+  Probe().Search().Search_Count = 7;
   Window().Command(IDM_Find);
   HWND dialog = Dialog(Search_Dialog::Find);
   ASSERT_TRUE(dialog && IsWindow(dialog));
   EXPECT_EQ(Narrow(Field(dialog, edt1)), "ёж");
-  EXPECT_TRUE(Window().Search.Find_Open);
-  EXPECT_EQ(Window().Search.Search_Count, 0);
+  EXPECT_TRUE(Probe().Search().Find_Open);
+  EXPECT_EQ(Probe().Search().Search_Count, 0);
   EXPECT_TRUE(Grayed(IDM_Replace));
   EXPECT_FALSE(Grayed(IDM_Find));
   for (WPARAM key : {'C', 'V', 'X', 'Z', 'Y'}) EXPECT_FALSE(Shortcut(key, true)) << char(key);
   EXPECT_TRUE(Shortcut('A', true));
   EXPECT_EQ(Narrow(Caption(IDM_Copy)), "Копировать");
-  EXPECT_FALSE(Shortcut('R', true) && Window().Search.Replace_Open) << "Ctrl+R must not open Replace";
+  EXPECT_FALSE(Shortcut('R', true) && Probe().Search().Replace_Open) << "Ctrl+R must not open Replace";
 
   // Esc in the edit area closes only the dialog, whatever the Esc setting says.
-  const bool escape = Window().Settings.Escape_Closes;
-  Window().Settings.Escape_Closes = true;
-  SendMessageW(Window().Edit.Handle(), WM_CHAR, VK_ESCAPE, 1);
-  Window().Settings.Escape_Closes = escape;
+  const bool escape = Probe().Settings().Escape_Closes;
+  Probe().Settings().Escape_Closes = true;
+  SendMessageW(Probe().Edit().Handle(), WM_CHAR, VK_ESCAPE, 1);
+  Probe().Settings().Escape_Closes = escape;
   MSG close{};
-  EXPECT_FALSE(PeekMessageW(&close, Window().Handle, WM_CLOSE, WM_CLOSE, PM_REMOVE));
+  EXPECT_FALSE(PeekMessageW(&close, Probe().Handle(), WM_CLOSE, WM_CLOSE, PM_REMOVE));
   Pump();
-  EXPECT_TRUE(IsWindow(Window().Handle));
+  EXPECT_TRUE(IsWindow(Probe().Handle()));
   EXPECT_FALSE(IsWindow(dialog));
-  EXPECT_FALSE(Window().Search.Find_Open);
+  EXPECT_FALSE(Probe().Search().Find_Open);
   EXPECT_FALSE(Grayed(IDM_Replace));
   EXPECT_TRUE(Shortcut('C', true));
   EXPECT_EQ(Narrow(Caption(IDM_Copy)), "Копировать\tCtrl+C");
   const bool overwrite = (GetKeyState(VK_INSERT) & 1) != 0;
-  EXPECT_EQ(Window().Status.Text(kPanelMode), overwrite ? " Замена" : " Вставка");
+  EXPECT_EQ(Probe().Status().Text(kPanelMode), overwrite ? " Замена" : " Вставка");
 }
 
 TEST_F(Search_Main_Window, FindNextButtonSearchesCountsAndStoresTheText) {
@@ -182,28 +182,28 @@ TEST_F(Search_Main_Window, FindNextButtonSearchesCountsAndStoresTheText) {
   SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), LPARAM(GetDlgItem(dialog, IDOK)));
   Pump();
   EXPECT_EQ(Sel(), std::make_pair(0, 2));
-  EXPECT_TRUE(Window().Search.Find_Next_Ready);
+  EXPECT_TRUE(Probe().Search().Find_Next_Ready);
   EXPECT_EQ(Stored_Find_Text(), "ёж");
-  EXPECT_EQ(GetFocus(), Window().Edit.Handle());
+  EXPECT_EQ(GetFocus(), Probe().Edit().Handle());
   EXPECT_TRUE(Above_Main_Window(dialog));
   SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), LPARAM(GetDlgItem(dialog, IDOK)));
   Pump();
   EXPECT_EQ(Sel(), std::make_pair(4, 6));
-  EXPECT_EQ(Window().Search.Search_Count, 2);
-  EXPECT_EQ(Window().Status.Text(kPanelMode), " Всего найдено: 2");
+  EXPECT_EQ(Probe().Search().Search_Count, 2);
+  EXPECT_EQ(Probe().Status().Text(kPanelMode), " Всего найдено: 2");
 
   // Match case: only the small letters match.
   CheckDlgButton(dialog, chx2, BST_CHECKED);
   SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(chx2, BN_CLICKED), LPARAM(GetDlgItem(dialog, chx2)));
-  Window().Edit.Set_Selection(0, 0);
+  Probe().Edit().Set_Selection(0, 0);
   SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), LPARAM(GetDlgItem(dialog, IDOK)));
   Pump();
   EXPECT_EQ(Sel(), std::make_pair(4, 6));
 
   // F3 repeats with the dialog's text and options, open or closed.
-  Window().Searches->Close_Find_Dialog();
+  Probe().Searches().Close_Find_Dialog();
   Pump();
-  Window().Edit.Set_Selection(0, 0);
+  Probe().Edit().Set_Selection(0, 0);
   Window().Command(IDM_Find_Next);
   Pump();
   EXPECT_EQ(Sel(), std::make_pair(4, 6));
@@ -211,7 +211,7 @@ TEST_F(Search_Main_Window, FindNextButtonSearchesCountsAndStoresTheText) {
 
 TEST_F(Search_Main_Window, FindDialogReopensWithTheStoredText) {
   WritePrivateProfileStringW(L"Find", L"Text", L"прошлое",
-                             Wide(Settings_File_Path(Window().Exe_Path)).c_str());
+                             Wide(Settings_File_Path(Probe().Exe_Path())).c_str());
   Load("текст");
   Window().Command(IDM_Find);
   ASSERT_TRUE(Dialog(Search_Dialog::Find));
@@ -223,10 +223,10 @@ TEST_F(Search_Main_Window, ReplaceAllCountsInTheStatusBarAndAsksTheTwoLineQuesti
   Window().Command(IDM_Replace);
   HWND dialog = Dialog(Search_Dialog::Replace);
   ASSERT_TRUE(dialog);
-  EXPECT_TRUE(Window().Search.Replace_Open);
+  EXPECT_TRUE(Probe().Search().Replace_Open);
   EXPECT_TRUE(Grayed(IDM_Find));
   EXPECT_EQ(Narrow(Field(dialog, edt1)), "кот");
-  EXPECT_EQ(GetFocus(), Window().Edit.Handle());
+  EXPECT_EQ(GetFocus(), Probe().Edit().Handle());
   EXPECT_FALSE(Shortcut('V', true));
   SetDlgItemTextW(dialog, edt2, L"пёс");
   std::vector<std::wstring> texts;
@@ -246,14 +246,14 @@ TEST_F(Search_Main_Window, ReplaceAllCountsInTheStatusBarAndAsksTheTwoLineQuesti
   }
   EXPECT_TRUE(clicked_again);
   Pump();
-  EXPECT_EQ(Win1251_To_Utf8(Window().Edit.Text()), "пёс, пёс и пёс");
-  EXPECT_EQ(Window().Search.Search_Count, 3);
-  EXPECT_EQ(Window().Status.Text(kPanelMode), " Всего замен: 3");
+  EXPECT_EQ(Win1251_To_Utf8(Probe().Edit().Text()), "пёс, пёс и пёс");
+  EXPECT_EQ(Probe().Search().Search_Count, 3);
+  EXPECT_EQ(Probe().Status().Text(kPanelMode), " Всего замен: 3");
   ASSERT_EQ(texts.size(), 1u);
   EXPECT_EQ(Narrow(texts[0]),
             "Усе шо было заменил. А может и вообще не нашел,\nчто менять...! Попытаться менять сначала?");
-  EXPECT_EQ(Sel(), std::make_pair(Window().Edit.Text_Length(), Window().Edit.Text_Length()));
-  EXPECT_TRUE(IsWindowEnabled(Window().Handle));
+  EXPECT_EQ(Sel(), std::make_pair(Probe().Edit().Text_Length(), Probe().Edit().Text_Length()));
+  EXPECT_TRUE(IsWindowEnabled(Probe().Handle()));
   EXPECT_TRUE(Above_Main_Window(dialog));
 
   // A replacement Windows-1251 cannot hold is refused, never put in as '?'.
@@ -264,17 +264,17 @@ TEST_F(Search_Main_Window, ReplaceAllCountsInTheStatusBarAndAsksTheTwoLineQuesti
     SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(psh2, BN_CLICKED), LPARAM(GetDlgItem(dialog, psh2)));
     texts = player.texts;
   }
-  EXPECT_EQ(Win1251_To_Utf8(Window().Edit.Text()), "пёс, пёс и пёс");
+  EXPECT_EQ(Win1251_To_Utf8(Probe().Edit().Text()), "пёс, пёс и пёс");
   ASSERT_EQ(texts.size(), 1u);
   EXPECT_EQ(Narrow(texts[0]), Search_Outside_Win1251_Notice("中"));
 
   // The whole replacement is one undo step.
   Window().Command(IDM_Undo);
-  EXPECT_EQ(Win1251_To_Utf8(Window().Edit.Text()), "кот, кот и кот");
+  EXPECT_EQ(Win1251_To_Utf8(Probe().Edit().Text()), "кот, кот и кот");
 
-  Window().Searches->Close_Replace_Dialog();
+  Probe().Searches().Close_Replace_Dialog();
   Pump();
-  EXPECT_FALSE(Window().Search.Replace_Open);
+  EXPECT_FALSE(Probe().Search().Replace_Open);
   EXPECT_FALSE(Grayed(IDM_Find));
   EXPECT_TRUE(Shortcut('A', true));
 }
@@ -299,9 +299,9 @@ TEST_F(Search_Main_Window, ReplaceWithoutSelectionStartsEmptyAndKeepsTheFocus) {
     texts = player.texts;
   }
   Pump();
-  EXPECT_EQ(Window().Edit.Text(), "abc X");
+  EXPECT_EQ(Probe().Edit().Text(), "abc X");
   EXPECT_EQ(Sel(), std::make_pair(4, 5));
-  EXPECT_EQ(Window().Search.Search_Count, 1);
+  EXPECT_EQ(Probe().Search().Search_Count, 1);
   EXPECT_EQ(texts.size(), 1u);
 }
 
@@ -313,7 +313,7 @@ TEST_F(Search_Main_Window, DialogsStayAboveTheMainWindowAndGoWithIt) {
   Window().Command(IDM_Find);
   HWND dialog = Dialog(Search_Dialog::Find);
   ASSERT_TRUE(dialog);
-  EXPECT_EQ(GetWindow(dialog, GW_OWNER), Window().Handle);
+  EXPECT_EQ(GetWindow(dialog, GW_OWNER), Probe().Handle());
   {
     Modal_Player player(IDOK, L"abc");  // the input box, then its notice
     Window().Command(IDM_Go_To_Line);
@@ -322,24 +322,24 @@ TEST_F(Search_Main_Window, DialogsStayAboveTheMainWindowAndGoWithIt) {
   Settle();
   EXPECT_TRUE(Above_Main_Window(dialog));
 
-  Window().Settings.Minimize_To_Tray = true;
-  SendMessageW(Window().Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  Probe().Settings().Minimize_To_Tray = true;
+  SendMessageW(Probe().Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
   Settle();
-  EXPECT_FALSE(IsWindowVisible(Window().Handle));
+  EXPECT_FALSE(IsWindowVisible(Probe().Handle()));
   EXPECT_FALSE(IsWindowVisible(dialog));
-  SendMessageW(Window().Handle, kTrayCallback, 1, WM_LBUTTONUP);
+  SendMessageW(Probe().Handle(), kTrayCallback, 1, WM_LBUTTONUP);
   Settle();
   EXPECT_TRUE(IsWindowVisible(dialog));
   // Under Wine the window system's own order reaches the program a while
   // after the windows show, and may put the main window on top again.
   EXPECT_TRUE(Wait_Until([dialog] { return Above_Main_Window(dialog); }, 2000));
-  EXPECT_EQ(GetActiveWindow(), Window().Handle);
+  EXPECT_EQ(GetActiveWindow(), Probe().Handle());
 
   ShowWindow(dialog, SW_HIDE);
-  Window().Settings.Escape_Closes = true;
-  SendMessageW(Window().Edit.Handle(), WM_CHAR, VK_ESCAPE, 1);
+  Probe().Settings().Escape_Closes = true;
+  SendMessageW(Probe().Edit().Handle(), WM_CHAR, VK_ESCAPE, 1);
   MSG close{};
-  EXPECT_TRUE(PeekMessageW(&close, Window().Handle, WM_CLOSE, WM_CLOSE, PM_REMOVE));
+  EXPECT_TRUE(PeekMessageW(&close, Probe().Handle(), WM_CLOSE, WM_CLOSE, PM_REMOVE));
   EXPECT_TRUE(IsWindow(dialog));
 }
 

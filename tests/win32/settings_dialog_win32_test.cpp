@@ -39,7 +39,7 @@ std::wstring Text_Of(HWND window) {
   return text;
 }
 
-HWND Dialog() { return Window().Settings_Box->Handle(); }
+HWND Dialog() { return Probe().Settings_Box().Handle(); }
 
 // What the user does while the dialog is up; runs inside its modal loop.
 std::function<void(HWND)> user;
@@ -55,10 +55,10 @@ void Options_With(std::function<void(HWND)> actions) {
   user = std::move(actions);
   user_ran = false;
   SetTimer(nullptr, 0, 50, Run_User);
-  Window().Settings_Box->Show();
+  Probe().Settings_Box().Show();
   EXPECT_TRUE(user_ran);
   EXPECT_FALSE(IsWindowVisible(Dialog()));
-  EXPECT_TRUE(IsWindowEnabled(Window().Handle));
+  EXPECT_TRUE(IsWindowEnabled(Probe().Handle()));
 }
 
 void Click(HWND dialog, int id) {
@@ -215,8 +215,8 @@ TEST_F(SettingsDialogBindings, CancelAndUntouchedOkLeaveRegistryAlone) {
 }
 
 TEST_F(SettingsDialogWin32, CancelRestoresTitleBarCloseKeeps) {
-  Window().Settings.Minimize_To_Tray = false;
-  Window().Settings.Layout_Mode = 1;
+  Probe().Settings().Minimize_To_Tray = false;
+  Probe().Settings().Layout_Mode = 1;
   Options_With([](HWND dialog) {
     Click(dialog, IDC_Minimize_To_Tray);
     SendDlgItemMessageW(dialog, IDC_Layout_Mode, TBM_SETPOS, TRUE, 3);
@@ -228,21 +228,21 @@ TEST_F(SettingsDialogWin32, CancelRestoresTitleBarCloseKeeps) {
         Wait_Until([label] { return Text_Of(label) == L"всегда английская" && IsWindowVisible(label); }));
     Press(dialog, IDCANCEL);
   });
-  EXPECT_FALSE(Window().Settings.Minimize_To_Tray);
-  EXPECT_EQ(Window().Settings.Layout_Mode, 1);
+  EXPECT_FALSE(Probe().Settings().Minimize_To_Tray);
+  EXPECT_EQ(Probe().Settings().Layout_Mode, 1);
   HWND dialog = Dialog();
   EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_Layout_Mode, TBM_GETPOS, 0, 0), 1);
   EXPECT_EQ(Text_Of(GetDlgItem(dialog, IDC_Layout_Label)), L"всегда по умолчанию");
 
-  const int32_t undo = Window().Edit.Undo_Limit();
+  const int32_t undo = Probe().Edit().Undo_Limit();
   Options_With([](HWND dialog) {
     Click(dialog, IDC_Minimize_To_Tray);
     SetDlgItemTextW(dialog, IDC_Undo_Limit, L"77");
     SendMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
   });
-  EXPECT_TRUE(Window().Settings.Minimize_To_Tray);
-  EXPECT_EQ(Window().Edit.Undo_Limit(), undo);
-  Window().Settings.Minimize_To_Tray = false;
+  EXPECT_TRUE(Probe().Settings().Minimize_To_Tray);
+  EXPECT_EQ(Probe().Edit().Undo_Limit(), undo);
+  Probe().Settings().Minimize_To_Tray = false;
 }
 
 void Turn_To_Page(HWND dialog, int page) {
@@ -286,11 +286,11 @@ TEST_F(SettingsDialogWin32, OkAppliesStatusBarAndUndoLimit) {
     CheckDlgButton(dialog, IDC_Recognize_Page, BST_CHECKED);
     Press(dialog, IDOK);
   });
-  EXPECT_TRUE(Window().Settings.Recognize_Page_On_Open);
-  EXPECT_FALSE(Window().Settings.Show_Status_Bar);
-  EXPECT_FALSE(IsWindowVisible(Window().Status.Handle()));
-  EXPECT_EQ(GetMenuState(Window().Menu, IDM_Time_Date_Separator, MF_BYCOMMAND), UINT(-1));
-  EXPECT_EQ(Window().Edit.Undo_Limit(), 90);
+  EXPECT_TRUE(Probe().Settings().Recognize_Page_On_Open);
+  EXPECT_FALSE(Probe().Settings().Show_Status_Bar);
+  EXPECT_FALSE(IsWindowVisible(Probe().Status().Handle()));
+  EXPECT_EQ(GetMenuState(Probe().Menu(), IDM_Time_Date_Separator, MF_BYCOMMAND), UINT(-1));
+  EXPECT_EQ(Probe().Edit().Undo_Limit(), 90);
 
   Options_With([](HWND dialog) {
     EXPECT_EQ(GetDlgItemInt(dialog, IDC_Undo_Limit, nullptr, FALSE), 90u);
@@ -299,14 +299,14 @@ TEST_F(SettingsDialogWin32, OkAppliesStatusBarAndUndoLimit) {
     CheckDlgButton(dialog, IDC_Recognize_Page, BST_UNCHECKED);
     Press(dialog, IDOK);
   });
-  EXPECT_FALSE(Window().Settings.Recognize_Page_On_Open);
-  EXPECT_TRUE(IsWindowVisible(Window().Status.Handle()));
-  EXPECT_NE(GetMenuState(Window().Menu, IDM_Time_Date_Separator, MF_BYCOMMAND), UINT(-1));
+  EXPECT_FALSE(Probe().Settings().Recognize_Page_On_Open);
+  EXPECT_TRUE(IsWindowVisible(Probe().Status().Handle()));
+  EXPECT_NE(GetMenuState(Probe().Menu(), IDM_Time_Date_Separator, MF_BYCOMMAND), UINT(-1));
 }
 
 TEST_F(SettingsDialogWin32, SoundRowFollowsItsBox) {
   HWND dialog = Dialog();
-  Window().Settings.Sound_On[2] = false;
+  Probe().Settings().Sound_On[2] = false;
   Options_With([](HWND dialog) {
     const int row = IDC_Sound_Row_First + 2 * IDC_Sound_Row_Step;
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, row + IDC_Row_Edit)));
@@ -315,9 +315,9 @@ TEST_F(SettingsDialogWin32, SoundRowFollowsItsBox) {
       EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, row + part))) << part;
     Press(dialog, IDOK);
   });
-  EXPECT_TRUE(Window().Settings.Sound_On[2]);
+  EXPECT_TRUE(Probe().Settings().Sound_On[2]);
   (void)dialog;
-  Window().Settings.Sound_On[2] = false;
+  Probe().Settings().Sound_On[2] = false;
 }
 
 }  // namespace

@@ -22,6 +22,60 @@ inline std::unique_ptr<Main_Window>& Current_Test_Window() {
 
 inline Main_Window& Window() { return *Current_Test_Window(); }
 
+// The parts of a main window the tests look at, and the seams where they
+// stand in for its sounds, links and help.
+class Main_Window_Probe {
+ public:
+  explicit Main_Window_Probe(Main_Window& window) : w_(window) {}
+  HWND Handle() const { return w_.Handle; }
+  HWND Application() const { return w_.State.Application(); }
+  HMENU Menu() const { return w_.Menu; }
+  HMENU Context_Menu() const { return w_.Context_Menu; }
+  HMENU Tray_Menu() const { return w_.Tray_Menu; }
+  Rich_Edit& Edit() { return w_.Edit; }
+  Status_Bar& Status() { return w_.Status; }
+  Settings_Model& Settings() { return w_.Settings; }
+  Text_Look& Look() { return w_.Look; }
+  Document& Doc() { return w_.Doc; }
+  Search_State& Search() { return w_.Search; }
+  Recent_Files& History_List() { return w_.History_List; }
+  const std::string& Current_Path() const { return w_.Current_Path; }
+  const std::string& Exe_Path() const { return w_.Exe_Path; }
+  Text_Intake& Intake() { return w_.Intake; }
+  Document_Control& Control() { return w_.Control; }
+  Recovery& Recovery_Files() { return w_.Recovery_Files; }
+  Busy_Window& Busy() { return w_.Busy; }
+  Win32_Keyboard& Keyboard() { return w_.Keyboard; }
+  Modeless_Dialogs& Modeless() { return w_.Modeless; }
+  Document_Commands& Documents() { return *w_.Documents; }
+  // What the text commands take from the window, as the window hands it to them.
+  Text_Host Text_Parts() {
+    return {w_.Handle,   w_.Menu,   w_.Edit,    w_.Control.Area(), w_.Control, w_.Look,
+            w_.Keyboard, w_.Status, w_.Prompts, w_.Busy,           {}};
+  }
+  Search_Commands& Searches() { return *w_.Searches; }
+  Settings_Dialog& Settings_Box() { return *w_.Settings_Box; }
+  const Window_Bounds& Normal_Bounds() const { return w_.State.Normal_Bounds(); }
+  bool Window_Shown() const { return w_.State.Window_Shown(); }
+  bool Started() const { return w_.Started; }
+  // The seams: where the window events sound, links open and help shows.
+  Sound_Player*& Event_Sounds() { return w_.Event_Sounds; }
+  ::Shell*& Link_Opener() { return w_.Link_Opener; }
+  Win32_Shell& Shell() { return w_.Shell; }
+  Help_Viewer*& Help_Display() { return w_.Help_Display; }
+  // A test's window keeps its settings in a folder of its own and does not
+  // end the test program when it goes.
+  void Place_Apart(const std::string& folder) {
+    w_.Exe_Path = folder + "\\Lirovant.exe";
+    w_.Quit_On_Destroy = false;
+  }
+
+ private:
+  Main_Window& w_;
+};
+
+inline Main_Window_Probe Probe(Main_Window& window = Window()) { return Main_Window_Probe(window); }
+
 // A menu item's text as the user reads it: without the & that underlines
 // its letter, a doubled & as one.
 inline std::wstring Visible_Caption(HMENU menu, UINT item, UINT by = MF_BYCOMMAND) {
@@ -39,7 +93,7 @@ inline std::wstring Visible_Caption(HMENU menu, UINT item, UINT by = MF_BYCOMMAN
 inline void Pump() {
   MSG msg;
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (Current_Test_Window() && Current_Test_Window()->Modeless.Take(msg)) continue;
+    if (Current_Test_Window() && Probe(*Current_Test_Window()).Modeless().Take(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
@@ -96,14 +150,13 @@ inline std::string Fresh_Settings_Folder() {
 inline std::unique_ptr<Main_Window> Make_Main_Window(const std::string& folder, bool show = true,
                                                      const std::vector<std::string>& args = {}) {
   auto window = std::make_unique<Main_Window>();
-  window->Exe_Path = folder + "\\Lirovant.exe";
-  window->Quit_On_Destroy = false;
+  Probe(*window).Place_Apart(folder);
   if (!window->Create(GetModuleHandleW(nullptr), args)) return nullptr;
   if (show) {
-    ShowWindow(window->Handle, SW_SHOW);
-    SetForegroundWindow(window->Handle);
+    ShowWindow(Probe(*window).Handle(), SW_SHOW);
+    SetForegroundWindow(Probe(*window).Handle());
     Main_Window* w = window.get();
-    if (!Wait_Until([w] { return w->Started; })) return nullptr;
+    if (!Wait_Until([w] { return Probe(*w).Started(); })) return nullptr;
     Pump();
   }
   return window;

@@ -61,27 +61,27 @@ double Timed(Action action) {
   return Now() - start;
 }
 
-void Command(int id) { SendMessageW(Window().Handle, WM_COMMAND, id, 0); }
+void Command(int id) { SendMessageW(Probe().Handle(), WM_COMMAND, id, 0); }
 
 void Load(const std::string& text) {
   Window().Reset_Editor();
-  Window().Edit.Set_Text(text);
-  Window().Edit.Set_Selection(1000, 1000);
+  Probe().Edit().Set_Text(text);
+  Probe().Edit().Set_Selection(1000, 1000);
 }
 
-void Select_All() { Window().Edit.Set_Selection(0, -1); }
+void Select_All() { Probe().Edit().Set_Selection(0, -1); }
 
 // The edit area taking a text once: a control of the main window's kind and
 // size made and given the whole text, as a whole-text replacement does.
 double Take_In(const std::string& text) {
   const std::wstring wide = Document_To_Control_Text(text);
   return Timed([&] {
-    HWND edit = Rich_Edit::Create(Window().Handle, 2, Window().Look.Word_Wrap);
+    HWND edit = Rich_Edit::Create(Probe().Handle(), 2, Probe().Look().Word_Wrap);
     ShowWindow(edit, SW_HIDE);
     RECT place{};
-    GetWindowRect(Window().Edit.Handle(), &place);
+    GetWindowRect(Probe().Edit().Handle(), &place);
     MoveWindow(edit, 0, 0, place.right - place.left, place.bottom - place.top, FALSE);
-    Rich_Edit(edit).Apply_Font(Window().Look.Font, Window().Look.Font_Handle);
+    Rich_Edit(edit).Apply_Font(Probe().Look().Font, Probe().Look().Font_Handle);
     SETTEXTEX set{ST_DEFAULT, 1200};
     SendMessageW(edit, EM_SETTEXTEX, WPARAM(&set), LPARAM(wide.c_str()));
     DestroyWindow(edit);
@@ -102,8 +102,8 @@ TEST_F(TextBenchmark, DISABLED_LargeDocument) {
   const char* mb = std::getenv("LIROVANT_BENCH_MB");
   const size_t size = size_t(mb ? std::atof(mb) * 1048576 : 5 * 1048576);
   const bool wrap = !std::getenv("LIROVANT_BENCH_NOWRAP");
-  Window().Look.Word_Wrap = wrap;
-  Window().Edit.Set_Word_Wrap(wrap);
+  Probe().Look().Word_Wrap = wrap;
+  Probe().Edit().Set_Word_Wrap(wrap);
   const std::string win = Document(size);
   std::string dos = win;
   Convert_Menu_Run(dos, 0, dos.size(), Codepage_WIN, Codepage_DOS);
@@ -118,18 +118,18 @@ TEST_F(TextBenchmark, DISABLED_LargeDocument) {
     Load(dos);
     in_place = Timed([&] {
       Select_All();
-      Window().Edit.Replace_Selection(win);
+      Probe().Edit().Replace_Selection(win);
     });
   }
 
   std::vector<Figure> figures;
   Load(dos);
   const double dos_win = Timed([] { Command(IDM_DOS_WIN); });
-  EXPECT_EQ(Window().Edit.Text(), win);
-  EXPECT_EQ(Window().Edit.Get_Selection().Start, 1000);
+  EXPECT_EQ(Probe().Edit().Text(), win);
+  EXPECT_EQ(Probe().Edit().Get_Selection().Start, 1000);
   figures.push_back({"DOS_WIN", dos_win, take_in});
   figures.push_back({"undo of DOS_WIN", Timed([] { Command(IDM_Undo); }), take_in});
-  EXPECT_EQ(Window().Edit.Text(), dos);
+  EXPECT_EQ(Probe().Edit().Text(), dos);
 
   const auto whole = [&](const char* what, int command) {
     Load(win);
@@ -137,7 +137,7 @@ TEST_F(TextBenchmark, DISABLED_LargeDocument) {
       Select_All();
       Command(command);
     });
-    figures.push_back({what, seconds, Take_In(Window().Edit.Text())});
+    figures.push_back({what, seconds, Take_In(Probe().Edit().Text())});
     std::printf("  %s: %.3f s\n", what, seconds);
   };
   whole("Del_Enter, all selected", IDM_Remove_Line_Breaks);

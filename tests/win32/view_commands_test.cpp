@@ -16,24 +16,24 @@
 
 namespace {
 
-HWND Edit() { return Window().Edit.Handle(); }
-void Command(int id) { SendMessageW(Window().Handle, WM_COMMAND, id, 0); }
+HWND Edit() { return Probe().Edit().Handle(); }
+void Command(int id) { SendMessageW(Probe().Handle(), WM_COMMAND, id, 0); }
 
 void Load(const std::string& text, int32_t start, int32_t end) {
-  Window().Edit.Set_Text(text);
-  Window().Edit.Set_Selection(start, end);
-  Window().Edit.Set_Modified(false);
+  Probe().Edit().Set_Text(text);
+  Probe().Edit().Set_Selection(start, end);
+  Probe().Edit().Set_Modified(false);
 }
 
 // Size in points of the characters at `offset`.
 int Size_At(int32_t offset) {
-  const Selection keep = Window().Edit.Get_Selection();
-  Window().Edit.Set_Selection(offset, offset + 1);
+  const Selection keep = Probe().Edit().Get_Selection();
+  Probe().Edit().Set_Selection(offset, offset + 1);
   CHARFORMAT2W format{};
   format.cbSize = sizeof(format);
   format.dwMask = CFM_SIZE;
   SendMessageW(Edit(), EM_GETCHARFORMAT, SCF_SELECTION, LPARAM(&format));
-  Window().Edit.Set_Selection(keep.Start, keep.End);
+  Probe().Edit().Set_Selection(keep.Start, keep.End);
   return format.yHeight / 20;
 }
 
@@ -53,75 +53,75 @@ class ViewCommands : public Main_Window_Test {};
 }  // namespace
 
 TEST_F(ViewCommands, FontStepsChangeTheTextSizeAndLeaveTheFlagAlone) {
-  Window().Look.Font.Size = 12;
+  Probe().Look().Font.Size = 12;
   Window().Apply_Text_Font();
   Load("Привет, мир\rвторая строка", 3, 8);
   Command(IDM_Font_Larger);
-  EXPECT_EQ(Window().Look.Font.Size, 13);
+  EXPECT_EQ(Probe().Look().Font.Size, 13);
   EXPECT_EQ(Size_At(0), 13);
   EXPECT_EQ(Size_At(15), 13);
-  EXPECT_FALSE(Window().Edit.Modified());
-  const Selection sel = Window().Edit.Get_Selection();
+  EXPECT_FALSE(Probe().Edit().Modified());
+  const Selection sel = Probe().Edit().Get_Selection();
   EXPECT_EQ(sel.Start, 3);
   EXPECT_EQ(sel.End, 3);
 
-  Window().Edit.Set_Modified(true);
+  Probe().Edit().Set_Modified(true);
   Command(IDM_Font_Smaller);
-  EXPECT_EQ(Window().Look.Font.Size, 12);
+  EXPECT_EQ(Probe().Look().Font.Size, 12);
   EXPECT_EQ(Size_At(0), 12);
-  EXPECT_TRUE(Window().Edit.Modified());
+  EXPECT_TRUE(Probe().Edit().Modified());
 }
 
 TEST_F(ViewCommands, SizeStepsStopAtTheSmallestAndLargestShownSizes) {
-  Window().Look.Font.Size = 3;
+  Probe().Look().Font.Size = 3;
   Window().Apply_Text_Font();
   Load("abc", 0, 0);
   for (int i = 0; i < 5; ++i) Command(IDM_Font_Smaller);
-  EXPECT_EQ(Window().Look.Font.Size, 1);
+  EXPECT_EQ(Probe().Look().Font.Size, 1);
   EXPECT_EQ(Size_At(0), 1);
   Command(IDM_Font_Larger);
-  EXPECT_EQ(Window().Look.Font.Size, 2);
+  EXPECT_EQ(Probe().Look().Font.Size, 2);
   EXPECT_EQ(Size_At(0), 2);
-  Window().Look.Font.Size = INT32_MAX;
+  Probe().Look().Font.Size = INT32_MAX;
   Command(IDM_Font_Larger);
-  EXPECT_EQ(Window().Look.Font.Size, kLargestShownSize);
+  EXPECT_EQ(Probe().Look().Font.Size, kLargestShownSize);
   EXPECT_EQ(Size_At(0), kLargestShownSize);
-  EXPECT_FALSE(Window().Edit.Modified());
+  EXPECT_FALSE(Probe().Edit().Modified());
 }
 
 TEST_F(ViewCommands, TypedTextAfterAStepGetsTheNewSize) {
-  Window().Look.Font.Size = 12;
+  Probe().Look().Font.Size = 12;
   Window().Apply_Text_Font();
   Load("abc", 3, 3);
   Command(IDM_Font_Larger);
-  Window().Edit.Replace_Selection("def");
+  Probe().Edit().Replace_Selection("def");
   EXPECT_EQ(Size_At(4), 13);
   Command(IDM_Font_Smaller);
 }
 
 TEST_F(ViewCommands, WordWrapFlipsCheckMarkAndHorizontalBar) {
-  const bool start = Window().Look.Word_Wrap;
+  const bool start = Probe().Look().Word_Wrap;
   if (!start) Command(IDM_Word_Wrap);
-  ASSERT_TRUE(Window().Look.Word_Wrap);
+  ASSERT_TRUE(Probe().Look().Word_Wrap);
   Load(std::string(600, 'x') + "\rshort", 603, 603);
   auto horizontal = [] { return (GetWindowLongW(Edit(), GWL_STYLE) & WS_HSCROLL) != 0; };
-  auto checked = [] { return (GetMenuState(Window().Menu, IDM_Word_Wrap, MF_BYCOMMAND) & MF_CHECKED) != 0; };
+  auto checked = [] { return (GetMenuState(Probe().Menu(), IDM_Word_Wrap, MF_BYCOMMAND) & MF_CHECKED) != 0; };
   EXPECT_FALSE(horizontal());
 
   Command(IDM_Word_Wrap);
-  EXPECT_FALSE(Window().Look.Word_Wrap);
+  EXPECT_FALSE(Probe().Look().Word_Wrap);
   EXPECT_FALSE(checked());
   EXPECT_TRUE(horizontal());
-  EXPECT_EQ(Window().Edit.Line_Count(), 2);
-  EXPECT_EQ(Window().Edit.Get_Selection().Start, 603);
+  EXPECT_EQ(Probe().Edit().Line_Count(), 2);
+  EXPECT_EQ(Probe().Edit().Get_Selection().Start, 603);
 
   Command(IDM_Word_Wrap);
-  EXPECT_TRUE(Window().Look.Word_Wrap);
+  EXPECT_TRUE(Probe().Look().Word_Wrap);
   EXPECT_TRUE(checked());
   EXPECT_FALSE(horizontal());
-  EXPECT_GT(Window().Edit.Line_Count(), 2);
-  EXPECT_EQ(Window().Edit.Get_Selection().Start, 603);
-  EXPECT_FALSE(Window().Edit.Modified());
+  EXPECT_GT(Probe().Edit().Line_Count(), 2);
+  EXPECT_EQ(Probe().Edit().Get_Selection().Start, 603);
+  EXPECT_FALSE(Probe().Edit().Modified());
   if (!start) Command(IDM_Word_Wrap);
 }
 
@@ -151,12 +151,12 @@ TEST_F(ViewCommands, TimeDateReplacesTheSelectionAndMarksModified) {
   const std::string before = Time_Date_Text(clock.Long_Time(), clock.Short_Date());
   Command(IDM_Time_Date);
   const std::string after = Time_Date_Text(clock.Long_Time(), clock.Short_Date());
-  const std::string text = Window().Edit.Text();
+  const std::string text = Probe().Edit().Text();
   ASSERT_GE(text.size(), 2u + 14u);
   EXPECT_EQ(text.front(), '[');
   EXPECT_EQ(text.back(), ']');
   EXPECT_EQ(text.find("old"), std::string::npos);
   const std::string inserted = text.substr(1, text.size() - 2);
   EXPECT_TRUE(inserted == before || inserted == after) << inserted;
-  EXPECT_TRUE(Window().Edit.Modified());
+  EXPECT_TRUE(Probe().Edit().Modified());
 }

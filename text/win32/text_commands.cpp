@@ -1,9 +1,8 @@
 // Code pages, re-typing, transliteration, case and the line commands.
 #include <exception>
-#include <memory>
+#include <utility>
 
 #include "common/command_ids.h"
-#include "platform/win32/clipboard_writer_win32.h"
 #include "text/codepages.h"
 #include "text/conversion_frame.h"
 #include "text/line_cleanup.h"
@@ -12,54 +11,38 @@
 #include "text/smart_format_frame.h"
 #include "text/translit.h"
 #include "text/win32/conversion_marks.h"
-#include "text/win32/progress_display.h"
-#include "text/win32/rich_edit_extras.h"
-#include "text/win32/text_host.h"
-#include "text/win32/unicode_edit_win32.h"
+#include "text/win32/text_commands.h"
+
+Text_Commands::Text_Commands(Text_Host host)
+    : host_(std::move(host)),
+      extras_(host_),
+      progress_(host_),
+      unicode_(host_.Edit),
+      frame_{host_.Document,    extras_,    host_.Keys,     host_.Status,
+             progress_,         clipboard_, host_.Messages, [this](const std::string& name) { Mark(name); },
+             host_.File_Read_As} {}
+
+// A command that runs out of memory on a huge text leaves the document as
+// it was; its frame has already given the window back by the time this
+// catches.
+// A command the user stops leaves the text as it was too, and says so.
+template <typename Command>
+void Text_Commands::Run_Guarded(Command command) {
+  clipboard_.Set_Owner(host_.Window);
+  try {
+    Run_Stoppable(host_.Status, [this, &command] { command(frame_); });
+  } catch (const std::exception&) {
+    host_.Messages.Beep();
+  }
+}
+
+void Text_Commands::Run_Recode(void (*command)(Text_Command_Host&, Unicode_Edit&)) {
+  Run_Guarded([this, command](Text_Command_Host& frame) { command(frame, unicode_); });
+}
+
+void Text_Commands::Mark(const std::string& name) { Mark_Conversion(host_.Menu, name); }
 
 namespace {
-
-// The seams of the text commands over one main window, made once.
-class Text_Commands {
- public:
-  explicit Text_Commands(Text_Host& host)
-      : host_(host),
-        extras_(host),
-        progress_(host),
-        unicode_(host.Edit),
-        frame_{host.Document,    extras_,    host.Keys,     host.Status,
-               progress_,        clipboard_, host.Messages, [this](const std::string& name) { Mark(name); },
-               host.File_Read_As} {}
-
-  // A command that runs out of memory on a huge text leaves the document as
-  // it was; its frame has already given the window back by the time this
-  // catches.
-  // A command the user stops leaves the text as it was too, and says so.
-  template <typename Command>
-  void Run_Guarded(Command command) {
-    clipboard_.Set_Owner(host_.Window);
-    try {
-      Run_Stoppable(host_.Status, [this, &command] { command(frame_); });
-    } catch (const std::exception&) {
-      host_.Messages.Beep();
-    }
-  }
-
-  // The commands that read the document as a file's bytes.
-  void Run_Recode(void (*command)(Text_Command_Host&, Unicode_Edit&)) {
-    Run_Guarded([this, command](Text_Command_Host& frame) { command(frame, unicode_); });
-  }
-
- private:
-  void Mark(const std::string& name) { Mark_Conversion(host_.Menu, name); }
-
-  Text_Host& host_;
-  Rich_Edit_Extras extras_;
-  Main_Window_Progress progress_;
-  Rich_Edit_Unicode unicode_;
-  Win32_Clipboard_Writer clipboard_;
-  Text_Command_Host frame_;
-};
 
 template <Text_Transform transform>
 void Selection_Transform(Text_Command_Host& host) {
@@ -68,15 +51,14 @@ void Selection_Transform(Text_Command_Host& host) {
 
 }  // namespace
 
-void Register_Text_Commands(Command_Table& table, Text_Host& host) {
-  const auto commands = std::make_shared<Text_Commands>(host);
-  const auto add = [&table, commands](int id, void (*command)(Text_Command_Host&)) {
-    table.Add(id, [commands, command] { commands->Run_Guarded(command); });
+void Text_Commands::Register(Command_Table& table) {
+  const auto add = [&table, this](int id, void (*command)(Text_Command_Host&)) {
+    table.Add(id, [this, command] { Run_Guarded(command); });
   };
   for (const Conversion_Item& item : kConversion_Items) {
     const Conversion& c = Conversion_Of(item);
-    table.Add(item.Id, [commands, &c] {
-      commands->Run_Guarded(
+    table.Add(item.Id, [this, &c] {
+      Run_Guarded(
           [&c](Text_Command_Host& frame) { Convert_Document(frame, c.Conversion_Name, c.source, c.target); });
     });
   }
@@ -91,7 +73,7 @@ void Register_Text_Commands(Command_Table& table, Text_Host& host) {
   add(IDM_Remove_Trailing_Spaces, Selection_Transform<Remove_Trailing_Spaces>);
   add(IDM_Add_Spaces, Space_Plus_Command);
   add(IDM_Smart_Format, [](Text_Command_Host& frame) { Smart_Format_Document(frame); });
-  table.Add(IDM_Recognize_Page, [commands] { commands->Run_Recode(Recognize_Page_Command); });
-  table.Add(IDM_UTF8_WIN, [commands] { commands->Run_Recode(Utf8_To_Win_Command); });
-  table.Add(IDM_WIN_UTF8, [commands] { commands->Run_Recode(Win_To_Utf8_Command); });
+  table.Add(IDM_Recognize_Page, [this] { Run_Recode(Recognize_Page_Command); });
+  table.Add(IDM_UTF8_WIN, [this] { Run_Recode(Utf8_To_Win_Command); });
+  table.Add(IDM_WIN_UTF8, [this] { Run_Recode(Win_To_Utf8_Command); });
 }

@@ -1,7 +1,7 @@
 #pragma once
 // What the text commands (code pages, re-typing, case, transliteration and
 // the Lines menu) take from the main window. The application fills it in and
-// hands it to Register_Text_Commands.
+// hands it to the Text_Commands it keeps.
 #include <windows.h>
 
 #include "platform/edit_area.h"
@@ -28,5 +28,3 @@ struct Text_Host {
   // A text read anew in the encoding its unchanged file is in.
   std::function<void(File_Encoding)> File_Read_As;
 };
-
-void Register_Text_Commands(Command_Table& table, Text_Host& host);
