@@ -9,6 +9,7 @@
 #include "about/win32/about_ids.h"
 #include "common/command_ids.h"
 #include "platform/win32/dpi_win32.h"
+#include "platform/win32/window_class.h"
 
 namespace {
 
@@ -23,14 +24,13 @@ constexpr DWORD Box_Ex_Style = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
 bool Register_Box(HINSTANCE instance, WNDPROC proc) {
   WNDCLASSEXW wc{};
-  if (GetClassInfoExW(instance, Box_Class, &wc)) return true;
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = proc;
   wc.hInstance = instance;
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszClassName = Box_Class;
-  return RegisterClassExW(&wc) != 0;
+  return Register_Window_Class(wc);
 }
 
 // While the box is open the program's other top-level windows refuse input.

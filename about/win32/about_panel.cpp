@@ -1,4 +1,5 @@
 #include "about/win32/about_form.h"
+#include "platform/win32/window_class.h"
 
 namespace {
 
@@ -68,13 +69,12 @@ LRESULT CALLBACK Panel_Proc(HWND panel, UINT message, WPARAM wparam, LPARAM lpar
 
 bool Register_About_Panel(HINSTANCE instance) {
   WNDCLASSEXW wc{};
-  if (GetClassInfoExW(instance, Panel_Class, &wc)) return true;
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = Panel_Proc;
   wc.hInstance = instance;
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   wc.lpszClassName = Panel_Class;
-  return RegisterClassExW(&wc) != 0;
+  return Register_Window_Class(wc);
 }
 
 HWND Create_About_Panel(HWND parent, int id, RECT place, Panel_Bevel bevel, int colour_index) {

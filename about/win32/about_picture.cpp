@@ -1,6 +1,7 @@
 #include "about/win32/about_form.h"
 
 #include "about/win32/about_ids.h"
+#include "platform/win32/window_class.h"
 
 namespace {
 
@@ -69,13 +70,12 @@ Jpeg_Picture Load_About_Picture(HINSTANCE instance) {
 
 bool Register_About_Picture(HINSTANCE instance) {
   WNDCLASSEXW wc{};
-  if (GetClassInfoExW(instance, Picture_Class, &wc)) return true;
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = Picture_Proc;
   wc.hInstance = instance;
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   wc.lpszClassName = Picture_Class;
-  return RegisterClassExW(&wc) != 0;
+  return Register_Window_Class(wc);
 }
 
 HWND Create_About_Picture(HWND parent, int id, RECT place, const Jpeg_Picture* picture) {

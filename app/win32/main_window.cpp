@@ -22,6 +22,7 @@
 #include "app/startup_settings.h"
 #include "platform/win32/dpi_win32.h"
 #include "platform/win32/profile_win32.h"
+#include "platform/win32/window_class.h"
 #include "common/win1251_unicode.h"
 
 namespace {
@@ -37,12 +38,6 @@ constexpr UINT kCreate_Hidden_Windows = WM_APP + 2;
 // The recent-files items in the order of the list.
 constexpr int kRecent_Items[kHistorySize] = {IDM_Recent_1, IDM_Recent_2, IDM_Recent_3, IDM_Recent_4,
                                              IDM_Recent_5, IDM_Recent_6, IDM_Recent_7, IDM_Recent_8};
-
-Window_Bounds Current_Bounds(HWND window) {
-  RECT r{};
-  GetWindowRect(window, &r);
-  return {r.top, r.left, r.bottom - r.top, r.right - r.left};
-}
 
 }  // namespace
 
@@ -466,15 +461,7 @@ class Main_Window::Settings_Dialog_Link : public Settings_Dialog_Host {
   Main_Window& window_;
 };
 
-namespace {
-
-bool Register_Class(const WNDCLASSEXW& wc) {
-  WNDCLASSEXW known{};
-  known.cbSize = sizeof(known);
-  return GetClassInfoExW(wc.hInstance, wc.lpszClassName, &known) || RegisterClassExW(&wc);
-}
-
-}  // namespace
+namespace {}  // namespace
 
 Main_Window::Main_Window()
     : Intake([this](std::size_t taken, std::size_t total) { Show_Intake(taken, total); },
@@ -519,7 +506,7 @@ bool Main_Window::Create(HINSTANCE instance, const std::vector<std::string>& arg
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   wc.hbrBackground = HBRUSH(COLOR_BTNFACE + 1);
   wc.lpszClassName = kClassName;
-  if (!Register_Class(wc)) return false;
+  if (!Register_Window_Class(wc)) return false;
 
   Menu = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAINMENU));
   Context_Menu = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_POPUPMENU));

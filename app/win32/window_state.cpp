@@ -8,19 +8,20 @@
 #include "platform/win32/dpi_win32.h"
 #include "platform/win32/platform_win32.h"
 #include "platform/win32/profile_win32.h"
+#include "platform/win32/window_class.h"
 
 namespace {
 
 constexpr wchar_t kApplicationClass[] = L"Lirovant_Application";
 constexpr UINT kPassActivation = WM_APP + 1;
 
+}  // namespace
+
 Window_Bounds Current_Bounds(HWND window) {
   RECT r{};
   GetWindowRect(window, &r);
   return {r.top, r.left, r.bottom - r.top, r.right - r.left};
 }
-
-}  // namespace
 
 // The first restore of a window started maximised goes back to the stored
 // normal rectangle rather than the one creation gave it.
@@ -204,9 +205,7 @@ HWND Window_State::Create_Application_Window(HINSTANCE instance, HICON icon) {
   wc.hIconSm = icon;
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   wc.lpszClassName = kApplicationClass;
-  WNDCLASSEXW known{};
-  known.cbSize = sizeof(known);
-  if (!GetClassInfoExW(instance, kApplicationClass, &known) && !RegisterClassExW(&wc)) return nullptr;
+  if (!Register_Window_Class(wc)) return nullptr;
   // Of no size and just beyond the top-left corner of all screens, so that
   // no system draws anything of it; the title starts empty.
   const int left = GetSystemMetrics(SM_XVIRTUALSCREEN) - 1, top = GetSystemMetrics(SM_YVIRTUALSCREEN) - 1;

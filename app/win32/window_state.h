@@ -14,6 +14,9 @@ struct Screen_Area;
 
 constexpr UINT kTrayIconId = 1;
 
+// The window's rectangle on the screen as the settings file keeps it.
+Window_Bounds Current_Bounds(HWND window);
+
 // What the window's state takes from the main window.
 class Window_State_Host {
  public:

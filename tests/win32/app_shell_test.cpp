@@ -55,19 +55,6 @@ void Run_Profile_Steps(Profile& profile) {
   file.Write_String("SIZE", "top", "7");
 }
 
-std::vector<std::string> Files_In(const std::string& folder) {
-  std::vector<std::string> names;
-  WIN32_FIND_DATAW found{};
-  HANDLE h = FindFirstFileW(Wide(folder + "*").c_str(), &found);
-  if (h == INVALID_HANDLE_VALUE) return names;
-  do {
-    const std::string name = Narrow(found.cFileName);
-    if (name != "." && name != "..") names.push_back(name);
-  } while (FindNextFileW(h, &found));
-  FindClose(h);
-  return names;
-}
-
 // The system's side lies in a folder whose name Windows-1251 cannot hold.
 TEST(ProfileFile, PortableFileAndSystemProfileWriteTheSameBytes) {
   const std::string greek = Temp_Folder("lirovant_profile_Ωμέγα");

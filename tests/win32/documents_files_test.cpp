@@ -13,6 +13,7 @@
 #include "platform/win32/file_dialogs_win32.h"
 #include "platform/win32/file_writer_win32.h"
 #include "platform/win32/platform_win32.h"
+#include "test_main_window.h"
 
 namespace {
 
@@ -50,18 +51,7 @@ class DocumentsFiles : public ::testing::Test {
   std::string Read_Raw(const std::string& name) {
     return Win32_Files().Read_All(Path(name)).value_or("<missing>");
   }
-  std::vector<std::string> Listing() {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAW found;
-    HANDLE h = FindFirstFileW(Wide(folder_ + "*").c_str(), &found);
-    if (h == INVALID_HANDLE_VALUE) return names;
-    do {
-      const std::string name = Narrow(found.cFileName);
-      if (name != "." && name != "..") names.push_back(name);
-    } while (FindNextFileW(h, &found));
-    FindClose(h);
-    return names;
-  }
+  std::vector<std::string> Listing() { return Files_In(folder_); }
   // Load the file into the control, then save the control's text elsewhere.
   std::string Round_Trip(const std::string& from, const std::string& to, int32_t piece_chars = 4 << 20) {
     Rich_Edit_Document text(edit_);

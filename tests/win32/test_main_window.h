@@ -11,8 +11,10 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/win32/main_window.h"
+#include "common/win1251_unicode.h"
 
 // The main window of the test that runs now.
 inline std::unique_ptr<Main_Window>& Current_Test_Window() {
@@ -121,6 +123,20 @@ inline void Settle(int limit_ms = 2000) {
         return quiet >= 3;
       },
       limit_ms);
+}
+
+// The names in a folder ending in a backslash, "." and ".." aside.
+inline std::vector<std::string> Files_In(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAW found{};
+  HANDLE h = FindFirstFileW(Wide(folder + "*").c_str(), &found);
+  if (h == INVALID_HANDLE_VALUE) return names;
+  do {
+    const std::string name = Narrow(found.cFileName);
+    if (name != "." && name != "..") names.push_back(name);
+  } while (FindNextFileW(h, &found));
+  FindClose(h);
+  return names;
 }
 
 // A folder of the temporary folder for one window's settings file, emptied,
