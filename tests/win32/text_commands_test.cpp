@@ -180,10 +180,10 @@ TEST_F(Text_Commands, MarksFollowTheMenuItemsAndALoadClearsThem) {
     std::string expected = Conversion_Caption(Conversions[i]);
     if (Conversions[i].alt_key) expected += std::string("\tAlt+") + Conversions[i].alt_key;
     EXPECT_EQ(Narrow(caption), expected) << i;
-    Mark_Conversion(Window().Menu, Conversions[i].Conversion_Name);
+    Mark_Conversion(Window().Menu, Conversions[i].Menu_Id);
     for (int j = 0; j < Conversion_Count; ++j) EXPECT_EQ(Checked(IDM_DOS_WIN + j), i == j);
   }
-  Mark_Conversion(Window().Menu, "Убрать галки");
+  Mark_Conversion(Window().Menu, No_Conversion);
   for (int j = 0; j < Conversion_Count; ++j) EXPECT_FALSE(Checked(IDM_DOS_WIN + j));
 }
 

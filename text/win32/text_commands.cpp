@@ -23,13 +23,15 @@ namespace {
 class Text_Commands {
  public:
   explicit Text_Commands(Text_Host& host)
-      : host_(host),
-        extras_(host),
-        progress_(host),
-        unicode_(host.Edit),
-        frame_{host.Document,    extras_,    host.Keys,     host.Status,
-               progress_,        clipboard_, host.Messages, [this](const std::string& name) { Mark(name); },
-               host.File_Read_As} {}
+      : host_(host), extras_(host), progress_(host), unicode_(host.Edit), frame_{host.Document,
+                                                                                 extras_,
+                                                                                 host.Keys,
+                                                                                 host.Status,
+                                                                                 progress_,
+                                                                                 clipboard_,
+                                                                                 host.Messages,
+                                                                                 [this](int menu_id) { Mark(menu_id); },
+                                                                                 host.File_Read_As} {}
 
   // A command that runs out of memory on a huge text leaves the document as
   // it was; its frame has already given the window back by the time this
@@ -51,7 +53,7 @@ class Text_Commands {
   }
 
  private:
-  void Mark(const std::string& name) { Mark_Conversion(host_.Menu, name); }
+  void Mark(int menu_id) { Mark_Conversion(host_.Menu, menu_id); }
 
   Text_Host& host_;
   Rich_Edit_Extras extras_;
@@ -73,11 +75,10 @@ void Register_Text_Commands(Command_Table& table, Text_Host& host) {
   const auto add = [&table, commands](int id, void (*command)(Text_Command_Host&)) {
     table.Add(id, [commands, command] { commands->Run_Guarded(command); });
   };
-  for (const Conversion_Item& item : kConversion_Items) {
-    const Conversion& c = Conversion_Of(item);
-    table.Add(item.Id, [commands, &c] {
-      commands->Run_Guarded(
-          [&c](Text_Command_Host& frame) { Convert_Document(frame, c.Conversion_Name, c.source, c.target); });
+  for (const Conversion& c : Conversions) {
+    const int id = c.Menu_Id;
+    table.Add(id, [commands, id] {
+      commands->Run_Guarded([id](Text_Command_Host& frame) { Convert_Document(frame, id); });
     });
   }
   add(IDM_Retype_To_Russian, Retype_To_Russian_Command);
