@@ -51,7 +51,7 @@ std::string Read_Default(const Registry& registry, const std::string& key) {
 }
 
 void Write_Default(Registry& registry, const std::string& key, const std::string& value) {
-  if (!registry.Write_String(key, "", value)) throw Registry_Error("Failed to set data for ''");
+  if (!registry.Write_String(key, "", value)) throw Registry_Error(kRegistry_Write_Failed);
 }
 
 void Associate_Full(Registry& registry, const Program_Location& where, const std::string& type,

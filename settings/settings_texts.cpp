@@ -14,5 +14,7 @@ const char* const kPlay_Hint = "Проиграть выбранный файл";
 
 const char* const kSound_File_Filter = "Звуковые файлы (*.wav)|*.wav|";
 
+const char* const kRegistry_Write_Failed = "Failed to set data for ''";
+
 std::string File_Type_Description(const std::string& type) { return "Файл " + type; }
 const char* const kEdit_Verb_Caption = "&Изменить";

@@ -19,6 +19,9 @@ extern const char* const kPlay_Hint;
 // The filter of the open dialog for a sound file, each part ended by "|".
 extern const char* const kSound_File_Filter;
 
+// The error a binding that cannot write the registry shows.
+extern const char* const kRegistry_Write_Failed;
+
 // What the shell shows for a bound file type ("Файл TXT") and for the
 // binding's edit command; registry values that earlier bindings wrote too.
 std::string File_Type_Description(const std::string& type);
