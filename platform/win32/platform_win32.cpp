@@ -7,6 +7,7 @@
 #include "common/program_paths.h"
 #include "common/settings_model.h"
 #include "common/win1251_unicode.h"
+#include "platform/platform_texts.h"
 
 std::wstring Wide(const std::string& utf8) { return Utf8_To_Utf16(utf8); }
 std::string Narrow(const std::wstring& wide) { return Utf16_To_Utf8(wide); }
