@@ -90,7 +90,7 @@ struct Conversion {
 constexpr int Conversion_Count = 20;
 extern const Conversion Conversions[Conversion_Count];
 
-// The id of no conversion's item: marked after a load, it clears every check
+// An id that no menu item has: marked after a load, it clears every check
 // mark.
 constexpr int No_Conversion = 0;
 

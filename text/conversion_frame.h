@@ -7,8 +7,8 @@
 #include "text/command_frame.h"
 
 // Converts the document by the conversion of the menu item `menu_id`, from
-// its source to its target page, every character both pages
-// hold (text/menu_conversion.h), under the progress display. An empty
+// its source page to its target, every character both pages hold
+// (text/menu_conversion.h), under the progress display. An empty
 // document changes nothing, not even the marks or the clipboard, and neither
 // does one that holds a character Windows-1251 lacks, after a notice, nor
 // one whose conversion the user stops (Command_Stopped comes out). Otherwise

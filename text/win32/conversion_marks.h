@@ -5,6 +5,6 @@
 #include "text/codepages.h"
 
 // Checks the item of the conversion whose command id is `menu_id` and
-// unchecks the other nineteen; No_Conversion, or
-// any id of no conversion, clears them all.
+// unchecks the other nineteen; No_Conversion, like any id of no conversion,
+// clears them all.
 void Mark_Conversion(HMENU menu, int menu_id);
