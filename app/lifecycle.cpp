@@ -6,10 +6,6 @@
 #include "common/program_paths.h"
 #include "documents/document_files.h"
 
-std::string Create_File_Question(const std::string& argument) {
-  return "Создать файл с именем: " + argument + " ?";
-}
-
 Command_Line_Document Open_Command_Line(const std::vector<std::string>& args,
                                         const std::string& program_prefix, Files& files, Prompts& prompts,
                                         Shell& shell) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/app_texts.h"
 #include "common/settings_file.h"
 #include "app/startup_settings.h"
 #include "platform/files.h"
@@ -25,8 +26,6 @@ struct Command_Line_Document {
 Command_Line_Document Open_Command_Line(const std::vector<std::string>& args,
                                         const std::string& program_prefix, Files& files, Prompts& prompts,
                                         Shell& shell);
-
-std::string Create_File_Question(const std::string& argument);
 
 // Writes every setting and commits them together; a refused write is
 // reported (through `prompts`, when given) and false.

@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <string>
 
+#include "common/common_texts.h"
+
 constexpr int kSoundCount = 5;
 constexpr int kHistorySize = 8;
-constexpr const char* kUntitledName = "Лировушка.txt";
-constexpr const char* kMessageCaption = "Лированик 2.8";
 
 struct Settings_Model {
   // Design values of the dialog: boxes clear, slider at 1, path boxes empty.

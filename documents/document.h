@@ -9,6 +9,7 @@
 #include "common/file_encoding.h"
 #include "common/line_ends.h"
 #include "common/settings_model.h"
+#include "documents/documents_texts.h"
 #include "platform/files.h"
 
 struct Document {
@@ -31,15 +32,3 @@ struct Document {
 
   bool Untitled() const { return Name == kUntitledName; }
 };
-
-// The mode panel's texts after an intake that ended with a part of the file,
-// and the message for a file that changed while it came in.
-constexpr const char* kIntakeStoppedText = " Загрузка прервана";
-constexpr const char* kIntakeBrokenText = " Файл изменился";
-std::string File_Changed_During_Intake_Text(const std::string& path);
-
-// The questions and the report of the copies a run that did not close
-// cleanly left behind.
-std::string Recover_Question(const std::string& name, const std::string& when);
-std::string Damaged_Recovery_Text(const std::string& copy);
-std::string Kept_Copy_Question(const std::string& file, const std::string& copy);

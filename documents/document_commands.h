@@ -7,6 +7,7 @@
 #include "common/file_encoding.h"
 #include "documents/document.h"
 #include "documents/document_files.h"
+#include "documents/documents_texts.h"
 #include "documents/history.h"
 #include "documents/recovery_copy.h"
 #include "platform/document_prompts.h"
@@ -18,9 +19,6 @@
 #include "platform/files.h"
 #include "platform/keyboard.h"
 #include "platform/shell.h"
-
-constexpr const char* kSaveChangesQuestion = "Сохранить изменения в текущей лировушке?";
-constexpr const char* kHistoryFileMissing = "Файл был удален, перемещен или его съел голодный вирусняк!";
 
 // The save dialog lives as long as the window: what it last held is where
 // it starts next time.

@@ -102,33 +102,6 @@ Memory_Need Memory_For_File(Document_Text& text, const File_Survey& survey, std:
   return text.Memory_For(units, lines, counted ? survey.Longest_Run_In(survey.Encoding) : units);
 }
 
-namespace {
-
-std::string Megabytes(unsigned long long bytes) { return std::to_string((bytes + (1u << 20) - 1) >> 20); }
-
-}  // namespace
-
-std::string Too_Large_Text(const std::string& path, const Memory_Need& need) {
-  return "Файл " + path + " слишком велик: чтобы показать его, нужно около " + Megabytes(need.Needed) +
-         " МБ памяти, а свободно " + Megabytes(need.Available) + " МБ. Файл не открыт.";
-}
-
-std::string Not_Utf8_File_Text(const std::string& path) {
-  return "Файл " + path +
-         " не читается как UTF-8: в нём есть байты, каких в этой кодировке не бывает. Файл не перечитан.";
-}
-
-std::string Partial_Save_Question(const std::string& path) {
-  return "В окне только часть файла " + path +
-         ": загрузку прервали или файл изменился, пока загружался. Записать эту часть поверх всего файла?";
-}
-
-std::string Changed_On_Disk_Question(const std::string& path) {
-  return "Файл " + path +
-         " изменила другая программа после того, как он был открыт или сохранён здесь. Записать поверх него "
-         "текст из окна? Изменения другой программы пропадут.";
-}
-
 void Take_File_Form(Document& document, const Loaded_File& file) {
   document.Encoding = file.Encoding;
   document.Ends = Prevailing_Line_End(file.Ends);
@@ -225,40 +198,4 @@ Save_Result Save_Document(Document_Text& text, File_Writer& writer, const std::s
     // caller reports the save as failed.
     return Save_Result::Failed;
   }
-}
-
-namespace {
-
-// "1 знак", "3 знака", "11 знаков", "22 знака".
-std::string Characters_Text(size_t count) {
-  const size_t last = count % 10, last_two = count % 100;
-  const char* word = "знаков";
-  if (last == 1 && last_two != 11) word = "знак";
-  if (last >= 2 && last <= 4 && (last_two < 12 || last_two > 14)) word = "знака";
-  return std::to_string(count) + " " + word;
-}
-
-// "В тексте 3 знака, которых нет в кодировке KOI, первый: «Ω»."
-std::string Outside_Text(const Characters_Outside& outside, File_Encoding encoding) {
-  const std::string name = File_Encoding_Name(encoding);
-  const std::string which = outside.Count == 1 ? ", которого нет в кодировке " + name + ": «"
-                                               : ", которых нет в кодировке " + name + ", первый: «";
-  return "В тексте " + Characters_Text(outside.Count) + which + outside.First + "».";
-}
-
-}  // namespace
-
-std::string Outside_Encoding_Question(const Characters_Outside& outside, File_Encoding encoding) {
-  const std::string name = File_Encoding_Name(encoding);
-  return Outside_Text(outside, encoding) +
-         "\n\nДа: сохранить файл в кодировке UTF-8.\nНет: сохранить в кодировке " + name +
-         ", поставив вместо " + (outside.Count == 1 ? "этого знака" : "этих знаков") +
-         " «?».\nОтмена: не сохранять.";
-}
-
-std::string Not_Saved_Text(const std::string& path) { return "Файл не сохранён: " + path; }
-
-std::string Outside_Chosen_Encoding_Warning(const Characters_Outside& outside, File_Encoding encoding) {
-  return Outside_Text(outside, encoding) +
-         " Кодировка выбрана; при сохранении будет предложено сохранить файл в кодировке UTF-8.";
 }

@@ -51,11 +51,6 @@ void Take_File_Form(Document& document, const Loaded_File& file);
 
 // What the edit area would need to hold a file of that survey and size.
 Memory_Need Memory_For_File(Document_Text& text, const File_Survey& survey, std::size_t bytes);
-std::string Too_Large_Text(const std::string& path, const Memory_Need& need);
-std::string Not_Utf8_File_Text(const std::string& path);
-// The questions before a save over the document's own file.
-std::string Partial_Save_Question(const std::string& path);
-std::string Changed_On_Disk_Question(const std::string& path);
 
 enum class Save_Result {
   Saved,
@@ -72,12 +67,5 @@ Save_Result Save_Document(Document_Text& text, File_Writer& writer, const std::s
                           File_Encoding encoding = File_Encoding::Win, Line_End ends = Line_End::Cr_Lf,
                           Outside_Characters outside = Outside_Characters::Refuse);
 
-// The question Save asks when the text does not fit in its 8-bit page: Yes
-// saves in UTF-8, No in the page with '?' for those characters, Cancel
-// saves nothing, and then the user is told so (Not_Saved_Text).
-std::string Outside_Encoding_Question(const Characters_Outside& outside,
-                                      File_Encoding encoding = File_Encoding::Win);
-std::string Not_Saved_Text(const std::string& path);
-// The warning when an 8-bit page lacking some of the text's characters is
-// chosen for the next save.
-std::string Outside_Chosen_Encoding_Warning(const Characters_Outside& outside, File_Encoding encoding);
+// The texts of a file too large or not UTF-8, and the questions and warnings
+// of a save, are in documents/documents_texts.h.

@@ -2,13 +2,12 @@
 // The Edit menu's commands over the edit area, and the guarded paste.
 #include <cstdint>
 
+#include "documents/documents_texts.h"
 #include "platform/clipboard.h"
 #include "platform/document_prompts.h"
 #include "platform/edit_area.h"
 #include "platform/edit_operations.h"
 #include "platform/keyboard.h"
-
-constexpr const char* kClipboardNotText = "В буфере обмена находится не текст";
 
 // Undo or redo, then the caret goes back where it was, with no selection.
 void Undo_Keeping_Caret(Edit_Area& edit, Edit_Operations& ops);

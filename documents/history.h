@@ -8,8 +8,7 @@
 #include <string>
 
 #include "common/settings_model.h"
-
-constexpr const char* kEmptyHistoryCaption = "Хм! Пока ничего не открывалось";
+#include "documents/documents_texts.h"
 
 // Paths up to 70 characters whole; longer ones as the first 17, "..." and the last 50.
 std::string History_Caption(const std::string& prefix, const std::string& path);

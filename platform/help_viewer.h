@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/platform_texts.h"
+
 class Help_Viewer {
  public:
   virtual ~Help_Viewer() = default;
@@ -17,8 +19,8 @@ class Help_Viewer {
 // The page the browser shows for the topic (the contents page for none).
 std::string Help_Page_Path(const std::string& exe_path, std::optional<int> topic);
 
-// The message when neither the help file nor the page could be shown.
-std::string Help_Missing_Text(const std::string& page);
+// Help_Missing_Text, the message when neither the help file nor the page
+// could be shown, is in platform/platform_texts.h.
 
 // The help file first, the page when the viewer fails; false when neither
 // could be shown.

@@ -51,11 +51,6 @@ std::size_t Next_Piece_Chars(std::size_t last_chars, double last_milliseconds) {
   return std::min(kMostPieceChars, std::max(kLeastPieceChars, next));
 }
 
-std::string Intake_Progress_Text(std::size_t taken, std::size_t total) {
-  const std::size_t percent = total ? std::min<std::size_t>(100, taken * 100 / total) : 100;
-  return "Загружено: " + std::to_string(percent) + "%";
-}
-
 unsigned long long Control_Bytes_For(std::size_t chars, std::size_t rows) {
   return chars * kControlBytesPerChar + rows * kControlBytesPerRow;
 }

@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <string>
 
+#include "platform/platform_texts.h"
+
 // The first piece at most: more than the largest window shows at the
 // smallest font, and small enough for the control to take and paint at once.
 constexpr std::size_t kFirstPieceChars = std::size_t(64) << 10;
@@ -35,8 +37,8 @@ std::size_t Piece_End(const std::wstring& text, std::size_t at, std::size_t want
 // shrinks towards kPieceMilliseconds, at most by half or double at a time.
 std::size_t Next_Piece_Chars(std::size_t last_chars, double last_milliseconds);
 
-// The status bar's share of the text taken in: "Загружено: 37%".
-std::string Intake_Progress_Text(std::size_t taken, std::size_t total);
+// Intake_Progress_Text, the status bar's share of the text taken in, is in
+// platform/platform_texts.h.
 
 // What Wine's control takes for a text, as measured: some 40 bytes a
 // character and 3 KB a row it lays out (each row of a wrapped line counts),

@@ -13,19 +13,6 @@ std::optional<std::string> Startup_Layout_Name(int32_t mode, const std::string& 
   }
 }
 
-const char* Layout_Mode_Label(int32_t mode) {
-  switch (mode) {
-    case 2:
-      return "всегда запоминается при выходе";
-    case 3:
-      return "всегда английская";
-    case 4:
-      return "всегда русская";
-    default:
-      return "всегда по умолчанию";
-  }
-}
-
 std::optional<std::string> Layout_Name_To_Record(uint32_t handle) {
   switch (handle) {
     case 0x04070407u:

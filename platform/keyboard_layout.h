@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/keyboard.h"
+#include "platform/platform_texts.h"
 
 constexpr const char* kRussianLayout = "00000419";
 constexpr const char* kEnglishLayout = "00000409";
@@ -14,8 +15,7 @@ constexpr const char* kGermanLayout = "00000407";
 
 // The layout start-up activates in modes 1 to 4 (`stored` is Size/Raskladka).
 std::optional<std::string> Startup_Layout_Name(int32_t mode, const std::string& stored);
-// The text of the slider's label for modes 1 to 4.
-const char* Layout_Mode_Label(int32_t mode);
+// Layout_Mode_Label, the slider's label for each mode, is in platform/platform_texts.h.
 // What close records for the current layout: German, English or Russian only.
 std::optional<std::string> Layout_Name_To_Record(uint32_t handle);
 

@@ -22,6 +22,7 @@
 #include "platform/keyboard_layout.h"
 #include "platform/progress.h"
 #include "platform/status_panels.h"
+#include "platform/platform_texts.h"
 
 // The main window as a long command sees it.
 class Command_Window {
@@ -46,8 +47,8 @@ class Command_Window {
 // What a long command throws when the user stops it.
 struct Command_Stopped {};
 
-// Status panel 1 after a stopped command, until the status bar is next refreshed.
-constexpr const char* kCommand_Stopped_Status = " Команда прервана";
+// kCommand_Stopped_Status, status panel 1 after a stopped command, is in
+// platform/platform_texts.h.
 
 // Runs `command`; when the user stops it, panel 1 says so and false comes back.
 bool Run_Stoppable(Status_Panels& panels, const std::function<void()>& command);

@@ -15,17 +15,15 @@
 #include <cstdint>
 #include <functional>
 
+#include "platform/platform_texts.h"
+
 using Position_Callback = std::function<void(std::int64_t position)>;
 
 // What a full bar shows when a command puts its result back.
 constexpr int Progress_Full_Marks = 100;
 
-// Texts of the status bar while a long command runs (UTF-8): the label of a
-// one-pass command, the labels of the two passes of smart formatting, and the
-// mark that each tick appends.
-constexpr const char* Progress_Label = "Делаю:";
-constexpr const char* Progress_Label_First_Pass = "Делаю раз:";
-constexpr const char* Progress_Label_Second_Pass = "Делаю два:";
+// The mark that each tick appends to the status bar while a long command
+// runs; its labels are in platform/platform_texts.h.
 constexpr const char* Progress_Mark_Text = "|";
 
 struct Progress {

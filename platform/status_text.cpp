@@ -4,18 +4,10 @@
 
 #include "platform/intake_pieces.h"
 
-std::string Line_Column_Text(int32_t line0, int32_t column) {
-  return " Строка: " + std::to_string(line0 + 1) + ": " + std::to_string(column);
-}
-
 int32_t Shown_Line_Count(int32_t reported, bool last_line_empty, int32_t caret_line0) {
   const int32_t counted = last_line_empty && reported > 0 ? reported - 1 : reported;
   return counted > caret_line0 ? counted : caret_line0 + 1;
 }
-
-std::string Line_Count_Text(int32_t count) { return " Всего строк: " + std::to_string(count); }
-std::string Found_Count_Text(int32_t count) { return " Всего найдено: " + std::to_string(count); }
-std::string Replaced_Count_Text(int32_t count) { return " Всего замен: " + std::to_string(count); }
 
 std::string File_Encoding_Panel_Text(File_Encoding encoding) {
   return std::string(" ") + File_Encoding_Name(encoding);
@@ -90,5 +82,5 @@ Panel_Look Look_Of_Panel(int panel) {
 std::string Document_Panel_Text(File_Encoding encoding, Line_End ends, bool mixed) {
   std::string text = File_Encoding_Panel_Text(encoding);
   if (ends != Line_End::Cr_Lf || mixed) text += std::string(" ") + Line_End_Name(ends);
-  return mixed ? text + " (смеш.)" : text;
+  return mixed ? text + kMixed_Line_Ends_Mark : text;
 }

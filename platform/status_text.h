@@ -7,10 +7,8 @@
 #include "common/file_encoding.h"
 #include "common/line_ends.h"
 #include "platform/edit_area.h"
+#include "platform/platform_texts.h"
 #include "platform/status_panels.h"
-
-constexpr const char* kInsertText = " Вставка";
-constexpr const char* kOverwriteText = " Замена";
 
 enum Status_Panel {
   kPanelLine = 0,
@@ -38,15 +36,11 @@ struct Search_State {
   int32_t Search_Count = 0;
 };
 
-std::string Line_Column_Text(int32_t line0, int32_t column);
 // The control's line count less an empty last line (a final line break does
 // not count the empty line after it), unless the caret stands there: the
 // caret's line is never beyond the count, and an empty text has the one line
 // the caret is on.
 int32_t Shown_Line_Count(int32_t reported, bool last_line_empty, int32_t caret_line0);
-std::string Line_Count_Text(int32_t count);
-std::string Found_Count_Text(int32_t count);
-std::string Replaced_Count_Text(int32_t count);
 std::string File_Encoding_Panel_Text(File_Encoding encoding);
 // The last panel: the file encoding and, where they are not the CR LF of
 // Windows, the line ends, with " (смеш.)" for a file that held more than

@@ -50,8 +50,3 @@ void Search_Dialog_Closed(Search_State& state, bool replace_dialog, Status_Panel
   (replace_dialog ? state.Replace_Open : state.Find_Open) = false;
   panels.Set_Text(kPanelMode, overwriting ? kOverwriteText : kInsertText);
 }
-
-std::string Search_Outside_Win1251_Notice(const std::string& first) {
-  return "В тексте поиска или замены есть знак, которого нет в кодировке WIN: «" + first +
-         "». Такой текст искать и вставлять не умею.";
-}

@@ -4,14 +4,12 @@
 
 #include "common/settings_file.h"
 #include "search/search_step.h"
+#include "search/search_texts.h"
 
 constexpr const char* kFindSection = "Find";
 constexpr const char* kFindKey = "Text";
-constexpr const char* kFindTextDefault = "Введите слово или фразу";
-
-// Find and replace work in Windows-1251: a character it lacks would be
-// looked for, or put in, as '?'. The notice instead names the first one.
-std::string Search_Outside_Win1251_Notice(const std::string& first);
+// The default of that key and the notice of a character Windows-1251 lacks
+// are in search/search_texts.h.
 
 // The Find dialog's text when it opens: the selection when there is one,
 // otherwise the last search text of the settings file. Windows-1251, cut to

@@ -7,10 +7,7 @@
 #include "platform/edit_area.h"
 #include "platform/edit_search.h"
 #include "platform/search_ui.h"
-
-constexpr const char* kGoToLinePrompt = "Введи номер строки:";
-constexpr const char* kGoToLineBadNumber = "Введено что-то совсем несуразное!";
-constexpr const char* kGoToLineMissing = "Искомая строка не найдена. Курсор поставлен в конец текста.";
+#include "search/search_texts.h"
 
 // Drops every leading and trailing character of code 32 or below.
 std::string Trim_Blanks(const std::string& text);

@@ -10,14 +10,10 @@
 #include "platform/status_panels.h"
 #include "platform/status_text.h"
 #include "platform/whole_text.h"
+#include "search/search_texts.h"
 
 // The most characters the Find and Replace dialogs hold in either text field.
 constexpr size_t kDialogTextLimit = 255;
-
-constexpr const char* kFindAgainQuestion = "Текст не найден! Продолжить поиск сначала?";
-// The line break is a single LF.
-constexpr const char* kReplaceAgainQuestion =
-    "Усе шо было заменил. А может и вообще не нашел,\nчто менять...! Попытаться менять сначала?";
 
 // Everything a search command works on.
 struct Search_Context {

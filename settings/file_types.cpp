@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "settings/settings_texts.h"
+
 namespace {
 
 constexpr const char* kFull_Types[] = {"TXT", "INI", "DIZ", "CFG", "LOG", "RU", "NFO", "BAK"};
@@ -49,7 +51,7 @@ std::string Read_Default(const Registry& registry, const std::string& key) {
 }
 
 void Write_Default(Registry& registry, const std::string& key, const std::string& value) {
-  if (!registry.Write_String(key, "", value)) throw Registry_Error("Failed to set data for ''");
+  if (!registry.Write_String(key, "", value)) throw Registry_Error(kRegistry_Write_Failed);
 }
 
 void Associate_Full(Registry& registry, const Program_Location& where, const std::string& type,
@@ -65,11 +67,11 @@ void Associate_Full(Registry& registry, const Program_Location& where, const std
     Write_Default(registry, Extension_Key(type), own);
   }
   const std::string command = Program_Command(where);
-  Write_Default(registry, own, "Файл " + type);
+  Write_Default(registry, own, File_Type_Description(type));
   Write_Default(registry, own + "\\DefaultIcon", Quoted(where.program_path) + "," + icon_index);
   Write_Default(registry, own + "\\shell\\open\\command", command);
   Write_Default(registry, own + "\\shell\\edit\\command", command);
-  Write_Default(registry, own + "\\shell\\edit", "&Изменить");
+  Write_Default(registry, own + "\\shell\\edit", kEdit_Verb_Caption);
 }
 
 void Associate_Edit_Only(Registry& registry, const Program_Location& where, const std::string& type) {

@@ -2,10 +2,6 @@
 
 #include <cctype>
 
-const char* const kUndo_Warning =
-    "  Напоминаю, что большое увеличение значения количеств \"Undo\" (отмена действий)\n"
-    "приведет к расходу оперативной памяти и замедлению работы Лированика.";
-
 int32_t Undo_Limit_From_Text(const std::string& text) {
   int32_t value = 0;
   for (char c : text) {

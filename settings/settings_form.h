@@ -13,6 +13,7 @@
 #include "platform/registry.h"
 #include "settings/file_types.h"
 #include "settings/settings_form_host.h"
+#include "settings/settings_texts.h"
 
 constexpr int kFile_Type_Count = int(sizeof kFile_Type_Boxes / sizeof kFile_Type_Boxes[0]);
 // The ten file-type boxes in the order of kFile_Type_Boxes.
@@ -20,8 +21,8 @@ using File_Type_States = std::array<bool, kFile_Type_Count>;
 
 constexpr int32_t kMax_Undo_Limit = 65535;
 // Above this undo depth OK reminds the user what a deep undo costs.
+// Its text, kUndo_Warning, is in settings/settings_texts.h.
 constexpr int32_t kUndo_Warning_Above = 100;
-extern const char* const kUndo_Warning;
 
 // What the dialog's controls show while it is open.
 struct Settings_Controls {

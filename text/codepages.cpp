@@ -1,6 +1,8 @@
 #include "text/codepages.h"
 
+#include "common/command_ids.h"
 #include "text/byte_map.h"
+#include "text/text_texts.h"
 
 std::string Convert_Text(const std::string& text, Codepage source, Codepage target) {
   return Map_Bytes(text, Conversion_Maps[source][target]);
@@ -12,21 +14,26 @@ const char* Codepage_Name(Codepage page) {
 }
 
 const Conversion Conversions[Conversion_Count] = {
-    {"DOS_WIN", Codepage_DOS, Codepage_WIN, 'D'}, {"KOI_WIN", Codepage_KOI, Codepage_WIN, 'K'},
-    {"ISO_WIN", Codepage_ISO, Codepage_WIN, 'I'}, {"MAC_WIN", Codepage_MAC, Codepage_WIN, 'M'},
-    {"WIN_DOS", Codepage_WIN, Codepage_DOS, 0},   {"WIN_KOI", Codepage_WIN, Codepage_KOI, 0},
-    {"WIN_ISO", Codepage_WIN, Codepage_ISO, 0},   {"WIN_MAC", Codepage_WIN, Codepage_MAC, 0},
-    {"DOS_ISO", Codepage_DOS, Codepage_ISO, 0},   {"DOS_KOI", Codepage_DOS, Codepage_KOI, 0},
-    {"DOS_MAC", Codepage_DOS, Codepage_MAC, 0},   {"KOI_DOS", Codepage_KOI, Codepage_DOS, 0},
-    {"KOI_ISO", Codepage_KOI, Codepage_ISO, 0},   {"KOI_MAC", Codepage_KOI, Codepage_MAC, 0},
-    {"ISO_DOS", Codepage_ISO, Codepage_DOS, 0},   {"ISO_KOI", Codepage_ISO, Codepage_KOI, 0},
-    {"ISO_MAC", Codepage_ISO, Codepage_MAC, 0},   {"MAC_DOS", Codepage_MAC, Codepage_DOS, 0},
-    {"MAC_KOI", Codepage_MAC, Codepage_KOI, 0},   {"MAC_ISO", Codepage_MAC, Codepage_ISO, 0},
+    {IDM_DOS_WIN, Codepage_DOS, Codepage_WIN, 'D'}, {IDM_KOI_WIN, Codepage_KOI, Codepage_WIN, 'K'},
+    {IDM_ISO_WIN, Codepage_ISO, Codepage_WIN, 'I'}, {IDM_MAC_WIN, Codepage_MAC, Codepage_WIN, 'M'},
+    {IDM_WIN_DOS, Codepage_WIN, Codepage_DOS, 0},   {IDM_WIN_KOI, Codepage_WIN, Codepage_KOI, 0},
+    {IDM_WIN_ISO, Codepage_WIN, Codepage_ISO, 0},   {IDM_WIN_MAC, Codepage_WIN, Codepage_MAC, 0},
+    {IDM_DOS_ISO, Codepage_DOS, Codepage_ISO, 0},   {IDM_DOS_KOI, Codepage_DOS, Codepage_KOI, 0},
+    {IDM_DOS_MAC, Codepage_DOS, Codepage_MAC, 0},   {IDM_KOI_DOS, Codepage_KOI, Codepage_DOS, 0},
+    {IDM_KOI_ISO, Codepage_KOI, Codepage_ISO, 0},   {IDM_KOI_MAC, Codepage_KOI, Codepage_MAC, 0},
+    {IDM_ISO_DOS, Codepage_ISO, Codepage_DOS, 0},   {IDM_ISO_KOI, Codepage_ISO, Codepage_KOI, 0},
+    {IDM_ISO_MAC, Codepage_ISO, Codepage_MAC, 0},   {IDM_MAC_DOS, Codepage_MAC, Codepage_DOS, 0},
+    {IDM_MAC_KOI, Codepage_MAC, Codepage_KOI, 0},   {IDM_MAC_ISO, Codepage_MAC, Codepage_ISO, 0},
 };
 
+const Conversion* Conversion_Of(int menu_id) {
+  for (const Conversion& c : Conversions)
+    if (c.Menu_Id == menu_id) return &c;
+  return nullptr;
+}
+
 std::string Conversion_Caption(const Conversion& conversion) {
-  return std::string("Перевести из ") + Codepage_Name(conversion.source) + " в " +
-         Codepage_Name(conversion.target) + " кодировку";
+  return Conversion_Caption_Text(Codepage_Name(conversion.source), Codepage_Name(conversion.target));
 }
 
 namespace {

@@ -82,13 +82,21 @@ const char* Codepage_Name(Codepage page);
 
 // The twenty conversions in the order of the code-page menu's table.
 struct Conversion {
-  const char* Conversion_Name;  // "DOS_WIN": the menu item's name
+  int Menu_Id;  // the command id of its menu item: IDM_DOS_WIN, ...
   Codepage source;
   Codepage target;
   char alt_key;  // the letter of its Alt shortcut, or 0 when it has none
 };
 constexpr int Conversion_Count = 20;
 extern const Conversion Conversions[Conversion_Count];
+
+// An id that no menu item has: marked after a load, it clears every check
+// mark.
+constexpr int No_Conversion = 0;
+
+// The conversion whose menu item has the command id, or none for an id of
+// no conversion.
+const Conversion* Conversion_Of(int menu_id);
 
 // "Перевести из DOS в WIN кодировку", in UTF-8.
 std::string Conversion_Caption(const Conversion& conversion);

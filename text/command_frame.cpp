@@ -15,11 +15,6 @@ std::vector<std::size_t> Line_Starts_Of(Edit_Area& edit) {
   return starts;
 }
 
-std::string Outside_Win1251_Refusal(const std::wstring& first) {
-  return "В тексте есть знаки, которых нет в кодировке WIN, первый: «" + Utf16_To_Utf8(first) +
-         "». Эта команда их не сохранит, поэтому текст оставлен как есть.";
-}
-
 bool Refuse_Outside_Win1251(Text_Command_Host& host, const Kept_Text& text) {
   for (const std::wstring& kept : text.Kept) {
     if (kept == std::wstring(1, wchar_t(kStandIn))) continue;  // a control character of the page

@@ -16,6 +16,7 @@
 #include "platform/long_command.h"
 #include "platform/prompts.h"
 #include "platform/status_panels.h"
+#include "text/text_texts.h"
 
 // The edit area's operations that Edit_Area leaves out.
 class Edit_Area_Extras {
@@ -59,8 +60,8 @@ struct Text_Command_Host {
   Command_Window& window;
   Clipboard_Writer& clipboard;
   Prompts& prompts;
-  // Checks the menu item of the conversion of this name, unchecks the others.
-  std::function<void(const std::string& name)> Mark_Conversion;
+  // Checks the menu item of this command id, unchecks the other conversions'.
+  std::function<void(int menu_id)> Mark_Conversion;
   // A text that came from its file unchanged was read anew in this
   // encoding: the file is in it, and the next save writes it back so.
   std::function<void(File_Encoding encoding)> File_Read_As = {};
@@ -78,4 +79,3 @@ class Text_Long_Command : public Long_Command {
 // page lacks, so they leave such a text alone: true, after telling the user
 // which character stops them, when the text holds one.
 bool Refuse_Outside_Win1251(Text_Command_Host& host, const Kept_Text& text);
-std::string Outside_Win1251_Refusal(const std::wstring& first);

@@ -12,8 +12,9 @@ constexpr std::size_t kPiece = 16 * 1024;
 
 }  // namespace
 
-bool Convert_Document(Text_Command_Host& host, const std::string& Conversion_Name, Codepage source,
-                      Codepage target) {
+bool Convert_Document(Text_Command_Host& host, int menu_id) {
+  const Conversion* conversion = Conversion_Of(menu_id);
+  if (!conversion) return false;
   Kept_Text whole = host.extras.Take_Text();
   if (whole.Bytes.empty() || Refuse_Outside_Win1251(host, whole)) return false;
   std::string text = std::move(whole.Bytes);
@@ -22,7 +23,7 @@ bool Convert_Document(Text_Command_Host& host, const std::string& Conversion_Nam
     Text_Long_Command command(host, std::int64_t(text.size()), {Progress_Label, true});
     for (std::size_t at = 0; at < text.size(); at += kPiece) {
       const std::size_t end = std::min(text.size(), at + kPiece);
-      Convert_Menu_Run(text, at, end, source, target);
+      Convert_Menu_Run(text, at, end, conversion->source, conversion->target);
       Report_Position(command.On_Position(), std::int64_t(end));
     }
     command.Full_Bar();
@@ -35,10 +36,6 @@ bool Convert_Document(Text_Command_Host& host, const std::string& Conversion_Nam
     host.edit.Replace_Selection(text);
   }
   host.edit.Set_Selection(start, start);
-  host.Mark_Conversion(Conversion_Name);
+  host.Mark_Conversion(menu_id);
   return true;
-}
-
-bool Conversion_Checked(const Conversion& conversion, const std::string& name) {
-  return name == conversion.Conversion_Name;
 }

@@ -37,7 +37,7 @@ class Recoding {
     edit.Replace_Text(text);
     host_.edit.Set_Selection(start, start);
     // The text is no longer what the last code-page conversion made it.
-    host_.Mark_Conversion(No_Conversion_Mark);
+    host_.Mark_Conversion(No_Conversion);
   }
 
  private:
@@ -48,17 +48,10 @@ class Recoding {
 
 }  // namespace
 
-std::string Recognized_Status_Text(const std::string& page_name) { return " Распознано: " + page_name; }
-
 std::string Recognized_Chain_Name(const std::vector<Wrong_Reading>& readings) {
   std::string name = Text_Page_Name(readings.front().written);
   if (readings.size() > 1) name += " \u00D7" + std::to_string(readings.size());
   return name;
-}
-
-std::string Not_File_Bytes_Notice(const std::string& first_character) {
-  return "В тексте есть знаки, которых нет в кодировке WIN, первый: «" + first_character +
-         "». Такой текст не может быть байтами файла. Текст не изменён.";
 }
 
 namespace {

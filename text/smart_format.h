@@ -25,15 +25,13 @@
 #include <vector>
 
 #include "platform/progress.h"
+#include "text/text_texts.h"
 
 // A document of fewer lines only beeps.
 constexpr std::size_t Smart_Format_Min_Lines = 2;
 bool Smart_Format_Too_Short(std::size_t line_count);
 
-// The warning asked first (Yes/No), six lines separated by CR, and the notice
-// shown at the end (OK); UTF-8. Both are captioned with the program's caption.
-extern const char* const Smart_Format_Warning;
-extern const char* const Smart_Format_Done;
+// Smart_Format_Warning and Smart_Format_Done are in text/text_texts.h.
 
 // Lines held as views into one buffer. A document of hundreds of thousands
 // of lines would otherwise take a heap block per line, and freeing them

@@ -4,6 +4,7 @@
 Texts the program shows belong in the resources or in a floor's texts table
 (a file whose name ends in "_texts"); this prints every other code file that
 still writes one out, with its count, and the number of such files last.
+With --most N it exits 1 when there are more than N such files.
 """
 import os
 import re
@@ -42,7 +43,13 @@ def literals(source):
 
 
 def main():
-    top = sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+    args = sys.argv[1:]
+    most = None
+    if "--most" in args:
+        at = args.index("--most")
+        most = int(args[at + 1])
+        del args[at:at + 2]
+    top = args[0] if args else os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
     found = []
     for root in ROOTS:
         for folder, _, names in os.walk(os.path.join(top, root)):
@@ -58,7 +65,8 @@ def main():
     for path, count in sorted(found):
         print(f"{count:4} {path}")
     print(f"{len(found)} code files hold Russian string literals outside the texts tables")
+    return 1 if most is not None and len(found) > most else 0
 
 
 if __name__ == "__main__":
-    main()
+    sys.exit(main())

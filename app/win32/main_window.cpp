@@ -512,8 +512,8 @@ bool Main_Window::Create(HINSTANCE instance, const std::vector<std::string>& arg
   Context_Menu = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_POPUPMENU));
   Tray_Menu = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_TRAYMENU));
   Accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
-  Handle = CreateWindowExW(0, kClassName, L"Запоминаем текущую раскладку", WS_OVERLAPPEDWINDOW, 80, 80, 400,
-                           300, State.Application(), Menu, instance, this);
+  Handle = CreateWindowExW(0, kClassName, Wide(kFirst_Window_Caption).c_str(), WS_OVERLAPPEDWINDOW, 80, 80,
+                           400, 300, State.Application(), Menu, instance, this);
   if (!Handle) return false;
   Prompts.Set_Owner(Handle);
   Busy.Set_Window(Handle);
@@ -598,7 +598,7 @@ void Main_Window::Intake_Cut_Short(Intake_Cut why) {
 
 bool Main_Window::May_Close() { return Documents->May_Close(); }
 
-void Main_Window::Clear_Conversion_Marks() { Mark_Conversion(Menu, "Убрать галки"); }
+void Main_Window::Clear_Conversion_Marks() { Mark_Conversion(Menu, No_Conversion); }
 
 std::string Main_Window::Settings_Path() { return Settings_File_Path(Exe_Path); }
 

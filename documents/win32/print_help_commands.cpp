@@ -6,6 +6,7 @@
 #include "common/command_ids.h"
 #include "common/help_topics.h"
 #include "documents/win32/document_host.h"
+#include "documents/documents_texts.h"
 #include "documents/print_document.h"
 #include "documents/win32/view_commands.h"
 #include "common/win1251_unicode.h"
@@ -80,7 +81,7 @@ void Report_Printer_Error(Document_Host& host) {
   wchar_t* text = nullptr;
   FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
                  nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-  host.Prompts.Error(text ? Narrow(text) : "Ошибка принтера " + std::to_string(code));
+  host.Prompts.Error(text ? Narrow(text) : Printer_Error_Text(code));
   if (text) LocalFree(text);
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "documents/documents_texts.h"
 #include "platform/win32/platform_win32.h"
 
 namespace {
@@ -99,9 +100,7 @@ std::string When(unsigned long long written) {
   FILETIME utc{DWORD(written & 0xFFFFFFFF), DWORD(written >> 32)}, local{};
   SYSTEMTIME t{};
   if (!FileTimeToLocalFileTime(&utc, &local) || !FileTimeToSystemTime(&local, &t)) return "";
-  char text[40];
-  snprintf(text, sizeof text, "%02u.%02u.%04u в %02u:%02u", t.wDay, t.wMonth, t.wYear, t.wHour, t.wMinute);
-  return text;
+  return Recovery_Time_Text(t.wDay, t.wMonth, t.wYear, t.wHour, t.wMinute);
 }
 
 double Milliseconds_Since(std::chrono::steady_clock::time_point start) {

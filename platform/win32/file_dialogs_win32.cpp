@@ -5,14 +5,12 @@
 #include <vector>
 
 #include "common/program_paths.h"
+#include "platform/platform_texts.h"
 #include "platform/win32/platform_win32.h"
 #include "zmk/zmk.h"
 
 namespace {
 
-// Filters as pairs of description and pattern, each ending in a zero.
-const wchar_t kOpenFilter[] = L"Лировушки (*.txt)\0*.txt\0Прочая беда (*.*)\0*.*\0";
-const wchar_t kSaveFilter[] = L"Лировушка.txt (*.txt)\0*.txt\0Прочая беда (*.*)\0*.*\0";
 constexpr size_t kNameRoom = 32768;
 
 bool Is_Folder(const std::wstring& path) {
@@ -45,10 +43,11 @@ std::optional<std::string> Run(HWND owner, const std::string& folder, const std:
   if (given.size() >= MAX_PATH) given = given.substr(given.find_last_of(L"\\/") + 1);
   if (given.size() < kNameRoom) std::copy(given.begin(), given.end(), file.begin());
   const std::wstring start = Dialog_Start_Folder(folder);
+  const std::wstring filter = Dialog_Filter(save ? kSave_Filter : kOpen_Filter);
   OPENFILENAMEW ofn{};
   ofn.lStructSize = sizeof(ofn);
   ofn.hwndOwner = owner;
-  ofn.lpstrFilter = save ? kSaveFilter : kOpenFilter;
+  ofn.lpstrFilter = filter.c_str();
   ofn.nFilterIndex = 1;
   ofn.lpstrFile = file.data();
   ofn.nMaxFile = DWORD(file.size());
@@ -72,6 +71,13 @@ std::wstring Dialog_Start_Folder(const std::string& path) {
   if (slash == std::wstring::npos) return {};
   const std::wstring parent = wide.substr(0, slash + 1);
   return Is_Folder(parent) ? Within_Dialog_Limit(parent) : std::wstring();
+}
+
+std::wstring Dialog_Filter(const char* parts) {
+  std::wstring filter = Wide(parts);
+  for (wchar_t& c : filter)
+    if (c == L'|') c = L'\0';
+  return filter;
 }
 
 std::optional<std::string> Win32_File_Dialogs::Ask_Open(const std::string& initial_folder) {

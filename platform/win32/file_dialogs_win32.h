@@ -26,3 +26,8 @@ class Zmk_File_Name_Part : public File_Name_Part {
 // dialogs' 260 characters comes in its short 8.3 form, or not at all when even
 // that is too long: the dialogs break on a longer one.
 std::wstring Dialog_Start_Folder(const std::string& path);
+
+// A filter as the dialogs take it, from one written with "|" after each
+// description and pattern: a zero in place of each "|"; the zero after the
+// string's end closes the list.
+std::wstring Dialog_Filter(const char* parts);

@@ -7,6 +7,7 @@
 #include "common/program_paths.h"
 #include "common/settings_model.h"
 #include "common/win1251_unicode.h"
+#include "platform/platform_texts.h"
 
 std::wstring Wide(const std::string& utf8) { return Utf8_To_Utf16(utf8); }
 std::string Narrow(const std::wstring& wide) { return Utf16_To_Utf8(wide); }
@@ -187,32 +188,32 @@ Shared_File_Bytes Win32_Files::Read_Shared(const std::string& path) {
 std::string System_Error_Text(unsigned long error) {
   switch (error) {
     case ERROR_ACCESS_DENIED:
-      return "Нет доступа: файл или папка только для чтения, либо нет прав на запись в них.";
+      return kError_Access_Denied;
     case ERROR_FILE_READ_ONLY:
-      return "Файл только для чтения.";
+      return kError_Read_Only;
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
     case ERROR_USER_MAPPED_FILE:
-      return "Файл занят другой программой.";
+      return kError_In_Use;
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL:
-      return "На диске не хватило места.";
+      return kError_Disk_Full;
     case ERROR_FILE_NOT_FOUND:
-      return "Файла нет.";
+      return kError_No_File;
     case ERROR_PATH_NOT_FOUND:
-      return "Такой папки нет.";
+      return kError_No_Folder;
     case ERROR_INVALID_NAME:
     case ERROR_BAD_PATHNAME:
-      return "Недопустимое имя файла.";
+      return kError_Bad_Name;
     case ERROR_WRITE_PROTECT:
-      return "Диск защищён от записи.";
+      return kError_Write_Protected;
     case ERROR_NOT_READY:
-      return "Диск не готов.";
+      return kError_Not_Ready;
     case ERROR_NOT_ENOUGH_MEMORY:
     case ERROR_OUTOFMEMORY:
-      return "Не хватило памяти.";
+      return kError_No_Memory;
     case ERROR_FILE_TOO_LARGE:
-      return "Файл слишком велик.";
+      return kError_Too_Large;
   }
   wchar_t* text = nullptr;
   const DWORD size = FormatMessageW(
@@ -222,7 +223,7 @@ std::string System_Error_Text(unsigned long error) {
   if (text) LocalFree(text);
   while (!said.empty() && (said.back() == L'\r' || said.back() == L'\n' || said.back() == L' '))
     said.pop_back();
-  return said.empty() ? "Ошибка системы " + std::to_string(error) + "." : Narrow(said);
+  return said.empty() ? System_Error_Number_Text(error) : Narrow(said);
 }
 
 std::optional<std::string> Win32_Files::Read_All(const std::string& path) {

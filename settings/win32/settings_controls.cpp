@@ -7,6 +7,7 @@
 
 #include "common/help_topics.h"
 #include "platform/win32/platform_win32.h"
+#include "settings/settings_texts.h"
 #include "settings/win32/settings_ids.h"
 
 namespace {
@@ -16,10 +17,6 @@ constexpr int kControl_Ids_Page1[] = {IDC_Group_Types,      IDC_Group_Misc,  IDC
                                       IDC_Recognize_Page,   IDC_Undo_Limit,  IDC_Undo_Limit_Spin,
                                       IDC_Undo_Limit_Label, IDC_Layout_Mode, IDC_Layout_Mode_Label,
                                       IDC_Layout_Label};
-
-const char* const kRow_Check_Hints[kSoundCount] = {
-    "Запуск программы", "Разворачивание, восстановление или изменение размера окна", "Распахивание окна",
-    "Сворачивание окна", "Выход из программы"};
 
 std::vector<int> Page_Controls(int page) {
   std::vector<int> ids;
@@ -112,11 +109,11 @@ void Set_Row_File(HWND dialog, int row, const std::string& path) {
 
 void Init_Controls(HWND dialog) {
   HWND pages = GetDlgItem(dialog, IDC_PageControl);
-  const wchar_t* captions[] = {L"Настройки", L"Звуки"};
+  std::wstring captions[] = {Wide(kSettings_Page_Caption), Wide(kSounds_Page_Caption)};
   for (int i = 0; i < 2; ++i) {
     TCITEMW tab{};
     tab.mask = TCIF_TEXT;
-    tab.pszText = const_cast<wchar_t*>(captions[i]);
+    tab.pszText = captions[i].data();
     SendMessageW(pages, TCM_INSERTITEMW, i, LPARAM(&tab));
   }
   SendDlgItemMessageW(dialog, IDC_Undo_Limit, EM_LIMITTEXT, 5, 0);
@@ -129,9 +126,9 @@ void Init_Controls(HWND dialog) {
                               dialog, nullptr, nullptr, nullptr);
   SendMessageW(tips, TTM_SETMAXTIPWIDTH, 0, 400);
   for (int row = 0; row < kSoundCount; ++row) {
-    Add_Hint(tips, dialog, Row_Control(row, IDC_Row_Sound), kRow_Check_Hints[row]);
-    Add_Hint(tips, dialog, Row_Control(row, IDC_Row_Button), "Обзор");
-    Add_Hint(tips, dialog, Row_Control(row, IDC_Row_BitBtn), "Проиграть выбранный файл");
+    Add_Hint(tips, dialog, Row_Control(row, IDC_Row_Sound), kSound_Row_Hints[row]);
+    Add_Hint(tips, dialog, Row_Control(row, IDC_Row_Button), kBrowse_Hint);
+    Add_Hint(tips, dialog, Row_Control(row, IDC_Row_BitBtn), kPlay_Hint);
   }
   // The page control lies beneath the pages' controls, and its own painting
   // must leave them alone.

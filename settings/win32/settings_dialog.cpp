@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/command_ids.h"
+#include "platform/win32/file_dialogs_win32.h"
 #include "platform/win32/platform_win32.h"
 #include "platform/win32/registry_win32.h"
 #include "settings/settings_form.h"
@@ -18,7 +19,6 @@
 
 namespace {
 
-constexpr char kSound_File_Filter[] = "Звуковые файлы (*.wav)|*.wav";
 // The slider's move is handled after the slider's own mouse handling has
 // returned: blinking_ inside it would pump the button-up into a slider that
 // then keeps the mouse captured.
@@ -70,10 +70,7 @@ void Settings_Dialog::On_Init_Dialog() {
 
 // A row's browse button: the open dialog for a sound file.
 void Settings_Dialog::Browse_Sound(int row) {
-  std::wstring filter = Wide(kSound_File_Filter);
-  for (wchar_t& c : filter)
-    if (c == L'|') c = L'\0';
-  filter.push_back(L'\0');
+  const std::wstring filter = Dialog_Filter(kSound_File_Filter);
   // Given a file with its folder the dialog opens there; given a folder
   // alone it may open in the last folder it showed instead.
   Win32_Files files;

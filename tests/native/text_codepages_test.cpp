@@ -110,18 +110,17 @@ TEST(TextCodepages, WholeTextKeepsAsciiAndLength) {
   EXPECT_EQ(Convert_Text("", Codepage_DOS, Codepage_WIN), "");
 }
 
-TEST(TextCodepages, TwentyDistinctConversionsWithTheirNamesAndCaptions) {
+TEST(TextCodepages, TwentyDistinctConversionsWithTheirMenuIdsAndCaptions) {
   std::set<std::pair<int, int>> pairs;
-  std::set<std::string> names;
+  std::set<int> ids;
   for (const Conversion& c : Conversions) {
     EXPECT_NE(c.source, c.target);
     pairs.insert({c.source, c.target});
-    names.insert(c.Conversion_Name);
-    EXPECT_EQ(std::string(c.Conversion_Name),
-              std::string(Codepage_Name(c.source)) + "_" + Codepage_Name(c.target));
+    ids.insert(c.Menu_Id);
   }
   EXPECT_EQ(pairs.size(), 20u);
-  EXPECT_EQ(names.size(), 20u);
+  EXPECT_EQ(ids.size(), 20u);
+  EXPECT_EQ(ids.count(No_Conversion), 0u);
   EXPECT_EQ(Conversions[0].alt_key, 'D');
   EXPECT_EQ(Conversions[3].alt_key, 'M');
   EXPECT_EQ(Conversions[4].alt_key, 0);

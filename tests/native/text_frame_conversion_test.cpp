@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "common/command_ids.h"
 #include "fakes/text_frame_fakes.h"
 #include "text/code_page_charts.h"
 #include "text/codepages.h"
@@ -17,7 +18,7 @@ TEST(TextFrameConversion, WholeDocumentOneUndoStepCaretBackClipboardMarked) {
   const std::string dos = "\x8F\xE0\xA8\xA2\xA5\xE2, \x8C\xA8\xE0\r";  // Привет, Мир in DOS
   f.edit.text = dos;
   f.Select(3, 7);
-  ASSERT_TRUE(Convert_Document(f.host, "DOS_WIN", Codepage_DOS, Codepage_WIN));
+  ASSERT_TRUE(Convert_Document(f.host, IDM_DOS_WIN));
   EXPECT_EQ(f.edit.text, "\xCF\xF0\xE8\xE2\xE5\xF2, \xCC\xE8\xF0\r");
   EXPECT_EQ(f.edit.sel.Start, 3);
   EXPECT_EQ(f.edit.sel.End, 3);
@@ -25,7 +26,7 @@ TEST(TextFrameConversion, WholeDocumentOneUndoStepCaretBackClipboardMarked) {
   ASSERT_EQ(f.edit.undo.size(), 1u);
   EXPECT_EQ(f.edit.undo[0], dos);
   EXPECT_EQ(f.clipboard.held, f.edit.text);
-  EXPECT_EQ(f.marks, (std::vector<std::string>{"DOS_WIN"}));
+  EXPECT_EQ(f.marks, (std::vector<int>{IDM_DOS_WIN}));
   EXPECT_EQ(f.keyboard.activated, (std::vector<std::string>{"00000419", "00000409"}));
   EXPECT_TRUE(f.edit.Undo());
   EXPECT_EQ(f.edit.text, dos);
@@ -34,7 +35,7 @@ TEST(TextFrameConversion, WholeDocumentOneUndoStepCaretBackClipboardMarked) {
 TEST(TextFrameConversion, EmptyDocumentTouchesNothing) {
   Text_Frame_Fixture f;
   f.clipboard.held = "before";
-  EXPECT_FALSE(Convert_Document(f.host, "KOI_WIN", Codepage_KOI, Codepage_WIN));
+  EXPECT_FALSE(Convert_Document(f.host, IDM_KOI_WIN));
   EXPECT_EQ(f.clipboard.writes, 0);
   EXPECT_EQ(f.clipboard.held, "before");
   EXPECT_TRUE(f.marks.empty());
@@ -49,11 +50,11 @@ TEST(TextFrameConversion, ClipboardHeldByAnotherProgramStillConverts) {
   f.clipboard.refuses = true;
   f.edit.text = "\xE1\xC2";  // Аб in KOI
   f.Select(1, 1);
-  ASSERT_TRUE(Convert_Document(f.host, "KOI_WIN", Codepage_KOI, Codepage_WIN));
+  ASSERT_TRUE(Convert_Document(f.host, IDM_KOI_WIN));
   EXPECT_EQ(f.edit.text, "\xC0\xE1");
   EXPECT_EQ(f.clipboard.held, "foreign text");
   EXPECT_EQ(f.edit.sel.Start, 1);
-  EXPECT_EQ(f.marks, (std::vector<std::string>{"KOI_WIN"}));
+  EXPECT_EQ(f.marks, (std::vector<int>{IDM_KOI_WIN}));
 }
 
 // Every byte of KOI whose character WIN holds too, Ё, ё, ° and the no-break
@@ -71,13 +72,13 @@ TEST(TextFrameConversion, KoiWinAndBackRestoresEverySharedCharacterInTwoUndoStep
   ASSERT_GT(koi.size(), 128u + 64u);
   f.edit.text = koi;
   f.Select(200, 200);
-  Convert_Document(f.host, "KOI_WIN", Codepage_KOI, Codepage_WIN);
+  Convert_Document(f.host, IDM_KOI_WIN);
   EXPECT_EQ(Bytes_As_Text(f.edit.text, Page_WIN), Bytes_As_Text(koi, Page_KOI));
-  Convert_Document(f.host, "WIN_KOI", Codepage_WIN, Codepage_KOI);
+  Convert_Document(f.host, IDM_WIN_KOI);
   EXPECT_EQ(f.edit.text, koi);
   EXPECT_EQ(f.edit.sel.Start, 200);
   EXPECT_EQ(f.edit.undo.size(), 2u);
-  EXPECT_EQ(f.marks, (std::vector<std::string>{"KOI_WIN", "WIN_KOI"}));
+  EXPECT_EQ(f.marks, (std::vector<int>{IDM_KOI_WIN, IDM_WIN_KOI}));
 }
 
 TEST(TextFrameConversion, ALongConversionShowsItsProgressAndEscLeavesTheTextAlone) {
@@ -88,8 +89,7 @@ TEST(TextFrameConversion, ALongConversionShowsItsProgressAndEscLeavesTheTextAlon
   f.window.on_pump = [&] { marks.push_back(f.panels.panels[3]); };
   f.window.stop_at_pump = 5;
   f.clipboard.held = "before";
-  EXPECT_FALSE(
-      Run_Stoppable(f.panels, [&] { Convert_Document(f.host, "DOS_WIN", Codepage_DOS, Codepage_WIN); }));
+  EXPECT_FALSE(Run_Stoppable(f.panels, [&] { Convert_Document(f.host, IDM_DOS_WIN); }));
   EXPECT_EQ(marks, (std::vector<std::string>{"|", "||", "|||", "||||", "|||||"}));
   EXPECT_EQ(f.edit.text, dos);
   EXPECT_TRUE(f.edit.undo.empty());
@@ -101,16 +101,16 @@ TEST(TextFrameConversion, ALongConversionShowsItsProgressAndEscLeavesTheTextAlon
   EXPECT_TRUE(f.window.enabled);
 }
 
-TEST(TextFrameConversion, AtMostOneItemCheckedAndClearingNameChecksNone) {
-  for (const Conversion& named : Conversions) {
-    int checked = 0;
-    for (const Conversion& item : Conversions) checked += Conversion_Checked(item, named.Conversion_Name);
-    EXPECT_EQ(checked, 1) << named.Conversion_Name;
-    EXPECT_TRUE(Conversion_Checked(named, named.Conversion_Name));
-  }
-  for (const char* name : {No_Conversion_Mark, "dos_win", "DOS_WIN ", ""}) {
-    for (const Conversion& item : Conversions) EXPECT_FALSE(Conversion_Checked(item, name)) << name;
-  }
+TEST(TextFrameConversion, EachMenuIdFindsItsOwnConversionAndNoOtherIdFindsOne) {
+  for (const Conversion& c : Conversions) EXPECT_EQ(Conversion_Of(c.Menu_Id), &c) << c.Menu_Id;
+  for (int id : {No_Conversion, IDM_DOS_WIN - 1, IDM_Recognize_Page, IDM_Retype_To_Russian, -IDM_KOI_WIN})
+    EXPECT_EQ(Conversion_Of(id), nullptr) << id;
+  Text_Frame_Fixture f;
+  f.edit.text = "\xE1\xC2";  // Аб in KOI
+  EXPECT_FALSE(Convert_Document(f.host, IDM_Retype_To_Russian));
+  EXPECT_EQ(f.edit.text, "\xE1\xC2");
+  EXPECT_TRUE(f.marks.empty());
+  EXPECT_EQ(f.clipboard.writes, 0);
 }
 
 // The document as UTF-16 with an undo history of whole texts.
@@ -145,7 +145,7 @@ TEST(TextFrameRecode, RecognisesThePageAndReadsTheTextInItInOneUndoStep) {
   EXPECT_EQ(f.panels.panels[1], " Распознано: KOI");
   EXPECT_EQ(f.edit.sel.Start, 4);
   EXPECT_EQ(f.edit.sel.End, 4);
-  EXPECT_EQ(f.marks, (std::vector<std::string>{No_Conversion_Mark}));
+  EXPECT_EQ(f.marks, (std::vector<int>{No_Conversion}));
   EXPECT_TRUE(f.window.notices.empty());
 
   // Now WIN, a second run changes nothing and says so.
@@ -167,7 +167,8 @@ TEST(TextFrameRecode, RecognisesThePageAndReadsTheTextInItInOneUndoStep) {
 // "Le programme ne peut pas ouvrir le fichier, car il n'est plus là, hélas." in
 // Windows-1252: a page the detector does not read.
 const std::string French_1252 =
-    "Le programme ne peut pas ouvrir le fichier, car il n\x92" "est plus l\xE0, h\xE9las.";
+    "Le programme ne peut pas ouvrir le fichier, car il n\x92"
+    "est plus l\xE0, h\xE9las.";
 
 TEST(TextFrameRecode, TooLittleRussianATextItCannotTellOrCharactersOutsideWinChangeNothing) {
   Text_Frame_Fixture f;

@@ -180,10 +180,10 @@ TEST_F(TextCommands, MarksFollowTheMenuItemsAndALoadClearsThem) {
     std::string expected = Conversion_Caption(Conversions[i]);
     if (Conversions[i].alt_key) expected += std::string("\tAlt+") + Conversions[i].alt_key;
     EXPECT_EQ(Narrow(caption), expected) << i;
-    Mark_Conversion(Probe().Menu(), Conversions[i].Conversion_Name);
+    Mark_Conversion(Probe().Menu(), Conversions[i].Menu_Id);
     for (int j = 0; j < Conversion_Count; ++j) EXPECT_EQ(Checked(IDM_DOS_WIN + j), i == j);
   }
-  Mark_Conversion(Probe().Menu(), "Убрать галки");
+  Mark_Conversion(Probe().Menu(), No_Conversion);
   for (int j = 0; j < Conversion_Count; ++j) EXPECT_FALSE(Checked(IDM_DOS_WIN + j));
 }
 

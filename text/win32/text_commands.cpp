@@ -19,7 +19,7 @@ Text_Commands::Text_Commands(Text_Host host)
       progress_(host_),
       unicode_(host_.Edit),
       frame_{host_.Document,    extras_,    host_.Keys,     host_.Status,
-             progress_,         clipboard_, host_.Messages, [this](const std::string& name) { Mark(name); },
+             progress_,         clipboard_, host_.Messages, [this](int menu_id) { Mark(menu_id); },
              host_.File_Read_As} {}
 
 // A command that runs out of memory on a huge text leaves the document as
@@ -40,7 +40,7 @@ void Text_Commands::Run_Recode(void (*command)(Text_Command_Host&, Unicode_Edit&
   Run_Guarded([this, command](Text_Command_Host& frame) { command(frame, unicode_); });
 }
 
-void Text_Commands::Mark(const std::string& name) { Mark_Conversion(host_.Menu, name); }
+void Text_Commands::Mark(int menu_id) { Mark_Conversion(host_.Menu, menu_id); }
 
 namespace {
 
@@ -55,12 +55,10 @@ void Text_Commands::Register(Command_Table& table) {
   const auto add = [&table, this](int id, void (*command)(Text_Command_Host&)) {
     table.Add(id, [this, command] { Run_Guarded(command); });
   };
-  for (const Conversion_Item& item : kConversion_Items) {
-    const Conversion& c = Conversion_Of(item);
-    table.Add(item.Id, [this, &c] {
-      Run_Guarded(
-          [&c](Text_Command_Host& frame) { Convert_Document(frame, c.Conversion_Name, c.source, c.target); });
-    });
+  for (const Conversion& c : Conversions) {
+    const int id = c.Menu_Id;
+    table.Add(id,
+              [this, id] { Run_Guarded([id](Text_Command_Host& frame) { Convert_Document(frame, id); }); });
   }
   add(IDM_Retype_To_Russian, Retype_To_Russian_Command);
   add(IDM_Retype_To_Latin, Retype_To_Latin_Command);

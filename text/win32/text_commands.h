@@ -23,7 +23,7 @@ class Text_Commands {
   void Run_Guarded(Command command);
   // The commands that read the document as a file's bytes.
   void Run_Recode(void (*command)(Text_Command_Host&, Unicode_Edit&));
-  void Mark(const std::string& name);
+  void Mark(int menu_id);
 
   Text_Host host_;
   Rich_Edit_Extras extras_;

@@ -103,10 +103,9 @@ struct Text_Frame_Fixture {
   Fake_Command_Window window;
   Fake_Clipboard_Writer clipboard;
   Fake_Prompts prompts;
-  std::vector<std::string> marks;
-  Text_Command_Host host{
-      edit,   edit,      keyboard, panels,
-      window, clipboard, prompts,  [this](const std::string& name) { marks.push_back(name); }};
+  std::vector<int> marks;
+  Text_Command_Host host{edit,   edit,      keyboard, panels,
+                         window, clipboard, prompts,  [this](int menu_id) { marks.push_back(menu_id); }};
 
   Text_Frame_Fixture() { panels.panels[2] = " Вставка"; }
   void Select(int32_t start, int32_t end) { edit.sel = {start, end}; }
