@@ -25,7 +25,7 @@ Creation_Settings Read_Creation_Settings(Settings_File& file, const std::vector<
   } else {
     s.Startup_Layout = Startup_Layout_Name(s.Layout_Mode, {});
   }
-  s.Current_Path = file.Read_String(kSize, "Path", args.size() == 1 ? args[0] : exe_path);
+  s.Dialog_Path = file.Read_String(kSize, "Path", args.size() == 1 ? args[0] : exe_path);
   s.Bounds.Top = file.Read_Integer(kSize, "Top", at_dpi(80));
   s.Bounds.Left = file.Read_Integer(kSize, "Left", at_dpi(80));
   s.Bounds.Height = file.Read_Integer(kSize, "Height", at_dpi(300));
@@ -71,7 +71,7 @@ Settings_Model Read_Activation_Settings(Settings_File& file) {
 }
 
 void Write_Close_Settings(Settings_File& file, const Close_State& s) {
-  file.Write_String(kSize, "Path", s.Current_Path);
+  file.Write_String(kSize, "Path", s.Dialog_Path);
   file.Write_Integer(kSize, "Top", s.Bounds.Top);
   file.Write_Integer(kSize, "Left", s.Bounds.Left);
   file.Write_Integer(kSize, "Height", s.Bounds.Height);

@@ -11,7 +11,7 @@
 struct Creation_Settings {
   int32_t Layout_Mode = 1;
   std::optional<std::string> Startup_Layout;  // layout to activate, if any
-  std::string Current_Path;
+  std::string Dialog_Path;                    // the file the Open and Save dialogs start at ("Path")
   Window_Bounds Bounds;
   std::string Window_State = "wsNormal";
   Window_Bounds Normal_Bounds;
@@ -33,7 +33,7 @@ Creation_Settings Read_Creation_Settings(Settings_File& file, const std::vector<
 Settings_Model Read_Activation_Settings(Settings_File& file);
 
 struct Close_State {
-  std::string Current_Path;
+  std::string Dialog_Path;
   Window_Bounds Bounds;  // current bounds, maximised ones included
   Window_Bounds Normal_Bounds;
   std::optional<std::string> Layout_Name;  // only the three known layouts are recorded

@@ -107,13 +107,13 @@ bool Loads_Follow(Guard_Column column) {
 Guard_Result Guard_Named_Save(Document_Session& s, Guard_Column column, const std::string& name) {
   if (!Save_To(s, name)) return Guard_Result::Stop;
   if (Loads_Follow(column)) s.Edit.Set_Modified(false);
-  s.Current_Path = name;
+  s.Dialog_Path = name;
   Add_To_History(s, name);
   return Guard_Result::Go_On;
 }
 
 Guard_Result Guard_Dialog_Save(Document_Session& s, Guard_Column column) {
-  s.Save_Dialog.Initial_Folder = s.Current_Path;
+  s.Save_Dialog.Initial_Folder = s.Dialog_Path;
   if (!Loads_Follow(column)) s.Save_Dialog.File_Name = kUntitledName;
   const auto chosen = Show_Save_Dialog(s);
   // The user asked to keep the changes and then gave no file to keep them
@@ -121,7 +121,7 @@ Guard_Result Guard_Dialog_Save(Document_Session& s, Guard_Column column) {
   // Cancel, whichever command asked.
   if (!chosen) return Guard_Result::Stop;
   if (!Save_To(s, *chosen)) return Guard_Result::Stop;
-  s.Current_Path = *chosen;
+  s.Dialog_Path = *chosen;
   if (Loads_Follow(column)) {
     s.Doc.Name = *chosen;
     s.Window.Show_Document();
@@ -176,7 +176,7 @@ void New_Document(Document_Session& s) {
 
 void Open_Document(Document_Session& s) {
   if (Save_Changes_Guard(s, Guard_Column::Open) == Guard_Result::Go_On) {
-    if (auto path = s.Dialogs.Ask_Open(s.Current_Path)) Open_Chosen_File(s, *path);
+    if (auto path = s.Dialogs.Ask_Open(s.Dialog_Path)) Open_Chosen_File(s, *path);
   }
   Restore_Layout(s.Keys, s.Saved_Layout);
 }
@@ -214,7 +214,7 @@ void Open_Chosen_File(Document_Session& s, const std::string& path) {
     return;
   }
   s.Saved_Layout = s.Keys.Current_Layout();
-  if (Load_File(s, path, bytes)) s.Current_Path = path;
+  if (Load_File(s, path, bytes)) s.Dialog_Path = path;
 }
 
 void Open_From_History(Document_Session& s, const std::string& path) {
@@ -229,7 +229,7 @@ void Open_From_History(Document_Session& s, const std::string& path) {
       s.Prompts.Notice(kHistoryFileMissing);
     return;
   }
-  if (Load_File(s, path, bytes)) s.Current_Path = path;
+  if (Load_File(s, path, bytes)) s.Dialog_Path = path;
   Restore_Layout(s.Keys, s.Saved_Layout);
 }
 
@@ -239,18 +239,18 @@ static void Save_Under_Chosen_Name(Document_Session& s) {
   if (!chosen || !Save_To(s, *chosen)) return;
   s.Doc.Name = *chosen;
   s.Window.Show_Document();
-  s.Current_Path = *chosen;
+  s.Dialog_Path = *chosen;
   s.Edit.Set_Modified(false);
   Add_To_History(s, *chosen);
 }
 
 void Save_Command(Document_Session& s) {
   const std::string name = s.Doc.Name;
-  s.Save_Dialog.Initial_Folder = s.Current_Path;
+  s.Save_Dialog.Initial_Folder = s.Dialog_Path;
   if (!s.Doc.Untitled()) {
     if (!Save_To(s, name)) return;
     s.Edit.Set_Modified(false);
-    s.Current_Path = name;
+    s.Dialog_Path = name;
     Add_To_History(s, name);
     return;
   }
@@ -268,7 +268,7 @@ void Save_As_Command(Document_Session& s) {
     s.Save_Dialog.Initial_Folder = name;
   } else {
     s.Save_Dialog.File_Name = kUntitledName;
-    s.Save_Dialog.Initial_Folder = s.Current_Path;
+    s.Save_Dialog.Initial_Folder = s.Dialog_Path;
   }
   Save_Under_Chosen_Name(s);
 }

@@ -40,7 +40,7 @@ struct Document_Session {
   Shell& System_Shell;
   Keyboard& Keys;
   Recent_Files& History;
-  std::string& Current_Path;
+  std::string& Dialog_Path;  // the file the Open and Save dialogs start at
   uint32_t& Saved_Layout;
   bool& Find_Next_Ready;
   const bool& Caret_Memory;

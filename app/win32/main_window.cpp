@@ -64,7 +64,7 @@ void Main_Window::Apply_Creation_Settings() {
   s.Bounds = Fit_On_Screen(s.Bounds, Virtual_Screen());
   s.Normal_Bounds = Fit_On_Screen(s.Normal_Bounds, Virtual_Screen());
   if (s.Startup_Layout) Keyboard.Activate_Layout(*s.Startup_Layout);
-  Current_Path = s.Current_Path;
+  Dialog_Path = s.Dialog_Path;
   MoveWindow(Handle, s.Bounds.Left, s.Bounds.Top, s.Bounds.Width, s.Bounds.Height, FALSE);
   State.Start(s.Normal_Bounds, s.Maximized);
   Look.Back_Color = s.Back_Color;
@@ -143,7 +143,7 @@ void Main_Window::On_Dpi_Changed(int dpi, const RECT& suggested) {
 
 Close_State Main_Window::Gather_Close_State() {
   Close_State s;
-  s.Current_Path = Current_Path;
+  s.Dialog_Path = Dialog_Path;
   // Minimising the program (to the taskbar or the tray) only hides the main
   // window, which keeps its rectangle and its maximised state meanwhile.
   s.Bounds = Current_Bounds(Handle);

@@ -153,7 +153,7 @@ class Main_Window : public Document_Window, private Window_State_Host {
   std::string Exe_Path;
   std::vector<std::string> Args;  // command-line arguments after the program name
 
-  std::string Current_Path;
+  std::string Dialog_Path;  // the file the Open and Save dialogs start at
   // The document's name, title, encoding and line ends, which the caption,
   // the taskbar entry and the status bar show.
   Document Doc;

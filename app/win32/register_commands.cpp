@@ -21,7 +21,7 @@ void Main_Window::Register_Commands() {
                                                                 Help_Display,
                                                                 Keyboard,
                                                                 History_List,
-                                                                Current_Path,
+                                                                Dialog_Path,
                                                                 Saved_Layout,
                                                                 Search.Find_Next_Ready,
                                                                 Settings,

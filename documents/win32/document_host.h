@@ -30,7 +30,7 @@ struct Document_Host {
   Help_Viewer*& Help;  // the main window's, which tests may replace
   Keyboard& Keys;
   Recent_Files& History;
-  std::string& Current_Path;
+  std::string& Dialog_Path;  // the file the Open and Save dialogs start at
   uint32_t& Saved_Layout;
   bool& Find_Next_Ready;
   const Settings_Model& Settings;

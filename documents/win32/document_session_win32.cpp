@@ -38,7 +38,7 @@ void With_Document_Session(Document_Host& host, const std::function<void(Documen
                            host.System_Shell,
                            host.Keys,
                            host.History,
-                           host.Current_Path,
+                           host.Dialog_Path,
                            host.Saved_Layout,
                            host.Find_Next_Ready,
                            host.Settings.Caret_Memory,

@@ -166,7 +166,7 @@ TEST(SettingsFile, FirstRunCloseWritesEveryDefaultInOrder) {
   const auto created = Read_Creation_Settings(file, {}, "C:\\Prog\\Lirovant.exe");
   const auto model = Read_Activation_Settings(file);
   Close_State state;
-  state.Current_Path = created.Current_Path;
+  state.Dialog_Path = created.Dialog_Path;
   state.Bounds = created.Bounds;
   state.Normal_Bounds = created.Normal_Bounds;
   state.Layout_Name = "00000409";

@@ -27,7 +27,7 @@ TEST_F(StartupSettings, DefaultsOfAFirstRun) {
   EXPECT_EQ(s.Back_Color, int32_t(0x80000018u));
   EXPECT_TRUE(s.Word_Wrap);
   EXPECT_EQ(s.Undo_Limit, 50);
-  EXPECT_EQ(s.Current_Path, "C:\\Prog\\Lirovant.exe");
+  EXPECT_EQ(s.Dialog_Path, "C:\\Prog\\Lirovant.exe");
   EXPECT_FALSE(s.Startup_Layout.has_value());
   for (int i = 0; i < 8; ++i) {
     EXPECT_EQ(s.Files.Names[i], "");
@@ -71,10 +71,10 @@ TEST_F(StartupSettings, WindowStateOnlyNormalAndMinimizedStartNormal) {
 }
 
 TEST_F(StartupSettings, StoredPathWinsOverTheSingleArgument) {
-  EXPECT_EQ(Create({"a.txt"}).Current_Path, "a.txt");
-  EXPECT_EQ(Create({"a.txt", "b.txt"}).Current_Path, "C:\\Prog\\Lirovant.exe");
+  EXPECT_EQ(Create({"a.txt"}).Dialog_Path, "a.txt");
+  EXPECT_EQ(Create({"a.txt", "b.txt"}).Dialog_Path, "C:\\Prog\\Lirovant.exe");
   Set("Size/Path", "D:\\docs\\x.txt");
-  EXPECT_EQ(Create({"a.txt"}).Current_Path, "D:\\docs\\x.txt");
+  EXPECT_EQ(Create({"a.txt"}).Dialog_Path, "D:\\docs\\x.txt");
 }
 
 TEST_F(StartupSettings, StartupLayoutModes) {

@@ -41,7 +41,7 @@ void Run_Profile_Steps(Profile& profile) {
   Settings_File file(profile);
   file.Write_String("Find", "Text", "Введите слово или фразу");
   Close_State state;
-  state.Current_Path = "C:\\Документы\\отчёт.txt";
+  state.Dialog_Path = "C:\\Документы\\отчёт.txt";
   state.Layout_Name = "00000419";
   state.Model.Sound_File = {"Sound\\Zapusk.wav", "", "x.wav", "y.wav", "z.wav"};
   state.Files.Names[0] = "C:\\a.txt";

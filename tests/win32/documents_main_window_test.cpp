@@ -216,7 +216,7 @@ TEST_F(DocumentsMainWindow, AHistoryItemLoadsItsFileAndSaveWritesItBack) {
   EXPECT_EQ(Window().Caption(), path);
   EXPECT_EQ(Probe().Edit().Text(), "first\rsecond\r");
   EXPECT_FALSE(Probe().Edit().Modified());
-  EXPECT_EQ(Probe().Current_Path(), path);
+  EXPECT_EQ(Probe().Dialog_Path(), path);
 
   Probe().Edit().Set_Selection(0, 0);
   Probe().Edit().Replace_Selection("0\r");

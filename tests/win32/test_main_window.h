@@ -41,7 +41,7 @@ class Main_Window_Probe {
   Document& Doc() { return w_.Doc; }
   Search_State& Search() { return w_.Search; }
   Recent_Files& History_List() { return w_.History_List; }
-  const std::string& Current_Path() const { return w_.Current_Path; }
+  const std::string& Dialog_Path() const { return w_.Dialog_Path; }
   const std::string& Exe_Path() const { return w_.Exe_Path; }
   Text_Intake& Intake() { return w_.Intake; }
   Document_Control& Control() { return w_.Control; }
