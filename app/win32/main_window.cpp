@@ -292,7 +292,6 @@ LRESULT Main_Window::On_Message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
           Control.History().Changed();
           On_Edit_Change();
           Recovery_Files.Text_Changed();
-          Status.Set_Text(kPanelEncoding, Document_Panel_Text(Doc.Encoding, Doc.Ends, Doc.Mixed_Ends));
           Show_Modified();
         }
         return 0;

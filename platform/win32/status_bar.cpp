@@ -86,6 +86,7 @@ std::string Status_Bar::Text(int panel) { return panel >= 0 && panel < kPanelTot
 
 void Status_Bar::Set_Text(int panel, const std::string& text) {
   if (panel < 0 || panel >= kPanelTotal) return;
+  if (hwnd_ && text == shown_[panel] && text == texts_[panel]) return;
   texts_[panel] = text;
   // A text wider than its panel was laid out for widens the panel; the
   // progress marks only fill what room their panel has.
@@ -104,4 +105,5 @@ void Status_Bar::Show(int panel) {
   // Two tabs put a panel's text against its right edge.
   const std::wstring text = Wide((panel == kPanelMode && mode_right_ ? "\t\t" : "") + texts_[panel]);
   SendMessageW(hwnd_, SB_SETTEXTW, WPARAM(panel), LPARAM(text.c_str()));
+  shown_[panel] = texts_[panel];
 }

@@ -36,6 +36,8 @@ class Status_Bar : public Status_Panels {
   HFONT font_ = nullptr;
   int dpi_ = 96;
   std::string texts_[kPanelTotal];
+  // What the bar itself holds: a key that changes nothing there costs nothing.
+  std::string shown_[kPanelTotal];
   Panel_Look looks_[kPanelTotal];
   // The room each panel's text was given when the panels were last laid out.
   int need_[kPanelTotal] = {};
