@@ -8,8 +8,6 @@
 # a Greek file, which it cannot tell, opens and stays as it is.
 source "$(dirname "$0")/lib.sh"
 
-hex() { od -An -tx1 < "$1"; }
-
 # KOI8-R has no №, so the text carries Ё, ё, the degree sign and the no-break space.
 text='Ёлка в лесу стояла, зелёная была.\r\nМороз и солнце; день чудесный!\r\nЖёлтые листья, -5 °C, тёплый чай.\r\n'
 printf "$text" | iconv -f utf-8 -t koi8-r > "$app/koi.txt"

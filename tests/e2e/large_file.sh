@@ -21,14 +21,7 @@ keys "$id" ctrl+End
 xdotool type --delay 60 "the end 42"
 sleep 0.5
 keys "$id" ctrl+s
-saved() {
-  for _ in $(seq 1 600); do
-    cmp -s "$app/big.txt" "$work/big.orig" || { sleep 1; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
-check "the save writes the file" saved
+check "the save writes the file" wait_changed "$app/big.txt" "$work/big.orig" 60
 shot saved
 cp "$work/saved.png" "$here/build/e2e-large-file-saved.png" 2>/dev/null || true
 { cat "$work/big.orig"; printf 'the end 42'; } > "$work/big.expected"

@@ -55,6 +55,20 @@ retry_lost_start() {
   start_app "${args[@]}"
 }
 
+# A file's bytes in hex, to compare two files' bytes in a check's words.
+hex() { od -An -tx1 < "$1"; }
+
+# Waits until `file` differs from `before` (a save has begun), then a second
+# more for the save to end; false after `seconds`.
+wait_changed() {  # wait_changed file before [seconds]
+  local end=$(($(date +%s) + ${3:-60}))
+  while [ "$(date +%s)" -lt "$end" ]; do
+    cmp -s "$1" "$2" || { sleep 1; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
 # Visible windows whose caption matches. The program's application window
 # carries the same title as the main window; it never shows except as a bare
 # caption bar while the program is minimised, so windows lower than 30 pixels

@@ -20,7 +20,6 @@ answer() {  # answer what shot key...
   keys "$box" "$@"
   sleep 0.5
 }
-bytes_of() { od -An -tx1 < "$1"; }
 
 # A save in place that a kill cut short: the file holds the start of the new
 # text, the old contents wait whole in the Recovery folder under a run that
@@ -50,7 +49,7 @@ check "the window keeps its document" test "$(window_name "$kept")" = "$app_win\
 keys "$kept" ctrl+End X ctrl+s
 sleep 1
 check "the kept copy came in whole: saved, it is the old text and what was typed" \
-  test "$(bytes_of "$app/Recovery/0000dead-00000000000000a1.1 doc.txt.kept")" = "$(printf '%sX' "$old_text" | od -An -tx1)"
+  test "$(hex "$app/Recovery/0000dead-00000000000000a1.1 doc.txt.kept")" = "$(printf '%sX' "$old_text" | od -An -tx1)"
 keys "$kept" alt+F4
 check "the program closes" wait_gone "doc.txt.kept" 10
 
@@ -69,7 +68,7 @@ check "No keeps the other program's bytes" test "$(cat "$app/shared.txt")" = "$(
 keys "$id" ctrl+s
 answer "asked again, Yes" asked_again Tab Return
 sleep 1
-check "Yes writes the window's text" test "$(bytes_of "$app/shared.txt")" = "$(printf 'ours\r\nx' | od -An -tx1)"
+check "Yes writes the window's text" test "$(hex "$app/shared.txt")" = "$(printf 'ours\r\nx' | od -An -tx1)"
 keys "$id" y
 printf 'theirs, moved in\r\n' > "$work/moved.txt"
 mv "$work/moved.txt" "$app/shared.txt"

@@ -33,14 +33,7 @@ keys "$id" ctrl+Home
 xdotool type --delay 60 "X"
 sleep 0.5
 keys "$id" ctrl+s
-saved() {
-  for _ in $(seq 1 300); do
-    cmp -s "$app/big.txt" "$work/big.orig" || { sleep 1; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
-check "the save writes the file" saved
+check "the save writes the file" wait_changed "$app/big.txt" "$work/big.orig" 30
 { printf 'X'; cat "$work/big.orig"; } > "$work/big.expected"
 check "the file holds the text as it was before replace all, and the X" cmp -s "$app/big.txt" "$work/big.expected"
 keys "$id" Escape

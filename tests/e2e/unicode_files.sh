@@ -3,8 +3,6 @@
 # encoding; a Windows-1251 file keeps every byte.
 source "$(dirname "$0")/lib.sh"
 
-hex() { od -An -tx1 < "$1"; }
-
 # Opens a file from the command line, types the keys, saves with Ctrl+S and
 # closes with Esc. The file is dated in the past first, so a save shows.
 open_save_close() {  # open_save_close file key...
