@@ -63,7 +63,7 @@ bool Save_Outside_Encoding(Document_Session& s, const std::string& path) {
 // or a file another program has changed since it was read, goes over it
 // only when the user says so.
 bool May_Write_Over(Document_Session& s, const std::string& path) {
-  if (path != s.Doc.Name) return true;
+  if (!s.Reader.Same_File(path, s.Doc.Name)) return true;
   std::string question;
   if (s.Doc.Partial) {
     question = Partial_Save_Question(path);

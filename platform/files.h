@@ -31,6 +31,8 @@ class Files {
   // Why the last read that failed failed, as the user is told it; empty
   // when nothing is known.
   virtual std::string Failure_Reason() { return {}; }
+  // Whether two names reach the same file, however each is spelled.
+  virtual bool Same_File(const std::string& a, const std::string& b) { return a == b; }
   // The file's stamp, or nothing when there is no file to stamp.
   virtual std::optional<File_Stamp> Stamp_Of(const std::string& path) {
     (void)path;

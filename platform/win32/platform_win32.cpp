@@ -104,6 +104,14 @@ std::optional<File_Stamp> Win32_Files::Stamp_Of(const std::string& path) {
   return stamp;
 }
 
+// Names are told apart as the file system does: relative or full, in any
+// letter case.
+bool Win32_Files::Same_File(const std::string& a, const std::string& b) {
+  const std::wstring x = Full_Path(Wide(a)), y = Full_Path(Wide(b));
+  return !x.empty() &&
+         CompareStringOrdinal(x.c_str(), int(x.size()), y.c_str(), int(y.size()), TRUE) == CSTR_EQUAL;
+}
+
 namespace {
 
 constexpr LONGLONG kViewedFileBytes = LONGLONG(1) << 20;

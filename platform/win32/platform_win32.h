@@ -72,6 +72,7 @@ class Win32_Files : public Files {
   Shared_File_Bytes Read_Shared(const std::string& path) override;
   bool Exists(const std::string& path) override;
   std::optional<File_Stamp> Stamp_Of(const std::string& path) override;
+  bool Same_File(const std::string& a, const std::string& b) override;
   std::string Failure_Reason() override { return failure_ ? System_Error_Text(failure_) : std::string(); }
 
  private:

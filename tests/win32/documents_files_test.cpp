@@ -227,6 +227,9 @@ TEST_F(DocumentsFiles, ADocumentPastTheOldPathLimitRoundTripsAndTheDialogsStartS
   ASSERT_EQ(Save_Document(text, writer, path, File_Encoding::Win), Save_Result::Saved);
   EXPECT_EQ(Win32_Files().Read_All(path).value_or("<missing>"), "first line\r\nsecond");
   EXPECT_TRUE(Win32_Files().Exists(path));
+  // Spelled in other letters it is the same file, which a save over it must know.
+  EXPECT_TRUE(Win32_Files().Same_File(path, deep + "LONG.TXT"));
+  EXPECT_FALSE(Win32_Files().Same_File(path, deep + "long2.txt"));
   // Saved again over itself: the scratch file beside it takes its place.
   text.Put("again");
   ASSERT_EQ(Save_Document(text, writer, path, File_Encoding::Utf8), Save_Result::Saved);
