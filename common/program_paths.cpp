@@ -44,6 +44,10 @@ bool Is_Device_Name(const std::string& path) {
          stem[3] >= '1' && stem[3] <= '9';
 }
 
+std::string Beside_Program(const std::string& name, const std::string& exe_path) {
+  return Is_Rooted_Path(name) ? name : Program_Prefix(exe_path) + name;
+}
+
 bool Is_Rooted_Path(const std::string& path) {
   if (!path.empty() && (path[0] == '\\' || path[0] == '/')) return true;
   return path.size() >= 2 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':';

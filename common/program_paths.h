@@ -6,6 +6,9 @@
 std::string Program_Prefix(const std::string& exe_path);
 std::string Settings_File_Path(const std::string& exe_path);
 std::string Help_File_Path(const std::string& exe_path);
+// A file named without a folder ("Sound\\Zapusk.wav") as the one beside the
+// program; a rooted name as it is.
+std::string Beside_Program(const std::string& name, const std::string& exe_path);
 // The paths the system's file functions take past the old 260-character
 // limit: `full` (a whole path, as the system completes it) with the "\\?\"
 // prefix, or "\\?\UNC\" for a network path. A relative path, one that is

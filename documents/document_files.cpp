@@ -148,10 +148,11 @@ Save_Result Write_In_Pieces(const std::wstring& unicode, File_Writer& writer, co
     std::size_t end = std::min(unicode.size(), at + kSavePieceUnits);
     if (end < unicode.size() && unicode[end - 1] >= 0xD800 && unicode[end - 1] < 0xDC00) ++end;
     const std::wstring piece = disk.Convert(unicode.substr(at, end - at));
-    std::string bytes =
+    const std::string bytes =
         encoding == File_Encoding::Win ? Control_Text_To_Document(piece) : Encode_File_Text(piece, encoding);
-    if (at > 0) bytes.erase(0, mark);
-    if (!sink->Append(bytes.data(), bytes.size())) return Save_Result::Failed;
+    // Each piece comes with the byte-order mark; the file holds it once.
+    const std::size_t skip = at > 0 ? std::min(mark, bytes.size()) : 0;
+    if (!sink->Append(bytes.data() + skip, bytes.size() - skip)) return Save_Result::Failed;
     at = end;
   } while (at < unicode.size());
   return Written(sink->Commit());

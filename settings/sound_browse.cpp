@@ -4,10 +4,9 @@
 
 Sound_Browse_Start Sound_Browse_Start_Of(const std::string& row_file, const std::string& exe_path,
                                          Files& files) {
-  const std::string program = Program_Prefix(exe_path);
   if (!row_file.empty()) {
-    const std::string file = Is_Rooted_Path(row_file) ? row_file : program + row_file;
+    const std::string file = Beside_Program(row_file, exe_path);
     if (files.Exists(file)) return {file, ""};
   }
-  return {"", program + "Sound"};
+  return {"", Beside_Program("Sound", exe_path)};
 }

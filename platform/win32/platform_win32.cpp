@@ -52,7 +52,7 @@ void Win32_Prompts::Beep() { MessageBeep(MB_OK); }
 void Win32_Sound::Play(const std::string& name, unsigned flags) {
   std::string file = name;
   if (!name.empty() && !Is_Rooted_Path(name)) {
-    const std::string beside = Program_Prefix(Executable_Path()) + name;
+    const std::string beside = Beside_Program(name, Executable_Path());
     if (GetFileAttributesW(Wide(beside).c_str()) != INVALID_FILE_ATTRIBUTES) file = beside;
   }
   // The wide name: a folder of any letters, whatever the system's code page.
