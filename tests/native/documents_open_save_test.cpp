@@ -8,7 +8,9 @@
 
 namespace {
 
-TEST(DocumentsNew, AnUnmodifiedDocumentBecomesUntitledInCaptionAndTitle) {
+// An unmodified document becomes untitled in caption and title; after No to
+// the question the caption changes and the title does not.
+TEST(DocumentsNew, TheCaptionBecomesUntitledAndTheTitleOnlyWithoutChanges) {
   Document_Fixture f;
   f.doc.Name = f.doc.Title = "C:\\Docs\\a.txt";
   f.window.Show_Document();
@@ -18,10 +20,7 @@ TEST(DocumentsNew, AnUnmodifiedDocumentBecomesUntitledInCaptionAndTitle) {
   EXPECT_EQ(f.window.caption, "Лировушка.txt");
   EXPECT_EQ(f.window.title, "Лировушка.txt");
   EXPECT_TRUE(f.prompts.asked.empty());
-}
 
-TEST(DocumentsNew, AfterNoTheCaptionChangesAndTheTitleDoesNot) {
-  Document_Fixture f;
   f.Modified_Document("C:\\Docs\\a.txt");
   f.doc.Title = "C:\\Docs\\a.txt";
   f.window.Show_Document();
