@@ -8,8 +8,21 @@
 
 namespace {
 
-TEST(DocumentsNew, AnUnmodifiedDocumentBecomesUntitledInCaptionAndTitle) {
+// Every test of New, open and save starts from the same fakes.
+class Documents : public ::testing::Test {
+ protected:
   Document_Fixture f;
+};
+using DocumentsNew = Documents;
+using DocumentsOpen = Documents;
+using DocumentsSave = Documents;
+using DocumentsSaveAs = Documents;
+using DocumentsHistoryLoad = Documents;
+using DocumentsEncoding = Documents;
+
+// An unmodified document becomes untitled in caption and title; after No to
+// the question the caption changes and the title does not.
+TEST_F(DocumentsNew, TheCaptionBecomesUntitledAndTheTitleOnlyWithoutChanges) {
   f.doc.Name = f.doc.Title = "C:\\Docs\\a.txt";
   f.window.Show_Document();
   f.edit.text = "old";
@@ -18,10 +31,7 @@ TEST(DocumentsNew, AnUnmodifiedDocumentBecomesUntitledInCaptionAndTitle) {
   EXPECT_EQ(f.window.caption, "Лировушка.txt");
   EXPECT_EQ(f.window.title, "Лировушка.txt");
   EXPECT_TRUE(f.prompts.asked.empty());
-}
 
-TEST(DocumentsNew, AfterNoTheCaptionChangesAndTheTitleDoesNot) {
-  Document_Fixture f;
   f.Modified_Document("C:\\Docs\\a.txt");
   f.doc.Title = "C:\\Docs\\a.txt";
   f.window.Show_Document();
@@ -41,8 +51,7 @@ TEST(DocumentsNew, AfterNoTheCaptionChangesAndTheTitleDoesNot) {
   EXPECT_EQ(f.window.caption, "C:\\Docs\\a.txt");
 }
 
-TEST(DocumentsOpen, LoadsTheChosenFileAndSetsEverythingThatFollows) {
-  Document_Fixture f;
+TEST_F(DocumentsOpen, LoadsTheChosenFileAndSetsEverythingThatFollows) {
   f.disk.files["C:\\Docs\\b.txt"] = "one\r\ntwo\nthree\rfour";
   f.dialogs.answers = {std::string("C:\\Docs\\b.txt")};
   f.keys.current = 0x04090409u;
@@ -67,8 +76,7 @@ TEST(DocumentsOpen, LoadsTheChosenFileAndSetsEverythingThatFollows) {
   EXPECT_EQ(f.keys.activated, std::vector<std::string>{"00000409"});
 }
 
-TEST(DocumentsOpen, CancellingTheDialogLoadsNothingButStillRestoresTheLayout) {
-  Document_Fixture f;
+TEST_F(DocumentsOpen, CancellingTheDialogLoadsNothingButStillRestoresTheLayout) {
   f.Modified_Document("C:\\Docs\\a.txt");
   f.prompts.answers = {Answer::No};
   f.saved_layout = 0x04190419u;
@@ -85,8 +93,7 @@ TEST(DocumentsOpen, CancellingTheDialogLoadsNothingButStillRestoresTheLayout) {
   EXPECT_EQ(f.keys.activated, (std::vector<std::string>{"00000419", "00000419"}));
 }
 
-TEST(DocumentsOpen, AnUnreadableFileKeepsTheDocumentWhole) {
-  Document_Fixture f;
+TEST_F(DocumentsOpen, AnUnreadableFileKeepsTheDocumentWhole) {
   f.Modified_Document("C:\\Docs\\a.txt", "precious");
   f.edit.sel = {4, 4};
   f.prompts.answers = {Answer::No};
@@ -102,8 +109,7 @@ TEST(DocumentsOpen, AnUnreadableFileKeepsTheDocumentWhole) {
   EXPECT_TRUE(f.shell.recent.empty());
 }
 
-TEST(DocumentsOpen, AFileCalledLikeTheUntitledNameIsNamedByItsPath) {
-  Document_Fixture f;
+TEST_F(DocumentsOpen, AFileCalledLikeTheUntitledNameIsNamedByItsPath) {
   f.disk.files["C:\\Docs\\Лировушка.txt"] = "x";
   f.dialogs.answers = {std::string("C:\\Docs\\Лировушка.txt")};
   Open_Document(f.s);
@@ -114,8 +120,7 @@ TEST(DocumentsOpen, AFileCalledLikeTheUntitledNameIsNamedByItsPath) {
   EXPECT_EQ(f.disk.files["C:\\Docs\\Лировушка.txt"], "y");
 }
 
-TEST(DocumentsOpen, RichTextFilesGoInAndOutAsRichText) {
-  Document_Fixture f;
+TEST_F(DocumentsOpen, RichTextFilesGoInAndOutAsRichText) {
   f.disk.files["C:\\Docs\\memo.RTF"] = "{\\rtf1 hello}";
   f.disk.files["C:\\Docs\\fake.rtf"] = "plain\r\nlines";
   f.dialogs.answers = {std::string("C:\\Docs\\memo.RTF"), std::string("C:\\Docs\\fake.rtf")};
@@ -131,8 +136,7 @@ TEST(DocumentsOpen, RichTextFilesGoInAndOutAsRichText) {
 
 // A recognised page is decoded whole; a file recognised as WIN goes in from
 // its bytes, as a long text must to show its first screen at once.
-TEST(DocumentsOpen, ARecognisedPageIsDecodedAndAWinFileGoesInFromItsBytes) {
-  Document_Fixture f;
+TEST_F(DocumentsOpen, ARecognisedPageIsDecodedAndAWinFileGoesInFromItsBytes) {
   File_Encoding recognised = File_Encoding::Koi;
   f.s.Recognize_Page = [&recognised](std::string_view) { return recognised; };
   f.disk.files["C:\\Docs\\a.txt"] = "\xF0\xD2\xC9\xD7\xC5\xD4\r\n";  // Привет in KOI
@@ -147,8 +151,7 @@ TEST(DocumentsOpen, ARecognisedPageIsDecodedAndAWinFileGoesInFromItsBytes) {
   EXPECT_EQ(f.edit.text, "\xF0\xD2\xC9\xD7\xC5\xD4\r");
 }
 
-TEST(DocumentsSave, ANamedDocumentIsWrittenWithoutADialogAndBecomesTheRememberedFolder) {
-  Document_Fixture f;
+TEST_F(DocumentsSave, ANamedDocumentIsWrittenWithoutADialogAndBecomesTheRememberedFolder) {
   f.Modified_Document("C:\\Docs\\a.txt", "a\rb\r");
   // A cancelled save as leaves a bare name in the dialog; it must not become
   // the folder the next open or save as starts in.
@@ -168,8 +171,7 @@ TEST(DocumentsSave, ANamedDocumentIsWrittenWithoutADialogAndBecomesTheRemembered
   EXPECT_EQ(f.dialogs.shown[2].folder, "C:\\Docs\\a.txt");
 }
 
-TEST(DocumentsSave, AnUntitledDocumentAsksForANameOnce) {
-  Document_Fixture f;
+TEST_F(DocumentsSave, AnUntitledDocumentAsksForANameOnce) {
   f.Modified_Document("Лировушка.txt", "t");
   Save_Command(f.s);  // cancelled
   EXPECT_TRUE(f.edit.modified);
@@ -186,8 +188,7 @@ TEST(DocumentsSave, AnUntitledDocumentAsksForANameOnce) {
   EXPECT_EQ(f.history.Files.Names[0], "C:\\Docs\\new.txt");
 }
 
-TEST(DocumentsSave, AFailedSaveReportsAndChangesNothing) {
-  Document_Fixture f;
+TEST_F(DocumentsSave, AFailedSaveReportsAndChangesNothing) {
   f.Modified_Document("C:\\Docs\\ro.txt", "new");
   f.disk.files["C:\\Docs\\ro.txt"] = "old";
   f.disk.read_only = {"C:\\Docs\\ro.txt", "C:\\Missing\\x.txt"};
@@ -205,8 +206,7 @@ TEST(DocumentsSave, AFailedSaveReportsAndChangesNothing) {
   EXPECT_EQ(f.history.Files.Names[0], "");
 }
 
-TEST(DocumentsSaveAs, ProposesTheFileNamePartOrTheUntitledName) {
-  Document_Fixture f;
+TEST_F(DocumentsSaveAs, ProposesTheFileNamePartOrTheUntitledName) {
   f.Modified_Document("C:\\Docs\\report.txt");
   f.dialogs.answers = {std::nullopt};
   Save_As_Command(f.s);
@@ -227,8 +227,7 @@ TEST(DocumentsSaveAs, ProposesTheFileNamePartOrTheUntitledName) {
   EXPECT_EQ(f.history.Files.Names[0], "D:\\copy.txt");
 }
 
-TEST(DocumentsHistoryLoad, LoadsInPlaceAndRestoresTheCaret) {
-  Document_Fixture f;
+TEST_F(DocumentsHistoryLoad, LoadsInPlaceAndRestoresTheCaret) {
   f.history.Files.Names = {"C:\\a.txt", "C:\\b.txt"};
   f.history.Files.Positions = {"0", "5"};
   f.history.Fill();
@@ -256,8 +255,7 @@ TEST(DocumentsHistoryLoad, LoadsInPlaceAndRestoresTheCaret) {
   EXPECT_EQ(f.edit.sel.Start, 0);
 }
 
-TEST(DocumentsHistoryLoad, AMissingFileKeepsTheModifiedDocumentAndItsEntry) {
-  Document_Fixture f;
+TEST_F(DocumentsHistoryLoad, AMissingFileKeepsTheModifiedDocumentAndItsEntry) {
   f.history.Files.Names = {"C:\\gone.txt"};
   f.history.Fill();
   f.Modified_Document("C:\\Docs\\a.txt", "keep me");
@@ -280,8 +278,7 @@ TEST(DocumentsHistoryLoad, AMissingFileKeepsTheModifiedDocumentAndItsEntry) {
   EXPECT_EQ(f.disk.files["C:\\Docs\\a.txt"], "keep me");
 }
 
-TEST(DocumentsHistoryLoad, CancelInTheGuardLoadsNothing) {
-  Document_Fixture f;
+TEST_F(DocumentsHistoryLoad, CancelInTheGuardLoadsNothing) {
   f.disk.files["C:\\b.txt"] = "b";
   f.Modified_Document("C:\\Docs\\a.txt");
   f.prompts.answers = {Answer::Cancel};
@@ -293,8 +290,7 @@ TEST(DocumentsHistoryLoad, CancelInTheGuardLoadsNothing) {
 // A Unicode or other-page file is written a piece at a time: past a piece's
 // end, a pair cut by it, a line end or the byte-order mark come out as the
 // text encoded whole would give them.
-TEST(DocumentsSave, ALongTextComesOutAsItWouldEncodedWhole) {
-  Document_Fixture f;
+TEST_F(DocumentsSave, ALongTextComesOutAsItWouldEncodedWhole) {
   std::wstring text((std::size_t(1) << 20) - 1, L'ж');
   text += std::wstring{0xD83D, 0xDE00, '\r', 0x430, '\r'};
   f.text.Put_Unicode(text);
@@ -312,8 +308,7 @@ TEST(DocumentsSave, ALongTextComesOutAsItWouldEncodedWhole) {
 // Save writes over the document's own file only when it is still the file
 // that was read, and the document holds all of it; otherwise it asks, and
 // No writes nothing and says so. Save as under another name asks nothing.
-TEST(DocumentsSave, OverAFileChangedElsewhereOrReadInPartItAsksFirst) {
-  Document_Fixture f;
+TEST_F(DocumentsSave, OverAFileChangedElsewhereOrReadInPartItAsksFirst) {
   f.disk.files["C:\\Docs\\a.txt"] = "one\r\n";
   f.dialogs.answers = {std::string("C:\\Docs\\a.txt")};
   Open_Document(f.s);
@@ -343,8 +338,7 @@ TEST(DocumentsSave, OverAFileChangedElsewhereOrReadInPartItAsksFirst) {
 }
 
 // A file the edit area cannot hold is refused before the document is touched.
-TEST(DocumentsOpen, AFileTooLargeForTheMemoryIsRefusedAndTheDocumentStays) {
-  Document_Fixture f;
+TEST_F(DocumentsOpen, AFileTooLargeForTheMemoryIsRefusedAndTheDocumentStays) {
   f.Modified_Document("C:\\Docs\\a.txt", "mine");
   f.disk.files["C:\\Docs\\big.txt"] = std::string(3u << 20, 'x');
   f.text.available = 2u << 20;
@@ -361,8 +355,7 @@ TEST(DocumentsOpen, AFileTooLargeForTheMemoryIsRefusedAndTheDocumentStays) {
 }
 
 // Each file keeps its own encoding from open to save; New goes back to WIN.
-TEST(DocumentsEncoding, AnOpenedUnicodeFileIsShownAsUnicodeAndSavedInItsOwnEncoding) {
-  Document_Fixture f;
+TEST_F(DocumentsEncoding, AnOpenedUnicodeFileIsShownAsUnicodeAndSavedInItsOwnEncoding) {
   const std::string utf8 = "\xD0\x9F\xD1\x80\xD0\xB8\r\n\xE2\x82\xAC\xCE\xA9\r\n";
   const std::string utf16 = std::string("\xFF\xFE\x1F\x04\x0D\x00\x0A\x00", 8);
   f.disk.files["C:\\Docs\\u8.txt"] = utf8;
@@ -393,8 +386,7 @@ TEST(DocumentsEncoding, AnOpenedUnicodeFileIsShownAsUnicodeAndSavedInItsOwnEncod
 // and which, and either saves as UTF-8 or keeps the file and the text.
 // Cancel writes nothing and says so; No writes the page with '?' for each
 // character it lacks; Yes writes UTF-8, which the document keeps.
-TEST(DocumentsEncoding, SavingAWinDocumentThatHoldsOtherCharactersAsksWhatToWrite) {
-  Document_Fixture f;
+TEST_F(DocumentsEncoding, SavingAWinDocumentThatHoldsOtherCharactersAsksWhatToWrite) {
   f.doc.Name = "C:\\Docs\\w.txt";
   f.window.Show_Document();
   f.disk.files["C:\\Docs\\w.txt"] = "old";
@@ -440,8 +432,7 @@ TEST(DocumentsEncoding, SavingAWinDocumentThatHoldsOtherCharactersAsksWhatToWrit
 
 // A page that lacks characters warns at once, stays chosen, and the save
 // asks as WIN does, naming the page.
-TEST(DocumentsEncoding, AChosenPageLackingCharactersWarnsAndTheSaveAsks) {
-  Document_Fixture f;
+TEST_F(DocumentsEncoding, AChosenPageLackingCharactersWarnsAndTheSaveAsks) {
   f.doc.Name = "C:\\Docs\\d.txt";
   f.window.Show_Document();
   f.disk.files["C:\\Docs\\d.txt"] = "old";
@@ -470,8 +461,7 @@ TEST(DocumentsEncoding, AChosenPageLackingCharactersWarnsAndTheSaveAsks) {
 // A KOI file shown as WIN is read again as KOI: the text reads right, the
 // document is KOI and unchanged, and a save writes the file back as it came.
 // Changes are asked about first; a file that is no UTF-8 is not read as it.
-TEST(DocumentsEncoding, AFileIsReadAgainInTheChosenEncoding) {
-  Document_Fixture f;
+TEST_F(DocumentsEncoding, AFileIsReadAgainInTheChosenEncoding) {
   const std::string koi = "\xF0\xD2\xC9\xD7\xC5\xD4\n\xED\xC9\xD2\n";  // "Привет\nМир\n"
   f.disk.files["C:\\Docs\\k.txt"] = koi;
   f.dialogs.answers = {std::string("C:\\Docs\\k.txt")};
@@ -496,7 +486,7 @@ TEST(DocumentsEncoding, AFileIsReadAgainInTheChosenEncoding) {
   EXPECT_EQ(f.doc.Encoding, File_Encoding::Koi);
 }
 
-TEST(DocumentsEncoding, TheQuestionCountsInRussian) {
+TEST_F(DocumentsEncoding, TheQuestionCountsInRussian) {
   EXPECT_EQ(
       Outside_Encoding_Question({1, "Ω"}, File_Encoding::Koi),
       "В тексте 1 знак, которого нет в кодировке KOI: «Ω».\n\nДа: сохранить файл в кодировке UTF-8.\nНет: "

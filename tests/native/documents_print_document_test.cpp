@@ -40,29 +40,27 @@ class Wrapped_Edit : public Fake_Edit {
 
 }  // namespace
 
-TEST(DocumentsPrintDocument, LinesAreTheParagraphsWithoutTheirBreaks) {
-  Fake_Edit edit;
-  edit.text = "one\rtwo\r\rfour";
-  EXPECT_EQ(Printed_Lines(edit), (std::vector<std::string>{"one", "two", "", "four"}));
-}
-
-TEST(DocumentsPrintDocument, FinalLineBreakGivesNoExtraLine) {
-  Fake_Edit edit;
-  edit.text = "one\rtwo\r";
-  EXPECT_EQ(Printed_Lines(edit), (std::vector<std::string>{"one", "two"}));
-  edit.text = "one\r\r";
-  EXPECT_EQ(Printed_Lines(edit), (std::vector<std::string>{"one", ""}));
-}
-
-TEST(DocumentsPrintDocument, EmptyDocumentHasNoLines) {
-  Fake_Edit edit;
-  EXPECT_TRUE(Printed_Lines(edit).empty());
-}
-
-TEST(DocumentsPrintDocument, WrappedParagraphPrintsAsItsDisplayLines) {
-  Wrapped_Edit edit(4);
-  edit.text = "abcdefghij\rxy";
-  EXPECT_EQ(Printed_Lines(edit), (std::vector<std::string>{"abcd", "efgh", "ij", "xy"}));
+// The printed lines are the display lines without their breaks: the
+// paragraphs, or the pieces word wrap cuts a long one into (`wrap` wide).
+TEST(DocumentsPrintDocument, LinesAreTheDisplayLinesWithoutTheirBreaks) {
+  const struct {
+    const char* text;
+    int32_t wrap;
+    std::vector<std::string> lines;
+  } cases[] = {
+      {"one\rtwo\r\rfour", 0, {"one", "two", "", "four"}},
+      {"one\rtwo\r", 0, {"one", "two"}},  // a final line break gives no extra line
+      {"one\r\r", 0, {"one", ""}},
+      {"", 0, {}},
+      {"abcdefghij\rxy", 4, {"abcd", "efgh", "ij", "xy"}},
+  };
+  for (const auto& c : cases) {
+    Fake_Edit plain;
+    Wrapped_Edit wrapped(c.wrap);
+    Fake_Edit& edit = c.wrap ? wrapped : plain;
+    edit.text = c.text;
+    EXPECT_EQ(Printed_Lines(edit), c.lines) << c.text;
+  }
 }
 
 TEST(DocumentsPrintDocument, LinesAreCutAtTheReadLimit) {

@@ -3,6 +3,19 @@
 #include "documents/print_layout.h"
 #include "fakes/view_fakes.h"
 
+namespace {
+
+// Each piece drawn as "text@x,y/page", one after another.
+std::string Drawn(const Fake_Printer& device) {
+  std::string drawn;
+  for (const Fake_Printer::Piece& p : device.pieces)
+    drawn += (drawn.empty() ? "" : " ") + p.text + "@" + std::to_string(p.x) + "," + std::to_string(p.y) +
+             "/" + std::to_string(p.page);
+  return drawn;
+}
+
+}  // namespace
+
 // The fake page is 100 wide and 200 high; characters are 10 wide and 20
 // high ('W' is 30 wide), so a drawn line advances by 22.
 
@@ -22,36 +35,6 @@ TEST(DocumentsPrintLayout, LongLineBreaksAtTheLastCharacterThatFits) {
   EXPECT_EQ(printer.X(), 0);
 }
 
-TEST(DocumentsPrintLayout, BreaksInsideWordsNotAtSpaces) {
-  Fake_Printer device;
-  Line_Printer printer(device);
-  printer.Write("one two three");
-  ASSERT_EQ(device.pieces.size(), 2u);
-  EXPECT_EQ(device.pieces[0].text, "one two th");
-  EXPECT_EQ(device.pieces[1].text, "ree");
-}
-
-TEST(DocumentsPrintLayout, WideCharacterThatDoesNotFitGoesToTheNextLine) {
-  Fake_Printer device;
-  Line_Printer printer(device);
-  printer.Write("abcdefghW");  // 80 + 30 > 100
-  ASSERT_EQ(device.pieces.size(), 2u);
-  EXPECT_EQ(device.pieces[0].text, "abcdefgh");
-  EXPECT_EQ(device.pieces[1].text, "W");
-  EXPECT_EQ(device.pieces[1].x, 0);
-}
-
-TEST(DocumentsPrintLayout, CharacterWiderThanThePageIsDrawnRatherThanLoopingForever) {
-  Fake_Printer device;
-  device.page_width = 20;
-  Line_Printer printer(device);
-  printer.Write("aWb");
-  ASSERT_EQ(device.pieces.size(), 3u);
-  EXPECT_EQ(device.pieces[0].text, "a");
-  EXPECT_EQ(device.pieces[1].text, "W");
-  EXPECT_EQ(device.pieces[2].text, "b");
-}
-
 TEST(DocumentsPrintLayout, TabMovesToTheNextStopByTheFormula) {
   // w = 8 * 10 = 80; x + w - ((x + w + 1) mod w) + 1
   Fake_Printer device;
@@ -65,39 +48,32 @@ TEST(DocumentsPrintLayout, TabMovesToTheNextStopByTheFormula) {
   EXPECT_EQ(device.pieces.back().x, 320);
 }
 
-TEST(DocumentsPrintLayout, TabBeyondThePageStartsANewLine) {
-  Fake_Printer device;
-  Line_Printer printer(device);
-  printer.Write("abcdefghi\tz");  // 90 -> 160 > 100
-  ASSERT_EQ(device.pieces.size(), 2u);
-  EXPECT_EQ(device.pieces[1].text, "z");
-  EXPECT_EQ(device.pieces[1].x, 0);
-  EXPECT_EQ(device.pieces[1].y, 22);
-}
-
-TEST(DocumentsPrintLayout, FormFeedContinuesTheLineOnANewPage) {
-  Fake_Printer device;
-  Line_Printer printer(device);
-  printer.Write("ab\fcd");
-  printer.End_Line();
-  ASSERT_EQ(device.pieces.size(), 2u);
-  EXPECT_EQ(device.pieces[0].page, 1);
-  EXPECT_EQ(device.pieces[1].page, 2);
-  EXPECT_EQ(device.pieces[1].text, "cd");
-  EXPECT_EQ(device.pieces[1].x, 0);
-  EXPECT_EQ(device.pieces[1].y, 0);
-}
-
-TEST(DocumentsPrintLayout, ReturnEndsThePieceWithoutMovingLineFeedStartsALine) {
-  Fake_Printer device;
-  Line_Printer printer(device);
-  printer.Write("ab\rcd\nef");
-  ASSERT_EQ(device.pieces.size(), 3u);
-  EXPECT_EQ(device.pieces[1].text, "cd");
-  EXPECT_EQ(device.pieces[1].x, 20);
-  EXPECT_EQ(device.pieces[1].y, 0);
-  EXPECT_EQ(device.pieces[2].x, 0);
-  EXPECT_EQ(device.pieces[2].y, 22);
+// Where one line of text is cut into pieces and where each piece is drawn.
+TEST(DocumentsPrintLayout, ALineIsCutAndPlacedAsItsCharactersAndControlsSay) {
+  const struct {
+    const char* name;
+    int32_t page_width;
+    const char* text;
+    const char* drawn;
+  } cases[] = {
+      {"inside words, not at spaces", 100, "one two three", "one two th@0,0/1 ree@0,22/1"},
+      {"a wide character that does not fit goes to the next line", 100, "abcdefghW",  // 80 + 30 > 100
+       "abcdefgh@0,0/1 W@0,22/1"},
+      {"a character wider than the page is drawn, no endless loop", 20, "aWb", "a@0,0/1 W@0,22/1 b@0,44/1"},
+      {"a tab beyond the page starts a new line", 100, "abcdefghi\tz",
+       "abcdefghi@0,0/1 z@0,22/1"},  // 90 -> 160
+      {"a form feed goes on on a new page", 100, "ab\fcd", "ab@0,0/1 cd@0,0/2"},
+      {"a return ends the piece in place, a line feed starts a line", 100, "ab\rcd\nef",
+       "ab@0,0/1 cd@20,0/1 ef@0,22/1"},
+  };
+  for (const auto& c : cases) {
+    Fake_Printer device;
+    device.page_width = c.page_width;
+    Line_Printer printer(device);
+    printer.Write(c.text);
+    printer.End_Line();
+    EXPECT_EQ(Drawn(device), c.drawn) << c.name;
+  }
 }
 
 TEST(DocumentsPrintLayout, EmptyLineAdvancesByTheCharacterHeightAWrittenOneByItsTextAndAGap) {

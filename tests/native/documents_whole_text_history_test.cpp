@@ -68,9 +68,13 @@ std::vector<std::string> Walk(Fake_Holders& h, Whole_Text_History& history, bool
   return seen;
 }
 
-TEST(WholeTextHistory, ReplacementIsOneUndoStepAndRedoComesBack) {
+class WholeTextHistory : public ::testing::Test {
+ protected:
   Fake_Holders h;
-  Whole_Text_History history(h);
+  Whole_Text_History history{h};
+};
+
+TEST_F(WholeTextHistory, ReplacementIsOneUndoStepAndRedoComesBack) {
   EXPECT_FALSE(history.Can_Undo());
   history.Replace(L"converted", true);
   EXPECT_EQ(h.Text(), "converted");
@@ -85,9 +89,7 @@ TEST(WholeTextHistory, ReplacementIsOneUndoStepAndRedoComesBack) {
   EXPECT_FALSE(history.Can_Redo());
 }
 
-TEST(WholeTextHistory, TypingAroundReplacementsUndoesInTheOrderItHappened) {
-  Fake_Holders h;
-  Whole_Text_History history(h);
+TEST_F(WholeTextHistory, TypingAroundReplacementsUndoesInTheOrderItHappened) {
   h.Type("a");
   history.Replace(L"A", true);
   h.Type("Ab");
@@ -97,9 +99,7 @@ TEST(WholeTextHistory, TypingAroundReplacementsUndoesInTheOrderItHappened) {
   EXPECT_EQ(Walk(h, history, false), (std::vector<std::string>{"a", "A", "Ab", "AB", "ABc"}));
 }
 
-TEST(WholeTextHistory, EditingAfterUndoEndsTheRedoLineAndFreesItsHolders) {
-  Fake_Holders h;
-  Whole_Text_History history(h);
+TEST_F(WholeTextHistory, EditingAfterUndoEndsTheRedoLineAndFreesItsHolders) {
   history.Replace(L"one", true);
   history.Replace(L"two", true);
   history.Undo();
@@ -113,9 +113,7 @@ TEST(WholeTextHistory, EditingAfterUndoEndsTheRedoLineAndFreesItsHolders) {
   EXPECT_EQ(h.Text(), "original");
 }
 
-TEST(WholeTextHistory, RedoStepsFromBeforeAReplacementAreNotRedoneAfterUndoingIt) {
-  Fake_Holders h;
-  Whole_Text_History history(h);
+TEST_F(WholeTextHistory, RedoStepsFromBeforeAReplacementAreNotRedoneAfterUndoingIt) {
   h.Type("x");
   history.Undo();  // "x" is now the holder's redo step
   EXPECT_EQ(h.Text(), "original");
@@ -128,9 +126,7 @@ TEST(WholeTextHistory, RedoStepsFromBeforeAReplacementAreNotRedoneAfterUndoingIt
   EXPECT_FALSE(history.Can_Redo());
 }
 
-TEST(WholeTextHistory, UndoneStepsInsideAHolderAreRedoneBeforeMovingOn) {
-  Fake_Holders h;
-  Whole_Text_History history(h);
+TEST_F(WholeTextHistory, UndoneStepsInsideAHolderAreRedoneBeforeMovingOn) {
   history.Replace(L"A", true);
   h.Type("Ab");
   history.Replace(L"AB", true);
@@ -138,9 +134,7 @@ TEST(WholeTextHistory, UndoneStepsInsideAHolderAreRedoneBeforeMovingOn) {
   EXPECT_EQ(Walk(h, history, false), (std::vector<std::string>{"A", "Ab", "AB"}));
 }
 
-TEST(WholeTextHistory, UnrecordedReplacementDropsTheWholeHistory) {
-  Fake_Holders h;
-  Whole_Text_History history(h);
+TEST_F(WholeTextHistory, UnrecordedReplacementDropsTheWholeHistory) {
   history.Replace(L"one", true);
   h.Type("one!");
   history.Replace(L"formatted", false);
@@ -150,9 +144,7 @@ TEST(WholeTextHistory, UnrecordedReplacementDropsTheWholeHistory) {
   EXPECT_EQ(h.Alive(), 1u);
 }
 
-TEST(WholeTextHistory, ParkedHoldersAreBoundedByTheUndoLimit) {
-  Fake_Holders h;
-  Whole_Text_History history(h);
+TEST_F(WholeTextHistory, ParkedHoldersAreBoundedByTheUndoLimit) {
   h.limit = 2;
   for (const char* text : {"1", "2", "3", "4"}) history.Replace(Utf8_To_Utf16(text), true);
   EXPECT_EQ(history.Parked_Behind(), 2u);
@@ -165,9 +157,7 @@ TEST(WholeTextHistory, ParkedHoldersAreBoundedByTheUndoLimit) {
   EXPECT_EQ(h.Alive(), 1u);
 }
 
-TEST(WholeTextHistory, HugeTextsKeepOnlyTheLatestStepBehind) {
-  Fake_Holders h;
-  Whole_Text_History history(h);
+TEST_F(WholeTextHistory, HugeTextsKeepOnlyTheLatestStepBehind) {
   const std::string huge(20u << 20, 'a');
   history.Replace(Utf8_To_Utf16(huge), true);
   history.Replace(Utf8_To_Utf16(huge + "b"), true);
@@ -179,9 +169,7 @@ TEST(WholeTextHistory, HugeTextsKeepOnlyTheLatestStepBehind) {
   EXPECT_FALSE(history.Can_Undo());
 }
 
-TEST(WholeTextHistory, ForgetLeavesOnlyTheCurrentHolder) {
-  Fake_Holders h;
-  Whole_Text_History history(h);
+TEST_F(WholeTextHistory, ForgetLeavesOnlyTheCurrentHolder) {
   history.Replace(L"one", true);
   history.Replace(L"two", true);
   history.Undo();

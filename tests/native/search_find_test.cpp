@@ -101,20 +101,17 @@ TEST_F(Find, OkStartsOverFromTheTopAndFindsAMatchBeforeTheCaret) {
   EXPECT_EQ(ui.asked.size(), 1u);
 }
 
-TEST_F(Find, WithoutAnyMatchEveryOkAsksAgainUntilCancel) {
-  Text("abcdef", 1, 3);
-  ui.answers = {true, true, false};
-  EXPECT_EQ(Step("zz"), Step_Result::Cancelled);
-  EXPECT_EQ(ui.asked.size(), 3u);
-  EXPECT_EQ(Sel(), std::make_pair(0, 0));
-  EXPECT_EQ(state.Search_Count, 0);
-}
-
-TEST_F(Find, CancelLeavesTheSelection) {
+// Without any match, Cancel leaves the selection and every OK asks again.
+TEST_F(Find, WithoutAnyMatchCancelLeavesTheSelectionAndEveryOkAsksAgain) {
   Text("abcdef", 1, 3);
   EXPECT_EQ(Step("zz"), Step_Result::Cancelled);
   EXPECT_EQ(Sel(), std::make_pair(1, 3));
   EXPECT_EQ(search.focus_calls, 0);
+  ui.answers = {true, true, false};
+  EXPECT_EQ(Step("zz"), Step_Result::Cancelled);
+  EXPECT_EQ(ui.asked.size(), 1u + 3u);
+  EXPECT_EQ(Sel(), std::make_pair(0, 0));
+  EXPECT_EQ(state.Search_Count, 0);
 }
 
 TEST_F(Find, HitIsCountedBeforeTheSelectionMovesAndFocusGoesToTheText) {

@@ -1,6 +1,8 @@
 // Go to line over the fake edit area, whose lines are its paragraphs.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "fakes/search_fakes.h"
 #include "search/go_to_line.h"
 #include "common/win1251_unicode.h"
@@ -14,7 +16,7 @@ class Go_To_Line : public ::testing::Test {
   Fake_Search_Ui ui;
 
   // Lines joined with CR, the working text's line break.
-  void Lines(std::initializer_list<const char*> lines) {
+  void Lines(const std::vector<const char*>& lines) {
     std::string text;
     for (const char* line : lines) text += Utf8_To_Win1251(line) + "\r";
     text.pop_back();
@@ -29,21 +31,67 @@ class Go_To_Line : public ::testing::Test {
   int32_t Start_Of(int32_t line) { return edit.Line_Index(line); }
 };
 
-TEST_F(Go_To_Line, IndentedLineGetsTheCaretOnItsFirstLetter) {
-  Lines({"один", "два", "три", "четыре", "  слово"});
-  EXPECT_EQ(Go("5"), Start_Of(4) + 2);
-  EXPECT_TRUE(ui.notices.empty());
-}
+// One typed request and where it leaves the caret: on `line` past `column`
+// blanks, at the text's end, or where it stood; `notice` when it says so.
+constexpr int32_t kEnd = -1, kStays = -2;
+struct Go_Step {
+  const char* typed;
+  int32_t line, column;
+  const char* notice;
+};
+struct Go_Case {
+  const char* name;
+  std::vector<const char*> lines;
+  std::vector<Go_Step> steps;
+};
 
-TEST_F(Go_To_Line, LineOneLeavesTheCaretAtTheVeryStart) {
-  Lines({"   отступ", "два"});
-  EXPECT_EQ(Go("1"), 0);
-}
+const char kNotANumber[] = "Введено что-то совсем несуразное!";
+const char kPastTheEnd[] = "Искомая строка не найдена. Курсор поставлен в конец текста.";
 
-TEST_F(Go_To_Line, TextRepeatedOnAnEarlierLineStillLandsOnTheWantedLine) {
-  Lines({"слово", "это слово", "x", "Слово"});
-  EXPECT_EQ(Go("4"), Start_Of(3));
-  EXPECT_EQ(Go("2"), Start_Of(1));
+TEST_F(Go_To_Line, EachRequestLandsWhereTheUserMeantOrSaysWhyNot) {
+  const Go_Case cases[] = {
+      {"an indented line: its first letter", {"один", "два", "три", "четыре", "  слово"}, {{"5", 4, 2}}},
+      {"line one: the very start", {"   отступ", "два"}, {{"1", 0, 0}}},
+      {"text repeated earlier", {"слово", "это слово", "x", "Слово"}, {{"4", 3, 0}, {"2", 1, 0}}},
+      {"blank lines: their start", {"a", "", " \t", "", "b"}, {{"2", 1, 0}, {"3", 2, 0}, {"4", 3, 0}}},
+      {"cancel or an empty field", {"a", "b"}, {{"", kStays, 0}}},
+      {"a number followed by letters",
+       {"a", "b", "c"},
+       {{"12abc", kStays, 0, kNotANumber}, {"два", kStays, 0, kNotANumber}}},
+      {"below one is line one", {"  a", "b"}, {{"0", 0, 0}, {"-3", 0, 0}}},
+      {"below one, line one blank", {"", "b"}, {{"-1", 0, 0}}},
+      {"past the last non-blank line",
+       {"a", "b", "", "  "},
+       {{"3", kEnd, 0, kPastTheEnd}, {"9", kEnd, 0, kPastTheEnd}, {"2147483647", kEnd, 0, kPastTheEnd}}},
+      {"lines of signs, no whole words",
+       {"a", "--", "  (1)", "***"},
+       {{"2", 1, 0}, {"3", 2, 2}, {"4", 3, 0}}},
+      {"other written forms of a number",
+       {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k"},
+       {{" 3", 2, 0},
+        {"10 ", 9, 0},
+        {"\t4\t ", 3, 0},
+        {"$A", 9, 0},
+        {"+11", 10, 0},
+        {"3 4", kStays, 0, kNotANumber},
+        {"  ", kStays, 0, kNotANumber}}},
+  };
+  for (const Go_Case& c : cases) {
+    Lines(c.lines);
+    ui.notices.clear();
+    size_t notices = 0;
+    for (const Go_Step& step : c.steps) {
+      const int32_t before = edit.sel.Start;
+      const int32_t expected = step.line == kStays ? before
+                               : step.line == kEnd ? int32_t(edit.text.size())
+                                                   : Start_Of(step.line) + step.column;
+      EXPECT_EQ(Go(step.typed), expected) << c.name << ", typed [" << step.typed << "]";
+      if (step.notice) ++notices;
+      ASSERT_EQ(ui.notices.size(), notices) << c.name << ", typed [" << step.typed << "]";
+      if (step.notice)
+        EXPECT_EQ(ui.notices.back(), step.notice) << c.name << ", typed [" << step.typed << "]";
+    }
+  }
 }
 
 // Every request to the control costs as much as the text before the place
@@ -56,71 +104,6 @@ TEST_F(Go_To_Line, ManyEarlierCopiesOfTheLineCostOneRead) {
   EXPECT_EQ(Go("1000"), Start_Of(999));
   EXPECT_EQ(search.finds, 0);
   EXPECT_LE(search.ranges_read, 4);
-}
-
-TEST_F(Go_To_Line, BlankLinesAreReachedAtTheirStart) {
-  Lines({"a", "", " \t", "", "b"});
-  EXPECT_EQ(Go("2"), Start_Of(1));
-  EXPECT_EQ(Go("3"), Start_Of(2));
-  EXPECT_EQ(Go("4"), Start_Of(3));
-  EXPECT_TRUE(ui.notices.empty());
-}
-
-TEST_F(Go_To_Line, CancelAndAnEmptyFieldChangeNothing) {
-  Lines({"a", "b"});
-  Go_To_Line_Command(edit, search, ui, "");
-  EXPECT_EQ(edit.sel.Start, 3);
-  EXPECT_TRUE(ui.notices.empty());
-}
-
-TEST_F(Go_To_Line, ANumberFollowedByLettersIsRejected) {
-  Lines({"a", "b", "c"});
-  Go_To_Line_Command(edit, search, ui, "12abc");
-  ASSERT_EQ(ui.notices.size(), 1u);
-  EXPECT_EQ(ui.notices[0], "Введено что-то совсем несуразное!");
-  EXPECT_EQ(edit.sel.Start, 3);
-  Go_To_Line_Command(edit, search, ui, "два");
-  EXPECT_EQ(ui.notices.size(), 2u);
-}
-
-TEST_F(Go_To_Line, NumbersBelowOneMeanLineOne) {
-  Lines({"  a", "b"});
-  EXPECT_EQ(Go("0"), 0);
-  EXPECT_EQ(Go("-3"), 0);
-  Lines({"", "b"});
-  EXPECT_EQ(Go("-1"), 0);
-  EXPECT_TRUE(ui.notices.empty());
-}
-
-TEST_F(Go_To_Line, PastTheLastNonBlankLineGoesToTheEndWithANotice) {
-  Lines({"a", "b", "", "  "});
-  EXPECT_EQ(Go("3"), int32_t(edit.text.size()));
-  ASSERT_EQ(ui.notices.size(), 1u);
-  EXPECT_EQ(ui.notices[0], "Искомая строка не найдена. Курсор поставлен в конец текста.");
-  EXPECT_EQ(Go("9"), int32_t(edit.text.size()));
-  EXPECT_EQ(Go("2147483647"), int32_t(edit.text.size()));
-  EXPECT_EQ(ui.notices.size(), 3u);
-}
-
-TEST_F(Go_To_Line, ALineOfSignsIsReachedThoughItIsNoWholeWord) {
-  Lines({"a", "--", "  (1)", "***"});
-  EXPECT_EQ(Go("2"), Start_Of(1));
-  EXPECT_EQ(Go("3"), Start_Of(2) + 2);
-  EXPECT_EQ(Go("4"), Start_Of(3));
-  EXPECT_TRUE(ui.notices.empty());
-}
-
-TEST_F(Go_To_Line, OtherWrittenFormsOfANumber) {
-  Lines({"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k"});
-  EXPECT_EQ(Go(" 3"), Start_Of(2));
-  EXPECT_EQ(Go("10 "), Start_Of(9));
-  EXPECT_EQ(Go("\t4\t "), Start_Of(3));
-  EXPECT_EQ(Go("$A"), Start_Of(9));
-  EXPECT_EQ(Go("+11"), Start_Of(10));
-  EXPECT_TRUE(ui.notices.empty());
-  Go_To_Line_Command(edit, search, ui, "3 4");
-  Go_To_Line_Command(edit, search, ui, "  ");
-  EXPECT_EQ(ui.notices.size(), 2u);
 }
 
 TEST(Go_To_Line_Trim, DropsControlCharactersButNotCyrillicLetters) {

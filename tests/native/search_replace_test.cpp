@@ -172,13 +172,6 @@ TEST_F(Replace, APassReadsTheTextAsFindDoesAndKeepsWhatLiesBetween) {
   EXPECT_EQ(Replace_Matches(L"ab abc ab", 0, "ab", "X", {false, true}).Text, L"X abc X");
 }
 
-TEST_F(Replace, AllStartsBehindTheSelectionWhichItReplacesFirst) {
-  Text("ab ab ab", 3, 5);
-  All("ab", "X");
-  EXPECT_EQ(Now(), "ab X X");
-  EXPECT_EQ(state.Search_Count, 2);
-}
-
 TEST_F(Replace, AllWithoutAnyOccurrenceAsksAtOnceAndLeavesTheTextAlone) {
   Text("xyz");
   All("q", "Q");
@@ -186,22 +179,33 @@ TEST_F(Replace, AllWithoutAnyOccurrenceAsksAtOnceAndLeavesTheTextAlone) {
   EXPECT_EQ(state.Search_Count, 0);
   EXPECT_FALSE(edit.modified);
   EXPECT_TRUE(whole.undo.empty());
-  Text("xyz", 1, 2);
-  All("q", "Q");
-  EXPECT_EQ(Now(), "xQz");
-  EXPECT_EQ(state.Search_Count, 1);
 }
 
-TEST_F(Replace, AllFollowsMatchCase) {
-  Text("Да да ДА");
-  All("да", "нет", true);
-  EXPECT_EQ(Now(), "Да нет ДА");
-  Text("Да да ДА");
-  All("да", "нет");
-  EXPECT_EQ(Now(), "нет нет нет");
-  Text("ё ё ё");
-  All("Ё", "ЁЁ");
-  EXPECT_EQ(Now(), "ЁЁ ЁЁ ЁЁ");
+// Replace all starts behind the selection, which it replaces first, follows
+// match case and may delete what it finds.
+TEST_F(Replace, AllReplacesFromTheSelectionOnAsMatchCaseSays) {
+  const struct {
+    const char* text;
+    int32_t start, end;
+    const char *what, *with;
+    bool match_case;
+    const char* after;
+    int32_t count;
+  } cases[] = {
+      {"ab ab ab", 3, 5, "ab", "X", false, "ab X X", 2},
+      {"xyz", 1, 2, "q", "Q", false, "xQz", 1},
+      {"Да да ДА", 0, 0, "да", "нет", true, "Да нет ДА", 1},
+      {"Да да ДА", 0, 0, "да", "нет", false, "нет нет нет", 3},
+      {"ё ё ё", 0, 0, "Ё", "ЁЁ", false, "ЁЁ ЁЁ ЁЁ", 3},
+      {"a-b-c", 0, 0, "-", "", false, "abc", 2},
+  };
+  for (const auto& c : cases) {
+    Text(c.text, c.start, c.end);
+    state.Search_Count = 0;
+    All(c.what, c.with, c.match_case);
+    EXPECT_EQ(Now(), c.after) << c.text << " / " << c.what;
+    EXPECT_EQ(state.Search_Count, c.count) << c.text << " / " << c.what;
+  }
 }
 
 TEST_F(Replace, AllWithEqualTextsBeepsAfterReplacingTheSelection) {
@@ -228,13 +232,6 @@ TEST_F(Replace, AllWithAnEmptyFindTextBeepsAndStops) {
   Replace_Selection_And_Find(c, {"", false}, "x");
   EXPECT_EQ(ui.beeps, 2);
   EXPECT_TRUE(ui.asked.empty());
-}
-
-TEST_F(Replace, AllMayDeleteEveryOccurrence) {
-  Text("a-b-c");
-  All("-", "");
-  EXPECT_EQ(Now(), "abc");
-  EXPECT_EQ(state.Search_Count, 2);
 }
 
 }  // namespace

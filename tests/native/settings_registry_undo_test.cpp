@@ -14,10 +14,14 @@ namespace {
 
 const Program_Location kWhere{"C:\\Lirovant\\Lirovant.exe", "C:\\WINDOWS"};
 
+class SettingsRegistryUndo : public ::testing::Test {
+ protected:
+  Memory_Registry registry;
+};
+
 }  // namespace
 
-TEST(SettingsRegistryUndo, ExtensionKeyKeepsSubkeysAddedWhileBound) {
-  Memory_Registry registry;
+TEST_F(SettingsRegistryUndo, ExtensionKeyKeepsSubkeysAddedWhileBound) {
   Associate_Type(registry, kWhere, "CFG", "0");
   registry.Write_String(".CFG\\ShellNew", "NullFile", "");
 
@@ -28,8 +32,7 @@ TEST(SettingsRegistryUndo, ExtensionKeyKeepsSubkeysAddedWhileBound) {
   EXPECT_THAT(registry.All_Keys(), ElementsAre(".CFG", ".CFG\\ShellNew"));
 }
 
-TEST(SettingsRegistryUndo, ExtensionKeyKeepsValuesItHadBeforeBinding) {
-  Memory_Registry registry;
+TEST_F(SettingsRegistryUndo, ExtensionKeyKeepsValuesItHadBeforeBinding) {
   registry.Write_String(".DIZ", "Content Type", "text/plain");
   registry.Write_Dword(".DIZ", "EditFlags", 0x10000u);
 
@@ -43,8 +46,7 @@ TEST(SettingsRegistryUndo, ExtensionKeyKeepsValuesItHadBeforeBinding) {
   EXPECT_THAT(registry.All_Keys(), ElementsAre(".DIZ"));
 }
 
-TEST(SettingsRegistryUndo, EmptiedExtensionKeyGoesOnceItsLastEntryIsGone) {
-  Memory_Registry registry;
+TEST_F(SettingsRegistryUndo, EmptiedExtensionKeyGoesOnceItsLastEntryIsGone) {
   registry.Write_String(".RU\\ShellNew", "NullFile", "");
   Associate_Type(registry, kWhere, "RU", "0");
   registry.Delete_Key(".RU\\ShellNew");
@@ -53,8 +55,7 @@ TEST(SettingsRegistryUndo, EmptiedExtensionKeyGoesOnceItsLastEntryIsGone) {
   EXPECT_TRUE(registry.All_Keys().empty());
 }
 
-TEST(SettingsRegistryUndo, ExtensionTakenOverMeanwhileIsLeftToItsNewOwner) {
-  Memory_Registry registry;
+TEST_F(SettingsRegistryUndo, ExtensionTakenOverMeanwhileIsLeftToItsNewOwner) {
   Associate_Type(registry, kWhere, "BAK", "0");
   registry.Write_String(".BAK", "", "backupfile");
 
@@ -63,10 +64,9 @@ TEST(SettingsRegistryUndo, ExtensionTakenOverMeanwhileIsLeftToItsNewOwner) {
   EXPECT_THAT(registry.All_Keys(), ElementsAre(".BAK"));
 }
 
-TEST(SettingsRegistryUndo, UndoWithoutStoreLeavesForeignBindingAlone) {
+TEST_F(SettingsRegistryUndo, UndoWithoutStoreLeavesForeignBindingAlone) {
   // The box can still be ticked after another copy of the program has undone
   // the binding; unticking it then must not strip .txt of its stock type.
-  Memory_Registry registry;
   registry.Write_String(".txt", "", "txtfile");
   Associate_Type(registry, kWhere, "TXT", "1");
   Dissociate_Type(registry, "TXT");
@@ -76,8 +76,7 @@ TEST(SettingsRegistryUndo, UndoWithoutStoreLeavesForeignBindingAlone) {
   EXPECT_THAT(registry.All_Keys(), ElementsAre(".txt"));
 }
 
-TEST(SettingsRegistryUndo, UndoWithoutStoreStillDropsADanglingPointer) {
-  Memory_Registry registry;
+TEST_F(SettingsRegistryUndo, UndoWithoutStoreStillDropsADanglingPointer) {
   Associate_Type(registry, kWhere, "INI", "2");
   registry.Delete_Key("INI_Lirovant_Store");
 
@@ -85,15 +84,13 @@ TEST(SettingsRegistryUndo, UndoWithoutStoreStillDropsADanglingPointer) {
   EXPECT_TRUE(registry.All_Keys().empty());
 }
 
-TEST(SettingsRegistryUndo, EditOnlyUndoWithoutStoreKeepsTheEditCommand) {
-  Memory_Registry registry;
+TEST_F(SettingsRegistryUndo, EditOnlyUndoWithoutStoreKeepsTheEditCommand) {
   registry.Write_String("regfile\\shell\\edit\\command", "", "someeditor %1");
   Dissociate_Type(registry, "REG");
   EXPECT_EQ(registry.Read_String("regfile\\shell\\edit\\command", ""), "someeditor %1");
 }
 
-TEST(SettingsRegistryUndo, FailedWriteReportsAndStopsTheBinding) {
-  Memory_Registry registry;
+TEST_F(SettingsRegistryUndo, FailedWriteReportsAndStopsTheBinding) {
   registry.Write_String(".txt", "", "txtfile");
   registry.Deny_Changes_Under("TXT_Lirovant_ZMK\\shell");
 
@@ -109,22 +106,19 @@ TEST(SettingsRegistryUndo, FailedWriteReportsAndStopsTheBinding) {
   EXPECT_FALSE(registry.Key_Exists("TXT_Lirovant_ZMK\\shell"));
 }
 
-TEST(SettingsRegistryUndo, RefusedExtensionKeyStopsBeforeTheProgramKey) {
-  Memory_Registry registry;
+TEST_F(SettingsRegistryUndo, RefusedExtensionKeyStopsBeforeTheProgramKey) {
   registry.Deny_Changes_Under(".LOG");
   EXPECT_THROW(Associate_Type(registry, kWhere, "LOG", "0"), Registry_Error);
   EXPECT_THAT(registry.All_Keys(), ElementsAre("LOG_Lirovant_Store"));
 }
 
-TEST(SettingsRegistryUndo, RefusedEditCommandFailsTheEditOnlyBinding) {
-  Memory_Registry registry;
+TEST_F(SettingsRegistryUndo, RefusedEditCommandFailsTheEditOnlyBinding) {
   registry.Deny_Changes_Under("batfile");
   EXPECT_THROW(Associate_Type(registry, kWhere, "BAT", "0"), Registry_Error);
   EXPECT_EQ(registry.Read_String("BAT_Lirovant_Store", ""), "C:\\WINDOWS\\NOTEPAD.EXE %1");
 }
 
-TEST(SettingsRegistryUndo, FailedRestoreKeepsTheKeysNeededToRetry) {
-  Memory_Registry registry;
+TEST_F(SettingsRegistryUndo, FailedRestoreKeepsTheKeysNeededToRetry) {
   registry.Write_String(".txt", "", "txtfile");
   Associate_Type(registry, kWhere, "TXT", "1");
   registry.Deny_Changes_Under(".txt");

@@ -120,12 +120,17 @@ class Dialog_Answerer {
 };
 
 void Command(int id) { SendMessageW(Probe().Handle(), WM_COMMAND, id, 0); }
-
-std::string Temp_File(const std::string& tag) {
-  wchar_t temp[MAX_PATH];
-  GetTempPathW(MAX_PATH, temp);
-  return Narrow(temp) + "lv_app_window_" + tag + "_" + std::to_string(GetCurrentProcessId()) + ".txt";
+// A system command, or a left click on the tray icon, and all that follows it.
+void System_Command(HWND window, WPARAM command) {
+  SendMessageW(window, WM_SYSCOMMAND, command, 0);
+  Settle();
 }
+void Click_Tray_Icon() {
+  SendMessageW(Probe().Handle(), kTrayCallback, kTrayIconId, WM_LBUTTONUP);
+  Settle();
+}
+
+std::string Temp_File(const std::string& tag) { return Temp_Path("lv_app_window_" + tag + "_"); }
 
 // The files a test made, removed when it ends.
 class Document_Scope {
@@ -234,8 +239,7 @@ TEST_F(AppApplicationWindow, LoadingAFileNamesBothWindowsAndSaveAsOnlyTheCaption
 TEST_F(AppApplicationWindow, MinimiseGoesToTheTaskbarEntryAndRestoreBringsTheWindowBackOnce) {
   Sound_Recorder sounds;
   Probe().Settings().Minimize_To_Tray = false;
-  SendMessageW(Probe().Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
-  Settle();
+  System_Command(Probe().Handle(), SC_MINIMIZE);
   EXPECT_FALSE(IsWindowVisible(Probe().Handle()));
   EXPECT_TRUE(IsIconic(Probe().Application()));
   EXPECT_TRUE(Has_Taskbar_Entry(Probe().Application()));
@@ -243,8 +247,7 @@ TEST_F(AppApplicationWindow, MinimiseGoesToTheTaskbarEntryAndRestoreBringsTheWin
   EXPECT_EQ(sounds.Times(kSoundRestore), 0);
 
   // A click on the taskbar entry.
-  SendMessageW(Probe().Application(), WM_SYSCOMMAND, SC_RESTORE, 0);
-  Settle();
+  System_Command(Probe().Application(), SC_RESTORE);
   EXPECT_TRUE(IsWindowVisible(Probe().Handle()));
   EXPECT_FALSE(IsIconic(Probe().Handle()));
   EXPECT_FALSE(IsIconic(Probe().Application()));
@@ -257,8 +260,7 @@ TEST_F(AppApplicationWindow, MinimiseGoesToTheTaskbarEntryAndRestoreBringsTheWin
   Settle();
   ASSERT_TRUE(IsZoomed(Probe().Handle()));
   sounds.Clear();
-  SendMessageW(Probe().Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
-  Settle();
+  System_Command(Probe().Handle(), SC_MINIMIZE);
   EXPECT_FALSE(IsWindowVisible(Probe().Handle()));
   ShowWindow(Probe().Application(), SW_RESTORE);
   Settle();
@@ -273,15 +275,13 @@ TEST_F(AppApplicationWindow, MinimiseGoesToTheTaskbarEntryAndRestoreBringsTheWin
 TEST_F(AppApplicationWindow, TheTrayTakesTheTaskbarEntryAndALeftClickGivesItBackWithOneSound) {
   Sound_Recorder sounds;
   Probe().Settings().Minimize_To_Tray = true;
-  SendMessageW(Probe().Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
-  Settle();
+  System_Command(Probe().Handle(), SC_MINIMIZE);
   EXPECT_FALSE(IsWindowVisible(Probe().Application()));
   EXPECT_FALSE(IsWindowVisible(Probe().Handle()));
   EXPECT_FALSE(Has_Taskbar_Entry(Probe().Application()));
   EXPECT_EQ(sounds.Times(kSoundMinimize), 1);
 
-  SendMessageW(Probe().Handle(), kTrayCallback, kTrayIconId, WM_LBUTTONUP);
-  Settle();
+  Click_Tray_Icon();
   EXPECT_TRUE(Has_Taskbar_Entry(Probe().Application()));
   EXPECT_FALSE(IsIconic(Probe().Application()));
   EXPECT_TRUE(IsWindowVisible(Probe().Handle()));
@@ -303,8 +303,7 @@ TEST_F(AppApplicationWindow, WithoutATrayIconTheTaskbarEntryStaysAndANewTaskbarG
   NOTIFYICONDATAW blocker{};
   Fill_Tray_Record(blocker, Probe().Handle(), nullptr, "blocker");
   ASSERT_TRUE(Shell_NotifyIconW(NIM_ADD, &blocker));
-  SendMessageW(Probe().Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
-  Settle();
+  System_Command(Probe().Handle(), SC_MINIMIZE);
   Shell_NotifyIconW(NIM_DELETE, &blocker);
   EXPECT_FALSE(IsWindowVisible(Probe().Handle()));
   EXPECT_TRUE(Has_Taskbar_Entry(Probe().Application()));
@@ -350,8 +349,7 @@ TEST_F(AppApplicationWindow, CloseWhileMinimisedStoresTheMainWindowsPlace) {
   MoveWindow(Probe().Handle(), 110, 90, 520, 410, TRUE);
   Settle();
   Probe().Settings().Minimize_To_Tray = true;
-  SendMessageW(Probe().Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
-  Settle();
+  System_Command(Probe().Handle(), SC_MINIMIZE);
   ASSERT_FALSE(IsWindowVisible(Probe().Handle()));
   SendMessageW(Probe().Handle(), WM_ENDSESSION, TRUE, 0);
   EXPECT_EQ(stored(L"Left"), 110);
@@ -361,16 +359,14 @@ TEST_F(AppApplicationWindow, CloseWhileMinimisedStoresTheMainWindowsPlace) {
   EXPECT_EQ(stored(L"Left_Store"), 110);
   EXPECT_EQ(stored(L"Width_Store"), 520);
   EXPECT_EQ(state(), L"wsNormal");
-  SendMessageW(Probe().Handle(), kTrayCallback, kTrayIconId, WM_LBUTTONUP);
-  Settle();
+  Click_Tray_Icon();
 
   ShowWindow(Probe().Handle(), SW_MAXIMIZE);
   Settle();
   RECT maximised{};
   GetWindowRect(Probe().Handle(), &maximised);
   Probe().Settings().Minimize_To_Tray = false;
-  SendMessageW(Probe().Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
-  Settle();
+  System_Command(Probe().Handle(), SC_MINIMIZE);
   ASSERT_TRUE(IsIconic(Probe().Application()));
   SendMessageW(Probe().Handle(), WM_ENDSESSION, TRUE, 0);
   EXPECT_EQ(state(), L"wsMaximized");
@@ -379,8 +375,7 @@ TEST_F(AppApplicationWindow, CloseWhileMinimisedStoresTheMainWindowsPlace) {
   EXPECT_EQ(stored(L"Left_Store"), 110);
   EXPECT_EQ(stored(L"Top_Store"), 90);
   EXPECT_EQ(stored(L"Height_Store"), 410);
-  SendMessageW(Probe().Application(), WM_SYSCOMMAND, SC_RESTORE, 0);
-  Settle();
+  System_Command(Probe().Application(), SC_RESTORE);
   ShowWindow(Probe().Handle(), SW_RESTORE);
   Settle();
 }

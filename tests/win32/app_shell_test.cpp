@@ -117,40 +117,30 @@ class MainWindow : public Main_Window_Test {
 TEST_F(MainWindow, TheEditAreaShowsTextFontAndTheStatusBarHasItsSixPanels) {
   // A window with room for them all gives the panels their widths of old.
   SetWindowPos(Probe().Handle(), nullptr, 0, 0, 1000, 300, SWP_NOMOVE | SWP_NOZORDER);
-  int parts[8] = {};
-  ASSERT_EQ(SendMessageW(Probe().Status().Handle(), SB_GETPARTS, 8, LPARAM(parts)), 6);
-  EXPECT_EQ(parts[0], 130);
-  EXPECT_EQ(parts[1], 260);
-  EXPECT_EQ(parts[2], 410);
-  EXPECT_EQ(parts[3], 616);
-  EXPECT_EQ(parts[4], 666);
-  EXPECT_EQ(parts[5], 746);
+  std::vector<int> parts(8);
+  ASSERT_EQ(SendMessageW(Probe().Status().Handle(), SB_GETPARTS, 8, LPARAM(parts.data())), 6);
+  EXPECT_EQ(parts, (std::vector<int>{130, 260, 410, 616, 666, 746, 0, 0}));
   // The last panel shows the document's file encoding and its line ends
   // where they are not CR LF; New makes it WIN. The mode panel marks
   // unsaved changes, and Insert keeps the mark.
-  const auto panel_text = [](int panel) {
-    wchar_t text[64] = {};
-    SendMessageW(Probe().Status().Handle(), SB_GETTEXTW, panel, LPARAM(text));
-    return Narrow(text);
-  };
   Probe().Doc().Encoding = File_Encoding::Utf16_Be;
   Probe().Doc().Ends = Line_End::Lf;
   Probe().Doc().Mixed_Ends = true;
   Window().Refresh_Status();
-  EXPECT_EQ(panel_text(kPanelEncoding), " UTF-16 BE LF (смеш.)");
+  EXPECT_EQ(Panel(kPanelEncoding), " UTF-16 BE LF (смеш.)");
   Probe().Edit().Set_Modified(false);
   Window().Command(IDM_New);
   EXPECT_EQ(Probe().Doc().Encoding, File_Encoding::Win);
-  EXPECT_EQ(panel_text(kPanelEncoding), " WIN");
-  EXPECT_EQ(panel_text(kPanelMode), " Вставка");
+  EXPECT_EQ(Panel(kPanelEncoding), " WIN");
+  EXPECT_EQ(Panel(kPanelMode), " Вставка");
   SendMessageW(Probe().Edit().Handle(), WM_CHAR, 'x', 1);
-  EXPECT_EQ(panel_text(kPanelMode), " Вставка *");
+  EXPECT_EQ(Panel(kPanelMode), " Вставка *");
   Probe().Status().Set_Text(kPanelMode, Insert_Key_Toggle(Probe().Status().Text(kPanelMode)));
-  EXPECT_EQ(panel_text(kPanelMode), " Замена *");
+  EXPECT_EQ(Panel(kPanelMode), " Замена *");
   Probe().Status().Set_Text(kPanelMode, Insert_Key_Toggle(Probe().Status().Text(kPanelMode)));
   Probe().Edit().Set_Modified(false);
   Window().Command(IDM_Select_All);
-  EXPECT_EQ(panel_text(kPanelMode), " Вставка");
+  EXPECT_EQ(Panel(kPanelMode), " Вставка");
   Window().Reset_Editor();
   CHARFORMAT2W format{};
   format.cbSize = sizeof format;
@@ -216,9 +206,7 @@ TEST_F(MainWindow, ResetEditorOnALongTextKeepsUndoLimitAndTakesNotifications) {
   Probe().Edit().Set_Text(Utf8_To_Win1251("а\rб"));
   Probe().Edit().Set_Selection(2, 2);
   Pump();
-  wchar_t text0[64] = {};
-  SendMessageW(Probe().Status().Handle(), SB_GETTEXTW, 0, LPARAM(text0));
-  EXPECT_EQ(Narrow(text0), " Строка: 2: 0");  // the new control's selection change reached the window
+  EXPECT_EQ(Panel(0), " Строка: 2: 0");  // the new control's selection change reached the window
   Probe().Edit().Set_Undo_Limit(50);
 }
 

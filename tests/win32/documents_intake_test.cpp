@@ -36,12 +36,6 @@ std::string Working(std::string file) {
   return out;
 }
 
-std::string Temp_Path(const char* name) {
-  wchar_t temp[MAX_PATH];
-  GetTempPathW(MAX_PATH, temp);
-  return Narrow(temp) + name + std::to_string(GetCurrentProcessId()) + ".txt";
-}
-
 void Open(const std::string& path) {
   Probe().Documents().With_Session([&](Document_Session& s) { Open_Chosen_File(s, path); });
 }

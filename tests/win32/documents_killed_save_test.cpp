@@ -11,6 +11,7 @@
 
 #include "platform/win32/file_writer_win32.h"
 #include "platform/win32/platform_win32.h"
+#include "test_main_window.h"
 
 namespace {
 
@@ -71,14 +72,8 @@ void Write_File(const std::wstring& path, const std::string& bytes) {
 }
 
 void Empty_Folder(const std::wstring& folder) {
-  WIN32_FIND_DATAW found;
-  HANDLE h = FindFirstFileW((folder + L"\\*").c_str(), &found);
-  if (h == INVALID_HANDLE_VALUE) return;
-  do {
-    const std::wstring name = found.cFileName;
-    if (name != L"." && name != L"..") DeleteFileW((folder + L"\\" + name).c_str());
-  } while (FindNextFileW(h, &found));
-  FindClose(h);
+  const std::string inside = Narrow(folder) + "\\";
+  for (const std::string& name : Files_In(inside)) DeleteFileW(Wide(inside + name).c_str());
 }
 
 // The child's part: only when the parent names the target.
@@ -92,10 +87,7 @@ TEST(DocumentsKilledSave, DISABLED_ChildSaves) {
 }
 
 TEST(DocumentsKilledSave, TheFileIsOldOrNewAndWhole) {
-  wchar_t temp[MAX_PATH];
-  GetTempPathW(MAX_PATH, temp);
-  const std::wstring folder =
-      std::wstring(temp) + L"lv_docs_killed_" + std::to_wstring(GetCurrentProcessId());
+  const std::wstring folder = Wide(Temp_Path("lv_docs_killed_", ""));
   CreateDirectoryW(folder.c_str(), nullptr);
   const std::wstring target = folder + L"\\doc.txt";
   SetEnvironmentVariableW(kTargetVariable, target.c_str());
@@ -151,10 +143,7 @@ TEST(DocumentsKilledSave, DISABLED_ChildSavesInPlace) {
 // old contents are whole either in the file or in a kept copy, and a kept
 // copy is named by its path file only once it is whole.
 TEST(DocumentsKilledSave, AKilledSaveInPlaceLeavesTheOldContentsWholeAndNamed) {
-  wchar_t temp[MAX_PATH];
-  GetTempPathW(MAX_PATH, temp);
-  const std::wstring folder =
-      std::wstring(temp) + L"lv_docs_in_place_" + std::to_wstring(GetCurrentProcessId());
+  const std::wstring folder = Wide(Temp_Path("lv_docs_in_place_", ""));
   const std::wstring keep = folder + L"\\Recovery";
   CreateDirectoryW(folder.c_str(), nullptr);
   CreateDirectoryW(keep.c_str(), nullptr);

@@ -204,9 +204,7 @@ TEST_F(DocumentsMainWindow, TheEndOfASessionAsksAboutUnsavedText) {
 }
 
 TEST_F(DocumentsMainWindow, AHistoryItemLoadsItsFileAndSaveWritesItBack) {
-  wchar_t temp[MAX_PATH];
-  GetTempPathW(MAX_PATH, temp);
-  const std::string path = Narrow(temp) + "lv_docs_history_" + std::to_string(GetCurrentProcessId()) + ".txt";
+  const std::string path = Temp_Path("lv_docs_history_");
   ASSERT_TRUE(Win32_File_Writer().Write_Whole(path, "first\nsecond\r\n"));
   Set_Document("", 0, 0);
   Probe().Doc().Name = "Лировушка.txt";
@@ -250,9 +248,7 @@ int Checked_Encoding_Item() {
 }
 
 TEST_F(DocumentsMainWindow, TheFileEncodingItemFollowsTheDocumentAndAChoiceIsTheNextSave) {
-  wchar_t temp[MAX_PATH];
-  GetTempPathW(MAX_PATH, temp);
-  const std::string path = Narrow(temp) + "lv_docs_koi_" + std::to_string(GetCurrentProcessId()) + ".txt";
+  const std::string path = Temp_Path("lv_docs_koi_");
   const std::string koi =
       "\xF0\xD2\xC9\xD7\xC5\xD4, \xCD\xC9\xD2! \xE5\xDD\xA3 \xC5\xDD\xA3\r\n";  // Привет, мир! Ещё ещё
   ASSERT_TRUE(Win32_File_Writer().Write_Whole(path, koi));

@@ -32,9 +32,7 @@ class DocumentsRecovery : public Main_Window_Test {
 // copy written holds the text as it stood after some number of keys.
 TEST_F(DocumentsRecovery, KeysTypedWhileACopyIsTakenLeaveNoMixedCopy) {
   Main_Window_Probe w = Probe();
-  wchar_t temp[MAX_PATH];
-  GetTempPathW(MAX_PATH, temp);
-  const std::string path = Narrow(temp) + "lv_recovery_" + std::to_string(GetCurrentProcessId()) + ".txt";
+  const std::string path = Temp_Path("lv_recovery_");
   ASSERT_TRUE(Win32_File_Writer().Write_Whole(path, Sample_File(size_t(2) << 20)));
   w.Documents().With_Session([&](Document_Session& s) { Open_Chosen_File(s, path); });
   DeleteFileW(Wide(path).c_str());

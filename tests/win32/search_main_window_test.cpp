@@ -119,6 +119,15 @@ class Modal_Player {
   std::thread worker_;
 };
 
+// Go to line, `typed` into its input box (Cancel when null): the texts of
+// the message boxes that followed, and how many input boxes showed.
+std::vector<std::wstring> Go_To_Line_Typing(const wchar_t* typed, int* input_boxes = nullptr) {
+  Modal_Player player(IDOK, typed);
+  Window().Command(IDM_Go_To_Line);
+  if (input_boxes) *input_boxes = player.input_boxes;
+  return player.texts;
+}
+
 class Search_Main_Window : public Main_Window_Test {
  protected:
   void Load(const std::string& utf8, int32_t start = 0, int32_t end = 0) {
@@ -314,11 +323,7 @@ TEST_F(Search_Main_Window, DialogsStayAboveTheMainWindowAndGoWithIt) {
   HWND dialog = Dialog(Search_Dialog::Find);
   ASSERT_TRUE(dialog);
   EXPECT_EQ(GetWindow(dialog, GW_OWNER), Probe().Handle());
-  {
-    Modal_Player player(IDOK, L"abc");  // the input box, then its notice
-    Window().Command(IDM_Go_To_Line);
-    EXPECT_EQ(player.texts.size(), 1u);
-  }
+  EXPECT_EQ(Go_To_Line_Typing(L"abc").size(), 1u);  // the input box, then its notice
   Settle();
   EXPECT_TRUE(Above_Main_Window(dialog));
 
@@ -345,23 +350,13 @@ TEST_F(Search_Main_Window, DialogsStayAboveTheMainWindowAndGoWithIt) {
 
 TEST_F(Search_Main_Window, GoToLineAsksInItsOwnInputBox) {
   Load("один\r  два\rтри");
-  {
-    Modal_Player player(IDOK, L"2");
-    Window().Command(IDM_Go_To_Line);
-    EXPECT_EQ(player.input_boxes, 1);
-  }
+  int input_boxes = 0;
+  EXPECT_TRUE(Go_To_Line_Typing(L"2", &input_boxes).empty());
+  EXPECT_EQ(input_boxes, 1);
   EXPECT_EQ(Sel(), std::make_pair(7, 7));
-  {
-    Modal_Player player(IDOK, nullptr);
-    Window().Command(IDM_Go_To_Line);
-  }
+  Go_To_Line_Typing(nullptr);
   EXPECT_EQ(Sel(), std::make_pair(7, 7));
-  std::vector<std::wstring> texts;
-  {
-    Modal_Player player(IDOK, L"12abc");
-    Window().Command(IDM_Go_To_Line);
-    texts = player.texts;
-  }
+  const std::vector<std::wstring> texts = Go_To_Line_Typing(L"12abc");
   ASSERT_EQ(texts.size(), 1u);
   EXPECT_EQ(Narrow(texts[0]), "Введено что-то совсем несуразное!");
   EXPECT_EQ(Sel(), std::make_pair(7, 7));

@@ -151,14 +151,17 @@ inline std::string Fresh_Settings_Folder() {
                               std::to_wstring(GetCurrentProcessId()) + L"_" + std::to_wstring(++count);
   CreateDirectoryW(folder.c_str(), nullptr);
   DeleteFileW((folder + L"\\Lirovant.ini").c_str());
-  WIN32_FIND_DATAW found;
-  HANDLE left = FindFirstFileW((folder + L"\\Recovery\\*").c_str(), &found);
-  if (left != INVALID_HANDLE_VALUE) {
-    do DeleteFileW((folder + L"\\Recovery\\" + found.cFileName).c_str());
-    while (FindNextFileW(left, &found));
-    FindClose(left);
-  }
+  const std::string left = Narrow(folder) + "\\Recovery\\";
+  for (const std::string& name : Files_In(left)) DeleteFileW(Wide(left + name).c_str());
   return Narrow(folder);
+}
+
+// A path in the temporary folder that is this process's own: `name`, the
+// process's id, then `ending`.
+inline std::string Temp_Path(const std::string& name, const std::string& ending = ".txt") {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  return Narrow(temp) + name + std::to_string(GetCurrentProcessId()) + ending;
 }
 
 // A new main window as the program makes it, its settings file in `folder`;
