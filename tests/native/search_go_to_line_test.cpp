@@ -37,7 +37,7 @@ constexpr int32_t kEnd = -1, kStays = -2;
 struct Go_Step {
   const char* typed;
   int32_t line, column;
-  const char* notice;
+  const char* notice = nullptr;
 };
 struct Go_Case {
   const char* name;
@@ -88,8 +88,9 @@ TEST_F(Go_To_Line, EachRequestLandsWhereTheUserMeantOrSaysWhyNot) {
       EXPECT_EQ(Go(step.typed), expected) << c.name << ", typed [" << step.typed << "]";
       if (step.notice) ++notices;
       ASSERT_EQ(ui.notices.size(), notices) << c.name << ", typed [" << step.typed << "]";
-      if (step.notice)
+      if (step.notice) {
         EXPECT_EQ(ui.notices.back(), step.notice) << c.name << ", typed [" << step.typed << "]";
+      }
     }
   }
 }
