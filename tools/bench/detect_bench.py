@@ -149,35 +149,34 @@ def letters_share(sample):
     return len(CYRILLIC.findall(sample)) / max(1, len(sample))
 
 
-def stretches(text, length, count, rng, pages, least=0.5):
+def stretches_where(text, length, count, rng, accept):
+    """Up to count stretches of length chars, each from a word's start, that accept takes."""
     starts = [m.start() for m in re.finditer(r"(?<=\s)\w", text)]
     found = []
     for _ in range(count * 1000):
         if len(found) == count or not starts:
             break
         sample = text[rng.choice(starts):][:length]
-        if len(sample) == length and letters_share(sample) >= least and fits(sample, pages):
+        if len(sample) == length and accept(sample):
             found.append(sample)
     return found
+
+
+def stretches(text, length, count, rng, pages, least=0.5):
+    return stretches_where(text, length, count, rng,
+                           lambda sample: letters_share(sample) >= least and fits(sample, pages))
 
 
 def foreign_stretches(text, length, count, rng, codec):
     """Stretches of half letters or more with a letter beyond ASCII, in codec."""
-    starts = [m.start() for m in re.finditer(r"(?<=\s)\w", text)]
-    found = []
-    for _ in range(count * 1000):
-        if len(found) == count or not starts:
-            break
-        sample = text[rng.choice(starts):][:length]
-        if len(sample) < length or len(re.findall(r"[^\W\d_]", sample)) * 2 < length:
-            continue
+    def beyond_ascii(sample):
+        if len(re.findall(r"[^\W\d_]", sample)) * 2 < length:
+            return False
         try:
-            data = sample.encode(codec)
+            return max(sample.encode(codec)) >= 0x80
         except UnicodeEncodeError:
-            continue
-        if max(data) >= 0x80:
-            found.append(sample)
-    return found
+            return False
+    return stretches_where(text, length, count, rng, beyond_ascii)
 
 
 def whole_lines(lines, count, rng, pages, low, high, least, latin=0.0):
